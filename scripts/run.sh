@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds everything and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/packages.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
+if [ -x build/interface/Tamberlix ]; then
+  exec build/interface/Tamberlix "$@"
+fi
+echo "The Tamberlix window program is not built yet; running the tests of what exists instead."
+ctest --test-dir build --output-on-failure -j"$(nproc)"
