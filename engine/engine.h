@@ -1,0 +1,43 @@
+#pragma once
+// One Engine holds all state of a run. Each area is a component with a back-reference to the
+// engine; the exports forward to the process-wide engine (exports.h), tests make their own.
+
+#include <cstdint>
+#include <string>
+
+#include "output/output.h"
+#include "store/builder.h"
+#include "store/grammar_store.h"
+#include "store/record_memory.h"
+#include "store/run_settings.h"
+
+namespace mv {
+
+class Engine {
+public:
+  Engine();
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // Start of a run: language, work folder (made current when it can be), generator options;
+  // empties the record memory and the grammar store.
+  void BnfParserInit(int32_t languageCode, const std::string& workFolder, int32_t buildActions,
+                     int32_t buildTree, int32_t buildNames);
+  // Defaults of every component for a new run (after InitRecordMemory).
+  void InitGrammarStore();
+
+  // The grammar name copied into ResultBaseName; false when no grammar name was taken.
+  bool TakeGrammarName();
+
+  // True once the run was stopped (record memory used up); the next BnfParserInit clears it.
+  bool Stopped() const { return mem.Exhausted(); }
+
+  // Components, in construction order.
+  RecordMemory mem;
+  Output out;
+  GrammarStore store;
+  Builder builder;
+  RunSettings run;
+};
+
+}  // namespace mv

@@ -1,0 +1,42 @@
+#pragma once
+// Shared by the files that define the library's exports: the process-wide engine and the guard
+// that keeps every exception and every stopped run on this side of the C boundary.
+
+#include <cstdint>
+#include <string>
+
+#include "engine.h"
+#include "morvantelisk.h"
+
+namespace mv {
+
+// The engine that the exports forward to.
+Engine& ProcessEngine();
+
+// Runs the body of an export: nothing while the run is stopped, and no exception escapes.
+template <class Body>
+void Guarded(Body&& body) noexcept {
+  try {
+    Engine& eng = ProcessEngine();
+    if (!eng.Stopped()) body(eng);
+  } catch (...) {
+  }
+}
+
+// A text argument (pointer and length by value) as bytes; a null or negative one is empty.
+inline std::string TextArgument(const char* text, int32_t length) {
+  return text && length > 0 ? std::string(text, size_t(length)) : std::string();
+}
+
+// Writes a text result into the caller's buffer, cut to its length and padded with blanks.
+inline void FillBuffer(char* buffer, int32_t length, const std::string& text) {
+  if (!buffer || length <= 0) return;
+  size_t n = size_t(length);
+  for (size_t i = 0; i < n; ++i) buffer[i] = i < text.size() ? text[i] : ' ';
+}
+
+// A 32-bit argument passed by reference; a null pointer reads as 0.
+inline int32_t Value(const int32_t* p) { return p ? *p : 0; }
+inline int32_t Value(const int16_t* p) { return p ? int32_t(*p) : 0; }
+
+}  // namespace mv

@@ -1,0 +1,98 @@
+/* Public interface of the engine library libMorvantelisk.
+ *
+ * Conventions: integers are passed by reference (int32_t*), logicals as int16_t* (-1 true,
+ * 0 false); a text argument is a pointer followed by its length by value, with no terminating
+ * zero; a text result is written into a caller-supplied buffer (pointer and length), cut to its
+ * length and padded with blanks, and the buffer's address is returned. Nothing else is
+ * returned; no export throws. */
+#ifndef MORVANTELISK_H
+#define MORVANTELISK_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+#define MORVANTELISK_EXTERN extern "C"
+#else
+#define MORVANTELISK_EXTERN extern
+#endif
+
+#if defined(MORVANTELISK_BUILDING)
+#define MORVANTELISK_API MORVANTELISK_EXTERN __attribute__((visibility("default")))
+#else
+#define MORVANTELISK_API MORVANTELISK_EXTERN
+#endif
+
+/* Run start and grammar access. */
+MORVANTELISK_API void BnfParserInit(const int32_t* languageCode, const char* workFolder,
+                                    int32_t workFolderLength, const int16_t* buildActions,
+                                    const int16_t* buildTree, const int16_t* buildNames);
+MORVANTELISK_API char* GetGrammarName(char* buffer, int32_t bufferLength);
+MORVANTELISK_API char* GetName(char* buffer, int32_t bufferLength);
+MORVANTELISK_API void GetGrammarParam(int32_t* nonterminals, int32_t* terminals);
+MORVANTELISK_API char* ReturnString(char* buffer, int32_t bufferLength, const char* text1,
+                                    int32_t text1Length, const char* text2,
+                                    int32_t text2Length);
+
+/* Builder: names, rules, elements, action definitions. */
+MORVANTELISK_API void BKSACT(void);
+MORVANTELISK_API void BKSNAI(void);
+MORVANTELISK_API void BKSSYM(const int32_t* code);
+MORVANTELISK_API void BKSNLI(void);
+MORVANTELISK_API void BKSGMN(void);
+MORVANTELISK_API void BKSNL(void);
+MORVANTELISK_API void BKSNTM(void);
+MORVANTELISK_API void BKSTRM(void);
+MORVANTELISK_API void BKSACR(void);
+MORVANTELISK_API void BKSNUL(void);
+MORVANTELISK_API void BKSEND(void);
+MORVANTELISK_API void BKSACL(void);
+MORVANTELISK_API void BKSACB(void);
+MORVANTELISK_API void BKSSTS(const int32_t* code);
+MORVANTELISK_API void BKSSTM(void);
+
+/* Builder: character ranges and classes. */
+MORVANTELISK_API void BKSTRB(void);
+MORVANTELISK_API void BKSTRE(void);
+MORVANTELISK_API void BKSBRS(void);
+MORVANTELISK_API void BKSNEG(void);
+MORVANTELISK_API void BKSTRL(void);
+MORVANTELISK_API void BKSTRF(void);
+MORVANTELISK_API void BKSPOS(void);
+MORVANTELISK_API void BKSWBC(void);
+
+/* Builder: groups and repetitions. */
+MORVANTELISK_API void BKSBRO(void);
+MORVANTELISK_API void BKSBRC(void);
+MORVANTELISK_API void BKSBRT(void);
+MORVANTELISK_API void BKSBCO(void);
+MORVANTELISK_API void BKSBCN(void);
+MORVANTELISK_API void BKSBC1(void);
+MORVANTELISK_API void BKSBCR(void);
+MORVANTELISK_API void BKSBCC(void);
+MORVANTELISK_API void BKSRPT(void);
+MORVANTELISK_API void BKSWBO(void);
+MORVANTELISK_API void BKSW3C(void);
+MORVANTELISK_API void BKSWBR(void);
+MORVANTELISK_API void BKSWBQ(void);
+MORVANTELISK_API void BKSNEX(void);
+
+/* Builder: option texts. */
+MORVANTELISK_API void BKSPRG(void);
+MORVANTELISK_API void BKSEXT(void);
+MORVANTELISK_API void BKSNXT(void);
+MORVANTELISK_API void BKSERJ(void);
+MORVANTELISK_API void BKSOFF(void);
+MORVANTELISK_API void BKSVLW(void);
+MORVANTELISK_API void BKSPSH(void);
+MORVANTELISK_API void BKSVLR(void);
+MORVANTELISK_API void BKSPOP(void);
+MORVANTELISK_API void BKSON(void);
+MORVANTELISK_API void BKSDEC(void);
+MORVANTELISK_API void BKSBEG(void);
+MORVANTELISK_API void BKSPOST(void);
+MORVANTELISK_API void BKSS(const int32_t* code);
+
+/* Builder: end of a grammar read by the engine's own reader. */
+MORVANTELISK_API void BKSSYN(void);
+
+#endif

@@ -1,0 +1,81 @@
+#include "output/output.h"
+
+#include "engine.h"
+
+namespace mv {
+
+bool OutputUnit::Open(const std::string& name) {
+  Close();
+  File = std::fopen(name.c_str(), "wb");
+  if (File) FileName = name;
+  return File != nullptr;
+}
+
+void OutputUnit::Close() {
+  if (File) std::fclose(File);
+  File = nullptr;
+  FileName.clear();
+}
+
+void OutputUnit::Write(const std::string& bytes) {
+  if (File) std::fwrite(bytes.data(), 1, bytes.size(), File);
+}
+
+void OutputUnit::WriteLine(const std::string& bytes) {
+  Write(bytes);
+  Write(LineEnd);
+}
+
+Output::Output(Engine& engine) : Eng(engine) {}
+
+void Output::InitRun() {
+  ResultUnit.Close();
+  SourceUnit.Close();
+  LastError.clear();
+}
+
+bool Output::ResultFileName(const std::string& extension, std::string& name) {
+  std::string base = TrimmedRight(Eng.store.ResultBaseName.substr(0, FileNameLength));
+  name = TrimmedRight(base + extension);
+  bool control = false;
+  for (unsigned char c : name) control = control || c < 32 || c == 127;
+  if (control || name.find('/') != std::string::npos ||
+      base.find("..") != std::string::npos) {
+    LastError = "The grammar name \"" + base +
+                "\" is refused as a file name: it may not contain \"/\", \"..\" or control "
+                "characters.";
+    return false;
+  }
+  if (name.empty()) {
+    LastError = "The result file has no name.";
+    return false;
+  }
+  return true;
+}
+
+bool Output::OpenResultFile(const std::string& extension) {
+  std::string name;
+  if (!ResultFileName(extension, name)) return false;
+  if (!ResultUnit.Open(name)) {
+    LastError = "The result file \"" + name + "\" cannot be opened.";
+    return false;
+  }
+  return true;
+}
+
+void Output::WriteMessage(const std::string& routine, const std::string& message) {
+  if (!Eng.store.CollisionReportFlag) return;
+  std::string text = message.substr(0, message.find('!'));
+  std::string line = " MODULE " + Padded(routine, 6) + ": " + Padded(text, 64);
+  LastError = TrimmedRight(line.substr(1));
+  if (ResultUnit.IsOpen()) {
+    ResultUnit.WriteLine("");
+    ResultUnit.WriteLine(line);
+  } else {
+    // No result file is open between the result-file exports: the message goes to stderr.
+    std::fputs(LineEnd, stderr);
+    std::fputs((line + LineEnd).c_str(), stderr);
+  }
+}
+
+}  // namespace mv

@@ -1,0 +1,178 @@
+#include "store/builder.h"
+
+#include "engine.h"
+
+namespace mv {
+
+Builder::Builder(Engine& engine) : Eng(engine) {}
+
+void Builder::ClearRunState() {
+  CurrentName = NameState{};
+  RuleHeadName = Chain{};
+  AlternativeJustOpened = false;
+  ActionText = Chain{};
+  LineCounter.fill(0);
+  GroupStack = 0;
+  CharacterClass.Name = Chain{};
+}
+
+void Builder::BKSACT() {
+  Eng.store.ClearNameTables();
+  LineCounter.fill(0);
+  RuleHeadName = Chain{};
+  OptionalGroupCounter = 0;
+  GroupCounter = 0;
+  CharacterClass.Negated = false;
+  CharacterClass.Name = Chain{};
+}
+
+void Builder::BKSNAI() { CurrentName = NameState{}; }
+
+void Builder::BKSSYM(int32_t code) {
+  RecordMemory& mem = Eng.mem;
+  int32_t r = mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First,
+                               CurrentName.Chars.Last);
+  mem.VLW(NameCharPool, r, CharCode, code);
+  // Codes outside 0..255 belong to the chain only.
+  if (code < 0 || code > 255) return;
+  if (CurrentName.Text.size() < size_t(OptionTextLength)) CurrentName.Text.push_back(char(code));
+  LastCharacter = code;
+}
+
+void Builder::BKSNLI() {
+  AlternativeJustOpened = true;
+  RuleHeadName = CurrentName.Chars;
+  Eng.store.OpenRuleAlternative(RuleHeadName.First, RuleHeadName.Last);
+}
+
+void Builder::BKSGMN() {
+  GrammarStore& store = Eng.store;
+  if (!store.GrammarNameOpen) return;
+  store.GrammarName = CurrentName.Chars;
+  store.GrammarNameOpen = false;
+}
+
+void Builder::BKSNL() {
+  if (!AlternativeJustOpened) Eng.store.OpenRuleAlternative(RuleHeadName.First, RuleHeadName.Last);
+  AlternativeJustOpened = false;
+}
+
+void Builder::BKSNTM() {
+  Eng.store.AddNonterminalElement(CurrentName.Chars.First, CurrentName.Chars.Last);
+}
+
+void Builder::BKSTRM() {
+  if (CharacterClass.Negated) {
+    NegatedClassTerminal();
+    return;
+  }
+  Eng.store.EnterNamedRecord(CurrentName.Chars.First, CurrentName.Chars.Last);
+}
+
+void Builder::BKSACR() {
+  Eng.store.AddActionElement(CurrentName.Chars.First, CurrentName.Chars.Last);
+}
+
+void Builder::BKSNUL() { Eng.store.AddEmptyElement(); }
+
+void Builder::BKSEND() { Eng.store.CloseAlternative(); }
+
+void Builder::BKSACL() {
+  Eng.store.CurrentAction = Eng.store.FindOrAddAction(CurrentName.Chars.First,
+                                                      CurrentName.Chars.Last);
+}
+
+void Builder::BKSACB() {
+  ActionText = Chain{};
+  CurrentTarget = TargetActionText;
+}
+
+void Builder::BKSSTS(int32_t code) {
+  RecordMemory& mem = Eng.mem;
+  int32_t r = mem.AppendRecord(ActionCharPool, CharNext, ActionText.First, ActionText.Last);
+  mem.VLW(ActionCharPool, r, CharCode, code);
+}
+
+void Builder::BKSSTM() {
+  RecordMemory& mem = Eng.mem;
+  int32_t action = Eng.store.CurrentAction;
+  // No action named since the run start: there is nothing to attach the line to.
+  if (action < 1) return;
+  int32_t first = mem.IVLR(ActionPool, action, ActFirstLine);
+  int32_t last = mem.IVLR(ActionPool, action, ActLastLine);
+  int32_t line = mem.AppendLinkedRecord(ActionLinePool, LineNext, LineBack, first, last);
+  mem.VLW(ActionPool, action, ActFirstLine, first);
+  mem.VLW(ActionPool, action, ActLastLine, last);
+  mem.VLW(ActionLinePool, line, LineFirstChar, ActionText.First);
+  mem.VLW(ActionLinePool, line, LineLastChar, ActionText.Last);
+}
+
+std::string* Builder::SingleText(int32_t target) {
+  GrammarStore& s = Eng.store;
+  switch (target) {
+    case TargetTitle: return &s.UserTitle;
+    case TargetExternal: return &s.UserExternal;
+    case TargetScanner: return &s.UserScanner;
+    case TargetErrorReaction: return &s.UserErrorReaction;
+    default:
+      if (target >= TargetTemplateFirst && target <= TargetTemplateLast)
+        return &s.F77StackTemplates[size_t(target - TargetTemplateFirst)];
+      return nullptr;
+  }
+}
+
+std::vector<std::string>* Builder::LineArray(int32_t target) {
+  GrammarStore& s = Eng.store;
+  switch (target) {
+    case TargetDeclarations: return &s.UserDeclarations;
+    case TargetPreParse: return &s.UserPreParse;
+    case TargetPostParse: return &s.UserPostParse;
+    default: return nullptr;
+  }
+}
+
+void Builder::SelectText(int32_t target) {
+  std::string* text = SingleText(target);
+  if (!text) return;
+  text->assign(size_t(OptionTextLength), ' ');
+  CurrentTarget = target;
+  WritePosition = 1;
+}
+
+void Builder::OpenOptionLine(int32_t target) {
+  std::vector<std::string>* lines = LineArray(target);
+  if (!lines) return;
+  int32_t& counter = LineCounter[size_t(target - TargetDeclarations)];
+  // A text of more than OptionLines lines keeps every line.
+  ++counter;
+  if (size_t(counter) > lines->size()) lines->resize(size_t(counter));
+  (*lines)[size_t(counter - 1)].assign(size_t(OptionTextLength), ' ');
+  CurrentTarget = target;
+  WritePosition = 1;
+}
+
+void Builder::BKSS(int32_t code) {
+  std::string* text = nullptr;
+  if (CurrentTarget == TargetActionText) {
+    BKSSTS(code);
+    return;
+  }
+  if (std::vector<std::string>* lines = LineArray(CurrentTarget)) {
+    int32_t counter = LineCounter[size_t(CurrentTarget - TargetDeclarations)];
+    if (counter >= 1 && size_t(counter) <= lines->size()) text = &(*lines)[size_t(counter - 1)];
+  } else {
+    text = SingleText(CurrentTarget);
+  }
+  // No text selected (or no line opened since BKSACT): the character is ignored.
+  if (!text) return;
+  // Characters past the text's length are dropped.
+  if (WritePosition >= 1 && WritePosition <= OptionTextLength)
+    (*text)[size_t(WritePosition - 1)] = char(code & 0xFF);
+  if (WritePosition <= OptionTextLength) ++WritePosition;
+}
+
+void Builder::BKSSYN() {
+  // The batch processing run of the engine's own reader hooks in here.
+}
+
+}  // namespace mv

@@ -1,0 +1,127 @@
+#pragma once
+// The builder: the state shared by the BKS entries and the entries themselves. Readers and the
+// transformations call the entries in reading order; a name is spelled character by character
+// and then said to be a rule head, a nonterminal, a terminal or an action.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "store/grammar_store.h"
+
+namespace mv {
+
+class Engine;
+
+// The name being spelled: its character chain and a text copy of at most 1,024 characters.
+struct NameState {
+  Chain Chars;
+  std::string Text;
+};
+
+// Targets of the option and action text entries.
+enum TextTarget : int32_t {
+  TargetNone = 0,
+  TargetTitle = 1, TargetExternal = 2, TargetScanner = 3, TargetErrorReaction = 4,
+  TargetTemplateFirst = 5, TargetTemplateLast = 10,
+  TargetDeclarations = 11, TargetPreParse = 12, TargetPostParse = 13,
+  TargetActionText = 14,
+};
+
+// The class being built by the character-class entries.
+struct CharacterClassState {
+  std::array<bool, 256> Members{};
+  bool Negated = false;
+  Chain Name;
+};
+
+class Builder {
+public:
+  explicit Builder(Engine& engine);
+
+  // Builder state that refers to records; a run start clears it so that nothing points into
+  // the previous run's record memory.
+  void ClearRunState();
+
+  // Names, rules, elements and action definitions.
+  void BKSACT();
+  void BKSNAI();
+  void BKSSYM(int32_t code);
+  void BKSNLI();
+  void BKSGMN();
+  void BKSNL();
+  void BKSNTM();
+  void BKSTRM();
+  void BKSACR();
+  void BKSNUL();
+  void BKSEND();
+  void BKSACL();
+  void BKSACB();
+  void BKSSTS(int32_t code);
+  void BKSSTM();
+
+  // Option texts.
+  void SelectText(int32_t target);
+  void OpenOptionLine(int32_t target);
+  void BKSS(int32_t code);
+
+  // Groups and repetitions (builder_groups.cpp).
+  void BKSBRO();
+  void BKSBRC();
+  void BKSBRT();
+  void BKSBCO();
+  void BKSBCN();
+  void BKSBC1();
+  void BKSBCR();
+  void BKSBCC();
+  void BKSRPT();
+  void BKSWBO();
+  void BKSW3C();
+  void BKSWBR();
+  void BKSWBQ();
+  void BKSNEX();
+
+  // Character classes and ranges (builder_classes.cpp).
+  void BKSTRB();
+  void BKSTRE();
+  void BKSBRS();
+  void BKSNEG();
+  void BKSTRL();
+  void BKSTRF();
+  void BKSPOS();
+  void BKSWBC();
+  // BKSTRM inside a negated class.
+  void NegatedClassTerminal();
+
+  // End of a grammar read by the engine's own reader.
+  void BKSSYN();
+
+  // The line array of targets 11..13, or null.
+  std::vector<std::string>* LineArray(int32_t target);
+  // The single text of targets 1..10, or null.
+  std::string* SingleText(int32_t target);
+
+  NameState CurrentName;
+  int32_t LastCharacter = 0;
+  Chain RuleHeadName;
+  bool AlternativeJustOpened = false;
+  Chain ActionText;  // the action text line being collected (ActionCharRecords)
+
+  int32_t CurrentTarget = TargetNone;
+  int32_t WritePosition = 1;
+  std::array<int32_t, 3> LineCounter{};  // $declare, $pre-step, $post-step
+
+  // Groups: top of the stack of GroupContextRecords and the two numberings.
+  int32_t GroupStack = 0;
+  int32_t OptionalGroupCounter = 0;
+  int32_t GroupCounter = 0;
+
+  // Character classes and ranges.
+  CharacterClassState CharacterClass;
+  int32_t RangeLowerBound = 0;
+
+private:
+  Engine& Eng;
+};
+
+}  // namespace mv

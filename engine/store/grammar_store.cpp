@@ -1,0 +1,190 @@
+#include "store/grammar_store.h"
+
+#include <cstdlib>
+
+#include "engine.h"
+
+namespace mv {
+
+std::string Padded(std::string text, size_t length) {
+  text.resize(length, ' ');
+  return text;
+}
+
+std::string TrimmedRight(const std::string& text) {
+  size_t end = text.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+GrammarStore::GrammarStore(Engine& engine) : Eng(engine) { InitGrammarStore(); }
+
+void GrammarStore::InitGrammarStore() {
+  Grammar = Terminals = Actions = GrammarName = Chain{};
+  GrammarNameOpen = true;
+  CurrentAlternative = AlternativeState{};
+  CurrentAction = 0;
+  Found = false;
+  GiveBackSwitch = true;
+  CollisionReportFlag = true;
+  GenerationLogFlag = true;
+
+  const std::string blank(OptionTextLength, ' ');
+  UserTitle = UserScanner = UserErrorReaction = blank;
+  UserExternal = Padded("EXTERNAL NEXT,ERRJOB", OptionTextLength);
+  static const char* const templates[6] = {
+      "$LOC=IVLOFF($NQURC)",
+      "CALL VLW($NQURC,$LOC,$NFRET,$RETUR)",
+      "CALL VLSPSH($NQURC,$LNKRC,$RCTOP,$LOC)",
+      "$RETUR=IVLR($NQURC,$RCTOP,$NFRET)",
+      "CALL VLSPOP($NQURC,$LNKRC,$RCTOP,$LOC)",
+      "CALL VLON($NQURC,$LOC)",
+  };
+  for (size_t i = 0; i < 6; ++i) F77StackTemplates[i] = Padded(templates[i], OptionTextLength);
+  UserDeclarations.assign(OptionLines, blank);
+  UserPreParse.assign(OptionLines, blank);
+  UserPostParse.assign(OptionLines, blank);
+
+  GrammarFileName = Padded("GrammarTmp.grm", FileNameLength);
+  OutputFileName = Padded("ResultTmp.for", FileNameLength);
+  ResultBaseName = Padded("ListingTmp.lst", FileNameLength);
+}
+
+void GrammarStore::ClearNameTables() { NameTable.fill(0); }
+
+int32_t GrammarStore::NameHash(int32_t modulus, int32_t first, int32_t last) const {
+  const RecordMemory& mem = Eng.mem;
+  int64_t sum = 0;
+  for (int32_t c = first; c >= 1;) {
+    int32_t code = mem.IVLR(NameCharPool, c, CharCode);
+    sum += std::llabs(int64_t(code) % 256) + 1;
+    if (c == last) break;
+    c = mem.IVLR(NameCharPool, c, CharNext);
+  }
+  return modulus < 1 ? 0 : int32_t(sum % modulus);
+}
+
+bool GrammarStore::SameName(int32_t first1, int32_t last1, int32_t first2,
+                            int32_t last2) const {
+  const RecordMemory& mem = Eng.mem;
+  int32_t a = first1, b = first2;
+  while (a >= 1 && b >= 1) {
+    if (mem.IVLR(NameCharPool, a, CharCode) != mem.IVLR(NameCharPool, b, CharCode)) return false;
+    bool endA = a == last1, endB = b == last2;
+    if (endA || endB) return endA && endB;
+    a = mem.IVLR(NameCharPool, a, CharNext);
+    b = mem.IVLR(NameCharPool, b, CharNext);
+  }
+  return a < 1 && b < 1;
+}
+
+std::string GrammarStore::NameText(int32_t first, int32_t last) const {
+  std::string text;
+  for (int32_t c = first; c >= 1;) {
+    text.push_back(char(Eng.mem.IVLR(NameCharPool, c, CharCode) & 0xFF));
+    if (c == last) break;
+    c = Eng.mem.IVLR(NameCharPool, c, CharNext);
+  }
+  return text;
+}
+
+int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
+                                    int32_t firstBucket, int32_t modulus, int32_t& head,
+                                    int32_t& tail, const std::vector<int32_t>& extraFields) {
+  RecordMemory& mem = Eng.mem;
+  int32_t bucket = firstBucket + NameHash(modulus, first, last);
+  bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
+  int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
+  if (bucketFirst >= 1) {
+    int32_t bucketLast = mem.IVLR(pool, bucketFirst, 6);
+    // Bounded walk: a damaged bucket chain must not loop forever.
+    for (int32_t r = bucketFirst, steps = 0; r >= 1 && steps < 1 << 30; ++steps) {
+      if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
+        Found = true;
+        return r;
+      }
+      if (r == bucketLast) break;
+      r = mem.IVLR(pool, r, 5);
+    }
+  }
+  int32_t r = mem.IVLOFF(pool);
+  mem.LinkRecord(pool, 1, 2, head, tail, r);
+  mem.VLW(pool, r, 3, first);
+  mem.VLW(pool, r, 4, last);
+  Found = false;
+  mem.VLW(pool, r, 5, 0);
+  mem.VLW(pool, r, 6, 0);
+  for (int32_t f : extraFields) mem.VLW(pool, r, f, 0);
+  if (bucketValid) {
+    if (bucketFirst < 1) {
+      NameTable[size_t(bucket)] = r;
+      mem.VLW(pool, r, 6, r);
+    } else {
+      mem.VLW(pool, mem.IVLR(pool, bucketFirst, 6), 5, r);
+      mem.VLW(pool, bucketFirst, 6, r);
+    }
+  }
+  return r;
+}
+
+int32_t GrammarStore::FindOrAddNonterminal(int32_t first, int32_t last) {
+  static const std::vector<int32_t> extra{NtmFirstRule, NtmLastRule};
+  return FindOrAddName(NonterminalPool, first, last, NonterminalBuckets, NameHashModulus,
+                       Grammar.First, Grammar.Last, extra);
+}
+
+int32_t GrammarStore::FindOrAddTerminal(int32_t first, int32_t last) {
+  static const std::vector<int32_t> extra;
+  return FindOrAddName(TerminalPool, first, last, TerminalBuckets, NameHashModulus,
+                       Terminals.First, Terminals.Last, extra);
+}
+
+int32_t GrammarStore::FindOrAddAction(int32_t first, int32_t last) {
+  static const std::vector<int32_t> extra{ActFirstLine, ActLastLine};
+  return FindOrAddName(ActionPool, first, last, ActionBuckets, NameHashModulus, Actions.First,
+                       Actions.Last, extra);
+}
+
+void GrammarStore::OpenRuleAlternative(int32_t first, int32_t last) {
+  RecordMemory& mem = Eng.mem;
+  int32_t ntm = FindOrAddNonterminal(first, last);
+  int32_t rule = mem.IVLOFF(RulePool);
+  int32_t lastRule = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
+  if (lastRule >= 1) mem.VLW(RulePool, lastRule, RuleNext, rule);
+  mem.VLW(RulePool, rule, RuleBack, lastRule);
+  if (mem.IVLR(NonterminalPool, ntm, NtmFirstRule) < 1)
+    mem.VLW(NonterminalPool, ntm, NtmFirstRule, rule);
+  mem.VLW(NonterminalPool, ntm, NtmLastRule, rule);
+  mem.VLW(RulePool, rule, RuleFirstElement, 0);
+  mem.VLW(RulePool, rule, RuleLastElement, 0);
+  CurrentAlternative = AlternativeState{rule, 0, 0};
+}
+
+void GrammarStore::CloseAlternative() {
+  Eng.mem.VLW(RulePool, CurrentAlternative.Rule, RuleFirstElement, CurrentAlternative.First);
+  Eng.mem.VLW(RulePool, CurrentAlternative.Rule, RuleLastElement, CurrentAlternative.Last);
+}
+
+void GrammarStore::AppendElement(int32_t kind, int32_t referent) {
+  RecordMemory& mem = Eng.mem;
+  int32_t e = mem.AppendLinkedRecord(ElementPool, ElemNext, ElemBack, CurrentAlternative.First,
+                                     CurrentAlternative.Last);
+  mem.VLW(ElementPool, e, ElemKind, kind);
+  if (kind != KindEmpty) mem.VLW(ElementPool, e, ElemReferent, referent);
+}
+
+void GrammarStore::AddNonterminalElement(int32_t first, int32_t last) {
+  AppendElement(KindNonterminal, FindOrAddNonterminal(first, last));
+}
+
+void GrammarStore::EnterNamedRecord(int32_t first, int32_t last) {
+  if (first < 1 || last < 1) return;
+  AppendElement(KindTerminal, FindOrAddTerminal(first, last));
+}
+
+void GrammarStore::AddActionElement(int32_t first, int32_t last) {
+  AppendElement(KindAction, FindOrAddAction(first, last));
+}
+
+void GrammarStore::AddEmptyElement() { AppendElement(KindEmpty, 0); }
+
+}  // namespace mv

@@ -1,0 +1,161 @@
+#pragma once
+// The grammar as records in the record memory, the three name tables and the store's global
+// block (chain heads, the alternative being built, switches, option texts, file names).
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace mv {
+
+class Engine;
+
+// Pools (declared record lengths) of the store's records.
+inline constexpr int32_t NonterminalPool = 14;
+inline constexpr int32_t RulePool = 7;
+inline constexpr int32_t ElementPool = 4;
+inline constexpr int32_t NameCharPool = 2;
+inline constexpr int32_t TerminalPool = 7;
+inline constexpr int32_t ActionPool = 9;
+inline constexpr int32_t ActionLinePool = 4;
+inline constexpr int32_t ActionCharPool = 2;
+inline constexpr int32_t GroupContextPool = 7;
+
+// NonterminalRecord fields.
+enum NonterminalField : int32_t {
+  NtmNext = 1, NtmBack = 2, NtmNameFirst = 3, NtmNameLast = 4, NtmBucketNext = 5,
+  NtmBucketLast = 6, NtmNumber = 7, NtmFirstRule = 8, NtmLastRule = 9, NtmNullNext = 10,
+  NtmNullBack = 11, NtmNullFirstRule = 12, NtmNullLastRule = 13, NtmNullable = 14,
+};
+// RuleRecord fields.
+enum RuleField : int32_t {
+  RuleNext = 1, RuleBack = 2, RuleNullNext = 3, RuleNullBack = 4, RuleFirstElement = 5,
+  RuleLastElement = 6, RuleNumber = 7,
+};
+// ElementRecord fields.
+enum ElementField : int32_t { ElemNext = 1, ElemBack = 2, ElemReferent = 3, ElemKind = 4 };
+// ElementKind values.
+enum ElementKind : int32_t {
+  KindNonterminal = 1, KindTerminal = 2, KindEmpty = 3, KindAction = 4,
+};
+// NameCharRecord and ActionCharRecord fields.
+enum CharField : int32_t { CharNext = 1, CharCode = 2 };
+// TerminalRecord fields.
+enum TerminalField : int32_t {
+  TrmNext = 1, TrmBack = 2, TrmNameFirst = 3, TrmNameLast = 4, TrmBucketNext = 5,
+  TrmBucketLast = 6, TrmNumber = 7,
+};
+// ActionRecord fields.
+enum ActionField : int32_t {
+  ActNext = 1, ActBack = 2, ActNameFirst = 3, ActNameLast = 4, ActBucketNext = 5,
+  ActBucketLast = 6, ActFirstLine = 8, ActLastLine = 9,
+};
+// ActionLineRecord fields.
+enum ActionLineField : int32_t {
+  LineNext = 1, LineBack = 2, LineFirstChar = 3, LineLastChar = 4,
+};
+// GroupContextRecord fields.
+enum GroupContextField : int32_t {
+  GrpNext = 1, GrpNumber = 2, GrpRule = 3, GrpFirstElement = 4, GrpLastElement = 5,
+  GrpHeadFirst = 6, GrpHeadLast = 7,
+};
+
+// Name tables: one bucket array, 255 buckets per table.
+inline constexpr int32_t NameHashModulus = 255;
+inline constexpr int32_t NonterminalBuckets = 1;
+inline constexpr int32_t TerminalBuckets = 256;
+inline constexpr int32_t ActionBuckets = 511;
+inline constexpr int32_t NameTableSize = 765;
+
+// Fixed text lengths.
+inline constexpr int32_t FileNameLength = 80;
+inline constexpr int32_t OptionTextLength = 1024;
+inline constexpr int32_t OptionLines = 100;
+
+// First and last record of a chain (a name, a list).
+struct Chain {
+  int32_t First = 0;
+  int32_t Last = 0;
+  bool operator==(const Chain&) const = default;
+};
+
+// The alternative being read: its rule and the first and last element of its right part.
+struct AlternativeState {
+  int32_t Rule = 0;
+  int32_t First = 0;
+  int32_t Last = 0;
+};
+
+// Counts that the numbering sets; not reset by a run start.
+struct SymbolCounts {
+  int32_t N = 0;  // nonterminals
+  int32_t T = 0;  // terminals
+  int32_t S = 0;  // N + T
+  int32_t R = 0;  // rules
+};
+
+class GrammarStore {
+public:
+  explicit GrammarStore(Engine& engine);
+
+  // Defaults of a new run; the name tables are left as they are (BKSACT clears them).
+  void InitGrammarStore();
+  void ClearNameTables();
+  int32_t NameHash(int32_t modulus, int32_t first, int32_t last) const;
+  // Finds the record named by the chain in one table or adds it at the chain's tail;
+  // extraFields are zeroed on a new record. Sets Found.
+  int32_t FindOrAddName(int32_t pool, int32_t first, int32_t last, int32_t firstBucket,
+                        int32_t modulus, int32_t& head, int32_t& tail,
+                        const std::vector<int32_t>& extraFields);
+  // The three tables' lookups.
+  int32_t FindOrAddNonterminal(int32_t first, int32_t last);
+  int32_t FindOrAddTerminal(int32_t first, int32_t last);
+  int32_t FindOrAddAction(int32_t first, int32_t last);
+  // True when two character chains spell the same codes.
+  bool SameName(int32_t first1, int32_t last1, int32_t first2, int32_t last2) const;
+  // The characters of a name chain as bytes (codes above 255 cut to their low 8 bits).
+  std::string NameText(int32_t first, int32_t last) const;
+
+  void OpenRuleAlternative(int32_t first, int32_t last);
+  void CloseAlternative();
+  void AddNonterminalElement(int32_t first, int32_t last);
+  void EnterNamedRecord(int32_t first, int32_t last);
+  void AddActionElement(int32_t first, int32_t last);
+  void AddEmptyElement();
+  void AppendElement(int32_t kind, int32_t referent);
+
+  // Store block.
+  std::array<int32_t, NameTableSize + 1> NameTable{};  // index 0 unused
+  Chain Grammar;    // NonterminalList of the grammar
+  Chain Terminals;
+  Chain Actions;
+  Chain GrammarName;
+  bool GrammarNameOpen = true;
+  AlternativeState CurrentAlternative;
+  int32_t CurrentAction = 0;
+  bool Found = false;
+  bool GiveBackSwitch = true;
+  bool CollisionReportFlag = true;
+  bool GenerationLogFlag = true;
+  SymbolCounts Counts;
+
+  // Option texts, blank-padded to OptionTextLength.
+  std::string UserTitle, UserExternal, UserScanner, UserErrorReaction;
+  std::array<std::string, 6> F77StackTemplates;
+  // Line arrays: OptionLines blank lines at a run start; a longer text adds lines.
+  std::vector<std::string> UserDeclarations, UserPreParse, UserPostParse;
+
+  // File names, blank-padded to FileNameLength.
+  std::string GrammarFileName, OutputFileName, ResultBaseName;
+
+private:
+  Engine& Eng;
+};
+
+// A text blank-padded (or cut) to a length.
+std::string Padded(std::string text, size_t length);
+// A text without its trailing blanks.
+std::string TrimmedRight(const std::string& text);
+
+}  // namespace mv

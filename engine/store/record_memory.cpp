@@ -1,0 +1,184 @@
+#include "store/record_memory.h"
+
+#include "engine.h"
+
+namespace mv {
+
+const int32_t RecordMemory::ClassSlot[ClassCount + 1] = {0, 2, 4, 7, 8, 14, 28, 56};
+
+// Smallest size class whose slot holds the pool's declared length.
+const uint8_t RecordMemory::ClassOfPool[PageLength + 1] = {
+    0,                                        // no pool 0
+    1, 1,                                     // 1-2
+    2, 2,                                     // 3-4
+    3, 3, 3,                                  // 5-7
+    4,                                        // 8
+    5, 5, 5, 5, 5, 5,                         // 9-14
+    6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, // 15-28
+    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, // 29-42
+    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, // 43-56
+};
+
+RecordMemory::RecordMemory(Engine& engine) : Eng(engine) { InitRecordMemory(); }
+
+int32_t RecordMemory::SlotLength(int32_t pool) {
+  return pool >= 1 && pool <= PageLength ? ClassSlot[ClassOfPool[pool]] : 0;
+}
+
+int32_t RecordMemory::SizeClass(int32_t pool) {
+  return pool >= 1 && pool <= PageLength ? ClassOfPool[pool] : 0;
+}
+
+void RecordMemory::InitRecordMemory() {
+  Words.assign(1, 0);
+  Words.shrink_to_fit();
+  PageClass.assign(1, 0);
+  PageClass.shrink_to_fit();
+  for (auto& h : FreeHead) h = 0;
+  CoreSetUp = false;
+  ExhaustedFlag = false;
+}
+
+int32_t RecordMemory::IVLOFF(int32_t pool) {
+  int32_t cls = SizeClass(pool);
+  if (cls == 0) return 0;
+  if (FreeHead[cls] == 0) TakeFreeRecord(cls);
+  int32_t r = FreeHead[cls];
+  FreeHead[cls] = Words[size_t(int64_t(ClassSlot[cls]) * (r - 1) + 1)];
+  return r;
+}
+
+void RecordMemory::VLON(int32_t pool, int32_t record) {
+  int64_t w = WordIndex(pool, record, 1);
+  if (w < 0) return;
+  int32_t cls = ClassOfPool[pool];
+  Words[size_t(w)] = FreeHead[cls];
+  FreeHead[cls] = record;
+}
+
+void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
+  // A chain end below 1 (or not a record of this pool) gives nothing back: the free chain
+  // must not be replaced by an empty or foreign one.
+  int64_t w = WordIndex(pool, last, 1);
+  if (w < 0 || WordIndex(pool, first, 1) < 0) return;
+  int32_t cls = ClassOfPool[pool];
+  Words[size_t(w)] = FreeHead[cls];
+  FreeHead[cls] = first;
+}
+
+int32_t RecordMemory::AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail) {
+  int32_t r = IVLOFF(pool);
+  if (tail >= 1) VLW(pool, tail, link, r);
+  tail = r;
+  if (head < 1) head = r;
+  return r;
+}
+
+void RecordMemory::VLSPSH(int32_t pool, int32_t link, int32_t& top, int32_t record) {
+  if (record < 1) return;
+  VLW(pool, record, link, top);
+  top = record;
+}
+
+void RecordMemory::VLSPOP(int32_t pool, int32_t link, int32_t& top, int32_t& record) {
+  if (top < 1) return;
+  record = top;
+  top = IVLR(pool, record, link);
+}
+
+int32_t RecordMemory::AppendLinkedRecord(int32_t pool, int32_t next, int32_t back,
+                                         int32_t& head, int32_t& tail) {
+  int32_t r = IVLOFF(pool);
+  LinkRecord(pool, next, back, head, tail, r);
+  return r;
+}
+
+void RecordMemory::LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
+                              int32_t& tail, int32_t record) {
+  if (record < 1) return;
+  if (tail >= 1) VLW(pool, tail, next, record);
+  VLW(pool, record, back, tail < 1 ? 0 : tail);
+  tail = record;
+  if (head < 1) head = record;
+}
+
+int32_t RecordMemory::Unhook(int32_t pool, int32_t next, int32_t back, int32_t& head,
+                             int32_t& tail, int32_t record) {
+  if (record < 1 || head < 1) return 0;
+  int32_t b = IVLR(pool, record, back);
+  int32_t n = IVLR(pool, record, next);
+  if (head == tail) {
+    head = 0;
+    tail = 0;
+  } else {
+    if (b >= 1) VLW(pool, b, next, n);
+    if (record != tail && n >= 1) VLW(pool, n, back, b);
+    if (record == head) head = n;
+    if (record == tail) tail = b;
+  }
+  return record;
+}
+
+void RecordMemory::UnlinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
+                                int32_t& tail, int32_t record) {
+  if (Unhook(pool, next, back, head, tail, record) >= 1) VLON(pool, record);
+}
+
+void RecordMemory::DetachRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
+                                int32_t& tail, int32_t record) {
+  Unhook(pool, next, back, head, tail, record);
+}
+
+void RecordMemory::MoveRecord(int32_t pool, int32_t next, int32_t back, int32_t& head1,
+                              int32_t& tail1, int32_t record, int32_t& head2, int32_t& tail2) {
+  DetachRecord(pool, next, back, head1, tail1, record);
+  LinkRecord(pool, next, back, head2, tail2, record);
+}
+
+void RecordMemory::TakeFreeRecord(int32_t cls) {
+  while (FreeHead[7] == 0) VLTOVR();
+  if (cls == 7) return;  // the chain of class 7 is the chain of free pages itself
+  int32_t page = FreeHead[7];
+  FreeHead[7] = Words[size_t(int64_t(PageLength) * (page - 1) + 1)];
+  FormatFreeChain(cls, page);
+}
+
+void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
+  int32_t slot = ClassSlot[cls];
+  int32_t perPage = PageLength / slot;
+  PageClass[size_t(page)] = uint8_t(cls);
+  int32_t lowest = (page - 1) * perPage + 1;
+  for (int32_t r = page * perPage; r >= lowest; --r) {
+    size_t base = size_t(int64_t(slot) * (r - 1));
+    Words[base + 1] = FreeHead[cls];
+    for (int32_t f = 2; f <= slot; ++f) Words[base + size_t(f)] = 0;
+    FreeHead[cls] = r;
+  }
+}
+
+void RecordMemory::VLTOVR() {
+  if (ExhaustedFlag) throw RunStopped();
+  if (!CoreSetUp) {
+    // The first extension of a run sets up the core pages as one chain of free pages.
+    CoreSetUp = true;
+    int64_t pages = CapacityPages < CorePages ? CapacityPages : CorePages;
+    Words.assign(size_t(pages * PageLength + 1), 0);
+    PageClass.assign(size_t(pages + 1), 7);
+    PageClass[0] = 0;
+    for (int64_t p = 1; p <= pages; ++p)
+      Words[size_t(PageLength * (p - 1) + 1)] = p < pages ? int32_t(p + 1) : 0;
+    FreeHead[7] = 1;
+    return;
+  }
+  if (PagesInUse() >= CapacityPages) {
+    ExhaustedFlag = true;
+    Eng.out.WriteMessage(ExhaustedRoutine, ExhaustedMessage);
+    throw RunStopped();
+  }
+  // One more page, a one-page chain of free pages.
+  Words.resize(Words.size() + PageLength, 0);
+  PageClass.push_back(7);
+  FreeHead[7] = int32_t(PagesInUse());
+}
+
+}  // namespace mv

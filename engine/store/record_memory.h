@@ -1,0 +1,111 @@
+#pragma once
+// Memory of fixed-length records of 32-bit fields, addressed by (pool, record, field).
+//
+// Record numbers cross the library boundary (as NonterminalList handles), so the numbering,
+// the size classes, the free chains and the capacity limit are kept exactly; only the scratch
+// page file is gone: every page lives in memory. Every access is bounds-checked, so a stale or
+// foreign handle reads as 0 and writes nothing.
+
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+namespace mv {
+
+class Engine;
+
+// Thrown when the record memory is used up; the export boundary catches it and the run stays
+// stopped until the next BnfParserInit.
+struct RunStopped : std::runtime_error {
+  RunStopped() : std::runtime_error("record memory exhausted") {}
+};
+
+class RecordMemory {
+public:
+  static constexpr int32_t PageLength = 56;
+  static constexpr int32_t CorePages = 2340;            // 131,040 words
+  static constexpr int32_t FilePages = 3200000;
+  static constexpr int64_t DefaultCapacityPages = int64_t(CorePages) + FilePages;
+  static constexpr int32_t ClassCount = 7;
+  static constexpr const char* ExhaustedRoutine = "VLTOVR";
+  static constexpr const char* ExhaustedMessage =
+      "Fatal error: end of space to swop (INICUR(NDISK).GT.IREND)!";
+
+  explicit RecordMemory(Engine& engine);
+
+  // Resets everything for a new run; no record of the previous run stays valid.
+  void InitRecordMemory();
+
+  int32_t IVLR(int32_t pool, int32_t record, int32_t field) const {
+    int64_t w = WordIndex(pool, record, field);
+    return w < 0 ? 0 : Words[size_t(w)];
+  }
+  void VLW(int32_t pool, int32_t record, int32_t field, int32_t value) {
+    int64_t w = WordIndex(pool, record, field);
+    if (w >= 0) Words[size_t(w)] = value;
+  }
+  int32_t IVLOFF(int32_t pool);
+  void VLON(int32_t pool, int32_t record);
+  void ReleaseRecord(int32_t pool, int32_t first, int32_t last);
+  // Returns the new record as well (it is also the new tail).
+  int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail);
+  void VLSPSH(int32_t pool, int32_t link, int32_t& top, int32_t record);
+  void VLSPOP(int32_t pool, int32_t link, int32_t& top, int32_t& record);
+  int32_t AppendLinkedRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
+                             int32_t& tail);
+  void LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
+                  int32_t record);
+  void UnlinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
+                    int32_t record);
+  void DetachRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
+                    int32_t record);
+  void MoveRecord(int32_t pool, int32_t next, int32_t back, int32_t& head1, int32_t& tail1,
+                  int32_t record, int32_t& head2, int32_t& tail2);
+
+  // Slot length of a pool's size class, 0 for a pool outside 1..56.
+  static int32_t SlotLength(int32_t pool);
+  // Size class 1..7 of a pool, 0 for a pool outside 1..56.
+  static int32_t SizeClass(int32_t pool);
+
+  // The page limit of a run (core and file pages together); tests set a small one.
+  void SetCapacityPages(int64_t pages) { CapacityPages = pages < 1 ? 1 : pages; }
+  int64_t GetCapacityPages() const { return CapacityPages; }
+  int64_t PagesInUse() const { return int64_t(PageClass.size()) - 1; }
+  // True once the memory ran out in this run.
+  bool Exhausted() const { return ExhaustedFlag; }
+  int32_t FreeChainHead(int32_t sizeClass) const {
+    return sizeClass >= 1 && sizeClass <= ClassCount ? FreeHead[sizeClass] : 0;
+  }
+
+private:
+  // Word index of a field, or -1 when the pool, record or field is not valid: below 1, a field
+  // beyond the pool's length, or a record on a page that is not in use or belongs to another
+  // size class.
+  int64_t WordIndex(int32_t pool, int32_t record, int32_t field) const {
+    if (pool < 1 || pool > PageLength || record < 1 || field < 1 || field > pool) return -1;
+    int32_t cls = ClassOfPool[pool];
+    int32_t slot = ClassSlot[cls];
+    int64_t first = int64_t(slot) * (record - 1);
+    int64_t page = first / PageLength + 1;
+    if (page >= int64_t(PageClass.size()) || PageClass[size_t(page)] != cls) return -1;
+    return first + field;
+  }
+  void TakeFreeRecord(int32_t sizeClass);
+  void FormatFreeChain(int32_t sizeClass, int32_t page);
+  void VLTOVR();
+  int32_t Unhook(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
+                 int32_t record);
+
+  static const int32_t ClassSlot[ClassCount + 1];
+  static const uint8_t ClassOfPool[PageLength + 1];
+
+  Engine& Eng;
+  std::vector<int32_t> Words;    // word space; index 0 unused
+  std::vector<uint8_t> PageClass; // class of each page in use (7 = whole page); index 0 unused
+  int32_t FreeHead[ClassCount + 1] = {};
+  int64_t CapacityPages = DefaultCapacityPages;
+  bool CoreSetUp = false;
+  bool ExhaustedFlag = false;
+};
+
+}  // namespace mv
