@@ -95,4 +95,20 @@ MORVANTELISK_API void BKSS(const int32_t* code);
 /* Builder: end of a grammar read by the engine's own reader. */
 MORVANTELISK_API void BKSSYN(void);
 
+/* Listings: the rules, the grammar or the names of a NonterminalList written into the result
+ * file ResultBaseName + extension in the work folder. The title is not written. */
+MORVANTELISK_API void FileRules(const int32_t* head, const int32_t* tail, const char* title,
+                                int32_t titleLength, const char* extension,
+                                int32_t extensionLength);
+MORVANTELISK_API void FileGrammar(const int32_t* head, const int32_t* tail, const char* title,
+                                  int32_t titleLength, const char* extension,
+                                  int32_t extensionLength);
+MORVANTELISK_API void FileNonterminals(const int32_t* head, const int32_t* tail,
+                                       const char* title, int32_t titleLength,
+                                       const char* extension, int32_t extensionLength);
+
+/* The text of the latest failure (a result file that could not be written, a fatal message),
+ * blank when the latest result-file export succeeded. */
+MORVANTELISK_API char* GetEngineError(char* buffer, int32_t bufferLength);
+
 #endif

@@ -32,6 +32,11 @@ void Output::InitRun() {
   ResultUnit.Close();
   SourceUnit.Close();
   LastError.clear();
+  Column = 0;
+  CommentState = false;
+  ListingLineNumber = 0;
+  GrammarFileMode = false;
+  ListingTitle.clear();
 }
 
 bool Output::ResultFileName(const std::string& extension, std::string& name) {

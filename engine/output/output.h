@@ -2,9 +2,11 @@
 // Output units of the engine: ResultUnit (result files, listings, the generation log) and
 // SourceUnit (the generated parser file), both opened in the current (work) folder.
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace mv {
 
@@ -34,12 +36,56 @@ private:
   std::string FileName;
 };
 
+// What a result-file export writes.
+enum class ResultFileKind { Rules, Grammar, Nonterminals };
+
 class Output {
 public:
+  static constexpr int32_t LineCapacity = 2048;
+  // The label of a comment line: the four characters "CO  " as one integer.
+  static constexpr int32_t CommentLabel = 538988355;
+  // Room that IntToDigitCodes needs: a sign and ten digits.
+  static constexpr int32_t MaxDigitCodes = 11;
+  static constexpr int32_t TextPiece = 66;
+  static constexpr size_t ListingTitleLength = 64;
+
   explicit Output(Engine& engine);
 
   // Output state of a new run.
   void InitRun();
+
+  // The pending output line. A writer starts each line with StartOutputLine, appends to it and
+  // ends its output with FlushOutputLine; a full line is broken at the target's width.
+  void StartOutputLine(int32_t label);
+  void WriteText(std::string_view text, int32_t n);
+  void WriteText(std::string_view text);
+  void AppendLineCodes(const int32_t* codes, int32_t n);
+  void FlushOutputLine();
+  void SetCommentState();
+  void WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link,
+                      int32_t codeField);
+  void WriteIntList(const int32_t* values, int32_t n);
+  // One listing record on ResultUnit, numbered by ListingLineNumber.
+  void WriteListingLine(const int32_t* codes, int32_t count);
+  void StartListing(std::string_view title);
+
+  // codes must hold MaxDigitCodes.
+  static void IntToDigitCodes(int32_t value, int32_t* codes, int32_t& count);
+  // The decimal form, left-aligned in ten characters.
+  static std::string IntToText(int32_t value);
+  static std::string Decimal(int32_t value);
+  static std::string LowerCaseText(std::string_view text);
+  static int32_t CharCode(int32_t code);
+
+  // Printed grammars.
+  void PrintRules(std::string_view title, int32_t head, int32_t tail);
+  void PrintRule(int32_t ruleNumber, int32_t nonterminal);
+  void PrintGrammarComment(std::string_view text, int32_t count, int32_t head, int32_t tail);
+  void PrintGrammar(std::string_view title, int32_t head, int32_t tail);
+  // The frame of FileRules, FileGrammar and FileNonterminals: false (with LastError set) when
+  // the file could not be opened.
+  bool WriteResultFile(ResultFileKind kind, int32_t head, int32_t tail, std::string_view title,
+                       std::string_view extension);
 
   // The name of a result file: ResultBaseName without trailing blanks and the extension,
   // which is never cut. False (with LastError set) when the grammar name would reach outside
@@ -57,7 +103,29 @@ public:
   // The latest failure to write a file, or the latest fatal message.
   std::string LastError;
 
+  // Listing state: the number of the last numbered line; below 0, the next line goes without
+  // a number and the value then becomes its own magnitude.
+  int32_t ListingLineNumber = 0;
+  // On while the grammar file is written: no line numbers, tabs escaped.
+  bool GrammarFileMode = false;
+  std::string ListingTitle;
+
+  int32_t Column = 0;
+  bool CommentState = false;
+  std::array<int32_t, LineCapacity> Line{};
+
 private:
+  void AppendCode(int32_t code);
+  void AppendBytes(std::string_view bytes);
+  void AppendPieces(const int32_t* codes, int32_t n);
+  void BreakStatementLine(int breakForm, const char* mark);
+  std::string Render(const int32_t* codes, int32_t count, bool listing) const;
+  void WriteName(int32_t pool, int32_t record);
+  void WriteElements(int32_t rule, bool tabQuoted, bool showActions);
+  void WriteRuleHead(int32_t nonterminal);
+  void WriteActionHead(int32_t action);
+  void WriteActionLine(int32_t line);
+
   Engine& Eng;
 };
 

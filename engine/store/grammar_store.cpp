@@ -25,6 +25,7 @@ void GrammarStore::InitGrammarStore() {
   CurrentAction = 0;
   Found = false;
   GiveBackSwitch = true;
+  Fields = ChainFields{};
   CollisionReportFlag = true;
   GenerationLogFlag = true;
 

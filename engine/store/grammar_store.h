@@ -95,6 +95,17 @@ struct SymbolCounts {
   int32_t R = 0;  // rules
 };
 
+// The field numbers through which walks over a whole list follow the nonterminal links and the
+// alternative chains: the grammar's links, unless the nullable search points them at its own.
+struct ChainFields {
+  int32_t NtmNext = mv::NtmNext;
+  int32_t NtmBack = mv::NtmBack;
+  int32_t NtmFirstRule = mv::NtmFirstRule;
+  int32_t NtmLastRule = mv::NtmLastRule;
+  int32_t RuleNext = mv::RuleNext;
+  int32_t RuleBack = mv::RuleBack;
+};
+
 class GrammarStore {
 public:
   explicit GrammarStore(Engine& engine);
@@ -136,6 +147,7 @@ public:
   int32_t CurrentAction = 0;
   bool Found = false;
   bool GiveBackSwitch = true;
+  ChainFields Fields;
   bool CollisionReportFlag = true;
   bool GenerationLogFlag = true;
   SymbolCounts Counts;

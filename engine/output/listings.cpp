@@ -1,0 +1,234 @@
+// Printing grammars: rule listings, grammar comments of generated parsers, the grammar file,
+// and the result-file exports' common frame.
+#include <string>
+
+#include "engine.h"
+#include "output/chain_walk.h"
+#include "output/output.h"
+
+namespace mv {
+
+namespace {
+
+// First characters that make a printed terminal quoted (the tab only where tabQuoted is set).
+bool IsSpecialFirst(int32_t code, bool tabQuoted) {
+  switch (code) {
+    case ' ': case '-': case '|': case '}': case '\'': case '{': case '<': case '~': case '[':
+    case ']': case '`':
+      return true;
+    case '\t':
+      return tabQuoted;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void Output::WriteName(int32_t pool, int32_t record) {
+  const RecordMemory& mem = Eng.mem;
+  // Nonterminal, terminal and action records keep their name chain in fields 3 and 4.
+  WriteNameChain(NameCharPool, mem.IVLR(pool, record, NtmNameFirst),
+                 mem.IVLR(pool, record, NtmNameLast), CharField::CharNext, CharField::CharCode);
+}
+
+void Output::WriteElements(int32_t rule, bool tabQuoted, bool showActions) {
+  const RecordMemory& mem = Eng.mem;
+  WalkChain(mem, ElementPool, ElemNext, mem.IVLR(RulePool, rule, RuleFirstElement),
+            mem.IVLR(RulePool, rule, RuleLastElement), [&](int32_t element) {
+              int32_t referent = mem.IVLR(ElementPool, element, ElemReferent);
+              switch (mem.IVLR(ElementPool, element, ElemKind)) {
+                case KindNonterminal:
+                  WriteText("<");
+                  WriteName(NonterminalPool, referent);
+                  WriteText(">");
+                  break;
+                case KindTerminal: {
+                  int32_t first = mem.IVLR(TerminalPool, referent, TrmNameFirst);
+                  int32_t code = mem.IVLR(NameCharPool, first, CharField::CharCode);
+                  const char* quote = IsSpecialFirst(code, tabQuoted) ? "\""
+                                      : code == '"'                   ? "'"
+                                                                      : "";
+                  WriteText(quote);
+                  WriteName(TerminalPool, referent);
+                  WriteText(quote);
+                  break;
+                }
+                case KindAction:
+                  if (showActions) {
+                    WriteText("`");
+                    WriteName(ActionPool, referent);
+                    WriteText("`");
+                  }
+                  break;
+                default:  // an empty element prints nothing
+                  break;
+              }
+            });
+}
+
+void Output::WriteRuleHead(int32_t nonterminal) {
+  WriteText("<");
+  WriteName(NonterminalPool, nonterminal);
+  WriteText(">::=");
+}
+
+void Output::WriteActionHead(int32_t action) {
+  WriteText("`");
+  WriteName(ActionPool, action);
+  WriteText("`::=");
+}
+
+void Output::WriteActionLine(int32_t line) {
+  const RecordMemory& mem = Eng.mem;
+  WriteNameChain(ActionCharPool, mem.IVLR(ActionLinePool, line, LineFirstChar),
+                 mem.IVLR(ActionLinePool, line, LineLastChar), CharField::CharNext,
+                 CharField::CharCode);
+}
+
+void Output::PrintRules(std::string_view /*title*/, int32_t head, int32_t tail) {
+  const RecordMemory& mem = Eng.mem;
+  const ChainFields& f = Eng.store.Fields;
+  if (head == 0) {
+    StartOutputLine(0);
+    WriteText("  LIST OF NONTERMINALS IS EMPTY");
+  } else {
+    WalkChain(mem, NonterminalPool, f.NtmNext, head, tail, [&](int32_t ntm) {
+      WalkChain(mem, RulePool, f.RuleNext, mem.IVLR(NonterminalPool, ntm, f.NtmFirstRule),
+                mem.IVLR(NonterminalPool, ntm, f.NtmLastRule), [&](int32_t rule) {
+                  StartOutputLine(0);
+                  WriteRuleHead(ntm);
+                  WriteElements(rule, true, false);
+                });
+    });
+  }
+  FlushOutputLine();
+}
+
+void Output::PrintRule(int32_t ruleNumber, int32_t nonterminal) {
+  const RecordMemory& mem = Eng.mem;
+  WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, nonterminal, NtmFirstRule),
+            mem.IVLR(NonterminalPool, nonterminal, NtmLastRule), [&](int32_t rule) {
+              if (mem.IVLR(RulePool, rule, RuleNumber) != ruleNumber) return;
+              // The listing line that holds the printed rule carries no number.
+              if (ListingLineNumber > 0) ListingLineNumber = -ListingLineNumber;
+              WriteRuleHead(nonterminal);
+              WriteElements(rule, false, false);
+            });
+}
+
+void Output::PrintGrammarComment(std::string_view text, int32_t count, int32_t head,
+                                 int32_t tail) {
+  const RecordMemory& mem = Eng.mem;
+  StartOutputLine(CommentLabel);
+  WriteText(text, count);
+  if (head == 0) {
+    WriteText(": LIST OF NONTERMINALS IS EMPTY");
+  } else {
+    WalkChain(mem, NonterminalPool, NtmNext, head, tail, [&](int32_t ntm) {
+      StartOutputLine(CommentLabel);
+      WriteRuleHead(ntm);
+      bool first = true;
+      WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, ntm, NtmFirstRule),
+                mem.IVLR(NonterminalPool, ntm, NtmLastRule), [&](int32_t rule) {
+                  if (!first) WriteText("|");
+                  first = false;
+                  WriteElements(rule, true, true);
+                });
+    });
+  }
+  const Chain& actions = Eng.store.Actions;
+  WalkChain(mem, ActionPool, ActNext, actions.First, actions.Last, [&](int32_t action) {
+    StartOutputLine(CommentLabel);
+    WriteActionHead(action);
+    WalkChain(mem, ActionLinePool, LineNext, mem.IVLR(ActionPool, action, ActFirstLine),
+              mem.IVLR(ActionPool, action, ActLastLine),
+              [&](int32_t line) { WriteActionLine(line); });
+  });
+  // Left pending: the generator's next line writes the block's closing comment marker.
+  StartOutputLine(CommentLabel);
+}
+
+void Output::PrintGrammar(std::string_view /*title*/, int32_t head, int32_t tail) {
+  const RecordMemory& mem = Eng.mem;
+  WalkChain(mem, NonterminalPool, NtmNext, head, tail, [&](int32_t ntm) {
+    bool first = true;
+    WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, ntm, NtmFirstRule),
+              mem.IVLR(NonterminalPool, ntm, NtmLastRule), [&](int32_t rule) {
+                StartOutputLine(0);
+                if (first)
+                  WriteRuleHead(ntm);
+                else
+                  WriteText("      |");
+                first = false;
+                WriteElements(rule, true, true);
+              });
+  });
+  // One definition line per text line: a second definition of a name adds its line to the
+  // same action, so the printed grammar reads back with the same lines.
+  const Chain& actions = Eng.store.Actions;
+  WalkChain(mem, ActionPool, ActNext, actions.First, actions.Last, [&](int32_t action) {
+    int32_t firstLine = mem.IVLR(ActionPool, action, ActFirstLine);
+    if (firstLine < 1) {
+      StartOutputLine(0);
+      WriteActionHead(action);
+      return;
+    }
+    WalkChain(mem, ActionLinePool, LineNext, firstLine,
+              mem.IVLR(ActionPool, action, ActLastLine), [&](int32_t line) {
+                StartOutputLine(0);
+                WriteActionHead(action);
+                WriteActionLine(line);
+              });
+  });
+  const GrammarStore& s = Eng.store;
+  auto optionLine = [&](const char* head, const std::string& text) {
+    std::string trimmed = TrimmedRight(text);
+    if (trimmed.empty()) return;
+    StartOutputLine(0);
+    WriteText(head);
+    WriteText(trimmed);
+  };
+  for (const std::string& line : s.UserDeclarations) optionLine("$declare::=", line);
+  optionLine("$title::=", s.UserTitle);
+  for (const std::string& line : s.UserPreParse) optionLine("$pre-step::=", line);
+  for (const std::string& line : s.UserPostParse) optionLine("$post-step::=", line);
+  optionLine("$next::=", s.UserScanner);
+  optionLine("$errjob::=", s.UserErrorReaction);
+  FlushOutputLine();
+}
+
+bool Output::WriteResultFile(ResultFileKind kind, int32_t head, int32_t tail,
+                             std::string_view title, std::string_view extension) {
+  LastError.clear();
+  if (!OpenResultFile(std::string(extension))) return false;
+  std::string cutTitle = TrimmedRight(std::string(title));
+  if (head == 0) {
+    ListingLineNumber = -1;
+    std::string message = kind == ResultFileKind::Nonterminals ? "List of nonterminals is empty"
+                                                               : "List of rules is empty";
+    std::vector<int32_t> codes(message.begin(), message.end());
+    WriteListingLine(codes.data(), int32_t(codes.size()));
+  } else if (kind == ResultFileKind::Rules) {
+    ListingLineNumber = 0;
+    PrintRules(cutTitle, head, tail);
+  } else if (kind == ResultFileKind::Grammar) {
+    bool saved = GrammarFileMode;
+    GrammarFileMode = true;
+    ListingLineNumber = 0;
+    PrintGrammar(cutTitle, head, tail);
+    GrammarFileMode = saved;
+  } else {
+    StartListing(cutTitle);
+    WalkChain(Eng.mem, NonterminalPool, NtmNext, head, tail, [&](int32_t ntm) {
+      WriteText("<");
+      WriteName(NonterminalPool, ntm);
+      WriteText(">");
+      FlushOutputLine();
+    });
+  }
+  ResultUnit.Close();
+  return true;
+}
+
+}  // namespace mv

@@ -1,0 +1,245 @@
+// The pending output line: composing, breaking at the target's width, and writing it either to
+// the generated source or, numbered, to the current result file.
+#include "output/output.h"
+
+#include <cstdlib>
+
+#include "engine.h"
+#include "output/chain_walk.h"
+
+namespace mv {
+
+namespace {
+
+enum class BreakForm { WriteThenMark, MarkThenWrite, WriteOnly };
+
+struct TargetForm {
+  int32_t Width;
+  const char* CommentStart;
+  const char* CommentContinuation;
+  BreakForm Break;
+  const char* BreakMark;  // appended to the full line, or opening the next one
+};
+
+const TargetForm Fortran77Form{72, "!  ", "! ", BreakForm::WriteThenMark, "     &"};
+const TargetForm Fortran90Form{129, "!  ", "! ", BreakForm::MarkThenWrite, "&"};
+const TargetForm VisualBasicForm{1000, "'  ", "' ", BreakForm::MarkThenWrite, " _"};
+const TargetForm SlashCommentForm{1000, "// ", "//", BreakForm::WriteOnly, ""};
+
+const TargetForm& FormOf(const TargetLanguageFlags& t) {
+  if (t.Fortran77) return Fortran77Form;
+  if (t.Fortran90) return Fortran90Form;
+  if (t.VisualBasic) return VisualBasicForm;
+  if (t.Pascal || t.Java || t.CppClass || t.CppProcedural) return SlashCommentForm;
+  return VisualBasicForm;
+}
+
+// Codes written as ''NN'' so that no control character reaches a file.
+bool IsEscaped(int32_t k, bool escapeTab) {
+  return (k >= 0 && k <= 8) || (k >= 10 && k <= 31) || k == 127 || (k >= 145 && k <= 148) ||
+         (k == 9 && escapeTab);
+}
+
+}  // namespace
+
+int32_t Output::CharCode(int32_t code) { return code == 256 ? 256 : code & 0xFF; }
+
+void Output::IntToDigitCodes(int32_t value, int32_t* codes, int32_t& count) {
+  // 64 bits so that the most negative value has a magnitude too.
+  int64_t magnitude = value;
+  count = 0;
+  if (magnitude < 0) {
+    codes[count++] = '-';
+    magnitude = -magnitude;
+  }
+  int64_t power = 1;
+  while (power * 10 <= magnitude) power *= 10;
+  for (; power >= 1; power /= 10) codes[count++] = int32_t('0' + (magnitude / power) % 10);
+}
+
+std::string Output::Decimal(int32_t value) {
+  int32_t codes[MaxDigitCodes];
+  int32_t count = 0;
+  IntToDigitCodes(value, codes, count);
+  std::string text;
+  for (int32_t i = 0; i < count; ++i) text.push_back(char(codes[i]));
+  return text;
+}
+
+std::string Output::IntToText(int32_t value) {
+  std::string text = Decimal(value);
+  // Only the most negative value needs 11 characters; it is kept whole.
+  if (text.size() < 10) text.resize(10, ' ');
+  return text;
+}
+
+std::string Output::LowerCaseText(std::string_view text) {
+  std::string out(text);
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  return out;
+}
+
+std::string Output::Render(const int32_t* codes, int32_t count, bool listing) const {
+  const bool escapeTab = listing && GrammarFileMode;
+  std::string bytes;
+  bytes.reserve(size_t(count > 0 ? count : 0));
+  for (int32_t i = 0; i < count; ++i) {
+    int32_t k = CharCode(codes[i]);
+    if (k == 256) {
+      bytes.push_back('\0');
+    } else if (IsEscaped(k, escapeTab)) {
+      bytes += "''" + Decimal(k) + "''";
+    } else {
+      bytes.push_back(char(k));
+    }
+  }
+  return bytes;
+}
+
+void Output::WriteListingLine(const int32_t* codes, int32_t count) {
+  // The whole rendered text goes into one record, however many escapes it holds.
+  std::string text = Render(codes, count, true);
+  std::string record;
+  if (GrammarFileMode) {
+    record = text;
+  } else if (ListingLineNumber >= 0) {
+    ++ListingLineNumber;
+    std::string number = Decimal(ListingLineNumber);
+    record = " " + std::string(number.size() < 6 ? 6 - number.size() : 0, ' ') + number +
+             std::string(10, ' ') + text;
+  } else {
+    record = std::string(6, ' ') + text;
+    ListingLineNumber = -ListingLineNumber;
+  }
+  ResultUnit.WriteLine(record);
+}
+
+void Output::FlushOutputLine() {
+  if (Column == 0) return;
+  int32_t count = Column;
+  Column = 0;  // before writing, so that a write can never see the line twice
+  if (Eng.store.CollisionReportFlag) {
+    WriteListingLine(Line.data(), count);
+  } else {
+    SourceUnit.WriteLine(Render(Line.data(), count, false));
+  }
+}
+
+void Output::AppendCode(int32_t code) {
+  Line[size_t(Column++)] = code;
+  if (Column == LineCapacity) FlushOutputLine();
+}
+
+void Output::AppendBytes(std::string_view bytes) {
+  for (char c : bytes) AppendCode(int32_t(static_cast<unsigned char>(c)));
+}
+
+void Output::StartOutputLine(int32_t label) {
+  FlushOutputLine();
+  const TargetForm& form = FormOf(Eng.run.Target);
+  if ((label & 0xFF) == 'C' && ((label >> 8) & 0xFF) == 'O') {
+    AppendBytes(form.CommentStart);
+    CommentState = true;
+    return;
+  }
+  CommentState = false;
+  std::string digits = label > 0 && label < 100000 ? Decimal(label) : std::string();
+  if (Eng.run.Target.Fortran77 || label != 0) {
+    digits.resize(6, ' ');
+    AppendBytes(digits);
+  }
+}
+
+void Output::SetCommentState() { CommentState = true; }
+
+void Output::AppendLineCodes(const int32_t* codes, int32_t n) {
+  if (!codes || n < 1) return;
+  const TargetForm& form = FormOf(Eng.run.Target);
+  const int32_t width = form.Width;
+  int32_t rest = n;
+  const int32_t* next = codes;
+  const bool asComment = CommentState || Eng.store.CollisionReportFlag;
+  for (;;) {
+    if (Column >= width) {
+      if (asComment) {
+        FlushOutputLine();
+        if (Eng.store.CollisionReportFlag) {
+          AppendBytes("  ");
+          ListingLineNumber = -ListingLineNumber;
+        } else {
+          AppendBytes(form.CommentContinuation);
+        }
+      } else {
+        BreakStatementLine(int(form.Break), form.BreakMark);
+      }
+    }
+    if (Column + rest <= width) {
+      for (int32_t i = 0; i < rest; ++i) AppendCode(next[i]);
+      return;
+    }
+    int32_t fit = width - Column;
+    for (int32_t i = 0; i < fit; ++i) AppendCode(next[i]);
+    next += fit;
+    rest -= fit;
+    if (!asComment) BreakStatementLine(int(form.Break), form.BreakMark);
+  }
+}
+
+void Output::BreakStatementLine(int breakForm, const char* mark) {
+  switch (BreakForm(breakForm)) {
+    case BreakForm::WriteThenMark:
+      FlushOutputLine();
+      AppendBytes(mark);
+      break;
+    case BreakForm::MarkThenWrite:
+      AppendBytes(mark);
+      FlushOutputLine();
+      break;
+    case BreakForm::WriteOnly:
+      FlushOutputLine();
+      break;
+  }
+}
+
+void Output::AppendPieces(const int32_t* codes, int32_t n) {
+  // Handed over in pieces of at most 66 codes; the pieces leave no trace in the output.
+  for (int32_t done = 0; done < n; done += TextPiece)
+    AppendLineCodes(codes + done, n - done < TextPiece ? n - done : TextPiece);
+}
+
+void Output::WriteText(std::string_view text, int32_t n) {
+  if (n < 1) return;
+  size_t count = size_t(n) < text.size() ? size_t(n) : text.size();
+  std::vector<int32_t> codes(count);
+  for (size_t i = 0; i < count; ++i) codes[i] = int32_t(static_cast<unsigned char>(text[i]));
+  AppendPieces(codes.data(), int32_t(count));
+}
+
+void Output::WriteText(std::string_view text) { WriteText(text, int32_t(text.size())); }
+
+void Output::WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link,
+                            int32_t codeField) {
+  if (first == 0 || last == 0) return;
+  std::vector<int32_t> codes;
+  WalkChain(Eng.mem, pool, link, first, last,
+            [&](int32_t r) { codes.push_back(Eng.mem.IVLR(pool, r, codeField)); });
+  AppendPieces(codes.data(), int32_t(codes.size()));
+}
+
+void Output::WriteIntList(const int32_t* values, int32_t n) {
+  if (!values || n < 1) return;
+  std::string text;
+  for (int32_t i = 0; i < n; ++i) {
+    if (i > 0) text.push_back(',');
+    text += Decimal(values[i]);
+  }
+  WriteText(text);
+}
+
+void Output::StartListing(std::string_view title) {
+  ListingLineNumber = 0;
+  ListingTitle = std::string(title.substr(0, ListingTitleLength));
+}
+
+}  // namespace mv
