@@ -15,14 +15,8 @@ foreach(line IN LISTS nm_lines)
   endif()
 endforeach()
 
-file(READ ${HEADER} header)
-# Declarations are the lines that begin with the export macro.
-string(REGEX MATCHALL "\nMORVANTELISK_API[^;(]*[ *]([A-Za-z_][A-Za-z0-9_]*)[ ]*\\(" decls "${header}")
-set(declared "")
-foreach(decl IN LISTS decls)
-  string(REGEX MATCH "([A-Za-z_][A-Za-z0-9_]*)[ ]*\\($" m "${decl}")
-  list(APPEND declared "${CMAKE_MATCH_1}")
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/../engine/morvantelisk_exports.cmake)
+morvantelisk_declared_exports(${HEADER} declared)
 
 set(failed FALSE)
 foreach(name IN LISTS exported)
