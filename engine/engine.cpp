@@ -5,7 +5,7 @@
 
 namespace mv {
 
-Engine::Engine() : mem(*this), out(*this), store(*this), builder(*this) {}
+Engine::Engine() : mem(*this), out(*this), store(*this), builder(*this) { InitGrammarStore(); }
 
 void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
                            int32_t buildActions, int32_t buildTree, int32_t buildNames) {
