@@ -5,7 +5,9 @@
 
 namespace mv {
 
-Engine::Engine() : mem(*this), out(*this), store(*this), builder(*this) { InitGrammarStore(); }
+Engine::Engine() : mem(*this), out(*this), store(*this), builder(*this), an(*this) {
+  InitGrammarStore();
+}
 
 void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
                            int32_t buildActions, int32_t buildTree, int32_t buildNames) {
@@ -28,6 +30,7 @@ void Engine::InitGrammarStore() {
   store.ClearNameTables();
   builder.ClearRunState();
   out.InitRun();
+  an.InitRun();
 }
 
 bool Engine::TakeGrammarName() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "analysis/analysis.h"
 #include "output/output.h"
 #include "store/builder.h"
 #include "store/grammar_store.h"
@@ -38,6 +39,7 @@ public:
   GrammarStore store;
   Builder builder;
   RunSettings run;
+  Analysis an;
 };
 
 }  // namespace mv

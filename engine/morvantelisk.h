@@ -111,4 +111,31 @@ MORVANTELISK_API void FileNonterminals(const int32_t* head, const int32_t* tail,
  * blank when the latest result-file export succeeded. */
 MORVANTELISK_API char* GetEngineError(char* buffer, int32_t bufferLength);
 
+/* Analysis: nullable nonterminals, numbering, symbol names. */
+MORVANTELISK_API void Nullable(int32_t* head, int32_t* tail);
+MORVANTELISK_API void NtmNumbering(int32_t* nonterminals);
+MORVANTELISK_API void TrmNumbering(int32_t* terminals);
+MORVANTELISK_API void RulesNumbering(int32_t* rules);
+MORVANTELISK_API char* GetNtmName(char* buffer, int32_t bufferLength, int32_t* cursor);
+MORVANTELISK_API char* GetTrmName(char* buffer, int32_t bufferLength, int32_t* cursor);
+
+/* Analysis: relation matrices. The Get exports write rows x columns bytes ("*" true, " " false,
+ * column after column) into the caller's array of the given capacity; nothing is written when
+ * the matrix does not fit in it or InitMatrix reported no room. */
+MORVANTELISK_API char* InitMatrix(char* message, int32_t messageLength);
+MORVANTELISK_API void IsEndOf(void);
+MORVANTELISK_API void IsFollowedDirectlyBy(void);
+MORVANTELISK_API void EndOf_FolDirBy_Prod(void);
+MORVANTELISK_API void BeginsWith(void);
+MORVANTELISK_API void IsFollowedBy(void);
+MORVANTELISK_API void GetIsEndOf(char* matrix, int32_t capacity);
+MORVANTELISK_API void GetIsFolDirBy(char* matrix, int32_t capacity);
+MORVANTELISK_API void GetBeginsWith(char* matrix, int32_t capacity);
+MORVANTELISK_API void GetIsFollowedBy(char* matrix, int32_t capacity);
+
+/* Analysis: select sets and the LL(1) verdict (-1 LL(1), 0 not), which is set even when the
+ * result file cannot be written. */
+MORVANTELISK_API void FileSetOfSelect(int16_t* verdict, const char* extension,
+                                      int32_t extensionLength);
+
 #endif
