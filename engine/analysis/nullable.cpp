@@ -10,13 +10,9 @@ namespace mv {
 
 namespace {
 
-// Field numbers of a set of chain links over the nonterminal and rule records.
-struct ListLinks {
-  int32_t Next, Back, FirstRule, LastRule, RuleNext, RuleBack;
-};
 // The nullable-search links.
-constexpr ListLinks NullLinks{NtmNullNext, NtmNullBack, NtmNullFirstRule, NtmNullLastRule,
-                              RuleNullNext, RuleNullBack};
+constexpr ChainFields NullLinks{NtmNullNext, NtmNullBack, NtmNullFirstRule, NtmNullLastRule,
+                                RuleNullNext, RuleNullBack};
 
 bool HasElementOfKind(const RecordMemory& m, int32_t rule, int32_t kind) {
   bool found = false;
@@ -29,28 +25,28 @@ bool HasElementOfKind(const RecordMemory& m, int32_t rule, int32_t kind) {
 template <class Visit>
 void WalkList(const RecordMemory& m, const Chain& list, Visit&& visit) {
   if (list.First >= 1 && list.Last >= 1)
-    WalkChain(m, NonterminalPool, NullLinks.Next, list.First, list.Last, visit);
+    WalkChain(m, NonterminalPool, NullLinks.NtmNext, list.First, list.Last, visit);
 }
 
 template <class Visit>
 void WalkListAlternatives(const RecordMemory& m, int32_t a, Visit&& visit) {
-  int32_t last = m.IVLR(NonterminalPool, a, NullLinks.LastRule);
+  int32_t last = m.IVLR(NonterminalPool, a, NullLinks.NtmLastRule);
   if (last >= 1)
-    WalkChain(m, RulePool, NullLinks.RuleNext, m.IVLR(NonterminalPool, a, NullLinks.FirstRule),
+    WalkChain(m, RulePool, NullLinks.RuleNext, m.IVLR(NonterminalPool, a, NullLinks.NtmFirstRule),
               last, visit);
 }
 
 // Takes an alternative out of its nonterminal's chain, only detached; a nonterminal left
 // without alternatives leaves the list.
 void RemoveAlternative(RecordMemory& m, Chain& list, int32_t a, int32_t r) {
-  int32_t first = m.IVLR(NonterminalPool, a, NullLinks.FirstRule);
-  int32_t last = m.IVLR(NonterminalPool, a, NullLinks.LastRule);
+  int32_t first = m.IVLR(NonterminalPool, a, NullLinks.NtmFirstRule);
+  int32_t last = m.IVLR(NonterminalPool, a, NullLinks.NtmLastRule);
   m.DetachRecord(RulePool, NullLinks.RuleNext, NullLinks.RuleBack, first, last, r);
   if (first >= 1) {
-    m.VLW(NonterminalPool, a, NullLinks.FirstRule, first);
-    m.VLW(NonterminalPool, a, NullLinks.LastRule, last);
+    m.VLW(NonterminalPool, a, NullLinks.NtmFirstRule, first);
+    m.VLW(NonterminalPool, a, NullLinks.NtmLastRule, last);
   } else {
-    m.DetachRecord(NonterminalPool, NullLinks.Next, NullLinks.Back, list.First, list.Last, a);
+    m.DetachRecord(NonterminalPool, NullLinks.NtmNext, NullLinks.NtmBack, list.First, list.Last, a);
   }
 }
 
@@ -91,7 +87,7 @@ void SplitNullable(RecordMemory& m, Chain& work, Chain& nullable) {
         qualifies = all;
       });
       if (!qualifies) return;
-      m.MoveRecord(NonterminalPool, NullLinks.Next, NullLinks.Back, work.First, work.Last, a,
+      m.MoveRecord(NonterminalPool, NullLinks.NtmNext, NullLinks.NtmBack, work.First, work.Last, a,
                    nullable.First, nullable.Last);
       in.Add(a);
       moved = true;
@@ -111,15 +107,27 @@ void SplitNullable(RecordMemory& m, Chain& work, Chain& nullable) {
     });
   });
   if (!in.Has(start) || nullable.First == start) return;
-  m.DetachRecord(NonterminalPool, NullLinks.Next, NullLinks.Back, nullable.First,
+  m.DetachRecord(NonterminalPool, NullLinks.NtmNext, NullLinks.NtmBack, nullable.First,
                  nullable.Last, start);
-  m.VLW(NonterminalPool, start, NullLinks.Next, nullable.First);
-  m.VLW(NonterminalPool, start, NullLinks.Back, 0);
-  m.VLW(NonterminalPool, nullable.First, NullLinks.Back, start);
+  m.VLW(NonterminalPool, start, NullLinks.NtmNext, nullable.First);
+  m.VLW(NonterminalPool, start, NullLinks.NtmBack, 0);
+  m.VLW(NonterminalPool, nullable.First, NullLinks.NtmBack, start);
   nullable.First = start;
 }
 
 }  // namespace
+
+void Analysis::WriteNullableListing(const Chain& nullable) {
+  // The listing follows the nullable-search links while it is written.
+  GrammarStore& st = Eng.store;
+  const ChainFields saved = st.Fields;
+  st.Fields = NullLinks;
+  if (Eng.out.OpenResultFile(".tmp")) {
+    Eng.out.PrintRules(" nullable rules", nullable.First, nullable.Last);
+    Eng.out.ResultUnit.Close();
+  }
+  st.Fields = saved;
+}
 
 void Analysis::FindNullable(int32_t head, int32_t tail, int32_t& nullHead,
                             int32_t& nullTail) {

@@ -137,6 +137,9 @@ protected:
   };
   Texts Analyse(const std::string& grammar) {
     Build(grammar);
+    return AnalyseBuilt();
+  }
+  Texts AnalyseBuilt() {
     Number();
     Analysis& an = eng->an;
     Texts t;
@@ -165,6 +168,19 @@ protected:
       if (a == st.Grammar.Last) break;
     }
     return found;
+  }
+
+  // Takes the index-th alternative (from 0) out of a nonterminal's chain.
+  void DropAlternative(const std::string& name, int index) {
+    RecordMemory& m = eng->mem;
+    int32_t a = Nonterminal(name);
+    int32_t first = m.IVLR(NonterminalPool, a, NtmFirstRule);
+    int32_t last = m.IVLR(NonterminalPool, a, NtmLastRule);
+    int32_t r = first;
+    for (int i = 0; i < index; ++i) r = m.IVLR(RulePool, r, RuleNext);
+    m.DetachRecord(RulePool, RuleNext, RuleBack, first, last, r);
+    m.VLW(NonterminalPool, a, NtmFirstRule, first);
+    m.VLW(NonterminalPool, a, NtmLastRule, last);
   }
 
   std::string ReadFile(const std::string& name) {

@@ -65,13 +65,7 @@ TEST_F(Numbering, OneNonterminalAlwaysGivesCursorZero) {
 // A terminal whose only alternative was taken out keeps -1 and is never named.
 TEST_F(Numbering, UnusedTerminalIsSkipped) {
   Build("S = a | z | c");
-  int32_t s = Nonterminal("S");
-  RecordMemory& m = eng->mem;
-  int32_t first = m.IVLR(NonterminalPool, s, NtmFirstRule);
-  int32_t last = m.IVLR(NonterminalPool, s, NtmLastRule);
-  m.DetachRecord(RulePool, RuleNext, RuleBack, first, last, m.IVLR(RulePool, first, RuleNext));
-  m.VLW(NonterminalPool, s, NtmFirstRule, first);
-  m.VLW(NonterminalPool, s, NtmLastRule, last);
+  DropAlternative("S", 1);
   Number();
   EXPECT_EQ(eng->store.Counts.T, 2);
   EXPECT_EQ(Names(true, 3), (Pairs{{"a", 1}, {"c", 0}, {"a", 1}}));
