@@ -5,7 +5,8 @@
 
 namespace mv {
 
-Engine::Engine() : mem(*this), out(*this), store(*this), builder(*this), an(*this) {
+Engine::Engine()
+    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this) {
   InitGrammarStore();
 }
 
@@ -31,6 +32,7 @@ void Engine::InitGrammarStore() {
   builder.ClearRunState();
   out.InitRun();
   an.InitRun();
+  extra.InitRun();
 }
 
 bool Engine::TakeGrammarName() {

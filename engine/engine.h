@@ -11,6 +11,7 @@
 #include "store/grammar_store.h"
 #include "store/record_memory.h"
 #include "store/run_settings.h"
+#include "transform/extraneous.h"
 
 namespace mv {
 
@@ -40,6 +41,7 @@ public:
   Builder builder;
   RunSettings run;
   Analysis an;
+  Extraneous extra;
 };
 
 }  // namespace mv

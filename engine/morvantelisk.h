@@ -138,4 +138,13 @@ MORVANTELISK_API void GetIsFollowedBy(char* matrix, int32_t capacity);
 MORVANTELISK_API void FileSetOfSelect(int16_t* verdict, const char* extension,
                                       int32_t extensionLength);
 
+/* Removal of identical rules, dead and unreachable nonterminals. Lists are NonterminalLists
+ * given by their first and last record (0 and 0 for an empty list). */
+MORVANTELISK_API void IdenticalRules(int32_t* head, int32_t* tail);
+MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* aliveHead,
+                            int32_t* aliveTail);
+MORVANTELISK_API void UnReachable(int32_t* unreachableHead, int32_t* unreachableTail,
+                                  int32_t* reachableHead, int32_t* reachableTail);
+MORVANTELISK_API void DeleteNonterminals(const int32_t* head, const int32_t* tail);
+
 #endif
