@@ -200,7 +200,6 @@ void Output::PrintGrammar(std::string_view /*title*/, int32_t head, int32_t tail
 
 bool Output::WriteResultFile(ResultFileKind kind, int32_t head, int32_t tail,
                              std::string_view title, std::string_view extension) {
-  LastError.clear();
   if (!OpenResultFile(std::string(extension))) return false;
   std::string cutTitle = TrimmedRight(std::string(title));
   if (head == 0) {

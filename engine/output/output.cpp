@@ -65,6 +65,8 @@ bool Output::OpenResultFile(const std::string& extension) {
     LastError = "The result file \"" + name + "\" cannot be opened.";
     return false;
   }
+  // A result file written means no failure to report.
+  LastError.clear();
   return true;
 }
 

@@ -91,7 +91,8 @@ public:
   // which is never cut. False (with LastError set) when the grammar name would reach outside
   // the work folder or holds control characters.
   bool ResultFileName(const std::string& extension, std::string& name);
-  // Opens the result file of an extension on ResultUnit; false (with LastError set) on failure.
+  // Opens the result file of an extension on ResultUnit; false (with LastError set) on failure,
+  // else LastError is cleared.
   bool OpenResultFile(const std::string& extension);
 
   // A fatal message on ResultUnit (only while CollisionReportFlag is on): an empty line, then

@@ -205,6 +205,11 @@ TEST_F(ListingsTest, ResultFileThatCannotBeOpenedIsReported) {
   EXPECT_TRUE(out().WriteResultFile(ResultFileKind::Rules, Grammar().First, Grammar().Last, "",
                                     ".lst"));
   EXPECT_EQ(out().LastError, "");
+  EXPECT_FALSE(out().OpenResultFile(".dir"));
+  EXPECT_FALSE(out().LastError.empty());
+  EXPECT_TRUE(out().OpenResultFile(".sel"));
+  EXPECT_EQ(out().LastError, "");
+  out().ResultUnit.Close();
 }
 
 // Through the library's exports, as the GUI calls them.
