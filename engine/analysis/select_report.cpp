@@ -162,6 +162,7 @@ int32_t Analysis::CheckLL1() {
 bool Analysis::FileSetOfSelect(const std::string& extension, int16_t& verdict) {
   Output& out = Eng.out;
   if (out.OpenResultFile(extension)) {
+    out.LastError.clear();
     out.StartListing(" set of select");
     verdict = int16_t(CheckLL1());
     out.ResultUnit.Close();
