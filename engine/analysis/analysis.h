@@ -121,7 +121,6 @@ private:
     Holds What = Holds::Nothing;
   };
   const Region* RegionOf(Matrix m, int32_t& rows) const;
-  void WriteNullableListing(const Chain& nullable);
   void MarkSelect(int32_t index, int32_t rule, std::vector<int32_t>& owners, int32_t& flag);
 
   Engine& Eng;
