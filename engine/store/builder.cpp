@@ -13,6 +13,7 @@ void Builder::ClearRunState() {
   ActionText = Chain{};
   LineCounter.fill(0);
   GroupStack = 0;
+  GroupFrames.clear();
   CharacterClass.Name = Chain{};
 }
 
@@ -20,6 +21,8 @@ void Builder::BKSACT() {
   Eng.store.ClearNameTables();
   LineCounter.fill(0);
   RuleHeadName = Chain{};
+  // Groups left open by a reading that stopped early must not reach into this one.
+  ClearGroupStack();
   OptionalGroupCounter = 0;
   GroupCounter = 0;
   CharacterClass.Negated = false;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "store/grammar_store.h"
 
@@ -120,7 +121,36 @@ public:
   CharacterClassState CharacterClass;
   int32_t RangeLowerBound = 0;
 
+  // What each GroupContextRecord on the GroupStack was pushed for, top last; kept beside the
+  // stack because the record's seven fields are all taken.
+  enum class GroupKind : int32_t { Plain, Optional, Choice, Repetition, Parenthesised, Class };
+  struct GroupFrame {
+    int32_t Record = 0;
+    GroupKind Kind = GroupKind::Plain;
+    int32_t FirstRule = 0;  // the group's first alternative
+  };
+  std::vector<GroupFrame> GroupFrames;
+  // Gives back every open group's record (builder_groups.cpp).
+  void ClearGroupStack();
+
 private:
+  // Shared steps of the group and class entries (builder_groups.cpp).
+  Chain NewNameChain(const std::vector<int32_t>& codes);
+  Chain NewNameChain(const std::string& text);
+  std::vector<int32_t> ChainCodes(const Chain& name) const;
+  Chain NumberedName(char open, int32_t number, const char* suffix);
+  void PushGroup(int32_t number, GroupKind kind);
+  bool PopGroup();
+  GroupFrame* TopFrame();
+  void EnterGroup(const Chain& name);
+  void AddEmptyAlternative(const Chain& name);
+  void Place(const Chain& name);
+  void SetCurrentChain(const Chain& name) { CurrentName.Chars = name; }
+  // Character classes and ranges (builder_classes.cpp).
+  int32_t ItemCode() const;
+  void AppendToClassName(const std::string& text);
+  void BuildMemberAlternatives(const std::array<bool, 256>& members);
+
   Engine& Eng;
 };
 

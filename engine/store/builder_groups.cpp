@@ -1,23 +1,263 @@
+// Groups and repetitions. Each construct becomes auxiliary nonterminals with plain
+// alternatives; while a group is open RuleHeadName names the group's nonterminal, so the
+// reader's BKSNL and BKSEND work inside it, and the enclosing alternative waits on the
+// GroupStack until the close.
 #include "store/builder.h"
 
 #include "engine.h"
 
 namespace mv {
 
-// Groups and repetitions: not built yet.
-void Builder::BKSBRO() {}
-void Builder::BKSBRC() {}
-void Builder::BKSBRT() {}
-void Builder::BKSBCO() {}
-void Builder::BKSBCN() {}
-void Builder::BKSBC1() {}
-void Builder::BKSBCR() {}
-void Builder::BKSBCC() {}
-void Builder::BKSRPT() {}
-void Builder::BKSWBO() {}
-void Builder::BKSW3C() {}
-void Builder::BKSWBR() {}
-void Builder::BKSWBQ() {}
-void Builder::BKSNEX() {}
+namespace {
+constexpr int32_t GroupPool = GroupContextPool;
+}  // namespace
+
+Chain Builder::NewNameChain(const std::vector<int32_t>& codes) {
+  Chain chain;
+  for (int32_t code : codes) {
+    int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, chain.First, chain.Last);
+    Eng.mem.VLW(NameCharPool, r, CharCode, code);
+  }
+  return chain;
+}
+
+Chain Builder::NewNameChain(const std::string& text) {
+  std::vector<int32_t> codes;
+  for (unsigned char c : text) codes.push_back(c);
+  return NewNameChain(codes);
+}
+
+std::vector<int32_t> Builder::ChainCodes(const Chain& name) const {
+  std::vector<int32_t> codes;
+  for (int32_t c = name.First; c >= 1;) {
+    codes.push_back(Eng.mem.IVLR(NameCharPool, c, CharCode));
+    if (c == name.Last) break;
+    c = Eng.mem.IVLR(NameCharPool, c, CharNext);
+  }
+  return codes;
+}
+
+// Plain decimal of any length, so that groups past 9,999 keep distinct names.
+Chain Builder::NumberedName(char open, int32_t number, const char* suffix) {
+  const char close = open == '[' ? ']' : open == '{' ? '}' : ')';
+  return NewNameChain(std::string(1, open) + std::to_string(number) + close + suffix);
+}
+
+void Builder::PushGroup(int32_t number, GroupKind kind) {
+  RecordMemory& mem = Eng.mem;
+  const AlternativeState& alt = Eng.store.CurrentAlternative;
+  int32_t r = mem.IVLOFF(GroupPool);
+  // Written even when there is no number, so a close never reads a stale one.
+  mem.VLW(GroupPool, r, GrpNumber, number);
+  mem.VLW(GroupPool, r, GrpRule, alt.Rule);
+  mem.VLW(GroupPool, r, GrpFirstElement, alt.First);
+  mem.VLW(GroupPool, r, GrpLastElement, alt.Last);
+  mem.VLW(GroupPool, r, GrpHeadFirst, RuleHeadName.First);
+  mem.VLW(GroupPool, r, GrpHeadLast, RuleHeadName.Last);
+  mem.VLSPSH(GroupPool, GrpNext, GroupStack, r);
+  GroupFrames.push_back(GroupFrame{r, kind, 0});
+}
+
+bool Builder::PopGroup() {
+  if (GroupStack < 1) return false;
+  RecordMemory& mem = Eng.mem;
+  int32_t r = 0;
+  mem.VLSPOP(GroupPool, GrpNext, GroupStack, r);
+  Eng.store.CurrentAlternative = AlternativeState{mem.IVLR(GroupPool, r, GrpRule),
+                                                  mem.IVLR(GroupPool, r, GrpFirstElement),
+                                                  mem.IVLR(GroupPool, r, GrpLastElement)};
+  RuleHeadName = Chain{mem.IVLR(GroupPool, r, GrpHeadFirst), mem.IVLR(GroupPool, r, GrpHeadLast)};
+  mem.VLON(GroupPool, r);
+  if (!GroupFrames.empty() && GroupFrames.back().Record == r) GroupFrames.pop_back();
+  return true;
+}
+
+Builder::GroupFrame* Builder::TopFrame() {
+  if (GroupStack < 1 || GroupFrames.empty() || GroupFrames.back().Record != GroupStack)
+    return nullptr;
+  return &GroupFrames.back();
+}
+
+void Builder::ClearGroupStack() {
+  while (GroupStack >= 1) {
+    int32_t r = 0;
+    Eng.mem.VLSPOP(GroupPool, GrpNext, GroupStack, r);
+    Eng.mem.VLON(GroupPool, r);
+  }
+  GroupFrames.clear();
+}
+
+void Builder::EnterGroup(const Chain& name) {
+  RuleHeadName = name;
+  AlternativeJustOpened = true;
+  Eng.store.OpenRuleAlternative(name.First, name.Last);
+  if (GroupFrame* frame = TopFrame()) frame->FirstRule = Eng.store.CurrentAlternative.Rule;
+}
+
+void Builder::AddEmptyAlternative(const Chain& name) {
+  Eng.store.OpenRuleAlternative(name.First, name.Last);
+  AlternativeJustOpened = false;
+  Eng.store.AddEmptyElement();
+  Eng.store.CloseAlternative();
+}
+
+void Builder::Place(const Chain& name) { Eng.store.AddNonterminalElement(name.First, name.Last); }
+
+void Builder::BKSBRO() {
+  SetCurrentChain(NumberedName('[', ++OptionalGroupCounter, ""));
+  Place(CurrentName.Chars);
+  PushGroup(0, GroupKind::Optional);
+  EnterGroup(CurrentName.Chars);
+}
+
+void Builder::BKSBCR() {
+  int32_t n = ++GroupCounter;
+  SetCurrentChain(NumberedName('{', n, ""));
+  Place(CurrentName.Chars);
+  PushGroup(n, GroupKind::Choice);
+  EnterGroup(CurrentName.Chars);
+}
+
+void Builder::BKSBRC() {
+  if (GroupStack < 1) return;
+  AddEmptyAlternative(RuleHeadName);
+  SetCurrentChain(RuleHeadName);
+  PopGroup();
+}
+
+void Builder::BKSBRT() {
+  if (GroupStack < 1) return;
+  GrammarStore& store = Eng.store;
+  RecordMemory& mem = Eng.mem;
+  // Every alternative of the group ends with the group itself, so each of them repeats. The
+  // one closed last is the current alternative; the earlier ones are reopened one by one.
+  const AlternativeState closedLast = store.CurrentAlternative;
+  const GroupFrame* frame = TopFrame();
+  for (int32_t rule = frame ? frame->FirstRule : closedLast.Rule;
+       rule >= 1 && rule != closedLast.Rule;) {
+    int32_t next = mem.IVLR(RulePool, rule, RuleNext);
+    store.CurrentAlternative = AlternativeState{rule, mem.IVLR(RulePool, rule, RuleFirstElement),
+                                                mem.IVLR(RulePool, rule, RuleLastElement)};
+    Place(RuleHeadName);
+    store.CloseAlternative();
+    rule = next;
+  }
+  store.CurrentAlternative = closedLast;
+  Place(RuleHeadName);
+  store.CloseAlternative();
+  BKSBRC();
+}
+
+void Builder::BKSBCC() {
+  if (GroupStack < 1) return;
+  SetCurrentChain(RuleHeadName);
+  PopGroup();
+}
+
+void Builder::BKSBCO() {
+  GrammarStore& store = Eng.store;
+  int32_t n = ++GroupCounter;
+  Chain list = NumberedName('{', n, "-list");
+  Place(list);
+  PushGroup(n, GroupKind::Repetition);
+  EnterGroup(list);
+  Chain body = NumberedName('{', n, "");
+  SetCurrentChain(body);
+  Place(body);
+  Chain right = NumberedName('{', n, "-right");
+  Place(right);
+  store.CloseAlternative();
+  RuleHeadName = right;
+  store.OpenRuleAlternative(right.First, right.Last);
+  Place(body);
+  Place(right);
+  store.CloseAlternative();
+  store.OpenRuleAlternative(right.First, right.Last);
+  store.AddEmptyElement();
+  store.CloseAlternative();
+  EnterGroup(body);
+}
+
+void Builder::BKSBCN() {
+  if (GroupStack < 1) return;
+  // Only a group that holds a number has a list nonterminal to extend.
+  int32_t n = Eng.mem.IVLR(GroupPool, GroupStack, GrpNumber);
+  if (n >= 1) AddEmptyAlternative(NumberedName('{', n, "-list"));
+  PopGroup();
+}
+
+void Builder::BKSBC1() { PopGroup(); }
+
+void Builder::BKSRPT() {
+  Chain x = CurrentName.Chars;
+  if (x.First < 1) return;  // nothing to repeat
+  std::vector<int32_t> codes = ChainCodes(x);
+  for (char c : std::string("-list")) codes.push_back(c);
+  Chain list = NewNameChain(codes);
+  Place(list);
+  PushGroup(0, GroupKind::Plain);
+  RuleHeadName = list;
+  Eng.store.OpenRuleAlternative(list.First, list.Last);
+  Place(x);
+  Place(list);
+  Eng.store.CloseAlternative();
+  AddEmptyAlternative(list);
+  PopGroup();
+}
+
+void Builder::BKSWBO() {
+  int32_t n = ++GroupCounter;
+  Chain name = NumberedName('(', n, "");
+  PushGroup(n, GroupKind::Parenthesised);
+  EnterGroup(name);
+}
+
+void Builder::BKSW3C() {
+  if (GroupStack < 1) return;
+  SetCurrentChain(RuleHeadName);
+  PopGroup();
+  Place(CurrentName.Chars);
+}
+
+void Builder::BKSWBR() {
+  if (GroupStack < 1) return;
+  SetCurrentChain(RuleHeadName);
+  PopGroup();
+}
+
+void Builder::BKSWBQ() {
+  if (GroupStack < 1) return;
+  const GroupFrame* frame = TopFrame();
+  if (frame && frame->Kind == GroupKind::Class) {
+    // A class's nonterminal is shared by every use of the same class text: this use alone
+    // becomes optional, through a group of its own around it.
+    Chain cls = RuleHeadName;
+    PopGroup();
+    int32_t n = ++GroupCounter;
+    Chain group = NumberedName('(', n, "");
+    PushGroup(n, GroupKind::Parenthesised);
+    EnterGroup(group);
+    Place(cls);
+    Eng.store.CloseAlternative();
+    AddEmptyAlternative(group);
+    SetCurrentChain(group);
+    PopGroup();
+    Place(group);
+    return;
+  }
+  AddEmptyAlternative(RuleHeadName);
+  SetCurrentChain(RuleHeadName);
+  PopGroup();
+  Place(CurrentName.Chars);
+}
+
+void Builder::BKSNEX() {
+  BKSWBO();
+  BKSNTM();
+  BKSEND();
+  // The group's only alternative is filled and closed: a following BKSNL of the enclosing
+  // rule must open its next alternative.
+  AlternativeJustOpened = false;
+}
 
 }  // namespace mv
