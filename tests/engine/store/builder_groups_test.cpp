@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/store/builder_groups_support.h"
+#include "engine/store/store_dump.h"
+#include "exports.h"
 
 namespace mv::test {
 namespace {
@@ -126,6 +128,29 @@ TEST(BuilderGroups, RunStartForgetsOpenGroups) {
   StartReading(eng);
   RunScript(eng, "T: | 'b' BKSBRC BKSW3C ;");
   EXPECT_EQ(DumpRules(eng), std::vector<std::string>{"T ::= 'b'"});
+}
+
+// Every group and class entry, and BKSTRM in a negated class, reached through the exports.
+TEST(BuilderGroups, EntriesAreReachedThroughTheLibraryExports) {
+  store_test::RunScript(
+      "INIT ACT N:S NLI GMN NL BRO NL N:a TRM END NL N:b TRM END BRT BCR NL N:c TRM END BCC RPT "
+      "BCO NL N:d TRM END BCN BCO NL N:e TRM END BC1 BRO NL N:f TRM END BRC WBO NL N:g TRM END "
+      "W3C WBO NL N:h TRM END WBR RPT N:X NEX WBQ BRS N:i TRL N:j TRB N:k TRF POS WBC N:l TRB "
+      "N:m TRE NEG N:n TRM END");
+  const Engine& eng = ProcessEngine();
+  std::vector<std::string> rules = DumpRules(eng);
+  ASSERT_FALSE(rules.empty());
+  EXPECT_EQ(rules.back().substr(0, 13), "^n ::= #0 | #");
+  rules.pop_back();
+  EXPECT_EQ(rules,
+            (std::vector<std::string>{
+                "S ::= [1] {1} {1}-list {2}-list {3}-list [2] (4) (5)-list (6) [ij-k] l-m ^n",
+                "[1] ::= 'a' [1] | 'b' [1] | ε", "{1} ::= 'c'", "{1}-list ::= {1} {1}-list | ε",
+                "{2}-list ::= {2} {2}-right | ε", "{2} ::= 'd'", "{2}-right ::= {2} {2}-right | ε",
+                "{3}-list ::= {3} {3}-right", "{3} ::= 'e'", "{3}-right ::= {3} {3}-right | ε",
+                "[2] ::= 'f' | ε", "(4) ::= 'g'", "(5) ::= 'h'", "(5)-list ::= (5) (5)-list | ε",
+                "(6) ::= X | ε", "X ::=", "[ij-k] ::= 'i' | 'j' | 'k'", "l-m ::= 'l' | 'm'"}));
+  EXPECT_EQ(MemberCodes(eng, "^n").size(), 255u);
 }
 
 struct LanguageCase {
