@@ -6,7 +6,7 @@
 namespace mv {
 
 Engine::Engine()
-    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this) {
+    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this) {
   InitGrammarStore();
 }
 

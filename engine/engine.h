@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/analysis.h"
+#include "codegen/codegen.h"
 #include "output/output.h"
 #include "store/builder.h"
 #include "store/grammar_store.h"
@@ -42,6 +43,7 @@ public:
   RunSettings run;
   Analysis an;
   Extraneous extra;
+  CodeGen codegen;
 };
 
 }  // namespace mv

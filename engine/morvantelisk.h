@@ -14,12 +14,20 @@
 #define MORVANTELISK_EXTERN extern "C"
 #else
 #define MORVANTELISK_EXTERN extern
+/* Code generation: writes the parser of the analysed grammar in the language of the code
+ * (8 C++, 9 C++ class, every unlisted code Visual Basic) and the log ResultBaseName + ".log". */
+MORVANTELISK_API void TamberlixCode(const int32_t* languageCode);
+
 #endif
 
 #if defined(MORVANTELISK_BUILDING)
 #define MORVANTELISK_API MORVANTELISK_EXTERN __attribute__((visibility("default")))
 #else
 #define MORVANTELISK_API MORVANTELISK_EXTERN
+/* Code generation: writes the parser of the analysed grammar in the language of the code
+ * (8 C++, 9 C++ class, every unlisted code Visual Basic) and the log ResultBaseName + ".log". */
+MORVANTELISK_API void TamberlixCode(const int32_t* languageCode);
+
 #endif
 
 /* Run start and grammar access. */
@@ -146,5 +154,9 @@ MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* alive
 MORVANTELISK_API void UnReachable(int32_t* unreachableHead, int32_t* unreachableTail,
                                   int32_t* reachableHead, int32_t* reachableTail);
 MORVANTELISK_API void DeleteNonterminals(const int32_t* head, const int32_t* tail);
+
+/* Code generation: writes the parser of the analysed grammar in the language of the code
+ * (8 C++, 9 C++ class, every unlisted code Visual Basic) and the log ResultBaseName + ".log". */
+MORVANTELISK_API void TamberlixCode(const int32_t* languageCode);
 
 #endif

@@ -1,0 +1,143 @@
+#include "codegen/code_output.h"
+
+#include "engine.h"
+
+namespace mv {
+
+namespace {
+
+// Where the pending line stands in a statement text: inside a literal, or in a comment.
+struct Lexer {
+  CodeFamily Family;
+  char Quote = 0;       // the open literal's quote, 0 outside
+  bool Escape = false;  // the previous character was a backslash inside a C literal
+  bool Comment = false;
+
+  // Steps over text[i].
+  void Step(const std::string& text, size_t i) {
+    char ch = text[i];
+    if (Comment) return;
+    if (Quote) {
+      if (Family == CodeFamily::CLike) {
+        if (Escape)
+          Escape = false;
+        else if (ch == '\\')
+          Escape = true;
+        else if (ch == Quote)
+          Quote = 0;
+      } else if (ch == Quote) {
+        Quote = 0;  // a doubled quote reopens at once
+      }
+      return;
+    }
+    if (Family == CodeFamily::CLike) {
+      if (ch == '"' || ch == '\'')
+        Quote = ch;
+      else if (ch == '/' && i + 1 < text.size() && (text[i + 1] == '/' || text[i + 1] == '*'))
+        Comment = true;
+    } else {
+      if (ch == '"')
+        Quote = ch;
+      else if (ch == '\'')
+        Comment = true;
+    }
+  }
+};
+
+}  // namespace
+
+std::string::size_type NextBreak(const std::string& text, std::string::size_type from,
+                                 CodeFamily family) {
+  Lexer lex{family};
+  for (size_t i = 0; i < from; ++i) lex.Step(text, i);
+  for (size_t i = from; i < text.size(); ++i) {
+    lex.Step(text, i);
+    if (lex.Comment) return text.size();
+    if (!lex.Quote && (text[i] == ' ' || text[i] == '\t')) return i + 1;
+  }
+  return text.size();
+}
+
+CodeOutput::CodeOutput(Engine& engine, CodeFamily family, int32_t width)
+    : Eng(engine), Family(family), Width(width) {}
+
+int32_t CodeOutput::Column() const { return Eng.out.Column; }
+
+void CodeOutput::Comment(const std::string& text) {
+  Eng.out.StartOutputLine(Output::CommentLabel);
+  AppendRaw(text);
+}
+
+void CodeOutput::Statement(int tabs, const std::string& text) {
+  Eng.out.StartOutputLine(0);
+  if (tabs > 0) AppendRaw(std::string(size_t(tabs), '\t'));
+  Append(text);
+}
+
+void CodeOutput::BlankLine() { Statement(0, " "); }
+
+void CodeOutput::AppendRaw(const std::string& text) {
+  if (!text.empty()) Eng.out.WriteText(text);
+}
+
+void CodeOutput::CommentTail(const std::string& text) {
+  Eng.out.SetCommentState();
+  AppendRaw(text);
+}
+
+void CodeOutput::Flush() { Eng.out.FlushOutputLine(); }
+
+void CodeOutput::BreakStatement() {
+  if (Family == CodeFamily::Basic) AppendRaw(" _");
+  Eng.out.FlushOutputLine();
+  Eng.out.StartOutputLine(0);
+}
+
+void CodeOutput::Append(const std::string& text) {
+  // Room is kept for the " _" of a Basic continuation.
+  const int32_t limit = Family == CodeFamily::Basic ? Width - 2 : Width;
+  Lexer lex{Family};
+  size_t pos = 0;
+  while (pos < text.size()) {
+    size_t end = NextBreak(text, pos, Family);
+    // A comment ends the code: it is continued as a comment, never as code.
+    Lexer ahead = lex;
+    size_t commentAt = std::string::npos;
+    for (size_t i = pos; i < end; ++i) {
+      ahead.Step(text, i);
+      if (ahead.Comment) {
+        commentAt = i;
+        break;
+      }
+    }
+    if (commentAt != std::string::npos) {
+      if (commentAt > pos) Append(text.substr(pos, commentAt - pos));
+      CommentTail(text.substr(commentAt));
+      return;
+    }
+    std::string piece = text.substr(pos, end - pos);
+    if (Column() + int32_t(piece.size()) > limit && Column() > 0) BreakStatement();
+    if (Column() + int32_t(piece.size()) <= limit) {
+      AppendRaw(piece);
+      for (size_t i = pos; i < end; ++i) lex.Step(text, i);
+      pos = end;
+      continue;
+    }
+    // Too long for a line of its own: split it inside a literal, never inside a token.
+    for (size_t i = pos; i < end; ++i) {
+      bool inLiteral = lex.Quote == '"' && !lex.Escape;
+      // A split needs room for the closing quote (and " &" in Basic).
+      int32_t need = Family == CodeFamily::Basic ? 3 : 1;
+      if (inLiteral && Column() + need >= limit && text[i] != '"') {
+        AppendRaw(Family == CodeFamily::Basic ? "\" &" : "\"");
+        BreakStatement();
+        AppendRaw("\"");
+      }
+      AppendRaw(std::string(1, text[i]));
+      lex.Step(text, i);
+    }
+    pos = end;
+  }
+}
+
+}  // namespace mv

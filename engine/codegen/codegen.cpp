@@ -1,0 +1,178 @@
+#include "codegen/codegen.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "codegen/parser_writer.h"
+#include "engine.h"
+
+namespace mv {
+
+namespace {
+
+// A name that would reach outside the work folder, or that holds control codes.
+bool UnsafeFileName(const std::string& name) {
+  if (name.find('/') != std::string::npos || name.find("..") != std::string::npos) return true;
+  for (char ch : name)
+    if (static_cast<unsigned char>(ch) < 32 || ch == 127) return true;
+  return name.empty();
+}
+
+bool TerminalReply(std::string& reply) {
+  if (!isatty(STDIN_FILENO)) return false;
+  return bool(std::getline(std::cin, reply));
+}
+
+// A comment line that ends in a backslash would swallow the next line into the comment.
+void ProtectCommentEnds(const std::string& fileName) {
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) return;
+  std::stringstream buffer;
+  buffer << in.rdbuf();
+  in.close();
+  std::string text = buffer.str(), out;
+  bool changed = false;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\\') {
+      // Is there a comment start outside literals?
+      char quote = 0;
+      bool escape = false, comment = false;
+      for (size_t i = 0; i + 1 < line.size() && !comment; ++i) {
+        char ch = line[i];
+        if (quote) {
+          if (escape) escape = false;
+          else if (ch == '\\') escape = true;
+          else if (ch == quote) quote = 0;
+        } else if (ch == '"' || ch == '\'') {
+          quote = ch;
+        } else if (ch == '/' && line[i + 1] == '/') {
+          comment = true;
+        }
+      }
+      if (comment) {
+        line += "\t\t\t\t\t\"this text prevents of a multi-line comment\"";
+        changed = true;
+      }
+    }
+    out += line;
+    if (end < text.size()) out += '\n';
+    start = end + 1;
+  }
+  if (!changed) return;
+  std::ofstream rewrite(fileName, std::ios::binary | std::ios::trunc);
+  rewrite << out;
+}
+
+}  // namespace
+
+CodeGen::CodeGen(Engine& engine) : ReadReply(&TerminalReply), Eng(engine) {}
+
+void CodeGen::LogLine(const std::string& text) {
+  if (Eng.out.ResultUnit.IsOpen()) Eng.out.ResultUnit.WriteLine(text);
+}
+
+bool CodeGen::OpenSourceWithRetry(std::string name) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (!UnsafeFileName(name) && Eng.out.SourceUnit.Open(name)) {
+      Eng.store.OutputFileName = name.size() < 80 ? name + std::string(80 - name.size(), ' ') : name;
+      WrittenFiles.push_back(name);
+      return true;
+    }
+    std::string failure = UnsafeFileName(name)
+                              ? "The file name \"" + name + "\" is refused: it reaches outside the work folder."
+                              : "The file \"" + name + "\" cannot be opened.";
+    if (attempt == 1) break;
+    std::fputs("  OUTPUT FILE: ", stdout);
+    std::fflush(stdout);
+    std::string reply;
+    // Only a person at a terminal can give another name; otherwise the generation gives up.
+    if (!ReadReply || !ReadReply(reply)) {
+      Eng.out.LastError = failure;
+      LogLine(failure);
+      return false;
+    }
+    auto last = reply.find_last_not_of(" \r\n\t");
+    name = last == std::string::npos ? std::string() : reply.substr(0, last + 1);
+    if (name.size() > 80) name.resize(80);
+  }
+  std::string failure = "The file \"" + name + "\" cannot be opened.";
+  Eng.out.LastError = failure;
+  LogLine(failure);
+  return false;
+}
+
+bool CodeGen::SwitchSourceFile(const std::string& name) {
+  Eng.out.FlushOutputLine();
+  Eng.out.SourceUnit.Close();
+  return OpenSourceWithRetry(name);
+}
+
+void CodeGen::TamberlixCode(int32_t languageCode) {
+  Eng.run.SetLanguage(languageCode);
+  Eng.store.GenerationLogFlag = Eng.store.CollisionReportFlag;
+  Eng.store.CollisionReportFlag = false;
+  std::string logName;
+  // A log that cannot be opened does not stop the generation.
+  if (Eng.out.ResultFileName(".log", logName)) Eng.out.ResultUnit.Open(logName);
+  WriteParserFiles(Eng.codegen.CurrentArgs());
+  Eng.store.CollisionReportFlag = Eng.store.GenerationLogFlag;
+}
+
+void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
+  WrittenFiles.clear();
+  std::string base = ParserWriter::Cut(Eng.store.ResultBaseName);
+  const TargetLanguageFlags& flags = Eng.run.Target;
+  auto finish = [&] {
+    Eng.out.SourceUnit.Close();
+    Eng.out.ResultUnit.Close();
+  };
+  if (UnsafeFileName(base)) {
+    std::string failure = "The grammar name \"" + base +
+                          "\" is refused as a file name: it reaches outside the work folder or holds control codes.";
+    Eng.out.LastError = failure;
+    LogLine(failure);
+    finish();
+    return;
+  }
+  enum { None, VB, Cpp, CppClass } target = None;
+  std::string name;
+  if (flags.Fortran77 || flags.Fortran90 || flags.Pascal || flags.Java) {
+    // Those targets are not built here yet: say so in the log.
+    LogLine("No generator for this target language.");
+    finish();
+    return;
+  } else if (flags.VisualBasic) {
+    target = VB;
+    name = base + ".bas";
+  } else if (flags.CppClass) {
+    target = CppClass;
+    name = LowerCaseBase(base) + ".h";
+  } else if (flags.CppProcedural) {
+    target = Cpp;
+    name = LowerCaseBase(base) + ".cxx";
+  }
+  if (target == None || !OpenSourceWithRetry(name)) {
+    finish();
+    return;
+  }
+  switch (target) {
+    case VB: FileParserVB(args); break;
+    case Cpp: FileParserCpp(args); break;
+    case CppClass: FileParserCppClass(args); break;
+    default: break;
+  }
+  Eng.out.FlushOutputLine();
+  finish();
+  if (target != VB)
+    for (auto& file : WrittenFiles) ProtectCommentEnds(file);
+}
+
+}  // namespace mv

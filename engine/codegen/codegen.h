@@ -1,0 +1,67 @@
+#pragma once
+// Parser code generation: the entry that chooses the target and opens the generation log, the
+// driver that names and opens the generated file, and one generator per target language.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace mv {
+
+class Engine;
+struct GeneratorArgs;
+
+class CodeGen {
+public:
+  explicit CodeGen(Engine& engine);
+
+  // The export's work: target from the language code, generation log, driver.
+  void TamberlixCode(int32_t languageCode);
+  // Names and opens the generated file of the selected target and runs its generator.
+  void WriteParserFiles(const GeneratorArgs& args);
+
+  void FileParserVB(const GeneratorArgs& args);
+  void FileParserCpp(const GeneratorArgs& args);
+  void FileParserCppClass(const GeneratorArgs& args);
+
+  // Appends a nonterminal's name to the pending line spelled as an identifier.
+  void NameToIdentifier(int32_t first, int32_t last);
+  // The same spelling as a text.
+  std::string IdentifierText(int32_t first, int32_t last) const;
+
+  // Select sets of one nonterminal: owners[1..T+1] and the (terminal index, alternative)
+  // clashes; returns the LL(1) flag.
+  bool SelectSets(int32_t nonterminal, const GeneratorArgs& args, std::vector<int32_t>& owners,
+                  std::vector<std::pair<int32_t, int32_t>>& conflicts);
+
+  // The matrices and counts of the analysed grammar, as the generators take them.
+  GeneratorArgs CurrentArgs();
+
+  // A line on the generation log (when it is open).
+  void LogLine(const std::string& text);
+  // Opens the generated-source file; after a failed open asks once for another name, on the
+  // console and only when standard input is a terminal. False (and the failure logged) when
+  // no file could be opened.
+  bool OpenSourceWithRetry(std::string name);
+  // Closes the generated-source file and opens the next one in its place.
+  bool SwitchSourceFile(const std::string& name);
+  // The grammar as comment lines at the head of a generated file.
+  void GrammarComment();
+  // Appends an alternative in the printed notation to the pending line.
+  void PrintRuleInto(int32_t rule, int32_t nonterminal);
+
+  // Largest end-marker code any generation used (the code table grows with T).
+  int32_t EndMarkerCode = 4096;
+  // The date of the header lines; empty for today (tests fix it).
+  std::string FixedDate;
+  // Names of the files the last generation wrote, in order.
+  std::vector<std::string> WrittenFiles;
+  // Reply source for the output-file prompt; tests replace it.
+  bool (*ReadReply)(std::string& reply) = nullptr;
+
+private:
+  Engine& Eng;
+};
+
+}  // namespace mv

@@ -1,0 +1,118 @@
+#include "codegen/identifiers.h"
+
+#include "codegen/codegen.h"
+#include "engine.h"
+
+namespace mv {
+
+namespace {
+
+const char* Word(unsigned char c) {
+  switch (c) {
+    case '[': return "square_";
+    case ']': return "_square";
+    case '{': return "brace_";
+    case '}': return "_brace";
+    case '-': return "_dash_";
+    case '$': return "dollar_";
+    case ' ': return "_space_";
+    case '!': return "_exclamation_";
+    case '"': return "_doublequote_";
+    case '#': return "_number_";
+    case '%': return "_percent_";
+    case '&': return "_and_";
+    case '\'': return "_quote_";
+    case '(': return "bracket_";
+    case ')': return "_bracket";
+    case '*': return "_mult_";
+    case '+': return "_plus_";
+    case ',': return "_comma_";
+    case '.': return "_point_";
+    case '/': return "_slash_";
+    case ':': return "_colon_";
+    case ';': return "_commapoint_";
+    case '<': return "_less_";
+    case '=': return "_equal_";
+    case '>': return "_more_";
+    case '?': return "_question_";
+    case '@': return "_etta_";
+    case '\\': return "_backslash_";
+    case '^': return "_power_";
+    case '`': return "_apostrophe_";
+    case '|': return "_or_";
+    // No identifier of the targets may hold these either.
+    case '~': return "_tilde_";
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+std::string IdentifierSpelling(const std::string& name) {
+  std::string text;
+  if (name.empty()) return text;
+  unsigned char first = static_cast<unsigned char>(name[0]);
+  if (first >= '0' && first <= '9') text += 'L';
+  for (char ch : name) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    if (const char* word = Word(c))
+      text += word;
+    else if (c < 32 || c >= 127)  // control codes and the upper half: spelled by their code
+      text += "_" + std::to_string(c) + "_";
+    else
+      text += ch;
+  }
+  return text;
+}
+
+std::string IdentifierFromBytes(const std::string& text) {
+  std::string out;
+  for (char ch : text) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    bool keep = (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    out += keep ? ch : '_';
+  }
+  if (out.empty() || (out[0] >= '0' && out[0] <= '9')) out.insert(0, "L");
+  return out;
+}
+
+const std::set<std::string>& CppReservedNames() {
+  static const std::set<std::string> names = {
+      "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break",
+      "case", "catch", "char", "char8_t", "char16_t", "char32_t", "class", "compl", "concept",
+      "const", "consteval", "constexpr", "constinit", "const_cast", "continue", "co_await",
+      "co_return", "co_yield", "decltype", "default", "delete", "do", "double", "dynamic_cast",
+      "else", "enum", "explicit", "export", "extern", "false", "float", "for", "friend", "goto",
+      "if", "inline", "int", "long", "mutable", "namespace", "new", "noexcept", "not", "not_eq",
+      "nullptr", "operator", "or", "or_eq", "private", "protected", "public", "register",
+      "reinterpret_cast", "requires", "return", "short", "signed", "sizeof", "static",
+      "static_assert", "static_cast", "struct", "switch", "template", "this", "thread_local",
+      "throw", "true", "try", "typedef", "typeid", "typename", "union", "unsigned", "using",
+      "virtual", "void", "volatile", "wchar_t", "while", "xor", "xor_eq", "NULL", "main",
+      // the parser's own names
+      "next", "errh", "parse", "src", "indSrc", "lenSrc", "ll1", "ll0", "bad", "errMsg", "fin",
+      "lowCase", "thisNode", "thisIndex", "parentIndex", "parentNode", "sourceStr", "errorMsg",
+      "append",
+      // what the included headers declare and the parser calls
+      "strlen", "strcat", "strncat", "strcpy", "memcpy", "memset", "snprintf", "sprintf",
+      "printf", "size_t", "stdin", "stdout", "stderr", "FILE", "EOF"};
+  return names;
+}
+
+std::string CppIdentifier(std::string name) {
+  if (name.empty()) name = "G";
+  while (CppReservedNames().count(name)) name += "_";
+  return name;
+}
+
+std::string CodeGen::IdentifierText(int32_t first, int32_t last) const {
+  if (first < 1) return std::string();
+  return IdentifierSpelling(Eng.store.NameText(first, last));
+}
+
+void CodeGen::NameToIdentifier(int32_t first, int32_t last) {
+  std::string text = IdentifierText(first, last);
+  if (!text.empty()) Eng.out.WriteText(text);
+}
+
+}  // namespace mv

@@ -1,0 +1,18 @@
+#pragma once
+// Symbol names spelled as identifiers of the generated code.
+
+#include <set>
+#include <string>
+
+namespace mv {
+
+// The identifier spelling of a name's character codes (a leading digit gets "L").
+std::string IdentifierSpelling(const std::string& name);
+// Bytes made into an identifier by replacing every other character with "_".
+std::string IdentifierFromBytes(const std::string& text);
+// C++ keywords and the names of the library functions a generated parser uses.
+const std::set<std::string>& CppReservedNames();
+// The identifier with "_" appended while it is a keyword.
+std::string CppIdentifier(std::string name);
+
+}  // namespace mv

@@ -1,0 +1,477 @@
+#include "codegen/parser_writer.h"
+
+#include <algorithm>
+#include <ctime>
+
+#include "codegen/codegen.h"
+#include "engine.h"
+
+namespace mv {
+
+namespace {
+
+constexpr int32_t ExpectedSetLimit = 2048;
+
+// Character-list form of a code (a run's last code uses LastInRun).
+std::string ListChar(int32_t c) {
+  if (c == 39) return "\"'\"";
+  if (c == 32) return "' '";
+  if (c == 34 || (c >= 0 && c <= 31)) return "chr(" + std::to_string(c) + ")";
+  return std::string("'") + char(c) + "'";
+}
+
+// Expected-set form of a code.
+std::string ExpectedChar(int32_t c, bool doubleBackslash) {
+  if (c == 39) return "'";
+  if (c == 32) return "' '";
+  if (c == 34 || (c >= 0 && c <= 31)) return "chr(" + std::to_string(c) + ")";
+  if (c == 92 && doubleBackslash) return "\\\\";
+  return std::string(1, char(c));
+}
+
+// The last code of a run whose first code is a control code is spelled as chr(..) too,
+// except the apostrophe and the blank.
+bool ChrForLast(const CodeItem& item) {
+  return item.First >= 0 && item.First <= 31 && item.Last != 39 && item.Last != 32;
+}
+
+}  // namespace
+
+ParserWriter::ParserWriter(Engine& engine, const GeneratorArgs& args, CodeFamily family,
+                           int32_t width)
+    : Eng(engine), Args(args), Out(engine, family, width) {}
+
+int32_t ParserWriter::Field(int32_t pool, int32_t record, int32_t field) const {
+  return Eng.mem.IVLR(pool, record, field);
+}
+
+std::string ParserWriter::NameOf(int32_t pool, int32_t record) const {
+  return Eng.store.NameText(Field(pool, record, 3), Field(pool, record, 4));
+}
+
+std::string ParserWriter::GrammarName() const {
+  return Eng.store.NameText(Eng.store.GrammarName.First, Eng.store.GrammarName.Last);
+}
+
+int32_t ParserWriter::TerminalCode(int32_t terminal) const {
+  int32_t first = Field(TerminalPool, terminal, TrmNameFirst);
+  if (first < 1) return -1;
+  return Field(NameCharPool, first, CharCode);
+}
+
+std::vector<std::string> ParserWriter::ActionLines(int32_t action) const {
+  std::vector<std::string> lines;
+  int32_t line = Field(ActionPool, action, ActFirstLine);
+  int32_t last = Field(ActionPool, action, ActLastLine);
+  // The chain is bounded by the memory's size; a broken link ends it.
+  for (int32_t guard = 0; line >= 1 && guard < 10000000; ++guard) {
+    lines.push_back(Eng.store.NameText(Field(ActionLinePool, line, LineFirstChar),
+                                       Field(ActionLinePool, line, LineLastChar)));
+    if (line == last) break;
+    line = Field(ActionLinePool, line, LineNext);
+  }
+  return lines;
+}
+
+std::string ParserWriter::Cut(const std::string& text) {
+  auto end = text.find_last_not_of(' ');
+  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+bool ParserWriter::Has(const std::string& text, const std::string& what) const {
+  return text.find(what) != std::string::npos;
+}
+
+void ParserWriter::BuildCodeTable() {
+  const int32_t T = Args.T;
+  EndCode = std::max<int32_t>(Eng.codegen.EndMarkerCode, T);
+  Eng.codegen.EndMarkerCode = EndCode;
+  CodeTable.assign(size_t(EndCode) + 1, T + 2);
+  int32_t terminal = Eng.store.Terminals.First;
+  for (int32_t guard = 0; terminal >= 1 && guard < 10000000; ++guard) {
+    int32_t code = TerminalCode(terminal);
+    int32_t number = Field(TerminalPool, terminal, TrmNumber);
+    // Codes outside the table and unnumbered terminals are left out.
+    if (code >= 0 && code < EndCode && number >= 1 && number <= T) CodeTable[size_t(code)] = number;
+    if (terminal == Eng.store.Terminals.Last) break;
+    terminal = Field(TerminalPool, terminal, TrmNext);
+  }
+  CodeTable[size_t(EndCode)] = T + 1;
+}
+
+bool ParserWriter::TakesPartInMerge(int32_t rule) const {
+  int32_t element = Field(RulePool, rule, RuleFirstElement);
+  int32_t last = Field(RulePool, rule, RuleLastElement);
+  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+    int32_t kind = Field(ElementPool, element, ElemKind);
+    if (kind == KindTerminal) return true;
+    if (kind == KindNonterminal) return false;
+    if (element == last) break;
+    element = Field(ElementPool, element, ElemNext);
+  }
+  return false;
+}
+
+bool ParserWriter::SameShape(int32_t ruleP, int32_t ruleQ) const {
+  std::vector<int32_t> p, q;
+  for (auto [rule, list] : {std::pair{ruleP, &p}, std::pair{ruleQ, &q}}) {
+    int32_t element = Field(RulePool, rule, RuleFirstElement);
+    int32_t last = Field(RulePool, rule, RuleLastElement);
+    for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+      list->push_back(element);
+      if (element == last) break;
+      element = Field(ElementPool, element, ElemNext);
+    }
+  }
+  if (p.size() != q.size()) return false;
+  bool firstTerminalSeen = false;
+  for (size_t i = 0; i < p.size(); ++i) {
+    int32_t kind = Field(ElementPool, p[i], ElemKind);
+    if (kind != Field(ElementPool, q[i], ElemKind)) return false;
+    if (kind == KindEmpty) continue;  // the referent of an empty element is not written
+    if (kind == KindTerminal && !firstTerminalSeen) {
+      firstTerminalSeen = true;
+      continue;
+    }
+    if (Field(ElementPool, p[i], ElemReferent) != Field(ElementPool, q[i], ElemReferent))
+      return false;
+  }
+  return true;
+}
+
+NonterminalPlan ParserWriter::Plan(int32_t nonterminal) {
+  const int32_t T = Args.T;
+  NonterminalPlan plan;
+  plan.Record = nonterminal;
+  plan.Number = Field(NonterminalPool, nonterminal, NtmNumber);
+  plan.Name = NameOf(NonterminalPool, nonterminal);
+
+  std::vector<int32_t> owners;
+  std::vector<std::pair<int32_t, int32_t>> conflicts;
+  plan.LL1 = Eng.codegen.SelectSets(nonterminal, Args, owners, conflicts);
+  SelectTable.assign(size_t(T) + 3, 0);
+  for (int32_t i = 1; i <= T + 1 && size_t(i) < owners.size(); ++i) SelectTable[size_t(i)] = owners[size_t(i)];
+
+  int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
+  int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
+  for (int32_t guard = 0; rule >= 1 && guard < 10000000; ++guard) {
+    AlternativePlan alt;
+    alt.Rule = rule;
+    alt.Number = Field(RulePool, rule, RuleNumber);
+    plan.Alternatives.push_back(alt);
+    if (rule == lastRule) break;
+    rule = Field(RulePool, rule, RuleNext);
+  }
+
+  // Alternatives that differ only in their first terminal share one branch.
+  auto& alts = plan.Alternatives;
+  for (size_t p = 0; p < alts.size(); ++p) {
+    if (alts[p].MergedInto != 0 || !TakesPartInMerge(alts[p].Rule)) continue;
+    for (size_t q = p + 1; q < alts.size(); ++q) {
+      if (alts[q].MergedInto != 0 || !TakesPartInMerge(alts[q].Rule)) continue;
+      if (!SameShape(alts[p].Rule, alts[q].Rule)) continue;
+      alts[q].MergedInto = alts[p].Number;
+      for (int32_t i = 1; i <= T + 2; ++i)
+        if (SelectTable[size_t(i)] == alts[q].Number) SelectTable[size_t(i)] = alts[p].Number;
+      // The first terminal of the absorbed alternative is named in the branch's comment.
+      int32_t element = Field(RulePool, alts[q].Rule, RuleFirstElement);
+      for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+        if (Field(ElementPool, element, ElemKind) == KindTerminal) {
+          alts[p].MergedFirstTerminals.push_back(Field(ElementPool, element, ElemReferent));
+          break;
+        }
+        element = Field(ElementPool, element, ElemNext);
+      }
+    }
+  }
+
+  std::string expected;
+  for (auto& alt : alts) {
+    if (alt.MergedInto != 0) continue;
+    // Codes of the branch: 0..255, then the end marker.
+    int32_t runStart = -1;
+    for (int32_t c = 0; c <= 256; ++c) {
+      bool in = c <= 255 && c < EndCode && SelectTable[size_t(CodeTable[size_t(c)])] == alt.Number;
+      if (in && runStart < 0) runStart = c;
+      if (!in && runStart >= 0) {
+        alt.Items.push_back({runStart, c - 1, false});
+        runStart = -1;
+      }
+    }
+    if (SelectTable[size_t(CodeTable[size_t(EndCode)])] == alt.Number) alt.Items.push_back({0, 0, true});
+    for (auto& [index, number] : conflicts)
+      if (number == alt.Number) alt.Conflicts.push_back(index);
+    expected += ExpectedSetPart(alt.Items, DoubleBackslash);
+  }
+  if (expected.size() > size_t(ExpectedSetLimit)) expected.resize(size_t(ExpectedSetLimit));
+  auto first = expected.find_first_not_of(' ');
+  plan.ExpectedSet = first == std::string::npos ? std::string() : Cut(expected.substr(first));
+  return plan;
+}
+
+std::string ParserWriter::CharListText(const std::vector<CodeItem>& items) {
+  std::string text;
+  for (auto& item : items) {
+    if (!text.empty()) text += ' ';
+    if (item.End) {
+      text += "finish";
+    } else if (item.First == item.Last) {
+      text += ListChar(item.First);
+    } else {
+      text += ListChar(item.First) + "-";
+      text += ChrForLast(item) ? "chr(" + std::to_string(item.Last) + ")" : ListChar(item.Last);
+    }
+  }
+  return text;
+}
+
+std::string ParserWriter::ExpectedSetPart(const std::vector<CodeItem>& items,
+                                          bool doubleBackslash) {
+  std::string text;
+  for (auto& item : items) {
+    text += ' ';
+    if (item.End) {
+      text += "finish";
+    } else if (item.First == item.Last) {
+      text += ExpectedChar(item.First, doubleBackslash);
+    } else {
+      text += ExpectedChar(item.First, doubleBackslash) + "-";
+      if (ChrForLast(item))
+        text += "chr(" + std::to_string(item.Last) + ")";
+      else if (item.Last == 92 && doubleBackslash)
+        text += " \\\\";
+      else
+        text += ExpectedChar(item.Last, doubleBackslash);
+    }
+  }
+  return text;
+}
+
+std::string ParserWriter::AmbiguityText(const std::vector<int32_t>& conflicts) const {
+  std::string text;
+  for (int32_t index : conflicts) {
+    int32_t c = -1;
+    if (index >= 1 && index <= Args.T) {
+      int32_t terminal = Eng.store.Terminals.First;
+      for (int32_t guard = 0; terminal >= 1 && guard < 10000000; ++guard) {
+        if (Field(TerminalPool, terminal, TrmNumber) == index) {
+          c = TerminalCode(terminal);
+          break;
+        }
+        if (terminal == Eng.store.Terminals.Last) break;
+        terminal = Field(TerminalPool, terminal, TrmNext);
+      }
+    }
+    if (c < 0)
+      text += "finish";  // the end of the text has no character
+    else if (c == 34)
+      text += "'\"'";
+    else if ((c >= 0 && c <= 31) || c == 127)
+      text += "char(" + std::to_string(c) + ")";
+    else
+      text += std::string("\"") + char(c) + "\"";
+    text += ' ';
+  }
+  return text;
+}
+
+std::string ParserWriter::CodeListNumbers(const std::vector<CodeItem>& items,
+                                          const std::string& sep, const std::string& rangeWord,
+                                          const std::string& endWord) const {
+  std::string text;
+  for (auto& item : items) {
+    if (!text.empty()) text += sep;
+    if (item.End)
+      text += endWord;
+    else if (item.First == item.Last)
+      text += std::to_string(item.First);
+    else
+      text += std::to_string(item.First) + rangeWord + std::to_string(item.Last);
+  }
+  return text;
+}
+
+void ParserWriter::WriteAlternativeElements(const AlternativePlan& alt) {
+  bool firstTerminalState = true;
+  int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
+  int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
+  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+    int32_t kind = Field(ElementPool, element, ElemKind);
+    int32_t referent = Field(ElementPool, element, ElemReferent);
+    switch (kind) {
+      case KindAction:
+        ActionElement(referent);
+        break;
+      case KindTerminal: {
+        static const std::vector<int32_t> none;
+        TerminalElement(referent, TerminalCode(referent), firstTerminalState,
+                        firstTerminalState ? alt.MergedFirstTerminals : none);
+        firstTerminalState = false;
+        break;
+      }
+      case KindNonterminal:
+        NonterminalElement(referent, element, element == last);
+        firstTerminalState = false;
+        break;
+      default:
+        EmptyElement();
+        break;
+    }
+    if (element == last) break;
+    element = Field(ElementPool, element, ElemNext);
+  }
+}
+
+void ParserWriter::AmbiguityNote(const AlternativePlan& alt) {
+  Out.Statement(0, CommentSign + "!!!!!!!!!!! Ambiguous choice with: ");
+  Out.AppendRaw(AmbiguityText(alt.Conflicts));
+}
+
+void ParserWriter::ActionElement(int32_t action) {
+  if (!IsTrue(Eng.run.BuildActions)) return;
+  auto lines = ActionLines(action);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    Out.Flush();
+    Out.Statement(2, lines[i]);
+    if (i == 0) Out.CommentTail(ActionCommentLead + "Action `" + NameOf(ActionPool, action) + "`");
+  }
+}
+
+void ParserWriter::WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
+                                    const NonterminalPlan& nt, const AlternativePlan& alt) {
+  Out.Statement(tabs, code);
+  Out.CommentTail(lead);
+  Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
+  Out.Flush();
+}
+
+std::string ParserWriter::TerminalComment(const std::string& lead, int32_t terminal,
+                                          const std::vector<int32_t>& mergedFirst,
+                                          std::string& lastName) const {
+  lastName = NameOf(TerminalPool, terminal);
+  std::string line = lead + lastName;
+  for (int32_t other : mergedFirst) {
+    lastName = NameOf(TerminalPool, other);
+    line += "|" + lastName;
+  }
+  return line;
+}
+
+void ParserWriter::StatementLines(std::initializer_list<std::pair<int, const char*>> lines) {
+  for (auto& [tabs, text] : lines) Out.Statement(tabs, text);
+}
+
+int32_t ParserWriter::WriteNonterminals() {
+  BuildCodeTable();
+  int32_t count = 0;
+  int32_t nonterminal = Eng.store.Grammar.First;
+  for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+    NonterminalPlan plan = Plan(nonterminal);
+    BeginProcedure(plan);
+    bool first = true;
+    for (auto& alt : plan.Alternatives) {
+      if (alt.MergedInto != 0) continue;
+      OpenBranch(plan, alt, first);
+      first = false;
+      if (!alt.Conflicts.empty()) AmbiguityNote(alt);
+      RuleComment(plan, alt);
+      WriteAlternativeElements(alt);
+      CloseBranch(plan, alt);
+    }
+    ElseBranch(plan);
+    EndProcedure(plan);
+    ++count;
+    if (nonterminal == Eng.store.Grammar.Last) break;
+    nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
+  }
+  return count;
+}
+
+void ParserWriter::WriteCountLine(int32_t count) {
+  Out.Flush();
+  if (Eng.store.GenerationLogFlag) {
+    std::string number = std::to_string(count);
+    if (number.size() < 4) number.insert(0, 4 - number.size(), ' ');
+    Eng.codegen.LogLine(number + " recursive procedures have been generated.");
+  }
+  Out.Flush();
+}
+
+std::string LowerCaseBase(const std::string& base) {
+  std::string text = base;
+  for (auto& ch : text) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    if ((c >= 65 && c <= 90) || (c >= 192 && c <= 223)) ch = char(c + 32);
+  }
+  return text;
+}
+
+std::string UpperCaseBase(const std::string& base) {
+  std::string text = base;
+  for (auto& ch : text) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    if ((c >= 97 && c <= 122) || c >= 224) ch = char(c - 32);
+  }
+  return text;
+}
+
+std::string GenerationDate(const Engine& engine) {
+  if (!engine.codegen.FixedDate.empty()) return engine.codegen.FixedDate;
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[40];
+  std::snprintf(text, sizeof text, "%02d.%02d.%02d", local.tm_mday, local.tm_mon + 1,
+                local.tm_year % 100);
+  return text;
+}
+
+}  // namespace mv
+
+namespace mv {
+
+int32_t ParserWriter::LoopTailElement(int32_t nonterminal) const {
+  int32_t rules[2] = {Field(NonterminalPool, nonterminal, NtmFirstRule), 0};
+  if (rules[0] < 1 || rules[0] == Field(NonterminalPool, nonterminal, NtmLastRule)) return 0;
+  rules[1] = Field(RulePool, rules[0], RuleNext);
+  if (rules[1] < 1 || rules[1] != Field(NonterminalPool, nonterminal, NtmLastRule)) return 0;
+
+  bool ending = false;  // one alternative holds an empty element or is a single action
+  bool flag = false;
+  int32_t tail = 0;
+  bool actionAfterTail = false;
+  for (int32_t rule : rules) {
+    int32_t element = Field(RulePool, rule, RuleFirstElement);
+    int32_t last = Field(RulePool, rule, RuleLastElement);
+    int32_t count = 0, actions = 0, position = 0;
+    bool tailHere = false;
+    for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+      int32_t kind = Field(ElementPool, element, ElemKind);
+      ++count;
+      if (kind == KindAction) {
+        ++actions;
+        if (tailHere) actionAfterTail = true;
+      } else {
+        ++position;
+        if (kind == KindEmpty) {
+          ending = true;
+        } else if (kind == KindTerminal) {
+          flag = false;
+        } else if (position >= 2) {
+          flag = Field(ElementPool, element, ElemReferent) == nonterminal;
+          tail = flag ? element : 0;
+          tailHere = flag;
+          actionAfterTail = false;
+        }
+      }
+      if (element == last) break;
+      element = Field(ElementPool, element, ElemNext);
+    }
+    if (count == 1 && actions == 1) ending = true;
+  }
+  // An action after the tail call must run after the recursion returns: no loop then.
+  if (actionAfterTail) return 0;
+  return ending && flag ? tail : 0;
+}
+
+}  // namespace mv

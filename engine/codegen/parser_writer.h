@@ -1,0 +1,141 @@
+#pragma once
+// The generation walk that every target shares: the code table, the select table of each
+// nonterminal, the merging of alternatives that differ only in their first terminal, the code
+// runs of a branch with their character list and expected-set text, the ambiguity notes, the
+// walk over the elements of an alternative and the closing count line. A target derives from
+// ParserWriter and supplies its own text through the virtual hooks.
+
+#include <cstdint>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "codegen/code_output.h"
+
+namespace mv {
+
+class Engine;
+
+// The seven arguments every generator takes.
+struct GeneratorArgs {
+  const void* BeginsWith = nullptr;
+  const void* IsFollowedBy = nullptr;
+  int32_t N = 0, T = 0, S = 0, S1 = 0, R = 0;
+};
+
+// A run of consecutive character codes of a branch, or the end marker alone.
+struct CodeItem {
+  int32_t First = 0;
+  int32_t Last = 0;
+  bool End = false;
+};
+
+// One alternative of the nonterminal being written.
+struct AlternativePlan {
+  int32_t Rule = 0;        // RuleRecord
+  int32_t Number = 0;      // rule number
+  int32_t MergedInto = 0;  // rule number of the alternative that absorbed it, 0 when written
+  std::vector<int32_t> MergedFirstTerminals;  // TerminalRecords of absorbed alternatives
+  std::vector<CodeItem> Items;
+  std::vector<int32_t> Conflicts;  // terminal indexes that clash on this alternative
+};
+
+struct NonterminalPlan {
+  int32_t Record = 0;
+  int32_t Number = 0;
+  std::string Name;
+  bool LL1 = true;
+  std::vector<AlternativePlan> Alternatives;
+  std::string ExpectedSet;  // with its leading and trailing blanks removed
+};
+
+class ParserWriter {
+public:
+  ParserWriter(Engine& engine, const GeneratorArgs& args, CodeFamily family, int32_t width);
+  virtual ~ParserWriter() = default;
+
+  // Writes every nonterminal procedure in grammar order; returns how many were written.
+  int32_t WriteNonterminals();
+  // The closing count line on the generation log, then the pending line is flushed.
+  void WriteCountLine(int32_t count);
+
+  // Texts shared by the targets.
+  static std::string CharListText(const std::vector<CodeItem>& items);
+  static std::string ExpectedSetPart(const std::vector<CodeItem>& items, bool doubleBackslash);
+  std::string AmbiguityText(const std::vector<int32_t>& conflicts) const;
+  // Option texts cut after their last non-blank; blank texts are empty.
+  static std::string Cut(const std::string& text);
+  std::string CodeListNumbers(const std::vector<CodeItem>& items, const std::string& sep,
+                              const std::string& rangeWord, const std::string& endWord) const;
+
+protected:
+  // Target hooks, called in the order of the walk.
+  virtual void BeginProcedure(const NonterminalPlan& nt) = 0;
+  virtual void OpenBranch(const NonterminalPlan& nt, const AlternativePlan& alt, bool first) = 0;
+  // The note line: the comment sign directly followed by the clashing characters.
+  virtual void AmbiguityNote(const AlternativePlan& alt);
+  virtual void RuleComment(const NonterminalPlan& nt, const AlternativePlan& alt) = 0;
+  // Each text line on a line of its own; the first names the action in a comment.
+  virtual void ActionElement(int32_t action);
+  virtual void TerminalElement(int32_t terminal, int32_t code, bool first,
+                               const std::vector<int32_t>& mergedFirst) = 0;
+  virtual void NonterminalElement(int32_t nonterminal, int32_t element, bool last) = 0;
+  virtual void EmptyElement() {}
+  virtual void CloseBranch(const NonterminalPlan& nt, const AlternativePlan& alt) { (void)nt; (void)alt; }
+  virtual void ElseBranch(const NonterminalPlan& nt) = 0;
+  virtual void EndProcedure(const NonterminalPlan& nt) = 0;
+
+  // Store access.
+  int32_t Field(int32_t pool, int32_t record, int32_t field) const;
+  std::string NameOf(int32_t pool, int32_t record) const;  // name chain in fields 3 and 4
+  std::string GrammarName() const;
+  // The code of a terminal's first character, -1 when it has none.
+  int32_t TerminalCode(int32_t terminal) const;
+  // The lines of an action's text.
+  std::vector<std::string> ActionLines(int32_t action) const;
+  static bool Blank(const std::string& text) { return Cut(text).empty(); }
+  bool Has(const std::string& text, const std::string& what) const;
+
+  // Code of the loop form's tail element, 0 when the nonterminal keeps its recursion.
+  int32_t LoopTailElement(int32_t nonterminal) const;
+
+  Engine& Eng;
+  GeneratorArgs Args;
+  CodeOutput Out;
+  // The expected set stands between double quotes in C-like targets.
+  bool DoubleBackslash = false;
+  // The target's comment sign, and what opens the comment naming an action.
+  std::string CommentSign;
+  std::string ActionCommentLead;
+  // The rule comment: a statement line holding `code`, then in the comment state the lead
+  // and the alternative in the printed notation; the line is flushed.
+  void WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
+                        const NonterminalPlan& nt, const AlternativePlan& alt);
+  // The terminal comment: the lead, the terminal's name and, for a first terminal, "|" and the
+  // first terminal of each absorbed alternative. lastName is the last name written.
+  std::string TerminalComment(const std::string& lead, int32_t terminal,
+                              const std::vector<int32_t>& mergedFirst, std::string& lastName) const;
+  // Statement lines given as (tabs, text).
+  void StatementLines(std::initializer_list<std::pair<int, const char*>> lines);
+
+private:
+  void BuildCodeTable();
+  NonterminalPlan Plan(int32_t nonterminal);
+  void WriteAlternativeElements(const AlternativePlan& alt);
+  bool TakesPartInMerge(int32_t rule) const;
+  bool SameShape(int32_t ruleP, int32_t ruleQ) const;
+
+  std::vector<int32_t> CodeTable;  // code 0..EndCode -> terminal index
+  int32_t EndCode = 4096;
+  std::vector<int32_t> SelectTable;
+};
+
+// The lower-cased copy of a base name (Latin and Windows Cyrillic capitals).
+std::string LowerCaseBase(const std::string& base);
+// The upper-cased copy (small Latin and Windows Cyrillic letters).
+std::string UpperCaseBase(const std::string& base);
+// Today as dd.mm.yy (or the date a test fixed).
+std::string GenerationDate(const Engine& engine);
+
+}  // namespace mv

@@ -1,0 +1,53 @@
+#pragma once
+// Grammars written in a short text form, the analysis and generation steps run on them, and a
+// harness that compiles a generated C++ parser with g++ and runs it over sentences.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/support/grammar_fixture.h"
+
+namespace mv::testing {
+
+// What the generated parser did with one sentence: the hook and action trace lines, then
+// "OK" or "ERR" and the error text.
+struct ParseResult {
+  std::string Trace;
+  bool Ok = false;
+  std::string Error;
+  bool operator==(const ParseResult&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const ParseResult& r);
+
+class CodegenFixture : public EngineFixture {
+protected:
+  // Rules one per line: "Head = alt | alt"; elements separated by blanks: <Name> a
+  // nonterminal, 'c' a one-character terminal (''' is the apostrophe), #code a terminal
+  // given by its code, "text" a terminal spelled by several characters, `name` an action and
+  // ~ the empty element.
+  void Grammar(const std::string& text);
+
+  // The analysis steps and the generation in a language; the generator options are set first.
+  void Generate(int32_t language, bool actions = false, bool tree = false, bool names = false);
+
+  // The lines of a generated file from the line that equals `head` up to and including the
+  // first later line that equals `end`.
+  std::vector<std::string> Block(const std::string& file, const std::string& head,
+                                 const std::string& end) const;
+  static std::vector<std::string> Lines(const std::string& text);
+
+  // Compiles the generated C++ parser (language 8 or 9) with a harness: tree hooks, the acts
+  // class, `act(text)` for action texts (traces "A text"), an external error handler that
+  // traces "E num symbol set" and a main. Fails the test when g++ fails.
+  bool Compile(int32_t language, const std::string& extra = std::string());
+  // Runs the compiled parser over the sentences.
+  std::vector<ParseResult> Run(const std::vector<std::string>& sentences);
+
+  std::string Base() const;  // ResultBaseName without trailing blanks
+  std::string GrammarId;     // the grammar name as the generated identifiers spell it
+  std::string CompileLog;
+};
+
+}  // namespace mv::testing

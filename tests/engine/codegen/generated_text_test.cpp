@@ -1,0 +1,277 @@
+// The generated text itself, line by line, for the shapes the targets promise.
+
+#include "codegen/parser_writer.h"
+#include "engine/codegen/codegen_fixture.h"
+
+namespace mv::testing {
+namespace {
+
+using TextLines = std::vector<std::string>;
+
+class GeneratedText : public CodegenFixture {};
+
+// Nonterminal 3, Sum, with the alternatives Term + Sum and - Term; Term selects the digits.
+const char* SumGrammar =
+    "G = <A>\n"
+    "A = <Sum>\n"
+    "Sum = <Term> '+' <Sum> | '-' <Term>\n"
+    "Term = '0' | '1' | '2' | '3' | '4' | '5' | '6' | '7' | '8' | '9'";
+
+TEST_F(GeneratedText, VisualBasicProcedureOfTheWorkedShape) {
+  Grammar(SumGrammar);
+  Generate(VisualBasic);
+  EXPECT_EQ(Block("G.bas", "Private Sub s_3()", "End Sub"),
+            (TextLines{"Private Sub s_3()",
+                   "'  Procedure <Sum>",
+                   "\tSelect Case LL1",
+                   "\tCase 48 To 57\t\t' '0'-'9'",
+                   "' <Sum>::=<Term>+<Sum>",
+                   "\t\ts_4\t\t' Call <Term>",
+                   "\t\tIf bad Then Exit Sub",
+                   "\t'  +",
+                   "\t\tIf LL1 <> 43 Then",
+                   "\t\t\tErrH 2, \" \", \"+\"",
+                   "\t\t\tExit Sub",
+                   "\t\tEnd If",
+                   "\t\tScan",
+                   "\t\ts_3\t\t' Call <Sum>",
+                   "\tCase 45\t\t' '-'",
+                   "' <Sum>::=\"-\"<Term>",
+                   "\t'  -",
+                   "\t\tScan",
+                   "\t\ts_4\t\t' Call <Term>",
+                   "\tCase Else",
+                   "\t\tErrH 1, \"<Sum>\", \"0-9 -\"",
+                   "\tEnd Select",
+                   "End Sub"}));
+  // Alternatives that differ only in their first terminal share one branch.
+  EXPECT_EQ(Block("G.bas", "Private Sub s_4()", "End Sub"),
+            (TextLines{"Private Sub s_4()", "'  Procedure <Term>", "\tSelect Case LL1",
+                   "\tCase 48 To 57\t\t' '0'-'9'", "' <Term>::=0", "\t'  0|1|2|3|4|5|6|7|8|9",
+                   "\t\tScan", "\tCase Else", "\t\tErrH 1, \"<Term>\", \"0-9\"", "\tEnd Select",
+                   "End Sub"}));
+  EXPECT_EQ(ReadFile("G.log"), "   4 recursive procedures have been generated.\n");
+}
+
+TEST_F(GeneratedText, VisualBasicModuleFrame) {
+  Grammar("S = 'a'");
+  Generate(VisualBasic);
+  TextLines all = Lines(ReadFile("S.bas"));
+  ASSERT_GE(all.size(), 10u);
+  EXPECT_EQ(TextLines(all.begin(), all.begin() + 10),
+            (TextLines{"'  Sub S(Source, ErrMsg)", "'  Name: S.bas", "'  Autor:", "'  Date: 10.12.26",
+                   "'  CVS-ID: ", "'  Purpose: the realization of LL1 algorithm for a grammar <S>",
+                   "'   ", "'  <S>::=a", "'  ", "Option Explicit"}));
+  // The entry reads the whole text: a parse that stops early is an error at the start symbol.
+  EXPECT_EQ(Block("S.bas", "Public Sub S(SourceStr As String, ErrorMsg As String)", "End Sub"),
+            (TextLines{"Public Sub S(SourceStr As String, ErrorMsg As String)",
+                   "'  SourceStr - source string", "'  ErrorMsg  - error message string",
+                   "\tSrc = SourceStr", "\tindSrc = 0", "\tLenSrc = Len(Src)", "\tErrMsg = \"\"",
+                   "\tbad = False", "\tfin = -1", "\tLowCase = False", "\tScan", "L:\ts_1",
+                   "\tIf Not bad And LL1 <> fin Then", "\t\tErrH 1, \"<S>\", \"finish\"",
+                   "\tEnd If", "\tErrorMsg = ErrMsg", "End Sub"}));
+}
+
+// The error procedure shows the error line for LF or CR LF text and for empty lines: the line
+// runs to the line feed (a carriage return before it is dropped) or to the end of the text.
+TEST_F(GeneratedText, VisualBasicErrorLineForAnyLineEnd) {
+  Grammar("S = 'a'");
+  Generate(VisualBasic);
+  TextLines errh = Block("S.bas", "Private Sub ErrH(ErrNum As Long, GramSymb As String, ExpectedSet As String)",
+                     "End Sub");
+  auto has = [&](const std::string& line) {
+    return std::find(errh.begin(), errh.end(), line) != errh.end();
+  };
+  EXPECT_TRUE(has("\tRightContext = LenSrc + 1"));
+  EXPECT_TRUE(has("\t\t\t\tRightContext = i"));
+  EXPECT_TRUE(has("\t\tIf Asc(Mid(Src, RightContext - 1, 1)) = 13 Then RightContext = RightContext - 1"));
+  EXPECT_TRUE(has("\tErrMsg = ErrMsg + Mid$(Src, LeftContext, RightContext - LeftContext) + vbNewLine"));
+}
+
+TEST_F(GeneratedText, VisualBasicUserTexts) {
+  Grammar("S = 'a' 'b' | '_'");
+  eng->store.UserScanner = Padded("GetNext", OptionTextLength);
+  eng->store.UserErrorReaction = Padded("Fail", OptionTextLength);
+  eng->store.UserPreParse[0] = Padded("X = 1", OptionTextLength);
+  Generate(VisualBasic);
+  std::string text = ReadFile("S.bas");
+  EXPECT_EQ(text.find("Private Sub Scan()"), std::string::npos);
+  EXPECT_EQ(text.find("Private Sub ErrH("), std::string::npos);
+  EXPECT_EQ(Block("S.bas", "Private Sub s_1()", "End Sub"),
+            (TextLines{"Private Sub s_1()", "'  Procedure <S>", "\tSelect Case LL1",
+                   "\tCase 97\t\t' 'a'", "' <S>::=ab", "\t'  a", "GetNext", "\t'  b",
+                   "\t\tIf LL1 <> 98 Then", "\t\t\tFail", "\t\t\tExit Sub", "\t\tEnd If",
+                   "GetNext", "\tCase 95\t\t' '_'", "' <S>::=_", "\t'  _", "'  ", "GetNext",
+                   "\tCase Else", "\t\tFail", "\tEnd Select", "End Sub"}));
+  EXPECT_NE(text.find("'  User declared pre-parse step:\nX = 1\n'  End of pre-parse step:\n"
+                      "'  User declared his own scaner:\nGetNext\nL:\ts_1\n"),
+            std::string::npos);
+}
+
+// Nonterminal 2 of the grammar Sum: List with the alternatives comma List and empty.
+TEST_F(GeneratedText, CppLoopFormOfTheWorkedShape) {
+  Grammar("Sum = 'a' <List>\nList = ',' <List> | ~");
+  Generate(CppProcedural);
+  EXPECT_EQ(Block("sum.cxx", "void Sum2()", "}"),
+            (TextLines{"void Sum2()",
+                   "{\t// Procedure <List>",
+                   "  while (true) // the replacement of recursion with a cycle",
+                   "  {",
+                   "\tif (ll1==44)\t\t\t\t// ','",
+                   "\t{\t// <List>::=,<List>",
+                   "//  ,",
+                   "\t\tnext();",
+                   "\t}",
+                   "\telse if (ll1==fin)\t\t\t\t// finish",
+                   "\t{\t// <List>::=",
+                   "\t\tbreak;",
+                   "\t}",
+                   "\telse",
+                   "\t{",
+                   "\t\tbad = SumErrh(1, \"<List>\", \", finish\");",
+                   "\t\tbreak;",
+                   "\t}",
+                   "  }",
+                   "}"}));
+  EXPECT_EQ(ReadFile("Sum.log"), "   2 recursive procedures have been generated.\n");
+}
+
+TEST_F(GeneratedText, CppTreeHooksAndNamedProcedures) {
+  Grammar("E = <expr-list> 'x'\nexpr-list = 'a' | 'b' <E>");
+  Generate(CppProcedural, false, true, true);
+  TextLines all = Lines(ReadFile("e.cxx"));
+  EXPECT_NE(std::find(all.begin(), all.end(), "\tvoid expr_dash_list(int parentIndex, char *parentNode);"),
+            all.end());
+  EXPECT_EQ(Block("e.cxx", "void expr_dash_list(int parentIndex, char *parentNode)", "}"),
+            (TextLines{"void expr_dash_list(int parentIndex, char *parentNode)",
+                   "{\t// Procedure <expr-list>",
+                   "\tchar *thisNode = \"expr-list\";",
+                   "\tint thisIndex;",
+                   "\tthisIndex = indSrc;",
+                   "\tENewNode(parentIndex, parentNode, thisIndex, thisNode);",
+                   "\tif (ll1==97)\t\t\t\t// 'a'",
+                   "\t{\t// <expr-list>::=a",
+                   "//  a",
+                   "\t\tENewLeaf(thisIndex, thisNode, indSrc, ll1);",
+                   "\t\tnext();",
+                   "\t}",
+                   "\telse if (ll1==98)\t\t\t\t// 'b'",
+                   "\t{\t// <expr-list>::=b<E>",
+                   "//  b",
+                   "\t\tENewLeaf(thisIndex, thisNode, indSrc, ll1);",
+                   "\t\tnext();",
+                   "\t\tE_1(thisIndex, thisNode);\t\t\t\t\t// call <E>",
+                   "\t}",
+                   "\telse",
+                   "\t{",
+                   "\t\tbad = EErrh(1, \"<expr-list>\", \"a b\");",
+                   "\t}",
+                   "\tECompleteNode(thisIndex, thisNode, indSrc);",
+                   "}"}));
+  // The entry is named G + "main" and calls the start symbol's procedure by its name.
+  EXPECT_NE(std::find(all.begin(), all.end(), "bool Emain(char *sourceStr, char **errorMsg)"), all.end());
+  EXPECT_NE(std::find(all.begin(), all.end(), "L:\tE_1( parentIndex, parentNode);"), all.end());
+}
+
+TEST_F(GeneratedText, CppClassHeaderWithoutActsObject) {
+  Grammar("expr = 'a' <B>\nB = 'b'");
+  Generate(CppClass);
+  TextLines header = Lines(ReadFile("expr.h"));
+  ASSERT_GE(header.size(), 10u);
+  EXPECT_EQ(header[1], "// Name: expr.h");
+  EXPECT_EQ(TextLines(header.begin() + 7, header.end()),
+            (TextLines{" ", "#ifndef EXPR_H", "#define EXPR_H", " ", "class exprParser ", "{",
+                   "public:",
+                   "\tchar *src;\t\t\t//\tsrc                   - source string",
+                   "\tint indSrc;\t\t\t//\tindSrc                - index",
+                   "\tint lenSrc;\t\t\t//\tlenSrc                - length",
+                   "\tint ll1;\t\t\t//\tll1 = src[indSrc - 1] - last scanned symbol",
+                   "\tint ll0;\t\t\t//\tll0 = src[indSrc - 2] - previous scanned symbol",
+                   "\tbool bad;\t\t\t//\tbad                   - error flag",
+                   "\tchar errMsg[4096];\t//\terrMsg                - error message",
+                   "\tint fin;\t\t\t//\tfin                   - end marker",
+                   "\tbool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case",
+                   " ", "// additional declarations:", " ",
+                   "\tbool parse(char *sourceStr, char **errorMsg);",
+                   "// sourceStr - source string", "// errorMsg  - error message", " ",
+                   "// \tscanner:", "\tvoid next(void);", " ", "// \terror handler:",
+                   "\tbool errh(int numErr, char *gramSymb, char *expectedSet);", " ",
+                   "// the recursive descent procedures:", "protected:", "\tvoid expr1(void);",
+                   "\tvoid expr2(void);", "};", "#endif // EXPR_H"}));
+  TextLines impl = Lines(ReadFile("expr.cpp"));
+  ASSERT_GE(impl.size(), 2u);
+  EXPECT_EQ(impl[1], "// Name: expr.cpp");
+  EXPECT_EQ(Block("expr.cpp", "void exprParser::expr2()", "}"),
+            (TextLines{"void exprParser::expr2()", "{\t// Procedure <B>", "\tif (ll1==98)\t\t\t\t// 'b'",
+                       "\t{\t// <B>::=b", "//  b", "\t\tnext();", "\t}", "\telse", "\t{",
+                       "\t\tbad = errh(1, \"<B>\", \"b\");", "\t}", "}"}));
+  EXPECT_EQ(ReadFile("expr.log"), "   2 recursive procedures have been generated.\n");
+}
+
+TEST_F(GeneratedText, CppClassWithExternalErrorHandlerDeclaresTheActsObject) {
+  Grammar("expr = 'a'");
+  eng->store.UserErrorReaction = Padded("$extern", OptionTextLength);
+  Generate(CppClass);
+  std::string header = ReadFile("expr.h");
+  EXPECT_NE(header.find("#include \"expracts.h\"\t// The class of the user actions\nclass exprActs;\n"),
+            std::string::npos);
+  EXPECT_NE(header.find("\texprActs *pexprActs;\n"), std::string::npos);
+  EXPECT_NE(header.find("// \texternal error handler:\n// \tbool errh(int numErr, char *gramSymb, char *expectedSet);\n"),
+            std::string::npos);
+  EXPECT_NE(ReadFile("expr.cpp").find("\t\tbad = pexprActs->errh(1, \"<expr>\", \"a\");\n"),
+            std::string::npos);
+}
+
+// Character lists and expected-set texts of code runs.
+TEST(CodeItemTexts, CharacterListAndExpectedSet) {
+  using Items = std::vector<CodeItem>;
+  struct Case {
+    Items items;
+    std::string list, expected, cppExpected;
+  } cases[] = {
+      {{{9, 10, false}, {13, 13, false}, {0, 0, true}},
+       "chr(9)-chr(10) chr(13) finish", " chr(9)-chr(10) chr(13) finish", ""},
+      {{{0, 255, false}, {0, 0, true}}, "chr(0)-chr(255) finish", " chr(0)-chr(255) finish", ""},
+      {{{11, 44, false}}, "chr(11)-chr(44)", " chr(11)-chr(44)", ""},
+      {{{31, 33, false}}, "chr(31)-chr(33)", " chr(31)-chr(33)", ""},
+      {{{30, 32, false}}, "chr(30)-' '", " chr(30)-' '", ""},
+      {{{65, 90, false}}, "'A'-'Z'", " A-Z", ""},
+      {{{32, 32, false}}, "' '", " ' '", ""},
+      {{{39, 39, false}}, "\"'\"", " '", ""},
+      {{{34, 34, false}}, "chr(34)", " chr(34)", ""},
+      {{{91, 92, false}}, "'['-'\\'", " [-\\", " [- \\\\"},
+      {{{92, 92, false}}, "'\\'", " \\", " \\\\"},
+      {{{200, 201, false}}, "'\xc8'-'\xc9'", " \xc8-\xc9", ""},
+  };
+  for (auto& c : cases) {
+    EXPECT_EQ(ParserWriter::CharListText(c.items), c.list);
+    EXPECT_EQ(ParserWriter::ExpectedSetPart(c.items, false), c.expected);
+    EXPECT_EQ(ParserWriter::ExpectedSetPart(c.items, true), c.cppExpected.empty() ? c.expected : c.cppExpected);
+  }
+}
+
+TEST_F(GeneratedText, NameToIdentifierSpellings) {
+  struct Case {
+    std::string name, identifier;
+  } cases[] = {
+      {"1st item", "L1st_space_item"}, {"[3]", "square_3_square"}, {"{12}", "brace_12_brace"},
+      {"a|b", "a_or_b"}, {"x<=y", "x_less__equal_y"}, {"7", "L7"}, {"_a_", "_a_"},
+      {"a~b", "a_tilde_b"}, {"\xe0\xe1", "_224__225_"},
+      {"$1(x)", "dollar_1bracket_x_bracket"}, {"a\\b`c", "a_backslash_b_apostrophe_c"},
+  };
+  for (auto& c : cases) {
+    Name(c.name);
+    Chain chain = eng->builder.CurrentName.Chars;
+    out().StartOutputLine(0);
+    out().WriteText("<");
+    eng->codegen.NameToIdentifier(chain.First, chain.Last);
+    out().WriteText(">");
+    std::string line;
+    for (int32_t i = 0; i < out().Column; ++i) line += char(out().Line[size_t(i)]);
+    EXPECT_EQ(line, "<" + c.identifier + ">") << c.name;
+    out().Column = 0;
+  }
+}
+
+}  // namespace
+}  // namespace mv::testing
