@@ -11,11 +11,14 @@ namespace mv {
 
 class BitMatrix {
 public:
+  // Columns take whole blocks of this many words, so that word loops need no remainder.
+  static constexpr int32_t WordBlock = 4;
+
   // Gives the matrix a shape with every element false; keeps the storage it already has.
   void Reset(int32_t rows, int32_t cols) {
     Rows = rows < 0 ? 0 : rows;
     Cols = cols < 0 ? 0 : cols;
-    Words = (Rows + 63) / 64;
+    Words = (Rows + 64 * WordBlock - 1) / (64 * WordBlock) * WordBlock;
     Bits.assign(size_t(Words) * size_t(Cols), 0);
   }
   int32_t RowCount() const { return Rows; }
@@ -37,14 +40,13 @@ public:
     return Bits.data() + size_t(j - 1) * size_t(Words);
   }
 
-  // Column j |= column k of another matrix (or this one), over the rows this one has.
-  void OrColumn(int32_t j, const BitMatrix& from, int32_t k) {
-    if (j < 1 || j > Cols || k < 1 || k > from.Cols) return;
-    uint64_t* dst = Column(j);
-    const uint64_t* src = from.Column(k);
-    int32_t n = Words < from.Words ? Words : from.Words;
-    for (int32_t w = 0; w < n; ++w) dst[w] |= src[w];
-    if (n == Words && (Rows & 63)) dst[Words - 1] &= (uint64_t(1) << (Rows & 63)) - 1;
+  // Clears the bits of column j beyond the last row (after OR-ing in a longer column).
+  void TrimColumn(int32_t j) {
+    if (j < 1 || j > Cols || Words == 0) return;
+    uint64_t* c = Column(j);
+    int32_t last = Rows == 0 ? -1 : (Rows - 1) >> 6;
+    if (last >= 0 && (Rows & 63)) c[last] &= (uint64_t(1) << (Rows & 63)) - 1;
+    for (int32_t w = last + 1; w < Words; ++w) c[w] = 0;
   }
 
   // Calls f(i) for every true row i of column j, ascending.

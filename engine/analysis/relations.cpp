@@ -1,6 +1,7 @@
 // The relation matrices IS-END-OF, IS-FOLLOWED-DIRECTLY-BY, their product, BEGINS-WITH and
 // IS-FOLLOWED-BY over the numbered grammar.
 
+#include <algorithm>
 #include <cstring>
 
 #include "analysis/analysis.h"
@@ -46,12 +47,36 @@ FlatGrammar Analysis::Flatten() const {
   return g;
 }
 
+namespace {
+
+// dst |= src over n words, n a multiple of BitMatrix::WordBlock: the loop every kernel spends
+// its time in, written for 128-bit registers.
+inline void OrWords(uint64_t* dst, const uint64_t* src, int32_t n) {
+  using Pair = uint64_t __attribute__((vector_size(16)));
+  for (int32_t w = 0; w < n; w += 2) {
+    Pair d, v;
+    std::memcpy(&d, dst + w, sizeof d);
+    std::memcpy(&v, src + w, sizeof v);
+    d |= v;
+    std::memcpy(dst + w, &d, sizeof d);
+  }
+}
+
+}  // namespace
+
 // Warshall's algorithm with the intermediate nonterminal k outside: whatever begins (ends) k
 // begins (ends) every j that k begins (ends). Every (k, k) is true afterwards.
 void TransitiveClosure(BitMatrix& m, int32_t n) {
-  for (int32_t k = 1; k <= n; ++k) {
-    for (int32_t j = 1; j <= n; ++j)
-      if (j != k && m.Get(k, j)) m.OrColumn(j, m, k);
+  if (n > m.ColCount()) n = m.ColCount();
+  const int32_t words = m.WordsPerColumn();
+  for (int32_t k = 1; k <= n && k <= m.RowCount(); ++k) {
+    const uint64_t* colK = m.Column(k);
+    const int32_t word = (k - 1) >> 6;
+    const uint64_t bit = uint64_t(1) << ((k - 1) & 63);
+    for (int32_t j = 1; j <= n; ++j) {
+      uint64_t* colJ = m.Column(j);
+      if (j != k && (colJ[word] & bit)) OrWords(colJ, colK, words);
+    }
     m.Set(k, k);
   }
 }
@@ -59,13 +84,21 @@ void TransitiveClosure(BitMatrix& m, int32_t n) {
 void MatrixProduct(const BitMatrix& a, const BitMatrix& b, BitMatrix& c, int32_t s, int32_t n,
                    int32_t mode) {
   c.Reset(c.RowCount(), c.ColCount());
-  for (int32_t k = 1; k <= n; ++k)
+  const int32_t words = std::min(b.WordsPerColumn(), c.WordsPerColumn());
+  const int32_t cols = std::min({n, c.ColCount(), a.ColCount()});
+  const int32_t inner = std::min(n, b.ColCount());
+  for (int32_t k = 1; k <= cols; ++k) {
+    uint64_t* dst = c.Column(k);
     a.ForEachInColumn(k, [&](int32_t j) {
-      if (j <= n) c.OrColumn(k, b, j);
+      if (j <= inner) OrWords(dst, b.Column(j), words);
     });
+  }
+  // Only rows that C has are kept: B may be a row shorter or longer than C.
+  if (b.RowCount() > c.RowCount())
+    for (int32_t k = 1; k <= cols; ++k) c.TrimColumn(k);
   if (mode <= 1) return;
   // A terminal begins only with itself: a terminal row of the left matrix carries over.
-  for (int32_t k = 1; k <= n; ++k)
+  for (int32_t k = 1; k <= cols; ++k)
     a.ForEachInColumn(k, [&](int32_t j) {
       if (j > n && j <= s) c.Set(j, k);
     });
