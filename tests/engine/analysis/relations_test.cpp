@@ -35,6 +35,13 @@ TEST_F(AnalysisFixture, ExpressionGrammarMatrices) {
                           }));
 }
 
+// A Get outside its turn shows what the region holds by then, read in its own column order.
+TEST_F(AnalysisFixture, GetAfterTheRegionWasReused) {
+  Texts t = Analyse(Expression);
+  EXPECT_EQ(eng->an.MatrixText(Matrix::EndOf), t.FollowedBy.substr(0, 25));
+  EXPECT_EQ(eng->an.MatrixText(Matrix::FolDirBy), t.BeginsWith);
+}
+
 TEST_F(AnalysisFixture, OneRuleOfOneTerminal) {
   Texts t = Analyse("A = a");
   EXPECT_EQ(t.EndOf, "*");
