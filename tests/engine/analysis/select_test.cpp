@@ -52,6 +52,19 @@ TEST_F(Select, OwnersAndClashes) {
   }
 }
 
+// A handle that names no nonterminal selects nothing and clashes nowhere.
+TEST_F(Select, ForeignHandleSelectsNothing) {
+  Analyse("S = a | A ; A = a");
+  for (int32_t handle : {0, -3, 999999}) {
+    std::vector<int32_t> owners;
+    int32_t flag = 5;
+    eng->an.SelectSetOfAlternative(handle, owners, flag);
+    EXPECT_EQ(owners, std::vector<int32_t>(4, 0));
+    EXPECT_EQ(flag, -1);
+    EXPECT_TRUE(eng->an.SelectCollisions().empty());
+  }
+}
+
 const char* const Expression =
     "E = T E' ; E' = + T E' | ~ ; T = F T' ; T' = * F T' | ~ ; F = ( E ) | i";
 
