@@ -1,0 +1,156 @@
+#include "reader_frame.h"
+
+namespace readers {
+
+namespace {
+NullBuilder nullBuilder;
+NullStyleHooks nullStyle;
+NullTreeHooks nullTree;
+} // namespace
+
+int LowerCode(int code)
+{
+    if (code >= 'A' && code <= 'Z') return code + 32;
+    if (code >= 192 && code <= 223) return code + 32;  // А..Я
+    switch (code) {
+    case 128: return 144;  // Ђ
+    case 129: return 131;  // Ѓ
+    case 138: return 154;  // Љ
+    case 140: return 156;  // Њ
+    case 141: return 157;  // Ќ
+    case 142: return 158;  // Ћ
+    case 143: return 159;  // Џ
+    case 161: return 162;  // Ў
+    case 163: return 188;  // Ј
+    case 165: return 180;  // Ґ
+    case 168: return 184;  // Ё
+    case 170: return 186;  // Є
+    case 175: return 191;  // Ї
+    case 178: return 179;  // І
+    case 189: return 190;  // Ѕ
+    default: return code;
+    }
+}
+
+std::string ToCrLf(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+ReaderFrame::ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> rangeProcs)
+    : builder_(hooks.builder ? hooks.builder : &nullBuilder),
+      style_(hooks.style ? hooks.style : &nullStyle),
+      tree_(hooks.tree ? hooks.tree : &nullTree),
+      rangeProcs_(rangeProcs)
+{
+}
+
+void ReaderFrame::Start(std::string_view source)
+{
+    Src = source;
+    indSrc = 0;
+    LenSrc = static_cast<Pos>(Src.size());
+    ErrMsg.clear();
+    bad = false;
+    LowCase = false;
+    Scan();
+}
+
+void ReaderFrame::Scan()
+{
+    LL0 = LL1;
+    ++indSrc;
+    if (indSrc <= LenSrc) {
+        const int c = static_cast<unsigned char>(Src[static_cast<std::size_t>(indSrc - 1)]);
+        LL1 = LowCase ? LowerCode(c) : c;
+    } else {
+        LL1 = fin;
+    }
+}
+
+void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet)
+{
+    bad = true;
+    Pos lineNum = 1;
+    Pos left = 1;
+    // One past the last character of the context line.
+    Pos end = indSrc;
+    for (Pos i = 1; i <= LenSrc; ++i) {
+        if (Src[static_cast<std::size_t>(i - 1)] != '\n') continue;
+        if (indSrc <= i) {
+            end = i;
+            break;
+        }
+        ++lineNum;
+        left = i + 1;
+    }
+    const Pos size = static_cast<Pos>(Src.size());
+    if (end > size + 1) end = size + 1;
+    // The line is shown without its CR, with LF-only line ends too.
+    if (end - 1 >= left && Src[static_cast<std::size_t>(end - 2)] == '\r') --end;
+
+    std::string msg = "Line " + std::to_string(lineNum) + ", syntax error, found ";
+    if (LL1 == fin) {
+        msg += "\"end marker\"";
+    } else {
+        msg += '"';
+        msg += static_cast<char>(LL1);
+        msg += '"';
+    }
+    msg += " when expecting ";
+    if (ErrNum == 1) {
+        msg += GramSymb;
+        msg += " with one of: ";
+        msg += ExpectedSet;
+    } else {
+        msg += '"';
+        msg += ExpectedSet;
+        msg += '"';
+    }
+    msg += "\r\n";
+    if (end > left) msg += Src.substr(static_cast<std::size_t>(left - 1), static_cast<std::size_t>(end - left));
+    msg += "\r\n";
+    if (indSrc > left) msg.append(static_cast<std::size_t>(indSrc - left), ' ');
+    msg += '!';
+    ErrMsg = std::move(msg);
+}
+
+bool ReaderFrame::Match(const Node& n, int c)
+{
+    if (LL1 != c) {
+        ErrH(2, " ", std::string(1, static_cast<char>(c)));
+        return false;
+    }
+    Consume(n);
+    return true;
+}
+
+void ReaderFrame::CharProc(const Node& parent, std::string_view name, const CharSet& set,
+                           std::string_view expected)
+{
+    const Node n = Enter(parent, name);
+    if (!set.has(LL1)) {
+        Fail(n, expected);
+        return;
+    }
+    for (const RangeProc& r : rangeProcs_) {
+        if (LL1 >= r.lo && LL1 <= r.hi && set.hasAll(r.lo, r.hi)) {
+            const Node sub = Enter(n, r.name);
+            Consume(sub);
+            Complete(sub);
+            Complete(n);
+            return;
+        }
+    }
+    Consume(n);
+    Complete(n);
+}
+
+} // namespace readers
