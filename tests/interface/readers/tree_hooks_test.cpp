@@ -1,0 +1,184 @@
+// The derivation-tree hooks.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+using namespace readers_test;
+
+namespace {
+
+TEST(TreeHooks, NodeKeys)
+{
+    EXPECT_EQ(readers::NodeKey(1, 1, "<BNF_Typical>"), "Root  1     1<BNF_Typical>");
+    EXPECT_EQ(readers::NodeKey(-12, 123456, "x"), "Root 12123456x");
+    EXPECT_EQ(readers::NodeKey(3, 1234567, "y"), "Root  31234567y");
+}
+
+TEST(TreeHooks, LeafTexts)
+{
+    const std::pair<int, std::string> cases[] = {
+        {9, "Chr(9)"},   {32, "Chr(32)"}, {0, "Chr(0)"},           {33, "!"},
+        {'a', "a"},      {126, "~"},      {127, "\x7F   Chr(127)"}, {200, "\xC8   Chr(200)"},
+        {-1, "''-1''"},  {256, "''256''"},
+    };
+    for (const auto& [code, text] : cases) EXPECT_EQ(readers::LeafText(code), text) << code;
+}
+
+// Reads a Typical text with tree building on.
+std::string Tree(FakeTreeHost& host, const std::string& text)
+{
+    host.textLength = static_cast<readers::Pos>(text.size());
+    readers::DerivationTree tree(host);
+    std::string error;
+    readers::BNF_Typical(text, error, {nullptr, nullptr, &tree});
+    EXPECT_EQ(error, "");
+    return host.Outline();
+}
+
+TEST(TreeHooks, TreeOfAnEmptyLine)
+{
+    FakeTreeHost host;
+    EXPECT_EQ(Tree(host, "\r\n"),
+              "<BNF_Typical>=3\n"
+              "  <Notation>=3\n"
+              "    <Space>=3\n"
+              "      Chr(13)\n"
+              "      <Space>=3\n"
+              "        Chr(10)\n"
+              "        <Space>=3\n"
+              "    <Notation content>=3\n");
+    EXPECT_EQ(host.nodes[0].key, "Root  1     1<BNF_Typical>");
+    EXPECT_EQ(host.nodes[3].key, "Root  1     1Chr(13)");
+    EXPECT_EQ(host.nodes[3].colour, 0x00AA00);
+    EXPECT_TRUE(host.nodes[0].expanded);
+    EXPECT_FALSE(host.nodes[3].expanded);
+    EXPECT_EQ(host.loadTreeCalls, 1);
+}
+
+TEST(TreeHooks, TerminalNodesHangUnderTheCallerAndNoLeafIsLost)
+{
+    FakeTreeHost host;
+    const std::string text = "<A> ::= x\r\n";
+    Tree(host, text);
+    // Every character is consumed once by the grammar reader; the terminal reader adds the
+    // terminal and the character after it again, under its own nodes.
+    int leaves = 0;
+    for (const auto& n : host.nodes)
+        if (n.text.rfind('<', 0) != 0 || n.text.size() == 1) ++leaves;
+    EXPECT_EQ(leaves, static_cast<int>(text.size()) + 2);
+
+    int terminals = -1;
+    for (std::size_t i = 0; i < host.nodes.size(); ++i)
+        if (host.nodes[i].text == "<Terminals>") terminals = static_cast<int>(i);
+    ASSERT_GE(terminals, 0);
+    const auto& parent = host.nodes[static_cast<std::size_t>(host.nodes[terminals].parent)];
+    EXPECT_EQ(parent.text, "<Grammatical symbol>");
+
+    // The CR after the terminal: once under the terminal reader's exit node, once under the
+    // rule's own line end, with the same key.
+    std::vector<std::string> parents;
+    for (const auto& n : host.nodes)
+        if (n.key == "Root  1    10Chr(13)") parents.push_back(host.nodes[static_cast<std::size_t>(n.parent)].text);
+    EXPECT_EQ(parents, (std::vector<std::string>{"<Exit character>", "<Right parts>"}));
+}
+
+TEST(TreeHooks, EqualKeysInNestedProceduresKeepTheirOwnParents)
+{
+    // "<Dec>" and "<Digit>" and the digit leaves of ''65'' and of ''6'' share indices with
+    // the grammar reader's nodes; every node must still sit under the node that opened it.
+    FakeTreeHost host;
+    Tree(host, "<A> ::= ''65'' ''6''\r\n");
+    for (std::size_t i = 1; i < host.nodes.size(); ++i) {
+        const auto& n = host.nodes[i];
+        ASSERT_NE(n.parent, readers::TreeHost::NoNode) << n.text;
+        ASSERT_LT(n.parent, static_cast<int>(i)) << n.text;
+        if (n.text == "<Dec*>" || n.text == "<Digit>")
+            EXPECT_TRUE(host.nodes[static_cast<std::size_t>(n.parent)].text == "<Dec>" ||
+                        host.nodes[static_cast<std::size_t>(n.parent)].text == "<Dec*>")
+                << n.text;
+    }
+}
+
+TEST(TreeHooks, NothingHappensWhileNoTreeIsBeingBuilt)
+{
+    FakeTreeHost host;
+    host.treeBuilding = false;
+    Tree(host, "<A> ::= x\r\n");
+    EXPECT_TRUE(host.nodes.empty());
+    EXPECT_EQ(host.loadTreeCalls, 0);
+    EXPECT_TRUE(host.progressValues.empty());
+}
+
+TEST(TreeHooks, NoGrammarNameOpensNoTree)
+{
+    FakeTreeHost host;
+    host.grammarName = "";
+    Tree(host, "<A> ::= x\r\n");
+    EXPECT_TRUE(host.nodes.empty());
+    EXPECT_EQ(host.loadTreeCalls, 0);
+}
+
+TEST(TreeHooks, EmptyTextOpensTheWindowButAddsNothing)
+{
+    FakeTreeHost host;
+    host.textLength = 0;
+    readers::DerivationTree tree(host);
+    tree.NewNode(1, "", 1, "<BNF_Typical>");
+    tree.NewNode(1, "<BNF_Typical>", 1, "<Notation>");
+    tree.NewLeaf(1, "<Notation>", 1, 'a');
+    tree.CompleteNode(1, "<Notation>", 1);
+    EXPECT_EQ(host.loadTreeCalls, 1);
+    EXPECT_TRUE(host.nodes.empty());
+    EXPECT_TRUE(host.statusTexts.empty());
+}
+
+TEST(TreeHooks, NodeLimit)
+{
+    FakeTreeHost host;
+    // Each blank gives a <Space> node and a leaf.
+    const std::string text = std::string(20000, ' ') + "\r\n";
+    readers::DerivationTree tree(host);
+    host.textLength = static_cast<readers::Pos>(text.size());
+    std::string error;
+    readers::BNF_Typical(text, error, {nullptr, nullptr, &tree});
+    EXPECT_EQ(error, "");  // the reader reads on to the end
+    EXPECT_EQ(host.nodes.size(), 32767u);
+    EXPECT_EQ(host.progressHidden, 1);
+    EXPECT_FALSE(host.treeBuilding);
+    EXPECT_FALSE(host.treeAllowed);
+    EXPECT_EQ(tree.InterruptMsg,
+              ". TreeView Control can not support more then 32767 nodes. Process interrupted by system.");
+}
+
+TEST(TreeHooks, ProgressAndStatus)
+{
+    FakeTreeHost host;
+    host.textLength = 100;
+    host.progressMax = 100;
+    readers::DerivationTree tree(host);
+    tree.NewNode(1, "", 1, "<S>");
+    EXPECT_DOUBLE_EQ(tree.ProgressStep, 1.0);
+    EXPECT_EQ(tree.ProgressReportStep, 1000);
+    for (int i = 1; i <= 3; ++i) tree.NewLeaf(1, "<S>", i, 'a');
+    EXPECT_EQ(host.progressValues, (std::vector<double>{0.0001, 1, 2, 3}));
+    EXPECT_EQ(host.statusTexts, (std::vector<std::string>{"2 nodes have been added"}));
+    EXPECT_EQ(host.eventRuns, 1);
+}
+
+TEST(TreeHooks, HugeTextStillReportsProgress)
+{
+    FakeTreeHost host;
+    host.textLength = 4'000'000'000LL;
+    host.progressMax = 100;
+    readers::DerivationTree tree(host);
+    tree.NewNode(1, "", 1, "<S>");
+    EXPECT_EQ(tree.ProgressReportStep, 1);
+    EXPECT_GT(tree.ProgressStep, 0.0);
+    // A step far below the sum's size still adds up.
+    tree.ProgressSum = 50;
+    const double before = tree.ProgressSum;
+    tree.NewLeaf(1, "<S>", 2, 'a');
+    EXPECT_GT(tree.ProgressSum, before);
+}
+
+} // namespace
