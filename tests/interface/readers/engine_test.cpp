@@ -1,0 +1,103 @@
+// Grammar texts read into the engine library through its exported builder entries.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "engine_builder.h"
+#include "fakes.h"
+#include "morvantelisk.h"
+
+using namespace readers_test;
+
+namespace {
+
+class EngineReading : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oldFolder_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "readers-test-XXXXXX");
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        const std::int32_t language = 0;
+        const std::int16_t off = 0;
+        const std::string f = folder_.string();
+        BnfParserInit(&language, f.data(), static_cast<std::int32_t>(f.size()), &off, &off, &off);
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(oldFolder_);
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+
+    readers::ReadStatus Read(const std::string& text, std::string& error)
+    {
+        return readers::ParseGrammarByNotation(readers::Typical, text, error, {&builder_});
+    }
+
+    static std::string GrammarName()
+    {
+        char buffer[80];
+        GetGrammarName(buffer, sizeof buffer);
+        std::string name(buffer, sizeof buffer);
+        return name.substr(0, name.find_last_not_of(' ') + 1);
+    }
+
+    static std::string Fixture(const std::string& file)
+    {
+        std::ifstream in(std::string(READERS_FIXTURES) + "/" + file, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return readers::ToCrLf(s.str());
+    }
+
+    readers::EngineBuilder builder_;
+    std::filesystem::path folder_, oldFolder_;
+};
+
+TEST_F(EngineReading, StartSymbolBecomesTheGrammarName)
+{
+    std::string error;
+    ASSERT_EQ(Read("! expressions\r\n<Expr> ::= <Term> { + <Term> }*\r\n<Term> ::= x | ( <Expr> )\r\n",
+                   error),
+              readers::ReadStatus::Read)
+        << error;
+    EXPECT_EQ(GrammarName(), "Expr");
+}
+
+TEST_F(EngineReading, ColourOnlyReadingLeavesTheStoreAlone)
+{
+    std::string error;
+    ASSERT_EQ(Read("<First> ::= a\r\n", error), readers::ReadStatus::Read) << error;
+    const readers::FontSet fonts = DistinctFonts();
+    const std::string other = "<Second> ::= b\r\n";
+    FakeRichText rich(other.size());
+    readers::TextStyler styler(fonts, &rich);
+    EXPECT_EQ(readers::ColourGrammarText(readers::Typical, other, error, styler),
+              readers::ReadStatus::Read);
+    EXPECT_EQ(rich.Map(fonts), "NNNNNNNNxxxxxTxx");
+    EXPECT_EQ(GrammarName(), "First");
+}
+
+TEST_F(EngineReading, LanguageGrammarOfSomeHundredRules)
+{
+    const std::string text = Fixture("minilang.grm");
+    ASSERT_GT(text.size(), 5000u);
+    std::string error;
+    ASSERT_EQ(Read(text, error), readers::ReadStatus::Read) << error;
+    EXPECT_EQ(GrammarName(), "Program");
+}
+
+TEST_F(EngineReading, SyntaxErrorIsReportedWithItsLine)
+{
+    std::string error;
+    EXPECT_EQ(Read("<A> ::= a\r\n<B> ::= [ b\r\n", error), readers::ReadStatus::SyntaxError);
+    EXPECT_EQ(error.substr(0, 7), "Line 2,");
+    EXPECT_EQ(GrammarName(), "A");
+}
+
+} // namespace
