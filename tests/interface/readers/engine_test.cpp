@@ -47,6 +47,20 @@ protected:
         return name.substr(0, name.find_last_not_of(' ') + 1);
     }
 
+    // The rules of the grammar as the engine lists them (identical rules removed first).
+    std::string Listing()
+    {
+        const std::string name = GrammarName();  // also makes it the result files' base name
+        std::int32_t head = 0, tail = 0;
+        IdenticalRules(&head, &tail);
+        const std::string ext = ".rul";
+        FileRules(&head, &tail, "", 0, ext.data(), static_cast<std::int32_t>(ext.size()));
+        std::ifstream in(folder_ / (name + ext), std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
     static std::string Fixture(const std::string& file)
     {
         std::ifstream in(std::string(READERS_FIXTURES) + "/" + file, std::ios::binary);
@@ -67,6 +81,27 @@ TEST_F(EngineReading, StartSymbolBecomesTheGrammarName)
               readers::ReadStatus::Read)
         << error;
     EXPECT_EQ(GrammarName(), "Expr");
+}
+
+TEST_F(EngineReading, RulesReachTheStore)
+{
+    std::string error;
+    ASSERT_EQ(Read("$title ::= Sums\r\n"
+                   "! a comment line\r\n"
+                   "<Expr> ::= <Term> <Rest>\r\n"
+                   "<Rest> ::= + <Term> <Rest> |\r\n"
+                   "<Term> ::= x | ( <Expr> )\r\n"
+                   "| 'ab' <Term>\r\n",
+                   error),
+              readers::ReadStatus::Read)
+        << error;
+    EXPECT_EQ(Listing(),
+              "      1          <Expr>::=<Term><Rest>\n"
+              "      2          <Term>::=x\n"
+              "      3          <Term>::=(<Expr>)\n"
+              "      4          <Term>::=ab<Term>\n"
+              "      5          <Rest>::=+<Term><Rest>\n"
+              "      6          <Rest>::=\n");
 }
 
 TEST_F(EngineReading, ColourOnlyReadingLeavesTheStoreAlone)
@@ -90,6 +125,27 @@ TEST_F(EngineReading, LanguageGrammarOfSomeHundredRules)
     std::string error;
     ASSERT_EQ(Read(text, error), readers::ReadStatus::Read) << error;
     EXPECT_EQ(GrammarName(), "Program");
+}
+
+TEST_F(EngineReading, LanguageGrammarListing)
+{
+    std::string error;
+    ASSERT_EQ(Read("<G> ::= [ a ]\r\n", error), readers::ReadStatus::Read) << error;
+    if (Listing().find("[1]") == std::string::npos)
+        GTEST_SKIP() << "the engine does not build groups yet";
+
+    ASSERT_EQ(Read(Fixture("minilang.grm"), error), readers::ReadStatus::Read) << error;
+    const std::string listing = Listing();
+    std::istringstream lines(listing);
+    std::string line;
+    std::vector<std::string> rules;
+    while (std::getline(lines, line)) rules.push_back(line.substr(line.find('<')));
+    ASSERT_GT(rules.size(), 300u);
+    EXPECT_EQ(rules.front(), "<Program>::=<Blank*><Program heading><Block>.<Blank*>");
+    int digits = 0;
+    for (const std::string& r : rules) digits += r.rfind("<Digit>::=", 0) == 0;
+    EXPECT_EQ(digits, 10);
+    EXPECT_NE(listing.find("<Letter>::=Z\n"), std::string::npos);
 }
 
 TEST_F(EngineReading, SyntaxErrorIsReportedWithItsLine)

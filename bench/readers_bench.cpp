@@ -1,0 +1,71 @@
+// Reading speed of the Typical reader: the language grammar fixture into the engine, and a
+// megabyte of grammar text with the builder that does nothing. Prints the median of runs.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine_builder.h"
+#include "morvantelisk.h"
+#include "readers.h"
+
+namespace {
+
+template <class F>
+double MedianMs(int runs, F&& f)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        const auto t0 = std::chrono::steady_clock::now();
+        f();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+std::string Megabyte()
+{
+    std::string t;
+    while (t.size() < 1'000'000) {
+        t += "<Rule number> ::= <A> b 'cd' | [ e | <F> ] ''65'' { g h }* `act`\r\n";
+        t += "! a comment line of some length\r\n";
+    }
+    return t;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string fixture = argc > 1 ? argv[1] : READERS_FIXTURE;
+    std::ifstream in(fixture, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    const std::string grammar = readers::ToCrLf(s.str());
+    const std::string big = Megabyte();
+    const int runs = 9;
+
+    readers::EngineBuilder engine;
+    const double intoEngine = MedianMs(runs, [&] {
+        const std::int32_t language = 0;
+        const std::int16_t off = 0;
+        BnfParserInit(&language, "", 0, &off, &off, &off);
+        std::string error;
+        readers::ParseGrammarByNotation(readers::Typical, grammar, error, {&engine});
+        if (!error.empty()) std::printf("error: %s\n", error.c_str());
+    });
+    const double megabyte = MedianMs(runs, [&] {
+        std::string error;
+        readers::ParseGrammarByNotation(readers::Typical, big, error, {});
+        if (!error.empty()) std::printf("error: %s\n", error.c_str());
+    });
+    std::printf("language grammar (%zu bytes) into the engine: %.2f ms (median of %d)\n",
+                grammar.size(), intoEngine, runs);
+    std::printf("%zu bytes, builder that does nothing: %.2f ms (median of %d), %.1f MB/s\n",
+                big.size(), megabyte, runs, big.size() / 1e6 / (megabyte / 1000));
+    return 0;
+}
