@@ -22,6 +22,11 @@ protected:
         std::string pattern = (std::filesystem::temp_directory_path() / "readers-test-XXXXXX");
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
+        Restart();
+    }
+    // A new run, as before every reading in the program.
+    void Restart()
+    {
         const std::int32_t language = 0;
         const std::int16_t off = 0;
         const std::string f = folder_.string();
@@ -134,6 +139,7 @@ TEST_F(EngineReading, LanguageGrammarListing)
     if (Listing().find("[1]") == std::string::npos)
         GTEST_SKIP() << "the engine does not build groups yet";
 
+    Restart();
     ASSERT_EQ(Read(Fixture("minilang.grm"), error), readers::ReadStatus::Read) << error;
     const std::string listing = Listing();
     std::istringstream lines(listing);
