@@ -144,7 +144,6 @@ protected:
 
     Builder& B() { return *builder_; }
     StyleHooks& S() { return *style_; }
-    ReaderHooks hooks() const { return {builder_, style_, tree_}; }
 
 private:
     Builder* builder_;

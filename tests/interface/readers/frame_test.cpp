@@ -158,9 +158,9 @@ TEST(ParseGrammarByNotation, GroupsNestedTooDeepStopTheReadingAsAFailure)
     EXPECT_NE(error.find("nested"), std::string::npos) << error;
 }
 
-TEST(ParseGrammarByNotation, NestingBelowTheLimitIsRead)
+TEST(ParseGrammarByNotation, NestingUpToTheLimitIsRead)
 {
-    const int depth = 200;
+    const int depth = readers::TypicalReader::MaxGroupDepth;
     const std::string text = "<A> ::= " + std::string(depth, '[') + " a " + std::string(depth, ']') + "\r\n";
     std::string error;
     EXPECT_EQ(readers::ParseGrammarByNotation(1, text, error, {}), readers::ReadStatus::Read) << error;
