@@ -55,6 +55,62 @@ TEST(TreeHooks, TreeOfAnEmptyLine)
     EXPECT_EQ(host.loadTreeCalls, 1);
 }
 
+TEST(TreeHooks, TreeOfARule)
+{
+    // Lists read as loops still give the nested nodes of the recursive procedures, and the
+    // terminal reader's nodes hang under the caller's symbol.
+    FakeTreeHost host;
+    EXPECT_EQ(Tree(host, "<A> ::= \xC8\r\n"),
+              "<BNF_Typical>=12\n"
+              "  <Notation>=12\n"
+              "    <Space>=1\n"
+              "    <Notation content>=12\n"
+              "      <Label>=1\n"
+              "      <Rule|Action>=12\n"
+              "        <Rule>=12\n"
+              "          <Nonterminal>=4\n"
+              "            <\n"
+              "            <Nonterminal name>=3\n"
+              "              <Nonterminal character>=3\n"
+              "                A\n"
+              "              <Nonterminal character list>=3\n"
+              "            >\n"
+              "          <Space>=5\n"
+              "            Chr(32)\n"
+              "            <Space>=5\n"
+              "          <::=>=8\n"
+              "            :\n"
+              "            <Space>=6\n"
+              "            :\n"
+              "            <Space>=7\n"
+              "            =\n"
+              "          <Right part>=10\n"
+              "            <Blanks>=9\n"
+              "              Chr(32)\n"
+              "              <Blanks>=9\n"
+              "            <Grammatical symbols>=10\n"
+              "              <Grammatical symbol>=10\n"
+              "                <Terminals>=11\n"
+              "                  <Terminal>=10\n"
+              "                    <Terminal Character>=10\n"
+              "                      <~-chr255>=10\n"
+              "                        \xC8" "   Chr(200)\n"
+              "                  <Terminal range>=11\n"
+              "                    <Exit character>=11\n"
+              "                      Chr(13)\n"
+              "                <Terminal character>=10\n"
+              "                  <~-chr255>=10\n"
+              "                    \xC8" "   Chr(200)\n"
+              "              <Blanks>=10\n"
+              "              <Grammatical symbols list>=10\n"
+              "          <Right parts>=12\n"
+              "            Chr(13)\n"
+              "            Chr(10)\n"
+              "        <Notation>=12\n"
+              "          <Space>=12\n"
+              "          <Notation content>=12\n");
+}
+
 TEST(TreeHooks, TerminalNodesHangUnderTheCallerAndNoLeafIsLost)
 {
     FakeTreeHost host;
