@@ -109,7 +109,7 @@ void Builder::BKSWBC() {
   SetCurrentChain(RuleHeadName);
   PopGroup();
   Place(CurrentName.Chars);
-  SetCurrentChain(Chain{});
+  CurrentName = NameState{};
 }
 
 void Builder::BKSTRE() {

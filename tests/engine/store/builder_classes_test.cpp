@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/store/builder_groups_support.h"
+#include "engine/store/store_dump.h"
+#include "exports.h"
 
 namespace mv::test {
 namespace {
@@ -140,6 +142,15 @@ TEST(BuilderClasses, ClassNameAndNegationOfTheClassBeingBuilt) {
   EXPECT_EQ(eng.builder.CurrentName.Chars, Chain{});
   RunScript(eng, ";");
   EXPECT_EQ(DumpRules(eng).front(), "S ::= [^a]");
+}
+
+// The terminal reader's class ends with the whole current name empty, its text copy too.
+TEST(BuilderClasses, ClassCloseEmptiesTheCurrentName) {
+  store_test::RunScript("INIT ACT N:S NLI GMN NL BRS NEG N:x TRL POS WBC");
+  char buf[6] = "xxxxx";
+  GetName(buf, 5);
+  EXPECT_EQ(std::string(buf, 5), "     ");
+  EXPECT_EQ(ProcessEngine().builder.CurrentName.Chars, Chain{});
 }
 
 struct LanguageCase {
