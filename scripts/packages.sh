@@ -4,6 +4,7 @@ set -euo pipefail
 PKGS=(build-essential cmake ninja-build libgtest-dev googletest)
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update
-$SUDO apt-get install -y --no-install-recommends "${PKGS[@]}"
+# sudo resets the environment, so the frontend is passed on the command itself.
+APT=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get)
+"${APT[@]}" update
+"${APT[@]}" install -y --no-install-recommends "${PKGS[@]}"
