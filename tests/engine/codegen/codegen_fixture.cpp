@@ -88,6 +88,22 @@ void CodegenFixture::Grammar(const std::string& text) {
           b().BKSSYM(std::stoi(alt.substr(i + 1, end - i - 1)));
           b().BKSTRM();
           i = end;
+        } else if (ch == '[' || ch == '{') {
+          ch == '[' ? b().BKSBRO() : b().BKSBCO();
+          b().BKSNL();
+          ++i;
+        } else if (ch == '/') {
+          b().BKSEND();
+          b().BKSNL();
+          ++i;
+        } else if (ch == ']') {
+          b().BKSEND();
+          b().BKSBRC();
+          ++i;
+        } else if (ch == '}') {
+          b().BKSEND();
+          alt.compare(i, 2, "}+") == 0 ? b().BKSBC1() : b().BKSBCN();
+          i += 2;
         } else if (ch == '~') {
           b().BKSNUL();
           ++i;

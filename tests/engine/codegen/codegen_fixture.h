@@ -25,8 +25,9 @@ class CodegenFixture : public EngineFixture {
 protected:
   // Rules one per line: "Head = alt | alt"; elements separated by blanks: <Name> a
   // nonterminal, 'c' a one-character terminal (''' is the apostrophe), #code a terminal
-  // given by its code, "text" a terminal spelled by several characters, `name` an action and
-  // ~ the empty element.
+  // given by its code, "text" a terminal spelled by several characters, `name` an action,
+  // ~ the empty element; groups: [ alt / alt ] optional, { alt / alt }* zero or more times,
+  // { alt / alt }+ one or more times.
   void Grammar(const std::string& text);
 
   // The analysis steps and the generation in a language; the generator options are set first.

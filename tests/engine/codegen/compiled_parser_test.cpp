@@ -101,6 +101,24 @@ TEST_F(CompiledParser, ErrorTextShowsTheLineAndMarksTheColumn) {
   });
 }
 
+// Groups and repetitions become nonterminals with names of their own ("[1]", "{2}-list").
+TEST_F(CompiledParser, GrammarWithGroups) {
+  for (bool names : {false, true}) {
+    auto results = ParseBoth("S = 'x' [ 'a' / 'b' 'c' ] 'y' { 'd' / 'e' }* { 'f' }+ ';'",
+                             {"xyf;", "xaydeedff;", "xbcyf;", "xby;", "xyd;", "xayf"}, false, true, names);
+    ASSERT_EQ(results.size(), 6u);
+    EXPECT_TRUE(results[0].Ok);
+    EXPECT_TRUE(results[1].Ok);
+    EXPECT_TRUE(results[2].Ok);
+    EXPECT_EQ(results[3].Error, "Line1, syntax error, found \"y\" when expecting \"c\"\nxby;\n  !");
+    EXPECT_EQ(results[4].Error.substr(0, 30), "Line1, syntax error, found \";\"");
+    EXPECT_EQ(results[5].Error.substr(0, 36), "Line1, syntax error, found \"end mark");
+    EXPECT_NE(results[1].Trace.find("N 1 S 2 [1]\n"), std::string::npos) << results[1].Trace;
+  }
+  EXPECT_NE(ReadFile("s.cpp").find("void SParser::square_1_square(int parentIndex, char *parentNode)"),
+            std::string::npos);
+}
+
 // Bytes 128 to 255 are characters; 255 is not the end of the text.
 TEST_F(CompiledParser, UpperHalfBytesAreCharacters) {
   auto results = ParseBoth("S = #255 #200 <R>\nR = #128 <R> | ~", {"\xff\xc8", "\xff\xc8\x80\x80", "\xff"});

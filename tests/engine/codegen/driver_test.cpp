@@ -1,0 +1,143 @@
+// The code-generation entry: the target of a language code, the file names, the log, and what
+// happens when a file cannot be written.
+
+#include <filesystem>
+
+#include "engine/codegen/codegen_fixture.h"
+#include "exports.h"
+
+namespace mv::testing {
+namespace {
+
+class Driver : public CodegenFixture {};
+
+TEST_F(Driver, LanguageCodesChooseTargetAndFiles) {
+  struct Case {
+    int32_t code;
+    std::vector<std::string> files;
+    std::string firstLine;
+  } cases[] = {
+      {0, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
+      {1, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
+      {2, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
+      {6, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
+      {10, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
+      {-1, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
+      {8, {"expr.cxx"}, "// ///////////////////////////////////////////////////////////////"},
+      {9, {"expr.h", "expr.cpp"}, "// ///////////////////////////////////////////////////////////////"},
+  };
+  for (auto& c : cases) {
+    Start(c.code);
+    Grammar("Expr = 'a' <B>\nB = 'b'");
+    Generate(c.code);
+    EXPECT_EQ(eng->codegen.WrittenFiles, c.files) << c.code;
+    for (auto& file : c.files) EXPECT_EQ(Lines(ReadFile(file)).at(0), c.firstLine) << file;
+    EXPECT_EQ(ReadFile("Expr.log"), "   2 recursive procedures have been generated.\n") << c.code;
+    EXPECT_TRUE(eng->store.CollisionReportFlag);
+    for (auto& file : c.files) std::filesystem::remove(folder / file);
+  }
+}
+
+// Windows Cyrillic capitals are lowered in the C++ file names and kept elsewhere; the include
+// guard is an identifier.
+TEST_F(Driver, CyrillicBaseNameInCppTargets) {
+  const std::string name = "\xc0\xc1x";  // two capitals and a small Latin letter
+  Start(CppClass);
+  Grammar(name + " = 'a'");
+  Generate(CppClass);
+  EXPECT_EQ(eng->codegen.WrittenFiles, (std::vector<std::string>{"\xe0\xe1x.h", "\xe0\xe1x.cpp"}));
+  EXPECT_NE(ReadFile("\xe0\xe1x.h").find("#ifndef __X_H\n"), std::string::npos);
+  EXPECT_TRUE(Exists(name + ".log"));
+  Start(VisualBasic);
+  Grammar(name + " = 'a'");
+  Generate(VisualBasic);
+  EXPECT_TRUE(Exists(name + ".bas"));
+}
+
+// A grammar name that reaches outside the work folder writes no file there.
+TEST_F(Driver, NameWithPathIsRefused) {
+  Start(CppProcedural);
+  Grammar("x = 'a'");
+  ASSERT_TRUE(eng->TakeGrammarName());
+  eng->store.ResultBaseName = Padded("../escape", FileNameLength);
+  eng->an.Nullable();
+  eng->an.NtmNumbering();
+  eng->an.TrmNumbering();
+  eng->an.RulesNumbering();
+  eng->an.InitMatrix();
+  eng->an.IsEndOf();
+  eng->an.IsFollowedDirectlyBy();
+  eng->an.EndOf_FolDirBy_Prod();
+  eng->an.BeginsWith();
+  eng->an.IsFollowedBy();
+  eng->codegen.TamberlixCode(CppProcedural);
+  EXPECT_FALSE(std::filesystem::exists(folder.parent_path() / "escape.cxx"));
+  EXPECT_FALSE(std::filesystem::exists(folder.parent_path() / "escape.log"));
+  EXPECT_TRUE(eng->codegen.WrittenFiles.empty());
+  EXPECT_NE(eng->out.LastError.find("refused"), std::string::npos) << eng->out.LastError;
+}
+
+// A file that cannot be opened: one more name is asked for only when a reply can be had; with
+// none the failure goes to the log and the call returns.
+TEST_F(Driver, UnopenableFileAsksOnceThenGivesUp) {
+  Start(CppClass);
+  Grammar("expr = 'a'");
+  std::filesystem::create_directory(folder / "expr.cpp");  // the implementation file cannot be created
+  eng->codegen.ReadReply = [](std::string&) { return false; };
+  Generate(CppClass);
+  EXPECT_EQ(eng->codegen.WrittenFiles, (std::vector<std::string>{"expr.h"}));
+  EXPECT_EQ(ReadFile("expr.log"), "The file \"expr.cpp\" cannot be opened.\n");
+
+  Start(CppClass);
+  Grammar("expr = 'a'");
+  eng->codegen.ReadReply = [](std::string& reply) {
+    reply = "other.cpp";
+    return true;
+  };
+  Generate(CppClass);
+  EXPECT_EQ(eng->codegen.WrittenFiles, (std::vector<std::string>{"expr.h", "other.cpp"}));
+  EXPECT_EQ(Lines(ReadFile("other.cpp")).at(1), "// Name: other.cpp");
+  EXPECT_EQ(ReadFile("expr.log"), "   1 recursive procedures have been generated.\n");
+}
+
+// The export, as the GUI calls it after the analysis exports.
+TEST_F(Driver, ThroughTheLibraryExports) {
+  int32_t language = CppProcedural;
+  int16_t on = -1, off = 0;
+  std::string dir = folder.string();
+  BnfParserInit(&language, dir.data(), int32_t(dir.size()), &off, &on, &off);
+  BKSACT();
+  auto name = [](const std::string& text) {
+    BKSNAI();
+    for (unsigned char c : text) {
+      int32_t code = c;
+      BKSSYM(&code);
+    }
+  };
+  name("Top");
+  BKSNLI();
+  BKSGMN();
+  BKSNL();
+  name("x");
+  BKSTRM();
+  BKSEND();
+  char buffer[100];
+  GetGrammarName(buffer, 80);
+  int32_t head, tail, n, t, r;
+  Nullable(&head, &tail);
+  NtmNumbering(&n);
+  TrmNumbering(&t);
+  RulesNumbering(&r);
+  InitMatrix(buffer, 100);
+  IsEndOf();
+  IsFollowedDirectlyBy();
+  EndOf_FolDirBy_Prod();
+  BeginsWith();
+  IsFollowedBy();
+  TamberlixCode(&language);
+  EXPECT_NE(ReadFile("top.cxx").find("\tTopNewLeaf(thisIndex, thisNode, indSrc, ll1);\n"), std::string::npos);
+  EXPECT_EQ(ReadFile("Top.log"), "   1 recursive procedures have been generated.\n");
+}
+
+}  // namespace
+}  // namespace mv::testing
