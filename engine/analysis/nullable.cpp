@@ -28,10 +28,8 @@ void Analysis::FindNullable(int32_t head, int32_t tail, int32_t& nullHead,
                             int32_t& nullTail) {
   RecordMemory& m = Eng.mem;
   GrammarStore& st = Eng.store;
-  if (head < 1 || tail < 1) {
-    nullHead = nullTail = 0;
-    return;
-  }
+  // An empty list still gets its (empty) listing below.
+  if (head < 1 || tail < 1) head = tail = 0;
   // 1. Copy the links.
   WalkChain(m, NonterminalPool, NtmNext, head, tail, [&](int32_t a) {
     m.VLW(NonterminalPool, a, NtmNullNext, m.IVLR(NonterminalPool, a, NtmNext));

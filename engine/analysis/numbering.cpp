@@ -125,8 +125,10 @@ std::string Analysis::GetTrmName(int32_t& cursor) {
   std::string name = CutName(st, m, TerminalPool, at);
   int32_t next = at == st.Terminals.Last ? 0 : numberedFrom(m.IVLR(TerminalPool, at, TrmNext));
   if (next == 0) {
+    // The search for the next one ran to the table's end; a call that does not restart from
+    // there finds nothing unless that end is itself numbered.
     cursor = 0;
-    TrmPosition = at;
+    TrmPosition = st.Terminals.Last;
   } else {
     TrmPosition = next;
   }

@@ -71,6 +71,34 @@ TEST_F(Numbering, UnusedTerminalIsSkipped) {
   EXPECT_EQ(Names(true, 3), (Pairs{{"a", 1}, {"c", 0}, {"a", 1}}));
 }
 
+// Past the last numbered terminal the position has moved on to the table's end: a call that
+// keeps a non-zero cursor finds nothing left, unless the table ends with a numbered terminal.
+TEST_F(Numbering, CallPastTheLastNumberedTerminal) {
+  struct Case {
+    const char* grammar;
+    int dropped;  // the alternative taken out, so that its terminal keeps -1
+    Pairs calls;  // cursor 0 first, then each call keeps the cursor it was given before
+  } cases[] = {
+      {"S = a | c | z", 2, {{"a", 1}, {"c", 0}, {"", 0}}},
+      {"S = a | z | c", 1, {{"a", 1}, {"c", 0}, {"c", 0}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.grammar);
+    eng->BnfParserInit(1, folder.string(), 0, 0, 0);
+    Build(c.grammar);
+    DropAlternative("S", c.dropped);
+    Number();
+    Pairs got;
+    int32_t cursor = 0;
+    for (size_t i = 0; i < c.calls.size(); ++i) {
+      if (i == 2) cursor = 2;  // a caller that does not restart
+      std::string name = eng->an.GetTrmName(cursor);
+      got.emplace_back(name, cursor);
+    }
+    EXPECT_EQ(got, c.calls);
+  }
+}
+
 TEST_F(Numbering, LongNameIsCut) {
   std::string name(1100, 'n');
   Build(name + " = a");

@@ -171,5 +171,24 @@ TEST_F(Select, NullableRulesListing) {
                                    "      2          <C>::=\n" + "      3          <B>::=<C>\n");
 }
 
+// A grammar left empty by the cleaning still gets its nullable listing, so that no listing of
+// an earlier run is shown in its place.
+TEST_F(Select, NullableListingOfAnEmptyGrammar) {
+  {
+    std::ofstream stale(folder / "S.tmp");
+    stale << "      1          <S>::=\n";
+  }
+  // S is dead, so the cleaning leaves no grammar.
+  Build("S = S a");
+  Chain dead, alive, unreachable, reachable;
+  eng->extra.Alive(dead, alive);
+  eng->extra.DeleteNonterminals(dead.First, dead.Last);
+  eng->extra.UnReachable(unreachable, reachable);
+  ASSERT_EQ(eng->store.Grammar, Chain{});
+  EXPECT_EQ(eng->an.Nullable(), Chain{});
+  EXPECT_EQ(ReadFile("S.tmp"), "      1            LIST OF NONTERMINALS IS EMPTY\n");
+  EXPECT_TRUE(eng->store.GiveBackSwitch);
+}
+
 }  // namespace
 }  // namespace mv::testing
