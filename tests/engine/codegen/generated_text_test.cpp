@@ -275,3 +275,70 @@ TEST_F(GeneratedText, NameToIdentifierSpellings) {
 
 }  // namespace
 }  // namespace mv::testing
+
+namespace mv::testing {
+namespace {
+
+class GeneratorOptions : public CodegenFixture {};
+
+// A title that declares SourceStr but not ErrorMsg; tree hooks and actions in the module.
+TEST_F(GeneratorOptions, VisualBasicTitleTreeAndActions) {
+  Grammar("S = `go` 'a' `undefined`");
+  Action("go", {"Count = Count + 1", "Trace \"go\""});
+  eng->store.UserTitle = Padded("Public Sub Run(SourceStr As String)", OptionTextLength);
+  Generate(VisualBasic, true, true);
+  std::string text = ReadFile("S.bas");
+  EXPECT_NE(text.find("'  Public Sub S(SourceStr As String, ErrorMsg As String)\n"
+                      "'  User declared title:\n"
+                      "Public Sub Run(SourceStr As String)\n"
+                      "'  SourceStr - source string, input param\n"
+                      "\tDim parentIndex As Long\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\n\tSrc = SourceStr\n"), std::string::npos);
+  EXPECT_NE(text.find("\n'  ErrorMsg = ErrMsg\n"), std::string::npos);
+  EXPECT_EQ(Block("S.bas", "Private Sub s_1(parentIndex As Long, parentNode As String)", "End Sub"),
+            (std::vector<std::string>{
+                "Private Sub s_1(parentIndex As Long, parentNode As String)", "'  Procedure <S>",
+                "\tDim thisNode As String", "\tDim thisIndex As Long", "\tthisIndex = indSrc",
+                "\tthisNode = \"<S>\"", "\tNewNode parentIndex, parentNode, thisIndex, thisNode",
+                "\tSelect Case LL1", "\tCase 97\t\t' 'a'", "' <S>::=a",
+                "\t\tCount = Count + 1\t\t' Action `go`", "\t\tTrace \"go\"", "\t'  a",
+                "\t\tNewLeaf thisIndex, thisNode, indSrc, LL1", "\t\tScan", "\tCase Else",
+                "\t\tErrH 1, \"<S>\", \"a\"", "\tEnd Select",
+                "\tCompleteNode thisIndex, thisNode, indSrc", "End Sub"}));
+}
+
+// A title that mentions "fin" (in "define") leaves out the end-marker set-up; the user's
+// actions are listed in the commented-out block, which no action text can close early.
+TEST_F(GeneratorOptions, CppTitleAndCommentedBlock) {
+  Grammar("S = 'a' `tidy`");
+  Action("tidy", {"done(); /* all */"});
+  eng->store.UserTitle = Padded("bool undefined(char *sourceStr)", OptionTextLength);
+  Generate(CppProcedural, true);
+  std::string text = ReadFile("s.cxx");
+  EXPECT_NE(text.find(" \n/*\n// the user actions called during the parsing:\n"
+                      "done(); /* all * /\t\t// tidy\n*/\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("// bool S(char *sourceStr, char *errorMsg)\n// User declared title:\n"
+                      "bool undefined(char *sourceStr)\n"
+                      "// sourceStr - source string, input parameter\n{\n\tll0 = 0;\n"
+                      "\tsrc = sourceStr;\n\tindSrc = 0;\n// \tlenSrc = strlen(src);\n"
+                      "\terrMsg[0] = '\\0';\n\tbad = false;\n\tlowCase = false;\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("// \t*errorMsg = errMsg;\n}\n"), std::string::npos);
+}
+
+// A terminal whose character lies outside the code table, or above 255, selects no code; its
+// alternative still shares the branch of the alternatives that differ only in that terminal.
+TEST_F(GeneratorOptions, CodesOutsideTheTableSelectNothing) {
+  Grammar("S = #5000 | #300 | 'a'");
+  Generate(CppProcedural);
+  EXPECT_EQ(Block("s.cxx", "void S1()", "}"),
+            (std::vector<std::string>{
+                "void S1()", "{\t// Procedure <S>", "\tif (ll1==97)\t\t\t\t// 'a'",
+                "\t{\t// <S>::=\x88", "//  \x88|,|a", "\t\tnext();", "\t}", "\telse", "\t{",
+                "\t\tbad = SErrh(1, \"<S>\", \"a\");", "\t}", "}"}));
+}
+
+}  // namespace
+}  // namespace mv::testing
