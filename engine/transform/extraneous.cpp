@@ -72,10 +72,12 @@ Chain Extraneous::IdenticalRules() {
     int32_t head = mem.IVLR(NonterminalPool, ntm, NtmFirstRule);
     int32_t tail = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
     if (head == tail) return;
-    int64_t steps = 0;
-    for (int32_t a = head; a >= 1 && a != tail && steps < limit;
+    // Each walk is bounded on its own: the pairs compared may outnumber the records.
+    int64_t outer = 0;
+    for (int32_t a = head; a >= 1 && a != tail && ++outer < limit;
          a = mem.IVLR(RulePool, a, RuleNext)) {
-      for (int32_t b = mem.IVLR(RulePool, a, RuleNext); b >= 1 && ++steps < limit;) {
+      int64_t inner = 0;
+      for (int32_t b = mem.IVLR(RulePool, a, RuleNext); b >= 1 && ++inner < limit;) {
         const bool last = b == tail;
         const int32_t next = last ? 0 : mem.IVLR(RulePool, b, RuleNext);
         if (SameAlternative(a, b)) {

@@ -83,6 +83,26 @@ TEST_F(ExtraneousTest, IdenticalAlternativesAfterTheFirstGo) {
   EXPECT_EQ(x().IdenticalRules(), Chain{});
 }
 
+TEST_F(ExtraneousTest, IdenticalAlternativesOfALongRuleAreAllCompared) {
+  // More pairs of alternatives than the memory has records: a duplicate at the end must
+  // still be found.
+  std::vector<std::vector<std::string>> alts;
+  for (int i = 0; i < 400; ++i) alts.push_back({"t" + std::to_string(i)});
+  alts.push_back({"t399"});
+  alts.push_back({"t398"});
+  Rule("S", alts);
+  x().IdenticalRules();
+  RecordMemory& mem = eng->mem;
+  int32_t s = Grammar().First;
+  int count = 0;
+  for (int32_t r = mem.IVLR(NonterminalPool, s, NtmFirstRule); r >= 1 && count < 1000;
+       r = mem.IVLR(RulePool, r, RuleNext)) {
+    ++count;
+    if (r == mem.IVLR(NonterminalPool, s, NtmLastRule)) break;
+  }
+  EXPECT_EQ(count, 400);
+}
+
 TEST_F(ExtraneousTest, DeadAndUnreachableNonterminals) {
   struct Case {
     const char* what;
