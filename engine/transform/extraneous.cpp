@@ -89,6 +89,8 @@ Chain Extraneous::IdenticalRules() {
         if (last) break;
         b = next;
       }
+      // a is the last alternative once every later one went: a removed tail's link is stale.
+      if (a == tail) break;
     }
   });
   return Eng.store.Grammar;

@@ -83,6 +83,22 @@ TEST_F(ExtraneousTest, IdenticalAlternativesAfterTheFirstGo) {
   EXPECT_EQ(x().IdenticalRules(), Chain{});
 }
 
+TEST_F(ExtraneousTest, RemovingTheLastAlternativesLeavesTheNextRuleAlone) {
+  // Once the alternatives after the first are all gone, the first is the last: the walk must
+  // not follow the removed tail's link into the next rule.
+  Rule("A", {{"x"}, {"x"}});
+  Rule("B", {{"y"}, {"y", "<A>"}, {"y"}});
+  Rule("C", {{"z"}, {"w"}, {"w"}});
+  ASSERT_TRUE(eng->TakeGrammarName());
+  x().IdenticalRules();
+  EXPECT_EQ(Rules(Grammar()),
+            "<A>::=x\n"
+            "<B>::=y\n"
+            "      |y<A>\n"
+            "<C>::=z\n"
+            "      |w\n");
+}
+
 TEST_F(ExtraneousTest, IdenticalAlternativesOfALongRuleAreAllCompared) {
   // More pairs of alternatives than the memory has records: a duplicate at the end must
   // still be found.
