@@ -6,13 +6,14 @@
 #include <set>
 
 #include "analysis_fixture.h"
+#include "byte_matrix.h"
 #include "exports.h"
 
 namespace mv::testing {
 namespace {
 
-constexpr int Empty = -100;   // the empty element
-constexpr int Action = -101;  // an action element
+constexpr int Empty = -1000;   // the empty element
+constexpr int Action = -1001;  // an action element
 
 // Symbols: 0..n-1 nonterminals, -1-t terminal t (the character 'a' + t).
 struct RandomGrammar {
@@ -20,11 +21,12 @@ struct RandomGrammar {
   std::vector<std::vector<std::vector<int>>> alts;  // per nonterminal
 };
 
-RandomGrammar Generate(std::mt19937& rng) {
+// Terminal names are single characters from "a" on, so at most 159 of them.
+RandomGrammar Generate(std::mt19937& rng, int maxN = 6, int maxT = 4) {
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
   RandomGrammar g;
-  g.n = pick(1, 6);
-  const int t = pick(1, 4);
+  g.n = pick(1, maxN);
+  const int t = pick(1, maxT);
   g.alts.resize(size_t(g.n));
   for (auto& alts : g.alts) {
     alts.resize(size_t(pick(1, 3)));
@@ -123,14 +125,10 @@ Reference Compute(const RandomGrammar& g) {
   return ref;
 }
 
-class CrossCheck : public AnalysisFixture {};
-
-TEST_F(CrossCheck, SelectSetsAndVerdictAgreeWithFirstAndFollow) {
-  std::mt19937 rng(20261210);
-  int notLL1 = 0;
-  for (int round = 0; round < 60; ++round) {
-    RandomGrammar g = Generate(rng);
-    SCOPED_TRACE("round " + std::to_string(round));
+class CrossCheck : public AnalysisFixture {
+protected:
+  // A new run over the grammar, nullable marks and numbering through the exports.
+  void ReadAndNumber(const RandomGrammar& g, int32_t& n, int32_t& t) {
     int32_t language = 1;
     int16_t no = 0;
     std::string dir = folder.string();
@@ -138,13 +136,54 @@ TEST_F(CrossCheck, SelectSetsAndVerdictAgreeWithFirstAndFollow) {
     BuildThroughExports(g);
     char name[80];
     GetGrammarName(name, 80);
-    int32_t head = 0, tail = 0, n = 0, t = 0, r = 0;
+    int32_t head = 0, tail = 0, r = 0;
     Nullable(&head, &tail);
     NtmNumbering(&n);
     TrmNumbering(&t);
     RulesNumbering(&r);
     char message[100];
     InitMatrix(message, 100);
+  }
+};
+
+// The numbering the engine is specified to use: nonterminals by first appearance in reading
+// order, terminals by first occurrence in grammar order.
+struct Numbers {
+  std::vector<int> order;             // nonterminal indices in grammar order
+  std::map<int, int> terminalIndex;   // -1-t -> 1..T
+  std::vector<int32_t> symbol;        // nonterminal index -> 1..N
+};
+
+Numbers NumbersOf(const RandomGrammar& g) {
+  Numbers num;
+  auto meet = [&](int x) {
+    if (std::find(num.order.begin(), num.order.end(), x) == num.order.end())
+      num.order.push_back(x);
+  };
+  for (int i = 0; i < g.n; ++i) {
+    meet(i);
+    for (const auto& alt : g.alts[size_t(i)])
+      for (int x : alt)
+        if (x >= 0) meet(x);
+  }
+  for (int a : num.order)
+    for (const auto& alt : g.alts[size_t(a)])
+      for (int x : alt)
+        if (x < 0 && x != Empty && x != Action && !num.terminalIndex.count(x))
+          num.terminalIndex[x] = int(num.terminalIndex.size()) + 1;
+  num.symbol.assign(size_t(g.n), 0);
+  for (size_t k = 0; k < num.order.size(); ++k) num.symbol[size_t(num.order[k])] = int32_t(k) + 1;
+  return num;
+}
+
+TEST_F(CrossCheck, SelectSetsAndVerdictAgreeWithFirstAndFollow) {
+  std::mt19937 rng(20261210);
+  int notLL1 = 0;
+  for (int round = 0; round < 60; ++round) {
+    RandomGrammar g = Generate(rng);
+    SCOPED_TRACE("round " + std::to_string(round));
+    int32_t n = 0, t = 0;
+    ReadAndNumber(g, n, t);
     IsEndOf();
     IsFollowedDirectlyBy();
     EndOf_FolDirBy_Prod();
@@ -153,24 +192,10 @@ TEST_F(CrossCheck, SelectSetsAndVerdictAgreeWithFirstAndFollow) {
     int16_t verdict = 5;
     FileSetOfSelect(&verdict, ".sel", 4);
 
-    // The numbering the engine is specified to use: nonterminals by first appearance in
-    // reading order, terminals by first occurrence in grammar order, rules in grammar order.
-    std::vector<int> order;  // nonterminal indices in grammar order
-    auto meet = [&](int x) {
-      if (std::find(order.begin(), order.end(), x) == order.end()) order.push_back(x);
-    };
-    for (int i = 0; i < g.n; ++i) {
-      meet(i);
-      for (const auto& alt : g.alts[size_t(i)])
-        for (int x : alt)
-          if (x >= 0) meet(x);
-    }
-    std::map<int, int> terminalIndex;  // -1-t -> 1..T
-    for (int a : order)
-      for (const auto& alt : g.alts[size_t(a)])
-        for (int x : alt)
-          if (x < 0 && x != Empty && x != Action && !terminalIndex.count(x))
-            terminalIndex[x] = int(terminalIndex.size()) + 1;
+    // Rules are numbered in grammar order.
+    const Numbers num = NumbersOf(g);
+    const std::vector<int>& order = num.order;
+    const std::map<int, int>& terminalIndex = num.terminalIndex;
     ASSERT_EQ(n, g.n);
     ASSERT_EQ(t, int32_t(terminalIndex.size()));
 
@@ -227,6 +252,88 @@ TEST_F(CrossCheck, SelectSetsAndVerdictAgreeWithFirstAndFollow) {
   // The rounds cover both verdicts.
   EXPECT_GT(notLL1, 5);
   EXPECT_LT(notLL1, 55);
+}
+
+// The four matrices as the GUI fetches them, each in its turn, against the byte-matrix
+// algorithm run over the same grammar; the larger grammars take columns over several words.
+TEST_F(CrossCheck, MatrixTextsAgreeWithTheByteMatrixAlgorithm) {
+  std::mt19937 rng(1210);
+  for (int round = 0; round < 40; ++round) {
+    const bool large = round % 4 == 3;
+    RandomGrammar g = large ? Generate(rng, 120, 150) : Generate(rng);
+    SCOPED_TRACE("round " + std::to_string(round));
+    int32_t n = 0, t = 0;
+    ReadAndNumber(g, n, t);
+    const Numbers num = NumbersOf(g);
+    ASSERT_EQ(t, int32_t(num.terminalIndex.size()));
+    const Reference ref = Compute(g);
+    const int32_t s = n + t;
+
+    // The row of an element, 0 for empty and action elements.
+    auto row = [&](int x) -> int32_t {
+      if (x == Empty || x == Action) return 0;
+      return x >= 0 ? num.symbol[size_t(x)] : n + num.terminalIndex.at(x);
+    };
+    auto nullable = [&](int x) { return x >= 0 && ref.nullable[size_t(x)]; };
+    Bytes endOf(n, n), folDirBy(s, n), beginsWith(s, n);
+    for (int a = 0; a < g.n; ++a)
+      for (const auto& alt : g.alts[size_t(a)]) {
+        const int32_t owner = num.symbol[size_t(a)];
+        for (size_t p = alt.size(); p-- > 0;) {
+          const int32_t j = row(alt[p]);
+          if (j == 0) continue;
+          if (j > n) break;
+          endOf.at(owner, j) = 255;
+          if (!nullable(alt[p])) break;
+        }
+        for (size_t p = 0; p < alt.size(); ++p) {
+          const int32_t x = row(alt[p]);
+          if (x == 0) continue;
+          beginsWith.at(x, owner) = 255;
+          if (x > n || !nullable(alt[p])) break;
+        }
+        for (size_t p = 0; p + 1 < alt.size(); ++p) {
+          const int32_t j = row(alt[p]);
+          if (j == 0 || j > n) continue;
+          for (size_t q = p + 1; q < alt.size(); ++q) {
+            const int32_t x = row(alt[q]);
+            if (x == 0) continue;
+            folDirBy.at(x, j) = 255;
+            if (x > n || !nullable(alt[q])) break;
+          }
+        }
+      }
+    ByteClosure(endOf, n);
+    ByteClosure(beginsWith, n);
+    Bytes product(s, n), followed(s, n);
+    ByteProduct(endOf, folDirBy, product, s, n, 1);
+    ByteProduct(product, beginsWith, followed, s, n, 2);
+    Bytes widened(s + 1, n);
+    for (int32_t k = 1; k <= n; ++k) {
+      for (int32_t i = 1; i <= s; ++i) widened.at(i, k) = followed.at(i, k);
+      widened.at(s + 1, k) = endOf.at(1, k);
+    }
+    auto text = [](const Bytes& b) {
+      std::string out;
+      for (uint8_t e : b.v) out += (e & 1) ? '*' : ' ';
+      return out;
+    };
+    auto fetch = [](void (*get)(char*, int32_t), size_t size) {
+      std::string out(size, 'x');
+      get(out.data(), int32_t(size));
+      return out;
+    };
+
+    IsEndOf();
+    EXPECT_EQ(fetch(GetIsEndOf, size_t(n) * size_t(n)), text(endOf));
+    IsFollowedDirectlyBy();
+    EXPECT_EQ(fetch(GetIsFolDirBy, size_t(s) * size_t(n)), text(folDirBy));
+    EndOf_FolDirBy_Prod();
+    BeginsWith();
+    EXPECT_EQ(fetch(GetBeginsWith, size_t(s) * size_t(n)), text(beginsWith));
+    IsFollowedBy();
+    EXPECT_EQ(fetch(GetIsFollowedBy, size_t(s + 1) * size_t(n)), text(widened));
+  }
 }
 
 }  // namespace
