@@ -183,6 +183,8 @@ void Builder::BKSBCN() {
   // Only a group that holds a number has a list nonterminal to extend.
   int32_t n = Eng.mem.IVLR(GroupPool, GroupStack, GrpNumber);
   if (n >= 1) AddEmptyAlternative(NumberedName('{', n, "-list"));
+  // Either way the close leaves no alternative waiting to be claimed.
+  AlternativeJustOpened = false;
   PopGroup();
 }
 

@@ -60,6 +60,8 @@ const RulesCase kGroupRules[] = {
     {"square open, brace close +", "S: | BKSBRO | 'a' ; BKSBC1 ;", {"S ::= [1]", "[1] ::= 'a'"}},
     {"square open, brace close *: no list to extend", "S: | BKSBRO | 'a' ; BKSBCN ;",
      {"S ::= [1]", "[1] ::= 'a'"}},
+    {"square open, brace close * on an empty group: the next | opens an alternative",
+     "S: | BKSBRO BKSBCN 'a' ; | 'b' ;", {"S ::= [1] 'a' | 'b'", "[1] ::="}},
     {"repetition open, square close", "S: | BKSBCO | 'a' ; BKSBRC ;",
      {"S ::= {1}-list", "{1}-list ::= {1} {1}-right", "{1} ::= 'a' | ε",
       "{1}-right ::= {1} {1}-right | ε"}},
