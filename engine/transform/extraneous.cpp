@@ -253,8 +253,11 @@ void Extraneous::DeleteRulesOf(int32_t head, int32_t tail) {
                         mem.IVLR(RulePool, rule, RuleLastElement));
     });
     mem.ReleaseRecord(RulePool, firstRule, lastRule);
-    mem.ReleaseRecord(NameCharPool, mem.IVLR(NonterminalPool, ntm, NtmNameFirst),
-                      mem.IVLR(NonterminalPool, ntm, NtmNameLast));
+    // A dead start symbol's name characters also spell the grammar's name, which the code
+    // generators still read: those stay.
+    const int32_t nameFirst = mem.IVLR(NonterminalPool, ntm, NtmNameFirst);
+    if (nameFirst != Eng.store.GrammarName.First)
+      mem.ReleaseRecord(NameCharPool, nameFirst, mem.IVLR(NonterminalPool, ntm, NtmNameLast));
   });
   mem.ReleaseRecord(NonterminalPool, head, tail);
 }

@@ -218,6 +218,21 @@ TEST_F(ExtraneousTest, DeletedNonterminalsLeaveTheNameTable) {
   EXPECT_NE(next, again);
 }
 
+TEST_F(ExtraneousTest, DeletingADeadStartSymbolKeepsTheGrammarName) {
+  // The grammar's name is spelled by the start symbol's own name characters; the generated
+  // parser still reads it after the dead start symbol went.
+  Rule("Expr", {{"<Expr>", "+"}});
+  Rule("A", {{"a"}});
+  ASSERT_TRUE(eng->TakeGrammarName());
+  Chain dead, alive;
+  x().Alive(dead, alive);
+  ASSERT_EQ(Names(dead), "Expr");
+  x().DeleteNonterminals(dead.First, dead.Last);
+  Name("$Overwrite");  // takes name-character records from the free chains
+  const Chain name = eng->store.GrammarName;
+  EXPECT_EQ(eng->store.NameText(name.First, name.Last), "Expr");
+}
+
 TEST_F(ExtraneousTest, DeletingABucketsMembersKeepsTheOthersFindable) {
   // "ab" and "ba" share a bucket; so do "abc", "cab" and "bca".
   Rule("S", {{"s"}, {"<ab>"}, {"<ba>"}, {"<abc>"}, {"<cab>"}, {"<bca>"}});
