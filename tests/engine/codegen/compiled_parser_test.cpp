@@ -188,6 +188,20 @@ TEST_F(CompiledParser, NamesAndCharactersAreEscaped) {
             "Line1, syntax error, found \"q\" when expecting <a\"b\\> with one of: \\ chr(34)");
   EXPECT_EQ(results[3].Error, "Line1, syntax error, found \"y\" when expecting \"\"\"\nx\\y\n  !");
   EXPECT_NE(results[0].Trace.find("N 1 S 2 a\"b\\\n"), std::string::npos) << results[0].Trace;
+  std::string text = ReadFile("s.cpp");
+  EXPECT_NE(text.find("\n//  \\\t\t\t\t\t\"this text prevents of a multi-line comment\"\n"), std::string::npos);
+  EXPECT_NE(text.find("\t{\t// <S>::=x<a\"b\\>\\\t\t\t\t\t\"this text prevents of a multi-line comment\"\n"),
+            std::string::npos);
+}
+
+// A grammar name that is no identifier is spelled as one in every name built from it.
+TEST_F(CompiledParser, GrammarNameSpelledAsIdentifier) {
+  auto results = ParseBoth("my-g = 'a' <rest>\nrest = 'b'", {"ab", "a"});
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0], Ok());
+  EXPECT_EQ(results[1].Error, "Line1, syntax error, found \"end marker\" when expecting <rest> with one of: b");
+  EXPECT_NE(ReadFile("my-g.cpp").find("bool my_dash_gParser::parse(char *sourceStr, char **errorMsg)"),
+            std::string::npos);
 }
 
 // Procedure names from symbol names: keywords, the parser's own names and two names that spell

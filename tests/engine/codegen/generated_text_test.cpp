@@ -53,6 +53,17 @@ TEST_F(GeneratedText, VisualBasicProcedureOfTheWorkedShape) {
   EXPECT_EQ(ReadFile("G.log"), "   4 recursive procedures have been generated.\n");
 }
 
+// A terminal after actions is still the alternative's first terminal: no test, and it merges.
+TEST_F(GeneratedText, FirstTerminalAfterActions) {
+  Grammar("S = `a` 'x' <B> | `a` 'y' <B>\nB = 'b'");
+  Generate(VisualBasic);
+  EXPECT_EQ(Block("S.bas", "Private Sub s_1()", "End Sub"),
+            (TextLines{"Private Sub s_1()", "'  Procedure <S>", "\tSelect Case LL1",
+                       "\tCase 120 To 121\t\t' 'x'-'y'", "' <S>::=x<B>", "\t'  x|y", "\t\tScan",
+                       "\t\ts_2\t\t' Call <B>", "\tCase Else", "\t\tErrH 1, \"<S>\", \"x-y\"",
+                       "\tEnd Select", "End Sub"}));
+}
+
 TEST_F(GeneratedText, VisualBasicModuleFrame) {
   Grammar("S = 'a'");
   Generate(VisualBasic);
