@@ -122,7 +122,15 @@ void CodeGen::TamberlixCode(int32_t languageCode) {
   std::string logName;
   // A log that cannot be opened does not stop the generation.
   if (Eng.out.ResultFileName(".log", logName)) Eng.out.ResultUnit.Open(logName);
-  WriteParserFiles(Eng.codegen.CurrentArgs());
+  try {
+    WriteParserFiles(CurrentArgs());
+  } catch (...) {
+    // A run stopped midway (record memory used up) leaves no file open and no switch changed.
+    Eng.out.SourceUnit.Close();
+    Eng.out.ResultUnit.Close();
+    Eng.store.CollisionReportFlag = Eng.store.GenerationLogFlag;
+    throw;
+  }
   Eng.store.CollisionReportFlag = Eng.store.GenerationLogFlag;
 }
 

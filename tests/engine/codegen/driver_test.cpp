@@ -100,6 +100,45 @@ TEST_F(Driver, UnopenableFileAsksOnceThenGivesUp) {
   EXPECT_EQ(ReadFile("expr.log"), "   1 recursive procedures have been generated.\n");
 }
 
+// A run that stops midway (record memory used up) leaves no file open and the report switch
+// as it was.
+TEST_F(Driver, StoppedRunRestoresTheReportSwitch) {
+  std::string grammar = "S = 'a'";
+  for (int i = 0; i < 500; ++i) grammar += " | 'a' 'b'";
+  // The smallest memory that holds the grammar and its analysis: the 500 clashes that the
+  // generation records then need more.
+  bool stopped = false;
+  for (int64_t pages = 20; pages < 400 && !stopped; pages += 2) {
+    eng->mem.SetCapacityPages(pages);
+    try {
+      Start(CppProcedural);
+      Grammar(grammar);
+      ASSERT_TRUE(eng->TakeGrammarName());
+      eng->an.Nullable();
+      eng->an.NtmNumbering();
+      eng->an.TrmNumbering();
+      eng->an.RulesNumbering();
+      eng->an.InitMatrix();
+      eng->an.IsEndOf();
+      eng->an.IsFollowedDirectlyBy();
+      eng->an.EndOf_FolDirBy_Prod();
+      eng->an.BeginsWith();
+      eng->an.IsFollowedBy();
+    } catch (const RunStopped&) {
+      continue;
+    }
+    try {
+      eng->codegen.TamberlixCode(CppProcedural);
+    } catch (const RunStopped&) {
+      stopped = true;
+    }
+  }
+  ASSERT_TRUE(stopped);
+  EXPECT_TRUE(eng->store.CollisionReportFlag);
+  EXPECT_FALSE(eng->out.SourceUnit.IsOpen());
+  EXPECT_FALSE(eng->out.ResultUnit.IsOpen());
+}
+
 // The export, as the GUI calls it after the analysis exports.
 TEST_F(Driver, ThroughTheLibraryExports) {
   int32_t language = CppProcedural;
