@@ -120,6 +120,14 @@ void CodegenFixture::Generate(int32_t language, bool actions, bool tree, bool na
   eng->run.BuildActions = actions ? True : False;
   eng->run.BuildTree = tree ? True : False;
   eng->run.BuildNames = names ? True : False;
+  Analyse();
+  eng->codegen.FixedDate = "10.12.26";
+  eng->codegen.TamberlixCode(language);
+  GrammarId = CppIdentifier(
+      eng->codegen.IdentifierText(eng->store.GrammarName.First, eng->store.GrammarName.Last));
+}
+
+void CodegenFixture::Analyse() {
   ASSERT_TRUE(eng->TakeGrammarName());
   eng->an.Nullable();
   eng->an.NtmNumbering();
@@ -131,10 +139,6 @@ void CodegenFixture::Generate(int32_t language, bool actions, bool tree, bool na
   eng->an.EndOf_FolDirBy_Prod();
   eng->an.BeginsWith();
   eng->an.IsFollowedBy();
-  eng->codegen.FixedDate = "10.12.26";
-  eng->codegen.TamberlixCode(language);
-  GrammarId = CppIdentifier(
-      eng->codegen.IdentifierText(eng->store.GrammarName.First, eng->store.GrammarName.Last));
 }
 
 std::string CodegenFixture::Base() const {

@@ -30,6 +30,8 @@ protected:
   // { alt / alt }+ one or more times.
   void Grammar(const std::string& text);
 
+  // The grammar name and the analysis steps that code generation needs.
+  void Analyse();
   // The analysis steps and the generation in a language; the generator options are set first.
   void Generate(int32_t language, bool actions = false, bool tree = false, bool names = false);
 

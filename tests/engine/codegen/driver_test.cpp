@@ -58,18 +58,8 @@ TEST_F(Driver, CyrillicBaseNameInCppTargets) {
 TEST_F(Driver, NameWithPathIsRefused) {
   Start(CppProcedural);
   Grammar("x = 'a'");
-  ASSERT_TRUE(eng->TakeGrammarName());
+  Analyse();
   eng->store.ResultBaseName = Padded("../escape", FileNameLength);
-  eng->an.Nullable();
-  eng->an.NtmNumbering();
-  eng->an.TrmNumbering();
-  eng->an.RulesNumbering();
-  eng->an.InitMatrix();
-  eng->an.IsEndOf();
-  eng->an.IsFollowedDirectlyBy();
-  eng->an.EndOf_FolDirBy_Prod();
-  eng->an.BeginsWith();
-  eng->an.IsFollowedBy();
   eng->codegen.TamberlixCode(CppProcedural);
   EXPECT_FALSE(std::filesystem::exists(folder.parent_path() / "escape.cxx"));
   EXPECT_FALSE(std::filesystem::exists(folder.parent_path() / "escape.log"));
@@ -113,17 +103,7 @@ TEST_F(Driver, StoppedRunRestoresTheReportSwitch) {
     try {
       Start(CppProcedural);
       Grammar(grammar);
-      ASSERT_TRUE(eng->TakeGrammarName());
-      eng->an.Nullable();
-      eng->an.NtmNumbering();
-      eng->an.TrmNumbering();
-      eng->an.RulesNumbering();
-      eng->an.InitMatrix();
-      eng->an.IsEndOf();
-      eng->an.IsFollowedDirectlyBy();
-      eng->an.EndOf_FolDirBy_Prod();
-      eng->an.BeginsWith();
-      eng->an.IsFollowedBy();
+      Analyse();
     } catch (const RunStopped&) {
       continue;
     }
