@@ -71,10 +71,11 @@ bool Output::OpenResultFile(const std::string& extension) {
 }
 
 void Output::WriteMessage(const std::string& routine, const std::string& message) {
-  if (!Eng.store.CollisionReportFlag) return;
   std::string text = message.substr(0, message.find('!'));
   std::string line = " MODULE " + Padded(routine, 6) + ": " + Padded(text, 64);
+  // Kept also while a generator writes, so that a stopped generation is not taken for success.
   LastError = TrimmedRight(line.substr(1));
+  if (!Eng.store.CollisionReportFlag) return;
   if (ResultUnit.IsOpen()) {
     ResultUnit.WriteLine("");
     ResultUnit.WriteLine(line);

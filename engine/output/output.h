@@ -95,8 +95,9 @@ public:
   // else LastError is cleared.
   bool OpenResultFile(const std::string& extension);
 
-  // A fatal message on ResultUnit (only while CollisionReportFlag is on): an empty line, then
-  // " MODULE ", the routine in six columns, ": " and the message up to its first "!" in 64.
+  // A fatal message, kept in LastError and written on ResultUnit only while
+  // CollisionReportFlag is on: an empty line, then " MODULE ", the routine in six columns,
+  // ": " and the message up to its first "!" in 64.
   void WriteMessage(const std::string& routine, const std::string& message);
 
   OutputUnit ResultUnit;

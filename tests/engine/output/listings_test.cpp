@@ -212,6 +212,23 @@ TEST_F(ListingsTest, ResultFileThatCannotBeOpenedIsReported) {
   out().ResultUnit.Close();
 }
 
+TEST_F(ListingsTest, MemoryRunningOutWhileAGeneratorWritesIsKeptAsTheLatestError) {
+  eng->store.CollisionReportFlag = false;
+  ASSERT_TRUE(out().SourceUnit.Open("parser.bas"));
+  ASSERT_TRUE(out().OpenResultFile(".log"));
+  eng->mem.InitRecordMemory();
+  eng->mem.SetCapacityPages(1);
+  eng->mem.IVLOFF(56);
+  EXPECT_THROW(eng->mem.IVLOFF(56), RunStopped);
+  out().SourceUnit.Close();
+  out().ResultUnit.Close();
+  // No line reaches the generated file or the log; the message is there to be asked for.
+  EXPECT_EQ(ReadFile("parser.bas"), "");
+  EXPECT_EQ(ReadFile(TrimmedRight(eng->store.ResultBaseName) + ".log"), "");
+  EXPECT_EQ(out().LastError,
+            "MODULE VLTOVR: Fatal error: end of space to swop (INICUR(NDISK).GT.IREND)");
+}
+
 // Through the library's exports, as the GUI calls them.
 TEST_F(ListingsTest, ExportsWriteTheFileAndReportAFailure) {
   const int32_t language = 0;
