@@ -82,10 +82,12 @@ void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view E
     Pos left = 1;
     // One past the last character of the context line.
     Pos end = indSrc;
+    bool lineEnd = false;
     for (Pos i = 1; i <= LenSrc; ++i) {
         if (Src[static_cast<std::size_t>(i - 1)] != '\n') continue;
         if (indSrc <= i) {
             end = i;
+            lineEnd = true;
             break;
         }
         ++lineNum;
@@ -93,8 +95,9 @@ void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view E
     }
     const Pos size = static_cast<Pos>(Src.size());
     if (end > size + 1) end = size + 1;
-    // The line is shown without its CR, with LF-only line ends too.
-    if (end - 1 >= left && Src[static_cast<std::size_t>(end - 2)] == '\r') --end;
+    // A line ended by CR LF is shown without its CR; an LF-only line keeps its last character.
+    // With no line end after the error the context runs up to the character before it.
+    if (lineEnd && end - 1 >= left && Src[static_cast<std::size_t>(end - 2)] == '\r') --end;
 
     std::string msg = "Line " + std::to_string(lineNum) + ", syntax error, found ";
     if (LL1 == fin) {

@@ -39,6 +39,20 @@ const DerivationTree::Open* DerivationTree::findOpen(Pos index, std::string_view
     return nullptr;
 }
 
+TreeHost::NodeId DerivationTree::nodeWithKey(const std::string& key) const
+{
+    const auto it = keys_.find(key);
+    return it == keys_.end() ? TreeHost::NoNode : it->second;
+}
+
+TreeHost::NodeId DerivationTree::add(TreeHost::NodeId parent, const std::string& key,
+                                     const std::string& text)
+{
+    const TreeHost::NodeId id = host_.AddNode(parent, key, text);
+    if (id != TreeHost::NoNode) keys_.emplace(key, id);
+    return id;
+}
+
 void DerivationTree::NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex,
                              std::string_view thisNode)
 {
@@ -49,6 +63,7 @@ void DerivationTree::NewNode(Pos parentIndex, std::string_view parentNode, Pos t
         if (name.empty()) return;
         host_.LoadTree(name);
         open_.clear();
+        keys_.clear();
         ProgressMax = host_.ProgressBarMax();
         host_.SetProgressValue(0.0001);
         ProgressSum = 0;
@@ -66,8 +81,7 @@ void DerivationTree::NewNode(Pos parentIndex, std::string_view parentNode, Pos t
         // A huge text would give a step of 0 and a report at every leaf.
         ProgressReportStep = step < 1 ? 1 : static_cast<std::int64_t>(step);
         const TreeHost::NodeId root =
-            host_.AddNode(TreeHost::NoNode, NodeKey(window, parentIndex, thisNode),
-                          std::string(thisNode));
+            add(TreeHost::NoNode, NodeKey(window, parentIndex, thisNode), std::string(thisNode));
         if (root != TreeHost::NoNode) host_.SetExpanded(root);
         open_.push_back({thisIndex, std::string(thisNode), root});
         return;
@@ -80,8 +94,14 @@ void DerivationTree::NewNode(Pos parentIndex, std::string_view parentNode, Pos t
     TreeHost::NodeId id = TreeHost::NoNode;
     // A node whose parent was never added is not added either.
     if (parent && parent->id != TreeHost::NoNode) {
-        id = host_.AddNode(parent->id, NodeKey(window, thisIndex, thisNode), std::string(thisNode));
-        if (id != TreeHost::NoNode) host_.SetExpanded(id);
+        const std::string key = NodeKey(window, thisIndex, thisNode);
+        // A key already in the tree adds nothing; what hangs under this node goes under the
+        // node that holds the key.
+        id = nodeWithKey(key);
+        if (id == TreeHost::NoNode) {
+            id = add(parent->id, key, std::string(thisNode));
+            if (id != TreeHost::NoNode) host_.SetExpanded(id);
+        }
     }
     open_.push_back({thisIndex, std::string(thisNode), id});
 }
@@ -96,11 +116,14 @@ void DerivationTree::NewLeaf(Pos thisIndex, std::string_view thisNode, Pos indSr
     }
     const std::string text = LeafText(LL1);
     const Open* parent = findOpen(thisIndex, thisNode);
-    if (parent && parent->id != TreeHost::NoNode) {
-        const TreeHost::NodeId leaf =
-            host_.AddNode(parent->id, NodeKey(host_.WindowNumber(), indSrc, text), text);
-        if (leaf != TreeHost::NoNode) host_.SetForeColor(leaf, host_.TrmFontColor());
-    }
+    // A leaf that is not added (no parent, or its key already in the tree: a character consumed
+    // twice) ends the hook and counts no progress.
+    if (!parent || parent->id == TreeHost::NoNode) return;
+    const std::string key = NodeKey(host_.WindowNumber(), indSrc, text);
+    if (nodeWithKey(key) != TreeHost::NoNode) return;
+    const TreeHost::NodeId leaf = add(parent->id, key, text);
+    if (leaf == TreeHost::NoNode) return;
+    host_.SetForeColor(leaf, host_.TrmFontColor());
     ProgressSum += ProgressStep;
     if (ProgressCount <= ProgressSum) {
         if (ProgressCount <= ProgressMax) host_.SetProgressValue(static_cast<double>(ProgressCount));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "style_hooks.h"
@@ -69,7 +70,9 @@ inline constexpr const char* TreeLimitMessage =
     ". TreeView Control can not support more then 32767 nodes. Process interrupted by system.";
 
 // The hooks over a TreeHost. A node's parent is taken from the nodes still open (innermost
-// first), so equal keys cannot hang a node under the wrong parent or drop it.
+// first), so equal keys cannot hang a node under the wrong parent. A key names one node: a
+// character consumed twice at one index (by the terminal reader and again by its caller) is
+// shown once, where it was consumed first.
 class DerivationTree final : public TreeHooks {
 public:
     explicit DerivationTree(TreeHost& host) : host_(host) {}
@@ -96,9 +99,13 @@ private:
     };
     // Innermost open node with this index and name, or nullptr.
     const Open* findOpen(Pos index, std::string_view name) const;
+    // The node with this key, or NoNode.
+    TreeHost::NodeId nodeWithKey(const std::string& key) const;
+    TreeHost::NodeId add(TreeHost::NodeId parent, const std::string& key, const std::string& text);
 
     TreeHost& host_;
     std::vector<Open> open_;
+    std::unordered_map<std::string, TreeHost::NodeId> keys_;  // of the current tree window
 };
 
 } // namespace readers

@@ -56,6 +56,10 @@ const ErrorCase kErrors[] = {
     {"empty text", "", 1, "Line 1, syntax error, found \"end marker\"" + kHead + "\r\n!"},
     {"no line end after the error: the line up to it", "abcd", 3,
      "Line 1, syntax error, found \"c\"" + kHead + "ab\r\n  !"},
+    {"a CR that ends no line stays in the context", "ab\rcd", 5,
+     "Line 1, syntax error, found \"d\"" + kHead + "ab\rc\r\n    !"},
+    {"end of a text ending in CR without LF", "x\r\nab\r", 7,
+     "Line 2, syntax error, found \"end marker\"" + kHead + "ab\r\r\n   !"},
 };
 
 class FrameErrors : public ::testing::TestWithParam<ErrorCase> {};

@@ -1,6 +1,8 @@
 // The derivation-tree hooks.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "fakes.h"
 
 using namespace readers_test;
@@ -58,7 +60,8 @@ TEST(TreeHooks, TreeOfAnEmptyLine)
 TEST(TreeHooks, TreeOfARule)
 {
     // Lists read as loops still give the nested nodes of the recursive procedures, and the
-    // terminal reader's nodes hang under the caller's symbol.
+    // terminal reader's nodes hang under the caller's symbol. The caller consumes the terminal's
+    // character and the CR after it again with the same keys: those are not added twice.
     FakeTreeHost host;
     EXPECT_EQ(Tree(host, "<A> ::= \xC8\r\n"),
               "<BNF_Typical>=12\n"
@@ -99,43 +102,85 @@ TEST(TreeHooks, TreeOfARule)
               "                    <Exit character>=11\n"
               "                      Chr(13)\n"
               "                <Terminal character>=10\n"
-              "                  <~-chr255>=10\n"
-              "                    \xC8" "   Chr(200)\n"
               "              <Blanks>=10\n"
               "              <Grammatical symbols list>=10\n"
               "          <Right parts>=12\n"
-              "            Chr(13)\n"
               "            Chr(10)\n"
               "        <Notation>=12\n"
               "          <Space>=12\n"
               "          <Notation content>=12\n");
 }
 
-TEST(TreeHooks, TerminalNodesHangUnderTheCallerAndNoLeafIsLost)
+TEST(TreeHooks, TerminalNodesHangUnderTheCallerAndEachCharacterIsShownOnce)
+{
+    // The terminal reader consumes a terminal and the character after it; its caller consumes
+    // them again at the same indices. A key names one node, so every character of the text is
+    // one leaf, the first one consumed.
+    struct Case {
+        std::string text;
+        std::string terminal;  // the leaf texts under <Terminals>, in order
+    };
+    const Case cases[] = {
+        {"<A> ::= x\r\n", "x Chr(13)"},
+        {"<A> ::= 'ab'\r\n", "' a b ' Chr(13)"},
+        {"<A> ::= ''65'' <B>\r\n", "' ' 6 5 ' ' Chr(32)"},
+    };
+    for (const Case& c : cases) {
+        FakeTreeHost host;
+        Tree(host, c.text);
+        int leaves = 0;
+        for (const auto& n : host.nodes)
+            if (n.text.rfind('<', 0) != 0 || n.text.size() == 1) ++leaves;
+        EXPECT_EQ(leaves, static_cast<int>(c.text.size())) << c.text;
+
+        std::set<std::string> keys;
+        for (const auto& n : host.nodes) EXPECT_TRUE(keys.insert(n.key).second) << n.key;
+
+        int terminals = -1;
+        for (std::size_t i = 0; i < host.nodes.size(); ++i)
+            if (host.nodes[i].text == "<Terminals>") terminals = static_cast<int>(i);
+        ASSERT_GE(terminals, 0);
+        const auto& parent = host.nodes[static_cast<std::size_t>(host.nodes[terminals].parent)];
+        EXPECT_EQ(parent.text, "<Grammatical symbol>");
+        // Leaves under <Terminals>, in the order added.
+        std::string under;
+        for (std::size_t i = static_cast<std::size_t>(terminals) + 1; i < host.nodes.size(); ++i) {
+            int up = host.nodes[i].parent;
+            while (up != readers::TreeHost::NoNode && up != terminals)
+                up = host.nodes[static_cast<std::size_t>(up)].parent;
+            const auto& n = host.nodes[i];
+            if (up == terminals && (n.text.rfind('<', 0) != 0 || n.text.size() == 1))
+                under += (under.empty() ? "" : " ") + n.text;
+        }
+        EXPECT_EQ(under, c.terminal) << c.text;
+    }
+}
+
+TEST(TreeHooks, AKeyAlreadyInTheTreeAddsNothing)
 {
     FakeTreeHost host;
-    const std::string text = "<A> ::= x\r\n";
-    Tree(host, text);
-    // Every character is consumed once by the grammar reader; the terminal reader adds the
-    // terminal and the character after it again, under its own nodes.
-    int leaves = 0;
-    for (const auto& n : host.nodes)
-        if (n.text.rfind('<', 0) != 0 || n.text.size() == 1) ++leaves;
-    EXPECT_EQ(leaves, static_cast<int>(text.size()) + 2);
-
-    int terminals = -1;
-    for (std::size_t i = 0; i < host.nodes.size(); ++i)
-        if (host.nodes[i].text == "<Terminals>") terminals = static_cast<int>(i);
-    ASSERT_GE(terminals, 0);
-    const auto& parent = host.nodes[static_cast<std::size_t>(host.nodes[terminals].parent)];
-    EXPECT_EQ(parent.text, "<Grammatical symbol>");
-
-    // The CR after the terminal: once under the terminal reader's exit node, once under the
-    // rule's own line end, with the same key.
-    std::vector<std::string> parents;
-    for (const auto& n : host.nodes)
-        if (n.key == "Root  1    10Chr(13)") parents.push_back(host.nodes[static_cast<std::size_t>(n.parent)].text);
-    EXPECT_EQ(parents, (std::vector<std::string>{"<Exit character>", "<Right parts>"}));
+    host.textLength = 1000;
+    host.progressMax = 1000;  // one progress step per leaf
+    readers::DerivationTree tree(host);
+    tree.NewNode(1, "", 1, "<S>");
+    tree.NewNode(1, "<S>", 1, "<A>");
+    tree.NewLeaf(1, "<A>", 1, 'a');
+    tree.CompleteNode(1, "<A>", 2);
+    const auto progress = host.progressValues.size();
+    // <A> again at index 1: not added; what it reads goes under the first <A>, and a leaf whose
+    // key is already there is neither added nor counted as progress.
+    tree.NewNode(1, "<S>", 1, "<A>");
+    tree.NewLeaf(1, "<A>", 1, 'a');
+    EXPECT_EQ(host.progressValues.size(), progress);
+    tree.NewLeaf(1, "<A>", 2, 'b');
+    EXPECT_EQ(host.progressValues.size(), progress + 1);
+    tree.CompleteNode(1, "<A>", 3);
+    tree.CompleteNode(1, "<S>", 3);
+    EXPECT_EQ(host.Outline(),
+              "<S>=3\n"
+              "  <A>=3\n"
+              "    a\n"
+              "    b\n");
 }
 
 TEST(TreeHooks, EqualKeysInNestedProceduresKeepTheirOwnParents)
