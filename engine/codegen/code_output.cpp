@@ -116,7 +116,10 @@ void CodeOutput::Append(const std::string& text) {
       return;
     }
     std::string piece = text.substr(pos, end - pos);
-    if (Column() + int32_t(piece.size()) > limit && Column() > 0) BreakStatement();
+    // A piece that would fit on a line of its own goes to the next line; a longer one is split
+    // where it stands.
+    if (Column() + int32_t(piece.size()) > limit && Column() > 0 && int32_t(piece.size()) <= limit)
+      BreakStatement();
     if (Column() + int32_t(piece.size()) <= limit) {
       AppendRaw(piece);
       for (size_t i = pos; i < end; ++i) lex.Step(text, i);

@@ -353,3 +353,32 @@ TEST_F(GeneratorOptions, CodesOutsideTheTableSelectNothing) {
 
 }  // namespace
 }  // namespace mv::testing
+
+namespace mv::testing {
+namespace {
+
+class LongLines : public CodegenFixture {};
+
+// A Visual Basic statement longer than the line is continued with " _" between tokens; a
+// string literal is closed, joined with "&" and reopened on the next line.
+TEST_F(LongLines, VisualBasicContinuesOutsideLiterals) {
+  std::string name(2500, 'n');
+  Grammar("S = <" + name + ">\n" + name + " = 'a'");
+  Generate(VisualBasic, false, true);
+  TextLines all = Lines(ReadFile("S.bas"));
+  auto at = std::find_if(all.begin(), all.end(),
+                         [](const std::string& l) { return l.rfind("\tthisNode = \"<n", 0) == 0; });
+  ASSERT_NE(at, all.end());
+  std::string joined;
+  for (; at != all.end(); ++at) {
+    EXPECT_LE(at->size(), 1002u);
+    bool continued = at->size() >= 2 && at->compare(at->size() - 2, 2, " _") == 0;
+    joined += continued ? at->substr(0, at->size() - 2) : *at;
+    if (!continued) break;
+  }
+  for (size_t p; (p = joined.find("\" &\"")) != std::string::npos;) joined.erase(p, 4);
+  EXPECT_EQ(joined, "\tthisNode = \"<" + name + ">\"");
+}
+
+}  // namespace
+}  // namespace mv::testing
