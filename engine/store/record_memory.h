@@ -73,6 +73,9 @@ public:
   int64_t PagesInUse() const { return int64_t(PageClass.size()) - 1; }
   // True once the memory ran out in this run.
   bool Exhausted() const { return ExhaustedFlag; }
+  // Whether record is a slot of pool's size class on a page in use: what a handle from a
+  // caller must be before it is walked.
+  bool IsRecord(int32_t pool, int32_t record) const { return WordIndex(pool, record, 1) >= 0; }
   int32_t FreeChainHead(int32_t sizeClass) const {
     return sizeClass >= 1 && sizeClass <= ClassCount ? FreeHead[sizeClass] : 0;
   }

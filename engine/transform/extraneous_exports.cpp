@@ -35,6 +35,8 @@ MORVANTELISK_API void UnReachable(int32_t* unreachableHead, int32_t* unreachable
 }
 
 MORVANTELISK_API void DeleteNonterminals(const int32_t* head, const int32_t* tail) {
-  mv::Guarded(
-      [&](mv::Engine& eng) { eng.extra.DeleteNonterminals(mv::Value(head), mv::Value(tail)); });
+  mv::Guarded([&](mv::Engine& eng) {
+    mv::Chain list = mv::ListArgument(eng, head, tail);
+    if (list.First != 0) eng.extra.DeleteNonterminals(list.First, list.Last);
+  });
 }

@@ -270,5 +270,39 @@ TEST_F(ListingsTest, ExportsWriteTheFileAndReportAFailure) {
   EXPECT_EQ(text.back(), ' ');
 }
 
+// A list handle that is no nonterminal record of this run reads as an empty list.
+TEST_F(ListingsTest, ForeignListHandlesAreEmptyLists) {
+  const int32_t language = 0;
+  const int16_t no = 0;
+  std::string path = folder.string();
+  ::BnfParserInit(&language, path.data(), int32_t(path.size()), &no, &no, &no);
+  ::BKSACT();
+  ::BKSNAI();
+  int32_t g = 'G';
+  ::BKSSYM(&g);
+  ::BKSNLI();
+  ::BKSGMN();
+  ::BKSNL();
+  ::BKSNAI();
+  int32_t x = 'x';
+  ::BKSSYM(&x);
+  ::BKSTRM();
+  ::BKSEND();
+  char name[8];
+  ::GetGrammarName(name, 8);
+  const mv::Chain grammar = ProcessEngine().store.Grammar;
+  const int32_t bad[][2] = {{-5, -5}, {999999, 999999}, {grammar.First, 999999}, {1 << 30, 1}};
+  for (const auto& handle : bad) {
+    ::FileRules(&handle[0], &handle[1], "", 0, ".tmp", 4);
+    EXPECT_EQ(ReadFile("G.tmp"), "      List of rules is empty\n") << handle[0];
+    ::FileNonterminals(&handle[0], &handle[1], "", 0, ".ntm", 4);
+    EXPECT_EQ(ReadFile("G.ntm"), "      List of nonterminals is empty\n") << handle[0];
+    ::DeleteNonterminals(&handle[0], &handle[1]);
+  }
+  // Nothing was deleted through a bad handle.
+  ::FileRules(&grammar.First, &grammar.Last, "", 0, ".tmp", 4);
+  EXPECT_EQ(ReadFile("G.tmp"), Numbered(1, "<G>::=x"));
+}
+
 }  // namespace
 }  // namespace mv::testing
