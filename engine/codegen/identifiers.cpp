@@ -105,6 +105,42 @@ std::string CppIdentifier(std::string name) {
   return name;
 }
 
+std::string VbIdentifier(std::string name) {
+  static const std::set<std::string> reserved = {
+      "and", "as", "boolean", "byref", "byte", "byval", "call", "case", "const", "currency",
+      "date", "declare", "dim", "do", "double", "each", "else", "elseif", "end", "enum", "eqv",
+      "erase", "error", "event", "exit", "false", "for", "friend", "function", "get", "global",
+      "gosub", "goto", "if", "imp", "implements", "in", "integer", "is", "let", "like", "long",
+      "loop", "lset", "me", "mod", "new", "next", "not", "nothing", "object", "on", "option",
+      "optional", "or", "paramarray", "preserve", "private", "property", "public", "raiseevent",
+      "redim", "rem", "resume", "return", "rset", "select", "set", "single", "static", "step",
+      "stop", "string", "sub", "then", "to", "true", "type", "typeof", "until", "variant",
+      "wend", "while", "with", "withevents", "xor",
+      // functions the module calls
+      "asc", "chr", "lcase", "len", "mid", "str", "vbnewline",
+      // the module's own names and the hooks it calls
+      "ll1", "ll0", "bad", "errmsg", "src", "indsrc", "lensrc", "fin", "lowcase", "scan", "errh",
+      "sourcestr", "errormsg", "parentindex", "parentnode", "thisnode", "thisindex", "newnode",
+      "newleaf", "completenode", "l"};
+  auto lower = [](std::string text) {
+    for (auto& ch : text)
+      if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
+    return text;
+  };
+  if (name.empty() || !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
+    name.insert(0, "L");
+  std::string key = lower(name);
+  // The nonterminal procedures are s_1, s_2, ...
+  bool procedure = key.size() > 2 && key.compare(0, 2, "s_") == 0 &&
+                   key.find_first_not_of("0123456789", 2) == std::string::npos;
+  while (reserved.count(key) || procedure) {
+    name += "_";
+    key += "_";
+    procedure = false;
+  }
+  return name;
+}
+
 std::string CodeGen::IdentifierText(int32_t first, int32_t last) const {
   if (first < 1) return std::string();
   return IdentifierSpelling(Eng.store.NameText(first, last));

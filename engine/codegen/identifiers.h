@@ -14,5 +14,8 @@ std::string IdentifierFromBytes(const std::string& text);
 const std::set<std::string>& CppReservedNames();
 // The identifier with "_" appended while it is a keyword.
 std::string CppIdentifier(std::string name);
+// The identifier made a Visual Basic name: it begins with a letter, and "_" is appended while
+// it is a keyword or one of the module's own names (compared without regard to case).
+std::string VbIdentifier(std::string name);
 
 }  // namespace mv

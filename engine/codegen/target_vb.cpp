@@ -1,6 +1,7 @@
 // The Visual Basic module: the shape from which the system's own readers are built.
 
 #include "codegen/codegen.h"
+#include "codegen/identifiers.h"
 #include "codegen/parser_writer.h"
 #include "engine.h"
 
@@ -31,7 +32,7 @@ public:
   void Write() {
     const GrammarStore& st = Eng.store;
     G = GrammarName();
-    GId = Eng.codegen.IdentifierText(st.GrammarName.First, st.GrammarName.Last);
+    GId = VbIdentifier(Eng.codegen.IdentifierText(st.GrammarName.First, st.GrammarName.Last));
     Title = Cut(st.UserTitle);
     Scanner = Cut(st.UserScanner);
     ErrJob = Cut(st.UserErrorReaction);
@@ -82,13 +83,13 @@ private:
     const GrammarStore& st = Eng.store;
     const std::string& title = st.UserTitle;
     bool given = !Title.empty();
-    std::string head = "Public Sub " + GId + "(SourceStr As String, ErrorMsg As String)";
+    const std::string params = "(SourceStr As String, ErrorMsg As String)";
     if (!given) {
-      Out.Statement(0, head);
+      Out.Statement(0, "Public Sub " + GId + params);
       Out.Comment("SourceStr - source string");
       Out.Comment("ErrorMsg  - error message string");
     } else {
-      Out.Comment(head);
+      Out.Comment("Public Sub " + G + params);
       Out.Comment("User declared title:");
       Out.Statement(0, Title);
       if (Has(title, "SourceStr As String")) Out.Comment("SourceStr - source string, input param");
@@ -102,7 +103,7 @@ private:
     if (index) Out.Comment("parentIndex - index pointes a start of grammar symbol in a source string");
     if (node) Out.Comment("parentNode  - name of grammar symbol");
     if (index) Out.Statement(1, "parentIndex = 1");
-    if (node) Out.Statement(1, "parentNode = \"\"");
+    if (node) Out.Statement(1, "parentNode =\"\"");
     if (given && !Has(title, "SourceStr As String"))
       Out.Comment("Src = SourceStr");
     else
