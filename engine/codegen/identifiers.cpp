@@ -121,7 +121,7 @@ std::string VbIdentifier(std::string name) {
       // the module's own names and the hooks it calls
       "ll1", "ll0", "bad", "errmsg", "src", "indsrc", "lensrc", "fin", "lowcase", "scan", "errh",
       "sourcestr", "errormsg", "parentindex", "parentnode", "thisnode", "thisindex", "newnode",
-      "newleaf", "completenode", "l"};
+      "newleaf", "completenode"};
   auto lower = [](std::string text) {
     for (auto& ch : text)
       if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
