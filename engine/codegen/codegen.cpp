@@ -116,6 +116,8 @@ bool CodeGen::SwitchSourceFile(const std::string& name) {
 }
 
 void CodeGen::TamberlixCode(int32_t languageCode) {
+  // A failure of an earlier call is not this generation's.
+  Eng.out.LastError.clear();
   Eng.run.SetLanguage(languageCode);
   Eng.store.GenerationLogFlag = Eng.store.CollisionReportFlag;
   Eng.store.CollisionReportFlag = false;

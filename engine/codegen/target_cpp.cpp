@@ -138,6 +138,8 @@ private:
         while (used.count(name)) name += "_";
       } else {
         name = GId + std::to_string(n);
+        // A grammar named "ll" would make its first procedure the scanner's ll1.
+        while (used.count(name)) name += "_";
       }
       used.insert(name);
       if (n >= 1 && n <= Args.N) ProcNames[size_t(n)] = name;
@@ -528,6 +530,7 @@ private:
         if (ContainsElement(alt.Rule, LoopTail)) TailRule = alt.Rule;
     }
     bool loop = LoopTail != 0;
+    BranchWritten = false;
     Out.BlankLine();
     Out.Flush();
     Out.Statement(0, "void " + Q() + Proc(nt.Number) + "(" + (Tree ? "int parentIndex, char *parentNode" : "") + ")");
@@ -581,6 +584,7 @@ private:
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
+    BranchWritten = true;
     if (!first) Out.Statement(1, "}");
     Out.Statement(1, (first ? "if (" : "else if (") + Test(alt) + ")");
     Out.CommentTail("\t\t\t\t// " + CharListText(alt.Items));
@@ -630,11 +634,12 @@ private:
   }
 
   void ElseBranch(const NonterminalPlan& nt) override {
-    StatementLines({
-        {1, "}"},
-        {1, "else"},
-        {1, "{"}
-    });
+    // A nonterminal without alternatives has no "if" for an "else" to follow.
+    if (BranchWritten) {
+      Out.Statement(1, "}");
+      Out.Statement(1, "else");
+    }
+    Out.Statement(1, "{");
     if (ErrJob.empty() || Extern)
       Out.Statement(2, "bad = " + ErrorCall() + "(1, " + Quoted("<" + nt.Name + ">") + ", \"" +
                            nt.ExpectedSet + "\");");
@@ -659,6 +664,7 @@ private:
   std::vector<std::string> ProcNames;
   int32_t LoopTail = 0;
   int32_t TailRule = 0;
+  bool BranchWritten = false;
 };
 
 }  // namespace
