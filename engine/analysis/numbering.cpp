@@ -101,36 +101,36 @@ std::string Analysis::GetNtmName(int32_t& cursor) {
   return name;
 }
 
+// Terminals are handed out in number order, 1..T, not in the table's reading order: the caller
+// titles matrix row N + i with the i-th name it is given.
 std::string Analysis::GetTrmName(int32_t& cursor) {
   const RecordMemory& m = Eng.mem;
   const GrammarStore& st = Eng.store;
   if (st.Terminals.First < 1 || st.Terminals.Last < 1) return std::string();
-  if (cursor == 0 || TrmPosition < 1) TrmPosition = st.Terminals.First;
-  // The numbered terminal at or after a position, 0 when the table's end is passed.
-  auto numberedFrom = [&](int32_t from) {
+  if (cursor == 0 || TrmPosition < 1) TrmPosition = 1;
+  // The terminal that carries the wanted number, 0 when none does.
+  auto numbered = [&](int32_t number) {
     int64_t limit = m.PagesInUse() * 28 + 1;
-    for (int32_t t = from; t >= 1 && limit-- > 0;
+    for (int32_t t = st.Terminals.First; t >= 1 && limit-- > 0;
          t = m.IVLR(TerminalPool, t, TrmNext)) {
-      if (m.IVLR(TerminalPool, t, TrmNumber) >= 1) return t;
+      if (m.IVLR(TerminalPool, t, TrmNumber) == number) return t;
       if (t == st.Terminals.Last) break;
     }
     return 0;
   };
-  int32_t at = numberedFrom(TrmPosition);
+  int32_t at = TrmPosition <= st.Counts.T ? numbered(TrmPosition) : 0;
   if (at == 0) {
     cursor = 0;
     return std::string();
   }
-  cursor = m.IVLR(TerminalPool, at, TrmNumber);
+  cursor = TrmPosition;
   std::string name = CutName(st, m, TerminalPool, at);
-  int32_t next = at == st.Terminals.Last ? 0 : numberedFrom(m.IVLR(TerminalPool, at, TrmNext));
-  if (next == 0) {
-    // The search for the next one ran to the table's end; a call that does not restart from
-    // there finds nothing unless that end is itself numbered.
+  if (TrmPosition >= st.Counts.T) {
+    // That was the last: a call that does not restart finds nothing left.
     cursor = 0;
-    TrmPosition = st.Terminals.Last;
+    TrmPosition = st.Counts.T + 1;
   } else {
-    TrmPosition = next;
+    ++TrmPosition;
   }
   return name;
 }
