@@ -6,20 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/codegen/parser_harness.h"
 #include "engine/support/grammar_fixture.h"
 
 namespace mv::testing {
-
-// What the generated parser did with one sentence: the hook and action trace lines, then
-// "OK" or "ERR" and the error text.
-struct ParseResult {
-  std::string Trace;
-  bool Ok = false;
-  std::string Error;
-  bool operator==(const ParseResult&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const ParseResult& r);
 
 class CodegenFixture : public EngineFixture {
 protected:

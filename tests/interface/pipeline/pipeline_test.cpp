@@ -1,0 +1,291 @@
+// Whole processing runs: a grammar text in the Typical notation read by the real reader into
+// the engine library, cleaned, analysed and turned into parsers, the C++ ones compiled and run.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <sstream>
+
+#include "engine/codegen/parser_harness.h"
+#include "pipeline_run.h"
+
+using namespace pipeline_test;
+using mv::testing::ParseResult;
+using mv::testing::ParserHarness;
+
+namespace {
+
+constexpr int32_t VisualBasic = 1, CppProcedural = 8, CppClass = 9;
+
+struct Sentence {
+    std::string text;
+    std::string error;  // "" when the sentence must be accepted
+    std::string trace;  // the actions' trace, when actions are built
+};
+
+struct Case {
+    const char* what;
+    std::string text;
+    std::string name;  // the grammar's name
+    bool ll1;
+    int32_t N, T;
+    std::vector<std::string> dead, unreachable, nullable;
+    std::vector<std::string> startFirst;  // the terminals the start symbol begins with
+    std::vector<std::string> selectLines;  // lines the select listing must hold
+    bool actions;
+    std::vector<Sentence> sentences;
+};
+
+std::string Fixture(const std::string& file) { return ReadText(std::string(PIPELINE_FIXTURES) + "/" + file); }
+
+std::string Lower(std::string s)
+{
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+const std::vector<Case>& Cases()
+{
+    const std::string NotQuoteLfCr = "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(38) (-\xFF '";
+    static const std::vector<Case> cases = {
+        {"expressions with actions",
+         "! Sums and products of numbers, with an action after each operation.\n"
+         "<Expr> ::= <Term> <Expr rest>\n"
+         "<Expr rest> ::= + <Term> `add` <Expr rest> | - <Term> `sub` <Expr rest> |\n"
+         "<Term> ::= <Factor> <Term rest>\n"
+         "<Term rest> ::= * <Factor> `mul` <Term rest> | / <Factor> `quot` <Term rest> |\n"
+         "<Factor> ::= <Digit> { <Digit> }* `num` | ( <Expr> )\n"
+         "<Digit> ::= 0-9\n"
+         "`add` ::= act(\"add\");\n"
+         "`sub` ::= act(\"sub\");\n"
+         "`mul` ::= act(\"mul\");\n"
+         "`quot` ::= act(\"quot\");\n"
+         "`num` ::= act(\"num\");\n",
+         "Expr", true, 10, 16, {}, {},
+         {"Expr rest", "Term rest", "{1}-list", "{1}-right"},
+         {"(", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"},
+         {"        1\t<Expr>::=<Term><Expr rest>\t\t\t\"(\" \"0\"-\"9\"",
+          "        5\t<Expr rest>::=\t\t\t\")\" finish"},
+         true,
+         {{"1+2*3", "", "A num\nA num\nA num\nA mul\nA add\n"},
+          {"(12-3)/4", "", "A num\nA num\nA sub\nA num\nA quot\n"},
+          {"7", "", "A num\n"},
+          {"", "Line1, syntax error, found \"end marker\" when expecting <Expr> with one of: ( 0-9"},
+          {"1+*2", "Line1, syntax error, found \"*\" when expecting <Term> with one of: ( 0-9", "A num\n"},
+          {"(1", "Line1, syntax error, found \"end marker\" when expecting \")\"\n(1\n  !", "A num\n"},
+          {"1)", "Line1, syntax error, found \")\" when expecting <Expr> with one of: finish", "A num\n"}}},
+
+        {"groups and repetitions",
+         "<List> ::= ( [ <Item> { , <Item> }* ] )\n"
+         "<Item> ::= x | y [ ? ] | { z }+ ;\n",
+         "List", true, 10, 8, {}, {},
+         {"[1]", "{1}-list", "[2]", "{1}-right", "{2}-right"},
+         {"("},
+         {"        3\t<[1]>::=\t\t\t\")\"", "        10\t<[2]>::=\t\t\t\")\" \",\""},
+         false,
+         {{"()", ""},
+          {"(x)", ""},
+          {"(x,y?,zzz;,y)", ""},
+          {"(y,z;)", ""},
+          {"(x,)", "Line1, syntax error, found \")\" when expecting <Item> with one of: x y z"},
+          {"(;)", "Line1, syntax error, found \";\" when expecting <[1]> with one of: x-z )"},
+          {"(z)", "Line1, syntax error, found \")\" when expecting <{2}-right> with one of: z ;"},
+          {"(x", "Line1, syntax error, found \"end marker\" when expecting <{1}-list> with one of: , )"}}},
+
+        {"character ranges and a negated class",
+         "<Tokens> ::= <Token> { ''32'' <Token> }*\n"
+         "<Token> ::= <Name> | <Quoted>\n"
+         "<Name> ::= a-z { a-z | 0-9 | _ }*\n"
+         "<Quoted> ::= \"'\" { ''^#x27#x0A#x0D'' }* \"'\"\n",
+         "Tokens", true, 0, 0, {}, {}, {},
+         {"'", "a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n", "o", "p",
+          "q", "r", "s", "t", "u", "v", "w", "x", "y", "z"},
+         {},
+         false,
+         {{"abc", ""},
+          {"x_1 'it is' 'a\"b' z", ""},
+          {"''", ""},
+          {"a  b", "Line1, syntax error, found \" \" when expecting <Token> with one of: a-z '"},
+          // the set of the negated class: every code but the quote, LF and CR
+          {"'open", "Line1, syntax error, found \"end marker\" when expecting <{3}-right> with one of: " + NotQuoteLfCr},
+          {"'a\nb'", "Line1, syntax error, found \"\n\" when expecting <{3}-right> with one of: " + NotQuoteLfCr},
+          {"Abc", "Line1, syntax error, found \"A\" when expecting <Tokens> with one of: ' a-z"}}},
+
+        {"dead, unreachable and identical alternatives",
+         "<S> ::= a <A> | b <B> | a <A> | <Dead>\n"
+         "<A> ::= x | x | y\n"
+         "<B> ::= <A> z\n"
+         "<Dead> ::= d <Dead>\n"
+         "<Lost> ::= q <A>\n"
+         "<Lost too> ::= <Lost>\n",
+         "S", true, 3, 5, {"Dead"}, {"Lost", "Lost too"}, {},
+         {"a", "b"},
+         {"        1\t<S>::=a<A>\t\t\t\"a\"", "        5\t<B>::=<A>z\t\t\t\"x\"-\"y\""},
+         false,
+         {{"ax", ""},
+          {"byz", ""},
+          {"d", "Line1, syntax error, found \"d\" when expecting <S> with one of: a b"},
+          {"aq", "Line1, syntax error, found \"q\" when expecting <A> with one of: x-y"},
+          {"axx", "Line1, syntax error, found \"x\" when expecting <S> with one of: finish"}}},
+
+        {"dangling else, not LL(1)",
+         "<Stmt> ::= i <Stmt> <Else part> | s\n"
+         "<Else part> ::= e <Stmt> |\n",
+         "Stmt", false, 2, 3, {}, {}, {"Else part"},
+         {"i", "s"},
+         {"      ! 4\t<Else part>::=\t\t\t\"e\" brings ambiguity\t\t\tfinish"},
+         false,
+         // the parser still works: an "e" goes with the nearest "i"
+         {{"s", ""},
+          {"ises", ""},
+          {"iises", ""},
+          {"ie", "Line1, syntax error, found \"e\" when expecting <Stmt> with one of: i s"}}},
+    };
+    return cases;
+}
+
+class Pipeline : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oldFolder_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "pipeline-test-XXXXXX");
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(oldFolder_);
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+
+    bool Exists(const std::string& file) const { return std::filesystem::exists(folder_ / file); }
+    std::string Read(const std::string& file) const { return ReadText(folder_ / file); }
+
+    // A build in one C++ target, compiled and run over the case's sentences.
+    std::vector<ParseResult> BuildAndRun(const Case& c, int32_t language)
+    {
+        RunOptions options;
+        options.actions = c.actions;
+        options.language = language;
+        const RunResult r = Process(folder_, c.text, options);
+        EXPECT_EQ(r.ReadError, "");
+        ParserHarness harness{folder_};
+        if (!harness.Compile(language, c.name, Lower(c.name), false)) return {};
+        std::vector<std::string> sentences;
+        for (const Sentence& s : c.sentences) sentences.push_back(s.text);
+        return harness.Run(sentences);
+    }
+
+    std::filesystem::path folder_, oldFolder_;
+};
+
+TEST_F(Pipeline, AnalysisOfEachGrammar)
+{
+    for (const Case& c : Cases()) {
+        SCOPED_TRACE(c.what);
+        const RunResult r = Process(folder_, c.text, {});
+        ASSERT_EQ(r.ReadError, "");
+        EXPECT_EQ(r.GrammarName, c.name);
+        EXPECT_EQ(r.NameError, "");
+        EXPECT_EQ(r.LL1, c.ll1);
+        if (c.N != 0) {
+            EXPECT_EQ(r.N, c.N);
+            EXPECT_EQ(r.T, c.T);
+        }
+        EXPECT_EQ(r.Dead, c.dead);
+        EXPECT_EQ(r.Unreachable, c.unreachable);
+        if (!c.nullable.empty()) EXPECT_EQ(r.Nullable, c.nullable);
+        EXPECT_EQ(r.NonterminalNames.at(1), c.name) << "the start symbol is numbered 1";
+        EXPECT_EQ(r.FirstTerminals(c.name), c.startFirst);
+        // the start symbol is followed by the end marker, the last row
+        EXPECT_TRUE(RunResult::At(r.IsFollowedBy, r.N + r.T + 1, r.N + r.T + 1, 1));
+        EXPECT_EQ(r.Select.find("brings ambiguity") == std::string::npos, c.ll1) << r.Select;
+        for (const std::string& line : c.selectLines)
+            EXPECT_NE(r.Select.find(line + "\n"), std::string::npos) << line << "\n" << r.Select;
+    }
+}
+
+TEST_F(Pipeline, BuildsInEveryTargetWriteTheirFiles)
+{
+    const Case& c = Cases().front();
+    const std::string lower = Lower(c.name);
+    struct Target {
+        int32_t language;
+        std::vector<std::string> files;
+        std::string keyLine;  // a line of the parser file
+    };
+    const Target targets[] = {
+        {CppProcedural, {lower + ".cxx"}, "bool Expr(char *sourceStr, char **errorMsg)"},
+        {CppClass, {lower + ".cpp", lower + ".h"}, "bool ExprParser::parse(char *sourceStr, char **errorMsg)"},
+        {VisualBasic, {c.name + ".bas"}, "Public Sub Expr(SourceStr As String, ErrorMsg As String)"},
+    };
+    for (const Target& t : targets) {
+        SCOPED_TRACE(t.language);
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        RunOptions options;
+        options.actions = true;
+        options.language = t.language;
+        const RunResult r = Process(folder_, c.text, options);
+        ASSERT_EQ(r.ReadError, "");
+        for (const std::string& file : t.files) EXPECT_TRUE(Exists(file)) << file;
+        EXPECT_NE(Read(t.files.front()).find(t.keyLine + "\n"), std::string::npos)
+            << Read(t.files.front());
+        // the action texts reach the parser
+        EXPECT_NE(Read(t.files.front()).find("act(\"quot\");"), std::string::npos);
+        EXPECT_TRUE(Exists(c.name + ".log"));
+    }
+}
+
+TEST_F(Pipeline, GeneratedCppParsersAcceptAndReject)
+{
+    for (const Case& c : Cases()) {
+        SCOPED_TRACE(c.what);
+        const auto procedural = BuildAndRun(c, CppProcedural);
+        const auto cls = BuildAndRun(c, CppClass);
+        EXPECT_EQ(procedural, cls);
+        ASSERT_EQ(procedural.size(), c.sentences.size());
+        for (size_t i = 0; i < c.sentences.size(); ++i) {
+            const Sentence& s = c.sentences[i];
+            ParseResult expected{s.trace, s.error.empty(), s.error};
+            EXPECT_EQ(procedural[i], expected) << "sentence: " << s.text;
+        }
+    }
+}
+
+// A language grammar of some hundred rules, not LL(1): its keywords begin like identifiers.
+// Its option texts are Visual Basic, so the C++ build leaves them out.
+TEST_F(Pipeline, LanguageGrammar)
+{
+    const std::string text = Fixture("minilang.grm");
+    RunOptions options;
+    options.actions = true;
+    options.language = VisualBasic;
+    const RunResult r = Process(folder_, text, options);
+    ASSERT_EQ(r.ReadError, "");
+    EXPECT_EQ(r.GrammarName, "Program");
+    EXPECT_FALSE(r.LL1);
+    EXPECT_GT(r.R, 300);
+    // The keyword rules and their letter rules are reached from nowhere, and nothing else.
+    EXPECT_EQ(r.Unreachable.size(), 151u);
+    for (const std::string& name : r.Unreachable)
+        EXPECT_TRUE(name.rfind("Keyword ", 0) == 0 || name.find('-') != std::string::npos) << name;
+    const std::string bas = Read("Program.bas");
+    EXPECT_NE(bas.find("Dim Depth As Long\n"), std::string::npos);
+    EXPECT_NE(bas.find("Depth = Depth + 1\n"), std::string::npos);
+
+    std::string withoutOptions;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind("$", 0) != 0) withoutOptions += line + "\n";
+    options.actions = false;
+    options.language = CppProcedural;
+    EXPECT_EQ(Process(folder_, withoutOptions, options).ReadError, "");
+    ParserHarness harness{folder_};
+    EXPECT_TRUE(harness.Compile(CppProcedural, "Program", "program", false));
+}
+
+}  // namespace
