@@ -141,9 +141,26 @@ const std::vector<Case>& Cases()
           {"ises", ""},
           {"iises", ""},
           {"ie", "Line1, syntax error, found \"e\" when expecting <Stmt> with one of: i s"}}},
+
+        {"no terminals at all",
+         "<A> ::= <B> <C>\n"
+         "<B> ::=\n"
+         "<C> ::= <B>\n",
+         "A", true, 3, 0, {}, {}, {"A", "B", "C"},
+         {},
+         {"        1\t<A>::=<B><C>\t\t\tfinish"},
+         false,
+         {{"", ""},
+          {"x", "Line1, syntax error, found \"x\" when expecting <A> with one of: finish"}}},
     };
     return cases;
 }
+
+// The tree hooks' trace of "(y)": node, leaf and completion calls in parsing order.
+const std::string TreeTrace =
+    "N 1  1 List\nL 1 List 1 40\nN 1 List 2 [1]\nN 2 [1] 2 Item\nL 2 Item 2 121\n"
+    "N 2 Item 3 [2]\nC 3 [2] 3\nC 2 Item 3\nN 2 [1] 3 {1}-list\nC 3 {1}-list 3\nC 2 [1] 3\n"
+    "L 1 List 3 41\nC 1 List 4\n";
 
 class Pipeline : public ::testing::Test {
 protected:
@@ -254,6 +271,93 @@ TEST_F(Pipeline, GeneratedCppParsersAcceptAndReject)
             EXPECT_EQ(procedural[i], expected) << "sentence: " << s.text;
         }
     }
+}
+
+// The generator options given at the run's start reach the parser: tree hooks, and procedures
+// named after their nonterminals with the entry named "<grammar>main".
+TEST_F(Pipeline, GeneratorOptionsReachTheParser)
+{
+    RunOptions options;
+    options.tree = true;
+    options.names = true;
+    options.language = CppProcedural;
+    const RunResult r = Process(folder_, Cases()[1].text, options);
+    ASSERT_EQ(r.ReadError, "");
+    const std::string code = Read("list.cxx");
+    EXPECT_NE(code.find("bool Listmain(char *sourceStr, char **errorMsg)\n"), std::string::npos);
+    EXPECT_NE(code.find("void square_1_square(int parentIndex, char *parentNode)\n"), std::string::npos);
+    ParserHarness harness{folder_};
+    ASSERT_TRUE(harness.Compile(CppProcedural, "List", "list", true));
+    const auto results = harness.Run({"(y)", "(w)"});
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_TRUE(results[0].Ok) << results[0];
+    EXPECT_EQ(results[0].Trace, TreeTrace);
+    EXPECT_EQ(results[1].Error.substr(0, 29), "Line1, syntax error, found \"w");
+}
+
+// Runs that stop early: a syntax error ends the run after the reading, a grammar without a
+// productive start after the dead nonterminals, matrices too large for the relation space at
+// their initialisation. No select listing and no parser is written.
+TEST_F(Pipeline, RunsThatStopEarly)
+{
+    std::string big;
+    for (int i = 1; i < 1300; ++i)
+        big += "<N" + std::to_string(i) + "> ::= t" + std::to_string(i % 200) + " <N" +
+               std::to_string(i + 1) + "> |\n";
+    big += "<N1300> ::= z\n";
+    struct Stop {
+        const char* what;
+        std::string text;
+        std::string readError, matrixMessage;
+        std::vector<std::string> dead;
+        bool noRules;
+    } stops[] = {
+        {"syntax error", "<A> ::= a\n<B> ::= [ b\n",
+         "Line 2, syntax error, found \"\r\" when expecting <Brackets content list> with one of: "
+         "| ] }\r\n<B> ::= [ b\r\n           !", "", {}, false},
+        {"no productive start", "<A> ::= a <B>\n<B> ::= b <A>\n", "", "", {"A", "B"}, true},
+        {"matrices too large", big, "",
+         "Fatal error: no room of memory. Memory request: 5119400 bytes.\n"
+         "Actual memory size: 4194304 bytes.", {}, false},
+    };
+    for (const Stop& stop : stops) {
+        SCOPED_TRACE(stop.what);
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        RunOptions options;
+        options.language = CppProcedural;
+        const RunResult r = Process(folder_, stop.text, options);
+        EXPECT_EQ(r.ReadError, stop.readError);
+        EXPECT_EQ(r.MatrixMessage, stop.matrixMessage);
+        EXPECT_EQ(r.Dead, stop.dead);
+        EXPECT_EQ(r.NoRules, stop.noRules);
+        for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+            const std::string ext = entry.path().extension().string();
+            EXPECT_TRUE(ext != ".sel" && ext != ".cxx" && ext != ".log") << entry.path();
+        }
+    }
+}
+
+// A start symbol with blanks fails the grammar-name check, but the run goes on: the result
+// files carry the name as it is and the parser's identifiers spell the blanks out.
+TEST_F(Pipeline, GrammarNameThatFailsTheCheck)
+{
+    RunOptions options;
+    options.language = CppProcedural;
+    const RunResult r = Process(folder_, "<Sum of terms> ::= x <More>\n<More> ::= + x <More> |\n",
+                                options);
+    ASSERT_EQ(r.ReadError, "");
+    EXPECT_EQ(r.GrammarName, "Sum of terms");
+    EXPECT_EQ(r.NameError, "Line 1, syntax error, found \" \" when expecting <{1}-right> with one of: "
+                           "0-9 A-Z _ a-z finish\r\nSum\r\n   !");
+    EXPECT_TRUE(r.LL1);
+    EXPECT_TRUE(Exists("Sum of terms.sel"));
+    ParserHarness harness{folder_};
+    ASSERT_TRUE(harness.Compile(CppProcedural, "Sum_space_of_space_terms", "sum of terms", false));
+    const auto results = harness.Run({"x+x+x", "x+"});
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_TRUE(results[0].Ok) << results[0];
+    EXPECT_EQ(results[1].Error, "Line1, syntax error, found \"end marker\" when expecting \"x\"\nx+\n  !");
 }
 
 // A language grammar of some hundred rules, not LL(1): its keywords begin like identifiers.
