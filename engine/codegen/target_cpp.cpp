@@ -1,5 +1,6 @@
 // The C++ parsers: free functions in one file, or a class in a header and an implementation.
 
+#include <cctype>
 #include <set>
 
 #include "codegen/codegen.h"
@@ -329,7 +330,7 @@ private:
       } else {
         Out.Comment("bool parse(char *sourceStr, char *errorMsg)");
         Out.Comment("User declared title:");
-        Out.Statement(0, Title);
+        Out.Statement(0, MemberTitle());
         if (has("char *sourceStr")) Out.Comment("sourceStr - source string, input parameter");
         if (has("char *errorMsg")) Out.Comment("ErrorMsg  - error message, output parameter");
       }
@@ -420,6 +421,20 @@ private:
     Out.Statement(0, "}");
     Out.BlankLine();
     Out.Flush();
+  }
+
+  // The title as the head of a member function: the header declares it inside the class, so
+  // the definition names the class before the function's name.
+  std::string MemberTitle() const {
+    size_t open = Title.find('(');
+    if (open == std::string::npos) return Title;
+    size_t end = Title.find_last_not_of(" \t", open == 0 ? 0 : open - 1);
+    if (end == std::string::npos || open == 0) return Title;
+    size_t start = end + 1;
+    auto word = [](char ch) { return std::isalnum(static_cast<unsigned char>(ch)) || ch == '_'; };
+    while (start > 0 && word(Title[start - 1])) --start;
+    if (start == end + 1 || (start >= 2 && Title.compare(start - 2, 2, "::") == 0)) return Title;
+    return Title.substr(0, start) + GId + "Parser::" + Title.substr(start);
   }
 
   void WriteScanner() {

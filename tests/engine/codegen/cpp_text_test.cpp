@@ -50,6 +50,39 @@ TEST_F(CppTargets, NumberedProceduresAvoidTheParsersNames) {
   EXPECT_NE(header.find("\tvoid ll1_(void);\n\tvoid ll2(void);\n"), std::string::npos) << header;
 }
 
+// A user title names the entry; the class target defines it as the member that its header
+// declares.
+TEST_F(CppTargets, UserTitleNamesTheEntry) {
+  struct Case {
+    int32_t language;
+    std::string title, file, head;
+  } cases[] = {
+      {CppProcedural, "bool S(char *sourceStr, char **errorMsg)", "s.cxx",
+       "bool S(char *sourceStr, char **errorMsg)"},
+      {CppClass, "bool parse(char *sourceStr, char **errorMsg)", "s.cpp",
+       "bool SParser::parse(char *sourceStr, char **errorMsg)"},
+      {CppClass, "bool  parse (char *sourceStr, char **errorMsg)", "s.cpp",
+       "bool  SParser::parse (char *sourceStr, char **errorMsg)"},
+  };
+  for (auto& c : cases) {
+    Start(c.language);
+    Grammar("S = 'a' <L>\nL = ',' <L> | ~");
+    eng->store.UserTitle = Padded(c.title, OptionTextLength);
+    // With a title the length and the result are the user's to set.
+    eng->store.UserPreParse = {Padded("lenSrc = strlen(src);", 100)};
+    eng->store.UserPostParse = {Padded("*errorMsg = errMsg;", 100), Padded("return !bad;", 100)};
+    Generate(c.language);
+    TextLines lines = Lines(ReadFile(c.file));
+    EXPECT_NE(std::find(lines.begin(), lines.end(), c.head), lines.end()) << c.head;
+    ASSERT_TRUE(Compile(c.language)) << c.title;
+    auto results = Run({"a,,", "a;"});
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_TRUE(results[0].Ok);
+    EXPECT_EQ(results[1].Error, "Line1, syntax error, found \";\" when expecting <L> with one of: , finish");
+  }
+  EXPECT_NE(ReadFile("s.h").find("\tbool  parse (char *sourceStr, char **errorMsg);\n"), std::string::npos);
+}
+
 // A generation that writes its files reports no failure, also after one that was refused.
 TEST_F(CppTargets, SuccessfulGenerationLeavesNoStaleError) {
   Start(CppProcedural);
