@@ -142,6 +142,23 @@ const std::vector<Case>& Cases()
           {"iises", ""},
           {"ie", "Line1, syntax error, found \"e\" when expecting <Stmt> with one of: i s"}}},
 
+        {"option texts and actions in C++",
+         "$declare ::= int depth, deepest;\n"
+         "$pre-step ::= depth = deepest = 0;\n"
+         "$post-step ::= printf(\"deepest %d\\n\", deepest);\n"
+         "<Nest> ::= ( `in` <Nest> `out` ) <Nest> |\n"
+         "`in` ::= if (++depth > deepest) deepest = depth;\n"
+         "`out` ::= depth--;\n",
+         "Nest", true, 1, 2, {}, {}, {"Nest"},
+         {"("},
+         {"        2\t<Nest>::=\t\t\t\")\" finish"},
+         true,
+         {{"", "", "deepest 0\n"},
+          {"(()(()))()", "", "deepest 3\n"},
+          // the post-step runs after an error too, before the error is returned
+          {"(()", "Line1, syntax error, found \"end marker\" when expecting \")\"\n(()\n   !",
+           "deepest 2\n"}}},
+
         {"no terminals at all",
          "<A> ::= <B> <C>\n"
          "<B> ::=\n"
