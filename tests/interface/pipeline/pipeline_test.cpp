@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 #include <sstream>
 
 #include "engine/codegen/parser_harness.h"
@@ -375,6 +376,31 @@ TEST_F(Pipeline, GrammarNameThatFailsTheCheck)
     ASSERT_EQ(results.size(), 2u);
     EXPECT_TRUE(results[0].Ok) << results[0];
     EXPECT_EQ(results[1].Error, "Line1, syntax error, found \"end marker\" when expecting \"x\"\nx+\n  !");
+}
+
+// The program runs the pipeline again and again in one process: a run after a larger grammar
+// writes the same files as the first run did.
+TEST_F(Pipeline, RepeatedRunsWriteTheSameFiles)
+{
+    auto filesOf = [&](const std::string& text) {
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        RunOptions options;
+        options.actions = true;
+        options.language = CppClass;
+        EXPECT_EQ(Process(folder_, text, options).ReadError, "");
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            files[entry.path().filename().string()] = ReadText(entry.path());
+        return files;
+    };
+    for (const Case& c : Cases()) {
+        SCOPED_TRACE(c.what);
+        const auto first = filesOf(c.text);
+        EXPECT_GE(first.size(), 5u);
+        filesOf(Fixture("minilang.grm"));
+        EXPECT_EQ(filesOf(c.text), first);
+    }
 }
 
 // A language grammar of some hundred rules, not LL(1): its keywords begin like identifiers.
