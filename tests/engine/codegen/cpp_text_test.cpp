@@ -83,6 +83,28 @@ TEST_F(CppTargets, UserTitleNamesTheEntry) {
   EXPECT_NE(ReadFile("s.h").find("\tbool  parse (char *sourceStr, char **errorMsg);\n"), std::string::npos);
 }
 
+// A second generation of the same grammar rewrites the log and leaves the first target's file
+// alone; with the report switch off the log gets no count line.
+TEST_F(CppTargets, SecondGenerationRewritesTheLog) {
+  Start(CppProcedural);
+  Grammar("Expr = 'a' <B>\nB = 'b'");
+  Generate(CppProcedural);
+  std::string procedural = ReadFile("expr.cxx");
+  eng->codegen.TamberlixCode(CppClass);
+  EXPECT_EQ(ReadFile("Expr.log"), "   2 recursive procedures have been generated.\n");
+  EXPECT_EQ(ReadFile("expr.cxx"), procedural);
+  EXPECT_TRUE(Exists("expr.h"));
+  EXPECT_TRUE(Exists("expr.cpp"));
+  EXPECT_TRUE(eng->run.Target.CppClass);
+  EXPECT_FALSE(eng->run.Target.CppProcedural);
+
+  eng->store.CollisionReportFlag = false;
+  eng->codegen.TamberlixCode(CppProcedural);
+  EXPECT_FALSE(eng->store.CollisionReportFlag);
+  EXPECT_EQ(ReadFile("Expr.log"), "");
+  EXPECT_EQ(ReadFile("expr.cxx"), procedural);
+}
+
 // A generation that writes its files reports no failure, also after one that was refused.
 TEST_F(CppTargets, SuccessfulGenerationLeavesNoStaleError) {
   Start(CppProcedural);
