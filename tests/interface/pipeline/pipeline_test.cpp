@@ -356,26 +356,50 @@ TEST_F(Pipeline, RunsThatStopEarly)
     }
 }
 
-// A start symbol with blanks fails the grammar-name check, but the run goes on: the result
-// files carry the name as it is and the parser's identifiers spell the blanks out.
+// A start symbol with blanks or with Cyrillic letters (code page 1251) fails the grammar-name
+// check, but the run goes on: the result files carry the name as it is and the parser's
+// identifiers spell the other characters out.
 TEST_F(Pipeline, GrammarNameThatFailsTheCheck)
 {
-    RunOptions options;
-    options.language = CppProcedural;
-    const RunResult r = Process(folder_, "<Sum of terms> ::= x <More>\n<More> ::= + x <More> |\n",
-                                options);
-    ASSERT_EQ(r.ReadError, "");
-    EXPECT_EQ(r.GrammarName, "Sum of terms");
-    EXPECT_EQ(r.NameError, "Line 1, syntax error, found \" \" when expecting <{1}-right> with one of: "
-                           "0-9 A-Z _ a-z finish\r\nSum\r\n   !");
-    EXPECT_TRUE(r.LL1);
-    EXPECT_TRUE(Exists("Sum of terms.sel"));
-    ParserHarness harness{folder_};
-    ASSERT_TRUE(harness.Compile(CppProcedural, "Sum_space_of_space_terms", "sum of terms", false));
-    const auto results = harness.Run({"x+x+x", "x+"});
-    ASSERT_EQ(results.size(), 2u);
-    EXPECT_TRUE(results[0].Ok) << results[0];
-    EXPECT_EQ(results[1].Error, "Line1, syntax error, found \"end marker\" when expecting \"x\"\nx+\n  !");
+    struct NameCase {
+        const char* what;
+        std::string text, name, nameError, id, lower;
+        std::string good, bad, badError;
+    } cases[] = {
+        {"blanks", "<Sum of terms> ::= x <More>\n<More> ::= + x <More> |\n", "Sum of terms",
+         "Line 1, syntax error, found \" \" when expecting <{1}-right> with one of: "
+         "0-9 A-Z _ a-z finish\r\nSum\r\n   !",
+         "Sum_space_of_space_terms", "sum of terms", "x+x+x", "x+",
+         "Line1, syntax error, found \"end marker\" when expecting \"x\"\nx+\n  !"},
+        {"Cyrillic letters",
+         "<\xD1\xF3\xEC\xEC\xE0> ::= \xE0 <\xD5\xE2\xEE\xF1\xF2>\n"
+         "<\xD5\xE2\xEE\xF1\xF2> ::= + \xE0 <\xD5\xE2\xEE\xF1\xF2> |\n",
+         "\xD1\xF3\xEC\xEC\xE0",
+         "Line 1, syntax error, found \"\xD1\" when expecting <Grammar_Name> with one of: "
+         "A-Z a-z\r\n\r\n!",
+         "_209__243__236__236__224_", "\xF1\xF3\xEC\xEC\xE0", "\xE0+\xE0", "\xE0+b",
+         "Line1, syntax error, found \"b\" when expecting \"\xE0\"\n\xE0+b\n  !"},
+    };
+    for (const NameCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        RunOptions options;
+        options.language = CppProcedural;
+        const RunResult r = Process(folder_, c.text, options);
+        ASSERT_EQ(r.ReadError, "");
+        EXPECT_EQ(r.GrammarName, c.name);
+        EXPECT_EQ(r.NameError, c.nameError);
+        EXPECT_TRUE(r.LL1);
+        EXPECT_TRUE(Exists(c.name + ".sel"));
+        EXPECT_TRUE(Exists(c.lower + ".cxx"));
+        ParserHarness harness{folder_};
+        ASSERT_TRUE(harness.Compile(CppProcedural, c.id, c.lower, false));
+        const auto results = harness.Run({c.good, c.bad});
+        ASSERT_EQ(results.size(), 2u);
+        EXPECT_TRUE(results[0].Ok) << results[0];
+        EXPECT_EQ(results[1].Error, c.badError);
+    }
 }
 
 // The program runs the pipeline again and again in one process: a run after a larger grammar
