@@ -83,6 +83,41 @@ TEST_F(CppTargets, UserTitleNamesTheEntry) {
   EXPECT_NE(ReadFile("s.h").find("\tbool  parse (char *sourceStr, char **errorMsg);\n"), std::string::npos);
 }
 
+// The implementation file between its includes and the entry: the commented-out block only
+// with actions, the acts object's constructor and destructor with actions or tree hooks.
+TEST_F(CppTargets, ClassImplementationHead) {
+  const TextLines ctorDtor = {" ", "exprParser::exprParser(void)", "{",
+                              "\tpexprActs = new exprActs(this);", "}", " ",
+                              "exprParser::~exprParser()", "{", "\tdelete pexprActs;", "}"};
+  const TextLines block = {" ", "/*", "// \tuser defined AST generating procedures",
+                           "\tvoid newNode(int parentIndex, char *parentNode, int thisIndex, char *thisNode);",
+                           "\tvoid completeNode(int thisIndex, char *thisNode, int indSrc);",
+                           "\tvoid newLeaf(int thisIndex, char *thisNode, int indSrc, int ll1);",
+                           "// the user actions called during the parsing:", "\tgo();\t\t// act", "*/"};
+  struct Case {
+    bool actions, tree;
+    TextLines block;
+  } cases[] = {
+      {false, false, {}},
+      {false, true, {}},
+      {true, false, {" ", "/*", "// the user actions called during the parsing:", "\tgo();\t\t// act", "*/"}},
+      {true, true, block},
+  };
+  for (auto& c : cases) {
+    Start(CppClass);
+    Grammar("expr = 'a' `act`");
+    Action("act", {"go();"});
+    Generate(CppClass, c.actions, c.tree);
+    TextLines expected = {"#include \"expr.h\""};
+    expected.insert(expected.end(), c.block.begin(), c.block.end());
+    if (c.actions || c.tree) expected.insert(expected.end(), ctorDtor.begin(), ctorDtor.end());
+    expected.insert(expected.end(), {" ", "bool exprParser::parse(char *sourceStr, char **errorMsg)"});
+    EXPECT_EQ(Block("expr.cpp", "#include \"expr.h\"", "bool exprParser::parse(char *sourceStr, char **errorMsg)"),
+              expected)
+        << c.actions << c.tree;
+  }
+}
+
 // A second generation of the same grammar rewrites the log and leaves the first target's file
 // alone; with the report switch off the log gets no count line.
 TEST_F(CppTargets, SecondGenerationRewritesTheLog) {
