@@ -196,6 +196,12 @@ protected:
         std::filesystem::remove_all(folder_, ec);
     }
 
+    // The work folder as a new grammar's first run finds it.
+    void EmptyFolder()
+    {
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
     bool Exists(const std::string& file) const { return std::filesystem::exists(folder_ / file); }
     std::string Read(const std::string& file) const { return ReadText(folder_ / file); }
 
@@ -259,8 +265,7 @@ TEST_F(Pipeline, BuildsInEveryTargetWriteTheirFiles)
     };
     for (const Target& t : targets) {
         SCOPED_TRACE(t.language);
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        EmptyFolder();
         RunOptions options;
         options.actions = true;
         options.language = t.language;
@@ -340,8 +345,7 @@ TEST_F(Pipeline, RunsThatStopEarly)
     };
     for (const Stop& stop : stops) {
         SCOPED_TRACE(stop.what);
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        EmptyFolder();
         RunOptions options;
         options.language = CppProcedural;
         const RunResult r = Process(folder_, stop.text, options);
@@ -382,8 +386,7 @@ TEST_F(Pipeline, GrammarNameThatFailsTheCheck)
     };
     for (const NameCase& c : cases) {
         SCOPED_TRACE(c.what);
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        EmptyFolder();
         RunOptions options;
         options.language = CppProcedural;
         const RunResult r = Process(folder_, c.text, options);
@@ -407,8 +410,7 @@ TEST_F(Pipeline, GrammarNameThatFailsTheCheck)
 TEST_F(Pipeline, RepeatedRunsWriteTheSameFiles)
 {
     auto filesOf = [&](const std::string& text) {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        EmptyFolder();
         RunOptions options;
         options.actions = true;
         options.language = CppClass;
