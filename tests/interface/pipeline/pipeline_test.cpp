@@ -405,6 +405,21 @@ TEST_F(Pipeline, GrammarNameThatFailsTheCheck)
     }
 }
 
+// A grammar name longer than 80 characters comes back cut to 80, and the result and parser
+// files are named by just that, so the caller finds them by the name it was given.
+TEST_F(Pipeline, LongGrammarNameIsCutTo80Characters)
+{
+    const std::string name = "Expr" + std::string(96, 'x'), cut = name.substr(0, 80);
+    RunOptions options;
+    options.language = CppProcedural;
+    const RunResult r = Process(folder_, "<" + name + "> ::= a | ( <" + name + "> )\n", options);
+    ASSERT_EQ(r.ReadError, "");
+    EXPECT_EQ(r.GrammarName, cut);
+    EXPECT_EQ(r.NameError, "");
+    EXPECT_TRUE(Exists(cut + ".sel"));
+    EXPECT_TRUE(Exists(Lower(cut) + ".cxx"));
+}
+
 // The program runs the pipeline again and again in one process: a run after a larger grammar
 // writes the same files as the first run did.
 TEST_F(Pipeline, RepeatedRunsWriteTheSameFiles)
