@@ -14,20 +14,12 @@
 #define MORVANTELISK_EXTERN extern "C"
 #else
 #define MORVANTELISK_EXTERN extern
-/* Code generation: writes the parser of the analysed grammar in the language of the code
- * (8 C++, 9 C++ class, every unlisted code Visual Basic) and the log ResultBaseName + ".log". */
-MORVANTELISK_API void TamberlixCode(const int32_t* languageCode);
-
 #endif
 
 #if defined(MORVANTELISK_BUILDING)
 #define MORVANTELISK_API MORVANTELISK_EXTERN __attribute__((visibility("default")))
 #else
 #define MORVANTELISK_API MORVANTELISK_EXTERN
-/* Code generation: writes the parser of the analysed grammar in the language of the code
- * (8 C++, 9 C++ class, every unlisted code Visual Basic) and the log ResultBaseName + ".log". */
-MORVANTELISK_API void TamberlixCode(const int32_t* languageCode);
-
 #endif
 
 /* Run start and grammar access. */
