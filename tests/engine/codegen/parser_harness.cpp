@@ -25,7 +25,7 @@ bool ParserHarness::Compile(int32_t language, const std::string& G, const std::s
         << "void act(const char *text);\n";
   std::ostringstream main;
   main << "#include <stdio.h>\n#include <stdlib.h>\n#include <string.h>\n#include <string>\n";
-  // Sentences come from a file, separated by a zero byte; every result ends with "---".
+  // Sentences come from a file, separated by a zero byte; every result ends with "@@END".
   std::string loop =
       "int main(int argc, char **argv)\n{\n"
       "  FILE *f = fopen(argv[1], \"rb\");\n  std::string all;\n  int c;\n"
