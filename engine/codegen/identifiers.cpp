@@ -93,9 +93,36 @@ const std::set<std::string>& CppReservedNames() {
       "next", "errh", "parse", "src", "indSrc", "lenSrc", "ll1", "ll0", "bad", "errMsg", "fin",
       "lowCase", "thisNode", "thisIndex", "parentIndex", "parentNode", "sourceStr", "errorMsg",
       "append",
-      // what the included headers declare and the parser calls
-      "strlen", "strcat", "strncat", "strcpy", "memcpy", "memset", "snprintf", "sprintf",
-      "printf", "size_t", "stdin", "stdout", "stderr", "FILE", "EOF"};
+      // what <string.h> and <stdio.h> declare at file scope (functions, types and macros,
+      // with the extensions g++ enables), since a procedure of the same name does not compile
+      "memcpy", "memmove", "memccpy", "memset", "memcmp", "memchr", "memrchr", "rawmemchr",
+      "mempcpy", "memmem", "memfrob", "strcpy", "strncpy", "strcat", "strncat", "strcmp",
+      "strncmp", "strcoll", "strxfrm", "strcoll_l", "strxfrm_l", "strdup", "strndup", "strchr",
+      "strrchr", "strchrnul", "strcspn", "strspn", "strpbrk", "strstr", "strcasestr", "strtok",
+      "strtok_r", "strlen", "strnlen", "strerror", "strerror_r", "strerror_l", "strerrordesc_np",
+      "strerrorname_np", "strsignal", "sigabbrev_np", "sigdescr_np", "stpcpy", "stpncpy",
+      "strcasecmp", "strncasecmp", "strcasecmp_l", "strncasecmp_l", "strsep", "strverscmp",
+      "strfry", "strlcpy", "strlcat", "basename", "bcopy", "bzero", "bcmp", "explicit_bzero",
+      "index", "rindex", "ffs", "ffsl", "ffsll", "remove", "rename", "renameat", "renameat2",
+      "tmpfile", "tmpfile64", "tmpnam", "tmpnam_r", "tempnam", "fclose", "fcloseall", "fflush",
+      "fflush_unlocked", "fopen", "fopen64", "freopen", "freopen64", "fdopen", "fopencookie",
+      "fmemopen", "open_memstream", "setbuf", "setvbuf", "setbuffer", "setlinebuf", "fprintf",
+      "printf", "sprintf", "vfprintf", "vprintf", "vsprintf", "snprintf", "vsnprintf", "vasprintf",
+      "asprintf", "vdprintf", "dprintf", "obstack_printf", "obstack_vprintf", "fscanf", "scanf",
+      "sscanf", "vfscanf", "vscanf", "vsscanf", "fgetc", "getc", "getchar", "getc_unlocked",
+      "getchar_unlocked", "fgetc_unlocked", "fputc", "putc", "putchar", "fputc_unlocked",
+      "putc_unlocked", "putchar_unlocked", "getw", "putw", "fgets", "fgets_unlocked", "gets",
+      "getdelim", "getline", "fputs", "fputs_unlocked", "puts", "ungetc", "fread", "fwrite",
+      "fread_unlocked", "fwrite_unlocked", "fseek", "ftell", "rewind", "fseeko", "ftello",
+      "fseeko64", "ftello64", "fgetpos", "fsetpos", "fgetpos64", "fsetpos64", "clearerr", "feof",
+      "ferror", "clearerr_unlocked", "feof_unlocked", "ferror_unlocked", "perror", "fileno",
+      "fileno_unlocked", "popen", "pclose", "ctermid", "cuserid", "flockfile", "ftrylockfile",
+      "funlockfile", "size_t", "fpos_t", "fpos64_t", "off_t", "off64_t", "ssize_t", "va_list",
+      "locale_t", "cookie_io_functions_t", "cookie_read_function_t", "cookie_write_function_t",
+      "cookie_seek_function_t", "cookie_close_function_t", "FILE", "stdin", "stdout", "stderr",
+      "EOF", "BUFSIZ", "FILENAME_MAX", "FOPEN_MAX", "L_tmpnam", "L_ctermid", "L_cuserid",
+      "TMP_MAX", "P_tmpdir", "SEEK_SET", "SEEK_CUR", "SEEK_END", "SEEK_DATA", "SEEK_HOLE",
+      "RENAME_NOREPLACE", "RENAME_EXCHANGE", "RENAME_WHITEOUT", "_IOFBF", "_IOLBF", "_IONBF"};
   return names;
 }
 

@@ -215,6 +215,27 @@ TEST_F(CompiledParser, NamedProceduresStayDistinct) {
   EXPECT_EQ(results[1].Error, "Line1, syntax error, found \"end marker\" when expecting <S1> with one of: z");
 }
 
+// Procedure names from symbol names that the parser's own headers declare (functions, macros)
+// are made distinct, so the file still compiles.
+TEST_F(CompiledParser, NamedProceduresAvoidTheHeadersNames) {
+  const std::vector<std::string> names = {"getchar", "tmpfile", "puts",    "index",  "remove",
+                                           "rename",  "fopen",   "strdup",  "memmove", "perror",
+                                           "feof",    "BUFSIZ",  "SEEK_SET", "getline", "stpcpy",
+                                           "fileno"};
+  std::string grammar = "S =", rules, sentence;
+  for (size_t i = 0; i < names.size(); ++i) {
+    grammar += " <" + names[i] + ">";
+    sentence += char('a' + i);
+    rules += "\n" + names[i] + " = '" + sentence.back() + "'";
+  }
+  auto results = ParseBoth(grammar + rules, {sentence, sentence.substr(0, sentence.size() - 1)},
+                           false, false, true);
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0], Ok());
+  EXPECT_EQ(results[1].Error,
+            "Line1, syntax error, found \"end marker\" when expecting <fileno> with one of: p");
+}
+
 // Statement lines longer than the line width are broken between tokens, never in a literal.
 TEST_F(CompiledParser, LongLinesBreakBetweenTokens) {
   std::string longName(1500, 'n');
