@@ -444,6 +444,28 @@ TEST_F(Pipeline, RepeatedRunsWriteTheSameFiles)
     }
 }
 
+// "$errjob ::= $extern" in the grammar text hands syntax errors to the program's own handler.
+TEST_F(Pipeline, ExternalErrorHandler)
+{
+    const std::string text = "$errjob ::= $extern\n<S> ::= a <T>\n<T> ::= b | c\n";
+    for (int32_t language : {CppProcedural, CppClass}) {
+        SCOPED_TRACE(language);
+        EmptyFolder();
+        RunOptions options;
+        options.language = language;
+        ASSERT_EQ(Process(folder_, text, options).ReadError, "");
+        ParserHarness harness{folder_};
+        ASSERT_TRUE(harness.Compile(language, "S", "s", false));
+        const auto results = harness.Run({"ab", "ad", "x"});
+        ASSERT_EQ(results.size(), 3u);
+        EXPECT_EQ(results[0], (ParseResult{"", true, ""}));
+        // the handler gets the error's kind, the nonterminal and the expected set; the text
+        // is the handler's to write
+        EXPECT_EQ(results[1], (ParseResult{"E 1 <T> b-c\n", false, ""}));
+        EXPECT_EQ(results[2], (ParseResult{"E 1 <S> a\n", false, ""}));
+    }
+}
+
 // A language grammar of some hundred rules, not LL(1): its keywords begin like identifiers.
 // Its option texts are Visual Basic, so the C++ build leaves them out.
 TEST_F(Pipeline, LanguageGrammar)
