@@ -15,6 +15,27 @@ protected:
     EXPECT_TRUE(out().WriteResultFile(kind, list.First, list.Last, " a title", extension));
     return ReadFile(TrimmedRight(eng->store.ResultBaseName) + extension);
   }
+  // The grammar "<G>::=x" read through the exports, its name taken, as the GUI does it.
+  void BuildThroughExports() {
+    const int32_t language = 0;
+    const int16_t no = 0;
+    std::string path = folder.string();
+    ::BnfParserInit(&language, path.data(), int32_t(path.size()), &no, &no, &no);
+    ::BKSACT();
+    auto spell = [](int32_t code) {
+      ::BKSNAI();
+      ::BKSSYM(&code);
+    };
+    spell('G');
+    ::BKSNLI();
+    ::BKSGMN();
+    ::BKSNL();
+    spell('x');
+    ::BKSTRM();
+    ::BKSEND();
+    char name[8];
+    ::GetGrammarName(name, 8);
+  }
   int32_t Ntm(const std::string& name) {
     int32_t found = 0;
     for (int32_t r = Grammar().First; r >= 1; r = eng->mem.IVLR(NonterminalPool, r, NtmNext)) {
@@ -231,28 +252,7 @@ TEST_F(ListingsTest, MemoryRunningOutWhileAGeneratorWritesIsKeptAsTheLatestError
 
 // Through the library's exports, as the GUI calls them.
 TEST_F(ListingsTest, ExportsWriteTheFileAndReportAFailure) {
-  const int32_t language = 0;
-  const int16_t no = 0;
-  std::string path = folder.string();
-  ::BnfParserInit(&language, path.data(), int32_t(path.size()), &no, &no, &no);
-  ::BKSACT();
-  for (const char* name : {"G"}) {
-    ::BKSNAI();
-    for (const char* c = name; *c; ++c) {
-      int32_t code = *c;
-      ::BKSSYM(&code);
-    }
-  }
-  ::BKSNLI();
-  ::BKSGMN();
-  ::BKSNL();
-  ::BKSNAI();
-  int32_t x = 'x';
-  ::BKSSYM(&x);
-  ::BKSTRM();
-  ::BKSEND();
-  char name[8];
-  ::GetGrammarName(name, 8);
+  BuildThroughExports();
   const mv::Chain g = ProcessEngine().store.Grammar;
   const std::string title = " grammar after removing extraneous symbols";
   ::FileRules(&g.First, &g.Last, title.data(), int32_t(title.size()), ".tmp", 4);
@@ -272,24 +272,7 @@ TEST_F(ListingsTest, ExportsWriteTheFileAndReportAFailure) {
 
 // A list handle that is no nonterminal record of this run reads as an empty list.
 TEST_F(ListingsTest, ForeignListHandlesAreEmptyLists) {
-  const int32_t language = 0;
-  const int16_t no = 0;
-  std::string path = folder.string();
-  ::BnfParserInit(&language, path.data(), int32_t(path.size()), &no, &no, &no);
-  ::BKSACT();
-  ::BKSNAI();
-  int32_t g = 'G';
-  ::BKSSYM(&g);
-  ::BKSNLI();
-  ::BKSGMN();
-  ::BKSNL();
-  ::BKSNAI();
-  int32_t x = 'x';
-  ::BKSSYM(&x);
-  ::BKSTRM();
-  ::BKSEND();
-  char name[8];
-  ::GetGrammarName(name, 8);
+  BuildThroughExports();
   const mv::Chain grammar = ProcessEngine().store.Grammar;
   const int32_t bad[][2] = {{-5, -5}, {999999, 999999}, {grammar.First, 999999}, {1 << 30, 1}};
   for (const auto& handle : bad) {
