@@ -7,7 +7,6 @@
 // "@name" an action, anything else one terminal; "\xNN" in a symbol stands for that byte.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "engine.h"
+#include "support/work_folder.h"
 
 namespace mv::testing {
 
@@ -69,20 +69,11 @@ inline std::vector<TextRule> ParseGrammarText(const std::string& text) {
 class AnalysisFixture : public ::testing::Test {
 protected:
   void SetUp() override {
-    oldFolder = std::filesystem::current_path();
-    std::string pattern = std::filesystem::temp_directory_path() / "analysis-test-XXXXXX";
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back('\0');
-    ASSERT_NE(mkdtemp(buf.data()), nullptr);
-    folder = buf.data();
     eng = std::make_unique<Engine>();
     eng->BnfParserInit(1, folder.string(), 0, 0, 0);
   }
   void TearDown() override {
     eng.reset();
-    std::filesystem::current_path(oldFolder);
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
   }
 
   void Name(const std::string& text) {
@@ -189,8 +180,8 @@ protected:
   }
 
   std::unique_ptr<Engine> eng;
-  std::filesystem::path folder;
-  std::filesystem::path oldFolder;
+  test_support::WorkFolder work{"analysis-test"};
+  const std::filesystem::path& folder = work.Path();
 };
 
 // A matrix given row by row ("*" true, blank false) as the column-by-column text that leaves

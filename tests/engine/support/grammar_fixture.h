@@ -3,7 +3,6 @@
 // builder entries, and reading back the files the engine wrote.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "engine.h"
+#include "support/work_folder.h"
 
 namespace mv::testing {
 
@@ -27,19 +27,10 @@ enum Language : int32_t {
 class EngineFixture : public ::testing::Test {
 protected:
   void SetUp() override {
-    oldFolder = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "engine-test-XXXXXX");
-    std::vector<char> buf(pattern.begin(), pattern.end());
-    buf.push_back('\0');
-    ASSERT_NE(mkdtemp(buf.data()), nullptr);
-    folder = buf.data();
     Start(VisualBasic);
   }
   void TearDown() override {
     eng.reset();
-    std::filesystem::current_path(oldFolder);
-    std::error_code ec;
-    std::filesystem::remove_all(folder, ec);
   }
 
   // A new run in the work folder.
@@ -109,8 +100,8 @@ protected:
   }
 
   std::unique_ptr<Engine> eng = std::make_unique<Engine>();
-  std::filesystem::path folder;
-  std::filesystem::path oldFolder;
+  test_support::WorkFolder work{"engine-test"};
+  const std::filesystem::path& folder = work.Path();
 };
 
 }  // namespace mv::testing

@@ -1,7 +1,6 @@
 // Whole processing runs: a grammar text in the Typical notation read by the real reader into
 // the engine library, cleaned, analysed and turned into parsers, the C++ ones compiled and run.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -10,6 +9,7 @@
 
 #include "engine/codegen/parser_harness.h"
 #include "pipeline_run.h"
+#include "support/work_folder.h"
 
 using namespace pipeline_test;
 using mv::testing::ParseResult;
@@ -182,20 +182,6 @@ const std::string TreeTrace =
 
 class Pipeline : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        oldFolder_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "pipeline-test-XXXXXX");
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override
-    {
-        std::filesystem::current_path(oldFolder_);
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
-
     // The work folder as a new grammar's first run finds it.
     void EmptyFolder()
     {
@@ -220,7 +206,8 @@ protected:
         return harness.Run(sentences);
     }
 
-    std::filesystem::path folder_, oldFolder_;
+    test_support::WorkFolder work_{"pipeline-test"};
+    const std::filesystem::path& folder_ = work_.Path();
 };
 
 TEST_F(Pipeline, AnalysisOfEachGrammar)

@@ -1,6 +1,5 @@
 // Grammar texts read into the engine library through its exported builder entries.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,6 +8,7 @@
 #include "engine_builder.h"
 #include "fakes.h"
 #include "morvantelisk.h"
+#include "support/work_folder.h"
 
 using namespace readers_test;
 
@@ -18,10 +18,6 @@ class EngineReading : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        oldFolder_ = std::filesystem::current_path();
-        std::string pattern = (std::filesystem::temp_directory_path() / "readers-test-XXXXXX");
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
         Restart();
     }
     // A new run, as before every reading in the program.
@@ -31,12 +27,6 @@ protected:
         const std::int16_t off = 0;
         const std::string f = folder_.string();
         BnfParserInit(&language, f.data(), static_cast<std::int32_t>(f.size()), &off, &off, &off);
-    }
-    void TearDown() override
-    {
-        std::filesystem::current_path(oldFolder_);
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
     }
 
     readers::ReadStatus Read(const std::string& text, std::string& error)
@@ -75,7 +65,8 @@ protected:
     }
 
     readers::EngineBuilder builder_;
-    std::filesystem::path folder_, oldFolder_;
+    test_support::WorkFolder work_{"readers-test"};
+    const std::filesystem::path& folder_ = work_.Path();
 };
 
 TEST_F(EngineReading, StartSymbolBecomesTheGrammarName)
