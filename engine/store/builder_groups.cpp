@@ -29,7 +29,7 @@ Chain Builder::NewNameChain(const std::string& text) {
 
 std::vector<int32_t> Builder::ChainCodes(const Chain& name) const {
   std::vector<int32_t> codes;
-  for (int32_t c = name.First; c >= 1;) {
+  for (int32_t c = name.First; c >= 1 && int64_t(codes.size()) < Eng.mem.StepLimit(NameCharPool);) {
     codes.push_back(Eng.mem.IVLR(NameCharPool, c, CharCode));
     if (c == name.Last) break;
     c = Eng.mem.IVLR(NameCharPool, c, CharNext);
