@@ -2,8 +2,6 @@
 // order, with the cleaning, analysis, listing and generation exports mixed in and the lists they
 // hand out passed back, whole or crossed, to the others. Every call must return: the fuzzer's
 // time limit per input makes a call that never returns a finding.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -11,18 +9,9 @@
 
 #include "engine.h"
 #include "exports.h"
+#include "fuzz_support.h"
 
 namespace {
-
-const std::string& WorkFolder()
-{
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/tamberlix-calls-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        return std::string(made ? made : "/tmp");
-    }();
-    return folder;
-}
 
 struct Input {
     const uint8_t* data;
@@ -50,7 +39,7 @@ constexpr int kPlainCount = int(sizeof kPlain / sizeof kPlain[0]);
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Input in{data, size};
-    const std::string& folder = WorkFolder();
+    const std::string& folder = fuzz::ScratchFolder();
     const int32_t language = in.Byte() % 11;
     const int16_t on = -1, off = 0;
     BnfParserInit(&language, folder.data(), int32_t(folder.size()), &on, &off, &on);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine_builder.h"
+#include "fuzz_support.h"
 #include "morvantelisk.h"
 #include "readers.h"
 
@@ -34,25 +35,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    char name[80];
-    GetGrammarName(name, sizeof name);
-    int32_t head = 0, tail = 0, otherHead = 0, otherTail = 0, count = 0;
-    IdenticalRules(&head, &tail);
-    Alive(&head, &tail, &otherHead, &otherTail);
-    DeleteNonterminals(&head, &tail);
-    UnReachable(&head, &tail, &otherHead, &otherTail);
-    DeleteNonterminals(&head, &tail);
-    Nullable(&head, &tail);
-    NtmNumbering(&count);
-    TrmNumbering(&count);
-    RulesNumbering(&count);
-    char message[100];
-    InitMatrix(message, sizeof message);
-    IsEndOf();
-    IsFollowedDirectlyBy();
-    EndOf_FolDirBy_Prod();
-    BeginsWith();
-    IsFollowedBy();
+    fuzz::CleanAndAnalyse();
     TamberlixCode(&language);
     // The user header that the parser includes: nothing is needed without actions and hooks.
     std::ofstream(std::string(argv[1]) + "/fuzzed.h") << "// no user declarations\n";
