@@ -133,8 +133,9 @@ void Builder::BKSBRT() {
   // one closed last is the current alternative; the earlier ones are reopened one by one.
   const AlternativeState closedLast = store.CurrentAlternative;
   const GroupFrame* frame = TopFrame();
+  int64_t steps = 0;
   for (int32_t rule = frame ? frame->FirstRule : closedLast.Rule;
-       rule >= 1 && rule != closedLast.Rule;) {
+       rule >= 1 && rule != closedLast.Rule && steps++ < mem.StepLimit(RulePool);) {
     int32_t next = mem.IVLR(RulePool, rule, RuleNext);
     store.CurrentAlternative = AlternativeState{rule, mem.IVLR(RulePool, rule, RuleFirstElement),
                                                 mem.IVLR(RulePool, rule, RuleLastElement)};
