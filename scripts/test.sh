@@ -16,6 +16,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMBERLIX_
   -DTAMBERLIX_BENCH=OFF
 cmake --build build-asan -j"$(nproc)"
 ASAN_OPTIONS="halt_on_error=1:detect_leaks=1" \
+LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp" \
 UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1" \
   ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
 
