@@ -6,7 +6,7 @@
 namespace mv {
 
 Engine::Engine()
-    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this) {
+    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this), trans(*this) {
   InitGrammarStore();
 }
 
@@ -33,6 +33,7 @@ void Engine::InitGrammarStore() {
   out.InitRun();
   an.InitRun();
   extra.InitRun();
+  trans.InitRun();
 }
 
 bool Engine::TakeGrammarName() {

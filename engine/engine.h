@@ -13,6 +13,7 @@
 #include "store/record_memory.h"
 #include "store/run_settings.h"
 #include "transform/extraneous.h"
+#include "transform/transform.h"
 
 namespace mv {
 
@@ -44,6 +45,7 @@ public:
   Analysis an;
   Extraneous extra;
   CodeGen codegen;
+  Transform trans;
 };
 
 }  // namespace mv
