@@ -6,7 +6,8 @@
 namespace mv {
 
 Engine::Engine()
-    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this), trans(*this) {
+    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this), trans(*this),
+      reader(*this), batch(*this) {
   InitGrammarStore();
 }
 

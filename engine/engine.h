@@ -8,6 +8,8 @@
 #include "analysis/analysis.h"
 #include "codegen/codegen.h"
 #include "output/output.h"
+#include "reader/batch_run.h"
+#include "reader/grammar_reader.h"
 #include "store/builder.h"
 #include "store/grammar_store.h"
 #include "store/record_memory.h"
@@ -46,6 +48,8 @@ public:
   Extraneous extra;
   CodeGen codegen;
   Transform trans;
+  GrammarReader reader;
+  BatchRun batch;
 };
 
 }  // namespace mv

@@ -157,6 +157,11 @@ MORVANTELISK_API void SelfRecursion(int32_t* head, int32_t* tail);
  * came back. */
 MORVANTELISK_API void SubstOfAmbigCorner(int32_t* substitutions, int32_t* loops);
 
+/* The engine's own grammar notation: reads the text and, without a syntax error, runs the
+ * whole processing and code generation in the work folder. Syntax errors go to standard
+ * output. */
+MORVANTELISK_API void Morvantelisk(const char* text, int32_t textLength);
+
 /* Code generation: writes the parser of the analysed grammar in the language of the code
  * (8 C++, 9 C++ class, every unlisted code Visual Basic) and the log ResultBaseName + ".log". */
 MORVANTELISK_API void TamberlixCode(const int32_t* languageCode);
