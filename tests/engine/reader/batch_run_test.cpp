@@ -33,7 +33,7 @@ TEST_F(BatchRunTest, ResultFilesInOrderWithTheirNumbering) {
   EXPECT_EQ(ReadFile("S.rul"), Lines(7, {"<S>::=<A>x", "<S>::=y", "<A>::=a"}));
   // The nonterminal list and the select sets start again from 1.
   EXPECT_EQ(ReadFile("S.ntm"), Lines(1, {"1     <S>", "2     <A>"}));
-  EXPECT_EQ(ReadFile("S.sel").substr(0, 16), "        1\t<S>::");
+  EXPECT_EQ(ReadFile("S.sel").substr(0, 16), "        1\t<S>::=");
   EXPECT_FALSE(Exists("S.err"));
   EXPECT_TRUE(Exists("S.log"));
   EXPECT_TRUE(Exists("S.bas"));
