@@ -12,15 +12,14 @@
 #include <vector>
 
 #include "engine.h"
+#include "engine_bench_support.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-void Name(mv::Builder& b, const std::string& text) {
-  b.BKSNAI();
-  for (unsigned char c : text) b.BKSSYM(c);
-}
+using bench::Clock;
+using bench::Median;
+using bench::Ms;
+using bench::Name;
 
 // A chain of nonterminals N(i) -> a N(i+1) ; | C(i) b, with C(i) -> a c | d, and every fifth
 // N(i) left-recursive (N(i) -> N(i) +): the corner C(i) clashes with the first alternative on
@@ -112,10 +111,6 @@ bool verdictLL1(mv::Engine& eng) {
   return ll1;
 }
 
-double Ms(Clock::time_point a, Clock::time_point b) {
-  return std::chrono::duration<double, std::milli>(b - a).count();
-}
-
 Figures RunOnce(int nonterminals, const std::filesystem::path& folder) {
   Figures f;
   mv::Engine eng;
@@ -153,11 +148,6 @@ Figures RunOnce(int nonterminals, const std::filesystem::path& folder) {
   }
   f.finalN = eng.an.NtmNumbering();
   return f;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
 }
 
 }  // namespace
