@@ -7,11 +7,13 @@
 
 #include "builder.h"
 #include "grammar_name.h"
+#include "msdn_reader.h"
 #include "reader_frame.h"
 #include "style_hooks.h"
 #include "terminal_reader.h"
 #include "tree_hooks.h"
 #include "typical_reader.h"
+#include "w3c_reader.h"
 
 namespace readers {
 
