@@ -25,6 +25,9 @@ public:
     void CompleteNode(readers::Pos, std::string_view, readers::Pos) override {}
 };
 
+// The colouring parsers, told apart from the notations.
+constexpr int TerminalList = 10, Document = 11;
+
 struct ReaderEnd {
     bool bad;
     readers::Pos ind;
@@ -35,6 +38,16 @@ ReaderEnd ReadWith(int notation, const std::string& text, readers::TreeHooks& tr
 {
     const readers::ReaderHooks hooks{nullptr, nullptr, &tree};
     std::string error;
+    if (notation == TerminalList) {
+        readers::TerminalListColouring r(hooks);
+        r.SetTerminalListFont(text, error);
+        return {r.bad, r.indSrc, error};
+    }
+    if (notation == Document) {
+        readers::DocumentColouring r(hooks);
+        r.BNFSetDocFonts2(text, error);
+        return {r.bad, r.indSrc, error};
+    }
     if (notation == readers::W3C) {
         readers::W3CReader r(hooks);
         r.BNF_W3C(text, error);
@@ -54,6 +67,7 @@ struct ProcCase {
 };
 
 #define YA "\xFF"
+constexpr int L = TerminalList, D = Document;
 constexpr int M = readers::MSDN, S = readers::MSDNWithSemicolon, W = readers::W3C;
 
 const std::string kMsdnSymbols =
@@ -162,6 +176,40 @@ const ProcCase kCases[] = {
     {W, "<Simple Terminal range>", "a ::= [b", "- chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(44) .-" YA},
     {W, "<ASCII Terminal range>", "a ::= [#x41", "- # ]"},
     {W, "<Simple Terminal list>", "a ::= [", "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(34) $-] _-" YA},
+    // terminal list
+    {L, "<SetTerminalListFont>", "", "' ' 0-9"},
+    {L, "<T-Right>", "1          a chr(97)\r\n", "' ' 0-9 finish"},
+    {L, "<Blanks>", " ", "' ' chr(13) 0-9 c"},
+    {L, "<Integer>", "1          a chr(", "0-9"},
+    {L, "<Integer0>", "1", "0-9 ' ' )"},
+    {L, "<Terminal>", "1          ",
+     "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) ! # %-& (-, .-; = ?-Z \\ _-z ~-" YA
+     " chr(9)-chr(10) chr(13) ' ' chr(34) $ ' - < > [ ]-^ {-}"},
+    // grammar document
+    {D, "<BNFSetDocFonts2>", "", "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(33) # %-. 0-" YA " finish"},
+    {D, "<Notation>", "<A>\r\n", "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(33) # %-. 0-" YA " finish"},
+    {D, "<Blanks>", "", "chr(9) ' ' chr(0)-chr(8) chr(11)-chr(31) !-" YA " finish"},
+    {D, "<Notation contents>", "",
+     "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) # %-& (-. 0-_ a-" YA " ` ' ! finish"},
+    {D, "<Label>", "1", "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) # %-& (-. 0-; =-_ a-{ }-" YA " <"},
+    {D, "<Rule ::=...>", "<A>", ": - chr(13)"},
+    {D, "<Right part>", "<A>::=", "chr(0)-chr(9) chr(11)-chr(44) .-Z \\ ^-z | ~-" YA},
+    {D, "<Right parts>", "<A>::=<B>", "| chr(13)"},
+    {D, "<Statement>", "`a`::=", "chr(0)-chr(9) chr(11)-chr(255)"},
+    {D, "<Comment contents>", "'", "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(255) chr(13)"},
+    {D, "<Statement contents>", "`a`::=", "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(255) chr(13)"},
+    {D, "<Nonterminal name>", "<", "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(61) ?-" YA " >"},
+    {D, "<Action name>", "`", "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(95) a-" YA " `"},
+    {D, "<Grammatical symbols>", "<A>::=",
+     "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) !-, .-Z \\ ^-z ~-" YA " chr(13) |"},
+    {D, "<Grammatical symbols list>", "<A>::=<B>",
+     "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) !-, .-Z \\ ^-z ~-" YA " chr(13) |"},
+    {D, "<Terminal range>", "<A>::=a", "- chr(0)-chr(9) chr(11)-chr(44) .-Z \\ ^-z | ~-" YA},
+    {D, "<Terminal>", "<A>::=a-",
+     "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) ! #-& (-, .-; =-Z \\ ^-_ a-z ~-" YA " ' chr(34)"},
+    {D, "<Quote contents>", "<A>::='", "chr(0)-chr(38) (-" YA " '"},
+    {D, "<Double quote contents>", "<A>::=\"", "chr(0)-chr(33) #-" YA " chr(34)"},
+    {D, "<Integer>", "<A>::=''", "0-9 chr(34) '"},
     {W, "<Grammatical symbol>", "a ::= ", kW3CName + " # chr(34) ' [ ( `"},
 };
 
