@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "builder.h"
+#include "code_colouring.h"
 #include "document_colouring.h"
 #include "grammar_name.h"
 #include "msdn_reader.h"
