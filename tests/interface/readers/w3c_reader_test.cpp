@@ -128,6 +128,7 @@ const ErrorCase kErrors[] = {
      "a ::= [#x100]\r\n           !"},
     {"misspelt option", "$titel ::= x\r\n", "\"e\"", "\"l\"", "$titel ::= x\r\n    !"},
     {"second line", "a ::= b\r\nc :: d\r\n", "\"d\"", "\"=\"", "c :: d\r\n     !"},
+    {"LF-only line ends", "a ::= b\nc ::= d\n", "\"\n\"", "<NtmExp> with one of: " + kExp, "a ::= b\r\n       !"},
     {"lone LF in a statement", "`a` ::= x\ny\r\n", "\"\n\"",
      "<Statement content> with one of: chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(255) chr(13)", "`a` ::= x\r\n         !"},
 };
