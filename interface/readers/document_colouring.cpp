@@ -21,6 +21,7 @@ constexpr CharSet kRightPart = Codes({{0, 9}, {11, 44}, {46, 90}, {92, 92}, {94,
 constexpr CharSet kSymbolStart = Codes({{0, 8}, {11, 12}, {14, 31}, {33, 44}, {46, 90}, {92, 92}, {94, 122}, {126, 255}});
 constexpr CharSet kTermRangeEnd = kRightPart;
 constexpr CharSet kDigits = Codes({{'0', '9'}});
+constexpr CharSet kBlank = Codes({{9, 9}, {32, 32}});
 constexpr CharSet kStatementStart = AllBut({10});
 
 #define DOC_BASE_EXPECTED "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) # %-& (-, . 0-; = ?-Z \\ ^-_ a-z ~-" READERS_YA
@@ -97,18 +98,7 @@ void DocumentColouring::Notation(const Node& p)
 
 void DocumentColouring::Blanks(const Node& p)
 {
-    Node n = Enter(p, "<Blanks>");
-    std::vector<Node> outer;
-    while (LL1 == 9 || LL1 == ' ') {
-        Consume(n);
-        outer.push_back(n);
-        n = Enter(n, "<Blanks>");
-    }
-    if (LL1 == 10) {
-        Fail(n, "chr(9) ' ' chr(0)-chr(8) chr(11)-chr(31) !-" READERS_YA " finish");
-        return;
-    }
-    CompleteNested(n, outer);
+    CharList(p, "<Blanks>", kBlank, AllBut({10}), true, "chr(9) ' ' chr(0)-chr(8) chr(11)-chr(31) !-" READERS_YA " finish");
 }
 
 void DocumentColouring::Rule(const Node& p)
@@ -176,24 +166,15 @@ void DocumentColouring::LineComment(const Node& p, bool error)
 
 void DocumentColouring::Label(const Node& p)
 {
-    Node n = Enter(p, "<Label>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Label>", [&](const Node& n) {
         if (kLabelChar.has(LL1)) {
-            SetChar(n, "<Label set>", kLabelChar,
-                    DOC_BASE_EXPECTED " - > [ ] { }");
-            if (bad) return;
-            Blanks(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Label>");
-            continue;
+            SetChar(n, "<Label set>", kLabelChar, DOC_BASE_EXPECTED " - > [ ] { }");
+            if (!bad) Blanks(n);
+            return Next::More;
         }
-        if (LL1 == '<') break;
-        Fail(n, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) # %-& (-. 0-; =-_ a-{ }-" READERS_YA " <");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != '<') Fail(n, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) # %-& (-. 0-; =-_ a-{ }-" READERS_YA " <");
+        return Next::Done;
+    });
 }
 
 void DocumentColouring::Nonterminal(const Node& p)
@@ -255,22 +236,15 @@ void DocumentColouring::RightPart(const Node& p)
 
 void DocumentColouring::RightParts(const Node& p)
 {
-    Node n = Enter(p, "<Right parts>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Right parts>", [&](const Node& n) {
         if (LL1 == '|') {
             Consume(n);
             RightPart(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Right parts>");
-            continue;
+            return Next::More;
         }
-        if (LL1 == '\r') break;
-        Fail(n, "| chr(13)");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != '\r') Fail(n, "| chr(13)");
+        return Next::Done;
+    });
 }
 
 void DocumentColouring::ActionSymbol(const Node& p)
@@ -305,22 +279,14 @@ void DocumentColouring::Statement(const Node& p)
 
 void DocumentColouring::LineContents(const Node& p, std::string_view name)
 {
-    Node n = Enter(p, name);
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, name, [&](const Node& n) {
         if (kLineChar.has(LL1)) {
-            SetChar(n, "<Statement set>", kLineChar,
-                    DOC_BASE_EXPECTED " chr(9) ' '-chr(34) $ ' - / < > [ ] ` {-}");
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, name);
-            continue;
+            SetChar(n, "<Statement set>", kLineChar, DOC_BASE_EXPECTED " chr(9) ' '-chr(34) $ ' - / < > [ ] ` {-}");
+            return Next::More;
         }
-        if (LL1 == '\r') break;
-        Fail(n, kLineContentsExpected);
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != '\r') Fail(n, kLineContentsExpected);
+        return Next::Done;
+    });
 }
 
 // A name may be empty here: "<>" is a nonterminal.
@@ -329,46 +295,30 @@ void DocumentColouring::Name(const Node& p, bool action)
     const std::string_view name = action ? "<Action name>" : "<Nonterminal name>";
     const CharSet& set = action ? kActionChar : kNameChar;
     const int close = action ? '`' : '>';
-    Node n = Enter(p, name);
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, name, [&](const Node& n) {
         if (set.has(LL1)) {
-            if (action)
-                SetChar(n, "<Action set>", set, DOC_BASE_EXPECTED " ' '-chr(34) $ ' - / < > [ ] {-}");
-            else
-                SetChar(n, "<Nonterminal set>", set, DOC_BASE_EXPECTED " ' '-chr(34) $ ' - / < [ ] ` {-}");
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, name);
-            continue;
+            if (action) SetChar(n, "<Action set>", set, DOC_BASE_EXPECTED " ' '-chr(34) $ ' - / < > [ ] {-}");
+            else SetChar(n, "<Nonterminal set>", set, DOC_BASE_EXPECTED " ' '-chr(34) $ ' - / < [ ] ` {-}");
+            return Next::More;
         }
-        if (LL1 == close) break;
-        Fail(n, action ? "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(95) a-" READERS_YA " `"
-                       : "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(61) ?-" READERS_YA " >");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != close)
+            Fail(n, action ? "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(95) a-" READERS_YA " `"
+                           : "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(61) ?-" READERS_YA " >");
+        return Next::Done;
+    });
 }
 
 void DocumentColouring::GrammaticalSymbols(const Node& p)
 {
-    Node n = Enter(p, "<Grammatical symbols>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Grammatical symbols>", "<Grammatical symbols list>", [&](const Node& n) {
         if (kSymbolStart.has(LL1)) {
             GrammaticalSymbol(n);
-            if (bad) return;
-            Blanks(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Grammatical symbols list>");
-            continue;
+            if (!bad) Blanks(n);
+            return Next::More;
         }
-        if (LL1 == '\r' || LL1 == '|') break;
-        Fail(n, kSymbolsExpected);
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != '\r' && LL1 != '|') Fail(n, kSymbolsExpected);
+        return Next::Done;
+    });
 }
 
 void DocumentColouring::GrammaticalSymbol(const Node& p)
@@ -452,20 +402,14 @@ void DocumentColouring::QuoteContents(const Node& p, int quote)
 
 void DocumentColouring::Integer(const Node& p)
 {
-    Node n = Enter(p, "<Integer>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Integer>", [&](const Node& n) {
         if (kDigits.has(LL1)) {
             CharProc(n, "<Digit>", kDigits, "0-9");
-            outer.push_back(n);
-            n = Enter(n, "<Integer>");
-            continue;
+            return Next::More;
         }
-        if (LL1 == '\'' || LL1 == '"') break;
-        Fail(n, "0-9 chr(34) '");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != '\'' && LL1 != '"') Fail(n, "0-9 chr(34) '");
+        return Next::Done;
+    });
 }
 
 void DocumentColouring::SetChar(const Node& p, std::string_view name, const CharSet& set,

@@ -2,14 +2,14 @@
 // "'" comment lines and "!" error lines) token by token. Builds nothing.
 #pragma once
 
-#include "reader_frame.h"
+#include "list_frame.h"
 
 namespace readers {
 
-class DocumentColouring : public ReaderFrame {
+class DocumentColouring : public ListFrame {
 public:
     // Only the style hooks act; a tree is reported only to tests that look at the procedures.
-    explicit DocumentColouring(const ReaderHooks& hooks) : ReaderFrame(hooks) {}
+    explicit DocumentColouring(const ReaderHooks& hooks) : ListFrame(hooks) {}
 
     // ErrorMsg: "" when the whole document was read, else the text of the first syntax error.
     void BNFSetDocFonts2(std::string_view SourceStr, std::string& ErrorMsg);

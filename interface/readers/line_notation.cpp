@@ -1,7 +1,5 @@
 #include "line_notation.h"
 
-#include <vector>
-
 namespace readers {
 
 namespace {
@@ -14,11 +12,12 @@ constexpr RangeProc kRangeProcs[] = {
 
 constexpr CharSet kSpace = Codes({{9, 10}, {13, 13}, {32, 32}});
 constexpr CharSet kNameChar = Codes({{0, 12}, {14, 61}, {63, 255}});
+constexpr CharSet kAllCodes = Codes({{0, 255}});
 
 } // namespace
 
 const LineLexicon kBracketLexicon{
-    Codes({{0, 255}}),
+    kAllCodes,
     "chr(0)-chr(255)",
     AllBut({13}),
     "chr(0)-chr(12) chr(14)-chr(255) chr(13)",
@@ -30,7 +29,7 @@ const LineLexicon kBracketLexicon{
 };
 
 LineNotationReader::LineNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon)
-    : ReaderFrame(hooks, kRangeProcs), lx_(lexicon)
+    : ListFrame(hooks, kRangeProcs), lx_(lexicon)
 {
 }
 
@@ -92,22 +91,17 @@ void LineNotationReader::NameCharacters(const Node& p, bool action)
     const std::string_view listExpected =
         action ? lx_.actionListExpected : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA " >";
 
-    Node n = Enter(p, action ? "<Action name>" : "<Nonterminal name>");
-    std::vector<Node> outer;
-    for (;;) {
+    bool first = true;
+    List(p, action ? "<Action name>" : "<Nonterminal name>", listName, [&](const Node& n) {
         if (set.has(LL1)) {
             CharProc(n, charName, set, charExpected);
-            if (bad) return;
-            B().BKSSYM(LL0);
-            outer.push_back(n);
-            n = Enter(n, listName);
-            continue;
+            if (!bad) B().BKSSYM(LL0);
+            first = false;
+            return Next::More;
         }
-        if (!outer.empty() && LL1 == close) break;
-        Fail(n, outer.empty() ? nameExpected : listExpected);
-        return;
-    }
-    CompleteNested(n, outer);
+        if (first || LL1 != close) Fail(n, first ? nameExpected : listExpected);
+        return Next::Done;
+    });
 }
 
 void LineNotationReader::Action(const Node& p)
@@ -148,22 +142,15 @@ void LineNotationReader::Statement(const Node& p)
 
 void LineNotationReader::LineContent(const Node& p, std::string_view name, bool build)
 {
-    Node n = Enter(p, name);
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, name, [&](const Node& n) {
         if (lx_.lineChar.has(LL1)) {
             CharProc(n, "<Statement character>", lx_.lineChar, lx_.lineCharExpected);
-            if (bad) return;
-            if (build) B().BKSS(LL0);
-            outer.push_back(n);
-            n = Enter(n, name);
-            continue;
+            if (!bad && build) B().BKSS(LL0);
+            return Next::More;
         }
-        if (LL1 == '\r') break;
-        Fail(n, lx_.lineContentExpected);
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != '\r') Fail(n, lx_.lineContentExpected);
+        return Next::Done;
+    });
 }
 
 void LineNotationReader::Option(const Node& p)
@@ -266,14 +253,7 @@ BracketNotationReader::BracketNotationReader(const ReaderHooks& hooks, const Lin
 
 void BracketNotationReader::Space(const Node& p)
 {
-    Node n = Enter(p, "<Space>");
-    std::vector<Node> outer;
-    while (kSpace.has(LL1)) {
-        Consume(n);
-        outer.push_back(n);
-        n = Enter(n, "<Space>");
-    }
-    CompleteNested(n, outer);
+    CharList(p, "<Space>", kSpace, kAllCodes, true, {});
 }
 
 void BracketNotationReader::Nonterminal(const Node& p)

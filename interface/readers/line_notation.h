@@ -3,7 +3,7 @@
 // its own "<Space>" and the character classes of its names and statements.
 #pragma once
 
-#include "reader_frame.h"
+#include "list_frame.h"
 #include "terminal_reader.h"
 
 namespace readers {
@@ -19,7 +19,7 @@ struct LineLexicon {
     std::string_view actionNameExpected, actionListExpected, actionCharExpected;
 };
 
-class LineNotationReader : public ReaderFrame {
+class LineNotationReader : public ListFrame {
 public:
     // Groups may nest this deep; beyond it the reading stops with a ReaderFailure instead of
     // exhausting the stack.

@@ -158,24 +158,16 @@ void MsdnReader::Notation(const Node& p)
 
 void MsdnReader::Label(const Node& p)
 {
-    Node n = Enter(p, "<Label>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Label>", [&](const Node& n) {
         if (kLabelChar.has(LL1)) {
             CharProc(n, "<Label character>", kLabelChar,
                      "chr(0)-chr(8) chr(11)-chr(12) chr(34)-# %-& (-. 0-; =-_ a-{ } chr(14)-chr(31) ~-" READERS_YA);
-            if (bad) return;
-            Gap(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Label>");
-            continue;
+            if (!bad) Gap(n);
+            return Next::More;
         }
-        if (LL1 == '<' || LL1 == '`' || (LL1 == '|' && !d_.semicolon)) break;
-        Fail(n, d_.labelExpected);
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != '<' && LL1 != '`' && (LL1 != '|' || d_.semicolon)) Fail(n, d_.labelExpected);
+        return Next::Done;
+    });
 }
 
 void MsdnReader::Rule(const Node& p)
@@ -223,53 +215,38 @@ void MsdnReader::RightPart(const Node& p)
 // Further alternatives; the line end (or the ";" that the rule matches) closes the list.
 void MsdnReader::RightParts(const Node& p)
 {
-    Node n = Enter(p, "<Right parts>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Right parts>", [&](const Node& n) {
         if (LL1 == '|') {
             Consume(n);
             RightPart(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Right parts>");
-            continue;
+            return Next::More;
         }
-        if (d_.semicolon && LL1 == ';') break;
         if (!d_.semicolon && LL1 == '\r') {
             Consume(n);
-            if (!Match(n, '\n')) return;
-            break;
+            Match(n, '\n');
+        } else if (!d_.semicolon || LL1 != ';') {
+            Fail(n, d_.semicolon ? "| ;" : "| chr(13)");
         }
-        Fail(n, d_.semicolon ? "| ;" : "| chr(13)");
-        return;
-    }
-    CompleteNested(n, outer);
+        return Next::Done;
+    });
 }
 
 // "<Grammatical symbols>", then "<Grammatical symbols list>" for every further symbol; only an
 // empty first level gives BKSNUL.
 void MsdnReader::GrammaticalSymbols(const Node& p)
 {
-    Node n = Enter(p, "<Grammatical symbols>");
-    std::vector<Node> outer;
-    for (;;) {
+    bool first = true;
+    List(p, "<Grammatical symbols>", "<Grammatical symbols list>", [&](const Node& n) {
         if (d_.symbolStart.has(LL1)) {
             GrammaticalSymbol(n);
-            if (bad) return;
-            Gap(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Grammatical symbols list>");
-            continue;
+            if (!bad) Gap(n);
+            first = false;
+            return Next::More;
         }
-        if (d_.symbolsEnd.has(LL1)) {
-            if (outer.empty()) B().BKSNUL();
-            break;
-        }
-        Fail(n, d_.symbolsExpected);
-        return;
-    }
-    CompleteNested(n, outer);
+        if (!d_.symbolsEnd.has(LL1)) Fail(n, d_.symbolsExpected);
+        else if (first) B().BKSNUL();
+        return Next::Done;
+    });
 }
 
 void MsdnReader::GrammaticalSymbol(const Node& p)
@@ -356,22 +333,15 @@ void MsdnReader::BracketsContent(const Node& p)
 
 void MsdnReader::BracketsContentList(const Node& p)
 {
-    Node n = Enter(p, "<Brackets content list>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Brackets content list>", [&](const Node& n) {
         if (LL1 == '|') {
             Consume(n);
             BracketsContent(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Brackets content list>");
-            continue;
+            return Next::More;
         }
-        if (LL1 == ']' || LL1 == '}') break;
-        Fail(n, "| ] }");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != ']' && LL1 != '}') Fail(n, "| ] }");
+        return Next::Done;
+    });
 }
 
 // The closing bracket alone decides how the group closes: "[" and "}" need not pair.
@@ -418,18 +388,7 @@ void MsdnReader::Gap(const Node& p)
 
 void MsdnReader::Blanks(const Node& p)
 {
-    Node n = Enter(p, "<Blanks>");
-    std::vector<Node> outer;
-    while (kBlank.has(LL1)) {
-        Consume(n);
-        outer.push_back(n);
-        n = Enter(n, "<Blanks>");
-    }
-    if (LL1 == fin) {
-        Fail(n, "chr(9) ' ' chr(0)-chr(8) chr(10)-chr(31) !-" READERS_YA);
-        return;
-    }
-    CompleteNested(n, outer);
+    CharList(p, "<Blanks>", kBlank, kAllCodes, false, "chr(9) ' ' chr(0)-chr(8) chr(10)-chr(31) !-" READERS_YA);
 }
 
 } // namespace readers

@@ -1,7 +1,5 @@
 #include "terminal_list_colouring.h"
 
-#include <vector>
-
 namespace readers {
 
 namespace {
@@ -9,6 +7,8 @@ namespace {
 constexpr CharSet kLineStart = Codes({{' ', ' '}, {'0', '9'}});
 constexpr CharSet kDigits = Codes({{'0', '9'}});
 constexpr CharSet kAll = Codes({{0, 255}});
+constexpr CharSet kBlank = Codes({{' ', ' '}});
+constexpr CharSet kAfterBlanks = Codes({{13, 13}, {'0', '9'}, {'c', 'c'}});
 constexpr std::string_view kLineExpected = "' ' 0-9";
 
 } // namespace
@@ -22,26 +22,17 @@ void SetTerminalListFont(std::string_view SourceStr, std::string& ErrorMsg, Styl
 void TerminalListColouring::SetTerminalListFont(std::string_view SourceStr, std::string& ErrorMsg)
 {
     Start(SourceStr);
-    const Node n = Enter({1, ""}, "<SetTerminalListFont>");
-    if (!kLineStart.has(LL1)) {
-        Fail(n, kLineExpected);
-    } else {
-        Rule(n);
-        Node r = n;
-        std::vector<Node> outer;
-        while (!bad) {
-            outer.push_back(r);
-            r = Enter(r, "<T-Right>");
-            if (kLineStart.has(LL1)) {
-                Rule(r);
-            } else if (LL1 == fin) {
-                CompleteNested(r, outer);
-                break;
-            } else {
-                Fail(r, "' ' 0-9 finish");
-            }
+    bool first = true;
+    List({1, ""}, "<SetTerminalListFont>", "<T-Right>", [&](const Node& n) {
+        if (kLineStart.has(LL1)) {
+            Rule(n);
+            first = false;
+            return Next::More;
         }
-    }
+        if (first) Fail(n, kLineExpected);
+        else if (LL1 != fin) Fail(n, "' ' 0-9 finish");
+        return Next::Done;
+    });
     ErrorMsg = ErrMsg;
 }
 
@@ -76,42 +67,24 @@ void TerminalListColouring::Rule(const Node& p)
 
 void TerminalListColouring::Blanks(const Node& p)
 {
-    Node n = Enter(p, "<Blanks>");
-    std::vector<Node> outer;
-    while (LL1 == ' ') {
-        Consume(n);
-        outer.push_back(n);
-        n = Enter(n, "<Blanks>");
-    }
-    if (LL1 != '\r' && LL1 != 'c' && !kDigits.has(LL1)) {
-        Fail(n, "' ' chr(13) 0-9 c");
-        return;
-    }
-    CompleteNested(n, outer);
+    CharList(p, "<Blanks>", kBlank, kAfterBlanks, false, "' ' chr(13) 0-9 c");
 }
 
 void TerminalListColouring::Integer(const Node& p)
 {
-    Node n = Enter(p, "<Integer>");
-    std::vector<Node> outer;
-    for (;;) {
+    bool first = true;
+    List(p, "<Integer>", "<Integer0>", [&](const Node& n) {
         if (kDigits.has(LL1)) {
             const Node d = Enter(n, "<Digit>");
             CharProc(d, "<$0-9>", kDigits, "0-9");
             Complete(d);
-            outer.push_back(n);
-            n = Enter(n, "<Integer0>");
-            continue;
+            first = false;
+            return Next::More;
         }
-        if (outer.empty()) {
-            Fail(n, "0-9");
-            return;
-        }
-        if (LL1 == ' ' || LL1 == ')') break;
-        Fail(n, "0-9 ' ' )");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (first) Fail(n, "0-9");
+        else if (LL1 != ' ' && LL1 != ')') Fail(n, "0-9 ' ' )");
+        return Next::Done;
+    });
 }
 
 // Any one character: the ten blanks before it are counted exactly, so even a blank, a digit

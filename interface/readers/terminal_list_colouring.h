@@ -2,14 +2,14 @@
 // font, the rest in the text font. Builds nothing.
 #pragma once
 
-#include "reader_frame.h"
+#include "list_frame.h"
 
 namespace readers {
 
-class TerminalListColouring : public ReaderFrame {
+class TerminalListColouring : public ListFrame {
 public:
     // Only the style hooks act; a tree is reported only to tests that look at the procedures.
-    explicit TerminalListColouring(const ReaderHooks& hooks) : ReaderFrame(hooks) {}
+    explicit TerminalListColouring(const ReaderHooks& hooks) : ListFrame(hooks) {}
 
     // ErrorMsg: "" when the whole document fits, else the text of the first syntax error.
     void SetTerminalListFont(std::string_view SourceStr, std::string& ErrorMsg);

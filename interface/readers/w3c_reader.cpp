@@ -118,21 +118,12 @@ void W3CReader::BNF_W3C(std::string_view SourceStr, std::string& ErrorMsg)
 // Space characters and comments, possibly none.
 void W3CReader::Space(const Node& p)
 {
-    Node n = Enter(p, "<Space>");
-    std::vector<Node> outer;
-    for (;;) {
-        if (kSpaceChar.has(LL1)) {
-            Consume(n);
-        } else if (LL1 == '/') {
-            Comment(n);
-            if (bad) return;
-        } else {
-            break;
-        }
-        outer.push_back(n);
-        n = Enter(n, "<Space>");
-    }
-    CompleteNested(n, outer);
+    List(p, "<Space>", [&](const Node& n) {
+        if (kSpaceChar.has(LL1)) Consume(n);
+        else if (LL1 == '/') Comment(n);
+        else return Next::Done;
+        return Next::More;
+    });
 }
 
 // One round per rule, action definition, option or comment line.
@@ -205,22 +196,15 @@ void W3CReader::Label(const Node& p)
 
 void W3CReader::LabelCharacterList(const Node& p)
 {
-    Node n = Enter(p, "<Label character list>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Label character list>", [&](const Node& n) {
         if (kLabelChar.has(LL1)) {
             CharProc(n, "<Label character>", kLabelChar,
                      "chr(0)-chr(8) chr(10)-chr(13) !-. 0-} chr(14)-chr(31) ~-" READERS_YA);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Label character list>");
-            continue;
+            return Next::More;
         }
-        if (kBlankChar.has(LL1)) break;
-        Fail(n, "chr(0)-chr(8) chr(10)-chr(31) !-. 0-" READERS_YA " chr(9) ' ' /");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (!kBlankChar.has(LL1)) Fail(n, "chr(0)-chr(8) chr(10)-chr(31) !-. 0-" READERS_YA " chr(9) ' ' /");
+        return Next::Done;
+    });
 }
 
 void W3CReader::Rule(const Node& p)
@@ -266,26 +250,20 @@ void W3CReader::RightPart(const Node& p)
 
 void W3CReader::RightParts(const Node& p)
 {
-    Node n = Enter(p, "<Right parts>");
-    std::vector<Node> outer;
-    for (;;) {
-        if (LL1 == '\r') {
-            Consume(n);
-            if (!Match(n, '\n')) return;
-            break;
-        }
+    List(p, "<Right parts>", [&](const Node& n) {
         if (LL1 == '|') {
             Consume(n);
             RightPart(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Right parts>");
-            continue;
+            return Next::More;
         }
-        Fail(n, "| chr(13)");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 == '\r') {
+            Consume(n);
+            Match(n, '\n');
+        } else {
+            Fail(n, "| chr(13)");
+        }
+        return Next::Done;
+    });
 }
 
 // <Grammatical symbols> ::= <Grammatical symbol> <Symbols with blanks> | (empty: BKSNUL)
@@ -368,27 +346,20 @@ void W3CReader::Nonterminal(const Node& p)
     }
     S().ApplyTextsFont(indSrc);
     B().BKSNAI();
-    Node m = Enter(n, "<Nonterminal name>");
-    std::vector<Node> outer{n};
     bool first = true;
-    for (;;) {
+    List(n, "<Nonterminal name>", "<Nonterminal character list>", [&](const Node& m) {
         if (kNameChar.has(LL1)) {
             CharProc(m, "<Nonterminal character>", kNameChar,
                      "chr(0)-chr(8) chr(11)-chr(12) %-& , . 0-9 ;-> @-Z \\ _ a-{ } chr(14)-chr(31) ~-" READERS_YA);
-            if (bad) return;
-            B().BKSSYM(LL0);
-            outer.push_back(m);
-            m = Enter(m, "<Nonterminal character list>");
+            if (!bad) B().BKSSYM(LL0);
             first = false;
-            continue;
+            return Next::More;
         }
-        if (!first && kNameEnd.has(LL1)) break;
-        Fail(m, first ? kNameExpected
-                      : W3C_NAME_EXPECTED " chr(9)-chr(10) chr(13) ' ' )-+ - / : ? |");
-        return;
-    }
-    Complete(m);
-    for (std::size_t i = outer.size(); i-- > 1;) Complete(outer[i]);
+        if (first || !kNameEnd.has(LL1))
+            Fail(m, first ? kNameExpected : W3C_NAME_EXPECTED " chr(9)-chr(10) chr(13) ' ' )-+ - / : ? |");
+        return Next::Done;
+    });
+    if (bad) return;
     S().ApplyNtmFont(indSrc);
     Complete(n);
 }
@@ -483,22 +454,15 @@ void W3CReader::BracketsContent(const Node& p)
 
 void W3CReader::BracketsContentList(const Node& p)
 {
-    Node n = Enter(p, "<Brackets content list>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Brackets content list>", [&](const Node& n) {
         if (LL1 == '|') {
             Consume(n);
             BracketsContent(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Brackets content list>");
-            continue;
+            return Next::More;
         }
-        if (LL1 == ')') break;
-        Fail(n, "| )");
-        return;
-    }
-    CompleteNested(n, outer);
+        if (LL1 != ')') Fail(n, "| )");
+        return Next::Done;
+    });
 }
 
 void W3CReader::Blanks(const Node& p)
@@ -517,21 +481,15 @@ void W3CReader::Blanks(const Node& p)
 
 void W3CReader::BlanksStar(const Node& p)
 {
-    Node n = Enter(p, "<Blanks*>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(p, "<Blanks*>", [&](const Node& n) {
         if (kBlankChar.has(LL1)) {
             BlankCharacter(n);
-            if (bad) return;
-            outer.push_back(n);
-            n = Enter(n, "<Blanks*>");
-            continue;
+            return Next::More;
         }
-        if (kBlanksStarEnd.has(LL1)) break;
-        Fail(n, "chr(9) ' ' / chr(0)-chr(8) chr(11)-chr(31) chr(34)-# %-) , . 0-9 ;-> @-\\ _-" READERS_YA);
-        return;
-    }
-    CompleteNested(n, outer);
+        if (!kBlanksStarEnd.has(LL1))
+            Fail(n, "chr(9) ' ' / chr(0)-chr(8) chr(11)-chr(31) chr(34)-# %-) , . 0-9 ;-> @-\\ _-" READERS_YA);
+        return Next::Done;
+    });
 }
 
 void W3CReader::BlankCharacter(const Node& p)
@@ -651,23 +609,24 @@ void W3CReader::QuotedContent(const Node& p, const QuoteKind& k)
         return;
     }
     S().ApplyTextsFont(indSrc);
-    Node m = n;
-    std::vector<Node> outer;
-    for (;;) {
+    const auto character = [&](const Node& m) {
         B().BKSNAI();
         CharProc(m, k.character, k.inString, k.characterExpected);
         if (bad) return;
         B().BKSSYM(LL0);
         B().BKSTRM();
-        outer.push_back(m);
-        m = Enter(m, k.list);
-        if (k.inString.has(LL1)) continue;
-        if (LL1 == k.quote) break;
-        Fail(m, k.listExpected);
-        return;
-    }
-    Complete(m);
-    for (std::size_t i = outer.size(); i-- > 1;) Complete(outer[i]);
+    };
+    character(n);
+    if (bad) return;
+    List(n, k.list, [&](const Node& m) {
+        if (k.inString.has(LL1)) {
+            character(m);
+            return Next::More;
+        }
+        if (LL1 != k.quote) Fail(m, k.listExpected);
+        return Next::Done;
+    });
+    if (bad) return;
     S().ApplyTrmFont(indSrc);
     Complete(n);
 }
@@ -715,31 +674,25 @@ void W3CReader::Number(const Node& p, bool hex)
     const CharSet& digits = hex ? kHexDigits : kDigits;
     const int radix = hex ? 16 : 10;
 
-    Node n = Enter(p, hex ? "<Hex>" : "<Dec>");
-    std::vector<Node> outer;
     bool first = true;
-    for (;;) {
+    List(p, hex ? "<Hex>" : "<Dec>", more, [&](const Node& n) {
         if (digits.has(LL1)) {
             const int d = LL1 <= '9' ? LL1 - '0' : LowerCode(LL1) - 'a' + 10;
             if (CodeValue * radix + d > 255) {
                 Fail(n, "chr(9) chr(13) ' ' # ) - / ] |");
-                return;
+                return Next::Done;
             }
             if (hex) HexDigit(n);
             else Digit(n);
-            if (bad) return;
             CodeValue = CodeValue * radix + DigitValue;
-            outer.push_back(n);
-            n = Enter(n, more);
             first = false;
-            continue;
+            return Next::More;
         }
-        if (!first && kCodeEnd.has(LL1)) break;
         if (first) Fail(n, hex ? "0-9 A-F a-f" : "0-9");
-        else Fail(n, hex ? "0-9 A-F a-f chr(9) chr(13) ' ' # ) - / ] |" : "0-9 chr(9) chr(13) ' ' # ) - / ] |");
-        return;
-    }
-    CompleteNested(n, outer);
+        else if (!kCodeEnd.has(LL1))
+            Fail(n, hex ? "0-9 A-F a-f chr(9) chr(13) ' ' # ) - / ] |" : "0-9 chr(9) chr(13) ' ' # ) - / ] |");
+        return Next::Done;
+    });
 }
 
 void W3CReader::Digit(const Node& p)
@@ -826,21 +779,15 @@ void W3CReader::SimpleTerminalList(const Node& p)
     }
     SimpleTerminal(n, true);
     if (bad) return;
-    Node m = Enter(n, "<Simple Terminal*>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(n, "<Simple Terminal*>", [&](const Node& m) {
         if (kSimpleNext.has(LL1)) {
             SimpleTerminal(m, false);
-            if (bad) return;
-            outer.push_back(m);
-            m = Enter(m, "<Simple Terminal*>");
-            continue;
+            return Next::More;
         }
-        if (LL1 == ']') break;
-        Fail(m, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(44) .-\\ ^-" READERS_YA " ]");
-        return;
-    }
-    CompleteNested(m, outer);
+        if (LL1 != ']') Fail(m, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(44) .-\\ ^-" READERS_YA " ]");
+        return Next::Done;
+    });
+    if (bad) return;
     Complete(n);
 }
 
@@ -904,21 +851,15 @@ void W3CReader::AsciiTerminalList(const Node& p)
     }
     AsciiTerminal(n);
     if (bad) return;
-    Node m = Enter(n, "<ASCII Terminal*>");
-    std::vector<Node> outer;
-    for (;;) {
+    List(n, "<ASCII Terminal*>", [&](const Node& m) {
         if (LL1 == '#') {
             AsciiTerminal(m);
-            if (bad) return;
-            outer.push_back(m);
-            m = Enter(m, "<ASCII Terminal*>");
-            continue;
+            return Next::More;
         }
-        if (LL1 == ']') break;
-        Fail(m, "# ]");
-        return;
-    }
-    CompleteNested(m, outer);
+        if (LL1 != ']') Fail(m, "# ]");
+        return Next::Done;
+    });
+    if (bad) return;
     Complete(n);
 }
 
