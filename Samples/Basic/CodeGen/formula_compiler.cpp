@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 #include "syntax_error.h"
 
@@ -21,7 +22,27 @@ std::string RightAligned(const std::string& text, size_t width)
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
+// Each procedure's nonterminal and expected-set text, s_1 first.
+const std::pair<const char*, const char*> Procedures[] = {
+    {"<Zentrav>", "( + - 0-9 A-Z a-z"},
+    {"<Express>", "( 0-9 A-Z a-z + -"},
+    {"<Term>", "( 0-9 A-Z a-z"},
+    {"<E-List>", "+ - ) finish"},
+    {"<Fact>", "( 0-9 A-Z a-z"},
+    {"<T-List>", "* / ) + - finish"},
+    {"<P>", "( 0-9 A-Z a-z"},
+    {"<F-List>", "^ )-+ - / finish"},
+    {"<0-9>", "0-9"},
+    {"<A-Z>", "A-Z"},
+    {"<a-z>", "a-z"},
+};
+
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> FormulaCompiler::ExpectedSets()
+{
+    return {std::begin(Procedures), std::end(Procedures)};
+}
 
 void FormulaCompiler::ParseFormula(const std::string& SourceStr, std::string& ErrorMsg)
 {
@@ -70,7 +91,7 @@ bool FormulaCompiler::Enter(const char* GramSymb)
 void FormulaCompiler::s_1()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<Zentrav>")) return;
+    if (!Enter(Procedures[0].first)) return;
     switch (LL1) {
     case 40: case 43: case 45: case 48 ... 57: case 65 ... 90: case 97 ... 122:  // ( + - 0-9 A-Z a-z
         // <Zentrav> ::= `InitCodeGen` <Express>
@@ -78,7 +99,7 @@ void FormulaCompiler::s_1()
         s_2();
         break;
     default:
-        ErrH(1, "<Zentrav>", "( + - 0-9 A-Z a-z");
+        ErrH(1, Procedures[0].first, Procedures[0].second);
     }
 }
 
@@ -86,7 +107,7 @@ void FormulaCompiler::s_1()
 void FormulaCompiler::s_2()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<Express>")) return;
+    if (!Enter(Procedures[1].first)) return;
     switch (LL1) {
     case 40: case 48 ... 57: case 65 ... 90: case 97 ... 122:  // ( 0-9 A-Z a-z
         // <Express> ::= <Term> <E-List>
@@ -111,7 +132,7 @@ void FormulaCompiler::s_2()
         s_4();
         break;
     default:
-        ErrH(1, "<Express>", "( 0-9 A-Z a-z + -");
+        ErrH(1, Procedures[1].first, Procedures[1].second);
     }
 }
 
@@ -119,7 +140,7 @@ void FormulaCompiler::s_2()
 void FormulaCompiler::s_3()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<Term>")) return;
+    if (!Enter(Procedures[2].first)) return;
     switch (LL1) {
     case 40: case 48 ... 57: case 65 ... 90: case 97 ... 122:  // ( 0-9 A-Z a-z
         // <Term> ::= <Fact> <T-List>
@@ -128,7 +149,7 @@ void FormulaCompiler::s_3()
         s_6();
         break;
     default:
-        ErrH(1, "<Term>", "( 0-9 A-Z a-z");
+        ErrH(1, Procedures[2].first, Procedures[2].second);
     }
 }
 
@@ -136,7 +157,7 @@ void FormulaCompiler::s_3()
 void FormulaCompiler::s_4()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<E-List>")) return;
+    if (!Enter(Procedures[3].first)) return;
     // The list's call of itself at the end of its alternative is a turn of this loop, so a long
     // formula does not nest.
     for (;;) switch (LL1) {
@@ -152,7 +173,7 @@ void FormulaCompiler::s_4()
         // <E-List> ::=
         return;
     default:
-        ErrH(1, "<E-List>", "+ - ) finish");
+        ErrH(1, Procedures[3].first, Procedures[3].second);
         return;
     }
 }
@@ -161,7 +182,7 @@ void FormulaCompiler::s_4()
 void FormulaCompiler::s_5()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<Fact>")) return;
+    if (!Enter(Procedures[4].first)) return;
     switch (LL1) {
     case 40: case 48 ... 57: case 65 ... 90: case 97 ... 122:  // ( 0-9 A-Z a-z
         // <Fact> ::= <P> <F-List>
@@ -170,7 +191,7 @@ void FormulaCompiler::s_5()
         s_8();
         break;
     default:
-        ErrH(1, "<Fact>", "( 0-9 A-Z a-z");
+        ErrH(1, Procedures[4].first, Procedures[4].second);
     }
 }
 
@@ -178,7 +199,7 @@ void FormulaCompiler::s_5()
 void FormulaCompiler::s_6()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<T-List>")) return;
+    if (!Enter(Procedures[5].first)) return;
     for (;;) switch (LL1) {
     case 42: case 47:  // * /
         // <T-List> ::= * `PushSymbol(LL0)` <Fact> `EmitCalculation(3)` <T-List>
@@ -192,7 +213,7 @@ void FormulaCompiler::s_6()
         // <T-List> ::=
         return;
     default:
-        ErrH(1, "<T-List>", "* / ) + - finish");
+        ErrH(1, Procedures[5].first, Procedures[5].second);
         return;
     }
 }
@@ -201,7 +222,7 @@ void FormulaCompiler::s_6()
 void FormulaCompiler::s_7()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<P>")) return;
+    if (!Enter(Procedures[6].first)) return;
     switch (LL1) {
     case 40:  // (
         // <P> ::= ( <Express> )
@@ -233,7 +254,7 @@ void FormulaCompiler::s_7()
         PushSymbol(LL0);
         break;
     default:
-        ErrH(1, "<P>", "( 0-9 A-Z a-z");
+        ErrH(1, Procedures[6].first, Procedures[6].second);
     }
 }
 
@@ -241,7 +262,7 @@ void FormulaCompiler::s_7()
 void FormulaCompiler::s_8()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<F-List>")) return;
+    if (!Enter(Procedures[7].first)) return;
     for (;;) switch (LL1) {
     case 94:  // ^
         // <F-List> ::= ^ `PushSymbol(LL0)` <P> `EmitCalculation(3)` <F-List>
@@ -255,7 +276,7 @@ void FormulaCompiler::s_8()
         // <F-List> ::=
         return;
     default:
-        ErrH(1, "<F-List>", "^ )-+ - / finish");
+        ErrH(1, Procedures[7].first, Procedures[7].second);
         return;
     }
 }
@@ -264,13 +285,13 @@ void FormulaCompiler::s_8()
 void FormulaCompiler::s_9()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<0-9>")) return;
+    if (!Enter(Procedures[8].first)) return;
     switch (LL1) {
     case 48 ... 57:  // 0-9
         Scan();
         break;
     default:
-        ErrH(1, "<0-9>", "0-9");
+        ErrH(1, Procedures[8].first, Procedures[8].second);
     }
 }
 
@@ -278,13 +299,13 @@ void FormulaCompiler::s_9()
 void FormulaCompiler::s_10()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<A-Z>")) return;
+    if (!Enter(Procedures[9].first)) return;
     switch (LL1) {
     case 65 ... 90:  // A-Z
         Scan();
         break;
     default:
-        ErrH(1, "<A-Z>", "A-Z");
+        ErrH(1, Procedures[9].first, Procedures[9].second);
     }
 }
 
@@ -292,13 +313,13 @@ void FormulaCompiler::s_10()
 void FormulaCompiler::s_11()
 {
     DepthGuard guard(Depth);
-    if (!Enter("<a-z>")) return;
+    if (!Enter(Procedures[10].first)) return;
     switch (LL1) {
     case 97 ... 122:  // a-z
         Scan();
         break;
     default:
-        ErrH(1, "<a-z>", "a-z");
+        ErrH(1, Procedures[10].first, Procedures[10].second);
     }
 }
 

@@ -4,6 +4,8 @@
 // numbered three-address steps. No window code here.
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace zentrav {
 
@@ -16,6 +18,9 @@ public:
     // before a syntax error, and the previous compilation's when the formula could not begin.
     const std::string& Steps() const { return Text2; }
     const std::string& Cells() const { return CellStack; }
+
+    // Every nonterminal, in procedure order, with the expected-set text its procedure reports.
+    static std::vector<std::pair<std::string, std::string>> ExpectedSets();
 
 private:
     // Semantic actions.
