@@ -2,10 +2,9 @@
 //   Zentrav [--screenshot FILE]   with --screenshot: compile the formula shown, save the window
 //                                 as a PNG image and quit.
 #include <QApplication>
-#include <QPixmap>
-#include <QTimer>
 
 #include "form1.h"
+#include "screenshot.h"
 
 int main(int argc, char** argv)
 {
@@ -19,11 +18,5 @@ int main(int argc, char** argv)
     const QString file = args[at + 1];
     window.SetErrorShower([](QWidget*, const QString&) {});
     window.Command1_Click();
-    int status = 1;
-    QTimer::singleShot(300, [&] {
-        status = window.grab().save(file, "PNG") ? 0 : 1;
-        app.quit();
-    });
-    app.exec();
-    return status;
+    return samples::SaveScreenshotAndQuit(app, window, file);
 }

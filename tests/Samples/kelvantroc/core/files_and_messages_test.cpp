@@ -9,25 +9,13 @@
 #include "messages.h"
 #include "source_file.h"
 #include "support/work_folder.h"
+#include "Samples/kelvantroc/scripted_person.h"
 
 namespace {
 
 using namespace kelvantroc;
 using samples::Utf8ToCp1251;
 
-// Answers as a person would, one reply per shown dialog, and keeps what was shown.
-struct ScriptedPerson : MessagePresenter {
-    std::deque<MessageReply> replies;
-    std::vector<MessageRequest> shown;
-    MessageReply Present(const MessageRequest& request) override
-    {
-        shown.push_back(request);
-        if (replies.empty()) return {};
-        const MessageReply r = replies.front();
-        replies.pop_front();
-        return r;
-    }
-};
 
 std::string Read(const std::filesystem::path& file)
 {
