@@ -214,6 +214,20 @@ TEST(DerivationTree, ReducedTreeHidesEmptyNodesAndChainsButLosesNothing)
     EXPECT_EQ(tree.Layout(false).size(), tree.Nodes().size());
 }
 
+TEST(DerivationTree, AHiddenNodeKeepsAChildThatFollowsItsEmptyOne)
+{
+    DerivationTree tree;
+    tree.NewNode(1, "", 1, "<R>");
+    tree.NewNode(1, "<R>", 1, "<P>");
+    tree.NewNode(1, "<P>", 1, "<E>");
+    tree.CompleteNode(1, "<E>", 1);
+    tree.NewLeaf(1, "<P>", 1, "x");
+    tree.CompleteNode(1, "<P>", 2);
+    tree.CompleteNode(1, "<R>", 2);
+    EXPECT_EQ(Outline(tree, true), "<R>\n  x\n");
+    EXPECT_EQ(Outline(tree, false), "<R>\n  <P>\n    <E>\n    x\n");
+}
+
 TEST(DerivationTree, TheTreeBuiltBeforeASyntaxErrorStays)
 {
     DerivationTree tree;

@@ -69,6 +69,11 @@ TEST(KelvantrocWindow, TreeNodesSelectTheTextTheyDerive)
     ASSERT_NE(list, nullptr);
     w.TView_NodeClick(list);
     EXPECT_EQ(Selected(w), QString("+") + QChar(0x2029) + "  bc");  // the line break as the box gives it
+    // A nonterminal that derived nothing selects nothing, at the place where it stands.
+    QTreeWidgetItem* empty = Find(w.TView, "<expression_list>");
+    ASSERT_NE(empty, nullptr);
+    w.TView_NodeClick(empty);
+    EXPECT_EQ(Selected(w), "");
     w.TView_NodeClick(w.TView->topLevelItem(0));
     EXPECT_EQ(Selected(w), QString("a +") + QChar(0x2029) + "  bc");
 
