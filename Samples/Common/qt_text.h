@@ -25,13 +25,15 @@ inline QString ToQt(const std::string& bytes)
     return s;
 }
 
-inline std::string FromQt(const QString& text)
+// One byte for each UTF-16 unit, so positions stay the same; `missing` stands for a character
+// the code page has no code for.
+inline std::string FromQt(const QString& text, char missing = '?')
 {
     std::string bytes;
     bytes.reserve(static_cast<size_t>(text.size()));
     for (QChar c : text) {
         const int code = UnicodeToCp1251(c.unicode());
-        bytes += static_cast<char>(code < 0 ? '?' : code);
+        bytes += code < 0 ? missing : static_cast<char>(code);
     }
     return bytes;
 }

@@ -108,7 +108,9 @@ std::string Form1::SourceText() const
 {
     QString text = Source[0]->toPlainText();
     text.replace("\n", "\r\n");
-    return samples::FromQt(text);
+    // A character without a code becomes the code page's one unused byte, which the scanner
+    // reads as a token no grammar has, never as an operator such as "?".
+    return samples::FromQt(text, '\x98');
 }
 
 void Form1::SetSourceText(const std::string& text)

@@ -20,7 +20,9 @@ void ParserFrame::Start(const std::string& SourceStr)
 void ParserFrame::ErrH(int ErrNum, const std::string& GramSymb, const std::string& ExpectedSet)
 {
     bad = true;
-    ErrMsg = samples::SyntaxErrorText(Src, indSrc, LL1, fin, ErrNum, GramSymb, ExpectedSet);
+    // A stray byte is reported as itself rather than as the code it shares with all others.
+    const long found = LL1 == token::Foreign && !Lexeme.empty() ? static_cast<unsigned char>(Lexeme[0]) : LL1;
+    ErrMsg = samples::SyntaxErrorText(Src, indSrc, found, fin, ErrNum, GramSymb, ExpectedSet);
 }
 
 bool ParserFrame::TooDeep(const std::string& thisNode)

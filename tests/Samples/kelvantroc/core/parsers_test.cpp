@@ -99,6 +99,15 @@ TEST(Parsers, SyntaxErrorTexts)
               "! & ( *-+ - D G v-x z ~ " + M + " " + Sh + "\r\n  * <<\r\n     !");
 }
 
+TEST(Parsers, AStrayByteIsNoKeyword)
+{
+    // The byte of "false" among the keyword codes, typed as a letter, is no keyword here.
+    EXPECT_EQ(ParseWith(Grammar::Cpp, "\xEC"),
+              "Line 1, syntax error, found \"\xEC\" when expecting <cpp_grammar> with one of: "
+              "! & ( *-+ - D G v-x z ~ " + M + " " + Sh + "\r\n\xEC\r\n!");
+    EXPECT_EQ(ParseWith(Grammar::Cpp, "false"), "");
+}
+
 TEST(Parsers, DeepNestingIsAMessageNotACrash)
 {
     for (Grammar g : {Grammar::English, Grammar::Russian, Grammar::Cpp}) {

@@ -98,9 +98,15 @@ TEST(KelvantrocWindow, SyntaxErrorGoesToTheMessageDialogAndThePartialTreeStays)
     EXPECT_NE(Find(w.TView, "a"), nullptr);
     EXPECT_EQ(w.TView->topLevelItem(0)->text(0), "<expression_rus>");
 
+    // A character the code page lacks is no operator.
+    w.Source[0]->setPlainText(QString("a ") + QChar(0x263A) + " b");
+    w.Command1[7]->click();
+    ASSERT_EQ(person.shown.size(), 2u);
+    EXPECT_EQ(person.shown[1].text.substr(0, 30), "Line 1, syntax error, found \"\x98");
+
     w.Source[0]->setPlainText("f(a, b)");
     w.Command1[7]->click();
-    EXPECT_EQ(person.shown.size(), 1u);
+    EXPECT_EQ(person.shown.size(), 2u);
     EXPECT_NE(Find(w.TView, "<arguments>"), nullptr);
 }
 
