@@ -50,7 +50,7 @@ QIcon iconFor(const QString& image)
     if (standard.contains(image)) {
         icon = s->standardIcon(standard.value(image));
     } else {
-        QPixmap pm(40, 24);
+        QPixmap pm(30, 20);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         QColor colour = Qt::darkBlue;
@@ -59,12 +59,17 @@ QIcon iconFor(const QString& image)
         if (image.startsWith("Stop")) colour = Qt::gray;
         p.setPen(colour);
         QFont f = p.font();
-        f.setPixelSize(10);
+        f.setPixelSize(9);
         f.setBold(true);
         p.setFont(f);
-        QString label = image;
-        label.replace('_', ' ');
-        p.drawText(pm.rect(), Qt::AlignCenter | Qt::TextWordWrap, label.trimmed());
+        static const QHash<QString, QString> labels = {
+            {"Quick_yellow", "Quick"}, {"Quick_green", "Quick"}, {"Undo", "Undo"}, {"Undo_Tr", "Undo"},
+            {"StopUndo_Tr", "Undo"}, {"Redo", "Redo"}, {"Redo_Tr", "Redo"}, {"StopRedo_Tr", "Redo"},
+            {"Factoring", "Fact"}, {"Recursion", "Recur"}, {"LL1", "LL(1)"}, {"Typical", "Typ"},
+            {"w3c", "W3C"}, {"MSDN with ;", "MSDN;"}, {"bas", "VB"}, {"vbs", "VBS"}, {"f90", "F90"},
+            {"for", "F77"}, {"java_", "Java"}, {"js", "JS"}, {"pas", "Pascal"}, {"cc", "C++"},
+            {"cpp", "C++ cl"}};
+        p.drawText(pm.rect(), Qt::AlignCenter, labels.value(image, image));
         icon = QIcon(pm);
     }
     cache.insert(image, icon);
@@ -93,6 +98,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_uni
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
+    mdiArea->installEventFilter(this);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
         if (!sub) return;
         if (auto* g = qobject_cast<frmGrammar*>(sub->widget())) g->rtfText_GotFocus();
@@ -236,7 +242,7 @@ void frmMain::createToolBar()
     tbToolBar = addToolBar(QStringLiteral("Toolbar"));
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
-    tbToolBar->setIconSize(QSize(40, 24));
+    tbToolBar->setIconSize(QSize(30, 20));
     struct Button {
         const char* key;
         const char* tip;
@@ -364,6 +370,7 @@ void frmMain::AddPanel(const QString& key, const QString& text)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == mdiArea && event->type() == QEvent::Resize) MDIForm_Resize();
     if (event->type() == QEvent::MouseButtonPress) {
         for (const PanelRec& p : panels_) {
             if (p.label == watched) {
@@ -528,12 +535,6 @@ void frmMain::MDIForm_Resize()
         }
     }
     NavDocked = LogDocked = true;
-}
-
-void frmMain::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    MDIForm_Resize();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
