@@ -86,8 +86,10 @@ void frmMain::saveLogFile()
         f.close();
         return ok && f.error() == QFileDevice::NoError;
     };
-    const QString here = QDir::current().absoluteFilePath(QStringLiteral("Tamberlix.log"));
-    if (write(here)) {
+    // A current folder that has been removed reads as empty: it is not the root folder.
+    const QString folder = QDir::currentPath();
+    const QString here = folder.isEmpty() ? QString() : QDir(folder).absoluteFilePath(QStringLiteral("Tamberlix.log"));
+    if (!here.isEmpty() && write(here)) {
         logFilePath_ = here;
         return;
     }

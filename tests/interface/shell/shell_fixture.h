@@ -4,7 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QProgressBar>
 #include <QString>
+#include <QTreeWidget>
 #include <QStringList>
 #include <deque>
 #include <memory>
