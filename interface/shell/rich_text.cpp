@@ -58,13 +58,13 @@ RichText::Pos RichText::toDocument(Pos pos) const
     // Last block whose start (in CR LF count) is at or before pos.
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
-        if (d->findBlockByNumber(mid).position() + 2LL * mid <= pos)
+        if (d->findBlockByNumber(mid).position() + static_cast<Pos>(mid) <= pos)
             lo = mid;
         else
             hi = mid - 1;
     }
     const QTextBlock b = d->findBlockByNumber(lo);
-    const Pos start = b.position() + 2LL * lo;
+    const Pos start = b.position() + static_cast<Pos>(lo);
     Pos within = pos - start;
     if (within < 0) within = 0;
     // A position inside a CR LF pair falls on the break.
