@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QMdiArea>
+#include <QScreen>
+#include <QSettings>
+
+#include "readers.h"
 
 #include "frmLog.h"
 #include "frmSwitch.h"
@@ -60,4 +64,84 @@ TEST_F(ShellTest, MainOpensOneUntitledGrammarAndEndsInTheProgramFolder)
     EXPECT_EQ(MainForm->ButtonImage("Notation"), "Typical");
     EXPECT_EQ(MainForm->ButtonImage("Build"), "bas");
     QDir::setCurrent(before);
+}
+
+TEST_F(ShellTest, ADamagedStoredRectangleGivesTheDefaultsAndAWindowOnTheScreen)
+{
+    {
+        QSettings s(iniFile_, QSettings::IniFormat);
+        s.setValue("Settings/MainLeft", "abc");
+        s.setValue("Settings/MainTop", "99999999999");
+        s.setValue("Settings/MainWidth", "-5");
+        s.setValue("Settings/MainHeight", "");
+    }
+    EXPECT_EQ(AppSettings().mainRect(), QRect(300, 240, 11500, 8200));
+    Start();
+    const QRect screen = MainForm->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(MainForm->geometry().topLeft()));
+}
+
+TEST_F(ShellTest, ARectangleOffEveryScreenIsBroughtBack)
+{
+    AppSettings().setMainRect(QRect(-90000, 200000, 11500, 8200));
+    Start();
+    const QRect screen = MainForm->screen()->availableGeometry();
+    EXPECT_TRUE(screen.intersects(MainForm->geometry()));
+    EXPECT_TRUE(screen.contains(MainForm->pos()));
+}
+
+TEST_F(ShellTest, TheRectangleIsStoredOnCloseUnlessMinimized)
+{
+    AppSettings().setMainRect(QRect(600, 480, 9000, 6000));
+    Start();
+    const double t = frmMain::TwipsPerPixel();
+    EXPECT_EQ(MainForm->pos(), QPoint(qRound(600 / t), qRound(480 / t)));
+    MainForm->resize(qRound(9600 / t), qRound(6600 / t));
+    MainForm->close();
+    EXPECT_EQ(AppSettings().mainRect().size(), QSize(9600, 6600));
+
+    AppSettings().setMainRect(QRect(1, 2, 3000, 4000));
+    Start();
+    MainForm->showMinimized();
+    MainForm->close();
+    EXPECT_EQ(AppSettings().mainRect(), QRect(1, 2, 3000, 4000));
+}
+
+TEST_F(ShellTest, TheCommandLineFileIsOpenedAtStart)
+{
+    const QString file = WriteFile("start.grm", "<s> ::= 'x'\n");
+    Start({file});
+    EXPECT_EQ(GrammarCount, 1);
+    EXPECT_EQ(ActiveGrammar->Caption(), file);
+    EXPECT_EQ(ActiveGrammar->rtfText.Text(), "<s> ::= 'x'\r\n");
+}
+
+TEST_F(ShellTest, ABlankCommandLineOpensNothing)
+{
+    Start({" "});
+    EXPECT_EQ(ActiveGrammar->Caption(), "Untitled 1");
+    EXPECT_TRUE(ui_->messages.empty());
+}
+
+TEST(CommandLine, BlanksAndTabsSeparateQuotesAreKept)
+{
+    EXPECT_EQ(frmMain::GetCommandLine("a  b\tc"), (QStringList{"", "a", "b", "c"}));
+    EXPECT_EQ(frmMain::GetCommandLine("\"x y\""), (QStringList{"", "\"x", "y\""}));
+    EXPECT_EQ(frmMain::GetCommandLine("1 2 3", 2), (QStringList{"", "1", "2"}));
+    EXPECT_EQ(frmMain::GetCommandLine(" "), QStringList{""});
+}
+
+TEST_F(ShellTest, TheExampleGrammarIsATypicalGrammarTheReaderAccepts)
+{
+    const std::string text = ReadFile(SHELL_EXAMPLES "/expression.grm");
+    ASSERT_FALSE(text.empty());
+    std::string crlf;
+    for (char c : text) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    readers::RecordingBuilder builder;
+    std::string error;
+    EXPECT_EQ(readers::ParseGrammarByNotation(readers::Typical, crlf, error, {&builder}), readers::ReadStatus::Read)
+        << error;
 }
