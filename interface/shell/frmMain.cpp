@@ -28,6 +28,7 @@
 #include "module_main.h"
 #include "pipeline.h"
 #include "settings.h"
+#include "string_table.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -107,6 +108,39 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_uni
     createMenus();
     createToolBar();
     createStatusBar();
+    tagStrings();
+}
+
+// The string ids of the menus, their entries and the toolbar's tool tips.
+void frmMain::tagStrings()
+{
+    static const std::pair<const char*, int> captions[] = {
+        {"mnuFile", 1000}, {"mnuFileNew", 1001}, {"mnuFileOpen", 1002}, {"mnuFileClose", 1003},
+        {"mnuFileCloseResults", 1078}, {"mnuFileSave", 1004}, {"mnuFileSaveAs", 1005}, {"mnuFileSaveAll", 1006},
+        {"mnuFileSaveParser", 1099}, {"mnuFileSaveParserAs", 1100}, {"mnuFilePageSetup", 1008},
+        {"mnuFilePrint", 1010}, {"mnuFileExit", 1012}, {"mnuEdit", 1013}, {"mnuEditUndo", 1014},
+        {"mnuEditCut", 1015}, {"mnuEditCopy", 1016}, {"mnuEditPaste", 1017}, {"mnuEditSelectAll", 1091},
+        {"mnuEditFind", 1018}, {"mnuEditFindNext", 1011}, {"mnuEditReplace", 1009}, {"mnuView", 1019},
+        {"mnuViewToolbar", 1020}, {"mnuViewStatusBar", 1021}, {"mnuViewProcess", 1080},
+        {"mnuViewNavigation", 1079}, {"mnuViewOptions", 1023}, {"mnuTools", 1025}, {"mnuToolsUndo", 1045},
+        {"mnuToolsRedo", 1046}, {"mnuToolsExtraneous", 1090}, {"mnuToolsLeftFactoring", 1081},
+        {"mnuToolsRecursionLoops", 1082}, {"mnuToolsLeftRecursion", 1083}, {"mnuToolsOptions", 1026},
+        {"mnuWindow", 1027}, {"mnuWindowNewWindow", 1028}, {"mnuWindowDocking", 1088},
+        {"mnuWindowCascade", 1029}, {"mnuWindowTileHorizontal", 1030}, {"mnuWindowTileVertical", 1031},
+        {"mnuWindowArrangeIcons", 1032}, {"mnuHelp", 1033}, {"mnuHelpContents", 1034},
+        {"mnuHelpSearchForHelpOn", 1035}};
+    for (const auto& [name, id] : captions) {
+        if (QAction* a = action(name)) a->setProperty("tag", id);
+        else if (QMenu* m = menu(name)) m->menuAction()->setProperty("tag", id);
+    }
+    static const std::pair<const char*, int> tips[] = {
+        {"New", 1037}, {"Open", 1038}, {"Save", 1039}, {"Cut", 1041}, {"Copy", 1042}, {"Paste", 1043},
+        {"Find", 1044}, {"Quick", 1087}, {"Notation", 1092}, {"Extra", 1090}, {"Factoring", 1081},
+        {"Loops", 1082}, {"Recursion", 1083}, {"Tree", 1085}, {"LL1", 1097}, {"Build", 1086},
+        {"Delete Results", 1078}, {"Help", 1050}};
+    for (const auto& [key, id] : tips)
+        if (QAction* a = toolButton(key)) a->setProperty("tip", id);
+    LoadFormStrings(this);
 }
 
 frmMain::~frmMain()

@@ -174,6 +174,7 @@ private:
     void createMenus();
     void createToolBar();
     void createStatusBar();
+    void tagStrings();
     QAction* addAction(const QString& name, const QString& text, void (frmMain::*slot)());
     void widenPanel1();
     void transformationCommand(void (Pipeline::*step)());

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QSaveFile>
+#include <QTextEdit>
 
 #include "cp1251.h"
 #include "frmGrammar.h"
@@ -18,6 +19,7 @@
 #include "module_main.h"
 #include "pipeline.h"
 #include "recent_files.h"
+#include "string_table.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -96,6 +98,11 @@ void frmMain::OpenGrammarFolder(const QString& path)
     }
     Idle = false;
     g->LoadFileBytes(std::string(data.constData(), static_cast<size_t>(data.size())));
+    {
+        QFont f = g->editor->document()->defaultFont();
+        PickLocaleFont(f, 0);
+        g->editor->document()->setDefaultFont(f);
+    }
     g->grmDir = folderOf(path);
     Idle = true;
     RefreshRecentFiles(path);

@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include "readers.h"
+#include "string_table.h"
 
 #include "frmLog.h"
 #include "frmSwitch.h"
@@ -144,4 +145,38 @@ TEST_F(ShellTest, TheExampleGrammarIsATypicalGrammarTheReaderAccepts)
     std::string error;
     EXPECT_EQ(readers::ParseGrammarByNotation(readers::Typical, crlf, error, {&builder}), readers::ReadStatus::Read)
         << error;
+}
+
+TEST(StringTable, TextsByIdAndFormsTakeThem)
+{
+    EXPECT_EQ(LoadResString(1000), "&File");
+    EXPECT_EQ(LoadResString(1036), "&About ");
+    EXPECT_EQ(LoadResString(1102), "&Save Grammar&&Parser");
+    EXPECT_EQ(LoadResString(20), "");
+    EXPECT_EQ(LoadResString(1103), "");
+    QWidget form;
+    form.setProperty("tag", 1059);
+    auto* label = new QLabel("design", &form);
+    label->setProperty("tag", 1063);
+    label->setProperty("tip", 1053);
+    auto* keep = new QLabel("design", &form);
+    keep->setProperty("tag", 21);
+    LoadFormStrings(&form);
+    EXPECT_EQ(form.windowTitle(), "Options");
+    EXPECT_EQ(label->text(), "Fonts");
+    EXPECT_EQ(label->toolTip(), "Warning");
+    EXPECT_EQ(keep->text(), "design");
+}
+
+TEST(StringTable, LocaleFonts)
+{
+    QFont f("Courier New", 10);
+    EXPECT_EQ(PickLocaleFont(f, 1049), 204);
+    EXPECT_EQ(f.family(), "Courier New");
+    EXPECT_EQ(PickLocaleFont(f, 1041), 128);
+    EXPECT_EQ(f.pointSize(), 9);
+    EXPECT_EQ(PickLocaleFont(f, 1033), 0);
+    EXPECT_EQ(f.pointSize(), 9);
+    EXPECT_EQ(PickLocaleFont(f, 9999), 1);
+    EXPECT_EQ(f.pointSize(), 8);
 }
