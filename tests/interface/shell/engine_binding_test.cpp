@@ -1,6 +1,8 @@
 // The engine library bound by name: every export through the one table, and a clear message
 // when the library or an export is missing.
+#include "bound_builder.h"
 #include "engine_binding.h"
+#include "readers.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -52,4 +54,24 @@ TEST_F(BindingTest, ALibraryWithoutAnExportIsRefusedByName)
     EXPECT_EQ(b.exports(), nullptr);
     ASSERT_EQ(ui_->messages.size(), 1u);
     EXPECT_TRUE(ui_->messages[0].text.contains("lacks the export(s) BnfParserInit")) << ui_->messages[0].text.toStdString();
+}
+
+TEST_F(BindingTest, TheReadersBuildAGrammarThroughTheBoundLibrary)
+{
+    EngineBinding& b = EngineBinding::instance();
+    b.reset();
+    b.setCandidates({SHELL_ENGINE_LIBRARY});
+    const EngineExports* e = b.exports();
+    ASSERT_NE(e, nullptr);
+    const std::int32_t language = 0;
+    const std::int16_t yes = -1, no = 0;
+    e->BnfParserInit(&language, "", 0, &yes, &no, &no);
+    BoundBuilder builder(*e);
+    std::string error;
+    ASSERT_EQ(readers::ParseGrammarByNotation(readers::Typical, "<Expr> ::= 'x' | '(' <Expr> ')'\r\n", error, {&builder}),
+              readers::ReadStatus::Read)
+        << error;
+    char name[80];
+    e->GetGrammarName(name, 80);
+    EXPECT_EQ(std::string(name, 80).substr(0, 4), "Expr");
 }
