@@ -20,6 +20,10 @@ TEST(ZentravWindow, CompileShowsTheStepsAndErrorsInTheirWindow)
     });
     EXPECT_EQ(window.windowTitle(), "Zentrav");
     EXPECT_EQ(window.Command1->text(), "Compile");
+    EXPECT_EQ(window.Text1->toolTip(), "All parameters must have length one symbol");
+    EXPECT_EQ(window.Text2->toolTip(),
+              "The string    A    *    k    -->   101  is read as:  \"A\"  is multiplied by  \"k\"  "
+              "and the result is sent to the address \"101\"");
 
     window.Command1->click();
     EXPECT_TRUE(shown.isEmpty());

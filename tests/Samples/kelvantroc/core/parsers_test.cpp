@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
+#include <set>
 
 #include "parsers.h"
 
@@ -257,6 +259,42 @@ TEST(DerivationTree, HooksBeforeTheRootDoNothing)
     tree.NewLeaf(1, "<a>", 1, "x");
     tree.NewLeaf(7, "<missing>", 8, "y");  // no such parent: ends quietly
     EXPECT_EQ(tree.Nodes().size(), 2u);
+}
+
+}  // namespace
+
+namespace {
+
+// Random token soup: every parse ends with a message or none, and both forms of the tree keep
+// every leaf under a shown ancestor, parents before their children.
+TEST(DerivationTree, RandomTextsKeepTheTreeWhole)
+{
+    const char* const pieces[] = {"a", "1", "0.5", "+", "-", "*", "/", "(", ")", "[", "]", ",", "=",
+                                  "==", "<<", "->", "?", ":", "'c'", "\"s\"", " ", "\r\n", "f(", "true", "\xEC"};
+    std::mt19937 rng(17);
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        for (int n = std::uniform_int_distribution<int>(0, 12)(rng); n > 0; --n)
+            text += pieces[std::uniform_int_distribution<size_t>(0, std::size(pieces) - 1)(rng)];
+        for (Grammar g : {Grammar::English, Grammar::Russian, Grammar::Cpp}) {
+            DerivationTree tree;
+            ParseWith(g, text, tree);
+            for (bool reduced : {false, true}) {
+                std::set<int> shown;
+                size_t leaves = 0;
+                for (const auto& s : tree.Layout(reduced)) {
+                    const auto& n = tree.Nodes()[static_cast<size_t>(s.node)];
+                    EXPECT_TRUE(s.parent < 0 ? shown.empty() : shown.count(s.parent) == 1) << text;
+                    EXPECT_LE(n.start, n.end + 1) << text;
+                    shown.insert(s.node);
+                    leaves += n.leaf;
+                }
+                size_t all = 0;
+                for (const auto& n : tree.Nodes()) all += n.leaf;
+                EXPECT_EQ(leaves, all) << text;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QGroupBox>
+#include <QMenu>
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -48,6 +51,24 @@ QTreeWidgetItem* Find(QTreeWidget* tree, const QString& text, int nth = 0)
 }
 
 QString Selected(Form1& w) { return w.Source[0]->textCursor().selectedText(); }
+
+TEST(KelvantrocWindow, NineButtonsInThreeFramesAndTheFileMenu)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    const char* const captions[] = {"Reduced tree", "Full tree", "Упрощенное дерево", "Полное дерево",
+                                    "Grammar", "Грамматика", "Reduced tree", "Full tree", "New grammar"};
+    const char* const frames[] = {"Demo", "Demo", "Демо", "Демо", "Demo", "Демо", "Тест", "Тест", "Тест"};
+    for (size_t i = 0; i < 9; ++i) {
+        EXPECT_EQ(w.Command1[i]->text(), QString::fromUtf8(captions[i])) << i;
+        auto* frame = qobject_cast<QGroupBox*>(w.Command1[i]->parentWidget());
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->title(), QString::fromUtf8(frames[i])) << i;
+    }
+    EXPECT_EQ(w.MnuFile->title(), QString::fromUtf8("Файл"));
+    EXPECT_EQ(w.mnuOpen->text(), QString::fromUtf8("Выбор файла"));
+    EXPECT_EQ(w.mnuExit->text(), QString::fromUtf8("Выход"));
+}
 
 TEST(KelvantrocWindow, TreeNodesSelectTheTextTheyDerive)
 {
