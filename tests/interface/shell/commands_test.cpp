@@ -496,3 +496,29 @@ TEST_F(CommandsTest, TheProcessWindowKeepsItsHeightAndTheTipSaysHowToSeeIt)
     main()->LogDock->resize(main()->LogDock->width(), 120);
     EXPECT_EQ(LogHeight, static_cast<std::int32_t>(120 * frmMain::TwipsPerPixel()));
 }
+
+// A click during a run (the run lets events through) starts no second run and leaves the
+// run's guard in place.
+TEST_F(CommandsTest, ToolbarClicksDuringARunStartNothingAndKeepTheGuard)
+{
+    active()->rtfText.SetText("<a> ::= 'b'");
+    for (const char* key : {"LL1", "Build", "Notation", "Tree", "Extra", "Undo", "Copy", "Quick", "Delete Results", "Help"}) {
+        SCOPED_TRACE(key);
+        Idle = false;
+        GrammarIsLL1 = false;
+        FastWork = false;
+        main()->tbToolBar_ButtonClick(key);
+        EXPECT_FALSE(Idle);
+        EXPECT_FALSE(GrammarIsLL1);
+        EXPECT_FALSE(main()->LL1Run);
+        EXPECT_FALSE(FastWork);
+        EXPECT_TRUE(pipeline->calls.isEmpty()) << pipeline->calls.join(' ').toStdString();
+    }
+    Idle = false;
+    main()->tbToolBar_ButtonMenuClick(25, 5);
+    EXPECT_EQ(active()->iGrmLanguage, 5);
+    EXPECT_TRUE(pipeline->calls.isEmpty());
+    EXPECT_FALSE(Idle);
+    Idle = true;
+    GrammarIsLL1 = true;
+}
