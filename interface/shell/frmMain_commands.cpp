@@ -224,7 +224,10 @@ void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuView
 
 void frmMain::mnuViewProcess_Click()
 {
-    if (!ShowProcess) return;
+    if (!ShowProcess) {
+        action("mnuViewProcess")->setChecked(LogDock && LogDock->isVisible());
+        return;
+    }
     if (LogWindow && LogDock) {
         QMdiSubWindow* active = mdiArea->activeSubWindow();
         if (active && active->isMaximized()) {
@@ -259,7 +262,10 @@ void frmMain::ProcessChecker()
 
 void frmMain::mnuViewNavigation_Click()
 {
-    if (!ShowNavigation || !NavWindow || !NavDock) return;
+    if (!ShowNavigation || !NavWindow || !NavDock) {
+        action("mnuViewNavigation")->setChecked(NavDock && NavDock->isVisible());
+        return;
+    }
     QMdiSubWindow* active = mdiArea->activeSubWindow();
     if (active && active->isMaximized()) {
         active->showNormal();
@@ -337,8 +343,11 @@ void frmMain::mnuToolsRedo_Click() { undoRedoCommand(true); }
 
 void frmMain::mnuWindowDocking_Click()
 {
-    if (!Idle) return;
     QAction* a = action("mnuWindowDocking");
+    if (!Idle) {
+        a->setChecked(DockingView);  // the menu's click inverted it
+        return;
+    }
     a->setChecked(!DockingView);
     DockingView = a->isChecked();
     MDIForm_Resize();
