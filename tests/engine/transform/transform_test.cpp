@@ -107,6 +107,15 @@ TEST_F(TransformTest, RecursiveLoops) {
   EXPECT_FALSE(t().RecursiveLoops());
 }
 
+TEST_F(TransformTest, RecursiveLoopsEndOnACycleOfDeadCorners) {
+  // B and C are dead: substituting one for the other would never end.
+  Build({{"S", {{"<B>"}, {"<C>"}, {"<A>"}, {"s"}}}, {"B", {{"<C>"}}}, {"C", {{"<B>"}}},
+         {"A", {{"<B>", "x"}}}});
+  EXPECT_TRUE(t().RecursiveLoops());
+  EXPECT_EQ(Listing(),
+            "<S>::=<B>\n      |<C>\n      |<A>\n      |s\n<B>::=<C>\n<C>::=<C>\n<A>::=<C>x\n");
+}
+
 TEST_F(TransformTest, SelfRecursion) {
   const Case cases[] = {
       {"E -> E + T | E - T | T",
