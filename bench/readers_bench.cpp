@@ -1,11 +1,13 @@
-// Reading speed of the Typical reader: the language grammar fixture into the engine, a
-// megabyte of grammar text with the builder that does nothing, and generated grammars of 1, 5
-// and 20 MB into the engine, whose time should grow in proportion to the size. Prints the
-// median of runs.
+// Reading speed of the notation readers and the colouring parsers. Prints the median of runs:
+// the language grammar fixture into the engine; a large grammar in each notation into the
+// engine and with the builder that does nothing; each colouring parser over a large text; and
+// generated Typical grammars of 1, 5 and 20 MB into the engine, whose time should grow in
+// proportion to the size.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,18 +31,71 @@ double MedianMs(int runs, F&& f)
     return ms[ms.size() / 2];
 }
 
-std::string Megabyte()
+// One grammar, `rules` rules long, in the notation's own words: the same symbols, groups,
+// strings, codes and comments in each.
+std::string Grammar(int notation, int rules)
 {
     std::string t;
-    while (t.size() < 1'000'000) {
-        t += "<Rule number> ::= <A> b 'cd' | [ e | <F> ] ''65'' { g h }* `act`\r\n";
-        t += "! a comment line of some length\r\n";
+    for (int i = 0; i < rules; ++i) {
+        const std::string n = std::to_string(i);
+        switch (notation) {
+        case readers::Typical:
+            t += "<Rule number " + n + "> ::= <A> b 'cd' | [ e | <F" + n + "> ] ''65'' { g h }* `act`\r\n";
+            t += "! a comment line of some length\r\n";
+            break;
+        case readers::MSDN:
+            t += "<Rule number " + n + "> ::= <A> b 'cd' | [ e | <F" + n + "> ] ''65'' { g h }... `act`\r\n";
+            t += "! a comment line of some length\r\n";
+            break;
+        case readers::MSDNWithSemicolon:
+            t += "<Rule number " + n + "> ::= <A> b 'cd'\r\n  | [ e | <F" + n + "> ] ''65'' { g h }... `act` ;\r\n";
+            t += "! a comment line of some length\r\n";
+            break;
+        case readers::W3C:
+            t += "Rule_number_" + n + " ::= A 'b' 'cd' | ('e' | F" + n + ")? #d65 ('g' 'h')* `act`\r\n";
+            t += "/* a comment line of some length */\r\n";
+            break;
+        }
     }
     return t;
 }
 
-// A grammar of about `bytes` bytes whose rules refer to one another by tens of thousands of
-// distinct names, many of them anagrams (the same bucket of the name tables).
+std::string Repeat(const std::string& unit, std::size_t size)
+{
+    std::string t;
+    while (t.size() < size) t += unit;
+    return t;
+}
+
+// The terminal list as the pipeline writes it, 256 codes over and over.
+std::string TerminalList(std::size_t size)
+{
+    std::string t;
+    for (int i = 0; t.size() < size; ++i) {
+        const int code = i % 256;
+        std::string n = std::to_string(i + 1);
+        t += std::string(n.size() < 7 ? 7 - n.size() : 0, ' ') + n + std::string(10, ' ') +
+             static_cast<char>(code) + std::string(18, ' ') + "chr(" + std::to_string(code) + ")\r\n";
+    }
+    return t;
+}
+
+double MBps(std::size_t bytes, double ms) { return bytes / 1e6 / (ms / 1000); }
+
+void Report(const char* what, std::size_t bytes, double ms, int runs)
+{
+    std::printf("%-44s %9zu bytes %9.2f ms (median of %d) %7.1f MB/s\n", what, bytes, ms, runs, MBps(bytes, ms));
+}
+
+void StartRun()
+{
+    const std::int32_t language = 0;
+    const std::int16_t off = 0;
+    BnfParserInit(&language, "", 0, &off, &off, &off);
+}
+
+// A Typical grammar of about `bytes` bytes whose rules refer to one another by tens of
+// thousands of distinct names, many of them anagrams (the same bucket of the name tables).
 std::string GeneratedGrammar(std::size_t bytes)
 {
     std::string t;
@@ -70,39 +125,93 @@ int main(int argc, char** argv)
     std::stringstream s;
     s << in.rdbuf();
     const std::string grammar = readers::ToCrLf(s.str());
-    const std::string big = Megabyte();
     const int runs = 9;
 
     readers::EngineBuilder engine;
     const double intoEngine = MedianMs(runs, [&] {
-        const std::int32_t language = 0;
-        const std::int16_t off = 0;
-        BnfParserInit(&language, "", 0, &off, &off, &off);
+        StartRun();
         std::string error;
         readers::ParseGrammarByNotation(readers::Typical, grammar, error, {&engine});
         if (!error.empty()) std::printf("error: %s\n", error.c_str());
     });
-    const double megabyte = MedianMs(runs, [&] {
-        std::string error;
-        readers::ParseGrammarByNotation(readers::Typical, big, error, {});
-        if (!error.empty()) std::printf("error: %s\n", error.c_str());
-    });
-    std::printf("language grammar (%zu bytes) into the engine: %.2f ms (median of %d)\n",
-                grammar.size(), intoEngine, runs);
-    std::printf("%zu bytes, builder that does nothing: %.2f ms (median of %d), %.1f MB/s\n",
-                big.size(), megabyte, runs, big.size() / 1e6 / (megabyte / 1000));
+    Report("language grammar into the engine", grammar.size(), intoEngine, runs);
+
+    const struct {
+        int notation;
+        const char* name;
+    } notations[] = {{readers::Typical, "Typical"},
+                     {readers::W3C, "W3C"},
+                     {readers::MSDN, "MSDN"},
+                     {readers::MSDNWithSemicolon, "MSDN with ;"}};
+    for (const auto& n : notations) {
+        const std::string text = Grammar(n.notation, 2000);
+        const double ms = MedianMs(runs, [&] {
+            StartRun();
+            std::string error;
+            readers::ParseGrammarByNotation(n.notation, text, error, {&engine});
+            if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+        });
+        Report((std::string(n.name) + ", 2000 rules into the engine").c_str(), text.size(), ms, runs);
+    }
+    for (const auto& n : notations) {
+        const std::string text = Grammar(n.notation, 12000);
+        const double ms = MedianMs(runs, [&] {
+            std::string error;
+            readers::ParseGrammarByNotation(n.notation, text, error, {});
+            if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+        });
+        Report((std::string(n.name) + ", builder that does nothing").c_str(), text.size(), ms, runs);
+    }
+
+    readers::NullStyleHooks style;
+    const std::size_t big = 1'000'000;
+    const struct {
+        const char* name;
+        std::string text;
+        std::function<void(const std::string&)> colour;
+    } colourings[] = {
+        {"terminal list (SetTerminalListFont)", TerminalList(big),
+         [&](const std::string& t) {
+             std::string error;
+             readers::SetTerminalListFont(t, error, style);
+             if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+         }},
+        {"grammar document (BNFSetDocFonts2)",
+         Repeat("<Rule number 1> ::= <A> b 'c' | ''65'' e-f `act`\r\n' a comment line\r\n"
+                "! an error line\r\n`act` ::= n = n + 1\r\n",
+                big),
+         [&](const std::string& t) {
+             std::string error;
+             readers::BNFSetDocFonts2(t, error, style);
+             if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+         }},
+        {"Visual Basic code (SetVBCodeFonts)",
+         Repeat("Private Sub s_12(ByVal x As Long)\n    If LL1 = 97 Then Scan Else ErrH 1, \"<A>\"\n"
+                "    ' a comment\nEnd Sub\n",
+                big),
+         [&](const std::string& t) { readers::SetVBCodeFonts(t, style, nullptr); }},
+        {"C++ code (SetCppCodeFonts)",
+         Repeat("static void s_12(long x) {\n    if (LL1 == 97) { Scan(); } else ErrH(1, \"<A>\");\n"
+                "    // a comment\n}\n#include <cstdio>\n",
+                big),
+         [&](const std::string& t) { readers::SetCppCodeFonts(t, style, nullptr); }},
+    };
+    for (const auto& c : colourings) {
+        const double ms = MedianMs(runs, [&] { c.colour(c.text); });
+        Report(c.name, c.text.size(), ms, runs);
+    }
+
     for (const std::size_t megabytes : {1u, 5u, 20u}) {
         const std::string text = GeneratedGrammar(megabytes * 1'000'000);
-        const double ms = MedianMs(megabytes >= 20 ? 3 : 5, [&] {
-            const std::int32_t language = 0;
-            const std::int16_t off = 0;
-            BnfParserInit(&language, "", 0, &off, &off, &off);
+        const int generatedRuns = megabytes >= 20 ? 3 : 5;
+        const double ms = MedianMs(generatedRuns, [&] {
+            StartRun();
             std::string error;
             readers::ParseGrammarByNotation(readers::Typical, text, error, {&engine});
             if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
         });
-        std::printf("%zu MB generated grammar into the engine: %.0f ms (median of %d), %.1f MB/s\n",
-                    megabytes, ms, megabytes >= 20 ? 3 : 5, text.size() / 1e6 / (ms / 1000));
+        Report(("Typical, generated " + std::to_string(megabytes) + " MB into the engine").c_str(),
+               text.size(), ms, generatedRuns);
     }
     return 0;
 }

@@ -7,6 +7,17 @@ void BNF_Typical(std::string_view SourceStr, std::string& ErrorMsg, const Reader
     TypicalReader(hooks).BNF_Typical(SourceStr, ErrorMsg);
 }
 
+void BNF_multipoint(std::string_view SourceStr, std::string& ErrorMsg, const ReaderHooks& hooks)
+{
+    MsdnReader(hooks).BNF_multipoint(SourceStr, ErrorMsg);
+}
+
+void BNF_multipoint_commapoint(std::string_view SourceStr, std::string& ErrorMsg,
+                               const ReaderHooks& hooks)
+{
+    MsdnReader(hooks, true).BNF_multipoint_commapoint(SourceStr, ErrorMsg);
+}
+
 ReadStatus ParseGrammarByNotation(int notation, std::string_view SourceStr, std::string& ErrorMsg,
                                   const ReaderHooks& hooks, ProgramState* program)
 {
@@ -16,23 +27,21 @@ ReadStatus ParseGrammarByNotation(int notation, std::string_view SourceStr, std:
         switch (notation) {
         case Typical:
             BNF_Typical(SourceStr, ErrorMsg, hooks);
-            status = ErrorMsg.empty() ? ReadStatus::Read : ReadStatus::SyntaxError;
             break;
         case W3C:
-            ErrorMsg = "The reader of the W3C notation is not available yet.";
-            status = ReadStatus::NotAvailable;
+            BNF_W3C(SourceStr, ErrorMsg, hooks);
             break;
         case MSDN:
-            ErrorMsg = "The reader of the MSDN notation is not available yet.";
-            status = ReadStatus::NotAvailable;
+            BNF_multipoint(SourceStr, ErrorMsg, hooks);
             break;
         case MSDNWithSemicolon:
-            ErrorMsg = "The reader of the MSDN notation with \";\" is not available yet.";
-            status = ReadStatus::NotAvailable;
+            BNF_multipoint_commapoint(SourceStr, ErrorMsg, hooks);
             break;
         default:
             break;
         }
+        if (notation >= Typical && notation <= MSDNWithSemicolon)
+            status = ErrorMsg.empty() ? ReadStatus::Read : ReadStatus::SyntaxError;
     } catch (const std::exception& e) {
         // Never a successful reading: the caller gets a text that says what stopped it.
         ErrorMsg = std::string("Reading failed: ") + e.what();

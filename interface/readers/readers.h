@@ -6,12 +6,17 @@
 #include <string_view>
 
 #include "builder.h"
+#include "code_colouring.h"
+#include "document_colouring.h"
 #include "grammar_name.h"
+#include "msdn_reader.h"
 #include "reader_frame.h"
 #include "style_hooks.h"
+#include "terminal_list_colouring.h"
 #include "terminal_reader.h"
 #include "tree_hooks.h"
 #include "typical_reader.h"
+#include "w3c_reader.h"
 
 namespace readers {
 

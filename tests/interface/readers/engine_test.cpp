@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "engine_builder.h"
@@ -29,9 +30,9 @@ protected:
         BnfParserInit(&language, f.data(), static_cast<std::int32_t>(f.size()), &off, &off, &off);
     }
 
-    readers::ReadStatus Read(const std::string& text, std::string& error)
+    readers::ReadStatus Read(const std::string& text, std::string& error, int notation = readers::Typical)
     {
-        return readers::ParseGrammarByNotation(readers::Typical, text, error, {&builder_});
+        return readers::ParseGrammarByNotation(notation, text, error, {&builder_});
     }
 
     static std::string GrammarName()
@@ -146,6 +147,105 @@ TEST_F(EngineReading, SyntaxErrorIsReportedWithItsLine)
     EXPECT_EQ(Read("<A> ::= a\r\n<B> ::= [ b\r\n", error), readers::ReadStatus::SyntaxError);
     EXPECT_EQ(error.substr(0, 7), "Line 2,");
     EXPECT_EQ(GrammarName(), "A");
+}
+
+// One grammar in each notation. Groups are named by their notation ("[1]", "(1)"), so the
+// listings are compared with the group numbers' brackets made alike.
+struct Written {
+    int notation;
+    const char* text;
+};
+
+const Written kSums[] = {
+    {readers::Typical,
+     "$title ::= Sums\r\n"
+     "`add` ::= n = n + 1\r\n"
+     "<Expr> ::= <Term> <Rest>\r\n"
+     "! the rest of a sum\r\n"
+     "<Rest> ::= + <Term> `add` <Rest> |\r\n"
+     "<Term> ::= x | ( <Expr> ) | 'ab' <Term>\r\n"
+     "| [ - ] <Digit>\r\n"
+     "<Digit> ::= 0 | ''49''\r\n"},
+    {readers::MSDN,
+     "$title ::= Sums\r\n"
+     "`add` ::= n = n + 1\r\n"
+     "1. <Expr> -> <Term> <Rest>\r\n"
+     "! the rest of a sum\r\n"
+     "2. <Rest> ::= + <Term> `add` <Rest> |\r\n"
+     "3. <Term> ::= x | ( <Expr> ) | 'ab' <Term>\r\n"
+     "| [ - ] <Digit>\r\n"
+     "4. <Digit> ::= 0 | \"1\"\r\n"},
+    {readers::MSDNWithSemicolon,
+     "$title ::= Sums\r\n"
+     "`add` ::= n = n + 1\r\n"
+     "<Expr> ::= <Term> <Rest> ;\r\n"
+     "! the rest of a sum\r\n"
+     "<Rest> ::=\r\n    + <Term> `add` <Rest>\r\n  | ;\r\n"
+     "<Term> ::= x\r\n  | ( <Expr> )\r\n  | 'ab' <Term>\r\n  | [ - ] <Digit> ;\r\n"
+     "<Digit> ::= 0 | 1;"},
+    {readers::W3C,
+     "$title ::= Sums\r\n"
+     "`add` ::= n = n + 1\r\n"
+     "[1] Expr ::= Term Rest\r\n"
+     "! the rest of a sum\r\n"
+     "[2] Rest ::= '+' Term `add` Rest | /* empty */\r\n"
+     "[3] Term ::= 'x' | '(' Expr ')' | \"ab\" Term\r\n"
+     "| ('-')? Digit\r\n"
+     "[4] Digit ::= '0' | #x31\r\n"},
+};
+
+TEST_F(EngineReading, OneGrammarInEveryNotationGivesOneListing)
+{
+    const std::regex group(R"([\[\{\(]([0-9]+)[\]\}\)])");
+    std::string first;
+    for (const Written& w : kSums) {
+        Restart();
+        std::string error;
+        ASSERT_EQ(Read(w.text, error, w.notation), readers::ReadStatus::Read) << w.notation << ": " << error;
+        EXPECT_EQ(GrammarName(), "Expr") << w.notation;
+        const std::string listing = std::regex_replace(Listing(), group, "#$1");
+        if (first.empty()) {
+            first = listing;
+            EXPECT_EQ(first,
+                      "      1          <Expr>::=<Term><Rest>\n"
+                      "      2          <Term>::=x\n"
+                      "      3          <Term>::=(<Expr>)\n"
+                      "      4          <Term>::=ab<Term>\n"
+                      "      5          <Term>::=<#1><Digit>\n"
+                      "      6          <Rest>::=+<Term><Rest>\n"
+                      "      7          <Rest>::=\n"
+                      "      8          <#1>::=\"-\"\n"
+                      "      9          <#1>::=\n"
+                      "     10          <Digit>::=0\n"
+                      "     11          <Digit>::=1\n");
+        } else {
+            EXPECT_EQ(listing, first) << "notation " << w.notation;
+        }
+    }
+}
+
+TEST_F(EngineReading, XmlGrammarInTheW3CNotation)
+{
+    std::string error;
+    ASSERT_EQ(Read(Fixture("xml10.w3c"), error, readers::W3C), readers::ReadStatus::Read) << error;
+    EXPECT_EQ(GrammarName(), "document");
+    const std::string listing = Listing();
+    std::istringstream lines(listing);
+    std::string line;
+    std::vector<std::string> rules;
+    while (std::getline(lines, line)) rules.push_back(line.substr(line.find('<')));
+    ASSERT_GT(rules.size(), 1000u);
+    EXPECT_EQ(rules.front().rfind("<document>::=<prolog><element>", 0), 0u) << rules.front();
+    for (const char* rule : {"<Attribute>::=<Name><Eq><AttValue>", "<StringType>::=CDATA",
+                             "<ETag>::=\"<\"/<Name>", "<Reference>::=<EntityRef>", "<Reference>::=<CharRef>",
+                             "<EntityRef>::=&<Name>;", "<CDEnd>::=\"]\"\"]\">"})
+        EXPECT_NE(std::find_if(rules.begin(), rules.end(),
+                               [&](const std::string& r) { return r.rfind(rule, 0) == 0; }),
+                  rules.end())
+            << rule;
+    int tokenizedTypes = 0;
+    for (const std::string& r : rules) tokenizedTypes += r.rfind("<TokenizedType>::=", 0) == 0;
+    EXPECT_EQ(tokenizedTypes, 7);
 }
 
 } // namespace

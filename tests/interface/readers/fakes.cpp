@@ -88,13 +88,26 @@ std::string Name(const std::string& text)
     return out;
 }
 
-Reading ReadTypical(const std::string& text)
+Reading ReadTypical(const std::string& text) { return ReadNotation(readers::Typical, text); }
+
+Reading ReadNotation(int notation, const std::string& text)
 {
     readers::RecordingBuilder b;
     Reading r;
-    readers::BNF_Typical(text, r.error, {&b, nullptr, nullptr});
+    readers::ParseGrammarByNotation(notation, text, r.error, {&b, nullptr, nullptr});
     r.trace = Short(b);
     return r;
+}
+
+std::string StyleMap(int notation, const std::string& text, std::string* error)
+{
+    const readers::FontSet fonts = DistinctFonts();
+    FakeRichText rich(text.size());
+    readers::TextStyler styler(fonts, &rich);
+    std::string e;
+    readers::ColourGrammarText(notation, text, e, styler);
+    if (error) *error = e;
+    return rich.Map(fonts);
 }
 
 } // namespace readers_test

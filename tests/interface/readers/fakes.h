@@ -149,5 +149,9 @@ struct Reading {
     std::string trace;
 };
 Reading ReadTypical(const std::string& text);
+// The same through the reader of any notation.
+Reading ReadNotation(int notation, const std::string& text);
+// The style map (see FakeRichText::Map) of a reading of the text in a notation.
+std::string StyleMap(int notation, const std::string& text, std::string* error = nullptr);
 
 } // namespace readers_test

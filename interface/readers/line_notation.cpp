@@ -1,0 +1,281 @@
+#include "line_notation.h"
+
+namespace readers {
+
+namespace {
+
+constexpr RangeProc kRangeProcs[] = {
+    {0, 8, "<chr0-chr8>"},
+    {14, 31, "<chr14-chr31>"},
+    {126, 255, "<~-chr255>"},
+};
+
+constexpr CharSet kSpace = Codes({{9, 10}, {13, 13}, {32, 32}});
+constexpr CharSet kNameChar = Codes({{0, 12}, {14, 61}, {63, 255}});
+constexpr CharSet kAllCodes = Codes({{0, 255}});
+
+} // namespace
+
+const LineLexicon kBracketLexicon{
+    kAllCodes,
+    "chr(0)-chr(255)",
+    AllBut({13}),
+    "chr(0)-chr(12) chr(14)-chr(255) chr(13)",
+    "chr(0)-chr(8) chr(9)-chr(12) ' '-} chr(14)-chr(31) ~-" READERS_YA,
+    Codes({{0, 12}, {14, 95}, {97, 255}}),
+    "chr(0)-chr(12) chr(14)-chr(95) a-" READERS_YA,
+    "chr(0)-chr(12) chr(14)-chr(95) a-" READERS_YA " `",
+    "chr(0)-chr(8) chr(9)-chr(12) ' '-_ a-} chr(14)-chr(31) ~-" READERS_YA,
+};
+
+LineNotationReader::LineNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon)
+    : ListFrame(hooks, kRangeProcs), lx_(lexicon)
+{
+}
+
+void LineNotationReader::OpenGroup()
+{
+    if (++groupDepth_ > MaxGroupDepth)
+        throw ReaderFailure("Groups are nested more than " + std::to_string(MaxGroupDepth) +
+                            " deep at character " + std::to_string(indSrc) + ".");
+}
+
+void LineNotationReader::Definition(const Node& p)
+{
+    const Node n = Enter(p, "<::=>");
+    if (LL1 == ':') {
+        Consume(n);
+        Space(n);
+        if (bad || !Match(n, ':')) return;
+        Space(n);
+        if (bad || !Match(n, '=')) return;
+    } else if (LL1 == '-') {
+        Consume(n);
+        Space(n);
+        if (bad || !Match(n, '>')) return;
+    } else {
+        Fail(n, ": -");
+        return;
+    }
+    Complete(n);
+}
+
+void LineNotationReader::ActionSymbol(const Node& p)
+{
+    const Node n = Enter(p, "<Action symbol>");
+    if (LL1 != '`') {
+        Fail(n, "`");
+        return;
+    }
+    S().ApplyTextsFont(indSrc);
+    Consume(n);
+    B().BKSNAI();
+    NameCharacters(n, true);
+    if (bad || !Match(n, '`')) return;
+    S().ApplyActFont(indSrc);
+    Complete(n);
+}
+
+void LineNotationReader::NameCharacters(const Node& p, bool action)
+{
+    const CharSet& set = action ? lx_.actionChar : kNameChar;
+    const int close = action ? '`' : '>';
+    const std::string_view listName =
+        action ? "<Action character list>" : "<Nonterminal character list>";
+    const std::string_view charName = action ? "<Action character>" : "<Nonterminal character>";
+    const std::string_view charExpected =
+        action ? lx_.actionCharExpected
+               : "chr(0)-chr(8) chr(9)-chr(12) ' '-= ?-} chr(14)-chr(31) ~-" READERS_YA;
+    const std::string_view nameExpected =
+        action ? lx_.actionNameExpected : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA;
+    const std::string_view listExpected =
+        action ? lx_.actionListExpected : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA " >";
+
+    bool first = true;
+    List(p, action ? "<Action name>" : "<Nonterminal name>", listName, [&](const Node& n) {
+        if (set.has(LL1)) {
+            CharProc(n, charName, set, charExpected);
+            if (!bad) B().BKSSYM(LL0);
+            first = false;
+            return Next::More;
+        }
+        if (first || LL1 != close) Fail(n, first ? nameExpected : listExpected);
+        return Next::Done;
+    });
+}
+
+void LineNotationReader::Action(const Node& p)
+{
+    const Node n = Enter(p, "<Action>");
+    if (LL1 != '`') {
+        Fail(n, "`");
+        return;
+    }
+    ActionSymbol(n);
+    if (bad) return;
+    B().BKSACL();
+    Space(n);
+    if (bad) return;
+    Definition(n);
+    if (bad) return;
+    B().BKSACB();
+    Statement(n);
+    if (bad) return;
+    B().BKSSTM();
+    Complete(n);
+}
+
+void LineNotationReader::Statement(const Node& p)
+{
+    const Node n = Enter(p, "<Statement>");
+    if (!lx_.statementStart.has(LL1)) {
+        Fail(n, lx_.statementExpected);
+        return;
+    }
+    S().ApplyTextsFont(indSrc);
+    LineContent(n, "<Statement content>", true);
+    if (bad) return;
+    S().ApplyActFont(indSrc);
+    if (!Match(n, '\r') || !Match(n, '\n')) return;
+    Complete(n);
+}
+
+void LineNotationReader::LineContent(const Node& p, std::string_view name, bool build)
+{
+    List(p, name, [&](const Node& n) {
+        if (lx_.lineChar.has(LL1)) {
+            CharProc(n, "<Statement character>", lx_.lineChar, lx_.lineCharExpected);
+            if (!bad && build) B().BKSS(LL0);
+            return Next::More;
+        }
+        if (LL1 != '\r') Fail(n, lx_.lineContentExpected);
+        return Next::Done;
+    });
+}
+
+void LineNotationReader::Option(const Node& p)
+{
+    const Node n = Enter(p, "<Option>");
+    if (LL1 != '$') {
+        Fail(n, "$");
+        return;
+    }
+    LowCase = true;
+    Consume(n);
+    Space(n);
+    if (bad) return;
+    Param(n);
+    if (bad) return;
+    Complete(n);
+}
+
+// The rest of an option keyword (read lower-cased), "::=", the selector and the line.
+void LineNotationReader::Keyword(const Node& n, std::string_view rest, void (Builder::*selector)())
+{
+    Consume(n);
+    for (char c : rest)
+        if (!Match(n, static_cast<unsigned char>(c))) return;
+    Space(n);
+    if (bad) return;
+    LowCase = false;
+    Definition(n);
+    if (bad) return;
+    (B().*selector)();
+    Statement(n);
+}
+
+void LineNotationReader::Param(const Node& p)
+{
+    const Node n = Enter(p, "<Param>");
+    switch (LL1) {
+    case 'd': Keyword(n, "eclare", &Builder::BKSDEC); break;
+    case 'e': Keyword(n, "rrjob", &Builder::BKSERJ); break;
+    case 'n': Keyword(n, "ext", &Builder::BKSNXT); break;
+    case 't': Keyword(n, "itle", &Builder::BKSPRG); break;
+    case 'p':
+        Consume(n);
+        ParamP(n);
+        break;
+    default: Fail(n, "t d p e n"); return;
+    }
+    if (bad) return;
+    Complete(n);
+}
+
+void LineNotationReader::ParamP(const Node& p)
+{
+    const Node n = Enter(p, "<$Param_p>");
+    switch (LL1) {
+    case 'o': Keyword(n, "st-step", &Builder::BKSPOST); break;
+    case 'r': Keyword(n, "e-step", &Builder::BKSBEG); break;
+    default: Fail(n, "r o"); return;
+    }
+    if (bad) return;
+    Complete(n);
+}
+
+void LineNotationReader::Comment(const Node& p)
+{
+    const Node n = Enter(p, "<Comment>");
+    if (LL1 != '!' && LL1 != '\'' && LL1 != '/') {
+        Fail(n, "! ' /");
+        return;
+    }
+    S().ApplyTextsFont(indSrc);
+    CommentPrefix(n);
+    if (bad) return;
+    LineContent(n, "<Comment content>", false);
+    if (bad) return;
+    S().ApplyCnsFont(indSrc);
+    if (!Match(n, '\r') || !Match(n, '\n')) return;
+    Complete(n);
+}
+
+void LineNotationReader::CommentPrefix(const Node& p)
+{
+    const Node n = Enter(p, "<Comment prefix>");
+    if (LL1 == '!' || LL1 == '\'') {
+        Consume(n);
+    } else if (LL1 == '/') {
+        Consume(n);
+        if (!Match(n, '/')) return;
+    } else {
+        Fail(n, "! ' /");
+        return;
+    }
+    Complete(n);
+}
+
+BracketNotationReader::BracketNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon)
+    : LineNotationReader(hooks, lexicon), terminal_(hooks)
+{
+}
+
+void BracketNotationReader::Space(const Node& p)
+{
+    CharList(p, "<Space>", kSpace, kAllCodes, true, {});
+}
+
+void BracketNotationReader::Nonterminal(const Node& p)
+{
+    const Node n = Enter(p, "<Nonterminal>");
+    if (LL1 != '<') {
+        Fail(n, "<");
+        return;
+    }
+    S().ApplyTextsFont(indSrc);
+    Consume(n);
+    B().BKSNAI();
+    NameCharacters(n, false);
+    if (bad || !Match(n, '>')) return;
+    S().ApplyNtmFont(indSrc);
+    Complete(n);
+}
+
+void BracketNotationReader::Terminal(const Node& n, const CharSet& plain, std::string_view expected)
+{
+    terminal_.ParseTerminal(Src, indSrc, ErrMsg, bad, n.index, n.name);
+    CharProc(n, "<Terminal character>", plain, expected);
+}
+
+} // namespace readers

@@ -1,0 +1,85 @@
+// The procedures that the line-oriented grammar notations have in common: "::=", nonterminal
+// and action names, action definitions, option lines and comment lines. A notation supplies
+// its own "<Space>" and the character classes of its names and statements.
+#pragma once
+
+#include "list_frame.h"
+#include "terminal_reader.h"
+
+namespace readers {
+
+// Character classes and expected-set texts in which the notations differ.
+struct LineLexicon {
+    CharSet statementStart;             // "<Statement>"
+    std::string_view statementExpected;
+    CharSet lineChar;                   // a character of a statement or comment line
+    std::string_view lineContentExpected;
+    std::string_view lineCharExpected;  // "<Statement character>"
+    CharSet actionChar;                 // a character of an action name
+    std::string_view actionNameExpected, actionListExpected, actionCharExpected;
+};
+
+class LineNotationReader : public ListFrame {
+public:
+    // Groups may nest this deep; beyond it the reading stops with a ReaderFailure instead of
+    // exhausting the stack.
+    static constexpr int MaxGroupDepth = 2000;
+
+protected:
+    LineNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon);
+
+    // Resets the per-run state and reads the first character.
+    void Begin(std::string_view source)
+    {
+        groupDepth_ = 0;
+        Start(source);
+    }
+
+    virtual void Space(const Node& p) = 0;
+
+    void Definition(const Node& p);  // "<::=>"
+    void ActionSymbol(const Node& p);
+    // "<Nonterminal name>" and its list (brackets excluded): at least one character.
+    void NameCharacters(const Node& p, bool action);
+    void Action(const Node& p);
+    void Statement(const Node& p);
+    // "<Statement content>" or "<Comment content>": the rest of the line up to its CR, each
+    // character to BKSS when `build` is set.
+    void LineContent(const Node& p, std::string_view name, bool build);
+    void Option(const Node& p);
+    // "<Comment>" of the Typical-style notations: "!", "'" or "//" and the rest of the line.
+    void Comment(const Node& p);
+
+    // Around every group: counts the nesting.
+    void OpenGroup();
+    void CloseGroup() { --groupDepth_; }
+
+    const LineLexicon& lx_;
+
+private:
+    void Param(const Node& p);
+    void ParamP(const Node& p);
+    void Keyword(const Node& n, std::string_view rest, void (Builder::*selector)());
+    void CommentPrefix(const Node& p);
+
+    int groupDepth_ = 0;
+};
+
+// The notations whose rules use "<" ">" names and whose terminals the terminal reader reads.
+class BracketNotationReader : public LineNotationReader {
+protected:
+    BracketNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon);
+
+    void Space(const Node& p) override;
+    void Nonterminal(const Node& p);  // "<" name ">"
+    // A terminal: the terminal reader reads it, then "<Terminal character>" consumes its first
+    // character here.
+    void Terminal(const Node& p, const CharSet& plain, std::string_view expected);
+
+    TerminalReader terminal_;
+};
+
+// The lexicon of the Typical and MSDN notations.
+extern const LineLexicon kBracketLexicon;
+
+} // namespace readers
