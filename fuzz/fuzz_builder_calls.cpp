@@ -4,6 +4,7 @@
 // time limit per input makes a call that never returns a finding.
 #include <cstddef>
 #include <cstdint>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,6 @@ const Plain kPlain[] = {
     BKSWBQ, BKSNEX, BKSPRG, BKSEXT, BKSNXT, BKSERJ, BKSOFF, BKSVLW, BKSPSH, BKSVLR, BKSPOP,
     BKSON,  BKSDEC, BKSBEG, BKSPOST, BKSSYN, IsEndOf, IsFollowedDirectlyBy, EndOf_FolDirBy_Prod,
     BeginsWith, IsFollowedBy,
-    // The transformations join here once their exports exist:
-    // FUZZ-TRANSFORMATIONS: LeftFactoring, RecursiveLoops, SelfRecursion, SubstOfAmbigCorner.
 };
 constexpr int kPlainCount = int(sizeof kPlain / sizeof kPlain[0]);
 
@@ -115,6 +114,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         }
         case 27: GetEngineError(buffer.data(), 200); break;
+        // The transformations towards LL(1).
+        case 28: list(head, tail); LeftFactoring(head, tail); break;
+        case 29: list(head, tail); RecursiveLoops(head, tail); break;
+        case 30: list(head, tail); SelfRecursion(head, tail); break;
+        case 31: SubstOfAmbigCorner(more, &handles[(op + 5) % 16]); break;
+        case 32: {
+            // The engine's own reader and batch run over the next bytes.
+            const size_t length = std::min<size_t>(in.Byte(), in.size - in.at);
+            Morvantelisk(reinterpret_cast<const char*>(in.data + in.at), int32_t(length));
+            in.at += length;
+            break;
+        }
         default: break;
         }
     }

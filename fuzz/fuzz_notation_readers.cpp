@@ -50,8 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     readers::RecordingBuilder builder;
     CheckingHooks hooks;
     hooks.length = static_cast<readers::Pos>(size);
-    // Every notation through the dispatch: a reader that is not built yet answers NotAvailable,
-    // and is fuzzed here as soon as the dispatch runs it.
+    // Every notation through the dispatch: Typical, W3C, MSDN and MSDN with ";".
     for (int notation : {readers::Typical, readers::W3C, readers::MSDN, readers::MSDNWithSemicolon}) {
         builder.clear();
         std::string error;
