@@ -111,6 +111,9 @@ void Extraneous::RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& 
     mem.VLW(NonterminalPool, nonterminal, firstRuleField, ruleHead);
     mem.VLW(NonterminalPool, nonterminal, lastRuleField, ruleTail);
   } else if (giveBack) {
+    // A record given back leaves its name table first: a later look-up of the name must not
+    // find it once it serves another record.
+    Eng.store.RemoveName(NonterminalPool, NonterminalBuckets, nonterminal);
     mem.UnlinkRecord(NonterminalPool, ntmNext, ntmBack, listHead, listTail, nonterminal);
   } else {
     mem.DetachRecord(NonterminalPool, ntmNext, ntmBack, listHead, listTail, nonterminal);
