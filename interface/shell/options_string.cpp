@@ -25,8 +25,7 @@ std::optional<bool> logical(const QString& field)
     const QString t = field.trimmed();
     if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
     if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
-    // A number reads as a logical value too: 0 is false, anything else true.
-    if (const auto n = wholeNumber(t)) return *n != 0;
+    // Only the words: a number here is a sign of fields shifted by a stray comma.
     return std::nullopt;
 }
 
@@ -168,7 +167,8 @@ ReadResult ReadOptions(const QString& text, const OptionValues& fallback)
         FontRec& f = v.fonts[k];
         const FontRec& d = fallback.fonts[k];
         std::optional<QString> name = reader.next();
-        if (name && FontNameProblem(*name).isEmpty() && !name->trimmed().isEmpty()) {
+        // A number where a name belongs is a field shifted by a stray comma.
+        if (name && FontNameProblem(*name).isEmpty() && !name->trimmed().isEmpty() && !wholeNumber(*name)) {
             f.FontName = name->toStdString();
         } else {
             f.FontName = d.FontName;
