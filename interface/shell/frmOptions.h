@@ -90,9 +90,11 @@ public:
     QLabel* lblMarker = nullptr;
     QLabel* Marker = nullptr;
 
+    // The close box and Escape cancel.
+    void reject() override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void reject() override;
 
 private:
     struct Snapshot;
