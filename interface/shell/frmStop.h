@@ -21,7 +21,6 @@ public:
     // Sets StopRequested; the loop reads it and closes the window.
     void Command1_Click();
 
-protected:
     // Closing the window asks for a stop as the button does, so the loop never runs on unseen.
     void reject() override;
 };
