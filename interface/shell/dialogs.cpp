@@ -72,7 +72,7 @@ void ShowErrorWindow(QWidget* owner, const std::string& errorText)
     const size_t lf = errorText.find('\n');
     const size_t p = lf == std::string::npos ? 0 : lf + 1;
     StyleBase = static_cast<std::int32_t>(p);
-    if (MainForm) MainForm->pipeline().MarkSyntaxErrors(window.rtfText, errorText.substr(p) + "\r\n", errorText);
+    frmError::ColourQuotedText(window.rtfText, errorText.substr(p) + "\r\n", StyleBase);
     window.rtfText.SetSelStart(std::min(frmError::CaretFor(errorText), window.rtfText.TextLength()));
     Modal().Run(window);
     ActiveChild = ActiveGrammar;

@@ -3,7 +3,11 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+#include "frmGrammar.h"
 #include "frmMain.h"
+#include "module_main.h"
+#include "pipeline.h"
+#include "readers.h"
 
 frmError::Body::Body(QWidget* parent) : ChildForm(parent), editor(new QTextEdit(this)), rtfText(editor)
 {
@@ -65,4 +69,17 @@ void frmError::SetErrorText(const std::string& errorText)
 {
     rtfText.SetText(errorText);
     rtfText.SetSelStart(std::min(CaretFor(errorText), rtfText.TextLength()));
+}
+
+void frmError::ColourQuotedText(RichText& text, const std::string& source, std::int32_t base)
+{
+    using namespace ModuleMain;
+    const int notation = ActiveGrammar ? ActiveGrammar->iGrmNotation : CurNotation;
+    readers::TextStyler styler(Fonts, &text);
+    styler.FastWork = FastWork;
+    styler.StyleBase = base;
+    text.SetSelStart(base);
+    std::string readingError;
+    readers::ColourGrammarText(notation, source, readingError, styler);
+    if (MainForm) MainForm->pipeline().MarkSyntaxErrors(text, source, readingError);
 }

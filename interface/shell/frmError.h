@@ -37,6 +37,11 @@ public:
     // Where the caret goes for this text: the end of its first line, never before the start.
     static RichText::Pos CaretFor(const std::string& errorText);
 
+    // Colours a grammar text quoted in a rich text from position `base` with the reader of the
+    // active grammar's notation, then marks the reading's error in the error font (the log and
+    // this window both quote the failing line).
+    static void ColourQuotedText(RichText& text, const std::string& source, std::int32_t base);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 };

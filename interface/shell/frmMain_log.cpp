@@ -12,6 +12,7 @@
 #include "dialogs.h"
 #include "frmGrammar.h"
 #include "frmLog.h"
+#include "frmError.h"
 #include "frmMain.h"
 #include "module_main.h"
 #include "pipeline.h"
@@ -141,7 +142,8 @@ void frmMain::RefreshGrammarText(const std::string& errorText)
         }
     }
     StyleBase = static_cast<std::int32_t>(p);
-    pipeline_->MarkSyntaxErrors(LogWindow->rtfText, log.substr(p), errorText);
+    // The quoted line read again for its colours only, then its error marked.
+    frmError::ColourQuotedText(LogWindow->rtfText, log.substr(p), StyleBase);
     LogWindow->editor->moveCursor(QTextCursor::End);
     dialogs::ShowErrorWindow(this, errorText);
     ActiveChild = ActiveGrammar;

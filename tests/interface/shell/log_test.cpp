@@ -134,6 +134,12 @@ TEST_F(ShellTest, ASyntaxErrorIsShownAtTheEndOfTheLogAndInTheErrorWindow)
     };
     main()->RefreshGrammarText(error);
     EXPECT_EQ(main()->LogText, "12:00:00 ... syntax error\r\n<a> x\r\n\r\n");
+    // The grammar line in the log is coloured as grammar text.
+    RichText& log = LogWindow->rtfText;
+    log.SetSelStart(static_cast<RichText::Pos>(std::string("12:00:00 ... syntax error\r\n").size()));
+    log.SetSelLength(3);
+    EXPECT_EQ(log.SelText(), "<a>");
+    EXPECT_EQ(log.SelColor(), NtmFont.FontColor);
     EXPECT_EQ(shown, error);
     // Last, the error window's copy of the quoted line is read again from its start.
     EXPECT_EQ(StyleBase, static_cast<std::int32_t>(error.find('\n') + 1));
