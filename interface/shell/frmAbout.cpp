@@ -14,7 +14,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Tamberlix"));
     setProperty("tag", 1067);
-    setFixedSize(440, 260);
+    setFixedSize(480, 260);
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setProperty("tag", 1069);
