@@ -11,6 +11,7 @@
 #include "dialogs.h"
 #include "frmAbout.h"
 #include "frmError.h"
+#include "frmLog.h"
 #include "frmSplash2.h"
 #include "frmStop.h"
 #include "shell_fixture.h"
@@ -307,4 +308,36 @@ TEST_F(ShellTest, HelpAboutShowsTheBoxWhichClosesOnOK)
     main()->mnuHelpAbout_Click();
     EXPECT_TRUE(shown);
     EXPECT_TRUE(ui_->messages.empty());
+}
+
+// ---- Process window ----
+
+TEST_F(ShellTest, TheLogFontReachesEveryLineAndKeepsTheirColours)
+{
+    Start();
+    GrammarIsLL1 = false;
+    main()->WriteLog("   - a line in the error colour\r\n");
+    GrammarIsLL1 = true;
+    main()->WriteLog("   - a plain line\r\n");
+    ASSERT_TRUE(LogWindow);
+    RichText& log = LogWindow->rtfText;
+    // A reading styled part of the log in another font.
+    log.SetSelStart(0);
+    log.SetSelLength(5);
+    log.SetSelFontName("DejaVu Serif");
+    log.SetSelFontSize(20);
+    TextsFont.FontName = "DejaVu Sans Mono";
+    TextsFont.FontSize = 13;
+    TextsFont.FontUnderline = true;
+    LogWindow->SetLogFont();
+    // The newest line is in view.
+    EXPECT_EQ(LogWindow->editor->textCursor().position(), LogWindow->editor->document()->characterCount() - 1);
+    log.SetSelStart(0);
+    log.SetSelLength(log.TextLength());
+    EXPECT_EQ(log.SelFontName(), std::optional<std::string>("DejaVu Sans Mono"));
+    EXPECT_EQ(log.SelFontSize(), std::optional<std::int32_t>(13));
+    EXPECT_EQ(log.SelUnderline(), std::optional<bool>(true));
+    log.SetSelStart(3);
+    log.SetSelLength(3);
+    EXPECT_EQ(log.SelColor(), ErrorFont.FontColor);
 }
