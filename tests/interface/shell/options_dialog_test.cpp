@@ -478,3 +478,24 @@ TEST_F(OptionsDialogTest, TheDialogShowsTheStringTableCaptions)
     });
     EXPECT_EQ(modal_->runs, 1);
 }
+
+TEST_F(OptionsDialogTest, ChosenOptionsReachTheCommandsThatUseThem)
+{
+    Start();
+    WithDialog([](frmOptions& d) {
+        d.txtSource->setText(".gram");
+        d.optDelphi->click();
+        d.cmdOK->click();
+    });
+    main()->mnuFileOpen_Click();
+    ASSERT_EQ(ui_->dialogs.size(), 1u);
+    EXPECT_TRUE(ui_->dialogs[0].filter.startsWith("Grammars (*.gram)|*.gram|")) << ui_->dialogs[0].filter.toStdString();
+    main()->mnuFileNew_Click();
+    EXPECT_EQ(active()->iGrmLanguage, 7);
+    // And they are read back over the start values.
+    ExtSource = QStringLiteral(".grm");
+    CurLanguage = 1;
+    dialogs::OptionsInit();
+    EXPECT_EQ(ExtSource, ".gram");
+    EXPECT_EQ(CurLanguage, 7);
+}
