@@ -499,3 +499,27 @@ TEST_F(OptionsDialogTest, ChosenOptionsReachTheCommandsThatUseThem)
     EXPECT_EQ(ExtSource, ".gram");
     EXPECT_EQ(CurLanguage, 7);
 }
+
+TEST_F(OptionsDialogTest, TheDefaultBoxIsStoredInTheFirstFieldAndShownAtTheNextOpening)
+{
+    Start();
+    WithDialog([](frmOptions& d) {
+        d.chkDefault->click();
+        d.chkDefault->click();  // gray: the demonstration set
+        d.cmdOK->click();
+    });
+    EXPECT_EQ(StoredField(1), "2");
+    WithDialog([](frmOptions& d) {
+        EXPECT_EQ(d.chkDefault->Value(), 2);
+        // Cleared by the user, the box stays clear whatever the stored field says.
+        d.chkDefault->click();
+        EXPECT_EQ(d.chkDefault->Value(), 0);
+        d.cmdCancel->click();
+    });
+    // A stored 1 opens the dialog with the box ticked.
+    Store(withFields(Stored(), {{1, "1"}}));
+    WithDialog([](frmOptions& d) {
+        EXPECT_EQ(d.chkDefault->Value(), 1);
+        d.cmdCancel->click();
+    });
+}
