@@ -22,11 +22,11 @@ frmSplash2::frmSplash2(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground, false);
 }
 
-int frmSplash2::FadeIncrease(std::int64_t elapsed)
+int frmSplash2::NextFadeStep(int current, std::int64_t elapsedTotal)
 {
-    if (elapsed <= 0) return 1;
-    const double steps = 255.0 * static_cast<double>(std::min<std::int64_t>(elapsed, 1000)) / 1000.0;
-    return std::clamp(nearest(steps), 1, 10);
+    const std::int64_t ms = std::clamp<std::int64_t>(elapsedTotal, 0, 10000);
+    const int target = nearest(255.0 * static_cast<double>(ms) / 1000.0);
+    return current + std::clamp(target - current, 0, 10);
 }
 
 QRgb frmSplash2::RowColour(int k, int i)
@@ -74,10 +74,10 @@ void frmSplash2::splashTail()
     // A window too low for the gradient's rows is left as it is, not divided by zero.
     const double step = (h - 44) / 255.0;
     Passes = 0;
-    int i = 0;
+    int i = 0, painted = -1, stalled = 0;
+    std::int64_t last = u.tickCount(), total = 0;
     while (i <= FadeMax) {
-        const std::int64_t t0 = u.tickCount();
-        if (step > 0) {
+        if (step > 0 && i != painted) {
             for (int y = RowsTop; y <= h - RowsBottomMargin && y < h; ++y) {
                 const int k = static_cast<int>((y - RowsTop) / step);
                 if (k < 1 || k > 255) continue;
@@ -85,11 +85,21 @@ void frmSplash2::splashTail()
                 auto* row = reinterpret_cast<QRgb*>(Canvas.scanLine(y));
                 std::fill(row, row + w, c);
             }
+            painted = i;
         }
         u.processEvents();
         update();
         ++Passes;
-        i += FadeIncrease(u.tickCount() - t0);
+        // Only forward movement of the clock counts; one that stops or runs back adds nothing.
+        const std::int64_t now = u.tickCount();
+        if (now > last) {
+            total += now - last;
+            stalled = 0;
+        } else {
+            ++stalled;
+        }
+        last = now;
+        i = stalled >= StalledPassLimit ? FadeMax + 1 : NextFadeStep(i, total);
     }
     repaint();
 }

@@ -18,9 +18,12 @@ public:
     // The fade; returns when the last step has been painted.
     void splashTail();
 
-    // The fade's steps of one pass, from the milliseconds the pass took: 255 a second, at least
-    // one (so the fade ends even on a clock that does not move) and at most ten.
-    static int FadeIncrease(std::int64_t elapsed);
+    // The fade's next step after a pass: 255 steps a second of the time the fade has taken so
+    // far (so passes shorter than the clock's resolution still add up), at most ten a pass.
+    static int NextFadeStep(int current, std::int64_t elapsedTotal);
+    // Passes in a row without the clock moving after which the fade ends: a stopped clock must
+    // not hold up the start.
+    static constexpr int StalledPassLimit = 100000;
     // The colour of a row at gradient row k (1 to 255) and fade step i.
     static QRgb RowColour(int k, int i);
 

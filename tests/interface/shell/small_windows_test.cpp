@@ -149,9 +149,11 @@ TEST(SplashWindow, TheFadeEndsWhateverTheClockDoes)
         std::int64_t step;  // milliseconds between two readings of the clock
         int passes;
     };
-    // A pass of 40 ms or more advances ten steps; a clock that stands still or runs backwards
-    // still advances one step a pass; 20 ms is five steps.
-    const Case cases[] = {{40, 26}, {1000, 26}, {0, 256}, {-5, 256}, {20, 52}};
+    // A pass of 40 ms or more advances ten steps; shorter passes add up to 255 steps a second,
+    // even those shorter than a step; a clock that stands still or runs backwards ends the fade
+    // after a bounded number of passes.
+    const Case cases[] = {{40, 26},   {1000, 26}, {20, 51},
+                          {1, 1002},  {0, frmSplash2::StalledPassLimit}, {-5, frmSplash2::StalledPassLimit}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.step);
         ui::SetUi(std::make_unique<SteppingClock>(c.step));
