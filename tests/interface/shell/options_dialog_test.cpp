@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <fstream>
 #include <functional>
 #include <map>
 
@@ -522,4 +523,33 @@ TEST_F(OptionsDialogTest, TheDefaultBoxIsStoredInTheFirstFieldAndShownAtTheNextO
         EXPECT_EQ(d.chkDefault->Value(), 1);
         d.cmdCancel->click();
     });
+}
+
+TEST_F(OptionsDialogTest, AnOptionsTextWrittenWithoutQuotesIsReadWhole)
+{
+    QString text = options::FormatOptions(options::DefaultSet());
+    text = withFields(text, {{23, "False"}, {29, "True"}});
+    {
+        std::ofstream ini(iniFile_.toStdString(), std::ios::trunc);
+        ini << "[Settings]\nOptions=" << text.toStdString() << "\n";
+    }
+    SetAppSettings(std::make_unique<Settings>(iniFile_));
+    Start();
+    EXPECT_EQ(CurLanguage, 7);
+    EXPECT_FALSE(BuildTree);
+    EXPECT_EQ(Stored(), text);
+}
+
+TEST_F(OptionsDialogTest, ApplyWithNoGrammarOpenStoresTheOptionsAndTouchesNoWindow)
+{
+    Start();
+    main()->CloseAllGrammars();
+    ASSERT_EQ(OpenGrammars(), 0);
+    WithDialog([](frmOptions& d) {
+        d.optMSDNComma->click();
+        d.cmdOK->click();
+    });
+    EXPECT_EQ(StoredField(22), "True");
+    EXPECT_EQ(CurNotation, 4);
+    EXPECT_TRUE(Idle);
 }
