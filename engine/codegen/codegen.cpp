@@ -152,16 +152,24 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
     finish();
     return;
   }
-  enum { None, VB, Cpp, CppClass } target = None;
+  enum { None, F77, F90, VB, Pascal, Java, Cpp, CppClass } target = None;
   std::string name;
-  if (flags.Fortran77 || flags.Fortran90 || flags.Pascal || flags.Java) {
-    // Those targets are not built here yet: say so in the log.
-    LogLine("No generator for this target language.");
-    finish();
-    return;
+  // Tested in this order; exactly one flag is set.
+  if (flags.Fortran77) {
+    target = F77;
+    name = base + ".for";
+  } else if (flags.Fortran90) {
+    target = F90;
+    name = base + ".f90";
   } else if (flags.VisualBasic) {
     target = VB;
     name = base + ".bas";
+  } else if (flags.Pascal) {
+    target = Pascal;
+    name = base + ".pas";
+  } else if (flags.Java) {
+    target = Java;
+    name = base + "Parser.java";
   } else if (flags.CppClass) {
     target = CppClass;
     name = LowerCaseBase(base) + ".h";
@@ -174,6 +182,10 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
     return;
   }
   switch (target) {
+    case F77: FileParserF77(args); break;
+    case F90: FileParserF90(args); break;
+    case Pascal: FileParserPascal(args); break;
+    case Java: FileParserJava(args); break;
     case VB: FileParserVB(args); break;
     case Cpp: FileParserCpp(args); break;
     case CppClass: FileParserCppClass(args); break;
@@ -181,7 +193,7 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
   }
   Eng.out.FlushOutputLine();
   finish();
-  if (target != VB)
+  if (target == Cpp || target == CppClass)
     for (auto& file : WrittenFiles) ProtectCommentEnds(file);
 }
 

@@ -14,24 +14,7 @@ namespace {
 
 const char* const Slashes = "///////////////////////////////////////////////////////////////";
 
-// A text inside a C++ string literal.
-std::string CEscape(const std::string& text) {
-  std::string out;
-  for (char ch : text) {
-    if (ch == '"' || ch == '\\') out += '\\';
-    out += ch;
-  }
-  return out;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + CEscape(text) + "\""; }
-
-// Text inside the commented-out block must not close the block early.
-std::string InsideBlockComment(std::string text) {
-  for (size_t at = text.find("*/"); at != std::string::npos; at = text.find("*/", at))
-    text.insert(at + 1, " ");
-  return text;
-}
+std::string Quoted(const std::string& text) { return ParserWriter::CQuoted(text); }
 
 class CppWriter : public ParserWriter {
 public:
@@ -45,7 +28,7 @@ public:
   void Write() {
     const GrammarStore& st = Eng.store;
     G = GrammarName();
-    GId = CppIdentifier(Eng.codegen.IdentifierText(st.GrammarName.First, st.GrammarName.Last));
+    GId = CppIdentifier(GrammarIdentifier());
     std::string base = Cut(st.ResultBaseName);
     L = LowerCaseBase(base);
     U = IdentifierFromBytes(UpperCaseBase(base));
@@ -617,26 +600,10 @@ private:
     return false;
   }
 
-  std::string Test(const AlternativePlan& alt) const {
-    // A branch that keeps no code is never taken.
-    if (alt.Items.empty()) return "false";
-    std::string text;
-    for (auto& item : alt.Items) {
-      if (!text.empty()) text += " || ";
-      if (item.End)
-        text += "ll1==fin";
-      else if (item.First == item.Last)
-        text += "ll1==" + std::to_string(item.First);
-      else
-        text += "ll1>=" + std::to_string(item.First) + " && ll1<=" + std::to_string(item.Last);
-    }
-    return text;
-  }
-
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
     BranchWritten = true;
     if (!first) Out.Statement(1, "}");
-    Out.Statement(1, (first ? "if (" : "else if (") + Test(alt) + ")");
+    Out.Statement(1, (first ? "if (" : "else if (") + CLikeCondition(alt.Items) + ")");
     Out.CommentTail("\t\t\t\t// " + CharListText(alt.Items));
   }
 
@@ -646,20 +613,12 @@ private:
 
   void TerminalElement(int32_t terminal, int32_t code, bool first,
                        const std::vector<int32_t>& mergedFirst) override {
-    std::string lastName;
-    std::string line = TerminalComment("//  ", terminal, mergedFirst, lastName);
-    Out.Statement(0, "");
-    Out.AppendRaw(line);
-    if (!line.empty() && line.back() == '\\')
-      Out.AppendRaw("\t\t\t\t\t\"this text prevents of a multi-line comment\"");
+    SlashTerminalComment(terminal, mergedFirst);
     if (!first) {
       Out.Statement(2, "if(ll1 != " + std::to_string(code) + ")");
       Out.Statement(2, "{");
       if (ErrJob.empty() || Extern) {
-        std::string ch = (code >= 0 && code <= 31) || code > 255
-                             ? "\"chr(" + std::to_string(code) + ")\""
-                             : Quoted(std::string(1, char(code)));
-        Out.Statement(3, "bad = " + ErrorCall() + "(2, \" \", " + ch + ");");
+        Out.Statement(3, "bad = " + ErrorCall() + "(2, \" \", " + CCharLiteral(code) + ");");
       } else {
         Out.Statement(3, ErrJob);
       }

@@ -60,16 +60,6 @@ ParseResult Err(const std::string& error, const std::string& trace = std::string
   return {trace, false, error};
 }
 
-const char* ExpressionGrammar =
-    "E = <T> <E1>\n"
-    "E1 = <AddOp> <T> <E1> | ~\n"
-    "AddOp = '+' | '-'\n"
-    "T = <F> <T1>\n"
-    "T1 = <MulOp> <F> <T1> | ~\n"
-    "MulOp = '*' | '/'\n"
-    "F = <Digit> <Num> | '(' <E> ')'\n"
-    "Num = <Digit> <Num> | ~\n"
-    "Digit = '0' | '1' | '2' | '3' | '4' | '5' | '6' | '7' | '8' | '9'";
 
 TEST_F(CompiledParser, ExpressionGrammarAcceptsAndRejects) {
   Check(ExpressionGrammar, {
