@@ -71,6 +71,9 @@ std::string::size_type NextBreak(const std::string& text, std::string::size_type
     lex.Step(text, i);
     if (lex.Comment) return text.size();
     if (!lex.Quote && (text[i] == ' ' || text[i] == '\t')) return i + 1;
+    // Fortran statements hold long lists without blanks: a comma ends a piece too.
+    bool fortran = family == CodeFamily::FreeFortran || family == CodeFamily::FixedFortran;
+    if (fortran && !lex.Quote && text[i] == ',') return i + 1;
   }
   return text.size();
 }

@@ -16,7 +16,12 @@ TEST_F(Driver, LanguageCodesChooseTargetAndFiles) {
     int32_t code;
     std::vector<std::string> files;
     std::string firstLine;
+    std::string log = "   2 recursive procedures have been generated.\n";
   } cases[] = {
+      {3, {"Expr.f90"}, "!  Subroutine Expr(Src)", "     2 procedures have been generated.\n"},
+      {4, {"Expr.for"}, "!  SUBROUTINE Expr(Src)", "     2  simulations of recursive procedures have been generated.\n"},
+      {5, {"ExprParser.java"}, "// Name: ExprParser.java"},
+      {7, {"Expr.pas"}, "// procedure Expr(src: string);", "     2 procedures have been generated.\n"},
       {0, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
       {1, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
       {2, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
@@ -32,7 +37,7 @@ TEST_F(Driver, LanguageCodesChooseTargetAndFiles) {
     Generate(c.code);
     EXPECT_EQ(eng->codegen.WrittenFiles, c.files) << c.code;
     for (auto& file : c.files) EXPECT_EQ(Lines(ReadFile(file)).at(0), c.firstLine) << file;
-    EXPECT_EQ(ReadFile("Expr.log"), "   2 recursive procedures have been generated.\n") << c.code;
+    EXPECT_EQ(ReadFile("Expr.log"), c.log) << c.code;
     EXPECT_TRUE(eng->store.CollisionReportFlag);
     for (auto& file : c.files) std::filesystem::remove(folder / file);
   }
