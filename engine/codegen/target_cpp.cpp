@@ -137,6 +137,12 @@ private:
     }
   }
 
+  // Every procedure takes the nesting depth of its call: a parameter costs the parse less than
+  // a counter that each call would have to raise and lower again.
+  std::string Params() const {
+    return Tree ? "int parentIndex, const char *parentNode, long nestingDepth" : "long nestingDepth";
+  }
+
   // The limit stands near the top of the file, where a user can change it.
   void WriteDepthLimit() {
     Out.Comment("deepest nesting of the procedures; past it the parser reports an error instead of");
@@ -170,7 +176,6 @@ private:
              "static bool lowCase;\t//\tlowCase           - flag of scanning in lower case register"})
       Out.Statement(0, line);
     WriteDepthLimit();
-    Out.Statement(0, "static long nestingDepth;\t//\tnestingDepth          - nesting of the procedures now running");
     Out.BlankLine();
     Out.Comment("additional declarations:");
     for (auto& line : Eng.store.UserDeclarations)
@@ -180,7 +185,7 @@ private:
 
   void WriteProcedureDeclarations() {
     for (int32_t n = 1; n <= Args.N; ++n)
-      Out.Statement(1, "void " + Proc(n) + "(" + (Tree ? "int parentIndex, const char *parentNode" : "void") + ");");
+      Out.Statement(1, "void " + Proc(n) + "(" + Params() + ");");
   }
 
   void WriteForwardDeclarations() {
@@ -259,8 +264,7 @@ private:
              "bool bad;\t\t\t//\tbad                   - error flag",
              "char errMsg[4096];\t//\terrMsg                - error message",
              "int fin;\t\t\t//\tfin                   - end marker",
-             "bool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case",
-             "int nestingDepth;\t//\tnestingDepth          - nesting of the procedures now running"})
+             "bool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case"})
       Out.Statement(1, line);
     if (UsesActs()) {
       Out.BlankLine();
@@ -368,7 +372,6 @@ private:
     if (!has("bad")) Out.Statement(1, "bad = false;");
     if (!has("fin")) Out.Statement(1, "fin = -1;");
     if (!has("lowCase")) Out.Statement(1, "lowCase = false;");
-    Out.Statement(1, "nestingDepth = 0;");
     bool any = false;
     for (auto& line : Eng.store.UserPreParse) {
       if (Blank(line)) continue;
@@ -384,8 +387,8 @@ private:
       Out.Statement(1, Scanner);
     }
     Out.Statement(1, "goto L;");
-    std::string args = Tree ? (ClassMode ? "parentIndex, parentNode" : " parentIndex, parentNode") : "";
-    Out.Statement(0, "L:\t" + Proc(1) + "(" + args + ");");
+    std::string args = Tree ? (ClassMode ? "parentIndex, parentNode, " : " parentIndex, parentNode, ") : "";
+    Out.Statement(0, "L:\t" + Proc(1) + "(" + args + "1);");
     // A parse that stops before the end of the text has not read the text.
     std::string start = NameOf(NonterminalPool, Eng.store.Grammar.First);
     Out.Statement(1, "if (!bad && ll1 != fin)");
@@ -558,13 +561,13 @@ private:
     BranchWritten = false;
     Out.BlankLine();
     Out.Flush();
-    Out.Statement(0, "void " + Q() + Proc(nt.Number) + "(" + (Tree ? "int parentIndex, const char *parentNode" : "") + ")");
+    Out.Statement(0, "void " + Q() + Proc(nt.Number) + "(" + Params() + ")");
     Out.Statement(0, "{\t// Procedure <" + nt.Name + ">");
     if (Tree) {
       Indented(loop, 1, "const char *thisNode = " + Quoted(nt.Name) + ";");
       Indented(loop, 1, "int thisIndex;");
     }
-    Indented(loop, 1, "if (++nestingDepth > maxNestingDepth)");
+    Indented(loop, 1, "if (nestingDepth > maxNestingDepth)");
     Indented(loop, 1, "{");
     if (ErrJob.empty() || Extern)
       Indented(loop, 2, "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");");
@@ -632,7 +635,7 @@ private:
   void NonterminalElement(int32_t nonterminal, int32_t element, bool last) override {
     if (element == LoopTail) return;  // the loop's next pass does the tail call
     Out.Statement(2, Proc(Field(NonterminalPool, nonterminal, NtmNumber)) + "(" +
-                         (Tree ? "thisIndex, thisNode" : "") + ");");
+                         (Tree ? "thisIndex, thisNode, " : "") + "nestingDepth + 1);");
     Out.CommentTail("\t\t\t\t\t// call <" + NameOf(NonterminalPool, nonterminal) + ">");
     if (!last) Out.Statement(2, "if (bad) return;");
   }
@@ -663,9 +666,6 @@ private:
     if (LoopTail != 0) {
       Out.Statement(0, "  }");
       if (Tree) Out.Statement(0, "  " + Hook("CompleteNode") + "(thisIndex, thisNode, indSrc);");
-      Out.Statement(0, "  nestingDepth--;");
-    } else {
-      Out.Statement(1, "nestingDepth--;");
     }
     Out.Statement(0, "}");
   }

@@ -108,7 +108,7 @@ TEST_F(CompiledParser, GrammarWithGroups) {
     EXPECT_EQ(results[5].Error.substr(0, 36), "Line1, syntax error, found \"end mark");
     EXPECT_NE(results[1].Trace.find("N 1 S 2 [1]\n"), std::string::npos) << results[1].Trace;
   }
-  EXPECT_NE(ReadFile("s.cpp").find("void SParser::square_1_square(int parentIndex, const char *parentNode)"),
+  EXPECT_NE(ReadFile("s.cpp").find("void SParser::square_1_square(int parentIndex, const char *parentNode, long nestingDepth)"),
             std::string::npos);
 }
 
