@@ -84,6 +84,7 @@ const std::vector<GrammarCase>& Table() {
        "S = 'x' <a\"b\\> '\\' <Q>\na\"b\\ = '\\' '\"' | '\"'\nQ = ''' | ' ' ''' | ~",
        {"x\\\"\\", "x\"\\", "xq", "x\\y", "x\"\\'", "x\"\\ '", "x\"\\ x"}},
       {"left recursion", "S = <S> 'a' | 'b'", {"ba", "b"}},
+      {"a backslash before u in the comments", "S = '\\' 'u' <T>\nT = 'x' | ~", {"\\ux", "\\u", "\\x"}},
       {"a grammar name that is no identifier", "my-g = 'a' <rest>\nrest = 'b'", {"ab", "a", "abb"}},
   };
   return table;
