@@ -93,7 +93,8 @@ private:
   }
 
   void WriteInterface() {
-    Out.Statement(0, "unit " + GId + "Unit;");
+    // The compiler finds a unit by its file name, which is the grammar's name.
+    Out.Statement(0, "unit " + GId + ";");
     Out.BlankLine();
     Out.Statement(0, "interface");
     Out.BlankLine();

@@ -85,6 +85,9 @@ const std::vector<GrammarCase>& Table() {
        {"x\\\"\\", "x\"\\", "xq", "x\\y", "x\"\\'", "x\"\\ '", "x\"\\ x"}},
       {"left recursion", "S = <S> 'a' | 'b'", {"ba", "b"}},
       {"a backslash before u in the comments", "S = '\\' 'u' <T>\nT = 'x' | ~", {"\\ux", "\\u", "\\x"}},
+      {"nonterminals named like keywords and the parser's own names",
+       "S = <int> <next> <parse> <a(> <abracket_>\nint = 'i'\nnext = 'n'\nparse = 'p'\na( = 'q'\nabracket_ = 'r'",
+       {"inpqr", "inpq"}},
       {"a grammar name that is no identifier", "my-g = 'a' <rest>\nrest = 'b'", {"ab", "a", "abb"}},
   };
   return table;
@@ -168,6 +171,22 @@ TEST_F(CrossTarget, ErrorTextsOfEachTarget) {
       EXPECT_EQ(results[i].Error, e.errors[i]) << i;
     }
   }
+}
+
+// The Java parser calls the tree hooks through its actions object, in parsing order.
+TEST_F(CrossTarget, JavaTreeHooks) {
+  if (Skip(Java)) GTEST_SKIP() << TargetHarness::MissingCompiler(Java);
+  Start(Java);
+  Grammar("S = 'a' <L>\nL = ',' 'a' <L> | ~");
+  Generate(Java, false, true);
+  TargetHarness harness{folder};
+  ASSERT_TRUE(harness.Compile(Java, "S", "S"));
+  auto results = harness.Run({"a,a", "a;"});
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0], (ParseResult{"N 1  1 <S>\nL 1 <S> 1 97\nN 1 <S> 2 <L>\nL 2 <L> 2 44\nL 2 <L> 3 97\n"
+                                     "N 2 <L> 4 <L>\nC 4 <L> 4\nC 2 <L> 4\nC 1 <S> 4\n",
+                                     true, ""}));
+  EXPECT_FALSE(results[1].Ok);
 }
 
 }  // namespace

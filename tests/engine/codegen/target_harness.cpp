@@ -138,8 +138,16 @@ bool TargetHarness::Compile(int32_t language, const std::string& base, const std
       Command = "./parser";
       break;
     case 5:
-      write(id + "Acts.java", "public class " + id + "Acts\n{\n  public " + id + "Acts(" + id +
-                                  "Parser parser) {}\n}\n");
+      // The actions object, with the tree hooks that trace their calls.
+      write(id + "Acts.java",
+            "public class " + id + "Acts\n{\n  public " + id + "Acts(" + id + "Parser parser) {}\n"
+            "  public void newNode(int parentIndex, String parentNode, int thisIndex, String thisNode)\n"
+            "  { System.out.println(\"N \" + parentIndex + \" \" + parentNode + \" \" + thisIndex + \" \" + thisNode); }\n"
+            "  public void newLeaf(int thisIndex, String thisNode, int indSrc, int ll1)\n"
+            "  { System.out.println(\"L \" + thisIndex + \" \" + thisNode + \" \" + indSrc + \" \" + ll1); }\n"
+            "  public void completeNode(int thisIndex, String thisNode, int indSrc)\n"
+            "  { System.out.println(\"C \" + thisIndex + \" \" + thisNode + \" \" + indSrc); }\n"
+            "}\n");
       write("Main.java",
             "import java.io.*;\nimport java.nio.file.*;\n"
             "public class Main\n{\n"
@@ -165,12 +173,13 @@ bool TargetHarness::Compile(int32_t language, const std::string& base, const std
       Command = "java -cp classes Main";
       break;
     case 7: {
-      // The unit is found by its name; the generated file is named after the grammar.
-      std::string unit = Lower(id + "Unit");
-      std::filesystem::copy_file(folder / (base + ".pas"), folder / (unit + ".pas"),
-                                 std::filesystem::copy_options::overwrite_existing);
+      // The unit is found by its file name; a grammar name that is no identifier needs a copy.
+      std::string unit = id;
+      if (unit != base)
+        std::filesystem::copy_file(folder / (base + ".pas"), folder / (Lower(unit) + ".pas"),
+                                   std::filesystem::copy_options::overwrite_existing);
       write("harness.pas",
-            "program harness;\n{$mode delphi}\nuses SysUtils, Classes, " + id + "Unit;\n"
+            "program harness;\n{$mode delphi}\nuses SysUtils, Classes, " + unit + ";\n"
             "var f: TFileStream; all, s: AnsiString; i, start: integer; p: T" + id + ";\n"
             "begin\n"
             "  f := TFileStream.Create('sentences.bin', fmOpenRead);\n"

@@ -235,6 +235,8 @@ TEST_F(TargetText, PascalProcedure) {
                        "\t\tnestingDepth := nestingDepth - 1;",
                        "\tend;"}));
   std::string text = ReadFile("S.pas");
+  // The unit is named as its file, so that the compiler finds it.
+  EXPECT_NE(text.find("\nunit S;\n \ninterface\n \nuses SysUtils;\n"), std::string::npos);
   EXPECT_NE(text.find("\t\tprocedure next;\n\t\tprocedure ErrH(var err: boolean; ErrNum: integer; gramSymb: string; "
                       "expectedSet: string);\n\t\tprocedure s_1;\n\t\tprocedure s_2;\n\tpublic\n"
                       "\t\tprocedure S(src: string);\n"),
