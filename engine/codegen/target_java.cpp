@@ -464,8 +464,11 @@ private:
   }
 
   void EndProcedure(const NonterminalPlan&) override {
-    if (Tree) Out.Statement(1, Name + "Acts.completeNode(thisIndex, thisNode, indSrc);");
-    Out.Statement(1, "nestingDepth--;");
+    // Without alternatives the method ends in its throw: nothing after it could be reached.
+    if (BranchWritten || !Throws) {
+      if (Tree) Out.Statement(1, Name + "Acts.completeNode(thisIndex, thisNode, indSrc);");
+      Out.Statement(1, "nestingDepth--;");
+    }
     Out.Statement(0, "}");
   }
 

@@ -302,11 +302,14 @@ private:
   void CloseBranch(const NonterminalPlan&, const AlternativePlan&) override { Out.Statement(4, "end;"); }
 
   void ElseBranch(const NonterminalPlan& nt) override {
-    // A nonterminal without alternatives still needs a case for its error.
-    if (!CaseOpen) Out.Statement(2, "case LL1 of");
     // The expected-set items are spelled for a literal already (a quote doubled).
-    Out.Statement(3, "else " + (ErrJob.empty() ? ErrorCall(1, Quoted("<" + nt.Name + ">"), "'" + nt.ExpectedSet + "'")
-                                               : ErrJob));
+    std::string error = ErrJob.empty() ? ErrorCall(1, Quoted("<" + nt.Name + ">"), "'" + nt.ExpectedSet + "'") : ErrJob;
+    // A case needs a label: a nonterminal without alternatives only reports its error.
+    if (!CaseOpen) {
+      Out.Statement(2, error + ";");
+      return;
+    }
+    Out.Statement(3, "else " + error);
     Out.Statement(2, "end;");
   }
 

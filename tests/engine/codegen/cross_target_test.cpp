@@ -88,6 +88,7 @@ const std::vector<GrammarCase>& Table() {
       {"nonterminals named like keywords and the parser's own names",
        "S = <int> <next> <parse> <a(> <abracket_>\nint = 'i'\nnext = 'n'\nparse = 'p'\na( = 'q'\nabracket_ = 'r'",
        {"inpqr", "inpq"}},
+      {"a nonterminal without a rule", "S = 'a' <X> | 'b'", {"b", "a", "ab"}},
       {"a grammar name that is no identifier", "my-g = 'a' <rest>\nrest = 'b'", {"ab", "a", "abb"}},
   };
   return table;
