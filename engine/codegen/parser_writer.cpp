@@ -275,17 +275,20 @@ std::string ParserWriter::AmbiguityText(const std::vector<int32_t>& conflicts) c
   return text;
 }
 
-std::string ParserWriter::CLikeCondition(const std::vector<CodeItem>& items) {
+std::string ParserWriter::CLikeCondition(const std::vector<CodeItem>& items, bool parentheses) {
   if (items.empty()) return "false";
+  const bool several = items.size() > 1;
   std::string text;
   for (auto& item : items) {
     if (!text.empty()) text += " || ";
-    if (item.End)
+    if (item.End) {
       text += "ll1==fin";
-    else if (item.First == item.Last)
+    } else if (item.First == item.Last) {
       text += "ll1==" + std::to_string(item.First);
-    else
-      text += "ll1>=" + std::to_string(item.First) + " && ll1<=" + std::to_string(item.Last);
+    } else {
+      std::string run = "ll1>=" + std::to_string(item.First) + " && ll1<=" + std::to_string(item.Last);
+      text += parentheses && several ? "(" + run + ")" : run;
+    }
   }
   return text;
 }

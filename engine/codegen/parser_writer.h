@@ -70,8 +70,9 @@ public:
   static std::string ExpectedSetPart(const std::vector<CodeItem>& items, bool doubleBackslash);
   std::string AmbiguityText(const std::vector<int32_t>& conflicts) const;
   // The test of a C-like branch: runs as ll1==c or ll1>=a && ll1<=b joined by " || ", the end
-  // marker as ll1==fin; "false" for a branch that keeps no code.
-  static std::string CLikeCondition(const std::vector<CodeItem>& items);
+  // marker as ll1==fin; "false" for a branch that keeps no code. With `parentheses` a run
+  // joined to others stands in parentheses.
+  static std::string CLikeCondition(const std::vector<CodeItem>& items, bool parentheses = false);
   // A text as a C or Java string literal: quotes and backslashes escaped.
   static std::string CQuoted(const std::string& text);
   // Text for a /* */ block that no "*/" inside can close early.

@@ -606,7 +606,7 @@ private:
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
     BranchWritten = true;
     if (!first) Out.Statement(1, "}");
-    Out.Statement(1, (first ? "if (" : "else if (") + CLikeCondition(alt.Items) + ")");
+    Out.Statement(1, (first ? "if (" : "else if (") + CLikeCondition(alt.Items, true) + ")");
     Out.CommentTail("\t\t\t\t// " + CharListText(alt.Items));
   }
 
