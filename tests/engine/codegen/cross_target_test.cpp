@@ -174,6 +174,32 @@ TEST_F(CrossTarget, ErrorTextsOfEachTarget) {
   }
 }
 
+// The error line of CR LF text without its carriage return, the mark under the error column
+// after a tab.
+TEST_F(CrossTarget, ErrorLineOfCrLfTextWithTabs) {
+  const GrammarCase c{"lines", "L = <Item> <L1>\nL1 = #13 #10 <Item> <L1> | ~\nItem = #9 'x' 'y' ';' | 'x' 'y' ';'",
+                      {"xy;\r\n\txq;\r\nxy;", "xy;\r\nxy"}};
+  const std::string fortran = "  Line     2, syntax error, found 'q' when expecting 'y'\n \txq;\n \t !";
+  const std::string fortranEnd = "  Line     2, syntax error, found 'end marker' when expecting ';'\n xy\n   !";
+  struct Expected {
+    int32_t language;
+    std::vector<std::string> errors;
+  } cases[] = {
+      {Fortran90, {fortran, fortranEnd}},
+      {Pascal, {fortran, fortranEnd}},
+      {Java,
+       {"Line 2 syntax error, found 'q' when expecting 'y'\n\txq;\n\t ^",
+        "Line 2 syntax error, found 'end marker' when expecting ';'\nxy\n  ^"}},
+  };
+  for (auto& e : cases) {
+    SCOPED_TRACE(e.language);
+    if (Skip(e.language)) continue;
+    auto results = Parse(e.language, c);
+    ASSERT_EQ(results.size(), e.errors.size());
+    for (size_t i = 0; i < results.size(); ++i) EXPECT_EQ(results[i].Error, e.errors[i]) << i;
+  }
+}
+
 // The Java parser calls the tree hooks through its actions object, in parsing order.
 TEST_F(CrossTarget, JavaTreeHooks) {
   if (Skip(Java)) GTEST_SKIP() << TargetHarness::MissingCompiler(Java);
