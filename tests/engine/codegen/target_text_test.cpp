@@ -261,3 +261,69 @@ TEST_F(TargetText, PascalUserScannerAndErrorReaction) {
 
 }  // namespace
 }  // namespace mv::testing
+
+namespace mv::testing {
+namespace {
+
+class TargetOptions : public CodegenFixture {};
+
+// A title replaces the head and the source's declaration and length; a user scanner and error
+// reaction stand in place of the calls, with no routine of their own.
+TEST_F(TargetOptions, Fortran90UserTexts) {
+  Start(Fortran90);
+  Grammar("S = 'a' 'b'");
+  eng->store.UserTitle = Padded("Subroutine Parse(Src)", OptionTextLength);
+  eng->store.UserScanner = Padded("Call MyNext", OptionTextLength);
+  eng->store.UserErrorReaction = Padded("Call MyError", OptionTextLength);
+  Generate(Fortran90);
+  std::string text = ReadFile("S.f90");
+  TextLines lines = Lines(text);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front(), "!  Subroutine Parse(Src)");
+  EXPECT_NE(text.find("\nSubroutine Parse(Src)\nInteger LL0, LL1\n"), std::string::npos);
+  EXPECT_EQ(text.find("Character *(*) Src"), std::string::npos);
+  EXPECT_EQ(text.find("LenSrc = Len(Src)"), std::string::npos);
+  EXPECT_EQ(text.find("Subroutine Next"), std::string::npos);
+  EXPECT_EQ(text.find("Subroutine ErrH"), std::string::npos);
+  EXPECT_NE(text.find("\nNestingDepth = 0\nCall MyNext\nCall s_1\n"), std::string::npos);
+  EXPECT_NE(text.find("\t\tIf(LL1/=98) Then\n\t\t\tCall MyError\n\t\t\tReturn\n\t\tEnd If\n\t\tCall MyNext\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\tCase Default\n\t\tCall MyError\n"), std::string::npos);
+}
+
+// A title that names the source: the statements that set it up become comments; a user scanner
+// replaces next(); an error reaction leaves out the exception class but closes the class.
+TEST_F(TargetOptions, JavaUserTexts) {
+  Start(Java);
+  Grammar("S = 'a' 'b'");
+  eng->store.UserTitle = Padded("\tpublic boolean parse(String src)", OptionTextLength);
+  eng->store.UserScanner = Padded("step();", OptionTextLength);
+  eng->store.UserErrorReaction = Padded("failed();", OptionTextLength);
+  Generate(Java);
+  std::string text = ReadFile("SParser.java");
+  EXPECT_NE(text.find("// User declared title:\n\tpublic boolean parse(String src)throws SParseException\n"
+                      "// sourceStr - \xe8\xf1\xf5\xee\xe4\xed\xfb\xe9"),
+            std::string::npos);
+  EXPECT_NE(text.find("// \t\tsrc = sourceStr;\n"), std::string::npos);
+  EXPECT_NE(text.find("// \t\tlenSrc = src.length();\n"), std::string::npos);
+  EXPECT_EQ(text.find("protected void next()"), std::string::npos);
+  EXPECT_EQ(text.find("ParseException extends"), std::string::npos);
+  EXPECT_NE(text.find("\t\tif(ll1 != 98)\n\t\t{\n\t\t\tfailed();\n\t\t}\n\t\tstep();\n"), std::string::npos);
+  EXPECT_NE(text.find("protected void S()\n"), std::string::npos);
+  EXPECT_EQ(Lines(text).back(), "}");
+}
+
+TEST_F(TargetOptions, PascalTitle) {
+  Start(Pascal);
+  Grammar("S = 'a'");
+  eng->store.UserTitle = Padded("Run(text: string);", OptionTextLength);
+  Generate(Pascal);
+  std::string text = ReadFile("S.pas");
+  EXPECT_EQ(Lines(text).front(), "// Run(text: string);");
+  EXPECT_NE(text.find("\tpublic\n\t\tprocedure Run(text: string);\n\tend;\n"), std::string::npos);
+  EXPECT_NE(text.find("procedure TS.Run(text: string);\n\tbegin\n\t\terr := false;\n"), std::string::npos);
+  EXPECT_EQ(text.find("src: string;"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mv::testing
