@@ -61,6 +61,21 @@ struct Lexer {
   }
 };
 
+// The form in which the engine writes a control code (two apostrophes, its decimal value and
+// two apostrophes). Spelling it so before the line is measured keeps lines within their width.
+std::string Rendered(const std::string& text) {
+  std::string out;
+  for (char ch : text) {
+    int code = static_cast<unsigned char>(ch);
+    bool escaped = (code <= 8) || (code >= 10 && code <= 31) || code == 127 || (code >= 145 && code <= 148);
+    if (escaped)
+      out += "''" + std::to_string(code) + "''";
+    else
+      out += ch;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string::size_type NextBreak(const std::string& text, std::string::size_type from,
@@ -97,7 +112,7 @@ void CodeOutput::Statement(int tabs, const std::string& text) {
 void CodeOutput::BlankLine() { Statement(0, " "); }
 
 void CodeOutput::AppendRaw(const std::string& text) {
-  if (!text.empty()) Eng.out.WriteText(text);
+  if (!text.empty()) Eng.out.WriteText(Rendered(text));
 }
 
 void CodeOutput::CommentTail(const std::string& text) {
@@ -162,7 +177,8 @@ int32_t CodeOutput::Reserve() const {
   }
 }
 
-void CodeOutput::Append(const std::string& text) {
+void CodeOutput::Append(const std::string& raw) {
+  const std::string text = Rendered(raw);
   // Room is kept for the continuation mark.
   const int32_t limit = Width - Reserve();
   Lexer lex{Family};

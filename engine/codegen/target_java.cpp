@@ -61,6 +61,8 @@ const char* const PostStepComment =
     "\xc7\xe0\xea\xeb\xfe\xf7\xe8\xf2\xe5\xeb\xfc\xed\xfb\xe5 \xe4\xe5\xe9\xf1\xf2\xe2\xe8\xff:";
 
 class JavaWriter : public ParserWriter {
+  static constexpr size_t MaxNameLength = 200;
+
 public:
   JavaWriter(Engine& engine, const GeneratorArgs& args)
       : ParserWriter(engine, args, CodeFamily::Java, 1000) {
@@ -102,7 +104,9 @@ private:
       int32_t n = Field(NonterminalPool, nonterminal, NtmNumber);
       std::string name = JavaIdentifier(Eng.codegen.IdentifierText(
           Field(NonterminalPool, nonterminal, NtmNameFirst), Field(NonterminalPool, nonterminal, NtmNameLast)));
-      // Two names that spell one identifier stay distinct.
+      // A name must fit on a line with its call; two names that spell one identifier stay
+      // distinct.
+      if (name.size() > MaxNameLength) name.resize(MaxNameLength);
       while (used.count(name)) name += "_";
       used.insert(name);
       if (n >= 1 && n <= Args.N) Methods[size_t(n)] = name;

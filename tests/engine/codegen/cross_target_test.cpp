@@ -67,6 +67,14 @@ protected:
 };
 
 
+// A nonterminal of a 1,500-character name with the alternatives of every odd code.
+std::string LongLines() {
+  std::string longName(1500, 'n');
+  std::string grammar = "S = 'a' <" + longName + ">\n" + longName + " = ";
+  for (int c = 1; c <= 253; c += 2) grammar += (c > 1 ? " | #" : "#") + std::to_string(c);
+  return grammar;
+}
+
 const std::vector<GrammarCase>& Table() {
   static const std::vector<GrammarCase> table = {
       {"expressions", ExpressionGrammar,
@@ -89,6 +97,7 @@ const std::vector<GrammarCase>& Table() {
        "S = <int> <next> <parse> <a(> <abracket_>\nint = 'i'\nnext = 'n'\nparse = 'p'\na( = 'q'\nabracket_ = 'r'",
        {"inpqr", "inpq"}},
       {"a nonterminal without a rule", "S = 'a' <X> | 'b'", {"b", "a", "ab"}},
+      {"names and statements longer than a line", LongLines(), {"a\x01", "a\xfd", "a\x02", "a"}},
       {"a grammar name that is no identifier", "my-g = 'a' <rest>\nrest = 'b'", {"ab", "a", "abb"}},
   };
   return table;
@@ -162,9 +171,11 @@ TEST_F(CrossTarget, ErrorTextsOfEachTarget) {
         "Line 1 syntax error, found '(', the nesting is too deep\n" + shown + "\n" + std::string(40, ' ') + "^"}},
       {Fortran77, {"", "", "", "", ""}},
   };
+  int ran = 0;
   for (auto& e : cases) {
     SCOPED_TRACE(e.language);
     if (Skip(e.language)) continue;
+    ++ran;
     auto results = Parse(e.language, c);
     ASSERT_EQ(results.size(), e.errors.size());
     for (size_t i = 0; i < results.size(); ++i) {
@@ -172,6 +183,7 @@ TEST_F(CrossTarget, ErrorTextsOfEachTarget) {
       EXPECT_EQ(results[i].Error, e.errors[i]) << i;
     }
   }
+  if (ran == 0) GTEST_SKIP() << "none of gfortran, javac and fpc is installed";
 }
 
 // The error line of CR LF text without its carriage return, the mark under the error column
@@ -191,13 +203,16 @@ TEST_F(CrossTarget, ErrorLineOfCrLfTextWithTabs) {
        {"Line 2 syntax error, found 'q' when expecting 'y'\n\txq;\n\t ^",
         "Line 2 syntax error, found 'end marker' when expecting ';'\nxy\n  ^"}},
   };
+  int ran = 0;
   for (auto& e : cases) {
     SCOPED_TRACE(e.language);
     if (Skip(e.language)) continue;
+    ++ran;
     auto results = Parse(e.language, c);
     ASSERT_EQ(results.size(), e.errors.size());
     for (size_t i = 0; i < results.size(); ++i) EXPECT_EQ(results[i].Error, e.errors[i]) << i;
   }
+  if (ran == 0) GTEST_SKIP() << "none of gfortran, javac and fpc is installed";
 }
 
 // The Java parser calls the tree hooks through its actions object, in parsing order.
