@@ -424,7 +424,9 @@ std::string ParserWriter::CCharLiteral(int32_t code) {
 }
 
 std::string ParserWriter::GrammarIdentifier() const {
-  return Eng.codegen.IdentifierText(Eng.store.GrammarName.First, Eng.store.GrammarName.Last);
+  std::string name = Eng.codegen.IdentifierText(Eng.store.GrammarName.First, Eng.store.GrammarName.Last);
+  if (name.size() > MaxNameLength) name.resize(MaxNameLength);
+  return name;
 }
 
 void ParserWriter::StatementLines(std::initializer_list<std::pair<int, const char*>> lines) {

@@ -62,6 +62,8 @@ public:
   // grammar is not LL(1), then the pending line is flushed.
   void WriteCountLine(int32_t count, int width = 4,
                       const std::string& tail = " recursive procedures have been generated.");
+  // The longest procedure name taken from a symbol: a name must fit on a line with its call.
+  static constexpr size_t MaxNameLength = 200;
   // Nesting depth past which every generated parser reports an error instead of recursing.
   static constexpr int32_t MaxDepth = 10000;
 

@@ -122,6 +122,7 @@ private:
       if (Names) {
         name = Eng.codegen.IdentifierText(Field(NonterminalPool, nonterminal, NtmNameFirst),
                                           Field(NonterminalPool, nonterminal, NtmNameLast));
+        if (name.size() > MaxNameLength) name.resize(MaxNameLength);
         // Keywords, the parser's own names and names that two nonterminals share get a suffix.
         if (name.empty() || used.count(name)) name += "_" + std::to_string(n);
         while (used.count(name)) name += "_";

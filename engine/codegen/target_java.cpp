@@ -61,8 +61,6 @@ const char* const PostStepComment =
     "\xc7\xe0\xea\xeb\xfe\xf7\xe8\xf2\xe5\xeb\xfc\xed\xfb\xe5 \xe4\xe5\xe9\xf1\xf2\xe2\xe8\xff:";
 
 class JavaWriter : public ParserWriter {
-  static constexpr size_t MaxNameLength = 200;
-
 public:
   JavaWriter(Engine& engine, const GeneratorArgs& args)
       : ParserWriter(engine, args, CodeFamily::Java, 1000) {
