@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <pthread.h>
 
-#include <cstdio>
 #include <functional>
 
 #include "fakes.h"
@@ -51,50 +50,56 @@ struct Shape {
     int notation;
     std::string head, open, inner, close, tail;
     int limit;
-    // The reader spends too much stack per level to reach its limit on this stack yet.
-    bool overflows = false;
 };
+
+void NestUpToTheLimit(const Shape& shape)
+{
+    SCOPED_TRACE(shape.what);
+    for (int depth : {shape.limit, shape.limit + 1}) {
+        const std::string text = shape.head + Repeat(shape.open, depth) + shape.inner +
+                                 Repeat(shape.close, depth) + shape.tail;
+        readers::ReadStatus status = readers::ReadStatus::NoReader;
+        std::string error;
+        OnSmallStack([&] {
+            readers::RecordingBuilder builder;
+            readers_test::FakeTreeHost host;
+            host.textLength = static_cast<readers::Pos>(text.size());
+            readers::DerivationTree tree(host);
+            status = readers::ParseGrammarByNotation(shape.notation, text, error,
+                                                     {&builder, nullptr, &tree});
+        });
+        EXPECT_EQ(status, depth <= shape.limit ? readers::ReadStatus::Read
+                                               : readers::ReadStatus::Failed)
+            << depth << ": " << error.substr(0, 200);
+    }
+}
 
 // Each way a group may hold the next: as its only symbol, after a symbol, as a further
 // alternative, after a symbol of a further alternative, inside a repetition.
-const Shape kShapes[] = {
-    {"only symbol", readers::Typical, "<A> ::= ", "[ ", "a", " ]", "\r\n", readers::TypicalReader::MaxGroupDepth},
-    {"after a symbol", readers::Typical, "<A> ::= ", "[ x ", "a", " ]", "\r\n", readers::TypicalReader::MaxGroupDepth},
-    {"further alternative", readers::Typical, "<A> ::= ", "[ x | ", "a", " ]", "\r\n", readers::TypicalReader::MaxGroupDepth},
-    {"symbol of a further alternative", readers::Typical, "<A> ::= ", "[ x | y ", "a", " ]", "\r\n",
-     readers::TypicalReader::MaxGroupDepth},
-    {"repetition", readers::Typical, "<A> ::= ", "{ x | y ", "a", " }*", "\r\n", readers::TypicalReader::MaxGroupDepth},
-    {"W3C group", readers::W3C, "A ::= ", "( 'x' | ", "'a'", " )", "\r\n", readers::LineNotationReader::MaxGroupDepth, true},
-    {"MSDN group", readers::MSDN, "<A> ::= ", "[ x | ", "a", " ]", "\r\n", readers::LineNotationReader::MaxGroupDepth, true},
-};
-
-TEST(Nesting, GroupsNestUpToTheLimitOnASmallStack)
+TEST(Nesting, TypicalGroupsNestUpToTheLimitOnASmallStack)
 {
-    for (const Shape& shape : kShapes) {
-        SCOPED_TRACE(shape.what);
-        if (shape.overflows) {
-            std::printf("skipped: %s (the reader overflows a 1 MB stack before its nesting limit)\n",
-                        shape.what);
-            continue;
-        }
-        for (int depth : {shape.limit, shape.limit + 1}) {
-            const std::string text = shape.head + Repeat(shape.open, depth) + shape.inner +
-                                     Repeat(shape.close, depth) + shape.tail;
-            readers::ReadStatus status = readers::ReadStatus::NoReader;
-            std::string error;
-            OnSmallStack([&] {
-                readers::RecordingBuilder builder;
-                readers_test::FakeTreeHost host;
-                host.textLength = static_cast<readers::Pos>(text.size());
-                readers::DerivationTree tree(host);
-                status = readers::ParseGrammarByNotation(shape.notation, text, error,
-                                                         {&builder, nullptr, &tree});
-            });
-            EXPECT_EQ(status, depth <= shape.limit ? readers::ReadStatus::Read
-                                                   : readers::ReadStatus::Failed)
-                << depth << ": " << error.substr(0, 200);
-        }
-    }
+    const int limit = readers::TypicalReader::MaxGroupDepth;
+    const Shape shapes[] = {
+        {"only symbol", readers::Typical, "<A> ::= ", "[ ", "a", " ]", "\r\n", limit},
+        {"after a symbol", readers::Typical, "<A> ::= ", "[ x ", "a", " ]", "\r\n", limit},
+        {"further alternative", readers::Typical, "<A> ::= ", "[ x | ", "a", " ]", "\r\n", limit},
+        {"symbol of a further alternative", readers::Typical, "<A> ::= ", "[ x | y ", "a", " ]", "\r\n",
+         limit},
+        {"repetition", readers::Typical, "<A> ::= ", "{ x | y ", "a", " }*", "\r\n", limit},
+    };
+    for (const Shape& shape : shapes) NestUpToTheLimit(shape);
+}
+
+TEST(Nesting, W3CAndMsdnGroupsNestUpToTheLimitOnASmallStack)
+{
+    GTEST_SKIP() << "the W3C and MSDN readers spend more stack per nesting level than a 1 MB "
+                    "stack allows at their limit of 2,000 (they hold about 1,300 levels)";
+    const int limit = readers::LineNotationReader::MaxGroupDepth;
+    const Shape shapes[] = {
+        {"W3C group", readers::W3C, "A ::= ", "( 'x' | ", "'a'", " )", "\r\n", limit},
+        {"MSDN group", readers::MSDN, "<A> ::= ", "[ x | ", "a", " ]", "\r\n", limit},
+    };
+    for (const Shape& shape : shapes) NestUpToTheLimit(shape);
 }
 
 } // namespace
