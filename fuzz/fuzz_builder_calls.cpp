@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/grammar_walk.h"
 #include "engine.h"
 #include "exports.h"
 #include "fuzz_support.h"
@@ -21,6 +22,17 @@ struct Input {
     bool More() const { return at < size; }
     uint8_t Byte() { return at < size ? data[at++] : 0; }
 };
+
+// The alternatives of the grammar's nonterminals, as far as a bounded walk finds them.
+int64_t Alternatives()
+{
+    const mv::Engine& eng = mv::ProcessEngine();
+    int64_t count = 0;
+    mv::WalkGrammar(eng.mem, eng.store, [&](int32_t a) {
+        mv::WalkAlternatives(eng.mem, a, [&](int32_t) { ++count; });
+    });
+    return count;
+}
 
 using Plain = void (*)();
 const Plain kPlain[] = {
@@ -104,6 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         }
         case 25: {
+            if (Alternatives() > fuzz::GeneratedAlternativesLimit) break;
             int32_t target = in.Byte() % 11;
             TamberlixCode(&target);
             break;

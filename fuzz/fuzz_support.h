@@ -23,9 +23,14 @@ inline const std::string& ScratchFolder()
     return folder;
 }
 
+// Above this many alternatives a grammar is not generated: a generated parser comments each
+// branch with its whole rule, so its text grows with the square of a nonterminal's
+// alternatives, and the instrumented generators would take minutes over one input.
+inline constexpr int32_t GeneratedAlternativesLimit = 600;
+
 // Cleaning (with the listings of what goes), nullable nonterminals, numbering, the relation
-// matrices, the select sets and the LL(1) verdict, which is returned.
-inline int16_t CleanAndAnalyse()
+// matrices, the select sets and the LL(1) test; returns the number of alternatives.
+inline int32_t CleanAndAnalyse()
 {
     char name[80];
     GetGrammarName(name, sizeof name);
@@ -41,7 +46,8 @@ inline int16_t CleanAndAnalyse()
     Nullable(&head, &tail);
     NtmNumbering(&count);
     TrmNumbering(&count);
-    RulesNumbering(&count);
+    int32_t rules = 0;
+    RulesNumbering(&rules);
     char message[100];
     InitMatrix(message, sizeof message);
     IsEndOf();
@@ -51,7 +57,7 @@ inline int16_t CleanAndAnalyse()
     IsFollowedBy();
     int16_t verdict = 0;
     FileSetOfSelect(&verdict, ".sel", 4);
-    return verdict;
+    return rules;
 }
 
 } // namespace fuzz

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (readers::ParseGrammarByNotation(readers::Typical, text, error, {&builder}) !=
         readers::ReadStatus::Read)
         return 0;
-    fuzz::CleanAndAnalyse();
+    if (fuzz::CleanAndAnalyse() > fuzz::GeneratedAlternativesLimit) return 0;
     for (int32_t language : {1, 3, 4, 5, 7, 8, 9}) TamberlixCode(&language);
     return 0;
 }
