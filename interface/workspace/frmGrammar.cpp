@@ -30,6 +30,7 @@ frmGrammar::frmGrammar(QWidget* parent)
     connect(editor, &QTextEdit::textChanged, this, [this] { rtfText_Change(); });
     connect(editor, &QTextEdit::cursorPositionChanged, this, [this] {
         if (bHoldUnChanged || rtfText.HoldUnchanged() || !Idle) return;
+        Store.SetCaret(rtfText.SelStart());
         FindRestart = true;
         FindStart = static_cast<std::int32_t>(rtfText.SelStart());
         FindWrapAnswer = 0;
@@ -136,10 +137,8 @@ void frmGrammar::rtfText_GotFocus()
 // grammar has none of them.
 bool frmGrammar::Results() const { return false; }
 ChildForm* frmGrammar::ResultParser() const { return frmParser; }
-void frmGrammar::CloseTree() { bShowTree = false; }
 void frmGrammar::CloseAllDocuments() { frmParser = nullptr; }
 void frmGrammar::CloseAllGrids() {}
-void frmGrammar::ArrangeTree() {}
 void frmGrammar::ArrangeAllDocuments() {}
 void frmGrammar::ArrangeAllGrids() {}
 void frmGrammar::ExpandGrammarNode()
@@ -147,17 +146,6 @@ void frmGrammar::ExpandGrammarNode()
     if (NavWindow) NavWindow->ExpandNode(Key());
 }
 void frmGrammar::SetNavNodesToGray() {}
-void frmGrammar::SetButtonValue()
-{
-    if (!MainForm) return;
-    if (QAction* a = MainForm->toolButton(QStringLiteral("Undo"))) a->setEnabled(false);
-    if (QAction* a = MainForm->toolButton(QStringLiteral("Redo"))) a->setEnabled(false);
-    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsUndo"))) a->setEnabled(false);
-    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsRedo"))) a->setEnabled(false);
-}
-void frmGrammar::rtfStoreAdd() {}
-void frmGrammar::rtfUndo() {}
-void frmGrammar::rtfRedo() {}
 
 // Unload query, then unload. A changed grammar whose save is cancelled or fails stays open.
 void frmGrammar::closeEvent(QCloseEvent* event)
@@ -201,5 +189,9 @@ void frmGrammar::closeEvent(QCloseEvent* event)
             MainForm->LineNum();
         else
             MainForm->SetPanel1Text(QStringLiteral("Ready"));
+    }
+    if (!ActiveGrammar) {
+        Store.Clear();
+        SetButtonValue();
     }
 }

@@ -3,14 +3,17 @@
 // toolbar.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <string>
 
 #include "child_form.h"
+#include "undo_store.h"
 
 class QMdiSubWindow;
 class QTextEdit;
+class frmTree;
 
 class frmGrammar : public ChildForm {
     Q_OBJECT
@@ -33,8 +36,11 @@ public:
     bool HoldSelChange = false;
     bool TreeBuilding = false;
     bool TreeAllowed = true;
-    bool bShowTree = false;
-    bool bNoTree = true;
+    // The same two switches under the names the tree hooks and the tree window use: nodes are
+    // added while bShowTree is set; a new tree may be built while bNoTree is set.
+    bool& bShowTree = TreeBuilding;
+    bool& bNoTree = TreeAllowed;
+    QPointer<frmTree> DerivTree;
     // The window's number in Grammars; negative while the text has unsaved changes.
     int Tag = 0;
     LineEnds lineEnds = LineEnds::LF;
@@ -64,7 +70,10 @@ public:
     // Result windows, undo store and navigation details of the workspace.
     bool Results() const;
     ChildForm* ResultParser() const;
+    void LoadTree(const QString& sGrammarName);
+    void DelTree();
     void CloseTree();
+    void TreeOnTop();
     void CloseAllDocuments();
     void CloseAllGrids();
     void ArrangeTree();
@@ -76,10 +85,13 @@ public:
     void rtfStoreAdd();
     void rtfUndo();
     void rtfRedo();
+    UndoStore Store;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void rtfText_Change();
+    UndoStore::Step shownStep() const;
+    void showStep(const UndoStore::Step& step);
 };

@@ -17,7 +17,6 @@ void Pipeline::RemoveExtraneousSymbols() { notYet("Remove Extraneous Symbols"); 
 void Pipeline::LeftFactoringStep() { notYet("Left Factoring"); }
 void Pipeline::RecursionLoopsStep() { notYet("Reduce Indirect Left Recursion"); }
 void Pipeline::LeftRecursionStep() { notYet("Eliminate Immediate Left Recursion"); }
-void Pipeline::BuildDerivationTree() { notYet("Build Derivation Tree"); }
 void Pipeline::TryToTransformToLL1(bool& failed) { failed = true; }
 void Pipeline::ParseGrammarForFonts() {}
 void Pipeline::MarkSyntaxErrors(RichText&, const std::string&, const std::string&) {}
