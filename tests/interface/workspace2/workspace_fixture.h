@@ -1,21 +1,11 @@
-// The shell's fixture with a processing whose readings build no grammar in the engine but feed
-// the derivation-tree hooks, as the real reading does.
+// The shell's fixture with the reading processing installed.
 #pragma once
 
 #include <memory>
 #include <string>
 
-#include "pipeline.h"
+#include "reading_pipeline.h"
 #include "shell_fixture.h"
-
-class ReadingPipeline : public Pipeline {
-public:
-    using Pipeline::Pipeline;
-    int parses = 0;
-    std::string lastError;
-    void Parse(std::int32_t language) override;
-    void ParseAndReport() override;
-};
 
 class WorkspaceTest : public ShellTest {
 protected:
