@@ -13,14 +13,6 @@ using namespace ModuleMain;
 
 namespace {
 
-// The textbook expression grammar, already free of left recursion.
-const char* const Textbook =
-    "<E> ::= <T> <E'>\n"
-    "<E'> ::= + <T> <E'> |\n"
-    "<T> ::= <F> <T'>\n"
-    "<T'> ::= * <F> <T'> |\n"
-    "<F> ::= ( <E> ) | i\n";
-
 struct RunCase {
     const char* name;
     const char* grammar;
@@ -30,10 +22,10 @@ struct RunCase {
 };
 
 const RunCase Runs[] = {
-    {"ll1", Textbook, false,
+    {"ll1", TextbookGrammar, false,
      {"E - Nullable rules", "E - Nonterminals", "E - Terminals", "E - Set of select"},
      {"E - Is-End-Of", "E - Begins-With", "E - Is-Followed-By"}},
-    {"ll1_build", Textbook, true,
+    {"ll1_build", TextbookGrammar, true,
      {"E - Nullable rules", "E - Nonterminals", "E - Terminals", "E - Set of select", "E - E.bas"},
      {"E - Is-End-Of", "E - Begins-With", "E - Is-Followed-By"}},
     {"dead_unreachable",

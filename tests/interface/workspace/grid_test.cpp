@@ -12,13 +12,6 @@ using namespace ModuleMain;
 
 namespace {
 
-const char* const Textbook =
-    "<E> ::= <T> <E'>\n"
-    "<E'> ::= + <T> <E'> |\n"
-    "<T> ::= <F> <T'>\n"
-    "<T'> ::= * <F> <T'> |\n"
-    "<F> ::= ( <E> ) | i\n";
-
 // The marked cells of a grid as "row title / column title".
 std::set<std::string> Marked(frmGrid* g, const std::vector<QString>& columns)
 {
@@ -46,9 +39,9 @@ protected:
     }
 };
 
-TEST_F(GridTest, TheTextbookGrammarsCellsAreMarkedInEachMatrix)
+TEST_F(GridTest, TheTextbookGrammarGrammarsCellsAreMarkedInEachMatrix)
 {
-    SetGrammar(Textbook);
+    SetGrammar(TextbookGrammar);
     TestRun();
     const std::vector<QString> columns = Columns();
     std::string all;
@@ -97,7 +90,7 @@ TEST_F(GridTest, TitlesAreRotatedPicturesExceptOneCharacterTerminalsAndNeverCut)
 
 TEST_F(GridTest, TheStatusTextCountsSymbolColumnsAndNonterminalRows)
 {
-    SetGrammar(Textbook);
+    SetGrammar(TextbookGrammar);
     TestRun();
     // Five nonterminals and five terminals; the title row and column are not counted.
     EXPECT_EQ(GridTitled("Is-End-Of")->StatusText(), "5 columns 5 rows ");
@@ -111,7 +104,7 @@ TEST_F(GridTest, TheStatusTextCountsSymbolColumnsAndNonterminalRows)
 TEST_F(GridTest, TheGraphicMarkerPutsAPictureInEachRelatedCell)
 {
     MarkerGraphic = true;
-    SetGrammar(Textbook);
+    SetGrammar(TextbookGrammar);
     TestRun();
     MarkerGraphic = false;
     QTableWidget* t = GridTitled("Begins-With")->MSHFlexGrid1;

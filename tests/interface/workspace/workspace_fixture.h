@@ -9,6 +9,14 @@
 #include "pipeline.h"
 #include "shell_fixture.h"
 
+// The textbook expression grammar, already free of left recursion.
+inline constexpr const char* TextbookGrammar =
+    "<E> ::= <T> <E'>\n"
+    "<E'> ::= + <T> <E'> |\n"
+    "<T> ::= <F> <T'>\n"
+    "<T'> ::= * <F> <T'> |\n"
+    "<F> ::= ( <E> ) | i\n";
+
 class WorkspaceTest : public ShellTest {
 protected:
     void SetUp() override;
