@@ -39,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(GridTest, TheTextbookGrammarGrammarsCellsAreMarkedInEachMatrix)
+TEST_F(GridTest, TheTextbookGrammarsCellsAreMarkedInEachMatrix)
 {
     SetGrammar(TextbookGrammar);
     TestRun();
