@@ -405,6 +405,9 @@ void frmMain::AddPanel(const QString& key, const QString& text)
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mdiArea && event->type() == QEvent::Resize) MDIForm_Resize();
+    // The docked Process window's height, as the user drags its edge.
+    if (watched == LogDock && event->type() == QEvent::Resize && LogDock->isVisible())
+        LogHeight = static_cast<std::int32_t>(LogDock->height() * TwipsPerPixel());
     if (event->type() == QEvent::MouseButtonPress) {
         for (const PanelRec& p : panels_) {
             if (p.label == watched) {

@@ -32,6 +32,7 @@ void frmMain::ShowProcessWindow()
                                          : QStringLiteral("Click to see the Process window"));
         });
         LogDock->hide();
+        LogDock->installEventFilter(this);
     }
     delete LogDock->widget();
     auto* log = new frmLog(LogDock);
@@ -41,6 +42,7 @@ void frmMain::ShowProcessWindow()
     LogHeight = 1388;
     resizeDocks({LogDock}, {static_cast<int>(LogHeight / TwipsPerPixel())}, Qt::Vertical);
     SetPanel1Text(QStringLiteral("Click to see the Process window"));
+    Panel1()->setToolTip(QStringLiteral("Click to see the Process window"));
     LogWindow = log;
 }
 

@@ -28,14 +28,7 @@ frmGrammar::frmGrammar(QWidget* parent)
     iGrmNotation = CurNotation;
     iGrmLanguage = CurLanguage;
     connect(editor, &QTextEdit::textChanged, this, [this] { rtfText_Change(); });
-    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] {
-        if (bHoldUnChanged || rtfText.HoldUnchanged() || !Idle) return;
-        Store.SetCaret(rtfText.SelStart());
-        FindRestart = true;
-        FindStart = static_cast<std::int32_t>(rtfText.SelStart());
-        FindWrapAnswer = 0;
-        if (MainForm && ActiveGrammar == this) MainForm->LineNum();
-    });
+    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
 }
 
 QString frmGrammar::KeyOf(int number) { return QStringLiteral("Root") + QString::number(number).rightJustified(3, ' '); }
@@ -73,13 +66,6 @@ void frmGrammar::LoadFileBytes(const std::string& bytes)
 }
 
 bool frmGrammar::TextEmpty() const { return editor->document()->isEmpty(); }
-
-void frmGrammar::rtfText_Change()
-{
-    if (bHoldUnChanged || rtfText.HoldUnchanged()) return;
-    Tag = -Number();
-    TitlesCached = false;
-}
 
 void frmGrammar::NotationLanguageSwitch() { SetNotationBuildImages(iGrmNotation, iGrmLanguage); }
 
@@ -133,19 +119,6 @@ void frmGrammar::rtfText_GotFocus()
     NotationLanguageSwitch();
 }
 
-// The result windows and the undo store come with the workspace's own windows; until then a
-// grammar has none of them.
-bool frmGrammar::Results() const { return false; }
-ChildForm* frmGrammar::ResultParser() const { return frmParser; }
-void frmGrammar::CloseAllDocuments() { frmParser = nullptr; }
-void frmGrammar::CloseAllGrids() {}
-void frmGrammar::ArrangeAllDocuments() {}
-void frmGrammar::ArrangeAllGrids() {}
-void frmGrammar::ExpandGrammarNode()
-{
-    if (NavWindow) NavWindow->ExpandNode(Key());
-}
-void frmGrammar::SetNavNodesToGray() {}
 
 // Unload query, then unload. A changed grammar whose save is cancelled or fails stays open.
 void frmGrammar::closeEvent(QCloseEvent* event)

@@ -126,10 +126,7 @@ void frmTree::TView_NodeClick(QTreeWidgetItem* node)
     if (!g) return;
     const QString navKey = g->Key() + QStringLiteral("Tre") + QStringLiteral("1").rightJustified(3, ' ');
     // The grammar text changed since the tree was built: the positions no longer hold.
-    if (NavWindow) {
-        if (QTreeWidgetItem* nav = NavWindow->Node(navKey))
-            if (nav->foreground(0).color() == RichText::ColourOf(GrayColor)) return;
-    }
+    if (NavWindow && NavWindow->NodeColour(navKey) == GrayColor) return;
     const QString key = KeyOf(node);
     const QString tag = TagOf(node);
     const qint64 s = key.mid(7, 6).trimmed().toLongLong() - 1;
@@ -195,7 +192,7 @@ void frmGrammar::LoadTree(const QString& sGrammarName)
 {
     if (!bShowTree) return;
     DerivTree = new frmTree(*this);
-    const QString key = Key() + QStringLiteral("Tre") + QStringLiteral("1").rightJustified(3, ' ');
+    const QString key = resultKey("Tre", 1);
     DerivTree->Tag = key;
     DerivTree->setWindowTitle(sGrammarName + QStringLiteral(" - Derivation tree"));
     if (MainForm) {
@@ -205,19 +202,15 @@ void frmGrammar::LoadTree(const QString& sGrammarName)
     DerivTree->Form_Load();
     DerivTree->show();
     if (ShowNavigation && NavWindow && !ActiveGrammarName.isEmpty()) {
-        if (QTreeWidgetItem* parent = NavWindow->Node(ActiveGrammarName)) {
-            auto* node = new QTreeWidgetItem(parent);
-            node->setText(0, QStringLiteral("Derivation tree"));
-            node->setData(0, KeyRole, key);
-            NavWindow->ExpandNode(ActiveGrammarName);
-            NavWindow->SelectNode(key);
-        }
+        NavWindow->AddChildNode(ActiveGrammarName, key, QStringLiteral("Derivation tree"), QStringLiteral("Tree"));
+        NavWindow->ExpandNode(ActiveGrammarName);
+        NavWindow->SelectNode(key);
     }
 }
 
 void frmGrammar::DelTree()
 {
-    if (ShowNavigation && NavWindow) NavWindow->RemoveNode(Key() + QStringLiteral("Tre") + QStringLiteral("1").rightJustified(3, ' '));
+    if (ShowNavigation && NavWindow) NavWindow->RemoveNode(resultKey("Tre", 1));
     DerivTree = nullptr;
     bShowTree = false;
     bNoTree = true;

@@ -461,3 +461,38 @@ TEST_F(CommandsTest, TilingTurnsTheDockingViewOff)
     main()->mnuWindowDocking_Click();
     EXPECT_TRUE(DockingView);
 }
+
+TEST_F(CommandsTest, PrintOffersTheSelectionOnlyWhenThereIsOne)
+{
+    active()->rtfText.SetText("abc");
+    main()->mnuFilePrint_Click();
+    active()->rtfText.SetSelStart(0);
+    active()->rtfText.SetSelLength(2);
+    main()->mnuFilePrint_Click();
+    main()->mnuFilePageSetup_Click();
+    ASSERT_EQ(ui_->printRequests.size(), 3u);
+    EXPECT_EQ(ui_->printRequests[0], std::make_pair(QString("Print"), false));
+    EXPECT_EQ(ui_->printRequests[1], std::make_pair(QString("Print"), true));
+    EXPECT_EQ(ui_->printRequests[2].first, "Page Setup");
+}
+
+TEST_F(CommandsTest, ExitWithAChangedGrammarAnsweredCancelKeepsTheProgram)
+{
+    active()->rtfText.SetText("<a> ::= 'x'");
+    ui_->answers = {ui::Cancel};
+    main()->mnuFileExit_Click();
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_FALSE(CloseCancelled);
+    EXPECT_EQ(OpenGrammars(), 1);
+    EXPECT_EQ(active()->rtfText.Text(), "<a> ::= 'x'");
+}
+
+TEST_F(CommandsTest, TheProcessWindowKeepsItsHeightAndTheTipSaysHowToSeeIt)
+{
+    EXPECT_EQ(main()->Panel1()->toolTip(), "Click to see the Process window");
+    EXPECT_EQ(LogHeight, 1388);
+    main()->mnuViewProcess_Click();
+    EXPECT_EQ(main()->Panel1()->toolTip(), "Click to hide the Process window");
+    main()->LogDock->resize(main()->LogDock->width(), 120);
+    EXPECT_EQ(LogHeight, static_cast<std::int32_t>(120 * frmMain::TwipsPerPixel()));
+}

@@ -121,3 +121,17 @@ TEST_F(ShellTest, TheProcessWindowIsToggledByTheViewMenuAndItsCloseBoxOnlyHidesI
     EXPECT_FALSE(main()->action("mnuViewProcess")->isChecked());
     EXPECT_EQ(main()->Panel1()->toolTip(), "Click to see the Process window");
 }
+
+TEST_F(ShellTest, ASyntaxErrorIsShownAtTheEndOfTheLogAndInTheErrorWindow)
+{
+    Start();
+    main()->WriteLog("12:00:00 ... syntax error\r\n<a> x\r\n");
+    const std::string error = "Line 1, syntax error, found \"x\" when expecting \"=\"\r\n<a> x\r\n    !";
+    main()->RefreshGrammarText(error);
+    EXPECT_EQ(main()->LogText, "12:00:00 ... syntax error\r\n<a> x\r\n\r\n");
+    // The quoted grammar line is read again from its start.
+    EXPECT_EQ(StyleBase, static_cast<std::int32_t>(std::string("12:00:00 ... syntax error\r\n").size()));
+    ASSERT_EQ(ui_->messages.size(), 1u);
+    EXPECT_TRUE(ui_->messages[0].text.startsWith("Line 1, syntax error"));
+    EXPECT_EQ(ActiveChild, ActiveGrammar);
+}

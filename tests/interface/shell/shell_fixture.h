@@ -37,6 +37,7 @@ public:
     std::vector<ui::FileDialog> dialogs;          // what the dialogs were asked
     std::int64_t clock = 0;
     int printDialogs = 0;
+    std::vector<std::pair<QString, bool>> printRequests;  // title, selection offered
 
     ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon) override
     {
@@ -50,9 +51,10 @@ public:
     }
     std::optional<QString> openFileName(const ui::FileDialog& d) override { return next(d); }
     std::optional<QString> saveFileName(const ui::FileDialog& d) override { return next(d); }
-    bool printDialog(QPrinter&, const QString&, bool) override
+    bool printDialog(QPrinter&, const QString& title, bool selection) override
     {
         ++printDialogs;
+        printRequests.emplace_back(title, selection);
         return false;
     }
     std::int64_t tickCount() override { return clock++; }

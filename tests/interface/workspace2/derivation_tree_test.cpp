@@ -142,3 +142,22 @@ TEST_F(DerivationTreeTest, LargeTreeIsRemovedWithProgress)
 }
 
 } // namespace
+
+namespace {
+
+// Through the program's own reading and the engine library.
+TEST_F(DerivationTreeTest, ProgramReadingFillsTheTree)
+{
+    Start();
+    active()->rtfText.SetText(grammar);
+    active()->MarkSaved();
+    main()->tbToolBar_ButtonClick("Tree");
+    EXPECT_EQ(active()->GrammarName, "S");
+    ASSERT_TRUE(Tree());
+    EXPECT_GT(Tree()->NodeCount(), 10);
+    EXPECT_NE(main()->LogText.find(std::to_string(Tree()->NodeCount()) + " nodes have been added"), std::string::npos);
+    Tree()->TView_NodeClick(Node("b"));
+    EXPECT_EQ(Selected(), "b");
+}
+
+} // namespace
