@@ -75,11 +75,6 @@ Colouring::Progress progressOn(frmMain& main)
 // The grammar's name as the engine took it, which names every result file of the run.
 static std::string RunBase;
 
-void Pipeline::notYet(const char* what)
-{
-    main_.SetPanel1Text(QStringLiteral("%1 is not available yet").arg(QLatin1String(what)));
-}
-
 void Pipeline::Log(const QString& text) { main_.WriteLog(Time() + text + CrLf); }
 void Pipeline::status(const QString& text) { main_.SetPanel1Text(text); }
 void Pipeline::letRun() { ui::Ui().processEvents(); }
@@ -378,11 +373,14 @@ frmDocument* Pipeline::LoadResultDocument(const QString& title, const QString& e
 {
     frmGrammar* g = ActiveGrammar;
     if (!g) return nullptr;
+    const bool idle = Idle;
     Idle = false;
     const std::string file = mv::names::ResultFileName(RunBase, bytes(extension));
-    // A file the engine did not write this time is reported, never shown in its place.
+    // A file the engine did not write this time is reported, never shown in its place; the
+    // program is left as idle as it was.
     if (RunBase.empty() || !fileExists(file)) {
         Log(" ... the result file \"" + cp1251::toUnicode(file) + "\" is missing");
+        Idle = idle;
         return nullptr;
     }
     frmDocument* d = g->LoadNewDoc(g->GrammarName, title);
@@ -433,13 +431,13 @@ void Pipeline::GetNewParser(std::int32_t language)
     g->CloseAllDocuments();
     g->CloseAllGrids();
     GrammarIsLL1 = true;
+    MatrixFailed = false;
     ParseErrorText.clear();
     std::int32_t first = 0, last = 0;
     RemoveExtraneousRules(language, first, last);
     if (!ParseErrorText.empty()) return;
 
-    // The optional transformations towards LL(1) (PreFact, PreLoops, PreLeftRecursion) join
-    // the run here when the engine offers them.
+    preparatoryTransformations(first, last);
 
     Log("   - Searching nullable rules...");
     status("Searching nullable rules");
@@ -532,6 +530,7 @@ void Pipeline::GetNewParser(std::int32_t language)
     char message[100];
     e->InitMatrix(message, sizeof message);
     ParseErrorText = trimmed(message, sizeof message);
+    MatrixFailed = !ParseErrorText.empty();
     if (!ParseErrorText.empty()) {
         main_.WriteLog(Time() + cp1251::toUnicode(ParseErrorText) + CrLf);
         main_.RefreshGrammarText(ParseErrorText);
@@ -678,7 +677,3 @@ void Pipeline::ParserCodeStep(std::int32_t language)
 
 // ---- commands of the transformation issue ----
 
-void Pipeline::LeftFactoringStep() { notYet("Left Factoring"); }
-void Pipeline::RecursionLoopsStep() { notYet("Reduce Indirect Left Recursion"); }
-void Pipeline::LeftRecursionStep() { notYet("Eliminate Immediate Left Recursion"); }
-void Pipeline::TryToTransformToLL1(bool& failed) { failed = true; }

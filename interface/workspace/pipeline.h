@@ -45,6 +45,12 @@ public:
     void ParserCodeStep(std::int32_t language);
 
     std::string ParseErrorText;
+    // The relation matrices of the last run did not fit; ParseErrorText says so.
+    bool MatrixFailed = false;
+    // How the last transformation to LL(1) ended, and the report of it for the grammar's name.
+    enum class TransformOutcome { LL1, Stopped, NoTransformation, Unreadable, MatrixFailure, Failure };
+    TransformOutcome LastTransform = TransformOutcome::LL1;
+    QString TransformReport(const QString& name, bool failed) const;
     bool ShowExtraneousLists = true;
     std::int32_t GrammarFirst = 0, GrammarLast = 0;
     // The symbol names of the last run: 1-based, TerminalNames ending in "end marker".
@@ -68,5 +74,13 @@ private:
     void showMatrixGrid(bool& firstGrid);
     void gridStep(const std::string& matrix, int N, int T, int cols, int terminalTitles, int rows,
                   const QString& title, std::int32_t colour, bool& firstGrid);
-    void notYet(const char* what);
+    // One link of the chain of transformations towards LL(1): 0 left factoring, 1 recursion
+    // loops, 2 immediate left recursion.
+    void transformLink(int link, std::int32_t& first, std::int32_t& last);
+    void preparatoryTransformations(std::int32_t& first, std::int32_t& last);
+    void toolsStep(int links);
+    // The grammar the engine printed into grammar name + extension becomes the window's text;
+    // the file is deleted. False when it could not be read.
+    bool loadPrintedGrammar(frmGrammar& g, const QString& extension);
+    bool transforming_ = false;
 };

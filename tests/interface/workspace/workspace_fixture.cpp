@@ -18,6 +18,9 @@ void WorkspaceTest::SetUp()
     ExtUnreach = ".unr";
     ExtNonterminals = ".ntm";
     ExtSelect = ".sel";
+    // The runs here show the analysis of the grammar as written; the optional transformations
+    // towards LL(1) have tests of their own.
+    PreFact = PreLoops = PreLeftRecursion = false;
 }
 
 void WorkspaceTest::SetGrammar(const std::string& text)
