@@ -161,6 +161,14 @@ void Pipeline::TryToTransformToLL1(bool& failed)
         return true;
     };
 
+    // The Stop button was pressed: the request is taken.
+    const auto stopped = [&] {
+        if (!StopRequested) return false;
+        StopRequested = false;
+        LastTransform = TransformOutcome::Stopped;
+        return true;
+    };
+
     try {
         bool done = false;
         if (!PreFact) done = attempt({&PreFact});
@@ -195,11 +203,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                     failed = true;
                     break;
                 }
-                if (StopRequested) {
-                    StopRequested = false;
-                    LastTransform = TransformOutcome::Stopped;
-                    break;
-                }
+                if (stopped()) break;
                 run();
                 if (GrammarIsLL1) {
                     accept(false);
@@ -209,11 +213,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                     failed = true;
                     break;
                 }
-                if (StopRequested) {
-                    StopRequested = false;
-                    LastTransform = TransformOutcome::Stopped;
-                    break;
-                }
+                if (stopped()) break;
             }
             if (failed) {
                 // The last printed grammar with each preparatory transformation on.

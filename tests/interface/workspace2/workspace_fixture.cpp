@@ -11,3 +11,19 @@ void WorkspaceTest::StartWith(const std::string& text)
     active()->rtfText.SetText(text);
     active()->MarkSaved();
 }
+
+void ProgramTest::SetUp()
+{
+    ShellTest::SetUp();
+    Start();
+}
+
+void ProgramTest::SetText(const std::string& text)
+{
+    active()->LoadFileBytes(text);
+    active()->iGrmNotation = 1;
+    active()->MarkSaved();
+}
+
+std::string ProgramTest::Text() const { return active()->rtfText.Text(); }
+std::string ProgramTest::Log() const { return main()->LogText; }

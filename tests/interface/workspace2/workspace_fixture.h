@@ -1,4 +1,4 @@
-// The shell's fixture with the reading processing installed.
+// The shell's fixture, started, with the program's own processing or with the reading one.
 #pragma once
 
 #include <memory>
@@ -12,4 +12,14 @@ protected:
     // Starts the program with the reading processing and puts this text into the grammar window.
     void StartWith(const std::string& text);
     ReadingPipeline* reading_ = nullptr;
+};
+
+// The started program with its own processing over the engine library.
+class ProgramTest : public ShellTest {
+protected:
+    void SetUp() override;
+    // Puts the text (LF line ends) into the grammar window, in the Typical notation, as saved.
+    void SetText(const std::string& text);
+    std::string Text() const;
+    std::string Log() const;
 };
