@@ -10,6 +10,7 @@
 #include "frmGrammar.h"
 #include "frmMain.h"
 #include "frmSwitch.h"
+#include "last_line.h"
 #include "module_main.h"
 #include "ui_services.h"
 #include "workspace_state.h"
@@ -59,6 +60,7 @@ bool frmDocument::LoadFile(const std::string& path)
 void frmDocument::rtfText_Change()
 {
     if (!Idle || bHoldUnChanged || rtfText.HoldUnchanged() || editor->document()->isEmpty()) return;
+    KeepEmptyLastLine(this, rtfText, bHoldUnChanged);
     bTextChanged = true;
 }
 

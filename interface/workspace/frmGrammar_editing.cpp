@@ -1,11 +1,11 @@
 // Colouring while the user types: an edited line goes back to the texts font at once and is
 // read again, alone, when the caret leaves it; a syntax error in it is marked.
 #include <QTextEdit>
-#include <QTimer>
 
 #include "colouring.h"
 #include "frmGrammar.h"
 #include "frmMain.h"
+#include "last_line.h"
 #include "module_main.h"
 
 using namespace ModuleMain;
@@ -116,25 +116,7 @@ void frmGrammar::rtfText_Change()
     if (typed && Idle && !FastWork && errorCurrent_ == 0 && !TextEmpty()) {
         const Pos c = rtfText.SelStart();
         const std::string before = rtfText.Text();
-        // The text always ends with an empty line while it is typed on. It is added once the
-        // edit that is under way is done, so that the caret it leaves can be put back.
-        if (rtfText.GetLineFromChar(c) == rtfText.GetLineFromChar(rtfText.TextLength()) &&
-            (before.empty() || before.back() != '\n')) {
-            QTimer::singleShot(0, this, [this] {
-                const std::string now = rtfText.Text();
-                if (now.empty() || now.back() == '\n') return;
-                const Pos caret = rtfText.SelStart();
-                const bool idle = Idle;
-                Idle = false;
-                bHoldUnChanged = true;
-                QTextCursor end(editor->document());
-                end.movePosition(QTextCursor::End);
-                end.insertText(QStringLiteral("\n"));
-                rtfText.SetSelStart(caret);
-                bHoldUnChanged = false;
-                Idle = idle;
-            });
-        }
+        KeepEmptyLastLine(this, rtfText, bHoldUnChanged);
         const std::string t = before + "\r\n";
         const std::string end1 = delimiter(RuleEnd1), end2 = delimiter(RuleEnd2);
         Pos s = lastAtOrBefore(t, end2, c + 1);

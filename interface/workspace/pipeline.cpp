@@ -550,6 +550,8 @@ void Pipeline::GetNewParser(std::int32_t language)
     bool firstGrid = false;
     if (ShowIsEndOf || ShowBeginsWith || ShowIsFollowedBy) {
         TitlePictures.assign(static_cast<size_t>(N + T) + 2, QPixmap());
+        // The titles are measured afresh for every run, so that none is cut.
+        TitlesCached = false;
         firstGrid = true;
     }
     if (ShowIsEndOf) gridStep(matrix, N, T, N + 1, 0, N, QStringLiteral("Is-End-Of"), RGB(192, 0, 0), firstGrid);

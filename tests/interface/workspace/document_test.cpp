@@ -134,3 +134,24 @@ TEST_F(WorkspaceTest, TheToolsCommandPutsTheCleanedGrammarIntoTheEditor)
     EXPECT_FALSE(QFileInfo::exists(Path("S.tmp")));
     EXPECT_TRUE(Idle);
 }
+
+TEST_F(WorkspaceTest, TypingAtTheEndOfADocumentAddsAnEmptyLineAndMarksItChanged)
+{
+    frmGrammar* g = active();
+    g->GrammarName = "G";
+    frmDocument* d = g->LoadNewDoc("G", "G.bas");
+    d->SetLocked(false);
+    d->LoadFile(Path("missing").toStdString());
+    const bool idle = Idle;
+    Idle = false;
+    d->rtfText.SetText("Sub x");
+    Idle = idle;
+    EXPECT_FALSE(d->TextChanged());
+    d->rtfText.SetSelStart(d->rtfText.TextLength());
+    d->rtfText.SetSelText("()");
+    QApplication::processEvents();
+    EXPECT_EQ(d->rtfText.Text(), "Sub x()\r\n");
+    EXPECT_EQ(d->rtfText.SelStart(), 7);
+    EXPECT_TRUE(d->TextChanged());
+    EXPECT_FALSE(d->LoadFile(Path("missing").toStdString()));
+}
