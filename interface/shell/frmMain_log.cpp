@@ -15,6 +15,7 @@
 #include "frmMain.h"
 #include "module_main.h"
 #include "pipeline.h"
+#include "readers.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -141,7 +142,16 @@ void frmMain::RefreshGrammarText(const std::string& errorText)
         }
     }
     StyleBase = static_cast<std::int32_t>(p);
-    pipeline_->MarkSyntaxErrors(LogWindow->rtfText, log.substr(p), errorText);
+    // The quoted line read again for its colours only, then its error marked.
+    const std::string source = log.substr(p);
+    const int notation = ActiveGrammar ? ActiveGrammar->iGrmNotation : CurNotation;
+    readers::TextStyler styler(Fonts, &LogWindow->rtfText);
+    styler.FastWork = FastWork;
+    styler.StyleBase = StyleBase;
+    LogWindow->rtfText.SetSelStart(StyleBase);
+    std::string readingError;
+    readers::ColourGrammarText(notation, source, readingError, styler);
+    pipeline_->MarkSyntaxErrors(LogWindow->rtfText, source, readingError);
     LogWindow->editor->moveCursor(QTextCursor::End);
     dialogs::ShowErrorWindow(this, errorText);
     ActiveChild = ActiveGrammar;

@@ -131,6 +131,12 @@ TEST_F(ShellTest, ASyntaxErrorIsShownAtTheEndOfTheLogAndInTheErrorWindow)
     EXPECT_EQ(main()->LogText, "12:00:00 ... syntax error\r\n<a> x\r\n\r\n");
     // The quoted grammar line is read again from its start.
     EXPECT_EQ(StyleBase, static_cast<std::int32_t>(std::string("12:00:00 ... syntax error\r\n").size()));
+    // The grammar line in the log is coloured as grammar text.
+    RichText& log = LogWindow->rtfText;
+    log.SetSelStart(static_cast<RichText::Pos>(std::string("12:00:00 ... syntax error\r\n").size()));
+    log.SetSelLength(3);
+    EXPECT_EQ(log.SelText(), "<a>");
+    EXPECT_EQ(log.SelColor(), NtmFont.FontColor);
     ASSERT_EQ(ui_->messages.size(), 1u);
     EXPECT_TRUE(ui_->messages[0].text.startsWith("Line 1, syntax error"));
     EXPECT_EQ(ActiveChild, ActiveGrammar);
