@@ -118,6 +118,7 @@ TEST_F(WorkspaceTest, AMissingResultFileIsReportedAndNoStaleFileIsShown)
     const size_t before = DocumentTitles().size();
     WriteFile("Old.xyz", "stale\n");
     EXPECT_EQ(main()->pipeline().LoadResultDocument("Anything", ".xyz"), nullptr);
+    Idle = true;  // as the finish of a run leaves it
     EXPECT_EQ(DocumentTitles().size(), before);
     EXPECT_NE(MaskedLog().find(" ... the result file \"S.xyz\" is missing"), std::string::npos);
     // A name that fails the name check keeps the window's old name, but the files of the run
