@@ -94,6 +94,12 @@ void frmDocument::focusInEvent(QFocusEvent* event)
     rtfText_GotFocus();
 }
 
+bool frmDocument::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == editor && event->type() == QEvent::FocusIn) rtfText_GotFocus();
+    return ChildForm::eventFilter(watched, event);
+}
+
 void frmDocument::closeEvent(QCloseEvent* event)
 {
     if (bTextChanged) {

@@ -389,6 +389,8 @@ frmDocument* Pipeline::LoadResultDocument(const QString& title, const QString& e
     ActiveChild = d;
     d->setCursor(Qt::WaitCursor);
     letRun();
+    // Shown in the texts font; the listing's colouring by token kind joins here when the
+    // readers offer it.
     d->LoadFile(file);
     d->rtfText.SetSelStart(0);
     d->unsetCursor();
@@ -519,6 +521,8 @@ void Pipeline::GetNewParser(std::int32_t language)
         letRun();
         const bool idle = Idle;
         Idle = false;
+        // The list is shown in the texts font; its colouring by token kind joins here when the
+        // readers offer the terminal-list colouring.
         terminals->rtfText.SetText(list);
         Idle = idle;
         terminals->rtfText.SetSelStart(0);

@@ -1,5 +1,6 @@
 // The result document window and the readings of the grammar text that the commands start.
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -154,4 +155,21 @@ TEST_F(WorkspaceTest, TypingAtTheEndOfADocumentAddsAnEmptyLineAndMarksItChanged)
     EXPECT_EQ(d->rtfText.SelStart(), 7);
     EXPECT_TRUE(d->TextChanged());
     EXPECT_FALSE(d->LoadFile(Path("missing").toStdString()));
+}
+
+TEST_F(WorkspaceTest, ADocumentWhoseSaveFailsStaysOpenWithItsText)
+{
+    frmGrammar* g = active();
+    g->GrammarName = "G";
+    // The caption's last word names a folder: the text cannot be written there.
+    QDir(Path("")).mkdir("blocked");
+    frmDocument* d = EditedDocument(g, "blocked");
+    ui_->answers = {ui::Yes};
+    EXPECT_FALSE(CloseDocument(d));
+    ASSERT_EQ(ui_->messages.size(), 2u);
+    EXPECT_EQ(ui_->messages[1].text, "The file \"blocked\" could not be written.");
+    EXPECT_EQ(d->rtfText.Text(), "my listing\r\n");
+    EXPECT_TRUE(CloseCancelled);
+    CloseCancelled = false;
+    d->SetLocked(true);
 }

@@ -223,3 +223,17 @@ TEST_F(WorkspaceTest, AClickOnANodeOfAClosedGrammarDoesNothing)
     EXPECT_EQ(active(), before);
     EXPECT_NE(second, nullptr);
 }
+
+TEST_F(WorkspaceTest, ABuildWhoseParserFileIsNotWrittenSaysSoAndOpensNoCode)
+{
+    SetGrammar(Small);
+    // A folder in the way of the parser file.
+    std::filesystem::create_directory(folder_->Path() / "S.bas");
+    BuildRun();
+    EXPECT_EQ(DocumentTitled("S.bas"), nullptr);
+    EXPECT_EQ(active()->frmParser, nullptr);
+    const std::string log = MaskedLog();
+    EXPECT_EQ(log.find("The parser code is kept in file"), std::string::npos) << log;
+    EXPECT_NE(log.find("S.bas"), std::string::npos) << log;
+    EXPECT_TRUE(Idle);
+}
