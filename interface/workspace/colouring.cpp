@@ -16,9 +16,20 @@ void DeferredRichText::settle()
 {
     if (!open_) return;
     open_ = false;
-    auto it = std::find(formats_.begin(), formats_.end(), pending_);
-    if (it == formats_.end()) it = formats_.insert(formats_.end(), pending_);
-    const int index = static_cast<int>(it - formats_.begin());
+    auto it = std::find(records_.begin(), records_.end(), pending_);
+    if (it == records_.end()) {
+        it = records_.insert(records_.end(), pending_);
+        QTextCharFormat f;
+        f.setFontFamilies(QStringList{QString::fromStdString(pending_.FontName)});
+        f.setFontPointSize(pending_.FontSize > 0 ? pending_.FontSize : 1);
+        f.merge(RichText::ColourFormat(pending_.FontColor));
+        f.setFontWeight(pending_.FontBold ? QFont::Bold : QFont::Normal);
+        f.setFontItalic(pending_.FontItalic);
+        f.setFontUnderline(pending_.FontUnderline);
+        f.setFontStrikeOut(pending_.FontStrikethru);
+        formats_.push_back(f);
+    }
+    const int index = static_cast<int>(it - records_.begin());
     Run& last = runs_.back();
     last.format = index;
     // A range that goes on where the one before it ended, in the same format, joins it.
@@ -35,7 +46,7 @@ void DeferredRichText::SetSelLength(Pos length)
 {
     settle();
     runs_.push_back({sel_, length, -1});
-    pending_ = QTextCharFormat();
+    pending_ = readers::FontRec{};
     open_ = true;
 }
 
@@ -51,13 +62,14 @@ void DeferredRichText::Clear()
     open_ = false;
 }
 
-void DeferredRichText::SetSelFontName(const std::string& v) { pending_.setFontFamilies(QStringList{QString::fromStdString(v)}); }
-void DeferredRichText::SetSelFontSize(std::int32_t v) { pending_.setFontPointSize(v > 0 ? v : 1); }
-void DeferredRichText::SetSelColor(std::int32_t v) { pending_.merge(RichText::ColourFormat(v)); }
-void DeferredRichText::SetSelBold(bool v) { pending_.setFontWeight(v ? QFont::Bold : QFont::Normal); }
-void DeferredRichText::SetSelItalic(bool v) { pending_.setFontItalic(v); }
-void DeferredRichText::SetSelUnderline(bool v) { pending_.setFontUnderline(v); }
-void DeferredRichText::SetSelStrikeThru(bool v) { pending_.setFontStrikeOut(v); }
+// The hooks write every attribute of a range (they read all of them as mixed).
+void DeferredRichText::SetSelFontName(const std::string& v) { pending_.FontName = v; }
+void DeferredRichText::SetSelFontSize(std::int32_t v) { pending_.FontSize = v; }
+void DeferredRichText::SetSelColor(std::int32_t v) { pending_.FontColor = v; }
+void DeferredRichText::SetSelBold(bool v) { pending_.FontBold = v; }
+void DeferredRichText::SetSelItalic(bool v) { pending_.FontItalic = v; }
+void DeferredRichText::SetSelUnderline(bool v) { pending_.FontUnderline = v; }
+void DeferredRichText::SetSelStrikeThru(bool v) { pending_.FontStrikethru = v; }
 
 Colouring::Colouring(RichText& text) : text_(text), target_(text.SelStart()), styler_(Fonts, &target_) {}
 

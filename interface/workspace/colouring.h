@@ -51,9 +51,10 @@ private:
     void settle();
     Pos sel_;
     std::vector<Run> runs_;
-    // The format being built for the last range; settled into formats_ when the next begins.
-    QTextCharFormat pending_;
+    // The font record being given to the last range; settled when the next range begins.
+    readers::FontRec pending_;
     bool open_ = false;
+    std::vector<readers::FontRec> records_;
     std::vector<QTextCharFormat> formats_;
 };
 
