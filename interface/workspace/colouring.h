@@ -20,7 +20,7 @@ public:
 
     Pos SelStart() const override { return sel_; }
     void SetSelStart(Pos start) override { sel_ = start < 0 ? 0 : start; }
-    void SetSelLength(Pos length) override { runs_.push_back({sel_, length, {}}); }
+    void SetSelLength(Pos length) override;
     // Every attribute reads as mixed, so the hooks write all of them.
     std::optional<std::string> SelFontName() const override { return std::nullopt; }
     std::optional<std::int32_t> SelFontSize() const override { return std::nullopt; }
@@ -38,17 +38,24 @@ public:
     void SetSelStrikeThru(bool v) override;
     void SetHoldUnchanged(bool) override {}
 
+    // A styled range and its format, one of the few distinct ones kept in Formats().
     struct Run {
         Pos start, length;
-        QTextCharFormat format;
+        int format;
     };
-    const std::vector<Run>& Runs() const { return runs_; }
-    void Clear() { runs_.clear(); }
+    const std::vector<Run>& Runs();
+    const std::vector<QTextCharFormat>& Formats() const { return formats_; }
+    void Clear();
 
 private:
-    QTextCharFormat& current();
+    void settle();
     Pos sel_;
     std::vector<Run> runs_;
+    // The font record being given to the last range; settled when the next range begins.
+    readers::FontRec pending_;
+    bool open_ = false;
+    std::vector<readers::FontRec> records_;
+    std::vector<QTextCharFormat> formats_;
 };
 
 // One colouring of one rich text: the program's fonts, StyleBase and FastWork as they stand.

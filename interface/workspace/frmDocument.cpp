@@ -10,6 +10,7 @@
 #include "frmGrammar.h"
 #include "frmMain.h"
 #include "frmSwitch.h"
+#include "last_line.h"
 #include "module_main.h"
 #include "ui_services.h"
 #include "workspace_state.h"
@@ -59,6 +60,7 @@ bool frmDocument::LoadFile(const std::string& path)
 void frmDocument::rtfText_Change()
 {
     if (!Idle || bHoldUnChanged || rtfText.HoldUnchanged() || editor->document()->isEmpty()) return;
+    KeepEmptyLastLine(this, rtfText, bHoldUnChanged);
     bTextChanged = true;
 }
 
@@ -90,6 +92,12 @@ void frmDocument::focusInEvent(QFocusEvent* event)
 {
     ChildForm::focusInEvent(event);
     rtfText_GotFocus();
+}
+
+bool frmDocument::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == editor && event->type() == QEvent::FocusIn) rtfText_GotFocus();
+    return ChildForm::eventFilter(watched, event);
 }
 
 void frmDocument::closeEvent(QCloseEvent* event)

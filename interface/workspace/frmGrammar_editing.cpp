@@ -5,6 +5,7 @@
 #include "colouring.h"
 #include "frmGrammar.h"
 #include "frmMain.h"
+#include "last_line.h"
 #include "module_main.h"
 
 using namespace ModuleMain;
@@ -115,18 +116,7 @@ void frmGrammar::rtfText_Change()
     if (typed && Idle && !FastWork && errorCurrent_ == 0 && !TextEmpty()) {
         const Pos c = rtfText.SelStart();
         const std::string before = rtfText.Text();
-        // The text always ends with an empty line while it is typed on.
-        if (rtfText.GetLineFromChar(c) == rtfText.GetLineFromChar(rtfText.TextLength()) &&
-            (before.empty() || before.back() != '\n')) {
-            Idle = false;
-            bHoldUnChanged = true;
-            QTextCursor end(editor->document());
-            end.movePosition(QTextCursor::End);
-            end.insertText(QStringLiteral("\n"));
-            rtfText.SetSelStart(c);
-            bHoldUnChanged = false;
-            Idle = true;
-        }
+        KeepEmptyLastLine(this, rtfText, bHoldUnChanged);
         const std::string t = before + "\r\n";
         const std::string end1 = delimiter(RuleEnd1), end2 = delimiter(RuleEnd2);
         Pos s = lastAtOrBefore(t, end2, c + 1);

@@ -101,17 +101,17 @@ void frmGrid::GridInit(const std::vector<QString>& NtmName, int N, const std::ve
     MSHFlexGrid1->setColumnWidth(0, std::max(TitleLength, QFontMetrics(MSHFlexGrid1->font()).horizontalAdvance("<W>")));
     for (int c = 1; c < nCols; ++c) MSHFlexGrid1->setColumnWidth(c, TitleTextHeight + TitleMargin);
     MSHFlexGrid1->setIconSize(QSize(TitleTextHeight + TitleMargin, TitleLength));
+    // The title cells: the button colour behind, the matrix font's colour for their text.
     const QColor fixed = palette().color(QPalette::Button);
-    for (int c = 0; c < nCols; ++c) {
+    const QColor ink = RichText::ColourOf(MatrixFont.FontColor);
+    const auto title = [&](int r, int c) {
         auto* item = new QTableWidgetItem;
         item->setBackground(fixed);
-        MSHFlexGrid1->setItem(0, c, item);
-    }
-    for (int r = 1; r < nRows; ++r) {
-        auto* item = new QTableWidgetItem;
-        item->setBackground(fixed);
-        MSHFlexGrid1->setItem(r, 0, item);
-    }
+        item->setForeground(ink);
+        MSHFlexGrid1->setItem(r, c, item);
+    };
+    for (int c = 0; c < nCols; ++c) title(0, c);
+    for (int r = 1; r < nRows; ++r) title(r, 0);
 }
 
 void frmGrid::VertText(const std::vector<QString>& NtmName, int N, const std::vector<QString>& TrmName, int T)

@@ -1,5 +1,6 @@
 #include "frmSwitch.h"
 
+#include <QEvent>
 #include <QHash>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -8,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "child_form.h"
 #include "frmGrammar.h"
 #include "frmMain.h"
 #include "module_main.h"
@@ -62,6 +64,22 @@ frmSwitch::frmSwitch(QWidget* parent) : QWidget(parent), TViewNav(new QTreeWidge
     TViewNav->setHeaderHidden(true);
     connect(TViewNav, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { TViewNav_NodeClick(item->data(0, KeyRole).toString()); });
+    TViewNav->installEventFilter(this);
+}
+
+// After an edit the active child comes forward once the tree takes the focus.
+void frmSwitch::TViewNav_GotFocus()
+{
+    if (!NavRefresh) return;
+    if (ActiveChild)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(ActiveChild->parentWidget())) sub->raise();
+    NavRefresh = false;
+}
+
+bool frmSwitch::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == TViewNav && event->type() == QEvent::FocusIn) TViewNav_GotFocus();
+    return QWidget::eventFilter(watched, event);
 }
 
 // Every node click checks that the grammar its key names is still open.

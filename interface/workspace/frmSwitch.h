@@ -30,4 +30,8 @@ public:
 
     // A click on the node of this key, as the tree reports it.
     void TViewNav_NodeClick(const QString& key);
+    void TViewNav_GotFocus();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -387,6 +387,8 @@ frmDocument* Pipeline::LoadResultDocument(const QString& title, const QString& e
     ActiveChild = d;
     d->setCursor(Qt::WaitCursor);
     letRun();
+    // Shown in the texts font; the listing's colouring by token kind joins here when the
+    // readers offer it.
     d->LoadFile(file);
     d->rtfText.SetSelStart(0);
     d->unsetCursor();
@@ -517,6 +519,8 @@ void Pipeline::GetNewParser(std::int32_t language)
         letRun();
         const bool idle = Idle;
         Idle = false;
+        // The list is shown in the texts font; its colouring by token kind joins here when the
+        // readers offer the terminal-list colouring.
         terminals->rtfText.SetText(list);
         Idle = idle;
         terminals->rtfText.SetSelStart(0);
@@ -549,6 +553,8 @@ void Pipeline::GetNewParser(std::int32_t language)
     bool firstGrid = false;
     if (ShowIsEndOf || ShowBeginsWith || ShowIsFollowedBy) {
         TitlePictures.assign(static_cast<size_t>(N + T) + 2, QPixmap());
+        // The titles are measured afresh for every run, so that none is cut.
+        TitlesCached = false;
         firstGrid = true;
     }
     if (ShowIsEndOf) gridStep(matrix, N, T, N + 1, 0, N, QStringLiteral("Is-End-Of"), RGB(192, 0, 0), firstGrid);

@@ -118,6 +118,7 @@ TEST_F(WorkspaceTest, AMissingResultFileIsReportedAndNoStaleFileIsShown)
     const size_t before = DocumentTitles().size();
     WriteFile("Old.xyz", "stale\n");
     EXPECT_EQ(main()->pipeline().LoadResultDocument("Anything", ".xyz"), nullptr);
+    Idle = true;  // as the finish of a run leaves it
     EXPECT_EQ(DocumentTitles().size(), before);
     EXPECT_NE(MaskedLog().find(" ... the result file \"S.xyz\" is missing"), std::string::npos);
     // A name that fails the name check keeps the window's old name, but the files of the run
@@ -221,4 +222,18 @@ TEST_F(WorkspaceTest, AClickOnANodeOfAClosedGrammarDoesNothing)
         NavWindow->TViewNav_NodeClick(key);
     EXPECT_EQ(active(), before);
     EXPECT_NE(second, nullptr);
+}
+
+TEST_F(WorkspaceTest, ABuildWhoseParserFileIsNotWrittenSaysSoAndOpensNoCode)
+{
+    SetGrammar(Small);
+    // A folder in the way of the parser file.
+    std::filesystem::create_directory(folder_->Path() / "S.bas");
+    BuildRun();
+    EXPECT_EQ(DocumentTitled("S.bas"), nullptr);
+    EXPECT_EQ(active()->frmParser, nullptr);
+    const std::string log = MaskedLog();
+    EXPECT_EQ(log.find("The parser code is kept in file"), std::string::npos) << log;
+    EXPECT_NE(log.find("S.bas"), std::string::npos) << log;
+    EXPECT_TRUE(Idle);
 }
