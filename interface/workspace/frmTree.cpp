@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -43,6 +44,9 @@ frmTree::frmTree(frmGrammar& owner, QWidget* parent) : ChildForm(parent), owner_
     TView = new QTreeWidget(this);
     TView->setHeaderHidden(true);
     TView->setUniformRowHeights(true);
+    // Deep trees scroll sideways instead of cutting the node texts short.
+    TView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TView->header()->setStretchLastSection(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(TView);

@@ -31,7 +31,9 @@ public:
     {
         setWindowTitle(QStringLiteral("Transforming to LL1"));
         Label1 = new QLabel(QStringLiteral("0  loops"), this);
+        Label1->setObjectName(QStringLiteral("Label1"));
         Label2 = new QLabel(QStringLiteral("0  substitutions"), this);
+        Label2->setObjectName(QStringLiteral("Label2"));
         auto* stop = new QPushButton(QStringLiteral("Stop"), this);
         connect(stop, &QPushButton::clicked, this, [] { ModuleMain::StopRequested = true; });
         auto* layout = new QVBoxLayout(this);
@@ -131,6 +133,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
     // A test run over the window's text; Idle stays cleared between the runs of the
     // transformation. A reading or matrix failure is not taken for an LL(1) grammar.
     const auto run = [&] {
+        // The window the transformation began with, whatever window was activated meanwhile.
         ActiveGrammar = g;
         GetNewParser(0);
         Idle = false;
@@ -161,6 +164,12 @@ void Pipeline::TryToTransformToLL1(bool& failed)
         return true;
     };
 
+    // Hidden, not closed: closing the stop window would ask for a stop.
+    const auto closeStop = [&] {
+        if (!stop) return;
+        stop->hide();
+        stop->deleteLater();
+    };
     // The Stop button was pressed: the request is taken.
     const auto stopped = [&] {
         if (!StopRequested) return false;
@@ -192,7 +201,6 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                 accept(true);
                 if (!stop) {
                     stop = new StopWindow(&main_);
-                    stop->setAttribute(Qt::WA_DeleteOnClose, true);
                     stop->setModal(false);
                     stop->show();
                 }
@@ -233,7 +241,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
         g->editor->setVisible(true);
         failed = true;
         LastTransform = f.outcome;
-        if (stop) stop->close();
+        closeStop();
         saved.Restore();
         ShowExtraneousLists = true;
         main_.LineNum();
@@ -244,7 +252,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
     }
     QFile::remove(temp);
     Idle = false;
-    if (stop) stop->close();
+    closeStop();
     saved.Restore();
     ShowExtraneousLists = true;
     ParseGrammarForFonts();

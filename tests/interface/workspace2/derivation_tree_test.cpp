@@ -1,9 +1,11 @@
 // The Tree command: the grammar's own text read with the tree hooks on, a click on a node
 // selecting the text it derives, a second build replacing the first, closing the tree.
 #include <QApplication>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
 
+#include "frmRemTree.h"
 #include "frmTree.h"
 #include "workspace_fixture.h"
 
@@ -132,13 +134,32 @@ TEST_F(DerivationTreeTest, LargeTreeIsRemovedWithProgress)
     StartWith(big);
     main()->tbToolBar_ButtonClick("Tree");
     ASSERT_TRUE(Tree());
-    ASSERT_GT(Tree()->NodeCount(), 6000);
+    const int n = Tree()->NodeCount();
+    ASSERT_GT(n, 6000);
     QPointer<frmTree> tree = Tree();
+    // What the progress window and the status bar show each time the removal lets events run.
+    std::vector<QString> shown;
+    auto probe = std::make_unique<ProbeUi>();
+    probe->onEvents = [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* rem = qobject_cast<frmRemTree*>(w); rem && rem->isVisible())
+                shown.push_back(rem->windowTitle() + " | " + rem->Label1->text() + " | " + main()->Panel1Text());
+    };
+    ui::SetUi(std::move(probe));
+    ui_ = nullptr;
     active()->CloseTree();
     QApplication::processEvents();
+    std::vector<QString> expected;
+    for (int index = n - 2999; index >= 1; index -= 3000) {
+        const QString remain = QString::number(index) + " nodes remain to remove";
+        expected.push_back("<Sample> - removing derivation tree | " + remain + " | " + remain);
+    }
+    EXPECT_EQ(shown, expected);
     EXPECT_FALSE(tree);
     EXPECT_TRUE(active()->bNoTree);
     EXPECT_EQ(main()->Panel1Text(), "Line 1");
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<frmRemTree*>(w) && w->isVisible());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // processing and the engine library: the text it leaves, the language kept, the switches
 // restored, Undo, a stop, and the guard that holds for the whole transformation.
 #include <QApplication>
+#include <QLabel>
 #include <deque>
 #include <map>
 #include <set>
@@ -15,24 +16,6 @@ using namespace ModuleMain;
 
 namespace {
 
-class ProbeUi final : public ui::UiServices {
-public:
-    std::vector<QString> messages;
-    std::function<void()> onEvents;
-    ui::Answer messageBox(const QString& text, const QString&, ui::Buttons buttons, ui::Icon) override
-    {
-        messages.push_back(text);
-        return buttons == ui::Buttons::YesNo ? ui::Yes : ui::Ok;
-    }
-    std::optional<QString> openFileName(const ui::FileDialog&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const ui::FileDialog&) override { return std::nullopt; }
-    bool printDialog(QPrinter&, const QString&, bool) override { return false; }
-    std::int64_t tickCount() override { return 0; }
-    void processEvents() override
-    {
-        if (onEvents) onEvents();
-    }
-};
 
 class TransformTest : public ProgramTest {
 protected:
@@ -129,16 +112,34 @@ struct Case {
     bool transformed;     // the text was replaced by a printed grammar
     const char* message;  // the message box after the question, "" for none
     const char* status;  // the report in the log (and the status bar until the run after it)
+    const char* stopWindow;  // the stop window's two labels as last seen, "" when never shown
 };
 
+// The labels of the stop window while it is shown: "loops, substitutions".
+std::string StopLabels()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowTitle() != "Transforming to LL1") continue;
+        std::string out;
+        for (const char* name : {"Label1", "Label2"}) {
+            const QLabel* l = w->findChild<QLabel*>(name);
+            if (!l) continue;
+            if (!out.empty()) out += ", ";
+            out += l->text().toStdString();
+        }
+        return out;
+    }
+    return "";
+}
+
 const Case cases[] = {
-    {"common prefix", "<S> ::= a b | a c\n", true, "", "Successful transformation <S> to LL1 type"},
+    {"common prefix", "<S> ::= a b | a c\n", true, "", "Successful transformation <S> to LL1 type", ""},
     {"left recursion", "<E> ::= <E> + <T> | <T>\n<T> ::= i\n", true, "",
-     "Successful transformation <E> to LL1 type"},
+     "Successful transformation <E> to LL1 type", ""},
     {"ambiguous corners", "<S> ::= <A> x | <B> y\n<A> ::= a\n<B> ::= a\n", true, "",
-     "Successful transformation <S> to LL1 type"},
+     "Successful transformation <S> to LL1 type", "1  loop, 2  substitutions"},
     {"no LL(1) form", "<S> ::= <S> <S> | a\n", true, "Can not transform <S> to LL1 type",
-     "Can not transform <S> to LL1 type"},
+     "Can not transform <S> to LL1 type", "2  loops, 1  substitution"},
 };
 
 TEST_F(TransformTest, TransformationsKeepTheLanguageRestoreTheSwitchesAndUndoBringsTheTextBack)
@@ -153,7 +154,11 @@ TEST_F(TransformTest, TransformationsKeepTheLanguageRestoreTheSwitchesAndUndoBri
         const std::string before = Text();
         probe_->messages.clear();
         bool idleDuringRun = false;
-        probe_->onEvents = [&] { idleDuringRun = idleDuringRun || Idle; };
+        std::string labels;
+        probe_->onEvents = [&] {
+            idleDuringRun = idleDuringRun || Idle;
+            if (const std::string l = StopLabels(); !l.empty()) labels = l;
+        };
         main()->tbToolBar_ButtonClick("LL1");
         probe_->onEvents = nullptr;
         ASSERT_GE(probe_->messages.size(), 1u);
@@ -166,6 +171,8 @@ TEST_F(TransformTest, TransformationsKeepTheLanguageRestoreTheSwitchesAndUndoBri
         }
         EXPECT_NE(Log().find(std::string("   - ") + c.status + "\r\n"), std::string::npos);
         EXPECT_EQ(Text() != before, c.transformed);
+        EXPECT_EQ(labels, c.stopWindow);
+        EXPECT_EQ(StopLabels(), "");
         EXPECT_EQ(active()->iGrmNotation, 1);
         EXPECT_EQ(Language(ReadGrammar(Text()), 6), Language(ReadGrammar(before), 6));
         EXPECT_FALSE(Language(ReadGrammar(before), 6).empty());

@@ -1,6 +1,7 @@
 // Under a real X server: the derivation tree of the example grammar is built with the Tree
-// button, a node is clicked, and a screenshot of the main window is saved. Exit code 0 when
-// the tree has its nodes and the click selected the node's text.
+// button through the program's own reading, a node is clicked, and a screenshot of the main
+// window is saved. Exit code 0 when the tree has its nodes and the click selected the node's
+// text.
 #include <QApplication>
 #include <QFile>
 #include <QMdiArea>
@@ -16,7 +17,6 @@
 #include "frmMain.h"
 #include "frmTree.h"
 #include "module_main.h"
-#include "reading_pipeline.h"
 #include "settings.h"
 
 int main(int argc, char** argv)
@@ -41,7 +41,6 @@ int main(int argc, char** argv)
     }
 
     frmMain* w = ModuleMain::Main({});
-    w->setPipeline(std::make_unique<ReadingPipeline>(*w));
     frmGrammar* g = ModuleMain::ActiveGrammar;
     g->rtfText.SetText(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     g->MarkSaved();
