@@ -52,8 +52,6 @@ public:
 
     // One log line: the time of day, the text and a line break.
     void Log(const QString& text);
-    // The file name of a result of the active grammar, as the engine names it.
-    static QString ResultFile(const QString& grammarName, const QString& extension);
 
 protected:
     frmMain& main_;
