@@ -123,6 +123,13 @@ void frmGrammar::rtfText_GotFocus()
 // Unload query, then unload. A changed grammar whose save is cancelled or fails stays open.
 void frmGrammar::closeEvent(QCloseEvent* event)
 {
+    // A run in progress works on this window between its steps: it stays until the run ends,
+    // and a closing of all windows stops as if cancelled.
+    if (!Idle) {
+        CloseCancelled = true;
+        event->ignore();
+        return;
+    }
     if (Changed()) {
         const ui::Answer a = ui::Ui().messageBox(
             QStringLiteral("Save changes to the ") + Caption() + "?",

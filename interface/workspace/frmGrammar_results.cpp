@@ -82,6 +82,26 @@ void frmGrammar::showResult(QWidget* w)
     MainForm->mdiArea->setActiveSubWindow(sub);
 }
 
+// In docking view the grammar's result windows follow it; its size is the next result's.
+void frmGrammar::resizeEvent(QResizeEvent* event)
+{
+    ChildForm::resizeEvent(event);
+    QMdiSubWindow* mine = subWindow();
+    if (!mine || mine->isMinimized()) return;
+    const double t = frmMain::TwipsPerPixel();
+    ChildWidth = static_cast<std::int32_t>(mine->width() * t);
+    ChildHeight = static_cast<std::int32_t>(mine->height() * t);
+    if (!DockingView || !ResizeEnabled) return;
+    for (int i = 1; i <= docCount_; ++i)
+        if (QMdiSubWindow* sub = subOf(Document(i)); sub && !sub->isMinimized() && !sub->isMaximized())
+            sub->setGeometry(mine->geometry());
+    for (int i = 1; i <= gridCount_; ++i)
+        if (QMdiSubWindow* sub = subOf(Grid(i)); sub && !sub->isMinimized() && !sub->isMaximized())
+            sub->setGeometry(mine->geometry());
+    if (QMdiSubWindow* sub = subOf(DerivTree); sub && !sub->isMinimized() && !sub->isMaximized())
+        sub->setGeometry(mine->geometry());
+}
+
 frmDocument* frmGrammar::LoadNewDoc(const QString& sGrammarName, const QString& sName)
 {
     ++docCount_;

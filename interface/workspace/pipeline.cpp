@@ -79,11 +79,6 @@ void Pipeline::Log(const QString& text) { main_.WriteLog(Time() + text + CrLf); 
 void Pipeline::status(const QString& text) { main_.SetPanel1Text(text); }
 void Pipeline::letRun() { ui::Ui().processEvents(); }
 
-QString Pipeline::ResultFile(const QString& grammarName, const QString& extension)
-{
-    return cp1251::toUnicode(mv::names::ResultFileName(bytes(grammarName), bytes(extension)));
-}
-
 bool Pipeline::engineWrote(const EngineExports& e)
 {
     char buffer[1024];
@@ -672,6 +667,8 @@ void Pipeline::ParserCodeStep(std::int32_t language)
         letRun();
         return d;
     };
+    // The code is shown in the texts font; its keyword colouring joins here when the readers
+    // offer it.
     open(title, parserFile);
     g->GrammarName = grammarName + prefix;
     status("The parser code is kept in file " + title);

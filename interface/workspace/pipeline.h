@@ -58,8 +58,6 @@ public:
 
     // One log line: the time of day, the text and a line break.
     void Log(const QString& text);
-    // The file name of a result of the active grammar, as the engine names it.
-    static QString ResultFile(const QString& grammarName, const QString& extension);
 
 protected:
     frmMain& main_;
@@ -82,5 +80,7 @@ private:
     // The grammar the engine printed into grammar name + extension becomes the window's text;
     // the file is deleted. False when it could not be read.
     bool loadPrintedGrammar(frmGrammar& g, const QString& extension);
+    // The engine's file of the grammar of this name with this extension.
+    static QString grammarFile(const QString& grammarName, const QString& extension);
     bool transforming_ = false;
 };

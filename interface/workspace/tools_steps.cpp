@@ -11,6 +11,7 @@
 #include "frmGrammar.h"
 #include "frmMain.h"
 #include "module_main.h"
+#include "output/result_name.h"
 #include "pipeline.h"
 #include "ui_services.h"
 
@@ -73,9 +74,15 @@ void Pipeline::preparatoryTransformations(std::int32_t& first, std::int32_t& las
     }
 }
 
+QString Pipeline::grammarFile(const QString& grammarName, const QString& extension)
+{
+    return cp1251::toUnicode(
+        mv::names::ResultFileName(cp1251::fromUnicode(grammarName), cp1251::fromUnicode(extension)));
+}
+
 bool Pipeline::loadPrintedGrammar(frmGrammar& g, const QString& extension)
 {
-    const QString file = ResultFile(g.GrammarName, extension);
+    const QString file = grammarFile(g.GrammarName, extension);
     std::ifstream in(file.toLocal8Bit().toStdString(), std::ios::binary);
     if (!in) {
         Log(" ... the transformed grammar \"" + file + "\" can not be read");

@@ -126,7 +126,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
     Idle = false;
     g->rtfText.SetSelStart(0);
 
-    const QString temp = ResultFile(g->GrammarName, QStringLiteral(".temp"));
+    const QString temp = grammarFile(g->GrammarName, QStringLiteral(".temp"));
     QPointer<StopWindow> stop;
     int cycles = 0, total = 0;
 

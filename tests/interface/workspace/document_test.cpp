@@ -173,3 +173,32 @@ TEST_F(WorkspaceTest, ADocumentWhoseSaveFailsStaysOpenWithItsText)
     CloseCancelled = false;
     d->SetLocked(true);
 }
+
+TEST_F(WorkspaceTest, AGrammarWindowStaysOpenWhileARunWorksOnIt)
+{
+    frmGrammar* g = active();
+    Idle = false;
+    EXPECT_FALSE(main()->UnloadGrammar(g));
+    EXPECT_EQ(GrammarAt(1), g);
+    EXPECT_TRUE(CloseCancelled);
+    Idle = true;
+    CloseCancelled = false;
+}
+
+TEST_F(WorkspaceTest, AReadingForColoursOnlyLeavesTheNameAndTheEngineRunAlone)
+{
+    SetGrammar("<Sum> ::= a\n");
+    main()->pipeline().Parse(0);
+    SetGrammar("<Other> :- b\n");
+    main()->pipeline().ParseErrorText.clear();
+    main()->pipeline().ParseGrammarForFonts();
+    EXPECT_EQ(active()->GrammarName, "Sum");
+    EXPECT_TRUE(main()->pipeline().ParseErrorText.empty());
+    RichText& t = active()->rtfText;
+    t.SetSelStart(1);
+    t.SetSelLength(3);
+    EXPECT_EQ(t.SelColor(), NtmFont.FontColor);
+    t.SetSelStart(std::string("<Other> :").size());
+    t.SetSelLength(3);
+    EXPECT_EQ(t.SelColor(), ErrorFont.FontColor);
+}

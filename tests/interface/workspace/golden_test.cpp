@@ -124,3 +124,15 @@ TEST_F(WorkspaceTest, ASyntaxErrorIsLoggedMarkedAndTheCaretIsOnIt)
     EXPECT_EQ(colourAt("<S> ::= a <A>\r\n<A> :- b\r\n", 3), NtmFont.FontColor);
     EXPECT_EQ(colourAt("<S> ::= a <A>\r\n<A> :- b\r\n<B> ::= d\r\n<C> :", 3), ErrorFont.FontColor);
 }
+
+TEST_F(WorkspaceTest, TheTerminalListNamesEachTerminalWithItsCode)
+{
+    SetGrammar("<S> ::= + ''32'' ''10'' x\n");
+    TestRun();
+    frmDocument* list = DocumentTitled("Terminals");
+    ASSERT_NE(list, nullptr);
+    ExpectGolden("terminal_list.txt", list->rtfText.Text());
+    const Pipeline& p = main()->pipeline();
+    ASSERT_EQ(p.TerminalNames.size(), 6u);
+    EXPECT_EQ(p.TerminalNames.back(), "end marker");
+}

@@ -237,3 +237,22 @@ TEST_F(WorkspaceTest, ABuildWhoseParserFileIsNotWrittenSaysSoAndOpensNoCode)
     EXPECT_NE(log.find("S.bas"), std::string::npos) << log;
     EXPECT_TRUE(Idle);
 }
+
+TEST_F(WorkspaceTest, InDockingViewResultWindowsFollowTheirGrammarWindow)
+{
+    SetGrammar(Small);
+    TestRun();
+    frmGrammar* g = active();
+    QMdiSubWindow* mine = g->subWindow();
+    ASSERT_NE(mine, nullptr);
+    const auto subOf = [](QWidget* w) { return qobject_cast<QMdiSubWindow*>(w->parentWidget()); };
+    DockingView = false;
+    const QRect before = subOf(g->Document(1))->geometry();
+    mine->setGeometry(10, 10, 300, 200);
+    EXPECT_EQ(subOf(g->Document(1))->geometry(), before);
+    DockingView = true;
+    mine->setGeometry(20, 30, 320, 240);
+    EXPECT_EQ(subOf(g->Document(1))->geometry(), mine->geometry());
+    EXPECT_EQ(subOf(g->Grid(1))->geometry(), mine->geometry());
+    DockingView = false;
+}
