@@ -109,6 +109,7 @@ void Pipeline::BuildDerivationTree()
     main_.ProgressBar1->setVisible(false);
     // The node-limit stop of the hooks leaves its message with them.
     if (InterruptMsg.isEmpty()) InterruptMsg = cp1251::toUnicode(windowHooks().hooks.InterruptMsg);
+    if (g->DerivTree) g->DerivTree->BuiltText = g->rtfText.Text();
     const int n = g->DerivTree ? g->DerivTree->NodeCount() : 0;
     const QString added = QString::number(n) + QStringLiteral(" nodes have been added");
     main_.WriteLog(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + QStringLiteral("   - ") + added +

@@ -129,8 +129,16 @@ void frmTree::TView_NodeClick(QTreeWidgetItem* node)
     frmGrammar* g = ActiveGrammar;
     if (!g) return;
     const QString navKey = g->Key() + QStringLiteral("Tre") + QStringLiteral("1").rightJustified(3, ' ');
-    // The grammar text changed since the tree was built: the positions no longer hold.
+    // The grammar text changed since the tree was built: the positions no longer hold. An edit
+    // marks the tree's node out of date here, as a transformation does.
     if (NavWindow && NavWindow->NodeColour(navKey) == GrayColor) return;
+    if (g->rtfText.Text() != BuiltText) {
+        if (NavWindow && NavWindow->Node(navKey)) {
+            NavWindow->SetNodeColour(navKey, GrayColor);
+            NavWindow->SetNodeImage(navKey, QStringLiteral("Tree_gray"));
+        }
+        return;
+    }
     const QString key = KeyOf(node);
     const QString tag = TagOf(node);
     const qint64 s = key.mid(7, 6).trimmed().toLongLong() - 1;

@@ -22,6 +22,8 @@ public:
     RichText* rtf() override { return nullptr; }
     QTreeWidget* TView = nullptr;
     QString Tag;  // the navigation key
+    // The grammar text the tree was built from; the positions of its nodes hold only for it.
+    std::string BuiltText;
 
     // Nodes in the order they were added, as the tree view numbers them.
     int NodeCount() const { return static_cast<int>(nodes_.size()); }

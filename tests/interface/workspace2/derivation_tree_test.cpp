@@ -2,10 +2,12 @@
 // selecting the text it derives, a second build replacing the first, closing the tree.
 #include <QApplication>
 #include <QLabel>
+#include <QTextEdit>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
 
 #include "frmRemTree.h"
+#include "frmSwitch.h"
 #include "frmTree.h"
 #include "workspace_fixture.h"
 
@@ -127,6 +129,22 @@ TEST_F(DerivationTreeTest, ClosingRemovesTheNodesAndAllowsANewTree)
     EXPECT_EQ(main()->Panel1Text(), "Line 2");
 }
 
+TEST_F(DerivationTreeTest, TreeViewLimitEndsTheBuildWithAMessage)
+{
+    std::string big;
+    for (int i = 0; i < 2200; ++i) big += "<S" + std::to_string(i) + ">::=abcdefgh\r\n";
+    StartWith(big);
+    main()->tbToolBar_ButtonClick("Tree");
+    ASSERT_TRUE(Tree());
+    EXPECT_EQ(Tree()->NodeCount(), 32767);
+    const QString report = QStringLiteral("32767 nodes have been added") + QLatin1String(readers::TreeLimitMessage);
+    ASSERT_EQ(ui_->messages.size(), 1u);
+    EXPECT_EQ(ui_->messages[0].text, report);
+    EXPECT_NE(main()->LogText.find(report.toStdString() + "\r\n"), std::string::npos);
+    // The stop also refuses a second build until this tree is closed.
+    EXPECT_FALSE(active()->bNoTree);
+}
+
 TEST_F(DerivationTreeTest, LargeTreeIsRemovedWithProgress)
 {
     std::string big;
@@ -179,6 +197,16 @@ TEST_F(DerivationTreeTest, ProgramReadingFillsTheTree)
     EXPECT_NE(main()->LogText.find(std::to_string(Tree()->NodeCount()) + " nodes have been added"), std::string::npos);
     Tree()->TView_NodeClick(Node("b"));
     EXPECT_EQ(Selected(), "b");
+    // After an edit the positions no longer hold: a click changes neither selection nor status.
+    active()->rtfText.SetSelStart(0);
+    active()->editor->insertPlainText("x");
+    const QString status = main()->Panel1Text();
+    const auto caret = active()->rtfText.SelStart();
+    Tree()->TView_NodeClick(Node("b"));
+    EXPECT_EQ(active()->rtfText.SelStart(), caret);
+    EXPECT_EQ(active()->rtfText.SelLength(), 0);
+    EXPECT_EQ(main()->Panel1Text(), status);
+    EXPECT_EQ(NavWindow->NodeColour(Tree()->Tag), GrayColor);
 }
 
 } // namespace
