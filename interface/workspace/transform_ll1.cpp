@@ -178,6 +178,21 @@ void Pipeline::TryToTransformToLL1(bool& failed)
         return true;
     };
 
+    // Abandoned: the switches come back, the text is not coloured again.
+    const auto abandon = [&](TransformOutcome outcome) {
+        LastTransform = outcome;
+        QFile::remove(temp);
+        g->editor->setVisible(true);
+        failed = true;
+        closeStop();
+        saved.Restore();
+        ShowExtraneousLists = true;
+        main_.LineNum();
+        Idle = true;
+        main_.WinOnTop(ActiveGrammar);
+        transforming_ = false;
+    };
+
     try {
         bool done = false;
         if (!PreFact) done = attempt({&PreFact});
@@ -237,17 +252,10 @@ void Pipeline::TryToTransformToLL1(bool& failed)
             }
         }
     } catch (const RunFailed& f) {
-        QFile::remove(temp);
-        g->editor->setVisible(true);
-        failed = true;
-        LastTransform = f.outcome;
-        closeStop();
-        saved.Restore();
-        ShowExtraneousLists = true;
-        main_.LineNum();
-        Idle = true;
-        main_.WinOnTop(ActiveGrammar);
-        transforming_ = false;
+        abandon(f.outcome);
+        return;
+    } catch (...) {
+        abandon(TransformOutcome::Failure);
         return;
     }
     QFile::remove(temp);

@@ -211,6 +211,58 @@ TEST_F(TransformTest, StopAfterTheFirstCycleIsReportedAsAStop)
     EXPECT_EQ(Text(), before);
 }
 
+// A processing whose runs after the first fail as a run can fail on a printed grammar.
+class FailingRuns : public Pipeline {
+public:
+    using Pipeline::Pipeline;
+    bool matrix = false;
+    int runs = 0;
+    void GetNewParser(std::int32_t language) override
+    {
+        Pipeline::GetNewParser(language);
+        if (++runs < 2) return;
+        if (matrix) {
+            MatrixFailed = true;
+            ParseErrorText = " Fatal error: no room of memory.";
+        } else {
+            ParseErrorText = "Line 1, syntax error";
+        }
+        // What the run leaves after such a failure: no verdict against the grammar.
+        GrammarIsLL1 = true;
+    }
+};
+
+TEST_F(TransformTest, FailedRunIsReportedAsSuchAndNotAsASuccess)
+{
+    struct Row {
+        bool matrix;
+        const char* report;
+    };
+    const Row rows[] = {
+        {false, "Can not transform <S> to LL1 type: the transformed grammar can not be read"},
+        {true, "Can not transform <S> to LL1 type: no room for the relation matrices"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.report);
+        auto p = std::make_unique<FailingRuns>(*main());
+        p->matrix = r.matrix;
+        main()->setPipeline(std::move(p));
+        PreFact = PreLoops = PreLeftRecursion = false;
+        SetText("<S> ::= a b | a c\n");
+        const std::string before = Text();
+        probe_->messages.clear();
+        main()->LogText.clear();
+        main()->tbToolBar_ButtonClick("LL1");
+        ASSERT_EQ(probe_->messages.size(), 2u);
+        EXPECT_EQ(probe_->messages[1], r.report);
+        EXPECT_EQ(Log().find("Successful transformation"), std::string::npos);
+        EXPECT_FALSE(PreFact || PreLoops || PreLeftRecursion);
+        EXPECT_TRUE(Idle);
+        main()->mnuToolsUndo_Click();
+        EXPECT_EQ(Text(), before);
+    }
+}
+
 TEST(TransformReport, EachEndingHasItsOwnReport)
 {
     using O = Pipeline::TransformOutcome;
