@@ -12,10 +12,10 @@
 #include "dialogs.h"
 #include "frmGrammar.h"
 #include "frmLog.h"
+#include "frmError.h"
 #include "frmMain.h"
 #include "module_main.h"
 #include "pipeline.h"
-#include "readers.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -143,15 +143,7 @@ void frmMain::RefreshGrammarText(const std::string& errorText)
     }
     StyleBase = static_cast<std::int32_t>(p);
     // The quoted line read again for its colours only, then its error marked.
-    const std::string source = log.substr(p);
-    const int notation = ActiveGrammar ? ActiveGrammar->iGrmNotation : CurNotation;
-    readers::TextStyler styler(Fonts, &LogWindow->rtfText);
-    styler.FastWork = FastWork;
-    styler.StyleBase = StyleBase;
-    LogWindow->rtfText.SetSelStart(StyleBase);
-    std::string readingError;
-    readers::ColourGrammarText(notation, source, readingError, styler);
-    pipeline_->MarkSyntaxErrors(LogWindow->rtfText, source, readingError);
+    frmError::ColourQuotedText(LogWindow->rtfText, log.substr(p), StyleBase);
     LogWindow->editor->moveCursor(QTextCursor::End);
     dialogs::ShowErrorWindow(this, errorText);
     ActiveChild = ActiveGrammar;

@@ -13,38 +13,10 @@
 #include "engine_binding.h"
 #include "frmGrammar.h"
 #include "frmMain.h"
+#include "frmStop.h"
 #include "module_main.h"
 #include "pipeline.h"
 #include "ui_services.h"
-
-#if __has_include("frmStop.h")
-#include "frmStop.h"
-using StopWindow = frmStop;
-#else
-#include <QDialog>
-#include <QPushButton>
-#include <QVBoxLayout>
-// Until the program's stop window is built in: the two counters and the Stop button.
-class StopWindow : public QDialog {
-public:
-    explicit StopWindow(QWidget* parent) : QDialog(parent)
-    {
-        setWindowTitle(QStringLiteral("Transforming to LL1"));
-        Label1 = new QLabel(QStringLiteral("0  loops"), this);
-        Label1->setObjectName(QStringLiteral("Label1"));
-        Label2 = new QLabel(QStringLiteral("0  substitutions"), this);
-        Label2->setObjectName(QStringLiteral("Label2"));
-        auto* stop = new QPushButton(QStringLiteral("Stop"), this);
-        connect(stop, &QPushButton::clicked, this, [] { ModuleMain::StopRequested = true; });
-        auto* layout = new QVBoxLayout(this);
-        layout->addWidget(Label1);
-        layout->addWidget(Label2);
-        layout->addWidget(stop);
-    }
-    QLabel* Label1;
-    QLabel* Label2;
-};
-#endif
 
 using namespace ModuleMain;
 
@@ -127,7 +99,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
     g->rtfText.SetSelStart(0);
 
     const QString temp = grammarFile(g->GrammarName, QStringLiteral(".temp"));
-    QPointer<StopWindow> stop;
+    QPointer<frmStop> stop;
     int cycles = 0, total = 0;
 
     // A test run over the window's text; Idle stays cleared between the runs of the
@@ -215,7 +187,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                 status("Cycle " + made);
                 accept(true);
                 if (!stop) {
-                    stop = new StopWindow(&main_);
+                    stop = new frmStop(&main_);
                     stop->setModal(false);
                     stop->show();
                 }

@@ -20,6 +20,7 @@
 
 #include "frmGrammar.h"
 #include "frmMain.h"
+#include "modal.h"
 #include "module_main.h"
 #include "settings.h"
 #include "support/work_folder.h"
@@ -88,6 +89,7 @@ protected:
     int OpenGrammars() const;
 
     ScriptedUi* ui_ = nullptr;
+    dialogs::ScriptedModal* modal_ = nullptr;  // modal windows return at once
     std::unique_ptr<test_support::WorkFolder> folder_;
     QString iniFile_;
 };
