@@ -126,8 +126,8 @@ void frmTree::TView_LostFocus()
 void frmTree::TView_NodeClick(QTreeWidgetItem* node)
 {
     if (!Idle || !node) return;
-    frmGrammar* g = ActiveGrammar;
-    if (!g) return;
+    // The positions are those of the grammar the tree was built from, whichever is active.
+    frmGrammar* g = &owner_;
     const QString navKey = g->Key() + QStringLiteral("Tre") + QStringLiteral("1").rightJustified(3, ' ');
     // The grammar text changed since the tree was built: the positions no longer hold. An edit
     // marks the tree's node out of date here, as a transformation does.
@@ -192,8 +192,8 @@ void frmTree::Form_Unload()
         counter = 0;
     }
     if (rem) rem->close();
-    if (ActiveGrammar) ActiveGrammar->DelTree();
-    else owner_.DelTree();
+    // The tree's own grammar forgets it, also when another grammar is active.
+    owner_.DelTree();
     if (ActiveGrammar) statusLine(*ActiveGrammar);
     unsetCursor();
 }

@@ -114,6 +114,32 @@ TEST_F(DerivationTreeTest, SecondBuildClosesTheFirstTree)
     EXPECT_EQ(Tree()->NodeCount(), n);
 }
 
+TEST_F(DerivationTreeTest, TreeWorksOnItsOwnGrammarWhileAnotherIsActive)
+{
+    StartWith(grammar);
+    frmGrammar* first = active();
+    main()->tbToolBar_ButtonClick("Tree");
+    QPointer<frmTree> tree = first->DerivTree;
+    ASSERT_TRUE(tree);
+    frmGrammar* second = main()->AddGrammarWindow(QString());
+    ASSERT_TRUE(second);
+    second->rtfText.SetText("<X>::=q\r\n");
+    ASSERT_EQ(active(), second);
+    QTreeWidgetItem* b = nullptr;
+    for (int i = 0; i < tree->NodeCount() && !b; ++i)
+        if (tree->NodeAt(i)->text(0) == "b") b = tree->NodeAt(i);
+    ASSERT_TRUE(b);
+    tree->TView_NodeClick(b);
+    EXPECT_EQ(first->rtfText.SelText(), "b");
+    EXPECT_EQ(second->rtfText.SelLength(), 0);
+    first->CloseTree();
+    QApplication::processEvents();
+    EXPECT_FALSE(tree);
+    EXPECT_TRUE(first->bNoTree);
+    EXPECT_FALSE(first->DerivTree);
+    second->MarkSaved();
+}
+
 TEST_F(DerivationTreeTest, ClosingRemovesTheNodesAndAllowsANewTree)
 {
     StartWith(grammar);
