@@ -73,3 +73,22 @@ TEST_F(UndoWindowTest, TextTypedAfterAnUndoIsKeptByRedoAndUndo)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(UndoWindowTest, ClosingTheLastGrammarDisablesBothButtons)
+{
+    Start();
+    active()->rtfText.SetText("<S>::=a\r\n");
+    Transform("<S>::=b\r\n");
+    main()->mnuToolsUndo_Click();
+    ASSERT_TRUE(Enabled("Redo"));
+    active()->MarkSaved();
+    ASSERT_TRUE(main()->UnloadGrammar(active()));
+    EXPECT_FALSE(active());
+    EXPECT_FALSE(Enabled("Undo"));
+    EXPECT_FALSE(Enabled("Redo"));
+    EXPECT_FALSE(main()->action("mnuToolsRedo")->isEnabled());
+}
+
+} // namespace
