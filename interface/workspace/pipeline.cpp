@@ -532,7 +532,8 @@ void Pipeline::GetNewParser(std::int32_t language)
     e->InitMatrix(message, sizeof message);
     ParseErrorText = trimmed(message, sizeof message);
     if (!ParseErrorText.empty()) {
-        main_.WriteLog(Time() + cp1251::toUnicode(ParseErrorText) + CrLf);
+        // Logged as the engine words it, after its leading blank.
+        main_.WriteLog(Time() + " " + cp1251::toUnicode(ParseErrorText) + CrLf);
         main_.RefreshGrammarText(ParseErrorText);
         return;
     }
