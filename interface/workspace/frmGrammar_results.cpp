@@ -77,6 +77,7 @@ void frmGrammar::showResult(QWidget* w)
     }
     QMdiSubWindow* sub = MainForm->mdiArea->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose, true);
+    sub->setWindowIcon(frmSwitch::Image(qobject_cast<frmGrid*>(w) ? QStringLiteral("Grid") : QStringLiteral("Document")));
     if (QMdiSubWindow* mine = subWindow()) sub->setGeometry(mine->geometry());
     sub->show();
     MainForm->mdiArea->setActiveSubWindow(sub);

@@ -23,7 +23,7 @@ constexpr int ImageRole = Qt::UserRole + 1;
 constexpr int ColourRole = Qt::UserRole + 2;
 
 // The 16 by 16 pictures of the node kinds, drawn once.
-QIcon imageOf(const QString& key)
+QIcon drawImage(const QString& key)
 {
     static QHash<QString, QIcon> cache;
     if (auto it = cache.find(key); it != cache.end()) return *it;
@@ -55,6 +55,8 @@ QIcon imageOf(const QString& key)
     return cache.value(key);
 }
 } // namespace
+
+QIcon frmSwitch::Image(const QString& key) { return drawImage(key); }
 
 frmSwitch::frmSwitch(QWidget* parent) : QWidget(parent), TViewNav(new QTreeWidget(this))
 {
@@ -167,7 +169,7 @@ void frmSwitch::SetNodeImage(const QString& key, const QString& image)
 {
     if (QTreeWidgetItem* n = Node(key)) {
         n->setData(0, ImageRole, image);
-        n->setIcon(0, imageOf(image));
+        n->setIcon(0, drawImage(image));
     }
 }
 

@@ -2,6 +2,7 @@
 // all keyed as the windows' Tags.
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 #include <cstdint>
 
@@ -27,6 +28,9 @@ public:
     // Text colours as the options store them (RGB codes); -1 when the node is missing.
     void SetNodeColour(const QString& key, std::int32_t colour);
     std::int32_t NodeColour(const QString& key) const;
+
+    // The 16 by 16 picture of an image key ("Document", "Grid_gray", ...).
+    static QIcon Image(const QString& key);
 
     // A click on the node of this key, as the tree reports it.
     void TViewNav_NodeClick(const QString& key);

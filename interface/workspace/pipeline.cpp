@@ -531,7 +531,8 @@ void Pipeline::GetNewParser(std::int32_t language)
     ParseErrorText = trimmed(message, sizeof message);
     MatrixFailed = !ParseErrorText.empty();
     if (!ParseErrorText.empty()) {
-        main_.WriteLog(Time() + cp1251::toUnicode(ParseErrorText) + CrLf);
+        // Logged as the engine words it, after its leading blank.
+        main_.WriteLog(Time() + " " + cp1251::toUnicode(ParseErrorText) + CrLf);
         main_.RefreshGrammarText(ParseErrorText);
         return;
     }

@@ -202,3 +202,23 @@ TEST_F(WorkspaceTest, AReadingForColoursOnlyLeavesTheNameAndTheEngineRunAlone)
     t.SetSelLength(3);
     EXPECT_EQ(t.SelColor(), ErrorFont.FontColor);
 }
+
+TEST_F(WorkspaceTest, ADocumentKeptByCancelKeepsItsNumberWhenAllAreClosed)
+{
+    frmGrammar* g = active();
+    g->GrammarName = "G";
+    g->LoadNewDoc("G", "one");
+    frmDocument* kept = EditedDocument(g, "two");
+    g->LoadNewDoc("G", "three");
+    ui_->answers = {ui::Cancel};
+    g->CloseAllDocuments();
+    CloseCancelled = false;
+    EXPECT_EQ(g->Documents(), std::vector<frmDocument*>{kept});
+    EXPECT_EQ(g->DocCount(), 2);
+    EXPECT_EQ(g->LoadNewDoc("G", "four")->Number(), 3);
+    // Its later closing is within the list.
+    ui_->answers = {ui::No};
+    EXPECT_TRUE(CloseDocument(kept));
+    EXPECT_EQ(g->Document(2), nullptr);
+    EXPECT_EQ(g->DocCount(), 3);
+}

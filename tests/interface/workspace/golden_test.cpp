@@ -140,3 +140,23 @@ TEST_F(WorkspaceTest, TheTerminalListNamesEachTerminalWithItsCode)
     ASSERT_EQ(p.TerminalNames.size(), 6u);
     EXPECT_EQ(p.TerminalNames.back(), "end marker");
 }
+
+TEST_F(WorkspaceTest, MatricesThatDoNotFitEndTheRunBeforeAnyGrid)
+{
+    // 1200 nonterminals: 3·S·N + 2·N is past the relation space.
+    std::string text;
+    for (int i = 0; i < 1200; ++i)
+        text += "<N" + std::to_string(i) + "> ::= a <N" + std::to_string(i + 1) + "> | b\n";
+    text += "<N1200> ::= c\n";
+    ShowNonterminals = ShowTerminals = ShowNull = ShowSelect = false;
+    SetGrammar(text);
+    TestRun();
+    EXPECT_TRUE(GridTitles().empty());
+    const std::string log = MaskedLog();
+    EXPECT_NE(log.find("TT:TT:TT   - Initializing matrixes...\r\nTT:TT:TT Fatal error: no room of memory."), std::string::npos)
+        << log.substr(log.size() > 1500 ? log.size() - 1500 : 0);
+    EXPECT_EQ(log.find("Calculating Is-End-Of"), std::string::npos);
+    EXPECT_EQ(main()->pipeline().ParseErrorText.rfind("Fatal error: no room of memory.", 0), 0u);
+    ASSERT_FALSE(ui_->messages.empty());
+    EXPECT_TRUE(ui_->messages.back().text.startsWith("Fatal error: no room of memory."));
+}
