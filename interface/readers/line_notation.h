@@ -36,6 +36,22 @@ protected:
     }
 
     virtual void Space(const Node& p) = 0;
+    virtual void Nonterminal(const Node& p) = 0;
+    // The blanks behind BKSNL, the symbols of one alternative, one alternative.
+    virtual void Gap(const Node& p) = 0;
+    virtual void GrammaticalSymbol(const Node& p) = 0;
+    virtual void GrammaticalSymbols(const Node& p) = 0;
+    virtual void RightPart(const Node& p) = 0;
+
+    // The head of a rule: its nonterminal, BKSNLI, BKSGMN, space and "::=".
+    void RuleHead(const Node& n);
+    // One alternative ("<Right part>") opening on `start`: BKSNL, the symbols, BKSEND; with
+    // `oneAtLeast` it holds at least one symbol.
+    void Alternative(const Node& p, std::string_view name, const CharSet& start, std::string_view expected,
+                     bool oneAtLeast = false);
+    // "<Right parts>": further alternatives behind "|", up to the rule's CR LF, or up to the
+    // ";" that the rule itself matches.
+    void RightParts(const Node& p, bool semicolon = false);
 
     void Definition(const Node& p);  // "<::=>"
     void ActionSymbol(const Node& p);
@@ -71,7 +87,7 @@ protected:
     BracketNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon);
 
     void Space(const Node& p) override;
-    void Nonterminal(const Node& p);  // "<" name ">"
+    void Nonterminal(const Node& p) override;  // "<" name ">"
     // A terminal: the terminal reader reads it, then "<Terminal character>" consumes its first
     // character here.
     void Terminal(const Node& p, const CharSet& plain, std::string_view expected);
