@@ -46,9 +46,16 @@ void LineNotationReader::RuleHead(const Node& n)
     if (bad) return;
     B().BKSNLI();
     B().BKSGMN();
+    ruleHeadRead_ = true;
     Space(n);
     if (bad) return;
     Definition(n);
+}
+
+void LineNotationReader::Continuation(const Node& n, std::string_view heads)
+{
+    if (ruleHeadRead_) Consume(n);
+    else Fail(n, heads);
 }
 
 void LineNotationReader::Alternative(const Node& p, std::string_view name, const CharSet& start,

@@ -21,9 +21,9 @@ struct LineLexicon {
 
 class LineNotationReader : public ListFrame {
 public:
-    // Groups may nest this deep; beyond it the reading stops with a ReaderFailure instead of
-    // exhausting the stack.
-    static constexpr int MaxGroupDepth = 2000;
+    // Groups may nest this deep, which fits a stack of 1 MB; beyond it the reading stops with
+    // a ReaderFailure instead of exhausting the stack.
+    static constexpr int MaxGroupDepth = 1000;
 
 protected:
     LineNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon);
@@ -32,6 +32,7 @@ protected:
     void Begin(std::string_view source)
     {
         groupDepth_ = 0;
+        ruleHeadRead_ = false;
         Start(source);
     }
 
@@ -45,6 +46,9 @@ protected:
 
     // The head of a rule: its nonterminal, BKSNLI, BKSGMN, space and "::=".
     void RuleHead(const Node& n);
+    // A line that starts with "|": its "|" consumed when a rule head was read before, else a
+    // syntax error (the alternatives would belong to no rule), expecting `heads`.
+    void Continuation(const Node& n, std::string_view heads);
     // One alternative ("<Right part>") opening on `start`: BKSNL, the symbols, BKSEND; with
     // `oneAtLeast` it holds at least one symbol.
     void Alternative(const Node& p, std::string_view name, const CharSet& start, std::string_view expected,
@@ -79,6 +83,7 @@ private:
     void CommentPrefix(const Node& p);
 
     int groupDepth_ = 0;
+    bool ruleHeadRead_ = false;
 };
 
 // The notations whose rules use "<" ">" names and whose terminals the terminal reader reads.

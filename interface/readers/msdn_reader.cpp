@@ -177,7 +177,8 @@ void MsdnReader::Rule(const Node& p)
         RuleHead(n);
         if (bad) return;
     } else if (LL1 == '|' && !d_.semicolon) {
-        Consume(n);
+        Continuation(n, "<");
+        if (bad) return;
     } else {
         Fail(n, d_.semicolon ? "<" : "< |");
         return;

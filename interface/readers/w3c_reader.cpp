@@ -214,7 +214,8 @@ void W3CReader::Rule(const Node& p)
         RuleHead(n);
         if (bad) return;
     } else if (LL1 == '|') {
-        Consume(n);
+        Continuation(n, kNameExpected);
+        if (bad) return;
     } else {
         Fail(n, W3C_NAME_EXPECTED " |");
         return;

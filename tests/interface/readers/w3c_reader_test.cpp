@@ -129,6 +129,9 @@ const ErrorCase kErrors[] = {
     {"misspelt option", "$titel ::= x\r\n", "\"e\"", "\"l\"", "$titel ::= x\r\n    !"},
     {"second line", "a ::= b\r\nc :: d\r\n", "\"d\"", "\"=\"", "c :: d\r\n     !"},
     {"LF-only line ends", "a ::= b\nc ::= d\n", "\"\n\"", "<NtmExp> with one of: " + kExp, "a ::= b\r\n       !"},
+    {"alternatives before any rule head", "| a\r\n", "\"|\"",
+     "<Rule> with one of: chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) %-& , . 0-9 ;-> @-Z \\ _ a-{ }-\xFF",
+     "| a\r\n!"},
     {"lone LF in a statement", "`a` ::= x\ny\r\n", "\"\n\"",
      "<Statement content> with one of: chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(255) chr(13)", "`a` ::= x\r\n         !"},
 };
