@@ -12,15 +12,14 @@
 #include <vector>
 
 #include "engine.h"
+#include "engine_bench_support.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-void Name(mv::Builder& b, const std::string& text) {
-  b.BKSNAI();
-  for (unsigned char c : text) b.BKSSYM(c);
-}
+using bench::Clock;
+using bench::Median;
+using bench::Ms;
+using bench::Name;
 
 // Every nonterminal has three alternatives of one to four symbols, nonterminals and terminals
 // drawn at random; every fifth nonterminal also has an empty alternative. Random references
@@ -69,15 +68,6 @@ void BuildGrammar(mv::Engine& eng, int nonterminals) {
     }
   }
   eng.TakeGrammarName();
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-double Ms(Clock::time_point a, Clock::time_point b) {
-  return std::chrono::duration<double, std::milli>(b - a).count();
 }
 
 }  // namespace

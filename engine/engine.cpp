@@ -6,7 +6,8 @@
 namespace mv {
 
 Engine::Engine()
-    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this) {
+    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this), trans(*this),
+      reader(*this), batch(*this) {
   InitGrammarStore();
 }
 
@@ -33,6 +34,7 @@ void Engine::InitGrammarStore() {
   out.InitRun();
   an.InitRun();
   extra.InitRun();
+  trans.InitRun();
 }
 
 bool Engine::TakeGrammarName() {

@@ -8,11 +8,14 @@
 #include "analysis/analysis.h"
 #include "codegen/codegen.h"
 #include "output/output.h"
+#include "reader/batch_run.h"
+#include "reader/grammar_reader.h"
 #include "store/builder.h"
 #include "store/grammar_store.h"
 #include "store/record_memory.h"
 #include "store/run_settings.h"
 #include "transform/extraneous.h"
+#include "transform/transform.h"
 
 namespace mv {
 
@@ -44,6 +47,9 @@ public:
   Analysis an;
   Extraneous extra;
   CodeGen codegen;
+  Transform trans;
+  GrammarReader reader;
+  BatchRun batch;
 };
 
 }  // namespace mv

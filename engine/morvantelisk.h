@@ -147,6 +147,21 @@ MORVANTELISK_API void UnReachable(int32_t* unreachableHead, int32_t* unreachable
                                   int32_t* reachableHead, int32_t* reachableTail);
 MORVANTELISK_API void DeleteNonterminals(const int32_t* head, const int32_t* tail);
 
+/* Transformations towards LL(1); each writes the grammar's NonterminalList afterwards and
+ * leaves both arguments as they were on an empty grammar. */
+MORVANTELISK_API void LeftFactoring(int32_t* head, int32_t* tail);
+MORVANTELISK_API void RecursiveLoops(int32_t* head, int32_t* tail);
+MORVANTELISK_API void SelfRecursion(int32_t* head, int32_t* tail);
+/* One cycle of corner substitution over the analysed grammar: the number of alternatives
+ * replaced, and 1 in loops when a clash of an earlier cycle (kept in ResultBaseName + ".temp")
+ * came back. */
+MORVANTELISK_API void SubstOfAmbigCorner(int32_t* substitutions, int32_t* loops);
+
+/* The engine's own grammar notation: reads the text and, without a syntax error, runs the
+ * whole processing and code generation in the work folder. Syntax errors go to standard
+ * output. */
+MORVANTELISK_API void Morvantelisk(const char* text, int32_t textLength);
+
 /* Code generation: writes the parser of the analysed grammar in the language of the code
  * (8 C++, 9 C++ class, every unlisted code Visual Basic) and the log ResultBaseName + ".log". */
 MORVANTELISK_API void TamberlixCode(const int32_t* languageCode);

@@ -367,6 +367,7 @@ int32_t ParserWriter::WriteNonterminals() {
   int32_t nonterminal = Eng.store.Grammar.First;
   for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
     NonterminalPlan plan = Plan(nonterminal);
+    if (!plan.LL1) Clashing.push_back(plan.Name);
     BeginProcedure(plan);
     bool first = true;
     for (auto& alt : plan.Alternatives) {
@@ -387,12 +388,18 @@ int32_t ParserWriter::WriteNonterminals() {
   return count;
 }
 
-void ParserWriter::WriteCountLine(int32_t count) {
+void ParserWriter::WriteCountLine(int32_t count, int width, const std::string& tail) {
   Out.Flush();
   if (Eng.store.GenerationLogFlag) {
     std::string number = std::to_string(count);
-    if (number.size() < 4) number.insert(0, 4 - number.size(), ' ');
-    Eng.codegen.LogLine(number + " recursive procedures have been generated.");
+    if (number.size() < size_t(width)) number.insert(0, size_t(width) - number.size(), ' ');
+    Eng.codegen.LogLine(number + tail);
+    // A parser of a grammar that is not LL(1) takes the first matching choice: say where.
+    if (!Clashing.empty()) {
+      std::string names;
+      for (auto& name : Clashing) names += (names.empty() ? "<" : ", <") + name + ">";
+      Eng.codegen.LogLine("The grammar is not LL(1): the choices of " + names + " clash.");
+    }
   }
   Out.Flush();
 }

@@ -57,8 +57,13 @@ public:
 
   // Writes every nonterminal procedure in grammar order; returns how many were written.
   int32_t WriteNonterminals();
-  // The closing count line on the generation log, then the pending line is flushed.
-  void WriteCountLine(int32_t count);
+  // The closing count line on the generation log (the count right-aligned in `width`
+  // columns, then `tail`), the line naming the nonterminals whose choices clash when the
+  // grammar is not LL(1), then the pending line is flushed.
+  void WriteCountLine(int32_t count, int width = 4,
+                      const std::string& tail = " recursive procedures have been generated.");
+  // Nesting depth past which every generated parser reports an error instead of recursing.
+  static constexpr int32_t MaxDepth = 10000;
 
   // Texts shared by the targets.
   static std::string CharListText(const std::vector<CodeItem>& items);
@@ -85,6 +90,12 @@ protected:
   virtual void CloseBranch(const NonterminalPlan& nt, const AlternativePlan& alt) { (void)nt; (void)alt; }
   virtual void ElseBranch(const NonterminalPlan& nt) = 0;
   virtual void EndProcedure(const NonterminalPlan& nt) = 0;
+
+  // Where the end of the text sits in the code table (4,096, or T when that is larger).
+  int32_t EndMarker() const { return EndCode; }
+  // The select table of the nonterminal being written, after merging: terminal index 1..T+2
+  // to the rule number of the alternative it selects, 0 for none.
+  const std::vector<int32_t>& Selection() const { return SelectTable; }
 
   // Store access.
   int32_t Field(int32_t pool, int32_t record, int32_t field) const;
@@ -129,6 +140,7 @@ private:
   std::vector<int32_t> CodeTable;  // code 0..EndCode -> terminal index
   int32_t EndCode = 4096;
   std::vector<int32_t> SelectTable;
+  std::vector<std::string> Clashing;  // names of the nonterminals that are not LL(1)
 };
 
 // The lower-cased copy of a base name (Latin and Windows Cyrillic capitals).

@@ -70,6 +70,8 @@ public:
       Out.Statement(0, "#include <string.h>");
       Out.Statement(0, "#include <stdio.h>");
       Out.Statement(0, "#include \"" + L + ".h\"");
+      Out.BlankLine();
+      WriteDepthLimit();
       WriteCommentedBlock("newNode", "completeNode", "newLeaf");
       if (UsesActs()) {
         Out.BlankLine();
@@ -122,8 +124,11 @@ private:
 
   void NameProcedures() {
     std::set<std::string> used = CppReservedNames();
+    // With names from the symbols the entry is "<grammar>main", so the start symbol's own
+    // name (the grammar's) is free for its procedure.
+    if (!(Names && !ClassMode)) used.insert(GId);
     for (const std::string& own :
-         {GId, Entry, GId + "Errh", GId + "NewNode", GId + "NewLeaf", GId + "CompleteNode",
+         {Entry, GId + "Errh", GId + "NewNode", GId + "NewLeaf", GId + "CompleteNode",
           GId + "Parser", GId + "Acts", Acts})
       used.insert(own);
     ProcNames.assign(size_t(Args.N) + 1, std::string());
@@ -147,6 +152,13 @@ private:
       if (nonterminal == Eng.store.Grammar.Last) break;
       nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
     }
+  }
+
+  // The limit stands near the top of the file, where a user can change it.
+  void WriteDepthLimit() {
+    Out.Comment("deepest nesting of the procedures; past it the parser reports an error instead of");
+    Out.Comment("running out of stack");
+    Out.Statement(0, "static const long maxNestingDepth = " + std::to_string(MaxDepth) + ";");
   }
 
   void WriteFileHead(const std::string& purpose, const std::string& name = std::string()) {
@@ -174,6 +186,8 @@ private:
              "static long fin;\t//\tfin                   - end marker",
              "static bool lowCase;\t//\tlowCase           - flag of scanning in lower case register"})
       Out.Statement(0, line);
+    WriteDepthLimit();
+    Out.Statement(0, "static long nestingDepth;\t//\tnestingDepth          - nesting of the procedures now running");
     Out.BlankLine();
     Out.Comment("additional declarations:");
     for (auto& line : Eng.store.UserDeclarations)
@@ -183,7 +197,7 @@ private:
 
   void WriteProcedureDeclarations() {
     for (int32_t n = 1; n <= Args.N; ++n)
-      Out.Statement(1, "void " + Proc(n) + "(" + (Tree ? "int parentIndex, char *parentNode" : "void") + ");");
+      Out.Statement(1, "void " + Proc(n) + "(" + (Tree ? "int parentIndex, const char *parentNode" : "void") + ");");
   }
 
   void WriteForwardDeclarations() {
@@ -201,9 +215,9 @@ private:
     Out.Statement(0, "/*");
     if (Tree) {
       Out.Comment("\tuser defined AST generating procedures");
-      Out.Statement(1, "void " + newNode + "(int parentIndex, char *parentNode, int thisIndex, char *thisNode);");
-      Out.Statement(1, "void " + completeNode + "(int thisIndex, char *thisNode, int indSrc);");
-      Out.Statement(1, "void " + newLeaf + "(int thisIndex, char *thisNode, int indSrc, int ll1);");
+      Out.Statement(1, "void " + newNode + "(int parentIndex, const char *parentNode, int thisIndex, const char *thisNode);");
+      Out.Statement(1, "void " + completeNode + "(int thisIndex, const char *thisNode, int indSrc);");
+      Out.Statement(1, "void " + newLeaf + "(int thisIndex, const char *thisNode, int indSrc, int ll1);");
     }
     Out.Comment("the user actions called during the parsing:");
     int32_t action = Eng.store.Actions.First;
@@ -226,7 +240,7 @@ private:
       Out.Comment("\texternal scanner:");
       Out.Comment(Scanner);
     }
-    std::string errh = "bool " + GId + "Errh(int numErr, char *gramSymb, char *expectedSet);";
+    std::string errh = "bool " + GId + "Errh(int numErr, const char *gramSymb, const char *expectedSet);";
     if (ErrJob.empty()) {
       Out.Comment("\terror handler:");
       Out.Statement(0, errh);
@@ -262,7 +276,8 @@ private:
              "bool bad;\t\t\t//\tbad                   - error flag",
              "char errMsg[4096];\t//\terrMsg                - error message",
              "int fin;\t\t\t//\tfin                   - end marker",
-             "bool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case"})
+             "bool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case",
+             "int nestingDepth;\t//\tnestingDepth          - nesting of the procedures now running"})
       Out.Statement(1, line);
     if (UsesActs()) {
       Out.BlankLine();
@@ -299,7 +314,7 @@ private:
     }
     Out.BlankLine();
     Out.Flush();
-    std::string errh = "bool errh(int numErr, char *gramSymb, char *expectedSet);";
+    std::string errh = "bool errh(int numErr, const char *gramSymb, const char *expectedSet);";
     if (ErrJob.empty()) {
       Out.Comment("\terror handler:");
       Out.Statement(1, errh);
@@ -349,7 +364,7 @@ private:
     bool index = Tree && !has("parentIndex");
     bool node = Tree && !has("parentNode");
     if (index) Out.Statement(1, "int parentIndex;");
-    if (node) Out.Statement(1, "char *parentNode;");
+    if (node) Out.Statement(1, "const char *parentNode;");
     if (index)
       Out.Comment("parentIndex - the index of the nonterminal start"
                   " \xe2\xee \xe2\xf5\xee\xe4\xed\xee\xe9 \xf1\xf2\xf0\xee\xea\xe5");
@@ -370,6 +385,7 @@ private:
     if (!has("bad")) Out.Statement(1, "bad = false;");
     if (!has("fin")) Out.Statement(1, "fin = -1;");
     if (!has("lowCase")) Out.Statement(1, "lowCase = false;");
+    Out.Statement(1, "nestingDepth = 0;");
     bool any = false;
     for (auto& line : Eng.store.UserPreParse) {
       if (Blank(line)) continue;
@@ -451,7 +467,7 @@ private:
         {2, "ll1 = (unsigned char) src[indSrc - 1];"},
         {2, "if (lowCase)"},
         {2, "{"},
-        {3, "if (ll1>=65 && ll1<=90 || ll1>=192 && ll1<=223) ll1 = ll1 + 32;"},
+        {3, "if ((ll1>=65 && ll1<=90) || (ll1>=192 && ll1<=223)) ll1 = ll1 + 32;"},
         {2, "}"},
         {1, "}"},
         {1, "else ll1 = fin;"},
@@ -461,7 +477,7 @@ private:
 
   void WriteErrorProcedure() {
     Out.Statement(0, "bool " + (ClassMode ? Q() + "errh" : GId + "Errh") +
-                         "(int numErr, char *gramSymb, char *expectedSet)");
+                         "(int numErr, const char *gramSymb, const char *expectedSet)");
     Out.Statement(0, "{\t// Error Handler");
     for (const char* line : {"int lineNum;", "int leftContext;", "int rightContext;", "int i;",
                              "char a;", "char buf20[20];"})
@@ -499,30 +515,41 @@ private:
         {3, "}"},
         {2, "}"},
         {1, "}"},
-        {1, "if (rightContext > leftContext && src[rightContext - 1] == 13) rightContext--;"},
+        {1, "if (rightContext > leftContext && src[rightContext - 1] == 13) rightContext--;"}
+    });
+    Out.Comment("a long line is shown around the error column");
+    StatementLines({
+        {1, "if (indSrc - 1 - leftContext > 60) leftContext = indSrc - 1 - 40;"},
+        {1, "if (rightContext - leftContext > 120) rightContext = leftContext + 120;"},
         {1, "errMsg[0] = '\\0';"},
         {1, "append(\"Line\", -1);"},
         {1, "snprintf(buf20, sizeof(buf20), \"%d\", lineNum);"},
         {1, "append(buf20, -1);"},
-        {1, "if (ll1 == fin)\tappend(\", syntax error, found \\\"end marker\\\" when expecting \", -1);"},
-        {1, "else if (ll1 <= 255)"},
+        {1, "if (ll1 == fin)\tappend(\", syntax error, found \\\"end marker\\\"\", -1);"},
+        {1, "else"},
         {1, "{"},
         {2, "append(\", syntax error, found \\\"\", -1);"},
         {2, "a = (char) ll1;"},
         {2, "append(&a, 1);"},
-        {2, "append(\"\\\" when expecting \", -1);"},
+        {2, "append(\"\\\"\", -1);"},
         {1, "}"},
+        {1, "if (numErr == 3)\tappend(\", the nesting is too deep\", -1);"},
+        {1, "else\tappend(\" when expecting \", -1);"},
         {1, "if (numErr == 1)"},
         {1, "{"},
         {2, "append(gramSymb, -1);"},
         {2, "append(\" with one of: \", -1);"},
         {2, "append(expectedSet, -1);"},
         {1, "}"},
-        {1, "else if (numErr == 2)"},
+        {1, "else"},
         {1, "{"},
-        {2, "append(\"\\\"\", -1);"},
-        {2, "append(expectedSet, -1);"},
-        {2, "append(\"\\\"\\n\", -1);"},
+        {2, "if (numErr == 2)"},
+        {2, "{"},
+        {3, "append(\"\\\"\", -1);"},
+        {3, "append(expectedSet, -1);"},
+        {3, "append(\"\\\"\", -1);"},
+        {2, "}"},
+        {2, "append(\"\\n\", -1);"},
         {2, "append(&src[leftContext], rightContext - leftContext);"},
         {2, "append(\"\\n\", -1);"}
     });
@@ -548,12 +575,20 @@ private:
     BranchWritten = false;
     Out.BlankLine();
     Out.Flush();
-    Out.Statement(0, "void " + Q() + Proc(nt.Number) + "(" + (Tree ? "int parentIndex, char *parentNode" : "") + ")");
+    Out.Statement(0, "void " + Q() + Proc(nt.Number) + "(" + (Tree ? "int parentIndex, const char *parentNode" : "") + ")");
     Out.Statement(0, "{\t// Procedure <" + nt.Name + ">");
     if (Tree) {
-      Indented(loop, 1, "char *thisNode = " + Quoted(nt.Name) + ";");
+      Indented(loop, 1, "const char *thisNode = " + Quoted(nt.Name) + ";");
       Indented(loop, 1, "int thisIndex;");
     }
+    Indented(loop, 1, "if (++nestingDepth > maxNestingDepth)");
+    Indented(loop, 1, "{");
+    if (ErrJob.empty() || Extern)
+      Indented(loop, 2, "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");");
+    else
+      Indented(loop, 2, ErrJob);
+    Indented(loop, 2, "return;");
+    Indented(loop, 1, "}");
     if (loop) {
       Out.Statement(0, "  while (true) // the replacement of recursion with a cycle");
       Out.Statement(0, "  {");
@@ -566,7 +601,7 @@ private:
 
   void Indented(bool loop, int tabs, const std::string& text) {
     if (loop)
-      Out.Statement(0, "  " + text);
+      Out.Statement(0, std::string(size_t(tabs) * 2, ' ') + text);
     else
       Out.Statement(tabs, text);
   }
@@ -669,6 +704,9 @@ private:
     if (LoopTail != 0) {
       Out.Statement(0, "  }");
       if (Tree) Out.Statement(0, "  " + Hook("CompleteNode") + "(thisIndex, thisNode, indSrc);");
+      Out.Statement(0, "  nestingDepth--;");
+    } else {
+      Out.Statement(1, "nestingDepth--;");
     }
     Out.Statement(0, "}");
   }

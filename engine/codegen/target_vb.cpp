@@ -65,13 +65,18 @@ private:
           "Private ErrMsg As String", "Private Src As String", "Private indSrc As Long",
           "Private LenSrc As Long", "Private fin As Long", "Private LowCase As Boolean"})
       Out.Statement(0, line);
+    Out.Statement(0, "Private NestingDepth As Long");
+    Out.Statement(0, "Private Const MaxNestingDepth As Long = " + std::to_string(MaxDepth));
     for (const char* line :
          {"LL1 = ichar(Src(indSrc)), where Src(indSrc) is an actual parsing character",
           "LL0 = ichar(Src(indSrc-1)), where Src(indSrc-1) is a preceding character",
           "bad     - flag indicates whether a parsing error has occurred",
           "ErrMsg  - error message", "Src     - source string", "indSrc  - source string index",
           "LenSrc  - source string length", "fin     - end marker",
-          "LowCase - turn scanner to read characters with reducing in low case", "",
+          "LowCase - turn scanner to read characters with reducing in low case",
+          "NestingDepth    - nesting of the procedures now running",
+          "MaxNestingDepth - deepest nesting; past it the parser reports an error instead of running out of stack",
+          "",
           "User declared:"})
       Out.Comment(line);
     for (auto& line : Eng.store.UserDeclarations)
@@ -114,7 +119,8 @@ private:
         {1, "ErrMsg = \"\""},
         {1, "bad = False"},
         {1, "fin = -1"},
-        {1, "LowCase = False"}
+        {1, "LowCase = False"},
+        {1, "NestingDepth = 0"}
     });
     bool any = false;
     for (auto& line : st.UserPreParse) {
@@ -210,6 +216,8 @@ private:
         {2, "ErrMsg = ErrMsg + GramSymb + \" with one of: \" + ExpectedSet"},
         {1, "Case 2"},
         {2, "ErrMsg = ErrMsg + \"\"\"\" + ExpectedSet + \"\"\"\""},
+        {1, "Case 3"},
+        {2, "ErrMsg = Left$(ErrMsg, Len(ErrMsg) - Len(\" when expecting \")) + \", the nesting is too deep\""},
         {1, "End Select"},
         {1, "ErrMsg = ErrMsg + vbNewLine"},
         {1, "ErrMsg = ErrMsg + Mid$(Src, LeftContext, RightContext - LeftContext) + vbNewLine"},
@@ -232,6 +240,11 @@ private:
       Out.Statement(1, "thisNode = " + Quoted("<" + nt.Name + ">"));
       Out.Statement(1, "NewNode parentIndex, parentNode, thisIndex, thisNode");
     }
+    Out.Statement(1, "NestingDepth = NestingDepth + 1");
+    Out.Statement(1, "If NestingDepth > MaxNestingDepth Then");
+    Out.Statement(2, ErrJob.empty() ? "ErrH 3, " + Quoted("<" + nt.Name + ">") + ", \"\"" : ErrJob);
+    Out.Statement(2, "Exit Sub");
+    Out.Statement(1, "End If");
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
@@ -290,6 +303,7 @@ private:
 
   void EndProcedure(const NonterminalPlan&) override {
     if (Tree) Out.Statement(1, "CompleteNode thisIndex, thisNode, indSrc");
+    Out.Statement(1, "NestingDepth = NestingDepth - 1");
     Out.Statement(0, "End Sub");
   }
 

@@ -1,6 +1,8 @@
 // Printing grammars: rule listings, grammar comments of generated parsers, the grammar file,
 // and the result-file exports' common frame.
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "engine.h"
 #include "output/chain_walk.h"
@@ -46,7 +48,11 @@ void Output::WriteElements(int32_t rule, bool tabQuoted, bool showActions) {
                 case KindTerminal: {
                   int32_t first = mem.IVLR(TerminalPool, referent, TrmNameFirst);
                   int32_t code = mem.IVLR(NameCharPool, first, CharField::CharCode);
-                  const char* quote = IsSpecialFirst(code, tabQuoted) ? "\""
+                  // In the grammar file a code written as ''NN'' stands bare: that is how a
+                  // reader takes it back as one terminal, and quoted it would be five.
+                  const bool escapedFirst = GrammarFileMode && IsEscaped(code, true);
+                  const char* quote = escapedFirst                        ? ""
+                                      : IsSpecialFirst(code, tabQuoted) ? "\""
                                       : code == '"'                   ? "'"
                                                                       : "";
                   WriteText(quote);
@@ -165,14 +171,35 @@ void Output::PrintGrammar(std::string_view /*title*/, int32_t head, int32_t tail
               });
   });
   // One definition line per text line: a second definition of a name adds its line to the
-  // same action, so the printed grammar reads back with the same lines.
+  // same action, so the printed grammar reads back with the same lines. The actions go in the
+  // order a reader of this text meets them (first those of the rules above, in order of use,
+  // then the others), so that the text printed after reading it back is this one.
   const Chain& actions = Eng.store.Actions;
+  std::unordered_set<int32_t> defined, listed;
+  WalkChain(mem, ActionPool, ActNext, actions.First, actions.Last,
+            [&](int32_t action) { defined.insert(action); });
+  std::vector<int32_t> order;
+  WalkChain(mem, NonterminalPool, NtmNext, head, tail, [&](int32_t ntm) {
+    WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, ntm, NtmFirstRule),
+              mem.IVLR(NonterminalPool, ntm, NtmLastRule), [&](int32_t rule) {
+                WalkChain(mem, ElementPool, ElemNext, mem.IVLR(RulePool, rule, RuleFirstElement),
+                          mem.IVLR(RulePool, rule, RuleLastElement), [&](int32_t e) {
+                            int32_t a = mem.IVLR(ElementPool, e, ElemReferent);
+                            if (mem.IVLR(ElementPool, e, ElemKind) == KindAction &&
+                                defined.count(a) && listed.insert(a).second)
+                              order.push_back(a);
+                          });
+              });
+  });
   WalkChain(mem, ActionPool, ActNext, actions.First, actions.Last, [&](int32_t action) {
+    if (listed.insert(action).second) order.push_back(action);
+  });
+  for (int32_t action : order) {
     int32_t firstLine = mem.IVLR(ActionPool, action, ActFirstLine);
     if (firstLine < 1) {
       StartOutputLine(0);
       WriteActionHead(action);
-      return;
+      continue;
     }
     WalkChain(mem, ActionLinePool, LineNext, firstLine,
               mem.IVLR(ActionPool, action, ActLastLine), [&](int32_t line) {
@@ -180,7 +207,7 @@ void Output::PrintGrammar(std::string_view /*title*/, int32_t head, int32_t tail
                 WriteActionHead(action);
                 WriteActionLine(line);
               });
-  });
+  }
   const GrammarStore& s = Eng.store;
   auto optionLine = [&](const char* head, const std::string& text) {
     std::string trimmed = TrimmedRight(text);

@@ -15,6 +15,10 @@ class Engine;
 // Every line the engine writes ends with this.
 inline constexpr const char* LineEnd = "\n";
 
+// Whether a code is written as two apostrophes, its decimal value and two apostrophes; the tab
+// only where escapeTab is set (in the grammar file).
+bool IsEscaped(int32_t code, bool escapeTab);
+
 // One output file, written as bytes.
 class OutputUnit {
 public:

@@ -34,13 +34,13 @@ const TargetForm& FormOf(const TargetLanguageFlags& t) {
   return VisualBasicForm;
 }
 
+}  // namespace
+
 // Codes written as ''NN'' so that no control character reaches a file.
 bool IsEscaped(int32_t k, bool escapeTab) {
   return (k >= 0 && k <= 8) || (k >= 10 && k <= 31) || k == 127 || (k >= 145 && k <= 148) ||
          (k == 9 && escapeTab);
 }
-
-}  // namespace
 
 int32_t Output::CharCode(int32_t code) { return code == 256 ? 256 : code & 0xFF; }
 

@@ -174,8 +174,6 @@ void Builder::BKSS(int32_t code) {
   if (WritePosition <= OptionTextLength) ++WritePosition;
 }
 
-void Builder::BKSSYN() {
-  // The batch processing run of the engine's own reader hooks in here.
-}
+void Builder::BKSSYN() { Eng.batch.ProcessGrammar(); }
 
 }  // namespace mv

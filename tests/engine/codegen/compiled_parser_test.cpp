@@ -6,9 +6,8 @@
 #include "engine/codegen/codegen_fixture.h"
 
 namespace mv::testing {
-namespace {
 
-class CompiledParser : public CodegenFixture {
+class CompiledParserBase : public CodegenFixture {
 protected:
   // Generates, compiles and runs one C++ target.
   std::vector<ParseResult> Parse(const std::string& grammar, int32_t language,
@@ -51,6 +50,10 @@ protected:
   std::vector<std::pair<std::string, std::vector<std::string>>> ActionTexts;
   std::string ErrorReaction;
 };
+
+namespace {
+
+class CompiledParser : public CompiledParserBase {};
 
 ParseResult Ok(const std::string& trace = std::string()) { return {trace, true, ""}; }
 ParseResult Err(const std::string& error, const std::string& trace = std::string()) {
@@ -115,7 +118,7 @@ TEST_F(CompiledParser, GrammarWithGroups) {
     EXPECT_EQ(results[5].Error.substr(0, 36), "Line1, syntax error, found \"end mark");
     EXPECT_NE(results[1].Trace.find("N 1 S 2 [1]\n"), std::string::npos) << results[1].Trace;
   }
-  EXPECT_NE(ReadFile("s.cpp").find("void SParser::square_1_square(int parentIndex, char *parentNode)"),
+  EXPECT_NE(ReadFile("s.cpp").find("void SParser::square_1_square(int parentIndex, const char *parentNode)"),
             std::string::npos);
 }
 
@@ -307,6 +310,78 @@ TEST_F(CompiledParser, VisualBasicAgreesWithCpp) {
   auto cpp = skeleton(ReadFile("s.cxx"), false);
   EXPECT_GT(basic.size(), 10u);
   EXPECT_EQ(basic, cpp);
+}
+
+}  // namespace
+}  // namespace mv::testing
+
+namespace mv::testing {
+namespace {
+
+class CppRobustness : public CompiledParserBase {};
+
+// Past the nesting limit the parser reports an error where it stands instead of running out
+// of stack; the depth counts calls, so nesting just below the limit still parses.
+TEST_F(CppRobustness, DeepNestingGivesTheDepthError) {
+  const std::string deep = std::string(1000000, '(') + "1" + std::string(1000000, ')');
+  // Three procedure calls per bracket: E, T and F.
+  const std::string fits = std::string(3000, '(') + "1" + std::string(3000, ')');
+  for (int32_t language : {CppProcedural, CppClass}) {
+    auto results = Parse(ExpressionGrammar, language, {deep, fits, "(((1)"});
+    ASSERT_EQ(results.size(), 3u) << language;
+    // The 10,001st call is the F of the 3,334th bracket (E T F per bracket, E T F first).
+    std::string shown(40, '(');
+    EXPECT_EQ(results[0].Error, "Line1, syntax error, found \"(\", the nesting is too deep\n" +
+                                    std::string(120, '(') + "\n" + std::string(40, ' ') + "!")
+        << language;
+    EXPECT_EQ(results[1], Ok()) << language;
+    EXPECT_EQ(results[2].Error, "Line1, syntax error, found \"end marker\" when expecting \")\"\n(((1)\n     !");
+  }
+}
+
+// A left-recursive grammar recurses without reading: the limit stops it.
+TEST_F(CppRobustness, LeftRecursionGivesTheDepthError) {
+  auto results = Parse("S = <S> 'a' | 'b'", CppProcedural, {"ba", "b"});
+  ASSERT_EQ(results.size(), 2u);
+  EXPECT_EQ(results[0].Error, "Line1, syntax error, found \"b\", the nesting is too deep\nba\n!");
+  EXPECT_EQ(results[1].Error, "Line1, syntax error, found \"b\", the nesting is too deep\nb\n!");
+  EXPECT_NE(ReadFile("S.log").find("The grammar is not LL(1): the choices of <S> clash."), std::string::npos)
+      << ReadFile("S.log");
+}
+
+// On a long line the error text shows the line around the error column, the mark still under
+// the offending character.
+TEST_F(CppRobustness, LongLineIsCutAroundTheErrorColumn) {
+  std::string line;
+  for (int i = 0; i < 2500; ++i) line += "ac";
+  auto results = Parse("S = <L> ';'\nL = 'a' 'c' <L> | ~", CppProcedural,
+                       {line + "ab", "x\n" + line + "ab;", "acab"});
+  ASSERT_EQ(results.size(), 3u);
+  const std::string head = "Line1, syntax error, found \"b\" when expecting \"c\"\n";
+  std::string shown;
+  for (int i = 0; i < 20; ++i) shown += "ca";
+  EXPECT_EQ(results[0].Error, head + shown + "b\n" + std::string(40, ' ') + "!");
+  EXPECT_EQ(results[1].Error.substr(0, 30), "Line1, syntax error, found \"x\"");
+  EXPECT_EQ(results[2].Error, head + "acab\n   !");
+}
+
+// The generated C++ compiles cleanly under -Wall -Wextra, with every option a grammar can set.
+TEST_F(CppRobustness, CompilesWithoutWarnings) {
+  struct Case {
+    int32_t language;
+    bool actions, tree, names;
+  } cases[] = {{CppProcedural, false, false, false}, {CppProcedural, true, true, true},
+               {CppClass, false, false, false},      {CppClass, true, true, false}};
+  for (auto& c : cases) {
+    ActionTexts = {{"a", {"act(\"a\");"}}};
+    Parse("S = <E> ';'\nE = 'x' `a` [ '+' <E> ] | '(' <E> ')'", c.language, {"x;"}, c.actions, c.tree,
+          c.names);
+    std::string file = c.language == CppProcedural ? "s.cxx" : "s.cpp";
+    std::string cmd = "cd '" + folder.string() + "' && g++ -std=c++17 -Wall -Wextra -fsyntax-only " +
+                      file + " > warnings.log 2>&1";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(ReadFile("warnings.log"), "") << c.language << c.actions << c.tree << c.names;
+  }
 }
 
 }  // namespace

@@ -32,8 +32,9 @@ TEST_F(CppTargets, NonterminalWithoutAlternativesCompiles) {
         << language;
   }
   EXPECT_EQ(Block("s.cpp", "void SParser::S2()", "}"),
-            (TextLines{"void SParser::S2()", "{\t// Procedure <X>", "\t{",
-                       "\t\tbad = errh(1, \"<X>\", \"\");", "\t}", "}"}));
+            (TextLines{"void SParser::S2()", "{\t// Procedure <X>", "\tif (++nestingDepth > maxNestingDepth)", "\t{",
+                       "\t\tbad = errh(3, \"<X>\", \"\");", "\t\treturn;", "\t}", "\t{",
+                       "\t\tbad = errh(1, \"<X>\", \"\");", "\t}", "\tnestingDepth--;", "}"}));
 }
 
 // Without names from the symbols the procedures are the grammar name and a number; for the
@@ -90,9 +91,9 @@ TEST_F(CppTargets, ClassImplementationHead) {
                               "\tpexprActs = new exprActs(this);", "}", " ",
                               "exprParser::~exprParser()", "{", "\tdelete pexprActs;", "}"};
   const TextLines block = {" ", "/*", "// \tuser defined AST generating procedures",
-                           "\tvoid newNode(int parentIndex, char *parentNode, int thisIndex, char *thisNode);",
-                           "\tvoid completeNode(int thisIndex, char *thisNode, int indSrc);",
-                           "\tvoid newLeaf(int thisIndex, char *thisNode, int indSrc, int ll1);",
+                           "\tvoid newNode(int parentIndex, const char *parentNode, int thisIndex, const char *thisNode);",
+                           "\tvoid completeNode(int thisIndex, const char *thisNode, int indSrc);",
+                           "\tvoid newLeaf(int thisIndex, const char *thisNode, int indSrc, int ll1);",
                            "// the user actions called during the parsing:", "\tgo();\t\t// act", "*/"};
   struct Case {
     bool actions, tree;
@@ -108,7 +109,9 @@ TEST_F(CppTargets, ClassImplementationHead) {
     Grammar("expr = 'a' `act`");
     Action("act", {"go();"});
     Generate(CppClass, c.actions, c.tree);
-    TextLines expected = {"#include \"expr.h\""};
+    TextLines expected = {"#include \"expr.h\"", " ",
+                          "// deepest nesting of the procedures; past it the parser reports an error instead of",
+                          "// running out of stack", "static const long maxNestingDepth = 10000;"};
     expected.insert(expected.end(), c.block.begin(), c.block.end());
     if (c.actions || c.tree) expected.insert(expected.end(), ctorDtor.begin(), ctorDtor.end());
     expected.insert(expected.end(), {" ", "bool exprParser::parse(char *sourceStr, char **errorMsg)"});

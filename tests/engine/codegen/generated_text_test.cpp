@@ -23,6 +23,11 @@ TEST_F(GeneratedText, VisualBasicProcedureOfTheWorkedShape) {
   EXPECT_EQ(Block("G.bas", "Private Sub s_3()", "End Sub"),
             (TextLines{"Private Sub s_3()",
                    "'  Procedure <Sum>",
+                   "\tNestingDepth = NestingDepth + 1",
+                   "\tIf NestingDepth > MaxNestingDepth Then",
+                   "\t\tErrH 3, \"<Sum>\", \"\"",
+                   "\t\tExit Sub",
+                   "\tEnd If",
                    "\tSelect Case LL1",
                    "\tCase 48 To 57\t\t' '0'-'9'",
                    "' <Sum>::=<Term>+<Sum>",
@@ -43,13 +48,16 @@ TEST_F(GeneratedText, VisualBasicProcedureOfTheWorkedShape) {
                    "\tCase Else",
                    "\t\tErrH 1, \"<Sum>\", \"0-9 -\"",
                    "\tEnd Select",
+                   "\tNestingDepth = NestingDepth - 1",
                    "End Sub"}));
   // Alternatives that differ only in their first terminal share one branch.
   EXPECT_EQ(Block("G.bas", "Private Sub s_4()", "End Sub"),
-            (TextLines{"Private Sub s_4()", "'  Procedure <Term>", "\tSelect Case LL1",
+            (TextLines{"Private Sub s_4()", "'  Procedure <Term>", "\tNestingDepth = NestingDepth + 1",
+                   "\tIf NestingDepth > MaxNestingDepth Then", "\t\tErrH 3, \"<Term>\", \"\"", "\t\tExit Sub",
+                   "\tEnd If", "\tSelect Case LL1",
                    "\tCase 48 To 57\t\t' '0'-'9'", "' <Term>::=0", "\t'  0|1|2|3|4|5|6|7|8|9",
                    "\t\tScan", "\tCase Else", "\t\tErrH 1, \"<Term>\", \"0-9\"", "\tEnd Select",
-                   "End Sub"}));
+                   "\tNestingDepth = NestingDepth - 1", "End Sub"}));
   EXPECT_EQ(ReadFile("G.log"), "   4 recursive procedures have been generated.\n");
 }
 
@@ -58,10 +66,12 @@ TEST_F(GeneratedText, FirstTerminalAfterActions) {
   Grammar("S = `a` 'x' <B> | `a` 'y' <B>\nB = 'b'");
   Generate(VisualBasic);
   EXPECT_EQ(Block("S.bas", "Private Sub s_1()", "End Sub"),
-            (TextLines{"Private Sub s_1()", "'  Procedure <S>", "\tSelect Case LL1",
+            (TextLines{"Private Sub s_1()", "'  Procedure <S>", "\tNestingDepth = NestingDepth + 1",
+                       "\tIf NestingDepth > MaxNestingDepth Then", "\t\tErrH 3, \"<S>\", \"\"", "\t\tExit Sub",
+                       "\tEnd If", "\tSelect Case LL1",
                        "\tCase 120 To 121\t\t' 'x'-'y'", "' <S>::=x<B>", "\t'  x|y", "\t\tScan",
                        "\t\ts_2\t\t' Call <B>", "\tCase Else", "\t\tErrH 1, \"<S>\", \"x-y\"",
-                       "\tEnd Select", "End Sub"}));
+                       "\tEnd Select", "\tNestingDepth = NestingDepth - 1", "End Sub"}));
 }
 
 TEST_F(GeneratedText, VisualBasicModuleFrame) {
@@ -78,7 +88,7 @@ TEST_F(GeneratedText, VisualBasicModuleFrame) {
             (TextLines{"Public Sub S(SourceStr As String, ErrorMsg As String)",
                    "'  SourceStr - source string", "'  ErrorMsg  - error message string",
                    "\tSrc = SourceStr", "\tindSrc = 0", "\tLenSrc = Len(Src)", "\tErrMsg = \"\"",
-                   "\tbad = False", "\tfin = -1", "\tLowCase = False", "\tScan", "L:\ts_1",
+                   "\tbad = False", "\tfin = -1", "\tLowCase = False", "\tNestingDepth = 0", "\tScan", "L:\ts_1",
                    "\tIf Not bad And LL1 <> fin Then", "\t\tErrH 1, \"<S>\", \"finish\"",
                    "\tEnd If", "\tErrorMsg = ErrMsg", "End Sub"}));
 }
@@ -109,11 +119,12 @@ TEST_F(GeneratedText, VisualBasicUserTexts) {
   EXPECT_EQ(text.find("Private Sub Scan()"), std::string::npos);
   EXPECT_EQ(text.find("Private Sub ErrH("), std::string::npos);
   EXPECT_EQ(Block("S.bas", "Private Sub s_1()", "End Sub"),
-            (TextLines{"Private Sub s_1()", "'  Procedure <S>", "\tSelect Case LL1",
-                   "\tCase 97\t\t' 'a'", "' <S>::=ab", "\t'  a", "GetNext", "\t'  b",
+            (TextLines{"Private Sub s_1()", "'  Procedure <S>", "\tNestingDepth = NestingDepth + 1",
+                   "\tIf NestingDepth > MaxNestingDepth Then", "\t\tFail", "\t\tExit Sub", "\tEnd If",
+                   "\tSelect Case LL1", "\tCase 97\t\t' 'a'", "' <S>::=ab", "\t'  a", "GetNext", "\t'  b",
                    "\t\tIf LL1 <> 98 Then", "\t\t\tFail", "\t\t\tExit Sub", "\t\tEnd If",
                    "GetNext", "\tCase 95\t\t' '_'", "' <S>::=_", "\t'  _", "'  ", "GetNext",
-                   "\tCase Else", "\t\tFail", "\tEnd Select", "End Sub"}));
+                   "\tCase Else", "\t\tFail", "\tEnd Select", "\tNestingDepth = NestingDepth - 1", "End Sub"}));
   EXPECT_NE(text.find("'  User declared pre-parse step:\nX = 1\n'  End of pre-parse step:\n"
                       "'  User declared his own scaner:\nGetNext\nL:\ts_1\n"),
             std::string::npos);
@@ -126,6 +137,11 @@ TEST_F(GeneratedText, CppLoopFormOfTheWorkedShape) {
   EXPECT_EQ(Block("sum.cxx", "void Sum2()", "}"),
             (TextLines{"void Sum2()",
                    "{\t// Procedure <List>",
+                   "  if (++nestingDepth > maxNestingDepth)",
+                   "  {",
+                   "    bad = SumErrh(3, \"<List>\", \"\");",
+                   "    return;",
+                   "  }",
                    "  while (true) // the replacement of recursion with a cycle",
                    "  {",
                    "\tif (ll1==44)\t\t\t\t// ','",
@@ -143,6 +159,7 @@ TEST_F(GeneratedText, CppLoopFormOfTheWorkedShape) {
                    "\t\tbreak;",
                    "\t}",
                    "  }",
+                   "  nestingDepth--;",
                    "}"}));
   EXPECT_EQ(ReadFile("Sum.log"), "   2 recursive procedures have been generated.\n");
 }
@@ -151,13 +168,18 @@ TEST_F(GeneratedText, CppTreeHooksAndNamedProcedures) {
   Grammar("E = <expr-list> 'x'\nexpr-list = 'a' | 'b' <E>");
   Generate(CppProcedural, false, true, true);
   TextLines all = Lines(ReadFile("e.cxx"));
-  EXPECT_NE(std::find(all.begin(), all.end(), "\tvoid expr_dash_list(int parentIndex, char *parentNode);"),
+  EXPECT_NE(std::find(all.begin(), all.end(), "\tvoid expr_dash_list(int parentIndex, const char *parentNode);"),
             all.end());
-  EXPECT_EQ(Block("e.cxx", "void expr_dash_list(int parentIndex, char *parentNode)", "}"),
-            (TextLines{"void expr_dash_list(int parentIndex, char *parentNode)",
+  EXPECT_EQ(Block("e.cxx", "void expr_dash_list(int parentIndex, const char *parentNode)", "}"),
+            (TextLines{"void expr_dash_list(int parentIndex, const char *parentNode)",
                    "{\t// Procedure <expr-list>",
-                   "\tchar *thisNode = \"expr-list\";",
+                   "\tconst char *thisNode = \"expr-list\";",
                    "\tint thisIndex;",
+                   "\tif (++nestingDepth > maxNestingDepth)",
+                   "\t{",
+                   "\t\tbad = EErrh(3, \"<expr-list>\", \"\");",
+                   "\t\treturn;",
+                   "\t}",
                    "\tthisIndex = indSrc;",
                    "\tENewNode(parentIndex, parentNode, thisIndex, thisNode);",
                    "\tif (ll1==97)\t\t\t\t// 'a'",
@@ -171,17 +193,19 @@ TEST_F(GeneratedText, CppTreeHooksAndNamedProcedures) {
                    "//  b",
                    "\t\tENewLeaf(thisIndex, thisNode, indSrc, ll1);",
                    "\t\tnext();",
-                   "\t\tE_1(thisIndex, thisNode);\t\t\t\t\t// call <E>",
+                   "\t\tE(thisIndex, thisNode);\t\t\t\t\t// call <E>",
                    "\t}",
                    "\telse",
                    "\t{",
                    "\t\tbad = EErrh(1, \"<expr-list>\", \"a b\");",
                    "\t}",
                    "\tECompleteNode(thisIndex, thisNode, indSrc);",
+                   "\tnestingDepth--;",
                    "}"}));
-  // The entry is named G + "main" and calls the start symbol's procedure by its name.
+  // The entry is named G + "main" and calls the start symbol's procedure by its name, which
+  // needs no suffix when nothing else has it.
   EXPECT_NE(std::find(all.begin(), all.end(), "bool Emain(char *sourceStr, char **errorMsg)"), all.end());
-  EXPECT_NE(std::find(all.begin(), all.end(), "L:\tE_1( parentIndex, parentNode);"), all.end());
+  EXPECT_NE(std::find(all.begin(), all.end(), "L:\tE( parentIndex, parentNode);"), all.end());
 }
 
 TEST_F(GeneratedText, CppClassHeaderWithoutActsObject) {
@@ -202,20 +226,23 @@ TEST_F(GeneratedText, CppClassHeaderWithoutActsObject) {
                    "\tchar errMsg[4096];\t//\terrMsg                - error message",
                    "\tint fin;\t\t\t//\tfin                   - end marker",
                    "\tbool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case",
+                   "\tint nestingDepth;\t//\tnestingDepth          - nesting of the procedures now running",
                    " ", "// additional declarations:", " ",
                    "\tbool parse(char *sourceStr, char **errorMsg);",
                    "// sourceStr - source string", "// errorMsg  - error message", " ",
                    "// \tscanner:", "\tvoid next(void);", " ", "// \terror handler:",
-                   "\tbool errh(int numErr, char *gramSymb, char *expectedSet);", " ",
+                   "\tbool errh(int numErr, const char *gramSymb, const char *expectedSet);", " ",
                    "// the recursive descent procedures:", "protected:", "\tvoid expr1(void);",
                    "\tvoid expr2(void);", "};", "#endif // EXPR_H"}));
   TextLines impl = Lines(ReadFile("expr.cpp"));
   ASSERT_GE(impl.size(), 2u);
   EXPECT_EQ(impl[1], "// Name: expr.cpp");
   EXPECT_EQ(Block("expr.cpp", "void exprParser::expr2()", "}"),
-            (TextLines{"void exprParser::expr2()", "{\t// Procedure <B>", "\tif (ll1==98)\t\t\t\t// 'b'",
+            (TextLines{"void exprParser::expr2()", "{\t// Procedure <B>", "\tif (++nestingDepth > maxNestingDepth)",
+                       "\t{", "\t\tbad = errh(3, \"<B>\", \"\");", "\t\treturn;", "\t}",
+                       "\tif (ll1==98)\t\t\t\t// 'b'",
                        "\t{\t// <B>::=b", "//  b", "\t\tnext();", "\t}", "\telse", "\t{",
-                       "\t\tbad = errh(1, \"<B>\", \"b\");", "\t}", "}"}));
+                       "\t\tbad = errh(1, \"<B>\", \"b\");", "\t}", "\tnestingDepth--;", "}"}));
   EXPECT_EQ(ReadFile("expr.log"), "   2 recursive procedures have been generated.\n");
 }
 
@@ -227,7 +254,7 @@ TEST_F(GeneratedText, CppClassWithExternalErrorHandlerDeclaresTheActsObject) {
   EXPECT_NE(header.find("#include \"expracts.h\"\t// The class of the user actions\nclass exprActs;\n"),
             std::string::npos);
   EXPECT_NE(header.find("\texprActs *pexprActs;\n"), std::string::npos);
-  EXPECT_NE(header.find("// \texternal error handler:\n// \tbool errh(int numErr, char *gramSymb, char *expectedSet);\n"),
+  EXPECT_NE(header.find("// \texternal error handler:\n// \tbool errh(int numErr, const char *gramSymb, const char *expectedSet);\n"),
             std::string::npos);
   EXPECT_NE(ReadFile("expr.cpp").find("\t\tbad = pexprActs->errh(1, \"<expr>\", \"a\");\n"),
             std::string::npos);
@@ -312,11 +339,12 @@ TEST_F(GeneratorOptions, VisualBasicTitleTreeAndActions) {
                 "Private Sub s_1(parentIndex As Long, parentNode As String)", "'  Procedure <S>",
                 "\tDim thisNode As String", "\tDim thisIndex As Long", "\tthisIndex = indSrc",
                 "\tthisNode = \"<S>\"", "\tNewNode parentIndex, parentNode, thisIndex, thisNode",
-                "\tSelect Case LL1", "\tCase 97\t\t' 'a'", "' <S>::=a",
+                "\tNestingDepth = NestingDepth + 1", "\tIf NestingDepth > MaxNestingDepth Then", "\t\tErrH 3, \"<S>\", \"\"",
+                "\t\tExit Sub", "\tEnd If", "\tSelect Case LL1", "\tCase 97\t\t' 'a'", "' <S>::=a",
                 "\t\tCount = Count + 1\t\t' Action `go`", "\t\tTrace \"go\"", "\t'  a",
                 "\t\tNewLeaf thisIndex, thisNode, indSrc, LL1", "\t\tScan", "\tCase Else",
                 "\t\tErrH 1, \"<S>\", \"a\"", "\tEnd Select",
-                "\tCompleteNode thisIndex, thisNode, indSrc", "End Sub"}));
+                "\tCompleteNode thisIndex, thisNode, indSrc", "\tNestingDepth = NestingDepth - 1", "End Sub"}));
 }
 
 // A title that mentions "fin" (in "define") leaves out the end-marker set-up; the user's
@@ -334,7 +362,7 @@ TEST_F(GeneratorOptions, CppTitleAndCommentedBlock) {
                       "bool undefined(char *sourceStr)\n"
                       "// sourceStr - source string, input parameter\n{\n\tll0 = 0;\n"
                       "\tsrc = sourceStr;\n\tindSrc = 0;\n// \tlenSrc = strlen(src);\n"
-                      "\terrMsg[0] = '\\0';\n\tbad = false;\n\tlowCase = false;\n"),
+                      "\terrMsg[0] = '\\0';\n\tbad = false;\n\tlowCase = false;\n\tnestingDepth = 0;\n"),
             std::string::npos);
   EXPECT_NE(text.find("// \t*errorMsg = errMsg;\n}\n"), std::string::npos);
 }
@@ -346,9 +374,10 @@ TEST_F(GeneratorOptions, CodesOutsideTheTableSelectNothing) {
   Generate(CppProcedural);
   EXPECT_EQ(Block("s.cxx", "void S1()", "}"),
             (std::vector<std::string>{
-                "void S1()", "{\t// Procedure <S>", "\tif (ll1==97)\t\t\t\t// 'a'",
+                "void S1()", "{\t// Procedure <S>", "\tif (++nestingDepth > maxNestingDepth)", "\t{",
+                "\t\tbad = SErrh(3, \"<S>\", \"\");", "\t\treturn;", "\t}", "\tif (ll1==97)\t\t\t\t// 'a'",
                 "\t{\t// <S>::=\x88", "//  \x88|,|a", "\t\tnext();", "\t}", "\telse", "\t{",
-                "\t\tbad = SErrh(1, \"<S>\", \"a\");", "\t}", "}"}));
+                "\t\tbad = SErrh(1, \"<S>\", \"a\");", "\t}", "\tnestingDepth--;", "}"}));
 }
 
 }  // namespace

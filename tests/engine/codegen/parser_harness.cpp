@@ -44,21 +44,21 @@ bool ParserHarness::Compile(int32_t language, const std::string& G, const std::s
   std::string parse;
   std::string generated;
   if (language == 8) {
-    hooks << "void " << G << "NewNode(int parentIndex, char *parentNode, int thisIndex, char *thisNode);\n"
-          << "void " << G << "CompleteNode(int thisIndex, char *thisNode, int indSrc);\n"
-          << "void " << G << "NewLeaf(int thisIndex, char *thisNode, int indSrc, int ll1);\n"
-          << "bool " << G << "Errh(int numErr, char *gramSymb, char *expectedSet);\n"
+    hooks << "void " << G << "NewNode(int parentIndex, const char *parentNode, int thisIndex, const char *thisNode);\n"
+          << "void " << G << "CompleteNode(int thisIndex, const char *thisNode, int indSrc);\n"
+          << "void " << G << "NewLeaf(int thisIndex, const char *thisNode, int indSrc, int ll1);\n"
+          << "bool " << G << "Errh(int numErr, const char *gramSymb, const char *expectedSet);\n"
           << extra;
     std::ofstream(folder / (lower + ".h"), std::ios::binary) << hooks.str();
     main << "void act(const char *text) { printf(\"A %s\\n\", text); }\n"
-         << "void " << G << "NewNode(int parentIndex, char *parentNode, int thisIndex, char *thisNode)"
+         << "void " << G << "NewNode(int parentIndex, const char *parentNode, int thisIndex, const char *thisNode)"
          << " { printf(\"N %d %s %d %s\\n\", parentIndex, parentNode, thisIndex, thisNode); }\n"
-         << "void " << G << "CompleteNode(int thisIndex, char *thisNode, int indSrc)"
+         << "void " << G << "CompleteNode(int thisIndex, const char *thisNode, int indSrc)"
          << " { printf(\"C %d %s %d\\n\", thisIndex, thisNode, indSrc); }\n"
-         << "void " << G << "NewLeaf(int thisIndex, char *thisNode, int indSrc, int ll1)"
+         << "void " << G << "NewLeaf(int thisIndex, const char *thisNode, int indSrc, int ll1)"
          << " { printf(\"L %d %s %d %d\\n\", thisIndex, thisNode, indSrc, ll1); }\n"
          // the generated parser has its own handler unless the grammar asks for an external one
-         << "__attribute__((weak)) bool " << G << "Errh(int numErr, char *gramSymb, char *expectedSet)"
+         << "__attribute__((weak)) bool " << G << "Errh(int numErr, const char *gramSymb, const char *expectedSet)"
          << " { printf(\"E %d %s %s\\n\", numErr, gramSymb, expectedSet); return true; }\n";
     std::string entry = buildNames ? G + "main" : G;
     main << "bool " << entry << "(char *sourceStr, char **errorMsg);\n";
@@ -69,13 +69,13 @@ bool ParserHarness::Compile(int32_t language, const std::string& G, const std::s
     acts << "#include <stdio.h>\nclass " << G << "Parser;\nvoid act(const char *text);\n"
          << "class " << G << "Acts\n{\npublic:\n"
          << "  " << G << "Acts(" << G << "Parser *) {}\n"
-         << "  void newNode(int parentIndex, char *parentNode, int thisIndex, char *thisNode)"
+         << "  void newNode(int parentIndex, const char *parentNode, int thisIndex, const char *thisNode)"
          << " { printf(\"N %d %s %d %s\\n\", parentIndex, parentNode, thisIndex, thisNode); }\n"
-         << "  void completeNode(int thisIndex, char *thisNode, int indSrc)"
+         << "  void completeNode(int thisIndex, const char *thisNode, int indSrc)"
          << " { printf(\"C %d %s %d\\n\", thisIndex, thisNode, indSrc); }\n"
-         << "  void newLeaf(int thisIndex, char *thisNode, int indSrc, int ll1)"
+         << "  void newLeaf(int thisIndex, const char *thisNode, int indSrc, int ll1)"
          << " { printf(\"L %d %s %d %d\\n\", thisIndex, thisNode, indSrc, ll1); }\n"
-         << "  bool errh(int numErr, char *gramSymb, char *expectedSet)"
+         << "  bool errh(int numErr, const char *gramSymb, const char *expectedSet)"
          << " { printf(\"E %d %s %s\\n\", numErr, gramSymb, expectedSet); return true; }\n"
          << extra << "};\n";
     std::ofstream(folder / (lower + "acts.h"), std::ios::binary) << acts.str();

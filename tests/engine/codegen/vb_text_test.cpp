@@ -19,7 +19,7 @@ TextLines operator+(TextLines a, const TextLines& b) {
 // The entry after the tree set-up, for the start symbol named start.
 TextLines TreeEntryTail(const std::string& start) {
   return {"\tSrc = SourceStr", "\tindSrc = 0", "\tLenSrc = Len(Src)", "\tErrMsg = \"\"",
-          "\tbad = False", "\tfin = -1", "\tLowCase = False", "\tScan",
+          "\tbad = False", "\tfin = -1", "\tLowCase = False", "\tNestingDepth = 0", "\tScan",
           "L:\ts_1 parentIndex, parentNode", "\tIf Not bad And LL1 <> fin Then",
           "\t\tErrH 1, \"<" + start + ">\", \"finish\"", "\tEnd If", "\tErrorMsg = ErrMsg",
           "End Sub"};
@@ -111,7 +111,9 @@ TEST_F(VbText, ScannerAndErrorProcedure) {
           "\t\tErrMsg = \"Line\" + Str(LineNum) + \", syntax error, found \" + \"\"\"\" + Chr(LL1) + \"\"\"\" + \" when expecting \"",
           "\tEnd If", "\tSelect Case ErrNum", "\tCase 1",
           "\t\tErrMsg = ErrMsg + GramSymb + \" with one of: \" + ExpectedSet", "\tCase 2",
-          "\t\tErrMsg = ErrMsg + \"\"\"\" + ExpectedSet + \"\"\"\"", "\tEnd Select",
+          "\t\tErrMsg = ErrMsg + \"\"\"\" + ExpectedSet + \"\"\"\"", "\tCase 3",
+          "\t\tErrMsg = Left$(ErrMsg, Len(ErrMsg) - Len(\" when expecting \")) + \", the nesting is too deep\"",
+          "\tEnd Select",
           "\tErrMsg = ErrMsg + vbNewLine",
           "\tErrMsg = ErrMsg + Mid$(Src, LeftContext, RightContext - LeftContext) + vbNewLine",
           "\tErrMsg = ErrMsg + String(indSrc - LeftContext, \" \") + \"!\"", "End Sub"}));
@@ -126,16 +128,20 @@ TEST_F(VbText, ProcedureWithConflictsAndControlCharacters) {
   Action("x", {"Y = 1", "Z = 2"});
   Generate(VisualBasic, true);
   EXPECT_EQ(Block("S.bas", "Private Sub s_1()", "End Sub"),
-            (TextLines{"Private Sub s_1()", "'  Procedure <S>", "\tSelect Case LL1",
+            (TextLines{"Private Sub s_1()", "'  Procedure <S>", "\tNestingDepth = NestingDepth + 1",
+                       "\tIf NestingDepth > MaxNestingDepth Then", "\t\tErrH 3, \"<S>\", \"\"", "\t\tExit Sub",
+                       "\tEnd If", "\tSelect Case LL1",
                        "\tCase 9 To 10, 32, 39, 95, 97 To 98\t\t' chr(9)-chr(10) ' ' \"'\" '_' 'a'-'b'",
                        "' <S>::=<E>;", "\t\ts_2\t\t' Call <E>", "\t\tIf bad Then Exit Sub",
                        "\t'  ;", "\t\tIf LL1 <> 59 Then", "\t\t\tErrH 2, \" \", \";\"",
                        "\t\t\tExit Sub", "\t\tEnd If", "\t\tScan", "\tCase 59, fin\t\t' ';' finish",
                        "' <S>::=", "\tCase Else",
                        "\t\tErrH 1, \"<S>\", \"chr(9)-chr(10) ' ' ' _ a-b ; finish\"",
-                       "\tEnd Select", "End Sub"}));
+                       "\tEnd Select", "\tNestingDepth = NestingDepth - 1", "End Sub"}));
   EXPECT_EQ(Block("S.bas", "Private Sub s_2()", "End Sub"),
-            (TextLines{"Private Sub s_2()", "'  Procedure <E>", "\tSelect Case LL1",
+            (TextLines{"Private Sub s_2()", "'  Procedure <E>", "\tNestingDepth = NestingDepth + 1",
+                       "\tIf NestingDepth > MaxNestingDepth Then", "\t\tErrH 3, \"<E>\", \"\"", "\t\tExit Sub",
+                       "\tEnd If", "\tSelect Case LL1",
                        "\tCase 97 To 98\t\t' 'a'-'b'", "' <E>::=a<E>", "\t'  a|b", "\t\tScan",
                        "\t\ts_2\t\t' Call <E>", "\tCase Is < fin\t\t' ",
                        "'!!!!!!!!!!! Ambiguous choice with: \"a\" ", "' <E>::=ac", "\t'  a",
@@ -148,7 +154,7 @@ TEST_F(VbText, ProcedureWithConflictsAndControlCharacters) {
                        "\t'  \"", "\t\tIf LL1 <> 34 Then", "\t\t\tErrH 2, \" \", \"\"\"\"",
                        "\t\t\tExit Sub", "\t\tEnd If", "\t\tScan", "\tCase Else",
                        "\t\tErrH 1, \"<E>\", \"a-b ' chr(9)-chr(10) ' ' _\"", "\tEnd Select",
-                       "End Sub"}));
+                       "\tNestingDepth = NestingDepth - 1", "End Sub"}));
 }
 
 // A control character in a later terminal's test is written as Chr(code).

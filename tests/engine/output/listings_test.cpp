@@ -119,7 +119,7 @@ TEST_F(ListingsTest, FileGrammarWritesTheGrammarFileForm) {
             "<A>::=<B>x`go`\n"
             "      |\n"
             "<B>::=\"{\"\n"
-            "      |\"''9''\"\n"
+            "      |''9''\n"
             "`go`::=first line\n"
             "`go`::=second''9''line\n"
             "`idle`::=\n"

@@ -295,7 +295,7 @@ TEST_F(Pipeline, GeneratorOptionsReachTheParser)
     ASSERT_EQ(r.ReadError, "");
     const std::string code = Read("list.cxx");
     EXPECT_NE(code.find("bool Listmain(char *sourceStr, char **errorMsg)\n"), std::string::npos);
-    EXPECT_NE(code.find("void square_1_square(int parentIndex, char *parentNode)\n"), std::string::npos);
+    EXPECT_NE(code.find("void square_1_square(int parentIndex, const char *parentNode)\n"), std::string::npos);
     ParserHarness harness{folder_};
     ASSERT_TRUE(harness.Compile(CppProcedural, "List", "list", true));
     const auto results = harness.Run({"(y)", "(w)"});

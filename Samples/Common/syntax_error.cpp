@@ -1,0 +1,42 @@
+#include "syntax_error.h"
+
+#include <algorithm>
+
+namespace samples {
+
+std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long fin, int errNum,
+                            const std::string& what, const std::string& expected)
+{
+    const long lenSrc = static_cast<long>(src.size());
+    long lineNum = 1, left = 1, right = lenSrc + 1;
+    for (long i = 1; i <= lenSrc; ++i) {
+        if (src[static_cast<size_t>(i - 1)] != '\n') continue;
+        if (indSrc > i) {
+            ++lineNum;
+            left = i + 1;
+        } else {
+            right = i;
+            break;
+        }
+    }
+    // A carriage return before the line feed is not part of the shown line.
+    if (right > left && src[static_cast<size_t>(right - 2)] == '\r') --right;
+
+    std::string msg = "Line " + std::to_string(lineNum) + ", syntax error, found ";
+    if (ll1 == fin)
+        msg += "\"end marker\"";
+    else if (ll1 >= 0 && ll1 <= 255)
+        msg += "\"" + std::string(1, static_cast<char>(ll1)) + "\"";
+    switch (errNum) {
+    case NoAlternative: msg += " when expecting " + what + " with one of: " + expected; break;
+    case WrongTerminal: msg += " when expecting \"" + expected + "\""; break;
+    default: msg += " where " + what + " is nested too deeply"; break;
+    }
+    msg += "\r\n";
+    msg += src.substr(static_cast<size_t>(left - 1), static_cast<size_t>(right - left));
+    msg += "\r\n";
+    msg += std::string(static_cast<size_t>(std::max(0L, indSrc - left)), ' ') + "!";
+    return msg;
+}
+
+}  // namespace samples

@@ -1,0 +1,88 @@
+#include "frm_message.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "qt_text.h"
+
+namespace kelvantroc {
+
+frmMessage::frmMessage(QWidget* owner) : QDialog(owner)
+{
+    setWindowTitle("2x2 Message");
+    setFont(samples::CourierNew());
+    Label = new QLabel(this);
+    Label->setTextFormat(Qt::PlainText);
+    Label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Check1 = new QCheckBox("Don't show it next time", this);
+    Command1 = {new QPushButton("OK", this), new QPushButton("Cancel", this)};
+    for (int i = 0; i < 2; ++i)
+        connect(Command1[static_cast<size_t>(i)], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Check1);
+    buttons->addStretch();
+    buttons->addWidget(Command1[0]);
+    buttons->addWidget(Command1[1]);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label, 1);
+    layout->addLayout(buttons);
+    SetRussianCloseCaptions();
+}
+
+void frmMessage::SetRussianCloseCaptions()
+{
+    Command1[0]->setText(QString::fromUtf8("Закрыть"));
+    Check1->setText(QString::fromUtf8("Больше не показывать"));
+}
+
+void frmMessage::SetRussianContinueCaptions()
+{
+    Command1[0]->setText(QString::fromUtf8("Продолжить"));
+    Command1[1]->setText(QString::fromUtf8("Отменить"));
+    Check1->setText(QString::fromUtf8("Больше не показывать"));
+}
+
+void frmMessage::ShowIt(const QString& text, const QString& caption, int mode)
+{
+    if (mode < 1) {
+        Command1[0]->setText("OK");
+        Command1[1]->setVisible(false);
+    } else {
+        Command1[0]->setText("Continue");
+        Command1[1]->setText("Cancel");
+        SetRussianContinueCaptions();
+        Command1[1]->setVisible(true);
+    }
+    setWindowTitle(caption);
+    Label->setText(text);
+    Command1[0]->setDefault(true);
+    adjustSize();
+    // At the top of the owner, centred across its width.
+    if (QWidget* owner = parentWidget()) {
+        const QRect frame = owner->frameGeometry();
+        move(frame.left() + (frame.width() - width()) / 2, frame.top());
+    }
+}
+
+void frmMessage::Command1_Click(int index)
+{
+    answer_ = index == 0;
+    if (answer_)
+        accept();
+    else
+        reject();
+}
+
+MessageReply QtMessagePresenter::Present(const MessageRequest& request)
+{
+    frmMessage dialog(Owner);
+    dialog.ShowIt(samples::ToQt(request.text).replace("\r\n", "\n"), samples::ToQt(request.caption), request.mode);
+    dialog.exec();
+    return {dialog.Answer(), dialog.Check1->isChecked()};
+}
+
+}  // namespace kelvantroc

@@ -1,0 +1,47 @@
+#include "parsers.h"
+
+#include "cpp_parser.h"
+#include "expression_parser.h"
+
+namespace kelvantroc {
+
+void ParseExpressionEng(const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree)
+{
+    ExpressionParser(tree, false).Parse(SourceStr, ErrorMsg);
+}
+
+void ParseExpressionRus(const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree)
+{
+    ExpressionParser(tree, true).Parse(SourceStr, ErrorMsg);
+}
+
+void ParseCppExpression(const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree)
+{
+    CppParser(tree).Parse(SourceStr, ErrorMsg);
+}
+
+void Parse(Grammar grammar, const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree)
+{
+    switch (grammar) {
+    case Grammar::English: ParseExpressionEng(SourceStr, ErrorMsg, tree); break;
+    case Grammar::Russian: ParseExpressionRus(SourceStr, ErrorMsg, tree); break;
+    case Grammar::Cpp: ParseCppExpression(SourceStr, ErrorMsg, tree); break;
+    }
+}
+
+std::vector<std::pair<std::string, std::string>> ExpectedSets(Grammar grammar)
+{
+    std::vector<std::pair<std::string, std::string>> sets;
+    DerivationTree unused;
+    if (grammar == Grammar::Cpp) {
+        const CppParser parser(unused);
+        for (int n = 1; n <= CppParser::Count(); ++n) sets.emplace_back(parser.Name(n), CppParser::Expected(n));
+    } else {
+        const ExpressionParser parser(unused, grammar == Grammar::Russian);
+        for (int n = parser.StartSymbol; n <= ExpressionParser::Count(); ++n)
+            sets.emplace_back(parser.Name(n), ExpressionParser::Expected(n));
+    }
+    return sets;
+}
+
+}  // namespace kelvantroc

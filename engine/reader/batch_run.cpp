@@ -1,0 +1,138 @@
+// The batch run: the whole analysis and the code generation in one pass, for the engine's own
+// reader.
+#include "reader/batch_run.h"
+
+#include <cstdio>
+
+#include "analysis/grammar_walk.h"
+#include "codegen/parser_writer.h"
+#include "engine.h"
+
+namespace mv {
+
+BatchRun::BatchRun(Engine& engine) : Eng(engine) {}
+
+std::string BatchRun::NoRoomLine(int64_t need) {
+  auto field8 = [](int64_t v) {
+    std::string d = std::to_string(v);
+    return d.size() < 8 ? std::string(8 - d.size(), ' ') + d : d;
+  };
+  return " Fatal error: no room of memory. Memory request:" + field8(need) +
+         " bytes.  Memory size:" + field8(RelationSpaceSize) + " bytes.";
+}
+
+void BatchRun::WriteRules(const std::string& extension, const std::string& title, int32_t head,
+                          int32_t tail) {
+  if (!Eng.out.OpenResultFile(extension)) return;
+  Eng.out.PrintRules(title, head, tail);
+  Eng.out.ResultUnit.Close();
+}
+
+void BatchRun::WriteNonterminals() {
+  Output& out = Eng.out;
+  const RecordMemory& m = Eng.mem;
+  if (!out.OpenResultFile(".ntm")) return;
+  out.StartListing(" nonterminals order");
+  WalkGrammar(m, Eng.store, [&](int32_t a) {
+    out.StartOutputLine(m.IVLR(NonterminalPool, a, NtmNumber));
+    out.WriteText("<");
+    out.WriteNameChain(NameCharPool, m.IVLR(NonterminalPool, a, NtmNameFirst),
+                       m.IVLR(NonterminalPool, a, NtmNameLast), CharNext, CharCode);
+    out.WriteText(">");
+  });
+  out.FlushOutputLine();
+  out.ResultUnit.Close();
+}
+
+void BatchRun::GenerateParser() {
+  GrammarStore& st = Eng.store;
+  Output& out = Eng.out;
+  st.GenerationLogFlag = st.CollisionReportFlag;
+  st.CollisionReportFlag = false;
+  std::string log;
+  if (!out.ResultFileName(".log", log) || !out.ResultUnit.Open(log)) {
+    // The parser is still written; the failure is not taken for success.
+    const std::string failure = "The generation log \"" + log + "\" cannot be opened.";
+    std::fprintf(stdout, " %s%s", failure.c_str(), LineEnd);
+    out.LastError = failure;
+  }
+  const std::string logFailure = out.LastError;
+  try {
+    Eng.codegen.WriteParserFiles(Eng.codegen.CurrentArgs());
+  } catch (...) {
+    out.SourceUnit.Close();
+    out.ResultUnit.Close();
+    st.CollisionReportFlag = st.GenerationLogFlag;
+    throw;
+  }
+  if (out.LastError.empty()) out.LastError = logFailure;
+  st.CollisionReportFlag = st.GenerationLogFlag;
+}
+
+void BatchRun::ProcessGrammar() {
+  GrammarStore& st = Eng.store;
+  RecordMemory& m = Eng.mem;
+  Analysis& an = Eng.an;
+  Extraneous& extra = Eng.extra;
+  // No rule head was read: nothing to name the files after.
+  if (!Eng.TakeGrammarName()) return;
+  std::string probe;
+  if (!Eng.out.ResultFileName(".dead", probe)) {
+    // A name that reaches outside the work folder: no file at all.
+    std::fprintf(stdout, " %s%s", Eng.out.LastError.c_str(), LineEnd);
+    return;
+  }
+  Eng.out.ListingLineNumber = 0;
+
+  // Dead nonterminals.
+  Chain dead = st.Grammar, alive;
+  extra.SplitAlive(dead.First, dead.Last, alive.First, alive.Last);
+  WriteRules(".dead", " dead nonterminals", dead.First, dead.Last);
+  extra.DeleteRulesOf(dead.First, dead.Last);
+
+  // Unreachable nonterminals; the reachable ones are the grammar.
+  Chain unreachable = alive, reachable;
+  if (alive.First >= 1)
+    extra.SplitReachable(alive.First, unreachable.First, unreachable.Last, reachable.First,
+                         reachable.Last);
+  WriteRules(".unr", " unreachable nonterminals", unreachable.First, unreachable.Last);
+  extra.DeleteRulesOf(unreachable.First, unreachable.Last);
+  st.Grammar = reachable;
+
+  WriteRules(".lfact", " grammar after left factoring", st.Grammar.First, st.Grammar.Last);
+  an.Nullable();
+
+  // Every terminal of the table is numbered, also one used only by a deleted rule.
+  an.NtmNumbering();
+  int32_t t = 0;
+  if (st.Terminals.First >= 1)
+    WalkChain(m, TerminalPool, TrmNext, st.Terminals.First, st.Terminals.Last,
+              [&](int32_t r) { m.VLW(TerminalPool, r, TrmNumber, ++t); });
+  st.Counts.T = t;
+  an.RulesNumbering();
+  WriteRules(".rul", " rules order", st.Grammar.First, st.Grammar.Last);
+  WriteNonterminals();
+
+  const int64_t need = 3 * int64_t(st.Counts.S) * st.Counts.N + 2 * int64_t(st.Counts.N);
+  if (need > RelationSpaceSize) {
+    if (Eng.out.OpenResultFile(".err")) {
+      Eng.out.ResultUnit.WriteLine(NoRoomLine(need));
+      Eng.out.ResultUnit.Close();
+    }
+    return;
+  }
+  an.InitMatrix();
+  an.IsEndOf();
+  an.IsFollowedDirectlyBy();
+  an.EndOf_FolDirBy_Prod();
+  an.BeginsWith();
+  an.IsFollowedBy();
+  if (Eng.out.OpenResultFile(".sel")) {
+    Eng.out.StartListing(" set of select");
+    an.CheckLL1();
+    Eng.out.ResultUnit.Close();
+  }
+  GenerateParser();
+}
+
+}  // namespace mv

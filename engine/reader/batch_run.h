@@ -1,0 +1,33 @@
+#pragma once
+// The batch processing run that the engine's reader starts after a text without syntax errors:
+// dead and unreachable nonterminals, nullable nonterminals, numbering, relations, select sets
+// and the parser, each stage leaving a result file named after the grammar.
+
+#include <cstdint>
+#include <string>
+
+namespace mv {
+
+class Engine;
+
+class BatchRun {
+public:
+  explicit BatchRun(Engine& engine);
+
+  void ProcessGrammar();
+
+  // The one line of the ".err" file when the relation matrices need more than there is.
+  static std::string NoRoomLine(int64_t need);
+
+private:
+  // Writes the rules of a list into ResultBaseName + extension; a file that cannot be opened
+  // is skipped.
+  void WriteRules(const std::string& extension, const std::string& title, int32_t head,
+                  int32_t tail);
+  void WriteNonterminals();
+  void GenerateParser();
+
+  Engine& Eng;
+};
+
+}  // namespace mv

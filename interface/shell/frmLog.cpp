@@ -1,0 +1,36 @@
+#include "frmLog.h"
+
+#include <QLabel>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "frmMain.h"
+#include "module_main.h"
+
+using namespace ModuleMain;
+
+frmLog::frmLog(QWidget* parent) : ChildForm(parent), editor(new QTextEdit(this)), rtfText(editor)
+{
+    setWindowTitle(QStringLiteral("Process"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor);
+    editor->setReadOnly(true);
+    editor->setLineWrapMode(QTextEdit::NoWrap);
+    SetLogFont();
+}
+
+frmLog::~frmLog()
+{
+    if (LogWindow == this) LogWindow = nullptr;
+    if (MainForm && MainForm->PanelCount() > 0)
+        MainForm->Panel1()->setToolTip(QStringLiteral("Click to see the Process window"));
+}
+
+void frmLog::SetLogFont()
+{
+    const QFont f = FontOf(TextsFont);
+    editor->setFont(f);
+    editor->document()->setDefaultFont(f);
+    editor->moveCursor(QTextCursor::End);
+}

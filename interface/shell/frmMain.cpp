@@ -1,0 +1,703 @@
+// The main window's frame: its controls, loading, layout and closing. The commands are in
+// frmMain_commands.cpp, the file commands in frmMain_files.cpp, the log in frmMain_log.cpp.
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "dialogs.h"
+#include "frmGrammar.h"
+#include "frmLog.h"
+#include "frmSwitch.h"
+#include "language_table.h"
+#include "module_main.h"
+#include "pipeline.h"
+#include "settings.h"
+#include "string_table.h"
+#include "ui_services.h"
+
+using namespace ModuleMain;
+
+namespace {
+
+const char* const kPanel1Key = "Root  0";
+
+// A toolbar image: the standard icon where there is one, else the image's key as a label.
+QIcon iconFor(const QString& image)
+{
+    static QHash<QString, QIcon> cache;
+    if (auto it = cache.find(image); it != cache.end()) return *it;
+    QStyle* s = QApplication::style();
+    static const QHash<QString, QStyle::StandardPixmap> standard = {
+        {"New", QStyle::SP_FileIcon},          {"Open", QStyle::SP_DialogOpenButton},
+        {"Save", QStyle::SP_DialogSaveButton}, {"Help", QStyle::SP_DialogHelpButton},
+        {"Delete Results", QStyle::SP_TrashIcon}};
+    QIcon icon;
+    if (standard.contains(image)) {
+        icon = s->standardIcon(standard.value(image));
+    } else {
+        QPixmap pm(30, 20);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        QColor colour = Qt::darkBlue;
+        if (image == "Quick_green") colour = QColor(0, 140, 0);
+        if (image == "Quick_yellow") colour = QColor(190, 150, 0);
+        if (image.startsWith("Stop")) colour = Qt::gray;
+        p.setPen(colour);
+        QFont f = p.font();
+        f.setPixelSize(9);
+        f.setBold(true);
+        p.setFont(f);
+        static const QHash<QString, QString> labels = {
+            {"Quick_yellow", "Quick"}, {"Quick_green", "Quick"}, {"Undo", "Undo"}, {"Undo_Tr", "Undo"},
+            {"StopUndo_Tr", "Undo"}, {"Redo", "Redo"}, {"Redo_Tr", "Redo"}, {"StopRedo_Tr", "Redo"},
+            {"Factoring", "Fact"}, {"Recursion", "Recur"}, {"LL1", "LL(1)"}, {"Typical", "Typ"},
+            {"w3c", "W3C"}, {"MSDN with ;", "MSDN;"}, {"bas", "VB"}, {"vbs", "VBS"}, {"f90", "F90"},
+            {"for", "F77"}, {"java_", "Java"}, {"js", "JS"}, {"pas", "Pascal"}, {"cc", "C++"},
+            {"cpp", "C++ cl"}};
+        p.drawText(pm.rect(), Qt::AlignCenter, labels.value(image, image));
+        icon = QIcon(pm);
+    }
+    cache.insert(image, icon);
+    return icon;
+}
+
+} // namespace
+
+bool NeverSaved(const QString& caption)
+{
+    const QString head = caption.left(8);
+    return head == QLatin1String("Unsaved ") || head == QLatin1String("Untitled");
+}
+
+double frmMain::TwipsPerPixel()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return dpi > 0 ? 1440.0 / dpi : 15.0;
+}
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_unique<Pipeline>(*this))
+{
+    setWindowTitle(ui::AppTitle());
+    mdiArea = new QMdiArea(this);
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea);
+    mdiArea->installEventFilter(this);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (!sub) return;
+        if (auto* g = qobject_cast<frmGrammar*>(sub->widget())) g->rtfText_GotFocus();
+    });
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    tagStrings();
+}
+
+// The string ids of the menus, their entries and the toolbar's tool tips.
+void frmMain::tagStrings()
+{
+    static const std::pair<const char*, int> captions[] = {
+        {"mnuFile", 1000}, {"mnuFileNew", 1001}, {"mnuFileOpen", 1002}, {"mnuFileClose", 1003},
+        {"mnuFileCloseResults", 1078}, {"mnuFileSave", 1004}, {"mnuFileSaveAs", 1005}, {"mnuFileSaveAll", 1006},
+        {"mnuFileSaveParser", 1099}, {"mnuFileSaveParserAs", 1100}, {"mnuFilePageSetup", 1008},
+        {"mnuFilePrint", 1010}, {"mnuFileExit", 1012}, {"mnuEdit", 1013}, {"mnuEditUndo", 1014},
+        {"mnuEditCut", 1015}, {"mnuEditCopy", 1016}, {"mnuEditPaste", 1017}, {"mnuEditSelectAll", 1091},
+        {"mnuEditFind", 1018}, {"mnuEditFindNext", 1011}, {"mnuEditReplace", 1009}, {"mnuView", 1019},
+        {"mnuViewToolbar", 1020}, {"mnuViewStatusBar", 1021}, {"mnuViewProcess", 1080},
+        {"mnuViewNavigation", 1079}, {"mnuViewOptions", 1023}, {"mnuTools", 1025}, {"mnuToolsUndo", 1045},
+        {"mnuToolsRedo", 1046}, {"mnuToolsExtraneous", 1090}, {"mnuToolsLeftFactoring", 1081},
+        {"mnuToolsRecursionLoops", 1082}, {"mnuToolsLeftRecursion", 1083}, {"mnuToolsOptions", 1026},
+        {"mnuWindow", 1027}, {"mnuWindowNewWindow", 1028}, {"mnuWindowDocking", 1088},
+        {"mnuWindowCascade", 1029}, {"mnuWindowTileHorizontal", 1030}, {"mnuWindowTileVertical", 1031},
+        {"mnuWindowArrangeIcons", 1032}, {"mnuHelp", 1033}, {"mnuHelpContents", 1034},
+        {"mnuHelpSearchForHelpOn", 1035}};
+    for (const auto& [name, id] : captions) {
+        if (QAction* a = action(name)) a->setProperty("tag", id);
+        else if (QMenu* m = menu(name)) m->menuAction()->setProperty("tag", id);
+    }
+    static const std::pair<const char*, int> tips[] = {
+        {"New", 1037}, {"Open", 1038}, {"Save", 1039}, {"Cut", 1041}, {"Copy", 1042}, {"Paste", 1043},
+        {"Find", 1044}, {"Quick", 1087}, {"Notation", 1092}, {"Extra", 1090}, {"Factoring", 1081},
+        {"Loops", 1082}, {"Recursion", 1083}, {"Tree", 1085}, {"LL1", 1097}, {"Build", 1086},
+        {"Delete Results", 1078}, {"Help", 1050}};
+    for (const auto& [key, id] : tips)
+        if (QAction* a = toolButton(key)) a->setProperty("tip", id);
+    LoadFormStrings(this);
+}
+
+frmMain::~frmMain()
+{
+    if (MainForm == this) MainForm = nullptr;
+    NavWindow = nullptr;
+    LogWindow = nullptr;
+    ActiveGrammar = nullptr;
+    ActiveChild = nullptr;
+}
+
+void frmMain::setPipeline(std::unique_ptr<Pipeline> p) { pipeline_ = std::move(p); }
+
+QPrinter& frmMain::Printer()
+{
+    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
+// ---- controls ----
+
+QAction* frmMain::addAction(const QString& name, const QString& text, void (frmMain::*slot)())
+{
+    auto* a = new QAction(text, this);
+    a->setObjectName(name);
+    if (slot) connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
+    actions_.insert(name, a);
+    return a;
+}
+
+void frmMain::createActions()
+{
+    addAction("mnuFileNew", "&New", &frmMain::mnuFileNew_Click)->setShortcut(QKeySequence::New);
+    addAction("mnuFileOpen", "&Open...", &frmMain::mnuFileOpen_Click)->setShortcut(QKeySequence::Open);
+    addAction("mnuFileClose", "&Close Grammar", &frmMain::mnuFileClose_Click);
+    addAction("mnuFileCloseResults", "&Remove Results", &frmMain::mnuFileCloseResults_Click);
+    addAction("mnuFileSave", "&Save Grammar", nullptr)->setShortcut(QKeySequence::Save);
+    connect(action("mnuFileSave"), &QAction::triggered, this, [this] { mnuFileSave_Click(); });
+    addAction("mnuFileSaveAs", "Save Grammar &As...", nullptr);
+    connect(action("mnuFileSaveAs"), &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
+    addAction("mnuFileSaveAll", "Save A&ll Grammars", &frmMain::mnuFileSaveAll_Click);
+    addAction("mnuFileSaveParser", "Sa&ve Parser", &frmMain::mnuFileSaveParser_Click);
+    addAction("mnuFileSaveParserAs", "Save Pa&rser As...", &frmMain::mnuFileSaveParserAs_Click);
+    addAction("mnuFilePageSetup", "Page Set&up...", &frmMain::mnuFilePageSetup_Click);
+    addAction("mnuFilePrint", "&Print...", &frmMain::mnuFilePrint_Click)->setShortcut(QKeySequence::Print);
+    addAction("mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
+
+    addAction("mnuEditUndo", "&Undo", &frmMain::mnuEditUndo_Click);
+    addAction("mnuEditCut", "Cu&t", &frmMain::mnuEditCut_Click);
+    addAction("mnuEditCopy", "&Copy", &frmMain::mnuEditCopy_Click);
+    addAction("mnuEditPaste", "&Paste", &frmMain::mnuEditPaste_Click);
+    addAction("mnuEditDelete", "De&lete", &frmMain::mnuEditDelete_Click);
+    addAction("mnuEditSelectAll", "Select &All", &frmMain::mnuEditSelectAll_Click);
+    addAction("mnuEditFind", "&Find...", &frmMain::mnuEditFind_Click)->setShortcut(QKeySequence::Find);
+    addAction("mnuEditFindNext", "Find &Next", &frmMain::mnuEditFindNext_Click)->setShortcut(QKeySequence::FindNext);
+    addAction("mnuEditReplace", "&Replace...", &frmMain::mnuEditReplace_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+
+    addAction("mnuViewToolbar", "&Toolbar", &frmMain::mnuViewToolbar_Click)->setCheckable(true);
+    addAction("mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
+    addAction("mnuViewProcess", "&Process Window", &frmMain::mnuViewProcess_Click)->setCheckable(true);
+    addAction("mnuViewNavigation", "&Navigation", &frmMain::mnuViewNavigation_Click)->setCheckable(true);
+    addAction("mnuViewOptions", "&Options...", &frmMain::mnuViewOptions_Click);
+    // Check marks are set by the commands themselves, not by the click.
+    for (const char* n : {"mnuViewToolbar", "mnuViewStatusBar", "mnuViewProcess", "mnuViewNavigation"}) {
+        action(n)->setChecked(false);
+    }
+    action("mnuViewToolbar")->setChecked(true);
+    action("mnuViewStatusBar")->setChecked(true);
+
+    addAction("mnuToolsUndo", "&Undo Transformation", &frmMain::mnuToolsUndo_Click);
+    addAction("mnuToolsRedo", "&Redo Transformation", &frmMain::mnuToolsRedo_Click);
+    addAction("mnuToolsExtraneous", "Remove &Extraneous Symbols", &frmMain::mnuToolsExtraneous_Click);
+    addAction("mnuToolsLeftFactoring", "Left &Factoring", &frmMain::mnuToolsLeftFactoring_Click);
+    addAction("mnuToolsRecursionLoops", "Reduce Indirect Left Recursion to Immediate One", &frmMain::mnuToolsRecursionLoops_Click);
+    addAction("mnuToolsLeftRecursion", "Eliminate Immediate Left Recursion", &frmMain::mnuToolsLeftRecursion_Click);
+    addAction("mnuToolsOptions", "&Options...", &frmMain::mnuToolsOptions_Click);
+
+    addAction("mnuWindowNewWindow", "&New Window", &frmMain::mnuWindowNewWindow_Click);
+    addAction("mnuWindowDocking", "&Docking View", &frmMain::mnuWindowDocking_Click)->setCheckable(true);
+    addAction("mnuWindowCascade", "&Cascade", &frmMain::mnuWindowCascade_Click);
+    addAction("mnuWindowTileHorizontal", "Tile &Horizontal", &frmMain::mnuWindowTileHorizontal_Click);
+    addAction("mnuWindowTileVertical", "Tile &Vertical", &frmMain::mnuWindowTileVertical_Click);
+    addAction("mnuWindowArrangeIcons", "&Arrange Icons", &frmMain::mnuWindowArrangeIcons_Click);
+
+    addAction("mnuHelpContents", "&Contents", &frmMain::mnuHelpContents_Click)->setShortcut(QKeySequence::HelpContents);
+    addAction("mnuHelpSearchForHelpOn", "&Search For Help On...", &frmMain::mnuHelpSearchForHelpOn_Click);
+    addAction("mnuHelpAbout", "&About " + ui::AppTitle(), &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::createMenus()
+{
+    const auto make = [this](const QString& name, const QString& title, void (frmMain::*opened)(),
+                             std::initializer_list<const char*> entries) {
+        QMenu* m = menuBar()->addMenu(title);
+        m->setObjectName(name);
+        menus_.insert(name, m);
+        for (const char* e : entries) {
+            if (QString(e) == "-") m->addSeparator();
+            else m->addAction(action(e));
+        }
+        if (opened) connect(m, &QMenu::aboutToShow, this, [this, opened] { (this->*opened)(); });
+        return m;
+    };
+    QMenu* file = make("mnuFile", "&File", &frmMain::mnuFile_Click,
+                       {"mnuFileNew", "mnuFileOpen", "mnuFileClose", "-", "mnuFileCloseResults", "-",
+                        "mnuFileSave", "mnuFileSaveAs", "mnuFileSaveAll", "-", "mnuFileSaveParser",
+                        "mnuFileSaveParserAs", "-", "mnuFilePageSetup", "mnuFilePrint", "-", "mnuFileExit"});
+    mnuRecentFile.push_back(file->addSeparator());
+    mnuRecentFile.front()->setVisible(false);
+    for (int i = 1; i <= Settings::RecentFileCount; ++i) {
+        QAction* a = file->addAction(QString());
+        a->setObjectName(QStringLiteral("mnuRecentFile%1").arg(i));
+        a->setVisible(false);
+        connect(a, &QAction::triggered, this, [this, i] { mnuRecentFile_Click(i); });
+        mnuRecentFile.push_back(a);
+    }
+    make("mnuEdit", "&Edit", &frmMain::mnuEdit_Click,
+         {"mnuEditUndo", "-", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDelete", "-",
+          "mnuEditSelectAll", "-", "mnuEditFind", "mnuEditFindNext", "mnuEditReplace"});
+    make("mnuView", "&View", nullptr,
+         {"mnuViewToolbar", "mnuViewStatusBar", "mnuViewProcess", "mnuViewNavigation", "-", "mnuViewOptions"});
+    make("mnuTools", "&Tools", &frmMain::mnuTools_Click,
+         {"mnuToolsUndo", "mnuToolsRedo", "-", "mnuToolsExtraneous", "mnuToolsLeftFactoring",
+          "mnuToolsRecursionLoops", "mnuToolsLeftRecursion", "-", "mnuToolsOptions"});
+    make("mnuWindow", "&Window", &frmMain::mnuWindow_Click,
+         {"mnuWindowNewWindow", "-", "mnuWindowDocking", "mnuWindowCascade", "mnuWindowTileHorizontal",
+          "mnuWindowTileVertical", "mnuWindowArrangeIcons"});
+    make("mnuHelp", "&Help", nullptr, {"mnuHelpContents", "mnuHelpSearchForHelpOn", "-", "mnuHelpAbout"});
+}
+
+void frmMain::createToolBar()
+{
+    tbToolBar = addToolBar(QStringLiteral("Toolbar"));
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setIconSize(QSize(30, 20));
+    struct Button {
+        const char* key;
+        const char* tip;
+        const char* image;
+    };
+    // Button 12 is Notation and button 25 Build; "-" is a separator, which counts as a button.
+    static const Button buttons[] = {
+        {"New", "New", "New"}, {"Open", "Open", "Open"}, {"Save", "Save", "Save"}, {"-", "", ""},
+        {"Cut", "Cut", "Cut"}, {"Copy", "Copy", "Copy"}, {"Paste", "Paste", "Paste"}, {"-", "", ""},
+        {"Find", "Find", "Find"}, {"Quick", "Switch of Colouring/Fast Work", "Quick_yellow"}, {"-", "", ""},
+        {"Notation", "Active Grammar Notation", "Typical"}, {"-", "", ""},
+        {"Undo", "Undo Transformation", "StopUndo_Tr"}, {"Redo", "Redo Transformation", "StopRedo_Tr"}, {"-", "", ""},
+        {"Extra", "Remove Extraneous Symbols", "Extra"}, {"Factoring", "Left Factoring", "Factoring"},
+        {"Loops", "Reduce Indirect Left Recursion to Immediate One", "Loops"},
+        {"Recursion", "Eliminate Immediate Left Recursion", "Recursion"}, {"-", "", ""},
+        {"Tree", "Build Derivation Tree", "Tree"},
+        {"LL1", "Test of grammar for a belonging to LL(1) type", "LL1"}, {"-", "", ""},
+        {"Build", "Parser code builder", "bas"}, {"Delete Results", "Remove Results", "Delete Results"},
+        {"-", "", ""}, {"Help", "Help", "Help"},
+    };
+    for (const Button& b : buttons) {
+        if (QString(b.key) == "-") {
+            tbToolBar->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromLatin1(b.key);
+        auto* a = new QAction(iconFor(b.image), QString::fromLatin1(b.tip), this);
+        a->setObjectName("tb" + key);
+        images_.insert(key, b.image);
+        buttons_.insert(key, a);
+        connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+        if (key == "Notation" || key == "Build") {
+            auto* m = new QMenu(this);
+            const int parent = key == "Notation" ? 12 : 25;
+            const QStringList items = key == "Notation"
+                ? QStringList{"Typical EBNF", "W3C EBNF", "... repeater", "... repeater;"}
+                : QStringList{"VB, VBA", "VBScript", "Fortran 90", "Fortran 77", "Java", "JScript", "Delphi", "C++", "C++ class"};
+            for (int i = 0; i < items.size(); ++i) {
+                QAction* item = m->addAction(items[i]);
+                connect(item, &QAction::triggered, this, [this, parent, i] { tbToolBar_ButtonMenuClick(parent, i + 1); });
+            }
+            a->setMenu(m);
+            tbToolBar->addAction(a);
+            if (auto* tb = qobject_cast<QToolButton*>(tbToolBar->widgetForAction(a)))
+                tb->setPopupMode(QToolButton::MenuButtonPopup);
+        } else {
+            tbToolBar->addAction(a);
+        }
+    }
+}
+
+QString frmMain::ButtonImage(const QString& key) const { return images_.value(key); }
+
+void frmMain::SetButtonImage(const QString& key, const QString& image)
+{
+    QAction* a = buttons_.value(key);
+    if (!a) return;
+    images_.insert(key, image);
+    a->setIcon(iconFor(image));
+}
+
+void frmMain::createStatusBar()
+{
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setVisible(false);
+    ProgressBar1->setMaximumWidth(200);
+    statusBar()->addPermanentWidget(ProgressBar1);
+    AddPanel(kPanel1Key, QStringLiteral("Ready"));
+    sbPanel1_Width();
+}
+
+QLabel* frmMain::Panel(const QString& key) const
+{
+    for (const PanelRec& p : panels_)
+        if (p.key == key) return p.label;
+    return nullptr;
+}
+
+QString frmMain::Panel1Text() const { return panels_.front().label->text(); }
+void frmMain::SetPanel1Text(const QString& text) { panels_.front().label->setText(text); }
+
+QStringList frmMain::PanelKeys() const
+{
+    QStringList keys;
+    for (const PanelRec& p : panels_) keys << p.key;
+    return keys;
+}
+
+bool frmMain::PanelInset(const QString& key) const
+{
+    for (const PanelRec& p : panels_)
+        if (p.key == key) return p.inset;
+    return false;
+}
+
+void frmMain::SetPanelInset(const QString& key, bool inset)
+{
+    for (PanelRec& p : panels_) {
+        if (p.key != key) continue;
+        p.inset = inset;
+        p.label->setFrameStyle(inset ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+    }
+}
+
+void frmMain::RemovePanel(const QString& key)
+{
+    for (auto it = panels_.begin() + 1; it != panels_.end(); ++it) {
+        if (it->key != key) continue;
+        statusBar()->removeWidget(it->label);
+        delete it->label;
+        panels_.erase(it);
+        return;
+    }
+}
+
+void frmMain::AddPanel(const QString& key, const QString& text)
+{
+    auto* label = new QLabel(text, this);
+    label->setObjectName(key);
+    label->installEventFilter(this);
+    label->setMinimumWidth(static_cast<int>(300 / TwipsPerPixel()));
+    statusBar()->addWidget(label, panels_.empty() ? 0 : 1);
+    panels_.push_back({key, label, false});
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdiArea && event->type() == QEvent::Resize) MDIForm_Resize();
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (const PanelRec& p : panels_) {
+            if (p.label == watched) {
+                const QString key = p.key;
+                QMetaObject::invokeMethod(this, [this, key] { sbStatusBar_PanelClick(key); }, Qt::QueuedConnection);
+                break;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::sbPanel1_Width()
+{
+    const int w = static_cast<int>(4000 / TwipsPerPixel());
+    panels_.front().label->setMinimumWidth(w);
+    panels_.front().label->setMaximumWidth(w);
+}
+
+void frmMain::widenPanel1()
+{
+    panels_.front().label->setMaximumWidth(QWIDGETSIZE_MAX);
+    panels_.front().label->setMinimumWidth(std::max(0, width() - 40));
+}
+
+void frmMain::LineNum()
+{
+    if (!ActiveGrammar) return;
+    RichText& t = ActiveGrammar->rtfText;
+    SetPanel1Text(QStringLiteral("Line %1").arg(t.GetLineFromChar(t.SelStart()) + 1));
+}
+
+QStringList frmMain::GetCommandLine(const QString& commandText, int maxArgs)
+{
+    QStringList args{QString()};
+    bool inArg = false;
+    for (QChar c : commandText) {
+        if (c == ' ' || c == '\t') {
+            inArg = false;
+            continue;
+        }
+        if (!inArg) {
+            if (args.size() - 1 >= maxArgs) break;
+            args << QString();
+            inArg = true;
+        }
+        args.last() += c;
+    }
+    return args;
+}
+
+void frmMain::VarInit()
+{
+    // The language table is a constant of the program (language_table.h).
+    (void)LanguageTable();
+}
+
+// ---- load, layout, closing ----
+
+QRect frmMain::FrameTwips() const
+{
+    const double t = TwipsPerPixel();
+    return QRect(qRound(pos().x() * t), qRound(pos().y() * t), qRound(width() * t), qRound(height() * t));
+}
+
+// Puts the frame at a stored rectangle, kept on a screen: a rectangle that no screen shows
+// enough of goes to the default place, and one larger than the screen is cut to it.
+void frmMain::placeOnScreen(QRect twips)
+{
+    const double t = TwipsPerPixel();
+    QRect px(qRound(twips.left() / t), qRound(twips.top() / t), qRound(twips.width() / t), qRound(twips.height() / t));
+    const QScreen* screen = QGuiApplication::screenAt(px.topLeft() + QPoint(40, 10));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect avail = screen->availableGeometry();
+        px.setWidth(std::min(px.width(), avail.width()));
+        px.setHeight(std::min(px.height(), avail.height()));
+        const QRect visible = px.intersected(avail);
+        if (visible.width() < 100 || visible.height() < 50 || px.top() < avail.top() - 5) {
+            px.moveTo(qRound(Settings::DefaultLeft / t) + avail.left(), qRound(Settings::DefaultTop / t) + avail.top());
+            if (!avail.contains(px)) px.moveTo(avail.topLeft());
+        }
+    }
+    resize(px.size());
+    move(px.topLeft());
+}
+
+void frmMain::MDIForm_Load(const QString& commandText)
+{
+    const QRect stored = AppSettings().mainRect();
+    const double t = TwipsPerPixel();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect screenPx = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    InStartupMove = true;
+    resize(qRound(stored.width() / t), qRound(stored.height() / t));
+    move(screenPx.right() + 1, screenPx.bottom() + 1);
+
+    dialogs::OptionsInit();
+    VarInit();
+    if (ShowNavigation) ShowNavigationWindow();
+    if (ShowProcess) ShowProcessWindow();
+    sbPanel1_Width();
+    show();
+    AddGrammarWindow(QString());
+    action("mnuWindowDocking")->setChecked(true);
+    DockingView = true;
+
+    // Arrival: slide in from the bottom-right corner, at most 300 ms.
+    {
+        QRect target = stored;
+        ui::UiServices& u = ui::Ui();
+        const int targetLeft = qRound(target.left() / t), targetTop = qRound(target.top() / t);
+        const int dx = qRound((pos().x() - targetLeft) / 50.0), dy = qRound((pos().y() - targetTop) / 50.0);
+        const std::int64_t t0 = u.tickCount();
+        do {
+            if (u.tickCount() >= t0 + 300 || std::abs(pos().x() - targetLeft) * t <= 500) break;
+            const std::int64_t step = u.tickCount();
+            while (u.tickCount() < step + 1) u.processEvents();
+            move(pos().x() - dx, pos().y() - dy);
+        } while (pos().x() + width() > screenPx.right() && pos().y() + height() > screenPx.bottom());
+        placeOnScreen(target);
+    }
+    InStartupMove = false;
+    MDIForm_Resize();
+
+    QString file = commandText;
+    if (file.isEmpty() || file == " " || file == "\t") return;
+    if (file.size() >= 2 && file.startsWith('"') && file.endsWith('"')) file = file.mid(1, file.size() - 2);
+    OpenGrammarFolder(file);
+}
+
+void frmMain::ShowNavigationWindow()
+{
+    if (!NavDock) {
+        NavDock = new QDockWidget(QStringLiteral("Navigation"), this);
+        NavDock->setObjectName(QStringLiteral("NavDock"));
+        addDockWidget(Qt::RightDockWidgetArea, NavDock);
+        connect(NavDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+            if (!closing_) action("mnuViewNavigation")->setChecked(visible);
+        });
+    }
+    auto* nav = new frmSwitch(NavDock);
+    NavDock->setWidget(nav);
+    NavDock->show();
+    NavWidth = 2600;
+    resizeDocks({NavDock}, {static_cast<int>(NavWidth / TwipsPerPixel())}, Qt::Horizontal);
+    NavWindow = nav;
+    action("mnuViewNavigation")->setChecked(true);
+}
+
+void frmMain::MDIForm_Resize()
+{
+    if (isMinimized() || InStartupMove) return;
+    NavDocked = LogDocked = false;
+    const double t = TwipsPerPixel();
+    const QSize area = mdiArea->viewport()->size();
+    ChildWidth = static_cast<std::int32_t>(area.width() * t);
+    ChildHeight = static_cast<std::int32_t>(area.height() * t);
+    if (GrammarCount >= 1 && ActiveGrammar && DockingView) {
+        if (QMdiSubWindow* sub = ActiveGrammar->subWindow()) {
+            if (!sub->isMinimized() && !sub->isMaximized()) sub->setGeometry(QRect(QPoint(0, 0), area));
+        }
+    }
+    NavDocked = LogDocked = true;
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Unload query: every grammar window is closed first; a Cancel keeps the frame.
+    CloseAllGrammars();
+    if (CloseCancelled) {
+        CloseCancelled = false;
+        event->ignore();
+        return;
+    }
+    dialogs::RemoveOptCollection();
+    // Unload: the rectangle of a frame that is not minimized is kept for the next start.
+    if (!isMinimized()) {
+        AppSettings().setMainRect(FrameTwips());
+        AppSettings().sync();
+    }
+    closing_ = true;
+    event->accept();
+}
+
+// ---- open-grammar list ----
+
+frmGrammar* frmMain::AddGrammarWindow(const QString& fileName)
+{
+    if (PanelCount() >= 16) {
+        ui::Ui().messageBox(QStringLiteral("Can't load more then 15 grammars"), ui::AppTitle(), ui::Buttons::Ok,
+                            ui::Icon::None);
+        return nullptr;
+    }
+    ++GrammarCount;
+    Grammars.resize(static_cast<size_t>(GrammarCount) + 1, nullptr);
+    auto* g = new frmGrammar;
+    Grammars[static_cast<size_t>(GrammarCount)] = g;
+    g->Tag = GrammarCount;
+    if (fileName.isEmpty())
+        g->SetCaption(QStringLiteral("Untitled %1").arg(++UntitledCount));
+    else
+        g->SetCaption(fileName);
+    ActiveGrammar = g;
+    ActiveChild = g;
+    QMdiSubWindow* sub = mdiArea->addSubWindow(g);
+    sub->setWindowIcon(iconFor(QStringLiteral("Grammar1")));
+    sub->show();
+    ActiveGrammar = g;
+    ActiveChild = g;
+    pipeline_->ResetForNewGrammar();
+    SetGrammarPanel();
+    AddGrammarTreeNode();
+    g->iGrmLanguage = CurLanguage;
+    g->NotationLanguageSwitch();
+    MDIForm_Resize();
+    NavRefresh = true;
+    g->editor->setFocus();
+    return g;
+}
+
+void frmMain::SetGrammarPanel()
+{
+    const QString key = frmGrammar::KeyOf(GrammarCount);
+    AddPanel(key, ActiveGrammar ? ActiveGrammar->Caption() : QString());
+    for (PanelRec& p : panels_) SetPanelInset(p.key, false);
+    ActiveGrammarName = key;
+    SetPanelInset(key, true);
+    if (ActiveGrammar) Panel(key)->setText(ActiveGrammar->Caption());
+}
+
+void frmMain::AddGrammarTreeNode()
+{
+    if (!ShowNavigation || !NavWindow || !ActiveGrammar) return;
+    NavWindow->AddRootNode(ActiveGrammarName, ActiveGrammar->Caption(), QStringLiteral("Grammar1"));
+}
+
+void frmMain::DelGrammar(int index)
+{
+    if (index >= 1 && index < static_cast<int>(Grammars.size())) Grammars[static_cast<size_t>(index)] = nullptr;
+}
+
+void frmMain::SetNextGrammar(int index)
+{
+    const auto activate = [this](frmGrammar* g) {
+        if (QMdiSubWindow* sub = g->subWindow()) {
+            sub->raise();
+            mdiArea->setActiveSubWindow(sub);
+        }
+        ActiveGrammar = g;
+        ActiveChild = g;
+        g->NotationLanguageSwitch();
+        if (NavWindow) NavWindow->SelectNode(g->Key());
+    };
+    for (int k = index + 1; k <= GrammarCount; ++k) {
+        if (frmGrammar* g = GrammarAt(k)) {
+            activate(g);
+            return;
+        }
+    }
+    for (int k = GrammarCount; k >= 1; --k) {
+        if (frmGrammar* g = GrammarAt(k)) {
+            GrammarCount = k;
+            Grammars.resize(static_cast<size_t>(k) + 1);
+            activate(g);
+            return;
+        }
+    }
+    ActiveGrammar = nullptr;
+    ActiveChild = nullptr;
+    GrammarCount = 0;
+    Grammars.assign(1, nullptr);
+    SetNotationBuildButtons();
+}
+
+bool frmMain::UnloadGrammar(frmGrammar* g)
+{
+    if (!g) return true;
+    if (QMdiSubWindow* sub = g->subWindow()) return sub->close();
+    return g->close();
+}
+
+void frmMain::CloseAllGrammars()
+{
+    for (int k = GrammarCount; k >= 1; --k) {
+        frmGrammar* g = GrammarAt(k);
+        if (!g) continue;
+        ActiveGrammar = g;
+        ActiveChild = g;
+        UnloadGrammar(g);
+        if (CloseCancelled) return;
+    }
+    GrammarCount = 0;
+    Grammars.assign(1, nullptr);
+    SetNotationBuildButtons();
+}

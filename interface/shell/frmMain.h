@@ -1,0 +1,208 @@
+// The main window: menus, toolbar, status bar, the grammar windows as MDI children, and the
+// docked navigation and Process windows.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QDockWidget;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QPrinter;
+class QProgressBar;
+class QToolBar;
+class QToolButton;
+class frmGrammar;
+class Pipeline;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // ---- frame (load, layout, closing) ----
+    // Load: the stored rectangle, options, language table, docked windows, the first grammar
+    // window, the arrival on the screen and the command-line file (the whole command text).
+    void MDIForm_Load(const QString& commandText);
+    void MDIForm_Resize();
+    void ShowNavigationWindow();
+    void LineNum();
+    void sbPanel1_Width();
+    static QStringList GetCommandLine(const QString& commandText, int maxArgs = 10);
+    // Twips of one pixel of the screen.
+    static double TwipsPerPixel();
+
+    // ---- open-grammar list ----
+    // The new window, or nullptr when 15 are open.
+    frmGrammar* AddGrammarWindow(const QString& fileName);
+    void SetGrammarPanel();
+    void AddGrammarTreeNode();
+    void SetNextGrammar(int index);
+    void DelGrammar(int index);
+    void CloseAllGrammars();
+    // Closes one grammar window as its close box would; false when it stayed open.
+    bool UnloadGrammar(frmGrammar* g);
+    int UntitledCount = 0;
+
+    // ---- process log ----
+    void WriteLog(const QString& text);
+    void WriteLogBytes(const std::string& bytes);
+    void ShowProcessWindow();
+    void WinOnTop(QWidget* form);
+    void RefreshGrammarText(const std::string& errorText);
+    void ProcessChecker();
+    void NavigationChecker();
+    std::string LogText;            // the log as bytes, what "Tamberlix.log" holds
+    bool LogInErrorColour = false;
+    QString LogFilePath() const { return logFilePath_; }
+
+    // ---- commands ----
+    void mnuFile_Click();
+    void mnuEdit_Click();
+    void mnuTools_Click();
+    void mnuWindow_Click();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileClose_Click();
+    void mnuFileCloseResults_Click();
+    bool mnuFileSave_Click();
+    bool mnuFileSaveAs_Click();
+    void mnuFileSaveAll_Click();
+    void mnuFileSaveParser_Click();
+    void mnuFileSaveParserAs_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuRecentFile_Click(int index);
+    void mnuEditUndo_Click();
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
+    void mnuEditDelete_Click();
+    void mnuEditSelectAll_Click();
+    void mnuEditFind_Click();
+    void mnuEditFindNext_Click();
+    void mnuEditReplace_Click();
+    void mnuViewToolbar_Click();
+    void mnuViewStatusBar_Click();
+    void mnuViewProcess_Click();
+    void mnuViewNavigation_Click();
+    void mnuViewOptions_Click();
+    void mnuToolsOptions_Click();
+    void mnuToolsUndo_Click();
+    void mnuToolsRedo_Click();
+    void mnuToolsExtraneous_Click();
+    void mnuToolsLeftFactoring_Click();
+    void mnuToolsRecursionLoops_Click();
+    void mnuToolsLeftRecursion_Click();
+    void mnuWindowNewWindow_Click();
+    void mnuWindowDocking_Click();
+    void mnuWindowCascade_Click();
+    void mnuWindowTileHorizontal_Click();
+    void mnuWindowTileVertical_Click();
+    void mnuWindowArrangeIcons_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpSearchForHelpOn_Click();
+    void mnuHelpAbout_Click();
+    void tbToolBar_ButtonClick(const QString& key);
+    // parentButton: 12 the Notation button, 25 the Build button; index: the item's code.
+    void tbToolBar_ButtonMenuClick(int parentButton, int index);
+    void sbStatusBar_PanelClick(const QString& key);
+
+    // ---- file commands ----
+    void OpenGrammarFolder(const QString& path);
+    QString GrammarFilter() const;
+    QString HelpFile;  // empty: no help is associated with the program
+
+    // ---- form-level state ----
+    bool BuildRequested = false;
+    bool LL1Run = false;
+    bool SavedFastWork = false;
+    int MenuNotation = 0;
+    int MenuLanguage = 0;
+    bool InStartupMove = false;
+    void VarInit();
+
+    // ---- controls, by their names ----
+    QAction* action(const QString& name) const { return actions_.value(name); }
+    QMenu* menu(const QString& name) const { return menus_.value(name); }
+    // mnuRecentFile: entry 0 the separator, 1..11 the files.
+    std::vector<QAction*> mnuRecentFile;
+    QAction* toolButton(const QString& key) const { return buttons_.value(key); }
+    QString ButtonImage(const QString& key) const;
+    void SetButtonImage(const QString& key, const QString& image);
+    QToolBar* tbToolBar = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QMdiArea* mdiArea = nullptr;
+    QDockWidget* NavDock = nullptr;
+    QDockWidget* LogDock = nullptr;
+    QPrinter& Printer();
+
+    // Status bar panels by key: panel 1 is keyed "Root  0".
+    int PanelCount() const { return static_cast<int>(panels_.size()); }
+    QLabel* Panel(const QString& key) const;
+    QLabel* Panel1() const { return panels_.front().label; }
+    QString Panel1Text() const;
+    void SetPanel1Text(const QString& text);
+    QStringList PanelKeys() const;
+    bool PanelInset(const QString& key) const;
+    void SetPanelInset(const QString& key, bool inset);
+    void RemovePanel(const QString& key);
+    void AddPanel(const QString& key, const QString& text);
+
+    Pipeline& pipeline() { return *pipeline_; }
+    void setPipeline(std::unique_ptr<Pipeline> p);
+
+    // The rectangle (twips) that the frame restores on the next start.
+    QRect FrameTwips() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void tagStrings();
+    QAction* addAction(const QString& name, const QString& text, void (frmMain::*slot)());
+    void widenPanel1();
+    void transformationCommand(void (Pipeline::*step)());
+    void undoRedoCommand(bool redo);
+    bool saveGrammarTo(frmGrammar* g, const QString& path);
+    void grammarSavedAs(frmGrammar* g, const QString& path);
+    bool saveNeverSaved(frmGrammar* g, const QString& title);
+    void arrange(int how);
+    void closeRunBracket();
+    void placeOnScreen(QRect twips);
+    void saveLogFile();
+
+    QHash<QString, QAction*> actions_;
+    QHash<QString, QMenu*> menus_;
+    QHash<QString, QAction*> buttons_;
+    QHash<QString, QString> images_;
+    struct PanelRec {
+        QString key;
+        QLabel* label;
+        bool inset;
+    };
+    std::vector<PanelRec> panels_;
+    std::unique_ptr<Pipeline> pipeline_;
+    std::unique_ptr<QPrinter> printer_;
+    QString logFilePath_;
+    bool logFailureReported_ = false;
+    bool closing_ = false;
+};
+
+// True when the window is never saved: its caption begins "Unsaved " or "Untitled".
+bool NeverSaved(const QString& caption);

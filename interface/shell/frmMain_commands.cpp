@@ -1,0 +1,587 @@
+// Every menu entry, toolbar button and status-bar panel click of the main window. Commands that
+// would start work or change text do nothing while a run is in progress (Idle false).
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QCheckBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTime>
+#include <QToolBar>
+#include <QUrl>
+
+#include "cp1251.h"
+#include "dialogs.h"
+#include "find_text.h"
+#include "frmFind.h"
+#include "frmGrammar.h"
+#include "frmLog.h"
+#include "frmMain.h"
+#include "frmSwitch.h"
+#include "language_table.h"
+#include "module_main.h"
+#include "pipeline.h"
+#include "recent_files.h"
+#include "ui_services.h"
+
+using namespace ModuleMain;
+
+namespace {
+
+QString timeOfDay() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
+
+void bringToFront(frmGrammar* g)
+{
+    if (g && g->subWindow()) g->subWindow()->raise();
+}
+
+void refuseScriptTarget(int language)
+{
+    if (language == 2 || language == 6)
+        ui::Ui().messageBox(language == 2 ? QStringLiteral("Sorry, 'VBScript' is not support yet")
+                                          : QStringLiteral("Sorry, 'JScript' is not support yet"),
+                            ui::AppTitle(), ui::Buttons::Ok, ui::Icon::None);
+}
+
+} // namespace
+
+// ---- menus opened ----
+
+void frmMain::mnuTools_Click()
+{
+    if (!Idle) return;
+    frmGrammar* g = ActiveGrammar;
+    for (const char* n : {"mnuToolsExtraneous", "mnuToolsLeftFactoring", "mnuToolsRecursionLoops", "mnuToolsLeftRecursion"})
+        action(n)->setEnabled(g && !g->TextEmpty());
+    if (!g) {
+        action("mnuToolsUndo")->setEnabled(false);
+        action("mnuToolsRedo")->setEnabled(false);
+    } else {
+        g->SetButtonValue();
+    }
+}
+
+void frmMain::mnuEdit_Click()
+{
+    if (!Idle) return;
+    static const char* const all[] = {"mnuEditUndo", "mnuEditCopy", "mnuEditCut", "mnuEditPaste", "mnuEditDelete",
+                                      "mnuEditSelectAll", "mnuEditFind", "mnuEditFindNext", "mnuEditReplace"};
+    if (!ActiveGrammar || !ActiveChild || !ActiveChild->rtf()) {
+        for (const char* n : all) action(n)->setEnabled(false);
+        return;
+    }
+    RichText* t = ActiveChild->rtf();
+    action("mnuEditUndo")->setEnabled(t->edit()->document()->isUndoAvailable());
+    action("mnuEditPaste")->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    const bool empty = t->TextLength() == 0;
+    for (const char* n : {"mnuEditSelectAll", "mnuEditFind", "mnuEditFindNext", "mnuEditReplace"}) action(n)->setEnabled(!empty);
+    const bool selection = !empty && t->SelLength() > 0;
+    for (const char* n : {"mnuEditCopy", "mnuEditCut", "mnuEditDelete"}) action(n)->setEnabled(selection);
+}
+
+void frmMain::mnuWindow_Click()
+{
+    for (const char* n : {"mnuWindowDocking", "mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical",
+                          "mnuWindowArrangeIcons"})
+        action(n)->setEnabled(ActiveGrammar != nullptr);
+}
+
+// ---- File ----
+
+void frmMain::mnuFileNew_Click()
+{
+    if (Idle) AddGrammarWindow(QString());
+}
+
+void frmMain::mnuWindowNewWindow_Click() { mnuFileNew_Click(); }
+
+void frmMain::mnuFileClose_Click()
+{
+    if (Idle && ActiveGrammar) UnloadGrammar(ActiveGrammar);
+    CloseCancelled = false;
+}
+
+void frmMain::mnuFileCloseResults_Click()
+{
+    if (!Idle || !ActiveGrammar) return;
+    frmGrammar* g = ActiveGrammar;
+    g->TreeBuilding = false;
+    g->CloseTree();
+    g->CloseAllDocuments();
+    g->CloseAllGrids();
+    if (NavWindow) NavWindow->SetNodeImage(ActiveGrammarName, QStringLiteral("Grammar1"));
+    WinOnTop(g);
+}
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+void frmMain::mnuRecentFile_Click(int index)
+{
+    if (!Idle || index < 1 || index >= static_cast<int>(mnuRecentFile.size())) return;
+    OpenGrammarFolder(mnuRecentFile[static_cast<size_t>(index)]->text());
+    LoadRecentFileMenu();
+}
+
+void frmMain::mnuFilePrint_Click()
+{
+    if (!Idle || !ActiveChild || !ActiveChild->rtf()) return;
+    RichText* t = ActiveChild->rtf();
+    const bool selection = t->SelLength() > 0;
+    if (!ui::Ui().printDialog(Printer(), QStringLiteral("Print"), selection)) return;
+    if (selection && Printer().printRange() == QPrinter::Selection) {
+        QTextDocument part;
+        part.setDefaultFont(t->edit()->document()->defaultFont());
+        part.setPlainText(cp1251::toUnicode(t->SelText()));
+        part.print(&Printer());
+    } else {
+        t->edit()->document()->print(&Printer());
+    }
+}
+
+void frmMain::mnuFilePageSetup_Click()
+{
+    if (Idle) ui::Ui().printDialog(Printer(), QStringLiteral("Page Setup"), false);
+}
+
+// ---- Edit ----
+
+void frmMain::mnuEditUndo_Click()
+{
+    if (Idle && ActiveGrammar && ActiveGrammar->editor->document()->isUndoAvailable()) ActiveGrammar->editor->undo();
+}
+
+void frmMain::mnuEditCut_Click()
+{
+    if (!ActiveChild || !ActiveChild->rtf()) return;
+    RichText* t = ActiveChild->rtf();
+    QApplication::clipboard()->setText(cp1251::toUnicode(t->SelText()));
+    if (Idle) t->SetSelText("");
+}
+
+void frmMain::mnuEditCopy_Click()
+{
+    if (Idle && ActiveChild && ActiveChild->rtf()) QApplication::clipboard()->setText(cp1251::toUnicode(ActiveChild->rtf()->SelText()));
+}
+
+void frmMain::mnuEditPaste_Click()
+{
+    if (Idle && ActiveChild && ActiveChild->rtf()) ActiveChild->rtf()->SetSelText(cp1251::fromUnicode(QApplication::clipboard()->text()));
+}
+
+void frmMain::mnuEditDelete_Click()
+{
+    if (Idle && ActiveChild && ActiveChild->rtf()) ActiveChild->rtf()->SetSelText("");
+}
+
+void frmMain::mnuEditSelectAll_Click()
+{
+    if (!ActiveChild || !ActiveChild->rtf()) return;
+    RichText* t = ActiveChild->rtf();
+    t->SetSelStart(0);
+    t->SetSelLength(t->TextLength());
+}
+
+void frmMain::mnuEditFind_Click()
+{
+    if (!Idle || !ActiveChild || !ActiveChild->rtf()) return;
+    frmFind& f = frmFind::instance();
+    const std::string sel = ActiveChild->rtf()->SelText();
+    f.txtFind->setText(sel.empty() ? FindText : cp1251::toUnicode(sel));
+    FindRestart = true;
+    FindOnly = true;
+    if (FindMatchCase) f.chkCase->setChecked(true);
+    f.ShowFind();
+}
+
+void frmMain::mnuEditFindNext_Click()
+{
+    if (!Idle) return;
+    if (FindText.isEmpty()) mnuEditFind_Click();
+    else FindNextInText();
+}
+
+void frmMain::mnuEditReplace_Click()
+{
+    if (!Idle) return;
+    mnuEditFind_Click();
+    if (ActiveChild) frmFind::instance().cmdReplace_Click();
+}
+
+// ---- View ----
+
+void frmMain::mnuViewToolbar_Click() { tbToolBar->setVisible(action("mnuViewToolbar")->isChecked()); }
+
+void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuViewStatusBar")->isChecked()); }
+
+void frmMain::mnuViewProcess_Click()
+{
+    if (!ShowProcess) return;
+    if (LogWindow && LogDock) {
+        QMdiSubWindow* active = mdiArea->activeSubWindow();
+        if (active && active->isMaximized()) {
+            active->showNormal();
+            LogDock->show();
+            action("mnuViewProcess")->setChecked(true);
+            Panel1()->setToolTip(QStringLiteral("Click to hide the Process window"));
+        } else {
+            ProcessChecker();
+        }
+    } else {
+        ShowProcessWindow();
+        LogDock->show();
+        action("mnuViewProcess")->setChecked(true);
+    }
+}
+
+void frmMain::ProcessChecker()
+{
+    if (!LogDock) return;
+    if (LogDock->isVisible()) {
+        LogDock->hide();
+        Panel1()->setToolTip(QStringLiteral("Click to see the Process window"));
+        action("mnuViewProcess")->setChecked(false);
+    } else {
+        LogDock->show();
+        Panel1()->setToolTip(QStringLiteral("Click to hide the Process window"));
+        action("mnuViewProcess")->setChecked(true);
+    }
+    MDIForm_Resize();
+}
+
+void frmMain::mnuViewNavigation_Click()
+{
+    if (!ShowNavigation || !NavWindow || !NavDock) return;
+    QMdiSubWindow* active = mdiArea->activeSubWindow();
+    if (active && active->isMaximized()) {
+        active->showNormal();
+        NavDock->show();
+        action("mnuViewNavigation")->setChecked(true);
+    } else {
+        NavigationChecker();
+    }
+}
+
+void frmMain::NavigationChecker()
+{
+    if (!NavDock) return;
+    const bool show = !NavDock->isVisible();
+    NavDock->setVisible(show);
+    action("mnuViewNavigation")->setChecked(show);
+    MDIForm_Resize();
+}
+
+void frmMain::mnuViewOptions_Click()
+{
+    if (Idle) dialogs::ShowOptions(this);
+}
+
+void frmMain::mnuToolsOptions_Click() { mnuViewOptions_Click(); }
+
+// ---- Tools ----
+
+void frmMain::transformationCommand(void (Pipeline::*step)())
+{
+    frmGrammar* g = ActiveGrammar;
+    if (!Idle || !g || g->TextEmpty()) return;
+    Idle = false;
+    g->rtfStoreAdd();
+    widenPanel1();
+    bringToFront(g);
+    g->SetNavNodesToGray();
+    (pipeline_.get()->*step)();
+    g->iGrmNotation = 1;
+    g->NotationLanguageSwitch();
+    g->SetFont();
+    Idle = false;
+    ApplyTextsFontToAll(g->rtfText);
+    pipeline_->Parse(0);
+    sbPanel1_Width();
+    Idle = true;
+    LineNum();
+    g->WSwitch(false);
+}
+
+void frmMain::mnuToolsExtraneous_Click() { transformationCommand(&Pipeline::RemoveExtraneousSymbols); }
+void frmMain::mnuToolsLeftFactoring_Click() { transformationCommand(&Pipeline::LeftFactoringStep); }
+void frmMain::mnuToolsRecursionLoops_Click() { transformationCommand(&Pipeline::RecursionLoopsStep); }
+void frmMain::mnuToolsLeftRecursion_Click() { transformationCommand(&Pipeline::LeftRecursionStep); }
+
+void frmMain::undoRedoCommand(bool redo)
+{
+    frmGrammar* g = ActiveGrammar;
+    if (!Idle || !g) return;
+    Idle = false;
+    widenPanel1();
+    bringToFront(g);
+    g->SetNavNodesToGray();
+    if (redo) g->rtfRedo();
+    else g->rtfUndo();
+    sbPanel1_Width();
+    Idle = true;
+    g->WSwitch(false);
+}
+
+void frmMain::mnuToolsUndo_Click() { undoRedoCommand(false); }
+void frmMain::mnuToolsRedo_Click() { undoRedoCommand(true); }
+
+// ---- Window ----
+
+void frmMain::mnuWindowDocking_Click()
+{
+    if (!Idle) return;
+    QAction* a = action("mnuWindowDocking");
+    a->setChecked(!DockingView);
+    DockingView = a->isChecked();
+    MDIForm_Resize();
+}
+
+void frmMain::arrange(int how)
+{
+    if (!Idle) return;
+    if (DockingView) mnuWindowDocking_Click();
+    const QList<QMdiSubWindow*> subs = mdiArea->subWindowList();
+    for (QMdiSubWindow* s : subs) s->showNormal();
+    if (how == 0) {
+        mdiArea->cascadeSubWindows();
+    } else {
+        // Tile horizontally: one window above the other; vertically: side by side.
+        const QRect area = mdiArea->viewport()->rect();
+        QList<QMdiSubWindow*> visible;
+        for (QMdiSubWindow* s : subs)
+            if (s->isVisible()) visible << s;
+        const int n = static_cast<int>(visible.size());
+        for (int i = 0; i < n; ++i) {
+            if (how == 1)
+                visible[i]->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
+            else
+                visible[i]->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+        }
+    }
+    if (QMdiSubWindow* active = mdiArea->activeSubWindow()) WinOnTop(active);
+}
+
+void frmMain::mnuWindowCascade_Click() { arrange(0); }
+void frmMain::mnuWindowTileHorizontal_Click() { arrange(1); }
+void frmMain::mnuWindowTileVertical_Click() { arrange(2); }
+
+void frmMain::mnuWindowArrangeIcons_Click()
+{
+    if (!Idle) return;
+    for (int k = GrammarCount; k >= 1; --k) {
+        frmGrammar* g = GrammarAt(k);
+        if (!g) continue;
+        if (LogDock && LogDock->isVisible()) {
+            LogDock->hide();
+            Panel1()->setToolTip(QStringLiteral("Click to see the Process window"));
+            action("mnuViewProcess")->setChecked(false);
+        }
+        g->ArrangeTree();
+        g->ArrangeAllDocuments();
+        g->ArrangeAllGrids();
+        if (g->subWindow()) g->subWindow()->showMinimized();
+    }
+}
+
+// ---- Help ----
+
+void frmMain::mnuHelpContents_Click()
+{
+    if (HelpFile.isEmpty()) {
+        ui::Ui().messageBox(QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
+                            windowTitle(), ui::Buttons::Ok, ui::Icon::Information);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFile)))
+        ui::Ui().messageBox(QStringLiteral("Can't open the help file ") + HelpFile, windowTitle(), ui::Buttons::Ok,
+                            ui::Icon::Exclamation);
+}
+
+void frmMain::mnuHelpSearchForHelpOn_Click() { mnuHelpContents_Click(); }
+
+void frmMain::mnuHelpAbout_Click() { dialogs::ShowAbout(this); }
+
+// ---- toolbar ----
+
+void frmMain::closeRunBracket()
+{
+    if (frmGrammar* g = ActiveGrammar) {
+        g->editor->setVisible(true);
+        g->HoldSelChange = false;
+        g->unsetCursor();
+    }
+    ProgressBar1->setVisible(false);
+    unsetCursor();
+    if (ActiveChild) ActiveChild->unsetCursor();
+    LL1Run = false;
+    BuildRequested = false;
+    GrammarIsLL1 = true;
+    Idle = true;
+    ResizeEnabled = true;
+    FastWork = SavedFastWork;
+    sbPanel1_Width();
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString& key)
+{
+    BuildRequested = false;
+    SavedFastWork = FastWork;
+    try {
+        frmGrammar* g = ActiveGrammar;
+        if (key == "New") mnuFileNew_Click();
+        else if (key == "Open") mnuFileOpen_Click();
+        else if (key == "Save") {
+            mnuFileSave_Click();
+            mnuFileSaveParser_Click();
+        } else if (key == "Cut") mnuEditCut_Click();
+        else if (key == "Copy") mnuEditCopy_Click();
+        else if (key == "Paste") mnuEditPaste_Click();
+        else if (key == "Find") mnuEditFind_Click();
+        else if (key == "Quick") {
+            ToggleQuickMode();
+            SavedFastWork = FastWork;
+        } else if (key == "Undo") mnuToolsUndo_Click();
+        else if (key == "Redo") mnuToolsRedo_Click();
+        else if (key == "Notation") {
+            if (Idle) {
+                Idle = false;
+                widenPanel1();
+                if (g) {
+                    bringToFront(g);
+                    LineNum();
+                    pipeline_->ParseAndReport();
+                    g->WSwitch(false);
+                    WinOnTop(g);
+                }
+            }
+        } else if (key == "Tree") {
+            if (Idle) {
+                Idle = false;
+                widenPanel1();
+                pipeline_->BuildDerivationTree();
+            }
+        } else if (key == "Extra") mnuToolsExtraneous_Click();
+        else if (key == "Factoring") mnuToolsLeftFactoring_Click();
+        else if (key == "Loops") mnuToolsRecursionLoops_Click();
+        else if (key == "Recursion") mnuToolsLeftRecursion_Click();
+        else if (key == "LL1") {
+            LL1Run = true;
+            pipeline_->GetNewParser(0);
+            if (!GrammarIsLL1) {
+                const QString name = ActiveGrammar ? ActiveGrammar->GrammarName : QString();
+                const ui::Answer a = ui::Ui().messageBox(
+                    "<" + name + "> is not LL1 grammar.\r\nTry to transform <" + name + "> to LL1 type?",
+                    ui::AppTitle(), ui::Buttons::YesNo, ui::Icon::Question);
+                if (a == ui::Yes) {
+                    widenPanel1();
+                    bool failed = false;
+                    pipeline_->TryToTransformToLL1(failed);
+                    const QString text = failed ? "Can not transform <" + name + "> to LL1 type"
+                                                : "Successful transformation <" + name + "> to LL1 type";
+                    WriteLog(timeOfDay() + "   - " + text + "\r\n");
+                    SetPanel1Text(text);
+                    if (failed)
+                        ui::Ui().messageBox(text, ui::AppTitle(), ui::Buttons::Ok, ui::Icon::None);
+                    else
+                        pipeline_->GetNewParser(0);
+                }
+            }
+            LL1Run = false;
+        } else if (key == "Build") {
+            BuildRequested = true;
+            if (g) {
+                const int language = g->iGrmLanguage;
+                if (language == 2 || language == 6) refuseScriptTarget(language);
+                else if (language >= 1 && language <= 9) pipeline_->GetNewParser(language);
+            }
+        } else if (key == "Delete Results") {
+            if (Idle) {
+                mnuFileCloseResults_Click();
+            } else if (g && g->TreeAllowed && g->TreeBuilding && ProgressBar1->isVisible()) {
+                g->TreeBuilding = false;
+                g->TreeAllowed = false;
+                ProgressBar1->setVisible(false);
+                InterruptMsg = QStringLiteral(". Process interrupted by user.");
+            } else {
+                mnuFileCloseResults_Click();
+            }
+        } else if (key == "Help") {
+            ui::Ui().messageBox(QStringLiteral("Sorry, 'Help' button is not support yet"), ui::AppTitle(),
+                                ui::Buttons::Ok, ui::Icon::None);
+        }
+    } catch (...) {
+        // A failed run still ends in the closing step below.
+    }
+    closeRunBracket();
+}
+
+void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
+{
+    SavedFastWork = FastWork;
+    try {
+        frmGrammar* g = ActiveGrammar;
+        if (parentButton == 12) {
+            if (index >= 1 && index <= 4) {
+                MenuNotation = index;
+                SetButtonImage(QStringLiteral("Notation"), NotationImage(index));
+            }
+            if (!g) {
+                CurNotation = MenuNotation;
+                SetNotationBuildButtons();
+            } else {
+                g->iGrmNotation = MenuNotation;
+                g->NotationLanguageSwitch();
+                if (Idle) {
+                    Idle = false;
+                    widenPanel1();
+                    bringToFront(g);
+                    LineNum();
+                    pipeline_->ParseAndReport();
+                    g->WSwitch(false);
+                }
+            }
+        } else if (parentButton == 25) {
+            if (index >= 1 && index <= 9) {
+                MenuLanguage = index;
+                SetButtonImage(QStringLiteral("Build"), QString::fromLatin1(LanguageRowOf(index)->Image));
+                refuseScriptTarget(index);
+            }
+            if (g) {
+                g->iGrmLanguage = MenuLanguage;
+                pipeline_->GetNewParser(MenuLanguage);
+            } else {
+                CurLanguage = MenuLanguage;
+            }
+            if (ActiveChild) ActiveChild->unsetCursor();
+        }
+    } catch (...) {
+    }
+    closeRunBracket();
+}
+
+void frmMain::sbStatusBar_PanelClick(const QString& key)
+{
+    if (!Idle) return;
+    bool ok = false;
+    const int n = key.mid(4).trimmed().toInt(&ok);
+    if (ok && n >= 1 && n <= GrammarCount) {
+        if (frmGrammar* g = GrammarAt(n)) {
+            if (g->subWindow()) {
+                g->subWindow()->raise();
+                mdiArea->setActiveSubWindow(g->subWindow());
+            }
+            WinOnTop(g);
+        }
+    } else if (ok && n == 0) {
+        mnuViewProcess_Click();
+    }
+    MDIForm_Resize();
+}

@@ -1,0 +1,69 @@
+// The rich-text box of the grammar, document and Process windows: a QTextEdit seen through the
+// positions the readers and the find step count in, where a line break is CR LF and so counts
+// as two characters. Texts cross as bytes of the system's code page.
+#pragma once
+
+#include <QColor>
+#include <string>
+
+#include "style_hooks.h"
+
+class QTextEdit;
+class QTextCursor;
+
+class RichText final : public readers::RichTextTarget {
+public:
+    using Pos = readers::Pos;
+
+    explicit RichText(QTextEdit* edit) : edit_(edit) {}
+    QTextEdit* edit() const { return edit_; }
+
+    // The whole text with CR LF line ends.
+    std::string Text() const;
+    // Replaces the text; CR LF, LF and a lone CR all end a line. The caret goes to 0.
+    void SetText(std::string_view bytes);
+    Pos TextLength() const;
+
+    Pos SelStart() const override;
+    void SetSelStart(Pos start) override;
+    Pos SelLength() const;
+    void SetSelLength(Pos length) override;
+    std::string SelText() const;
+    // Replaces the selection as if typed.
+    void SetSelText(std::string_view bytes);
+    // 0-based line of a character position.
+    int GetLineFromChar(Pos pos) const;
+
+    std::optional<std::string> SelFontName() const override;
+    std::optional<std::int32_t> SelFontSize() const override;
+    std::optional<std::int32_t> SelColor() const override;
+    std::optional<bool> SelBold() const override;
+    std::optional<bool> SelItalic() const override;
+    std::optional<bool> SelUnderline() const override;
+    std::optional<bool> SelStrikeThru() const override;
+    void SetSelFontName(const std::string& v) override;
+    void SetSelFontSize(std::int32_t v) override;
+    void SetSelColor(std::int32_t v) override;
+    void SetSelBold(bool v) override;
+    void SetSelItalic(bool v) override;
+    void SetSelUnderline(bool v) override;
+    void SetSelStrikeThru(bool v) override;
+    void SetHoldUnchanged(bool hold) override { holdUnchanged_ = hold; }
+    bool HoldUnchanged() const { return holdUnchanged_; }
+
+    // Position conversions between the CR LF count and the editor's own (one per break).
+    Pos toDocument(Pos pos) const;
+    Pos fromDocument(int docPos) const;
+
+    // A stored colour (RGB or system colour) as a colour on the screen.
+    static QColor ColourOf(std::int32_t code);
+
+private:
+    QTextCursor cursor() const;
+    void setCursor(const QTextCursor& c);
+    template <typename T, typename Get>
+    std::optional<T> common(Get get) const;
+
+    QTextEdit* edit_;
+    bool holdUnchanged_ = false;
+};

@@ -1,0 +1,205 @@
+#include "frmGrammar.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "frmMain.h"
+#include "frmSwitch.h"
+#include "language_table.h"
+#include "module_main.h"
+#include "ui_services.h"
+
+using namespace ModuleMain;
+
+frmGrammar::frmGrammar(QWidget* parent)
+    : ChildForm(parent), editor(new QTextEdit(this)), rtfText(editor)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor);
+    editor->setAcceptRichText(false);
+    editor->setLineWrapMode(QTextEdit::NoWrap);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    SetFont();
+    iGrmNotation = CurNotation;
+    iGrmLanguage = CurLanguage;
+    connect(editor, &QTextEdit::textChanged, this, [this] { rtfText_Change(); });
+    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] {
+        if (bHoldUnChanged || rtfText.HoldUnchanged() || !Idle) return;
+        FindRestart = true;
+        FindStart = static_cast<std::int32_t>(rtfText.SelStart());
+        FindWrapAnswer = 0;
+        if (MainForm && ActiveGrammar == this) MainForm->LineNum();
+    });
+}
+
+QString frmGrammar::KeyOf(int number) { return QStringLiteral("Root") + QString::number(number).rightJustified(3, ' '); }
+QString frmGrammar::Key() const { return KeyOf(Number()); }
+
+void frmGrammar::SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+QMdiSubWindow* frmGrammar::subWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
+
+std::string frmGrammar::FileBytes() const
+{
+    const std::string crlf = const_cast<RichText&>(rtfText).Text();
+    if (lineEnds == LineEnds::CRLF) return crlf;
+    std::string out;
+    out.reserve(crlf.size());
+    for (size_t i = 0; i < crlf.size(); ++i) {
+        if (crlf[i] == '\r' && i + 1 < crlf.size() && crlf[i + 1] == '\n') {
+            out += lineEnds == LineEnds::CR ? '\r' : '\n';
+            ++i;
+        } else {
+            out += crlf[i];
+        }
+    }
+    return out;
+}
+
+void frmGrammar::LoadFileBytes(const std::string& bytes)
+{
+    if (bytes.find("\r\n") != std::string::npos) lineEnds = LineEnds::CRLF;
+    else if (bytes.find('\n') == std::string::npos && bytes.find('\r') != std::string::npos) lineEnds = LineEnds::CR;
+    else lineEnds = LineEnds::LF;
+    bHoldUnChanged = true;
+    rtfText.SetText(bytes);
+    bHoldUnChanged = false;
+}
+
+bool frmGrammar::TextEmpty() const { return editor->document()->isEmpty(); }
+
+void frmGrammar::rtfText_Change()
+{
+    if (bHoldUnChanged || rtfText.HoldUnchanged()) return;
+    Tag = -Number();
+    TitlesCached = false;
+}
+
+void frmGrammar::NotationLanguageSwitch() { SetNotationBuildImages(iGrmNotation, iGrmLanguage); }
+
+void frmGrammar::sbSwitch(bool bRemove)
+{
+    if (!MainForm) return;
+    const QString k = Key();
+    if (bRemove) {
+        MainForm->RemovePanel(k);
+        ActiveGrammarName.clear();
+        return;
+    }
+    if (!ActiveGrammarName.isEmpty()) MainForm->SetPanelInset(ActiveGrammarName, false);
+    MainForm->SetPanelInset(k, true);
+    ActiveGrammarName = k;
+}
+
+void frmGrammar::WSwitch(bool bRemove)
+{
+    const QString k = Key();
+    sbSwitch(bRemove);
+    if (!ShowNavigation || !NavWindow) return;
+    if (bRemove) {
+        NavWindow->RemoveNode(k);
+        ActiveGrammarName.clear();
+    } else {
+        NavWindow->SelectNode(k);
+        ActiveGrammarName = k;
+    }
+}
+
+void frmGrammar::SetFont()
+{
+    bHoldUnChanged = true;
+    const QFont f = FontOf(TextsFont);
+    setFont(f);
+    editor->document()->setDefaultFont(f);
+    bHoldUnChanged = false;
+}
+
+void frmGrammar::rtfText_GotFocus()
+{
+    if (!Idle) return;
+    ActiveGrammar = this;
+    ActiveChild = this;
+    TitlesCached = false;
+    if (!MainForm) return;
+    MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
+    WSwitch(false);
+    SetButtonValue();
+    NotationLanguageSwitch();
+}
+
+// The result windows and the undo store come with the workspace's own windows; until then a
+// grammar has none of them.
+bool frmGrammar::Results() const { return false; }
+ChildForm* frmGrammar::ResultParser() const { return frmParser; }
+void frmGrammar::CloseTree() { bShowTree = false; }
+void frmGrammar::CloseAllDocuments() { frmParser = nullptr; }
+void frmGrammar::CloseAllGrids() {}
+void frmGrammar::ArrangeTree() {}
+void frmGrammar::ArrangeAllDocuments() {}
+void frmGrammar::ArrangeAllGrids() {}
+void frmGrammar::ExpandGrammarNode()
+{
+    if (NavWindow) NavWindow->ExpandNode(Key());
+}
+void frmGrammar::SetNavNodesToGray() {}
+void frmGrammar::SetButtonValue()
+{
+    if (!MainForm) return;
+    if (QAction* a = MainForm->toolButton(QStringLiteral("Undo"))) a->setEnabled(false);
+    if (QAction* a = MainForm->toolButton(QStringLiteral("Redo"))) a->setEnabled(false);
+    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsUndo"))) a->setEnabled(false);
+    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsRedo"))) a->setEnabled(false);
+}
+void frmGrammar::rtfStoreAdd() {}
+void frmGrammar::rtfUndo() {}
+void frmGrammar::rtfRedo() {}
+
+// Unload query, then unload. A changed grammar whose save is cancelled or fails stays open.
+void frmGrammar::closeEvent(QCloseEvent* event)
+{
+    if (Changed()) {
+        const ui::Answer a = ui::Ui().messageBox(
+            QStringLiteral("Save changes to the ") + Caption() + "?",
+            MainForm ? MainForm->windowTitle() : ui::AppTitle(), ui::Buttons::YesNoCancel,
+            ui::Icon::Exclamation);
+        if (a == ui::Cancel) {
+            CloseCancelled = true;
+            event->ignore();
+            return;
+        }
+        if (a == ui::Yes && MainForm) {
+            frmGrammar* previous = ActiveGrammar;
+            ActiveGrammar = this;
+            const bool saved = Caption().left(8) == QLatin1String("Untitled") ? MainForm->mnuFileSaveAs_Click()
+                                                                            : MainForm->mnuFileSave_Click();
+            if (!saved) {
+                ActiveGrammar = previous;
+                CloseCancelled = true;
+                event->ignore();
+                return;
+            }
+        }
+    }
+    event->accept();
+    // Unload.
+    CloseTree();
+    CloseAllDocuments();
+    CloseAllGrids();
+    WSwitch(true);
+    const int n = Number();
+    if (MainForm) MainForm->DelGrammar(n);
+    ActiveGrammar = nullptr;
+    ActiveChild = nullptr;
+    if (MainForm) {
+        MainForm->SetNextGrammar(n);
+        if (ActiveGrammar)
+            MainForm->LineNum();
+        else
+            MainForm->SetPanel1Text(QStringLiteral("Ready"));
+    }
+}

@@ -1,0 +1,247 @@
+// Kelvantroc's windows on the offscreen platform, with a scripted person answering messages.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QMenu>
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <deque>
+#include <fstream>
+
+#include "form1.h"
+#include "form2.h"
+#include "frm_message.h"
+#include "qt_text.h"
+#include "support/work_folder.h"
+#include "Samples/kelvantroc/scripted_person.h"
+
+namespace {
+
+using namespace kelvantroc;
+
+
+std::vector<QTreeWidgetItem*> Items(QTreeWidget* tree)
+{
+    std::vector<QTreeWidgetItem*> all;
+    std::vector<QTreeWidgetItem*> todo;
+    for (int i = tree->topLevelItemCount(); i-- > 0;) todo.push_back(tree->topLevelItem(i));
+    while (!todo.empty()) {
+        QTreeWidgetItem* item = todo.back();
+        todo.pop_back();
+        all.push_back(item);
+        for (int i = item->childCount(); i-- > 0;) todo.push_back(item->child(i));
+    }
+    return all;
+}
+
+QTreeWidgetItem* Find(QTreeWidget* tree, const QString& text, int nth = 0)
+{
+    for (QTreeWidgetItem* item : Items(tree))
+        if (item->text(0) == text && nth-- == 0) return item;
+    return nullptr;
+}
+
+QString Selected(Form1& w) { return w.Source[0]->textCursor().selectedText(); }
+
+TEST(KelvantrocWindow, NineButtonsInThreeFramesAndTheFileMenu)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    const char* const captions[] = {"Reduced tree", "Full tree", "Упрощенное дерево", "Полное дерево",
+                                    "Grammar", "Грамматика", "Reduced tree", "Full tree", "New grammar"};
+    const char* const frames[] = {"Demo", "Demo", "Демо", "Демо", "Demo", "Демо", "Тест", "Тест", "Тест"};
+    for (size_t i = 0; i < 9; ++i) {
+        EXPECT_EQ(w.Command1[i]->text(), QString::fromUtf8(captions[i])) << i;
+        auto* frame = qobject_cast<QGroupBox*>(w.Command1[i]->parentWidget());
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->title(), QString::fromUtf8(frames[i])) << i;
+    }
+    EXPECT_EQ(w.MnuFile->title(), QString::fromUtf8("Файл"));
+    EXPECT_EQ(w.mnuOpen->text(), QString::fromUtf8("Выбор файла"));
+    EXPECT_EQ(w.mnuExit->text(), QString::fromUtf8("Выход"));
+}
+
+TEST(KelvantrocWindow, TreeNodesSelectTheTextTheyDerive)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    EXPECT_EQ(w.windowTitle(), "Kelvantroc");
+    w.Source[0]->setPlainText("  a +\n  bc  ");
+    w.Command1[1]->click();  // full tree, English names
+    EXPECT_TRUE(person.shown.empty());
+    EXPECT_TRUE(w.TView->isVisible() || !w.isVisible());
+    ASSERT_EQ(w.TView->topLevelItemCount(), 1);
+    EXPECT_EQ(w.TView->topLevelItem(0)->text(0), "<expression>");
+
+    QTreeWidgetItem* leaf = Find(w.TView, "bc");
+    ASSERT_NE(leaf, nullptr);
+    w.TView_NodeClick(leaf);
+    EXPECT_EQ(Selected(w), "bc");
+    QTreeWidgetItem* list = Find(w.TView, "<additive_expression_list>");
+    ASSERT_NE(list, nullptr);
+    w.TView_NodeClick(list);
+    EXPECT_EQ(Selected(w), QString("+") + QChar(0x2029) + "  bc");  // the line break as the box gives it
+    // A nonterminal that derived nothing selects nothing, at the place where it stands.
+    QTreeWidgetItem* empty = Find(w.TView, "<expression_list>");
+    ASSERT_NE(empty, nullptr);
+    w.TView_NodeClick(empty);
+    EXPECT_EQ(Selected(w), "");
+    w.TView_NodeClick(w.TView->topLevelItem(0));
+    EXPECT_EQ(Selected(w), QString("a +") + QChar(0x2029) + "  bc");
+
+    // The reduced tree shows fewer nodes, none of them empty.
+    const size_t full = Items(w.TView).size();
+    w.Command1[0]->click();
+    EXPECT_LT(Items(w.TView).size(), full);
+    EXPECT_EQ(Find(w.TView, "<expression_list>"), nullptr);
+    ASSERT_NE(Find(w.TView, "bc"), nullptr);
+}
+
+TEST(KelvantrocWindow, SyntaxErrorGoesToTheMessageDialogAndThePartialTreeStays)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    w.Source[0]->setPlainText("a = b");
+    w.Command1[3]->click();  // full tree, Russian names
+    ASSERT_EQ(person.shown.size(), 1u);
+    EXPECT_EQ(person.shown[0].caption, samples::Utf8ToCp1251("Синтаксическая ошибка"));
+    EXPECT_EQ(person.shown[0].mode, OkOnly);
+    EXPECT_EQ(person.shown[0].text.substr(0, 30), "Line 1, syntax error, found \"=");
+    EXPECT_NE(Find(w.TView, "a"), nullptr);
+    EXPECT_EQ(w.TView->topLevelItem(0)->text(0), "<expression_rus>");
+
+    // A character the code page lacks is no operator.
+    w.Source[0]->setPlainText(QString("a ") + QChar(0x263A) + " b");
+    w.Command1[7]->click();
+    ASSERT_EQ(person.shown.size(), 2u);
+    EXPECT_EQ(person.shown[1].text.substr(0, 30), "Line 1, syntax error, found \"\x98");
+
+    w.Source[0]->setPlainText("f(a, b)");
+    w.Command1[7]->click();
+    EXPECT_EQ(person.shown.size(), 2u);
+    EXPECT_NE(Find(w.TView, "<arguments>"), nullptr);
+}
+
+TEST(KelvantrocWindow, GrammarButtonsShowTheirDocuments)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    const QString old = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(KELVANTROC_DOCUMENTS));
+    w.Command1[5]->click();
+    EXPECT_FALSE(w.TView->isVisibleTo(&w));
+    EXPECT_TRUE(w.RichTextBox1->isVisibleTo(&w));
+    EXPECT_TRUE(w.RichTextBox1->toPlainText().contains(QString::fromUtf8("<выражение> ::= ")));
+    w.Command1[8]->click();
+    EXPECT_TRUE(w.RichTextBox1->toPlainText().contains("<cpp_grammar> ::= <expression>"));
+    w.resize(900, 640);
+    w.show();
+    w.grab().save("kelvantroc_grammar.png");
+
+    // A missing document leaves the box as it was.
+    test_support::WorkFolder empty("kelvantroc-docs");
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(empty.Path().string())));
+    w.Command1[4]->click();
+    EXPECT_TRUE(w.RichTextBox1->toPlainText().contains("<cpp_grammar>"));
+    QDir::setCurrent(old);
+}
+
+TEST(KelvantrocWindow, TheTreeViewStopsAtItsNodeLimit)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    QString text = "a";
+    for (int i = 0; i < 2200; ++i) text += "+a";
+    w.Source[0]->setPlainText(text);
+    w.Command1[7]->click();
+    EXPECT_TRUE(person.shown.empty());
+    EXPECT_EQ(static_cast<int>(Items(w.TView).size()), Form1::NodeLimit);
+    EXPECT_EQ(w.Status->text(),
+              ". TreeView Control can not support more then 32767 nodes. Process interrupted by system.");
+}
+
+TEST(KelvantrocFileChooser, SavesAndLoadsTheSourceText)
+{
+    test_support::WorkFolder folder("kelvantroc-chooser");
+    ScriptedPerson person;
+    Form1 w(&person);
+    const QString file = QString::fromStdString((folder.Path() / "e.cpp").string());
+    w.Source[0]->setPlainText("a +\nb");
+    {
+        Form2 chooser(w);
+        EXPECT_EQ(chooser.windowTitle(), QString::fromUtf8("Выбор файла"));
+        chooser.Text1->setText(file);
+        chooser.cmdLoad[1]->click();
+    }
+    std::ifstream in(file.toStdString(), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(bytes, "a +\r\nb\r\n");
+    EXPECT_EQ(Form2::fileSourceName, file);
+
+    w.Source[0]->setPlainText("other");
+    {
+        Form2 chooser(w);
+        chooser.Dir1_Change(QString::fromStdString(folder.Path().string()));
+        ASSERT_EQ(chooser.File1->count(), 1);
+        chooser.File1_DblClick(chooser.File1->item(0));
+    }
+    EXPECT_EQ(w.Source[0]->toPlainText(), "a +\nb");
+    EXPECT_TRUE(person.shown.empty());
+    EXPECT_EQ(Form2::SourcePath, QString::fromStdString(folder.Path().string()) + "/");
+}
+
+TEST(KelvantrocMessageDialog, CaptionsAndButtons)
+{
+    frmMessage ok(nullptr);
+    ok.ShowIt("text", "Caption", OkOnly);
+    EXPECT_EQ(ok.windowTitle(), "Caption");
+    EXPECT_EQ(ok.Command1[0]->text(), "OK");
+    EXPECT_TRUE(ok.Command1[1]->isHidden());
+    EXPECT_EQ(ok.Check1->text(), QString::fromUtf8("Больше не показывать"));
+
+    frmMessage question(nullptr);
+    question.ShowIt("text", "Caption", ContinueCancel);
+    EXPECT_EQ(question.Command1[0]->text(), QString::fromUtf8("Продолжить"));
+    EXPECT_EQ(question.Command1[1]->text(), QString::fromUtf8("Отменить"));
+    EXPECT_FALSE(question.Command1[1]->isHidden());
+}
+
+TEST(KelvantrocMessageDialog, ButtonsCloseBoxAndCheckBox)
+{
+    QWidget owner;
+    QtMessagePresenter presenter(&owner);
+    auto answerWith = [](std::function<void(frmMessage*)> act) {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<frmMessage*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            act(dialog);
+        });
+    };
+    answerWith([](frmMessage* d) { d->close(); });
+    MessageReply r = presenter.Present({"q", "Save", ContinueCancel});
+    EXPECT_FALSE(r.answer);  // the close box is Cancel
+
+    answerWith([](frmMessage* d) {
+        d->Check1->click();
+        d->Command1[0]->click();
+    });
+    r = presenter.Present({"q", "Save", ContinueCancel});
+    EXPECT_TRUE(r.answer);
+    EXPECT_TRUE(r.dontShowAgain);
+
+    answerWith([](frmMessage* d) { d->Command1[1]->click(); });
+    r = presenter.Present({"q", "Save", ContinueCancel});
+    EXPECT_FALSE(r.answer);
+    EXPECT_FALSE(r.dontShowAgain);
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+// Zentrav's window: a press of "Compile" shows the steps, and a syntax error in its own window.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "form1.h"
+#include "frm_error.h"
+
+namespace {
+
+TEST(ZentravWindow, CompileShowsTheStepsAndErrorsInTheirWindow)
+{
+    zentrav::Form1 window;
+    QStringList shown;
+    window.SetErrorShower([&](QWidget* owner, const QString& message) {
+        EXPECT_EQ(owner, &window);
+        shown << message;
+    });
+    EXPECT_EQ(window.windowTitle(), "Zentrav");
+    EXPECT_EQ(window.Command1->text(), "Compile");
+    EXPECT_EQ(window.Text1->toolTip(), "All parameters must have length one symbol");
+    EXPECT_EQ(window.Text2->toolTip(),
+              "The string    A    *    k    -->   101  is read as:  \"A\"  is multiplied by  \"k\"  "
+              "and the result is sent to the address \"101\"");
+
+    window.Command1->click();
+    EXPECT_TRUE(shown.isEmpty());
+    const QStringList lines = window.Text2->toPlainText().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 14);
+    EXPECT_EQ(lines.front(), "   A   *   k   -> 101");
+    EXPECT_EQ(lines.back(), " 112   - 113   -> 114");
+
+    window.Text1->setText("A*B+");
+    window.Command1->click();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.front(), "Line 1, syntax error, found \"end marker\" when expecting <Term> with one of: "
+                             "( 0-9 A-Z a-z\nA*B+\n    !");
+    EXPECT_EQ(window.Text2->toPlainText(), "   A   *   B   -> 101\n");
+}
+
+TEST(ZentravWindow, ErrorWindowShowsTheMessageAndClosesOnOk)
+{
+    zentrav::frmError error(nullptr);
+    EXPECT_EQ(error.windowTitle(), "Syntax error");
+    EXPECT_EQ(error.Command1->text(), "OK");
+    error.show();
+    error.Command1->click();
+    EXPECT_FALSE(error.isVisible());
+    EXPECT_EQ(error.result(), QDialog::Accepted);
+}
+
+}  // namespace
