@@ -3,6 +3,8 @@
 // rewrites A -> A alpha | beta as A -> beta $A, $A -> alpha $A | (empty).
 #include "transform/transform.h"
 
+#include <unordered_set>
+
 #include "engine.h"
 
 namespace mv {
@@ -14,9 +16,14 @@ bool Transform::RecursiveLoops() {
     Eng.an.NtmNumbering();
     auto number = [&](int32_t ntm) { return m.IVLR(NonterminalPool, ntm, NtmNumber); };
     for (int32_t a = Eng.store.Grammar.First; a >= 1;) {
+      // A chain of one-alternative corners that comes back to one of them can only be made of
+      // dead nonterminals; it would be substituted for ever.
+      std::unordered_set<int32_t> substituted;
       for (int32_t r = m.IVLR(NonterminalPool, a, NtmFirstRule); r >= 1;) {
         const int32_t corner = Corner(r);
-        if (corner >= 1 && number(m.IVLR(ElementPool, corner, ElemReferent)) < number(a)) {
+        const int32_t b = corner >= 1 ? m.IVLR(ElementPool, corner, ElemReferent) : 0;
+        if (corner >= 1 && number(b) < number(a)) {
+          if (!substituted.insert(b).second) break;
           SubstituteCorner(a, r);
           // The scan goes on only with an alternative that is now the last one.
           const int32_t follower = m.IVLR(RulePool, r, RuleNext);

@@ -1,5 +1,5 @@
-// The small windows the shell opens: splash, options, About and the syntax-error window.
-// Until they are built these entry points show a short note or do nothing.
+// The small windows the shell opens: splash, options, About and the syntax-error window. The
+// modal ones run through dialogs::Modal() (modal.h), which tests script.
 #pragma once
 
 #include <string>

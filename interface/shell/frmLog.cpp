@@ -1,6 +1,7 @@
 #include "frmLog.h"
 
 #include <QLabel>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -32,5 +33,17 @@ void frmLog::SetLogFont()
     const QFont f = FontOf(TextsFont);
     editor->setFont(f);
     editor->document()->setDefaultFont(f);
+    // The whole log takes the font, lines coloured or styled by a reading included; their
+    // colours stay.
+    QTextCharFormat format;
+    format.setFontFamilies({f.family()});
+    format.setFontPointSize(f.pointSizeF());
+    format.setFontWeight(f.bold() ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(f.italic());
+    format.setFontUnderline(f.underline());
+    format.setFontStrikeOut(f.strikeOut());
+    QTextCursor all(editor->document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(format);
     editor->moveCursor(QTextCursor::End);
 }

@@ -46,12 +46,12 @@ QIcon iconFor(const QString& image)
     static const QHash<QString, QStyle::StandardPixmap> standard = {
         {"New", QStyle::SP_FileIcon},          {"Open", QStyle::SP_DialogOpenButton},
         {"Save", QStyle::SP_DialogSaveButton}, {"Help", QStyle::SP_DialogHelpButton},
-        {"Delete Results", QStyle::SP_TrashIcon}};
+        {"Delete Results", QStyle::SP_TrashIcon}, {"Grammar1", QStyle::SP_FileIcon}};
     QIcon icon;
     if (standard.contains(image)) {
         icon = s->standardIcon(standard.value(image));
     } else {
-        QPixmap pm(30, 20);
+        QPixmap pm(27, 18);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         QColor colour = Qt::darkBlue;
@@ -60,7 +60,7 @@ QIcon iconFor(const QString& image)
         if (image.startsWith("Stop")) colour = Qt::gray;
         p.setPen(colour);
         QFont f = p.font();
-        f.setPixelSize(9);
+        f.setPixelSize(8);
         f.setBold(true);
         p.setFont(f);
         static const QHash<QString, QString> labels = {
@@ -276,7 +276,7 @@ void frmMain::createToolBar()
     tbToolBar = addToolBar(QStringLiteral("Toolbar"));
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setMovable(false);
-    tbToolBar->setIconSize(QSize(30, 20));
+    tbToolBar->setIconSize(QSize(27, 18));
     struct Button {
         const char* key;
         const char* tip;
@@ -405,6 +405,9 @@ void frmMain::AddPanel(const QString& key, const QString& text)
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == mdiArea && event->type() == QEvent::Resize) MDIForm_Resize();
+    // The docked Process window's height, as the user drags its edge.
+    if (watched == LogDock && event->type() == QEvent::Resize && LogDock->isVisible())
+        LogHeight = static_cast<std::int32_t>(LogDock->height() * TwipsPerPixel());
     if (event->type() == QEvent::MouseButtonPress) {
         for (const PanelRec& p : panels_) {
             if (p.label == watched) {

@@ -184,6 +184,7 @@ private:
     bool saveNeverSaved(frmGrammar* g, const QString& title);
     void arrange(int how);
     void closeRunBracket();
+    void tbToolBar_Dispatch(const QString& key);
     void placeOnScreen(QRect twips);
     void saveLogFile();
 

@@ -224,7 +224,10 @@ void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuView
 
 void frmMain::mnuViewProcess_Click()
 {
-    if (!ShowProcess) return;
+    if (!ShowProcess) {
+        action("mnuViewProcess")->setChecked(LogDock && LogDock->isVisible());
+        return;
+    }
     if (LogWindow && LogDock) {
         QMdiSubWindow* active = mdiArea->activeSubWindow();
         if (active && active->isMaximized()) {
@@ -259,7 +262,10 @@ void frmMain::ProcessChecker()
 
 void frmMain::mnuViewNavigation_Click()
 {
-    if (!ShowNavigation || !NavWindow || !NavDock) return;
+    if (!ShowNavigation || !NavWindow || !NavDock) {
+        action("mnuViewNavigation")->setChecked(NavDock && NavDock->isVisible());
+        return;
+    }
     QMdiSubWindow* active = mdiArea->activeSubWindow();
     if (active && active->isMaximized()) {
         active->showNormal();
@@ -337,8 +343,11 @@ void frmMain::mnuToolsRedo_Click() { undoRedoCommand(true); }
 
 void frmMain::mnuWindowDocking_Click()
 {
-    if (!Idle) return;
     QAction* a = action("mnuWindowDocking");
+    if (!Idle) {
+        a->setChecked(DockingView);  // the menu's click inverted it
+        return;
+    }
     a->setChecked(!DockingView);
     DockingView = a->isChecked();
     MDIForm_Resize();
@@ -432,9 +441,41 @@ void frmMain::closeRunBracket()
 
 void frmMain::tbToolBar_ButtonClick(const QString& key)
 {
+    // A click that arrives while a run lets events through leaves the run's own state alone:
+    // it neither starts a second run (LL1, Build) nor ends the first one's guard.
+    if (!Idle) {
+        if (key == "LL1" || key == "Build" || key == "Notation" || key == "Tree") return;
+        const bool saved = SavedFastWork;
+        try {
+            if (key == "Delete Results") {
+                frmGrammar* g = ActiveGrammar;
+                if (g && g->TreeAllowed && g->TreeBuilding && ProgressBar1->isVisible()) {
+                    g->TreeBuilding = false;
+                    g->TreeAllowed = false;
+                    ProgressBar1->setVisible(false);
+                    InterruptMsg = QStringLiteral(". Process interrupted by user.");
+                }
+            } else if (key != "Quick") {
+                tbToolBar_Dispatch(key);
+            }
+        } catch (...) {
+        }
+        SavedFastWork = saved;
+        return;
+    }
     BuildRequested = false;
     SavedFastWork = FastWork;
     try {
+        tbToolBar_Dispatch(key);
+    } catch (...) {
+        // A failed run still ends in the closing step below.
+    }
+    closeRunBracket();
+}
+
+void frmMain::tbToolBar_Dispatch(const QString& key)
+{
+    {
         frmGrammar* g = ActiveGrammar;
         if (key == "New") mnuFileNew_Click();
         else if (key == "Open") mnuFileOpen_Click();
@@ -503,28 +544,18 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
                 else if (language >= 1 && language <= 9) pipeline_->GetNewParser(language);
             }
         } else if (key == "Delete Results") {
-            if (Idle) {
-                mnuFileCloseResults_Click();
-            } else if (g && g->TreeAllowed && g->TreeBuilding && ProgressBar1->isVisible()) {
-                g->TreeBuilding = false;
-                g->TreeAllowed = false;
-                ProgressBar1->setVisible(false);
-                InterruptMsg = QStringLiteral(". Process interrupted by user.");
-            } else {
-                mnuFileCloseResults_Click();
-            }
+            mnuFileCloseResults_Click();
         } else if (key == "Help") {
             ui::Ui().messageBox(QStringLiteral("Sorry, 'Help' button is not support yet"), ui::AppTitle(),
                                 ui::Buttons::Ok, ui::Icon::None);
         }
-    } catch (...) {
-        // A failed run still ends in the closing step below.
     }
-    closeRunBracket();
 }
 
 void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
 {
+    // During a run the choice is stored, and nothing is started or restored.
+    const bool duringRun = !Idle;
     SavedFastWork = FastWork;
     try {
         frmGrammar* g = ActiveGrammar;
@@ -556,7 +587,7 @@ void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
             }
             if (g) {
                 g->iGrmLanguage = MenuLanguage;
-                pipeline_->GetNewParser(MenuLanguage);
+                if (!duringRun) pipeline_->GetNewParser(MenuLanguage);
             } else {
                 CurLanguage = MenuLanguage;
             }
@@ -564,7 +595,7 @@ void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
         }
     } catch (...) {
     }
-    closeRunBracket();
+    if (!duringRun) closeRunBracket();
 }
 
 void frmMain::sbStatusBar_PanelClick(const QString& key)

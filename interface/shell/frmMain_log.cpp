@@ -12,6 +12,7 @@
 #include "dialogs.h"
 #include "frmGrammar.h"
 #include "frmLog.h"
+#include "frmError.h"
 #include "frmMain.h"
 #include "module_main.h"
 #include "pipeline.h"
@@ -32,6 +33,7 @@ void frmMain::ShowProcessWindow()
                                          : QStringLiteral("Click to see the Process window"));
         });
         LogDock->hide();
+        LogDock->installEventFilter(this);
     }
     delete LogDock->widget();
     auto* log = new frmLog(LogDock);
@@ -41,6 +43,7 @@ void frmMain::ShowProcessWindow()
     LogHeight = 1388;
     resizeDocks({LogDock}, {static_cast<int>(LogHeight / TwipsPerPixel())}, Qt::Vertical);
     SetPanel1Text(QStringLiteral("Click to see the Process window"));
+    Panel1()->setToolTip(QStringLiteral("Click to see the Process window"));
     LogWindow = log;
 }
 
@@ -139,7 +142,8 @@ void frmMain::RefreshGrammarText(const std::string& errorText)
         }
     }
     StyleBase = static_cast<std::int32_t>(p);
-    pipeline_->MarkSyntaxErrors(LogWindow->rtfText, log.substr(p), errorText);
+    // The quoted line read again for its colours only, then its error marked.
+    frmError::ColourQuotedText(LogWindow->rtfText, log.substr(p), StyleBase);
     LogWindow->editor->moveCursor(QTextCursor::End);
     dialogs::ShowErrorWindow(this, errorText);
     ActiveChild = ActiveGrammar;

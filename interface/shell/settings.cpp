@@ -53,6 +53,8 @@ std::optional<QString> Settings::options() const
 {
     const QVariant v = store_->value(QStringLiteral("Settings/Options"));
     if (!v.isValid()) return std::nullopt;
+    // A text with commas written by hand, without quotes, reads back as a list of its pieces.
+    if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QLatin1Char(','));
     return v.toString();
 }
 

@@ -1,6 +1,8 @@
 // morvantelisk_run: the engine's batch run on a grammar file in the engine's own notation, for
 // those who use the engine library without the window program. The result files and the
 // parser are written into the work folder, by default the grammar file's folder.
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>

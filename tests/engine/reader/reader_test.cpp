@@ -1,6 +1,7 @@
 // The engine's grammar-text reader: the builder calls in reading order, the syntax-error texts,
 // and long texts read without recursion per element.
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -172,6 +173,21 @@ TEST_F(ReaderTest, LongListsAreReadWithoutRecursion) {
   Read(text);
   EXPECT_EQ(messages, "");
   EXPECT_TRUE(Exists(std::string(80, 'N') + ".rul"));
+}
+
+TEST_F(ReaderTest, RandomTextsEndEveryReading) {
+  // Bytes of the notation and a few others, in random order: every reading ends, with or
+  // without an error, and a reading without one has run the batch.
+  const std::string alphabet = std::string("<>{}|;:= '\"$\r\n\tabx0129") + '\0' + '\xFF';
+  std::mt19937 rng(99);
+  eng->reader.Echo = nullptr;
+  for (int round = 0; round < 300; ++round) {
+    std::string text = round % 3 ? "<S>::=" : "";
+    const size_t length = rng() % 40;
+    for (size_t i = 0; i < length; ++i) text += alphabet[rng() % alphabet.size()];
+    Read(text);
+    EXPECT_EQ(eng->reader.ErrorMark(), calls.find("BKSSYN") == std::string::npos) << text;
+  }
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace mv::testing {
 namespace {
 
 using Alternatives = std::vector<std::vector<std::string>>;
+// Every worked example keeps the strings of up to this length that it derives.
+constexpr size_t MaxLength = 6;
 using RuleList = std::vector<std::pair<std::string, Alternatives>>;
 
 struct Case {
@@ -66,8 +68,10 @@ TEST_F(TransformTest, LeftFactoring) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Build(c.rules);
+    const std::set<std::string> language = Language(MaxLength);
     EXPECT_TRUE(t().LeftFactoring());
     EXPECT_EQ(Listing(), c.listing);
+    EXPECT_EQ(Language(MaxLength), language);
     EXPECT_TRUE(Extraneous().empty());
   }
   Start(CppProcedural);
@@ -93,12 +97,23 @@ TEST_F(TransformTest, RecursiveLoops) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Build(c.rules);
+    const std::set<std::string> language = Language(MaxLength);
     EXPECT_TRUE(t().RecursiveLoops());
     EXPECT_EQ(Listing(), c.listing);
+    EXPECT_EQ(Language(MaxLength), language);
     EXPECT_TRUE(Extraneous().empty());
   }
   Start(CppProcedural);
   EXPECT_FALSE(t().RecursiveLoops());
+}
+
+TEST_F(TransformTest, RecursiveLoopsEndOnACycleOfDeadCorners) {
+  // B and C are dead: substituting one for the other would never end.
+  Build({{"S", {{"<B>"}, {"<C>"}, {"<A>"}, {"s"}}}, {"B", {{"<C>"}}}, {"C", {{"<B>"}}},
+         {"A", {{"<B>", "x"}}}});
+  EXPECT_TRUE(t().RecursiveLoops());
+  EXPECT_EQ(Listing(),
+            "<S>::=<B>\n      |<C>\n      |<A>\n      |s\n<B>::=<C>\n<C>::=<C>\n<A>::=<C>x\n");
 }
 
 TEST_F(TransformTest, SelfRecursion) {
@@ -132,8 +147,10 @@ TEST_F(TransformTest, SelfRecursion) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Build(c.rules);
+    const std::set<std::string> language = Language(MaxLength);
     EXPECT_TRUE(t().SelfRecursion());
     EXPECT_EQ(Listing(), c.listing);
+    EXPECT_EQ(Language(MaxLength), language);
   }
   Start(CppProcedural);
   EXPECT_FALSE(t().SelfRecursion());
@@ -176,11 +193,13 @@ TEST_F(TransformTest, CornerSubstitution) {
     Build(c.rules);
     std::filesystem::remove(folder / (TrimmedRight(eng->store.ResultBaseName) + ".temp"));
     Analyse();
+    const std::set<std::string> language = Language(MaxLength);
     int32_t substitutions = -1, loops = -1;
     EXPECT_TRUE(t().SubstOfAmbigCorner(substitutions, loops));
     EXPECT_EQ(substitutions, c.substitutions);
     EXPECT_EQ(loops, 0);
     EXPECT_EQ(Listing(), c.listing);
+    EXPECT_EQ(Language(MaxLength), language);
     ASSERT_EQ(t().ClashList.size(), c.clashes.size());
     std::string history;
     for (size_t i = 0; i < c.clashes.size(); ++i) {
@@ -236,6 +255,17 @@ TEST_F(TransformTest, HistoryLinesKeepEveryName) {
   ClashRecord unused;
   for (const char* bad : {"", "x", " 7E", " 1E", " 1a\\zz 2b"})
     EXPECT_FALSE(Transform::ParseHistoryLine(bad, unused)) << bad;
+}
+
+TEST_F(TransformTest, TheLoopCheckComparesKindsAndNames) {
+  const ClashSymbol ntmX{KindNonterminal, "x"}, trmX{KindTerminal, "x"}, trmY{KindTerminal, "y"};
+  const ClashRecord clash{ntmX, trmY};
+  EXPECT_TRUE(clash.SamePair({ntmX, trmY}));
+  EXPECT_TRUE(clash.SamePair({trmY, ntmX}));
+  // A terminal and a nonterminal of one name are two symbols.
+  EXPECT_FALSE(clash.SamePair({trmX, trmY}));
+  EXPECT_FALSE(clash.SamePair({trmY, trmX}));
+  EXPECT_FALSE(clash.SamePair({ntmX, ntmX}));
 }
 
 TEST_F(TransformTest, AnUnreadableFirstLineIsAnEmptyHistory) {

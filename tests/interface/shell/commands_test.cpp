@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
+#include <QStatusBar>
+#include <QToolBar>
 #include <functional>
 
 #include "frmFind.h"
@@ -460,4 +462,116 @@ TEST_F(CommandsTest, TilingTurnsTheDockingViewOff)
     EXPECT_FALSE(a.intersects(b));
     main()->mnuWindowDocking_Click();
     EXPECT_TRUE(DockingView);
+}
+
+TEST_F(CommandsTest, PrintOffersTheSelectionOnlyWhenThereIsOne)
+{
+    active()->rtfText.SetText("abc");
+    main()->mnuFilePrint_Click();
+    active()->rtfText.SetSelStart(0);
+    active()->rtfText.SetSelLength(2);
+    main()->mnuFilePrint_Click();
+    main()->mnuFilePageSetup_Click();
+    ASSERT_EQ(ui_->printRequests.size(), 3u);
+    EXPECT_EQ(ui_->printRequests[0], std::make_pair(QString("Print"), false));
+    EXPECT_EQ(ui_->printRequests[1], std::make_pair(QString("Print"), true));
+    EXPECT_EQ(ui_->printRequests[2].first, "Page Setup");
+}
+
+TEST_F(CommandsTest, ExitWithAChangedGrammarAnsweredCancelKeepsTheProgram)
+{
+    active()->rtfText.SetText("<a> ::= 'x'");
+    ui_->answers = {ui::Cancel};
+    main()->mnuFileExit_Click();
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_FALSE(CloseCancelled);
+    EXPECT_EQ(OpenGrammars(), 1);
+    EXPECT_EQ(active()->rtfText.Text(), "<a> ::= 'x'");
+}
+
+TEST_F(CommandsTest, TheProcessWindowKeepsItsHeightAndTheTipSaysHowToSeeIt)
+{
+    EXPECT_EQ(main()->Panel1()->toolTip(), "Click to see the Process window");
+    EXPECT_EQ(LogHeight, 1388);
+    main()->mnuViewProcess_Click();
+    EXPECT_EQ(main()->Panel1()->toolTip(), "Click to hide the Process window");
+    main()->LogDock->resize(main()->LogDock->width(), 120);
+    EXPECT_EQ(LogHeight, static_cast<std::int32_t>(120 * frmMain::TwipsPerPixel()));
+}
+
+// A click during a run (the run lets events through) starts no second run and leaves the
+// run's guard in place.
+TEST_F(CommandsTest, ToolbarClicksDuringARunStartNothingAndKeepTheGuard)
+{
+    active()->rtfText.SetText("<a> ::= 'b'");
+    for (const char* key : {"LL1", "Build", "Notation", "Tree", "Extra", "Undo", "Copy", "Quick", "Delete Results", "Help"}) {
+        SCOPED_TRACE(key);
+        Idle = false;
+        GrammarIsLL1 = false;
+        FastWork = false;
+        main()->tbToolBar_ButtonClick(key);
+        EXPECT_FALSE(Idle);
+        EXPECT_FALSE(GrammarIsLL1);
+        EXPECT_FALSE(main()->LL1Run);
+        EXPECT_FALSE(FastWork);
+        EXPECT_TRUE(pipeline->calls.isEmpty()) << pipeline->calls.join(' ').toStdString();
+    }
+    Idle = false;
+    main()->tbToolBar_ButtonMenuClick(25, 5);
+    EXPECT_EQ(active()->iGrmLanguage, 5);
+    EXPECT_TRUE(pipeline->calls.isEmpty());
+    EXPECT_FALSE(Idle);
+    Idle = true;
+    GrammarIsLL1 = true;
+}
+
+TEST_F(CommandsTest, EditCommandsActOnTheActiveChildsText)
+{
+    RichText& t = active()->rtfText;
+    t.SetText("abc\r\ndef");
+    t.SetSelStart(5);
+    t.SetSelLength(3);
+    main()->mnuEditCopy_Click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "def");
+    main()->mnuEditDelete_Click();
+    EXPECT_EQ(t.Text(), "abc\r\n");
+    main()->mnuEditPaste_Click();
+    EXPECT_EQ(t.Text(), "abc\r\ndef");
+    main()->mnuEditUndo_Click();
+    EXPECT_EQ(t.Text(), "abc\r\n");
+    QApplication::clipboard()->setText(QString::fromUtf8("\xD1\x8F"));  // я
+    main()->mnuEditPaste_Click();
+    EXPECT_EQ(t.Text(), "abc\r\n\xFF");
+}
+
+TEST_F(CommandsTest, TheViewMenuTogglesTheBarsAndTheNavigationWindow)
+{
+    // The menu inverts the check mark as it is clicked; the command follows it.
+    main()->action("mnuViewToolbar")->setChecked(false);
+    main()->mnuViewToolbar_Click();
+    EXPECT_FALSE(main()->tbToolBar->isVisible());
+    main()->action("mnuViewStatusBar")->setChecked(false);
+    main()->mnuViewStatusBar_Click();
+    EXPECT_FALSE(main()->statusBar()->isVisible());
+
+    ASSERT_TRUE(main()->NavDock->isVisible());
+    main()->mnuViewNavigation_Click();
+    EXPECT_FALSE(main()->NavDock->isVisible());
+    EXPECT_FALSE(main()->action("mnuViewNavigation")->isChecked());
+    main()->mnuViewNavigation_Click();
+    EXPECT_TRUE(main()->NavDock->isVisible());
+    EXPECT_TRUE(main()->action("mnuViewNavigation")->isChecked());
+}
+
+TEST_F(CommandsTest, ACheckedEntryRefusedDuringARunKeepsItsMark)
+{
+    Idle = false;
+    main()->action("mnuWindowDocking")->trigger();
+    EXPECT_TRUE(main()->action("mnuWindowDocking")->isChecked());
+    EXPECT_TRUE(DockingView);
+    Idle = true;
+    ShowProcess = false;
+    main()->action("mnuViewProcess")->trigger();
+    EXPECT_FALSE(main()->action("mnuViewProcess")->isChecked());
+    ShowProcess = true;
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "frmLog.h"
+#include "frmError.h"
 #include "shell_fixture.h"
 
 using namespace ModuleMain;
@@ -120,4 +121,27 @@ TEST_F(ShellTest, TheProcessWindowIsToggledByTheViewMenuAndItsCloseBoxOnlyHidesI
     EXPECT_NE(LogWindow, nullptr);
     EXPECT_FALSE(main()->action("mnuViewProcess")->isChecked());
     EXPECT_EQ(main()->Panel1()->toolTip(), "Click to see the Process window");
+}
+
+TEST_F(ShellTest, ASyntaxErrorIsShownAtTheEndOfTheLogAndInTheErrorWindow)
+{
+    Start();
+    main()->WriteLog("12:00:00 ... syntax error\r\n<a> x\r\n");
+    const std::string error = "Line 1, syntax error, found \"x\" when expecting \"=\"\r\n<a> x\r\n    !";
+    std::string shown;
+    modal_->script = [&shown](QDialog& d) {
+        if (auto* w = qobject_cast<frmError*>(&d)) shown = w->rtfText.Text();
+    };
+    main()->RefreshGrammarText(error);
+    EXPECT_EQ(main()->LogText, "12:00:00 ... syntax error\r\n<a> x\r\n\r\n");
+    // The grammar line in the log is coloured as grammar text.
+    RichText& log = LogWindow->rtfText;
+    log.SetSelStart(static_cast<RichText::Pos>(std::string("12:00:00 ... syntax error\r\n").size()));
+    log.SetSelLength(3);
+    EXPECT_EQ(log.SelText(), "<a>");
+    EXPECT_EQ(log.SelColor(), NtmFont.FontColor);
+    EXPECT_EQ(shown, error);
+    // Last, the error window's copy of the quoted line is read again from its start.
+    EXPECT_EQ(StyleBase, static_cast<std::int32_t>(error.find('\n') + 1));
+    EXPECT_EQ(ActiveChild, ActiveGrammar);
 }

@@ -14,6 +14,9 @@ void ShellTest::SetUp()
     auto scripted = std::make_unique<ScriptedUi>();
     ui_ = scripted.get();
     ui::SetUi(std::move(scripted));
+    auto modal = std::make_unique<dialogs::ScriptedModal>();
+    modal_ = modal.get();
+    dialogs::SetModalRunner(std::move(modal));
     SetAppSettings(std::make_unique<Settings>(iniFile_));
     ModuleMain::SetStartValues();
 }
@@ -37,6 +40,7 @@ void ShellTest::TearDown()
     ModuleMain::MainForm = nullptr;
     QApplication::processEvents();
     ui::SetUi(nullptr);
+    dialogs::SetModalRunner(nullptr);
     SetAppSettings(nullptr);
     folder_.reset();
 }

@@ -20,6 +20,7 @@
 
 #include "frmGrammar.h"
 #include "frmMain.h"
+#include "modal.h"
 #include "module_main.h"
 #include "settings.h"
 #include "support/work_folder.h"
@@ -37,6 +38,7 @@ public:
     std::vector<ui::FileDialog> dialogs;          // what the dialogs were asked
     std::int64_t clock = 0;
     int printDialogs = 0;
+    std::vector<std::pair<QString, bool>> printRequests;  // title, selection offered
 
     ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon) override
     {
@@ -50,9 +52,10 @@ public:
     }
     std::optional<QString> openFileName(const ui::FileDialog& d) override { return next(d); }
     std::optional<QString> saveFileName(const ui::FileDialog& d) override { return next(d); }
-    bool printDialog(QPrinter&, const QString&, bool) override
+    bool printDialog(QPrinter&, const QString& title, bool selection) override
     {
         ++printDialogs;
+        printRequests.emplace_back(title, selection);
         return false;
     }
     std::int64_t tickCount() override { return clock++; }
@@ -86,6 +89,7 @@ protected:
     int OpenGrammars() const;
 
     ScriptedUi* ui_ = nullptr;
+    dialogs::ScriptedModal* modal_ = nullptr;  // modal windows return at once
     std::unique_ptr<test_support::WorkFolder> folder_;
     QString iniFile_;
 };

@@ -180,3 +180,23 @@ TEST(StringTable, LocaleFonts)
     EXPECT_EQ(PickLocaleFont(f, 9999), 1);
     EXPECT_EQ(f.pointSize(), 8);
 }
+
+TEST_F(ShellTest, ARelativeCommandLineFileMeansTheFolderTheProgramStartedIn)
+{
+    WriteFile("rel.grm", "<r> ::= 'x'\n");
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(Path(""));
+    Start({"rel.grm"});
+    EXPECT_EQ(ActiveGrammar->Caption(), QDir(Path("")).absoluteFilePath("rel.grm"));
+    EXPECT_EQ(ActiveGrammar->rtfText.Text(), "<r> ::= 'x'\r\n");
+    QDir::setCurrent(before);
+}
+
+TEST_F(ShellTest, TheOptionsTextIsKeptAsWrittenAndMissingIsNotEmpty)
+{
+    EXPECT_EQ(AppSettings().options(), std::nullopt);
+    AppSettings().setOptions("1,0,-1,");
+    EXPECT_EQ(AppSettings().options(), QString("1,0,-1,"));
+    AppSettings().setOptions("");
+    EXPECT_EQ(AppSettings().options(), QString(""));
+}

@@ -2,6 +2,8 @@
 // and a screenshot of it is saved. Exit code 0 when the title and the size are right.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QMdiArea>
 #include <QPixmap>
 #include <QScreen>
@@ -32,7 +34,12 @@ int main(int argc, char** argv)
 
     frmMain* w = ModuleMain::Main({});
     int failures = 0;
-    QTimer::singleShot(500, [&] {
+    // Wait for the window to be on the screen (at most ten seconds), then look at it.
+    QElapsedTimer waited;
+    waited.start();
+    while ((!w->windowHandle() || !w->windowHandle()->isExposed()) && waited.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QTimer::singleShot(200, [&] {
         QApplication::processEvents();
         const QPixmap pixmap = w->screen()->grabWindow(w->winId());
         if (!pixmap.save(shot)) {

@@ -1,0 +1,85 @@
+#include "frmError.h"
+
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "frmGrammar.h"
+#include "frmMain.h"
+#include "module_main.h"
+#include "pipeline.h"
+#include "readers.h"
+
+frmError::Body::Body(QWidget* parent) : ChildForm(parent), editor(new QTextEdit(this)), rtfText(editor)
+{
+    editor->setObjectName(QStringLiteral("rtfText"));
+    editor->setLineWrapMode(QTextEdit::NoWrap);
+    QFont f(QStringLiteral("Courier"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    editor->setFont(f);
+    editor->document()->setDefaultFont(f);
+}
+
+frmError::frmError(QWidget* parent) : QDialog(parent), body(new Body(this)), rtfText(body->rtfText)
+{
+    setObjectName(QStringLiteral("frmError"));
+    setWindowTitle(QStringLiteral("Syntax error"));
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &frmError::Command1_Click);
+    // As designed: the text box on top, the button below it.
+    body->setGeometry(0, 0, 560, 140);
+    Command1->setGeometry(0, 150, 90, 28);
+    resize(570, 190);
+    Form_Load();
+}
+
+void frmError::Form_Load() { Form_Resize(); }
+
+void frmError::Form_Resize()
+{
+    const double t = frmMain::TwipsPerPixel();
+    const int w = width();
+    // A window narrower than the margin leaves the text box empty rather than negative.
+    body->resize(std::max(0, w - qRound(100 / t)), body->height());
+    body->editor->setGeometry(0, 0, body->width(), body->height());
+    Command1->move((w - Command1->width()) / 2, Command1->y());
+}
+
+void frmError::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmError::Command1_Click() { accept(); }
+
+RichText::Pos frmError::CaretFor(const std::string& errorText)
+{
+    const size_t lf = errorText.find('\n');
+    if (lf == std::string::npos) return 0;
+    // The position of the line's break: before its CR when it has one.
+    RichText::Pos p = static_cast<RichText::Pos>(lf);
+    if (lf > 0 && errorText[lf - 1] == '\r') --p;
+    return p;
+}
+
+void frmError::SetErrorText(const std::string& errorText)
+{
+    rtfText.SetText(errorText);
+    rtfText.SetSelStart(std::min(CaretFor(errorText), rtfText.TextLength()));
+}
+
+void frmError::ColourQuotedText(RichText& text, const std::string& source, std::int32_t base)
+{
+    using namespace ModuleMain;
+    const int notation = ActiveGrammar ? ActiveGrammar->iGrmNotation : CurNotation;
+    readers::TextStyler styler(Fonts, &text);
+    styler.FastWork = FastWork;
+    styler.StyleBase = base;
+    text.SetSelStart(base);
+    std::string readingError;
+    readers::ColourGrammarText(notation, source, readingError, styler);
+    if (MainForm) MainForm->pipeline().MarkSyntaxErrors(text, source, readingError);
+}
