@@ -1,9 +1,12 @@
 // Writes the C++ parser of an expression grammar through the library's exports, for the
 // code-generation benchmark: codegen_gen <output folder>.
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,6 +42,41 @@ void Rule(const std::string& head, const std::vector<std::vector<std::string>>& 
     }
     BKSEND();
   }
+}
+
+// The same parser without the nesting limit, named "benchfree", so that the benchmark can
+// tell what the limit costs.
+void WriteUnlimitedCopy(const std::string& folder) {
+  std::ifstream in(folder + "/benchexpr.cxx", std::ios::binary);
+  std::ostringstream out;
+  std::string line;
+  int skip = 0;
+  while (std::getline(in, line)) {
+    if (skip > 0) {
+      --skip;
+      continue;
+    }
+    if (line.find("if (nestingDepth > maxNestingDepth)") != std::string::npos) {
+      skip = 4;  // the test, its braces, the error call and the return
+      continue;
+    }
+    // The procedures without the depth parameter.
+    for (const char* from : {"long nestingDepth", "nestingDepth + 1"}) {
+      size_t at = line.find(from);
+      if (at != std::string::npos) line.erase(at, std::strlen(from));
+    }
+    if (line.rfind("L:\t", 0) == 0 && line.find("(1);") != std::string::npos)
+      line.replace(line.find("(1);"), 4, "();");
+    for (size_t at = line.find("benchexpr"); at != std::string::npos; at = line.find("benchexpr", at))
+      line.replace(at, 9, "benchfree");
+    if (line == "#include \"benchfree.h\"") line = "#include \"benchexpr.h\"";
+    // The scanner is a global function of the same name in both parsers.
+    for (size_t at = line.find("next("); at != std::string::npos; at = line.find("next(", at + 9))
+      if (at == 0 || !(std::isalnum(static_cast<unsigned char>(line[at - 1])) || line[at - 1] == '_'))
+        line.replace(at, 5, "nextfree(");
+    out << line << "\n";
+  }
+  std::ofstream(folder + "/benchfree.cxx", std::ios::binary) << out.str();
 }
 
 }  // namespace
@@ -80,5 +118,6 @@ int main(int argc, char** argv) {
   BeginsWith();
   IsFollowedBy();
   TamberlixCode(&language);
+  WriteUnlimitedCopy(argv[1]);
   return 0;
 }

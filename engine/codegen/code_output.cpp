@@ -8,6 +8,7 @@ namespace {
 
 // Where the pending line stands in a statement text: inside a literal, or in a comment.
 struct Lexer {
+  Lexer(CodeFamily family) : Family(family == CodeFamily::Java ? CodeFamily::CLike : family) {}
   CodeFamily Family;
   char Quote = 0;       // the open literal's quote, 0 outside
   bool Escape = false;  // the previous character was a backslash inside a C literal
@@ -30,19 +31,50 @@ struct Lexer {
       }
       return;
     }
-    if (Family == CodeFamily::CLike) {
-      if (ch == '"' || ch == '\'')
-        Quote = ch;
-      else if (ch == '/' && i + 1 < text.size() && (text[i + 1] == '/' || text[i + 1] == '*'))
-        Comment = true;
-    } else {
-      if (ch == '"')
-        Quote = ch;
-      else if (ch == '\'')
-        Comment = true;
+    switch (Family) {
+      case CodeFamily::CLike:
+        if (ch == '"' || ch == '\'')
+          Quote = ch;
+        else if (ch == '/' && i + 1 < text.size() && (text[i + 1] == '/' || text[i + 1] == '*'))
+          Comment = true;
+        break;
+      case CodeFamily::Basic:
+        if (ch == '"')
+          Quote = ch;
+        else if (ch == '\'')
+          Comment = true;
+        break;
+      case CodeFamily::FreeFortran:
+      case CodeFamily::FixedFortran:
+        if (ch == '"' || ch == '\'')
+          Quote = ch;
+        else if (ch == '!')
+          Comment = true;
+        break;
+      case CodeFamily::Pascal:
+        if (ch == '\'')
+          Quote = ch;
+        else if (ch == '/' && i + 1 < text.size() && text[i + 1] == '/')
+          Comment = true;
+        break;
     }
   }
 };
+
+// The form in which the engine writes a control code (two apostrophes, its decimal value and
+// two apostrophes). Spelling it so before the line is measured keeps lines within their width.
+std::string Rendered(const std::string& text) {
+  std::string out;
+  for (char ch : text) {
+    int code = static_cast<unsigned char>(ch);
+    bool escaped = (code <= 8) || (code >= 10 && code <= 31) || code == 127 || (code >= 145 && code <= 148);
+    if (escaped)
+      out += "''" + std::to_string(code) + "''";
+    else
+      out += ch;
+  }
+  return out;
+}
 
 }  // namespace
 
@@ -54,6 +86,9 @@ std::string::size_type NextBreak(const std::string& text, std::string::size_type
     lex.Step(text, i);
     if (lex.Comment) return text.size();
     if (!lex.Quote && (text[i] == ' ' || text[i] == '\t')) return i + 1;
+    // Fortran statements hold long lists without blanks: a comma ends a piece too.
+    bool fortran = family == CodeFamily::FreeFortran || family == CodeFamily::FixedFortran;
+    if (fortran && !lex.Quote && text[i] == ',') return i + 1;
   }
   return text.size();
 }
@@ -77,7 +112,7 @@ void CodeOutput::Statement(int tabs, const std::string& text) {
 void CodeOutput::BlankLine() { Statement(0, " "); }
 
 void CodeOutput::AppendRaw(const std::string& text) {
-  if (!text.empty()) Eng.out.WriteText(text);
+  if (!text.empty()) Eng.out.WriteText(Rendered(text));
 }
 
 void CodeOutput::CommentTail(const std::string& text) {
@@ -89,13 +124,63 @@ void CodeOutput::Flush() { Eng.out.FlushOutputLine(); }
 
 void CodeOutput::BreakStatement() {
   if (Family == CodeFamily::Basic) AppendRaw(" _");
+  if (Family == CodeFamily::FreeFortran) AppendRaw(" &");
   Eng.out.FlushOutputLine();
   Eng.out.StartOutputLine(0);
+  // Fixed form: the label field of the new line holds the continuation mark in column 6.
+  if (Family == CodeFamily::FixedFortran) {
+    Eng.out.Column = 0;
+    AppendRaw("     &");
+  }
 }
 
-void CodeOutput::Append(const std::string& text) {
-  // Room is kept for the " _" of a Basic continuation.
-  const int32_t limit = Family == CodeFamily::Basic ? Width - 2 : Width;
+void CodeOutput::SplitLiteral(char quote) {
+  const std::string q(1, quote);
+  switch (Family) {
+    case CodeFamily::Basic:
+      AppendRaw(q + " &");
+      BreakStatement();
+      AppendRaw(q);
+      break;
+    case CodeFamily::FreeFortran:
+      // A character context goes on after "&" at the end and "&" at the start of the next line.
+      AppendRaw("&");
+      Eng.out.FlushOutputLine();
+      Eng.out.StartOutputLine(0);
+      AppendRaw("&");
+      break;
+    case CodeFamily::FixedFortran:
+      AppendRaw(q + "//");
+      BreakStatement();
+      AppendRaw(q);
+      break;
+    case CodeFamily::Pascal:
+    case CodeFamily::Java:
+      AppendRaw(q + " +");
+      BreakStatement();
+      AppendRaw(q);
+      break;
+    case CodeFamily::CLike:
+      AppendRaw(q);
+      BreakStatement();
+      AppendRaw(q);
+      break;
+  }
+}
+
+int32_t CodeOutput::Reserve() const {
+  switch (Family) {
+    case CodeFamily::Basic: return 2;         // " _"
+    case CodeFamily::FreeFortran: return 2;   // " &"
+    case CodeFamily::FixedFortran: return 3;  // "'//" that closes a split literal
+    default: return 0;
+  }
+}
+
+void CodeOutput::Append(const std::string& raw) {
+  const std::string text = Rendered(raw);
+  // Room is kept for the continuation mark.
+  const int32_t limit = Width - Reserve();
   Lexer lex{Family};
   size_t pos = 0;
   while (pos < text.size()) {
@@ -128,14 +213,11 @@ void CodeOutput::Append(const std::string& text) {
     }
     // Too long for a line of its own: split it inside a literal, never inside a token.
     for (size_t i = pos; i < end; ++i) {
-      bool inLiteral = lex.Quote == '"' && !lex.Escape;
-      // A split needs room for the closing quote (and " &" in Basic).
-      int32_t need = Family == CodeFamily::Basic ? 3 : 1;
-      if (inLiteral && Column() + need >= limit && text[i] != '"') {
-        AppendRaw(Family == CodeFamily::Basic ? "\" &" : "\"");
-        BreakStatement();
-        AppendRaw("\"");
-      }
+      bool cLike = Family == CodeFamily::CLike || Family == CodeFamily::Java;
+      bool inLiteral = lex.Quote != 0 && !lex.Escape && (!cLike || lex.Quote == '"');
+      // A split needs room for what closes the line.
+      int32_t need = Family == CodeFamily::CLike || Family == CodeFamily::FreeFortran ? 1 : 3;
+      if (inLiteral && Column() + need >= limit && text[i] != lex.Quote) SplitLiteral(lex.Quote);
       AppendRaw(std::string(1, text[i]));
       lex.Step(text, i);
     }

@@ -11,7 +11,10 @@ namespace mv {
 class Engine;
 
 // Lexical family of a target, for deciding where a statement may be broken.
-enum class CodeFamily { CLike, Basic };
+// Free-form Fortran continues a statement with "&" at the end of the line; fixed-form Fortran
+// with a mark in column 6 of the next line. Pascal literals are C-like for breaking purposes
+// only in that they never hold a line break. Java is C-like, but adjacent literals do not join.
+enum class CodeFamily { CLike, Java, Basic, FreeFortran, FixedFortran, Pascal };
 
 class CodeOutput {
 public:
@@ -36,6 +39,10 @@ public:
 
 private:
   void BreakStatement();
+  // Closes a literal at the end of the line and opens it again on the next.
+  void SplitLiteral(char quote);
+  // Columns kept free at the end of a line for the continuation.
+  int32_t Reserve() const;
   void AppendPiece(const std::string& piece);
 
   Engine& Eng;

@@ -27,8 +27,28 @@ bool TerminalReply(std::string& reply) {
   return bool(std::getline(std::cin, reply));
 }
 
-// A comment line that ends in a backslash would swallow the next line into the comment.
-void ProtectCommentEnds(const std::string& fileName) {
+// Where a "//" comment starts outside the literals of a C++ or Java line; npos for none.
+size_t CommentStart(const std::string& line) {
+  char quote = 0;
+  bool escape = false;
+  for (size_t i = 0; i + 1 < line.size(); ++i) {
+    char ch = line[i];
+    if (quote) {
+      if (escape) escape = false;
+      else if (ch == '\\') escape = true;
+      else if (ch == quote) quote = 0;
+    } else if (ch == '"' || ch == '\'') {
+      quote = ch;
+    } else if (ch == '/' && line[i + 1] == '/') {
+      return i;
+    }
+  }
+  return std::string::npos;
+}
+
+// Rewrites the lines of a generated file whose comment `fix` changes; it gets the line and
+// where its comment starts, and says whether it changed the line.
+void RewriteComments(const std::string& fileName, bool (*fix)(std::string& line, size_t comment)) {
   std::ifstream in(fileName, std::ios::binary);
   if (!in) return;
   std::stringstream buffer;
@@ -41,27 +61,8 @@ void ProtectCommentEnds(const std::string& fileName) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
     std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\\') {
-      // Is there a comment start outside literals?
-      char quote = 0;
-      bool escape = false, comment = false;
-      for (size_t i = 0; i + 1 < line.size() && !comment; ++i) {
-        char ch = line[i];
-        if (quote) {
-          if (escape) escape = false;
-          else if (ch == '\\') escape = true;
-          else if (ch == quote) quote = 0;
-        } else if (ch == '"' || ch == '\'') {
-          quote = ch;
-        } else if (ch == '/' && line[i + 1] == '/') {
-          comment = true;
-        }
-      }
-      if (comment) {
-        line += "\t\t\t\t\t\"this text prevents of a multi-line comment\"";
-        changed = true;
-      }
-    }
+    size_t comment = CommentStart(line);
+    if (comment != std::string::npos && fix(line, comment)) changed = true;
     out += line;
     if (end < text.size()) out += '\n';
     start = end + 1;
@@ -69,6 +70,31 @@ void ProtectCommentEnds(const std::string& fileName) {
   if (!changed) return;
   std::ofstream rewrite(fileName, std::ios::binary | std::ios::trunc);
   rewrite << out;
+}
+
+// A C++ comment line that ends in a backslash would swallow the next line into the comment.
+bool ProtectCommentEnd(std::string& line, size_t) {
+  if (line.empty() || line.back() != '\\') return false;
+  line += "\t\t\t\t\t\"this text prevents of a multi-line comment\"";
+  return true;
+}
+
+// Java reads a backslash and "u" as the start of a character escape even in a comment: such a
+// backslash is doubled there (a backslash after an odd number of backslashes starts none).
+bool ProtectUnicodeEscapes(std::string& line, size_t comment) {
+  bool changed = false;
+  size_t run = 0;  // backslashes just before
+  for (size_t i = comment; i < line.size(); ++i) {
+    if (line[i] == '\\' && run % 2 == 0 && i + 1 < line.size() && line[i + 1] == 'u') {
+      line.insert(i, 1, '\\');
+      changed = true;
+      run = 0;
+      i += 1;
+      continue;
+    }
+    run = line[i] == '\\' ? run + 1 : 0;
+  }
+  return changed;
 }
 
 }  // namespace
@@ -152,16 +178,24 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
     finish();
     return;
   }
-  enum { None, VB, Cpp, CppClass } target = None;
+  enum { None, F77, F90, VB, Pascal, Java, Cpp, CppClass } target = None;
   std::string name;
-  if (flags.Fortran77 || flags.Fortran90 || flags.Pascal || flags.Java) {
-    // Those targets are not built here yet: say so in the log.
-    LogLine("No generator for this target language.");
-    finish();
-    return;
+  // Tested in this order; exactly one flag is set.
+  if (flags.Fortran77) {
+    target = F77;
+    name = base + ".for";
+  } else if (flags.Fortran90) {
+    target = F90;
+    name = base + ".f90";
   } else if (flags.VisualBasic) {
     target = VB;
     name = base + ".bas";
+  } else if (flags.Pascal) {
+    target = Pascal;
+    name = base + ".pas";
+  } else if (flags.Java) {
+    target = Java;
+    name = base + "Parser.java";
   } else if (flags.CppClass) {
     target = CppClass;
     name = LowerCaseBase(base) + ".h";
@@ -174,6 +208,10 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
     return;
   }
   switch (target) {
+    case F77: FileParserF77(args); break;
+    case F90: FileParserF90(args); break;
+    case Pascal: FileParserPascal(args); break;
+    case Java: FileParserJava(args); break;
     case VB: FileParserVB(args); break;
     case Cpp: FileParserCpp(args); break;
     case CppClass: FileParserCppClass(args); break;
@@ -181,8 +219,10 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
   }
   Eng.out.FlushOutputLine();
   finish();
-  if (target != VB)
-    for (auto& file : WrittenFiles) ProtectCommentEnds(file);
+  if (target == Cpp || target == CppClass)
+    for (auto& file : WrittenFiles) RewriteComments(file, &ProtectCommentEnd);
+  if (target == Java)
+    for (auto& file : WrittenFiles) RewriteComments(file, &ProtectUnicodeEscapes);
 }
 
 }  // namespace mv

@@ -24,6 +24,10 @@ public:
   void FileParserVB(const GeneratorArgs& args);
   void FileParserCpp(const GeneratorArgs& args);
   void FileParserCppClass(const GeneratorArgs& args);
+  void FileParserF90(const GeneratorArgs& args);
+  void FileParserF77(const GeneratorArgs& args);
+  void FileParserJava(const GeneratorArgs& args);
+  void FileParserPascal(const GeneratorArgs& args);
 
   // Appends a nonterminal's name to the pending line spelled as an identifier.
   void NameToIdentifier(int32_t first, int32_t last);

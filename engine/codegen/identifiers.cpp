@@ -168,6 +168,78 @@ std::string VbIdentifier(std::string name) {
   return name;
 }
 
+namespace {
+
+std::string Lower(std::string text) {
+  for (auto& ch : text)
+    if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
+  return text;
+}
+
+bool IsProcedureName(const std::string& key) {
+  return key.size() > 2 && key.compare(0, 2, "s_") == 0 &&
+         key.find_first_not_of("0123456789", 2) == std::string::npos;
+}
+
+// Begins with a letter; "_" appended while the name (lower-cased when caseBlind) is taken.
+std::string SuffixedIdentifier(std::string name, const std::set<std::string>& taken, bool caseBlind,
+                               size_t maxLength) {
+  if (name.empty() || !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
+    name.insert(0, "L");
+  if (name.size() > maxLength) name.resize(maxLength);
+  auto key = [&] { return caseBlind ? Lower(name) : name; };
+  while (taken.count(key()) || IsProcedureName(key())) {
+    if (name.size() >= maxLength) name.pop_back();
+    name += "_";
+  }
+  return name;
+}
+
+}  // namespace
+
+std::string FortranIdentifier(const std::string& name) {
+  static const std::set<std::string> taken = {
+      "src", "ll0", "ll1", "indsrc", "lensrc", "err", "lowcase", "next", "errh", "nestingdepth",
+      "maxnestingdepth", "ichar", "char", "len", "min", "found", "foundlen", "linenum",
+      "leftcontext", "rightcontext", "i", "errnum", "gramsymb", "expectedset"};
+  return SuffixedIdentifier(name, taken, true, 63);
+}
+
+std::string PascalIdentifier(const std::string& name) {
+  static const std::set<std::string> taken = {
+      "and", "array", "as", "asm", "begin", "case", "class", "const", "constructor",
+      "destructor", "div", "do", "downto", "else", "end", "except", "exports", "file",
+      "finalization", "finally", "for", "function", "goto", "if", "implementation", "in",
+      "inherited", "initialization", "inline", "interface", "is", "label", "library", "mod",
+      "nil", "not", "object", "of", "on", "operator", "or", "out", "packed", "procedure",
+      "program", "property", "raise", "record", "repeat", "resourcestring", "set", "shl", "shr",
+      "string", "then", "threadvar", "to", "try", "type", "unit", "until", "uses", "var",
+      "while", "with", "xor", "self", "result", "exit", "true", "false", "integer", "boolean",
+      "sysutils", "system", "tobject", "src", "indsrc", "lensrc", "ll0", "ll1", "err", "next",
+      "errh", "nestingdepth", "maxnestingdepth", "ord", "chr", "length", "writeln", "write",
+      "copy", "stringofchar", "linenum", "leftcontext", "rightcontext", "i", "errnum",
+      "gramsymb", "expectedset", "found", "create", "free", "destroy"};
+  return SuffixedIdentifier(name, taken, true, 200);
+}
+
+std::string JavaIdentifier(const std::string& name) {
+  static const std::set<std::string> taken = {
+      "abstract", "assert", "boolean", "break", "byte", "case", "catch", "char", "class",
+      "const", "continue", "default", "do", "double", "else", "enum", "extends", "final",
+      "finally", "float", "for", "goto", "if", "implements", "import", "instanceof", "int",
+      "interface", "long", "native", "new", "package", "private", "protected", "public",
+      "return", "short", "static", "strictfp", "super", "switch", "synchronized", "this",
+      "throw", "throws", "transient", "try", "void", "volatile", "while", "true", "false",
+      "null", "var", "record", "yield", "_", "parse", "next", "preparse", "postparse",
+      "getClass", "hashCode", "toString", "equals", "notify", "notifyAll", "wait", "clone",
+      "finalize"};
+  std::string spelled = name;
+  if (!spelled.empty() && spelled[0] >= '0' && spelled[0] <= '9') spelled.insert(0, "L");
+  if (spelled.empty()) spelled = "L";
+  while (taken.count(spelled)) spelled += "_";
+  return spelled;
+}
+
 std::string CodeGen::IdentifierText(int32_t first, int32_t last) const {
   if (first < 1) return std::string();
   return IdentifierSpelling(Eng.store.NameText(first, last));

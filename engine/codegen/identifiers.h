@@ -18,4 +18,12 @@ std::string CppIdentifier(std::string name);
 // it is a keyword or one of the module's own names (compared without regard to case).
 std::string VbIdentifier(std::string name);
 
+// A Fortran name: begins with a letter, at most 63 characters, "_" appended while it is one of
+// the parser's own names (compared without regard to case).
+std::string FortranIdentifier(const std::string& name);
+// An Object Pascal name: "_" appended while it is a keyword or one of the unit's own names.
+std::string PascalIdentifier(const std::string& name);
+// A Java name: "_" appended while it is a keyword or one of the class's own names.
+std::string JavaIdentifier(const std::string& name);
+
 }  // namespace mv

@@ -5,6 +5,7 @@
 
 #include "codegen/codegen.h"
 #include "engine.h"
+#include "output/result_name.h"
 
 namespace mv {
 
@@ -201,7 +202,7 @@ NonterminalPlan ParserWriter::Plan(int32_t nonterminal) {
     if (SelectTable[size_t(CodeTable[size_t(EndCode)])] == alt.Number) alt.Items.push_back({0, 0, true});
     for (auto& [index, number] : conflicts)
       if (number == alt.Number) alt.Conflicts.push_back(index);
-    expected += ExpectedSetPart(alt.Items, DoubleBackslash);
+    expected += ExpectedSetItems(alt.Items);
   }
   if (expected.size() > size_t(ExpectedSetLimit)) expected.resize(size_t(ExpectedSetLimit));
   auto first = expected.find_first_not_of(' ');
@@ -275,6 +276,58 @@ std::string ParserWriter::AmbiguityText(const std::vector<int32_t>& conflicts) c
   return text;
 }
 
+std::string ParserWriter::CLikeCondition(const std::vector<CodeItem>& items, bool parentheses) {
+  if (items.empty()) return "false";
+  const bool several = items.size() > 1;
+  std::string text;
+  for (auto& item : items) {
+    if (!text.empty()) text += " || ";
+    if (item.End) {
+      text += "ll1==fin";
+    } else if (item.First == item.Last) {
+      text += "ll1==" + std::to_string(item.First);
+    } else {
+      std::string run = "ll1>=" + std::to_string(item.First) + " && ll1<=" + std::to_string(item.Last);
+      text += parentheses && several ? "(" + run + ")" : run;
+    }
+  }
+  return text;
+}
+
+std::string ParserWriter::CQuoted(const std::string& text) {
+  std::string out = "\"";
+  for (char ch : text) {
+    if (ch == '"' || ch == '\\') out += '\\';
+    out += ch;
+  }
+  return out + "\"";
+}
+
+std::string ParserWriter::InsideBlockComment(std::string text) {
+  for (size_t at = text.find("*/"); at != std::string::npos; at = text.find("*/", at))
+    text.insert(at + 1, " ");
+  return text;
+}
+
+std::string ParserWriter::DoubledQuotes(const std::string& text, char quote) {
+  std::string out(1, quote);
+  for (char ch : text) {
+    out += ch;
+    if (ch == quote) out += quote;
+  }
+  return out + quote;
+}
+
+void ParserWriter::HeaderComments(const std::string& first, const std::string& fileName) {
+  if (!first.empty()) Out.Comment(first);
+  Out.Comment("Name: " + fileName);
+  Out.Comment("Autor:");
+  Out.Comment("Date: " + GenerationDate(Eng));
+  Out.Comment("CVS-ID: ");
+  Out.Comment("Purpose: the realization of LL1 algorithm for a grammar <" + GrammarName() + ">");
+  Eng.codegen.GrammarComment();
+}
+
 std::string ParserWriter::CodeListNumbers(const std::vector<CodeItem>& items,
                                           const std::string& sep, const std::string& rangeWord,
                                           const std::string& endWord) const {
@@ -328,7 +381,7 @@ void ParserWriter::AmbiguityNote(const AlternativePlan& alt) {
 }
 
 void ParserWriter::ActionElement(int32_t action) {
-  if (!IsTrue(Eng.run.BuildActions)) return;
+  if (!AlwaysActions && !IsTrue(Eng.run.BuildActions)) return;
   auto lines = ActionLines(action);
   for (size_t i = 0; i < lines.size(); ++i) {
     Out.Flush();
@@ -355,6 +408,26 @@ std::string ParserWriter::TerminalComment(const std::string& lead, int32_t termi
     line += "|" + lastName;
   }
   return line;
+}
+
+void ParserWriter::SlashTerminalComment(int32_t terminal, const std::vector<int32_t>& mergedFirst) {
+  std::string lastName;
+  std::string line = TerminalComment("//  ", terminal, mergedFirst, lastName);
+  Out.Statement(0, "");
+  Out.AppendRaw(line);
+  if (!line.empty() && line.back() == '\\')
+    Out.AppendRaw("\t\t\t\t\t\"this text prevents of a multi-line comment\"");
+}
+
+std::string ParserWriter::CCharLiteral(int32_t code) {
+  if ((code >= 0 && code <= 31) || code > 255) return "\"chr(" + std::to_string(code) + ")\"";
+  return CQuoted(std::string(1, char(code)));
+}
+
+std::string ParserWriter::GrammarIdentifier() const {
+  std::string name = Eng.codegen.IdentifierText(Eng.store.GrammarName.First, Eng.store.GrammarName.Last);
+  if (name.size() > MaxNameLength) name.resize(MaxNameLength);
+  return name;
 }
 
 void ParserWriter::StatementLines(std::initializer_list<std::pair<int, const char*>> lines) {
@@ -404,14 +477,7 @@ void ParserWriter::WriteCountLine(int32_t count, int width, const std::string& t
   Out.Flush();
 }
 
-std::string LowerCaseBase(const std::string& base) {
-  std::string text = base;
-  for (auto& ch : text) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    if ((c >= 65 && c <= 90) || (c >= 192 && c <= 223)) ch = char(c + 32);
-  }
-  return text;
-}
+std::string LowerCaseBase(const std::string& base) { return names::LowerCaseBase(base); }
 
 std::string UpperCaseBase(const std::string& base) {
   std::string text = base;

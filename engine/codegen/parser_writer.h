@@ -62,6 +62,8 @@ public:
   // grammar is not LL(1), then the pending line is flushed.
   void WriteCountLine(int32_t count, int width = 4,
                       const std::string& tail = " recursive procedures have been generated.");
+  // The longest procedure name taken from a symbol: a name must fit on a line with its call.
+  static constexpr size_t MaxNameLength = 200;
   // Nesting depth past which every generated parser reports an error instead of recursing.
   static constexpr int32_t MaxDepth = 10000;
 
@@ -69,12 +71,28 @@ public:
   static std::string CharListText(const std::vector<CodeItem>& items);
   static std::string ExpectedSetPart(const std::vector<CodeItem>& items, bool doubleBackslash);
   std::string AmbiguityText(const std::vector<int32_t>& conflicts) const;
+  // The test of a C-like branch: runs as ll1==c or ll1>=a && ll1<=b joined by " || ", the end
+  // marker as ll1==fin; "false" for a branch that keeps no code. With `parentheses` a run
+  // joined to others stands in parentheses.
+  static std::string CLikeCondition(const std::vector<CodeItem>& items, bool parentheses = false);
+  // A text as a C or Java string literal: quotes and backslashes escaped.
+  static std::string CQuoted(const std::string& text);
+  // Text for a /* */ block that no "*/" inside can close early.
+  static std::string InsideBlockComment(std::string text);
+  // A text between two `quote` characters, every quote inside doubled.
+  static std::string DoubledQuotes(const std::string& text, char quote);
   // Option texts cut after their last non-blank; blank texts are empty.
   static std::string Cut(const std::string& text);
   std::string CodeListNumbers(const std::vector<CodeItem>& items, const std::string& sep,
                               const std::string& rangeWord, const std::string& endWord) const;
 
 protected:
+  // The expected-set items of a branch, each after one blank; targets spell characters their
+  // own way.
+  virtual std::string ExpectedSetItems(const std::vector<CodeItem>& items) const {
+    return ExpectedSetPart(items, DoubleBackslash);
+  }
+
   // Target hooks, called in the order of the walk.
   virtual void BeginProcedure(const NonterminalPlan& nt) = 0;
   virtual void OpenBranch(const NonterminalPlan& nt, const AlternativePlan& alt, bool first) = 0;
@@ -97,6 +115,10 @@ protected:
   // to the rule number of the alternative it selects, 0 for none.
   const std::vector<int32_t>& Selection() const { return SelectTable; }
 
+  // The header comments of a file: `first` (when not empty), the name, author, date, version
+  // and purpose lines, then the grammar.
+  void HeaderComments(const std::string& first, const std::string& fileName);
+
   // Store access.
   int32_t Field(int32_t pool, int32_t record, int32_t field) const;
   std::string NameOf(int32_t pool, int32_t record) const;  // name chain in fields 3 and 4
@@ -116,6 +138,8 @@ protected:
   CodeOutput Out;
   // The expected set stands between double quotes in C-like targets.
   bool DoubleBackslash = false;
+  // Targets that write the actions whatever the option says.
+  bool AlwaysActions = false;
   // The target's comment sign, and what opens the comment naming an action.
   std::string CommentSign;
   std::string ActionCommentLead;
@@ -127,6 +151,13 @@ protected:
   // first terminal of each absorbed alternative. lastName is the last name written.
   std::string TerminalComment(const std::string& lead, int32_t terminal,
                               const std::vector<int32_t>& mergedFirst, std::string& lastName) const;
+  // The terminal comment of C-like targets ("//  " and the names), guarded against a
+  // backslash at its end.
+  void SlashTerminalComment(int32_t terminal, const std::vector<int32_t>& mergedFirst);
+  // A terminal's character as a C or Java string literal ("chr(c)" for control codes).
+  static std::string CCharLiteral(int32_t code);
+  // The grammar name spelled as an identifier (before each target's own keyword rules).
+  std::string GrammarIdentifier() const;
   // Statement lines given as (tabs, text).
   void StatementLines(std::initializer_list<std::pair<int, const char*>> lines);
 

@@ -14,24 +14,7 @@ namespace {
 
 const char* const Slashes = "///////////////////////////////////////////////////////////////";
 
-// A text inside a C++ string literal.
-std::string CEscape(const std::string& text) {
-  std::string out;
-  for (char ch : text) {
-    if (ch == '"' || ch == '\\') out += '\\';
-    out += ch;
-  }
-  return out;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + CEscape(text) + "\""; }
-
-// Text inside the commented-out block must not close the block early.
-std::string InsideBlockComment(std::string text) {
-  for (size_t at = text.find("*/"); at != std::string::npos; at = text.find("*/", at))
-    text.insert(at + 1, " ");
-  return text;
-}
+std::string Quoted(const std::string& text) { return ParserWriter::CQuoted(text); }
 
 class CppWriter : public ParserWriter {
 public:
@@ -45,7 +28,7 @@ public:
   void Write() {
     const GrammarStore& st = Eng.store;
     G = GrammarName();
-    GId = CppIdentifier(Eng.codegen.IdentifierText(st.GrammarName.First, st.GrammarName.Last));
+    GId = CppIdentifier(GrammarIdentifier());
     std::string base = Cut(st.ResultBaseName);
     L = LowerCaseBase(base);
     U = IdentifierFromBytes(UpperCaseBase(base));
@@ -139,6 +122,7 @@ private:
       if (Names) {
         name = Eng.codegen.IdentifierText(Field(NonterminalPool, nonterminal, NtmNameFirst),
                                           Field(NonterminalPool, nonterminal, NtmNameLast));
+        if (name.size() > MaxNameLength) name.resize(MaxNameLength);
         // Keywords, the parser's own names and names that two nonterminals share get a suffix.
         if (name.empty() || used.count(name)) name += "_" + std::to_string(n);
         while (used.count(name)) name += "_";
@@ -152,6 +136,12 @@ private:
       if (nonterminal == Eng.store.Grammar.Last) break;
       nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
     }
+  }
+
+  // Every procedure takes the nesting depth of its call: a parameter costs the parse less than
+  // a counter that each call would have to raise and lower again.
+  std::string Params() const {
+    return Tree ? "int parentIndex, const char *parentNode, long nestingDepth" : "long nestingDepth";
   }
 
   // The limit stands near the top of the file, where a user can change it.
@@ -187,7 +177,6 @@ private:
              "static bool lowCase;\t//\tlowCase           - flag of scanning in lower case register"})
       Out.Statement(0, line);
     WriteDepthLimit();
-    Out.Statement(0, "static long nestingDepth;\t//\tnestingDepth          - nesting of the procedures now running");
     Out.BlankLine();
     Out.Comment("additional declarations:");
     for (auto& line : Eng.store.UserDeclarations)
@@ -197,7 +186,7 @@ private:
 
   void WriteProcedureDeclarations() {
     for (int32_t n = 1; n <= Args.N; ++n)
-      Out.Statement(1, "void " + Proc(n) + "(" + (Tree ? "int parentIndex, const char *parentNode" : "void") + ");");
+      Out.Statement(1, "void " + Proc(n) + "(" + Params() + ");");
   }
 
   void WriteForwardDeclarations() {
@@ -276,8 +265,7 @@ private:
              "bool bad;\t\t\t//\tbad                   - error flag",
              "char errMsg[4096];\t//\terrMsg                - error message",
              "int fin;\t\t\t//\tfin                   - end marker",
-             "bool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case",
-             "int nestingDepth;\t//\tnestingDepth          - nesting of the procedures now running"})
+             "bool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case"})
       Out.Statement(1, line);
     if (UsesActs()) {
       Out.BlankLine();
@@ -385,7 +373,6 @@ private:
     if (!has("bad")) Out.Statement(1, "bad = false;");
     if (!has("fin")) Out.Statement(1, "fin = -1;");
     if (!has("lowCase")) Out.Statement(1, "lowCase = false;");
-    Out.Statement(1, "nestingDepth = 0;");
     bool any = false;
     for (auto& line : Eng.store.UserPreParse) {
       if (Blank(line)) continue;
@@ -401,8 +388,8 @@ private:
       Out.Statement(1, Scanner);
     }
     Out.Statement(1, "goto L;");
-    std::string args = Tree ? (ClassMode ? "parentIndex, parentNode" : " parentIndex, parentNode") : "";
-    Out.Statement(0, "L:\t" + Proc(1) + "(" + args + ");");
+    std::string args = Tree ? (ClassMode ? "parentIndex, parentNode, " : " parentIndex, parentNode, ") : "";
+    Out.Statement(0, "L:\t" + Proc(1) + "(" + args + "1);");
     // A parse that stops before the end of the text has not read the text.
     std::string start = NameOf(NonterminalPool, Eng.store.Grammar.First);
     Out.Statement(1, "if (!bad && ll1 != fin)");
@@ -575,13 +562,13 @@ private:
     BranchWritten = false;
     Out.BlankLine();
     Out.Flush();
-    Out.Statement(0, "void " + Q() + Proc(nt.Number) + "(" + (Tree ? "int parentIndex, const char *parentNode" : "") + ")");
+    Out.Statement(0, "void " + Q() + Proc(nt.Number) + "(" + Params() + ")");
     Out.Statement(0, "{\t// Procedure <" + nt.Name + ">");
     if (Tree) {
       Indented(loop, 1, "const char *thisNode = " + Quoted(nt.Name) + ";");
       Indented(loop, 1, "int thisIndex;");
     }
-    Indented(loop, 1, "if (++nestingDepth > maxNestingDepth)");
+    Indented(loop, 1, "if (nestingDepth > maxNestingDepth)");
     Indented(loop, 1, "{");
     if (ErrJob.empty() || Extern)
       Indented(loop, 2, "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");");
@@ -617,26 +604,10 @@ private:
     return false;
   }
 
-  std::string Test(const AlternativePlan& alt) const {
-    // A branch that keeps no code is never taken.
-    if (alt.Items.empty()) return "false";
-    std::string text;
-    for (auto& item : alt.Items) {
-      if (!text.empty()) text += " || ";
-      if (item.End)
-        text += "ll1==fin";
-      else if (item.First == item.Last)
-        text += "ll1==" + std::to_string(item.First);
-      else
-        text += "ll1>=" + std::to_string(item.First) + " && ll1<=" + std::to_string(item.Last);
-    }
-    return text;
-  }
-
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
     BranchWritten = true;
     if (!first) Out.Statement(1, "}");
-    Out.Statement(1, (first ? "if (" : "else if (") + Test(alt) + ")");
+    Out.Statement(1, (first ? "if (" : "else if (") + CLikeCondition(alt.Items, true) + ")");
     Out.CommentTail("\t\t\t\t// " + CharListText(alt.Items));
   }
 
@@ -646,20 +617,12 @@ private:
 
   void TerminalElement(int32_t terminal, int32_t code, bool first,
                        const std::vector<int32_t>& mergedFirst) override {
-    std::string lastName;
-    std::string line = TerminalComment("//  ", terminal, mergedFirst, lastName);
-    Out.Statement(0, "");
-    Out.AppendRaw(line);
-    if (!line.empty() && line.back() == '\\')
-      Out.AppendRaw("\t\t\t\t\t\"this text prevents of a multi-line comment\"");
+    SlashTerminalComment(terminal, mergedFirst);
     if (!first) {
       Out.Statement(2, "if(ll1 != " + std::to_string(code) + ")");
       Out.Statement(2, "{");
       if (ErrJob.empty() || Extern) {
-        std::string ch = (code >= 0 && code <= 31) || code > 255
-                             ? "\"chr(" + std::to_string(code) + ")\""
-                             : Quoted(std::string(1, char(code)));
-        Out.Statement(3, "bad = " + ErrorCall() + "(2, \" \", " + ch + ");");
+        Out.Statement(3, "bad = " + ErrorCall() + "(2, \" \", " + CCharLiteral(code) + ");");
       } else {
         Out.Statement(3, ErrJob);
       }
@@ -673,7 +636,7 @@ private:
   void NonterminalElement(int32_t nonterminal, int32_t element, bool last) override {
     if (element == LoopTail) return;  // the loop's next pass does the tail call
     Out.Statement(2, Proc(Field(NonterminalPool, nonterminal, NtmNumber)) + "(" +
-                         (Tree ? "thisIndex, thisNode" : "") + ");");
+                         (Tree ? "thisIndex, thisNode, " : "") + "nestingDepth + 1);");
     Out.CommentTail("\t\t\t\t\t// call <" + NameOf(NonterminalPool, nonterminal) + ">");
     if (!last) Out.Statement(2, "if (bad) return;");
   }
@@ -704,9 +667,6 @@ private:
     if (LoopTail != 0) {
       Out.Statement(0, "  }");
       if (Tree) Out.Statement(0, "  " + Hook("CompleteNode") + "(thisIndex, thisNode, indSrc);");
-      Out.Statement(0, "  nestingDepth--;");
-    } else {
-      Out.Statement(1, "nestingDepth--;");
     }
     Out.Statement(0, "}");
   }

@@ -9,17 +9,7 @@ namespace mv {
 
 namespace {
 
-// A text inside a Visual Basic string literal: double quotes doubled.
-std::string VbEscape(const std::string& text) {
-  std::string out;
-  for (char ch : text) {
-    out += ch;
-    if (ch == '"') out += '"';
-  }
-  return out;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + VbEscape(text) + "\""; }
+std::string Quoted(const std::string& text) { return ParserWriter::DoubledQuotes(text, '"'); }
 
 class VbWriter : public ParserWriter {
 public:
@@ -32,7 +22,7 @@ public:
   void Write() {
     const GrammarStore& st = Eng.store;
     G = GrammarName();
-    GId = VbIdentifier(Eng.codegen.IdentifierText(st.GrammarName.First, st.GrammarName.Last));
+    GId = VbIdentifier(GrammarIdentifier());
     Title = Cut(st.UserTitle);
     Scanner = Cut(st.UserScanner);
     ErrJob = Cut(st.UserErrorReaction);
@@ -50,13 +40,7 @@ public:
 
 private:
   void WriteHeader() {
-    Out.Comment(Title.empty() ? "Sub " + G + "(Source, ErrMsg)" : Title);
-    Out.Comment("Name: " + G + ".bas");
-    Out.Comment("Autor:");
-    Out.Comment("Date: " + GenerationDate(Eng));
-    Out.Comment("CVS-ID: ");
-    Out.Comment("Purpose: the realization of LL1 algorithm for a grammar <" + G + ">");
-    Eng.codegen.GrammarComment();
+    HeaderComments(Title.empty() ? "Sub " + G + "(Source, ErrMsg)" : Title, G + ".bas");
   }
 
   void WriteState() {

@@ -1,4 +1,5 @@
 #include "output/output.h"
+#include "output/result_name.h"
 
 #include "engine.h"
 
@@ -40,8 +41,8 @@ void Output::InitRun() {
 }
 
 bool Output::ResultFileName(const std::string& extension, std::string& name) {
-  std::string base = TrimmedRight(Eng.store.ResultBaseName.substr(0, FileNameLength));
-  name = TrimmedRight(base + extension);
+  std::string base = names::ResultBase(Eng.store.ResultBaseName);
+  name = names::ResultFileName(Eng.store.ResultBaseName, extension);
   bool control = false;
   for (unsigned char c : name) control = control || c < 32 || c == 127;
   if (control || name.find('/') != std::string::npos ||

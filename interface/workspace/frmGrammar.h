@@ -3,14 +3,19 @@
 // toolbar.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "child_form.h"
 
 class QMdiSubWindow;
 class QTextEdit;
+class frmDocument;
+class Colouring;
+class frmGrid;
 
 class frmGrammar : public ChildForm {
     Q_OBJECT
@@ -61,17 +66,42 @@ public:
     void SetFont();
     void rtfText_GotFocus();
 
-    // Result windows, undo store and navigation details of the workspace.
+    // ---- result windows ----
     bool Results() const;
     ChildForm* ResultParser() const;
+    void LoadTree(const QString& sGrammarName);
+    void DelTree();
     void CloseTree();
+    frmDocument* LoadNewDoc(const QString& sGrammarName, const QString& sName);
+    frmGrid* LoadNewGrid(const std::vector<QString>& NtmName, int NontrmNumber, const std::vector<QString>& TrmName,
+                         int TrmNumber, int nCols, int nRows, const QString& sGrammarName, const QString& sName);
+    void DelDocument(int lDocumentNumber);
+    void DelGrid(int lGridNumber);
+    void RemoveDocument(const QString& sName);
     void CloseAllDocuments();
     void CloseAllGrids();
     void ArrangeTree();
     void ArrangeAllDocuments();
     void ArrangeAllGrids();
+    void TreeOnTop();
+    void DocOnTop(int ind);
+    void GridOnTop(int ind);
     void ExpandGrammarNode();
     void SetNavNodesToGray();
+    int DocCount() const { return docCount_; }
+    int GridCount() const { return gridCount_; }
+    // Result window number i, or nullptr.
+    frmDocument* Document(int i) const;
+    frmGrid* Grid(int i) const;
+    // The open documents and grids, lowest number first.
+    std::vector<frmDocument*> Documents() const;
+    std::vector<frmGrid*> Grids() const;
+
+    // ---- colouring while editing ----
+    // Marks the error of a full reading and colours on after it, error after error.
+    void ParseAfterSyntaxError(const std::string& sText, const std::string& ErrorMessage, Colouring& colouring);
+    void ClearErrorList();
+    void rtfText_SelChange();
     void SetButtonValue();
     void rtfStoreAdd();
     void rtfUndo();
@@ -79,7 +109,27 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void rtfText_Change();
+    void MarkRuleError(const std::string& m, const std::string& err, Colouring& colouring);
+    void showResult(QWidget* w);
+    void resultClosed(bool grid, int number);
+    QString resultKey(const char* kind, int number) const;
+
+    std::vector<QPointer<QWidget>> docWindows_{nullptr};
+    std::vector<QPointer<QWidget>> gridWindows_{nullptr};
+    int docCount_ = 0;
+    int gridCount_ = 0;
+    // Lines edited since they were last coloured: line (1-based) and where the search for the
+    // line's rule start begins; a line of 0 is a free entry.
+    struct ErrorEntry {
+        std::int64_t line = 0;
+        std::int64_t start = 0;
+    };
+    std::vector<ErrorEntry> errorList_;
+    int errorCurrent_ = 0;  // 1-based entry of the caret's line, 0 none
+    int errorFree_ = 0;
+    int lastLine_ = 0;
 };

@@ -8,6 +8,17 @@
 
 namespace mv::testing {
 
+const char* const ExpressionGrammar =
+    "E = <T> <E1>\n"
+    "E1 = <AddOp> <T> <E1> | ~\n"
+    "AddOp = '+' | '-'\n"
+    "T = <F> <T1>\n"
+    "T1 = <MulOp> <F> <T1> | ~\n"
+    "MulOp = '*' | '/'\n"
+    "F = <Digit> <Num> | '(' <E> ')'\n"
+    "Num = <Digit> <Num> | ~\n"
+    "Digit = '0' | '1' | '2' | '3' | '4' | '5' | '6' | '7' | '8' | '9'";
+
 namespace {
 
 std::string Trim(const std::string& s) {
@@ -100,6 +111,34 @@ void CodegenFixture::Grammar(const std::string& text) {
           b().BKSEND();
           alt.compare(i, 2, "}+") == 0 ? b().BKSBC1() : b().BKSBCN();
           i += 2;
+        } else if (ch == '%' && i + 1 < alt.size() && alt[i + 1] == '[') {
+          // %[a-cx] a character class, %[^a] a negated one
+          size_t end = alt.find(']', i + 3);
+          std::string items = alt.substr(i + 2, end - i - 2);
+          b().BKSBRS();
+          size_t k = 0;
+          if (!items.empty() && items[0] == '^') {
+            b().BKSNEG();
+            k = 1;
+          }
+          auto spell = [&](char c) {
+            b().BKSNAI();
+            b().BKSSYM(static_cast<unsigned char>(c));
+          };
+          for (; k < items.size(); ++k) {
+            spell(items[k]);
+            if (k + 2 < items.size() && items[k + 1] == '-') {
+              b().BKSTRB();
+              spell(items[k + 2]);
+              b().BKSTRF();
+              k += 2;
+            } else {
+              b().BKSTRL();
+            }
+          }
+          b().BKSPOS();
+          b().BKSW3C();
+          i = end + 1;
         } else if (ch == '~') {
           b().BKSNUL();
           ++i;

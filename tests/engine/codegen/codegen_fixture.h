@@ -11,13 +11,16 @@
 
 namespace mv::testing {
 
+// Sums and products of numbers with brackets, in the short text form of Grammar().
+extern const char* const ExpressionGrammar;
+
 class CodegenFixture : public EngineFixture {
 protected:
   // Rules one per line: "Head = alt | alt"; elements separated by blanks: <Name> a
   // nonterminal, 'c' a one-character terminal (''' is the apostrophe), #code a terminal
   // given by its code, "text" a terminal spelled by several characters, `name` an action,
   // ~ the empty element; groups: [ alt / alt ] optional, { alt / alt }* zero or more times,
-  // { alt / alt }+ one or more times.
+  // { alt / alt }+ one or more times; character classes: %[a-cx], %[^a] (no blanks inside).
   void Grammar(const std::string& text);
 
   // The grammar name and the analysis steps that code generation needs.

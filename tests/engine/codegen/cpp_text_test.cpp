@@ -31,10 +31,10 @@ TEST_F(CppTargets, NonterminalWithoutAlternativesCompiles) {
               "Line1, syntax error, found \"end marker\" when expecting <X> with one of: ")
         << language;
   }
-  EXPECT_EQ(Block("s.cpp", "void SParser::S2()", "}"),
-            (TextLines{"void SParser::S2()", "{\t// Procedure <X>", "\tif (++nestingDepth > maxNestingDepth)", "\t{",
+  EXPECT_EQ(Block("s.cpp", "void SParser::S2(long nestingDepth)", "}"),
+            (TextLines{"void SParser::S2(long nestingDepth)", "{\t// Procedure <X>", "\tif (nestingDepth > maxNestingDepth)", "\t{",
                        "\t\tbad = errh(3, \"<X>\", \"\");", "\t\treturn;", "\t}", "\t{",
-                       "\t\tbad = errh(1, \"<X>\", \"\");", "\t}", "\tnestingDepth--;", "}"}));
+                       "\t\tbad = errh(1, \"<X>\", \"\");", "\t}", "}"}));
 }
 
 // Without names from the symbols the procedures are the grammar name and a number; for the
@@ -48,7 +48,7 @@ TEST_F(CppTargets, NumberedProceduresAvoidTheParsersNames) {
         << language;
   }
   std::string header = ReadFile("ll.h");
-  EXPECT_NE(header.find("\tvoid ll1_(void);\n\tvoid ll2(void);\n"), std::string::npos) << header;
+  EXPECT_NE(header.find("\tvoid ll1_(long nestingDepth);\n\tvoid ll2(long nestingDepth);\n"), std::string::npos) << header;
 }
 
 // A user title names the entry; the class target defines it as the member that its header

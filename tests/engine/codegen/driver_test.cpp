@@ -16,7 +16,12 @@ TEST_F(Driver, LanguageCodesChooseTargetAndFiles) {
     int32_t code;
     std::vector<std::string> files;
     std::string firstLine;
+    std::string log = "   2 recursive procedures have been generated.\n";
   } cases[] = {
+      {3, {"Expr.f90"}, "!  Subroutine Expr(Src)", "     2 procedures have been generated.\n"},
+      {4, {"Expr.for"}, "!  SUBROUTINE Expr(Src)", "     2  simulations of recursive procedures have been generated.\n"},
+      {5, {"ExprParser.java"}, "// Name: ExprParser.java"},
+      {7, {"Expr.pas"}, "// procedure Expr(src: string);", "     2 procedures have been generated.\n"},
       {0, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
       {1, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
       {2, {"Expr.bas"}, "'  Sub Expr(Source, ErrMsg)"},
@@ -32,7 +37,7 @@ TEST_F(Driver, LanguageCodesChooseTargetAndFiles) {
     Generate(c.code);
     EXPECT_EQ(eng->codegen.WrittenFiles, c.files) << c.code;
     for (auto& file : c.files) EXPECT_EQ(Lines(ReadFile(file)).at(0), c.firstLine) << file;
-    EXPECT_EQ(ReadFile("Expr.log"), "   2 recursive procedures have been generated.\n") << c.code;
+    EXPECT_EQ(ReadFile("Expr.log"), c.log) << c.code;
     EXPECT_TRUE(eng->store.CollisionReportFlag);
     for (auto& file : c.files) std::filesystem::remove(folder / file);
   }
@@ -156,6 +161,37 @@ TEST_F(Driver, ThroughTheLibraryExports) {
   TamberlixCode(&language);
   EXPECT_NE(ReadFile("top.cxx").find("\tTopNewLeaf(thisIndex, thisNode, indSrc, ll1);\n"), std::string::npos);
   EXPECT_EQ(ReadFile("Top.log"), "   1 recursive procedures have been generated.\n");
+}
+
+}  // namespace
+}  // namespace mv::testing
+
+namespace mv::testing {
+namespace {
+
+class GenerationLog : public CodegenFixture {};
+
+// A grammar that is not LL(1): the log says so after the count line and names the
+// nonterminals whose choices clash, in every target.
+TEST_F(GenerationLog, NamesTheNonterminalsThatAreNotLL1) {
+  struct Case {
+    int32_t language;
+    std::string count;
+  } cases[] = {
+      {VisualBasic, "   3 recursive procedures have been generated."},
+      {Fortran90, "     3 procedures have been generated."},
+      {Fortran77, "     3  simulations of recursive procedures have been generated."},
+      {Java, "   3 recursive procedures have been generated."},
+      {Pascal, "     3 procedures have been generated."},
+      {CppProcedural, "   3 recursive procedures have been generated."},
+  };
+  for (auto& c : cases) {
+    Start(c.language);
+    Grammar("S = <A> <B>\nA = 'a' | 'a' 'b'\nB = <S> | 'c' | 'c' 'd'");
+    Generate(c.language);
+    EXPECT_EQ(ReadFile("S.log"), c.count + "\nThe grammar is not LL(1): the choices of <A>, <B> clash.\n")
+        << c.language;
+  }
 }
 
 }  // namespace

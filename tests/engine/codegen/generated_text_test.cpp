@@ -134,10 +134,10 @@ TEST_F(GeneratedText, VisualBasicUserTexts) {
 TEST_F(GeneratedText, CppLoopFormOfTheWorkedShape) {
   Grammar("Sum = 'a' <List>\nList = ',' <List> | ~");
   Generate(CppProcedural);
-  EXPECT_EQ(Block("sum.cxx", "void Sum2()", "}"),
-            (TextLines{"void Sum2()",
+  EXPECT_EQ(Block("sum.cxx", "void Sum2(long nestingDepth)", "}"),
+            (TextLines{"void Sum2(long nestingDepth)",
                    "{\t// Procedure <List>",
-                   "  if (++nestingDepth > maxNestingDepth)",
+                   "  if (nestingDepth > maxNestingDepth)",
                    "  {",
                    "    bad = SumErrh(3, \"<List>\", \"\");",
                    "    return;",
@@ -159,7 +159,7 @@ TEST_F(GeneratedText, CppLoopFormOfTheWorkedShape) {
                    "\t\tbreak;",
                    "\t}",
                    "  }",
-                   "  nestingDepth--;",
+                  
                    "}"}));
   EXPECT_EQ(ReadFile("Sum.log"), "   2 recursive procedures have been generated.\n");
 }
@@ -168,14 +168,14 @@ TEST_F(GeneratedText, CppTreeHooksAndNamedProcedures) {
   Grammar("E = <expr-list> 'x'\nexpr-list = 'a' | 'b' <E>");
   Generate(CppProcedural, false, true, true);
   TextLines all = Lines(ReadFile("e.cxx"));
-  EXPECT_NE(std::find(all.begin(), all.end(), "\tvoid expr_dash_list(int parentIndex, const char *parentNode);"),
+  EXPECT_NE(std::find(all.begin(), all.end(), "\tvoid expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth);"),
             all.end());
-  EXPECT_EQ(Block("e.cxx", "void expr_dash_list(int parentIndex, const char *parentNode)", "}"),
-            (TextLines{"void expr_dash_list(int parentIndex, const char *parentNode)",
+  EXPECT_EQ(Block("e.cxx", "void expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth)", "}"),
+            (TextLines{"void expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth)",
                    "{\t// Procedure <expr-list>",
                    "\tconst char *thisNode = \"expr-list\";",
                    "\tint thisIndex;",
-                   "\tif (++nestingDepth > maxNestingDepth)",
+                   "\tif (nestingDepth > maxNestingDepth)",
                    "\t{",
                    "\t\tbad = EErrh(3, \"<expr-list>\", \"\");",
                    "\t\treturn;",
@@ -193,19 +193,18 @@ TEST_F(GeneratedText, CppTreeHooksAndNamedProcedures) {
                    "//  b",
                    "\t\tENewLeaf(thisIndex, thisNode, indSrc, ll1);",
                    "\t\tnext();",
-                   "\t\tE(thisIndex, thisNode);\t\t\t\t\t// call <E>",
+                   "\t\tE(thisIndex, thisNode, nestingDepth + 1);\t\t\t\t\t// call <E>",
                    "\t}",
                    "\telse",
                    "\t{",
                    "\t\tbad = EErrh(1, \"<expr-list>\", \"a b\");",
                    "\t}",
                    "\tECompleteNode(thisIndex, thisNode, indSrc);",
-                   "\tnestingDepth--;",
                    "}"}));
   // The entry is named G + "main" and calls the start symbol's procedure by its name, which
   // needs no suffix when nothing else has it.
   EXPECT_NE(std::find(all.begin(), all.end(), "bool Emain(char *sourceStr, char **errorMsg)"), all.end());
-  EXPECT_NE(std::find(all.begin(), all.end(), "L:\tE( parentIndex, parentNode);"), all.end());
+  EXPECT_NE(std::find(all.begin(), all.end(), "L:\tE( parentIndex, parentNode, 1);"), all.end());
 }
 
 TEST_F(GeneratedText, CppClassHeaderWithoutActsObject) {
@@ -226,23 +225,22 @@ TEST_F(GeneratedText, CppClassHeaderWithoutActsObject) {
                    "\tchar errMsg[4096];\t//\terrMsg                - error message",
                    "\tint fin;\t\t\t//\tfin                   - end marker",
                    "\tbool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case",
-                   "\tint nestingDepth;\t//\tnestingDepth          - nesting of the procedures now running",
                    " ", "// additional declarations:", " ",
                    "\tbool parse(char *sourceStr, char **errorMsg);",
                    "// sourceStr - source string", "// errorMsg  - error message", " ",
                    "// \tscanner:", "\tvoid next(void);", " ", "// \terror handler:",
                    "\tbool errh(int numErr, const char *gramSymb, const char *expectedSet);", " ",
-                   "// the recursive descent procedures:", "protected:", "\tvoid expr1(void);",
-                   "\tvoid expr2(void);", "};", "#endif // EXPR_H"}));
+                   "// the recursive descent procedures:", "protected:", "\tvoid expr1(long nestingDepth);",
+                   "\tvoid expr2(long nestingDepth);", "};", "#endif // EXPR_H"}));
   TextLines impl = Lines(ReadFile("expr.cpp"));
   ASSERT_GE(impl.size(), 2u);
   EXPECT_EQ(impl[1], "// Name: expr.cpp");
-  EXPECT_EQ(Block("expr.cpp", "void exprParser::expr2()", "}"),
-            (TextLines{"void exprParser::expr2()", "{\t// Procedure <B>", "\tif (++nestingDepth > maxNestingDepth)",
+  EXPECT_EQ(Block("expr.cpp", "void exprParser::expr2(long nestingDepth)", "}"),
+            (TextLines{"void exprParser::expr2(long nestingDepth)", "{\t// Procedure <B>", "\tif (nestingDepth > maxNestingDepth)",
                        "\t{", "\t\tbad = errh(3, \"<B>\", \"\");", "\t\treturn;", "\t}",
                        "\tif (ll1==98)\t\t\t\t// 'b'",
                        "\t{\t// <B>::=b", "//  b", "\t\tnext();", "\t}", "\telse", "\t{",
-                       "\t\tbad = errh(1, \"<B>\", \"b\");", "\t}", "\tnestingDepth--;", "}"}));
+                       "\t\tbad = errh(1, \"<B>\", \"b\");", "\t}", "}"}));
   EXPECT_EQ(ReadFile("expr.log"), "   2 recursive procedures have been generated.\n");
 }
 
@@ -362,7 +360,7 @@ TEST_F(GeneratorOptions, CppTitleAndCommentedBlock) {
                       "bool undefined(char *sourceStr)\n"
                       "// sourceStr - source string, input parameter\n{\n\tll0 = 0;\n"
                       "\tsrc = sourceStr;\n\tindSrc = 0;\n// \tlenSrc = strlen(src);\n"
-                      "\terrMsg[0] = '\\0';\n\tbad = false;\n\tlowCase = false;\n\tnestingDepth = 0;\n"),
+                      "\terrMsg[0] = '\\0';\n\tbad = false;\n\tlowCase = false;\n"),
             std::string::npos);
   EXPECT_NE(text.find("// \t*errorMsg = errMsg;\n}\n"), std::string::npos);
 }
@@ -372,12 +370,12 @@ TEST_F(GeneratorOptions, CppTitleAndCommentedBlock) {
 TEST_F(GeneratorOptions, CodesOutsideTheTableSelectNothing) {
   Grammar("S = #5000 | #300 | 'a'");
   Generate(CppProcedural);
-  EXPECT_EQ(Block("s.cxx", "void S1()", "}"),
+  EXPECT_EQ(Block("s.cxx", "void S1(long nestingDepth)", "}"),
             (std::vector<std::string>{
-                "void S1()", "{\t// Procedure <S>", "\tif (++nestingDepth > maxNestingDepth)", "\t{",
+                "void S1(long nestingDepth)", "{\t// Procedure <S>", "\tif (nestingDepth > maxNestingDepth)", "\t{",
                 "\t\tbad = SErrh(3, \"<S>\", \"\");", "\t\treturn;", "\t}", "\tif (ll1==97)\t\t\t\t// 'a'",
                 "\t{\t// <S>::=\x88", "//  \x88|,|a", "\t\tnext();", "\t}", "\telse", "\t{",
-                "\t\tbad = SErrh(1, \"<S>\", \"a\");", "\t}", "\tnestingDepth--;", "}"}));
+                "\t\tbad = SErrh(1, \"<S>\", \"a\");", "\t}", "}"}));
 }
 
 }  // namespace

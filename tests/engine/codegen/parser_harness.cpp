@@ -18,6 +18,36 @@ std::string ParserHarness::ReadFile(const std::string& name) const {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::vector<ParseResult> SplitResults(const std::string& out) {
+  std::vector<ParseResult> results;
+  const std::string endMark = "@@END\n";
+  size_t start = 0;
+  while (start < out.size()) {
+    size_t end = out.find(endMark, start);
+    if (end == std::string::npos) break;
+    std::string chunk = out.substr(start, end - start);
+    // Trace lines never begin with "@@": the last such line is the result.
+    size_t at = chunk.rfind("@@", 0) == 0 ? 0 : chunk.rfind("\n@@");
+    if (at != 0 && at != std::string::npos) ++at;
+    std::string before = at == std::string::npos ? chunk : chunk.substr(0, at);
+    std::string result = at == std::string::npos ? std::string() : chunk.substr(at);
+    if (!result.empty() && result.back() == '\n') result.pop_back();
+    ParseResult r;
+    if (result == "@@DONE") {
+      if (!before.empty() && before.back() == '\n') before.pop_back();
+      r.Ok = before.empty();
+      r.Error = before;
+    } else {
+      r.Trace = before;
+      r.Ok = result == "@@OK";
+      if (!r.Ok && result.rfind("@@ERR ", 0) == 0) r.Error = result.substr(6);
+    }
+    results.push_back(r);
+    start = end + endMark.size();
+  }
+  return results;
+}
+
 bool ParserHarness::Compile(int32_t language, const std::string& G, const std::string& lower,
                             bool buildNames, const std::string& extra) {
   std::ostringstream hooks;
@@ -103,26 +133,7 @@ std::vector<ParseResult> ParserHarness::Run(const std::vector<std::string>& sent
   std::string cmd = "cd '" + folder.string() + "' && ./parser sentences.bin > run.out 2>&1";
   int rc = std::system(cmd.c_str());
   EXPECT_EQ(rc, 0);
-  std::string out = ReadFile("run.out");
-  std::vector<ParseResult> results;
-  const std::string endMark = "\n@@END\n";
-  size_t start = 0;
-  while (start < out.size()) {
-    size_t end = out.find(endMark, start);
-    if (end == std::string::npos) break;
-    std::string chunk = out.substr(start, end - start);
-    // Trace lines never begin with "@@": the first such line is the result.
-    size_t at = chunk.rfind("@@", 0) == 0 ? 0 : chunk.find("\n@@");
-    if (at != 0 && at != std::string::npos) ++at;
-    ParseResult r;
-    r.Trace = chunk.substr(0, at);
-    std::string result = at == std::string::npos ? std::string() : chunk.substr(at);
-    r.Ok = result == "@@OK";
-    if (!r.Ok && result.rfind("@@ERR ", 0) == 0) r.Error = result.substr(6);
-    results.push_back(r);
-    start = end + endMark.size();
-  }
-  return results;
+  return SplitResults(ReadFile("run.out"));
 }
 
 }  // namespace mv::testing

@@ -22,6 +22,10 @@ struct ParseResult {
 
 std::ostream& operator<<(std::ostream& os, const ParseResult& r);
 
+// Splits a harness's output into results: each ends with "@@END"; before it "@@OK", "@@ERR"
+// and the error text, or "@@DONE" after a parser whose only output is its error message.
+std::vector<ParseResult> SplitResults(const std::string& out);
+
 struct ParserHarness {
   std::filesystem::path folder;  // the work folder that holds the generated files
   std::string CompileLog;

@@ -17,7 +17,7 @@ using mv::testing::ParserHarness;
 
 namespace {
 
-constexpr int32_t VisualBasic = 1, CppProcedural = 8, CppClass = 9;
+constexpr int32_t VisualBasic = 1, Fortran90 = 3, Fortran77 = 4, Java = 5, Pascal = 7, CppProcedural = 8, CppClass = 9;
 
 struct Sentence {
     std::string text;
@@ -250,6 +250,10 @@ TEST_F(Pipeline, BuildsInEveryTargetWriteTheirFiles)
         {CppProcedural, {lower + ".cxx"}, "bool Expr(char *sourceStr, char **errorMsg)"},
         {CppClass, {lower + ".cpp", lower + ".h"}, "bool ExprParser::parse(char *sourceStr, char **errorMsg)"},
         {VisualBasic, {c.name + ".bas"}, "Public Sub Expr(SourceStr As String, ErrorMsg As String)"},
+        {Fortran90, {c.name + ".f90"}, "Subroutine Expr(Src)"},
+        {Fortran77, {c.name + ".for"}, "      SUBROUTINE Expr(Src)"},
+        {Java, {c.name + "Parser.java"}, "\tpublic boolean parse(String sourceStr) throws ExprParseException"},
+        {Pascal, {c.name + ".pas"}, "procedure TExpr.Expr(src: string);"},
     };
     for (const Target& t : targets) {
         SCOPED_TRACE(t.language);
@@ -340,7 +344,7 @@ TEST_F(Pipeline, GeneratorOptionsReachTheParser)
     ASSERT_EQ(r.ReadError, "");
     const std::string code = Read("list.cxx");
     EXPECT_NE(code.find("bool Listmain(char *sourceStr, char **errorMsg)\n"), std::string::npos);
-    EXPECT_NE(code.find("void square_1_square(int parentIndex, const char *parentNode)\n"), std::string::npos);
+    EXPECT_NE(code.find("void square_1_square(int parentIndex, const char *parentNode, long nestingDepth)\n"), std::string::npos);
     ParserHarness harness{folder_};
     ASSERT_TRUE(harness.Compile(CppProcedural, "List", "list", true));
     const auto results = harness.Run({"(y)", "(w)"});
