@@ -1,5 +1,7 @@
 #include "workspace_fixture.h"
 
+#include "frmError.h"
+
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -83,4 +85,15 @@ void WorkspaceTest::ExpectGolden(const std::string& name, const std::string& act
     std::ostringstream s;
     s << in.rdbuf();
     EXPECT_EQ(actual, s.str()) << "golden file " << name;
+}
+
+std::string WorkspaceTest::ErrorWindowTextOf(const std::function<void()>& step)
+{
+    std::string shown;
+    modal_->script = [&shown](QDialog& d) {
+        if (auto* w = qobject_cast<frmError*>(&d)) shown = w->rtfText.Text();
+    };
+    step();
+    modal_->script = nullptr;
+    return shown;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QTextEdit>
+#include <functional>
 
 #include "frmDocument.h"
 #include "frmGrid.h"
@@ -33,6 +34,8 @@ protected:
     std::vector<QString> GridTitles() const;
     frmDocument* DocumentTitled(const QString& title) const;
     frmGrid* GridTitled(const QString& title) const;
+    // Runs the step and gives the text that the syntax-error window showed, empty when none.
+    std::string ErrorWindowTextOf(const std::function<void()>& step);
 
     // Compares with a golden file; UPDATE_GOLDEN=1 in the environment rewrites it instead.
     static void ExpectGolden(const std::string& name, const std::string& actual);
