@@ -39,12 +39,12 @@ inline void FillBuffer(char* buffer, int32_t length, const std::string& text) {
 inline int32_t Value(const int32_t* p) { return p ? *p : 0; }
 inline int32_t Value(const int16_t* p) { return p ? int32_t(*p) : 0; }
 
-// A NonterminalList passed in by a caller; a handle that is no nonterminal record of this run
-// makes the list empty, so that nothing walks from it.
+// A NonterminalList passed in by a caller; a handle that is no nonterminal record in use in this
+// run (one given back included) makes the list empty, so that nothing walks from it.
 inline Chain ListArgument(const Engine& eng, const int32_t* head, const int32_t* tail) {
   Chain list{Value(head), Value(tail)};
-  if (!eng.mem.IsRecord(NonterminalPool, list.First) ||
-      !eng.mem.IsRecord(NonterminalPool, list.Last))
+  if (!eng.mem.IsLiveRecord(NonterminalPool, list.First) ||
+      !eng.mem.IsLiveRecord(NonterminalPool, list.Last))
     return Chain{};
   return list;
 }

@@ -110,7 +110,7 @@ std::string Analysis::GetTrmName(int32_t& cursor) {
   if (cursor == 0 || TrmPosition < 1) TrmPosition = 1;
   // The terminal that carries the wanted number, 0 when none does.
   auto numbered = [&](int32_t number) {
-    int64_t limit = m.PagesInUse() * 28 + 1;
+    int64_t limit = m.StepLimit(TerminalPool);
     for (int32_t t = st.Terminals.First; t >= 1 && limit-- > 0;
          t = m.IVLR(TerminalPool, t, TrmNext)) {
       if (m.IVLR(TerminalPool, t, TrmNumber) == number) return t;

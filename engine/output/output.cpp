@@ -40,16 +40,27 @@ void Output::InitRun() {
   ListingTitle.clear();
 }
 
+bool LeavesWorkFolder(std::string_view name) {
+  return name.find('/') != std::string_view::npos || name.find('\0') != std::string_view::npos ||
+         name == "." || name == "..";
+}
+
 bool Output::ResultFileName(const std::string& extension, std::string& name) {
   std::string base = names::ResultBase(Eng.store.ResultBaseName);
   name = names::ResultFileName(Eng.store.ResultBaseName, extension);
-  bool control = false;
-  for (unsigned char c : name) control = control || c < 32 || c == 127;
-  if (control || name.find('/') != std::string::npos ||
-      base.find("..") != std::string::npos) {
+  // Only what could put a file outside the work folder is refused: "x..y" or a control code
+  // is an ordinary file name there.
+  auto hasPathCode = [](const std::string& part) {
+    return part.find('/') != std::string::npos || part.find('\0') != std::string::npos;
+  };
+  if (hasPathCode(extension) && !hasPathCode(base)) {
+    LastError = "The extension \"" + extension +
+                "\" is refused as part of a file name: it may not contain \"/\" or a zero code.";
+    return false;
+  }
+  if (hasPathCode(base) || LeavesWorkFolder(name)) {
     LastError = "The grammar name \"" + base +
-                "\" is refused as a file name: it may not contain \"/\", \"..\" or control "
-                "characters.";
+                "\" is refused as a file name: the file would not be in the work folder.";
     return false;
   }
   if (name.empty()) {

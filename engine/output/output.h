@@ -43,6 +43,10 @@ private:
 // What a result-file export writes.
 enum class ResultFileKind { Rules, Grammar, Nonterminals };
 
+// Whether a file name (or a part of one) could name a file outside the work folder: a "/", a
+// zero code (which would end the name early), or the name "." or "..".
+bool LeavesWorkFolder(std::string_view name);
+
 class Output {
 public:
   static constexpr int32_t LineCapacity = 2048;
@@ -92,8 +96,8 @@ public:
                        std::string_view extension);
 
   // The name of a result file: ResultBaseName without trailing blanks and the extension,
-  // which is never cut. False (with LastError set) when the grammar name would reach outside
-  // the work folder or holds control characters.
+  // which is never cut. False (with LastError set, naming the grammar name or the extension,
+  // whichever is at fault) when the file would not be in the work folder.
   bool ResultFileName(const std::string& extension, std::string& name);
   // Opens the result file of an extension on ResultUnit; false (with LastError set) on failure,
   // else LastError is cleared.

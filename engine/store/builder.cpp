@@ -7,7 +7,8 @@ namespace mv {
 Builder::Builder(Engine& engine) : Eng(engine) {}
 
 void Builder::ClearRunState() {
-  CurrentName = NameState{};
+  // The name's records are gone with the run; its text is still what GetName gives.
+  CurrentName.Chars = Chain{};
   RuleHeadName = Chain{};
   AlternativeJustOpened = false;
   ActionText = Chain{};
@@ -31,10 +32,28 @@ void Builder::BKSACT() {
 
 void Builder::BKSNAI() { CurrentName = NameState{}; }
 
+void Builder::ForgetName(int32_t first) {
+  if (first < 1) return;
+  if (CurrentName.Chars.First == first) CurrentName.Chars = Chain{};
+  if (RuleHeadName.First == first) RuleHeadName = Chain{};
+  if (CharacterClass.Name.First == first) CharacterClass.Name = Chain{};
+  for (const GroupFrame& frame : GroupFrames)
+    if (Eng.mem.IVLR(GroupContextPool, frame.Record, GrpHeadFirst) == first) {
+      Eng.mem.VLW(GroupContextPool, frame.Record, GrpHeadFirst, 0);
+      Eng.mem.VLW(GroupContextPool, frame.Record, GrpHeadLast, 0);
+    }
+}
+
 void Builder::BKSSYM(int32_t code) {
   RecordMemory& mem = Eng.mem;
+  // A chain that names a symbol already is not extended in place: the longer name gets a
+  // chain of its own.
+  if (Eng.store.NameTaken(CurrentName.Chars.First))
+    CurrentName.Chars = Eng.store.CopyName(CurrentName.Chars.First, CurrentName.Chars.Last);
+  const bool fresh = CurrentName.Chars.First < 1;
   int32_t r = mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First,
                                CurrentName.Chars.Last);
+  if (fresh) Eng.store.NameReleased(r);
   mem.VLW(NameCharPool, r, CharCode, code);
   // Codes outside 0..255 belong to the chain only.
   if (code < 0 || code > 255) return;

@@ -43,6 +43,8 @@ public:
   // Builder state that refers to records; a run start clears it so that nothing points into
   // the previous run's record memory.
   void ClearRunState();
+  // A name chain was given back: nothing of the builder may go on pointing into it.
+  void ForgetName(int32_t first);
 
   // Names, rules, elements and action definitions.
   void BKSACT();

@@ -29,7 +29,7 @@ Chain Builder::NewNameChain(const std::string& text) {
 
 std::vector<int32_t> Builder::ChainCodes(const Chain& name) const {
   std::vector<int32_t> codes;
-  for (int32_t c = name.First; c >= 1;) {
+  for (int32_t c = name.First; c >= 1 && int64_t(codes.size()) < Eng.mem.StepLimit(NameCharPool);) {
     codes.push_back(Eng.mem.IVLR(NameCharPool, c, CharCode));
     if (c == name.Last) break;
     c = Eng.mem.IVLR(NameCharPool, c, CharNext);
@@ -133,8 +133,9 @@ void Builder::BKSBRT() {
   // one closed last is the current alternative; the earlier ones are reopened one by one.
   const AlternativeState closedLast = store.CurrentAlternative;
   const GroupFrame* frame = TopFrame();
+  int64_t steps = 0;
   for (int32_t rule = frame ? frame->FirstRule : closedLast.Rule;
-       rule >= 1 && rule != closedLast.Rule;) {
+       rule >= 1 && rule != closedLast.Rule && steps++ < mem.StepLimit(RulePool);) {
     int32_t next = mem.IVLR(RulePool, rule, RuleNext);
     store.CurrentAlternative = AlternativeState{rule, mem.IVLR(RulePool, rule, RuleFirstElement),
                                                 mem.IVLR(RulePool, rule, RuleLastElement)};

@@ -26,6 +26,7 @@ void GrammarStore::InitGrammarStore() {
   Found = false;
   GiveBackSwitch = true;
   Fields = ChainFields{};
+  TakenNames.clear();
   CollisionReportFlag = true;
   GenerationLogFlag = true;
 
@@ -50,16 +51,21 @@ void GrammarStore::InitGrammarStore() {
   ResultBaseName = Padded("ListingTmp.lst", FileNameLength);
 }
 
-void GrammarStore::ClearNameTables() { NameTable.fill(0); }
+void GrammarStore::ClearNameTables() {
+  NameTable.fill(0);
+  for (auto& index : NameIndex) index.clear();
+}
 
+// Name chains are walked with a bound: a chain that runs into a loop ends there.
 int32_t GrammarStore::NameHash(int32_t modulus, int32_t first, int32_t last) const {
   const RecordMemory& mem = Eng.mem;
   int64_t sum = 0;
-  for (int32_t c = first; c >= 1;) {
-    int32_t code = mem.IVLR(NameCharPool, c, CharCode);
+  const int64_t limit = mem.StepLimit(NameCharPool);
+  for (int64_t c = first, steps = 0; c >= 1 && steps < limit; ++steps) {
+    int32_t code = mem.IVLR(NameCharPool, int32_t(c), CharCode);
     sum += std::llabs(int64_t(code) % 256) + 1;
     if (c == last) break;
-    c = mem.IVLR(NameCharPool, c, CharNext);
+    c = mem.IVLR(NameCharPool, int32_t(c), CharNext);
   }
   return modulus < 1 ? 0 : int32_t(sum % modulus);
 }
@@ -68,7 +74,8 @@ bool GrammarStore::SameName(int32_t first1, int32_t last1, int32_t first2,
                             int32_t last2) const {
   const RecordMemory& mem = Eng.mem;
   int32_t a = first1, b = first2;
-  while (a >= 1 && b >= 1) {
+  for (int64_t steps = 0, limit = mem.StepLimit(NameCharPool); a >= 1 && b >= 1; ++steps) {
+    if (steps >= limit) return false;
     if (mem.IVLR(NameCharPool, a, CharCode) != mem.IVLR(NameCharPool, b, CharCode)) return false;
     bool endA = a == last1, endB = b == last2;
     if (endA || endB) return endA && endB;
@@ -80,12 +87,99 @@ bool GrammarStore::SameName(int32_t first1, int32_t last1, int32_t first2,
 
 std::string GrammarStore::NameText(int32_t first, int32_t last) const {
   std::string text;
-  for (int32_t c = first; c >= 1;) {
+  const int64_t limit = Eng.mem.StepLimit(NameCharPool);
+  for (int32_t c = first; c >= 1 && int64_t(text.size()) < limit;) {
     text.push_back(char(Eng.mem.IVLR(NameCharPool, c, CharCode) & 0xFF));
     if (c == last) break;
     c = Eng.mem.IVLR(NameCharPool, c, CharNext);
   }
   return text;
+}
+
+std::string GrammarStore::NameKey(int32_t first, int32_t last) const {
+  const RecordMemory& mem = Eng.mem;
+  std::string key;
+  const int64_t limit = mem.StepLimit(NameCharPool);
+  for (int64_t steps = 0; first >= 1; ++steps) {
+    if (steps >= limit) return std::string();
+    const int32_t code = mem.IVLR(NameCharPool, first, CharCode);
+    if (code >= 0 && code < 255) {
+      key.push_back(char(code));
+    } else {
+      key.push_back(char(255));
+      for (int shift = 0; shift < 32; shift += 8) key.push_back(char(uint32_t(code) >> shift));
+    }
+    if (first == last) return key.push_back('L'), key;
+    first = mem.IVLR(NameCharPool, first, CharNext);
+  }
+  key.push_back('R');
+  return key;
+}
+
+std::unordered_map<std::string, int32_t>* GrammarStore::IndexOf(int32_t firstBucket,
+                                                                int32_t modulus) {
+  if (!NameIndexOn || modulus != NameHashModulus) return nullptr;
+  switch (firstBucket) {
+    case NonterminalBuckets: return &NameIndex[0];
+    case TerminalBuckets: return &NameIndex[1];
+    case ActionBuckets: return &NameIndex[2];
+    default: return nullptr;
+  }
+}
+
+bool GrammarStore::NameTaken(int32_t first) const {
+  return first >= 1 && size_t(first) < TakenNames.size() && TakenNames[size_t(first)];
+}
+
+void GrammarStore::NameReleased(int32_t first) {
+  if (NameTaken(first)) TakenNames[size_t(first)] = false;
+}
+
+Chain GrammarStore::CopyName(int32_t first, int32_t last) {
+  RecordMemory& mem = Eng.mem;
+  std::vector<int32_t> codes;
+  for (int32_t c = first; c >= 1 && int64_t(codes.size()) < mem.StepLimit(NameCharPool);) {
+    codes.push_back(mem.IVLR(NameCharPool, c, CharCode));
+    if (c == last) break;
+    c = mem.IVLR(NameCharPool, c, CharNext);
+  }
+  Chain copy;
+  for (int32_t code : codes)
+    mem.VLW(NameCharPool, mem.AppendRecord(NameCharPool, CharNext, copy.First, copy.Last),
+            CharCode, code);
+  return copy;
+}
+
+void GrammarStore::RemoveName(int32_t pool, int32_t firstBucket, int32_t record) {
+  RecordMemory& mem = Eng.mem;
+  const int32_t nameFirst = mem.IVLR(pool, record, 3), nameLast = mem.IVLR(pool, record, 4);
+  if (auto* index = IndexOf(firstBucket, NameHashModulus)) {
+    auto it = index->find(NameKey(nameFirst, nameLast));
+    if (it != index->end() && it->second == record) index->erase(it);
+  }
+  const int32_t bucket = firstBucket + NameHash(NameHashModulus, nameFirst, nameLast);
+  if (bucket < 1 || bucket > NameTableSize) return;
+  const int32_t first = NameTable[size_t(bucket)];
+  if (first < 1) return;
+  const int32_t last = mem.IVLR(pool, first, 6);
+  int32_t previous = 0;
+  for (int32_t r = first, steps = 0; r >= 1 && steps < mem.StepLimit(pool); ++steps) {
+    const int32_t next = mem.IVLR(pool, r, 5);
+    if (r == record) {
+      if (previous < 1) {
+        const int32_t newFirst = r == last ? 0 : next;
+        NameTable[size_t(bucket)] = newFirst;
+        mem.VLW(pool, newFirst, 6, last);
+      } else {
+        mem.VLW(pool, previous, 5, next);
+        if (r == last) mem.VLW(pool, first, 6, previous);
+      }
+      return;
+    }
+    if (r == last) return;
+    previous = r;
+    r = next;
+  }
 }
 
 int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
@@ -95,17 +189,47 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
   int32_t bucket = firstBucket + NameHash(modulus, first, last);
   bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
   int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
-  if (bucketFirst >= 1) {
-    int32_t bucketLast = mem.IVLR(pool, bucketFirst, 6);
-    // Bounded walk: a damaged bucket chain must not loop forever.
-    for (int32_t r = bucketFirst, steps = 0; r >= 1 && steps < 1 << 30; ++steps) {
+  auto* index = bucketValid ? IndexOf(firstBucket, modulus) : nullptr;
+  std::string key = index ? NameKey(first, last) : std::string();
+  if (key.empty()) index = nullptr;
+  bool walk = bucketFirst >= 1;
+  if (index) {
+    auto it = index->find(key);
+    if (it != index->end()) {
+      const int32_t r = it->second;
       if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
+        return r;
+      }
+      // The record's name changed under the index: the bucket decides.
+      index->erase(it);
+    } else {
+      walk = false;
+    }
+  }
+  if (walk) {
+    int32_t bucketLast = mem.IVLR(pool, bucketFirst, 6);
+    // Bounded walk: a damaged bucket chain must not loop forever.
+    for (int32_t r = bucketFirst, steps = 0; r >= 1 && steps < mem.StepLimit(pool); ++steps) {
+      if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
+        Found = true;
+        if (index) index->emplace(std::move(key), r);
         return r;
       }
       if (r == bucketLast) break;
       r = mem.IVLR(pool, r, 5);
     }
+  }
+  // The chain becomes this record's name: a chain that names another record already is
+  // copied, so that no two records ever share one (giving one back would free the other's).
+  if (NameTaken(first)) {
+    Chain copy = CopyName(first, last);
+    first = copy.First;
+    last = copy.Last;
+  }
+  if (first >= 1) {
+    if (size_t(first) >= TakenNames.size()) TakenNames.resize(size_t(first) * 2 + 64, false);
+    TakenNames[size_t(first)] = true;
   }
   int32_t r = mem.IVLOFF(pool);
   mem.LinkRecord(pool, 1, 2, head, tail, r);
@@ -115,6 +239,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
   mem.VLW(pool, r, 5, 0);
   mem.VLW(pool, r, 6, 0);
   for (int32_t f : extraFields) mem.VLW(pool, r, f, 0);
+  if (index) index->emplace(std::move(key), r);
   if (bucketValid) {
     if (bucketFirst < 1) {
       NameTable[size_t(bucket)] = r;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace mv {
@@ -125,6 +126,14 @@ public:
   int32_t FindOrAddAction(int32_t first, int32_t last);
   // True when two character chains spell the same codes.
   bool SameName(int32_t first1, int32_t last1, int32_t first2, int32_t last2) const;
+  // Takes a record out of its table's bucket chain, so that no later look-up reaches it.
+  void RemoveName(int32_t pool, int32_t firstBucket, int32_t record);
+  // Whether a name chain is the name of a record already; a new record never shares it.
+  bool NameTaken(int32_t first) const;
+  // A name chain given back: it names nothing any more.
+  void NameReleased(int32_t first);
+  // A fresh chain with the codes of another.
+  Chain CopyName(int32_t first, int32_t last);
   // The characters of a name chain as bytes (codes above 255 cut to their low 8 bits).
   std::string NameText(int32_t first, int32_t last) const;
 
@@ -148,6 +157,8 @@ public:
   bool Found = false;
   bool GiveBackSwitch = true;
   ChainFields Fields;
+  // Off only in tests: every look-up walks its bucket chain, as the index must behave.
+  bool NameIndexOn = true;
   bool CollisionReportFlag = true;
   bool GenerationLogFlag = true;
   SymbolCounts Counts;
@@ -162,6 +173,20 @@ public:
   std::string GrammarFileName, OutputFileName, ResultBaseName;
 
 private:
+  // The codes of a name chain as one key: a code 0..254 is one byte, any other is 255 and its
+  // four bytes; the last byte says how the chain ended ("L" at its last record, "R" at a link
+  // below 1), since SameName tells the two apart. Empty when the walk found a loop.
+  std::string NameKey(int32_t first, int32_t last) const;
+  // The index of the table whose buckets begin at firstBucket, or null.
+  std::unordered_map<std::string, int32_t>* IndexOf(int32_t firstBucket, int32_t modulus);
+
+  // Beside the bucket chains, one index per table from a name's codes to its record: a
+  // look-up costs one hash probe instead of a walk of a bucket that may hold hundreds of
+  // names. Kept by FindOrAddName, RemoveName and ClearNameTables, the only steps that change
+  // the buckets.
+  std::array<std::unordered_map<std::string, int32_t>, 3> NameIndex;
+  // First NameCharRecords of the chains that name a record.
+  std::vector<bool> TakenNames;
   Engine& Eng;
 };
 

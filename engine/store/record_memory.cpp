@@ -32,9 +32,12 @@ int32_t RecordMemory::SizeClass(int32_t pool) {
 void RecordMemory::InitRecordMemory() {
   Words.assign(1, 0);
   Words.shrink_to_fit();
+  FreeMark.assign(1, false);
+  FreeMark.shrink_to_fit();
   PageClass.assign(1, 0);
   PageClass.shrink_to_fit();
   for (auto& h : FreeHead) h = 0;
+  for (auto& n : ClassRecords) n = 0;
   CoreSetUp = false;
   ExhaustedFlag = false;
 }
@@ -42,17 +45,26 @@ void RecordMemory::InitRecordMemory() {
 int32_t RecordMemory::IVLOFF(int32_t pool) {
   int32_t cls = SizeClass(pool);
   if (cls == 0) return 0;
+  // A free chain that leads to a record in use was written over: it is dropped, and fresh
+  // records are carved instead of handing out one record twice.
+  if (FreeHead[cls] != 0) {
+    int64_t head = WordIndex(pool, FreeHead[cls], 1);
+    if (head < 0 || !FreeMark[size_t(head)]) FreeHead[cls] = 0;
+  }
   if (FreeHead[cls] == 0) TakeFreeRecord(cls);
   int32_t r = FreeHead[cls];
-  FreeHead[cls] = Words[size_t(int64_t(ClassSlot[cls]) * (r - 1) + 1)];
+  size_t w = size_t(int64_t(ClassSlot[cls]) * (r - 1) + 1);
+  FreeHead[cls] = Words[w];
+  FreeMark[w] = false;
   return r;
 }
 
 void RecordMemory::VLON(int32_t pool, int32_t record) {
   int64_t w = WordIndex(pool, record, 1);
-  if (w < 0) return;
+  if (w < 0 || FreeMark[size_t(w)]) return;  // given back already
   int32_t cls = ClassOfPool[pool];
   Words[size_t(w)] = FreeHead[cls];
+  FreeMark[size_t(w)] = true;
   FreeHead[cls] = record;
 }
 
@@ -61,9 +73,29 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
   // must not be replaced by an empty or foreign one.
   int64_t w = WordIndex(pool, last, 1);
   if (w < 0 || WordIndex(pool, first, 1) < 0) return;
+  // The chain is spliced onto the free chain whole, as long as it is one: every member in use
+  // and the last reached from the first. Otherwise its members in use go back one by one, in
+  // the same order, and a member given back already is not given back again.
+  std::vector<int32_t> members;
+  bool whole = false;
+  for (int32_t r = first; static_cast<int64_t>(members.size()) < StepLimit(pool);) {
+    int64_t rw = WordIndex(pool, r, 1);
+    if (rw < 0 || FreeMark[size_t(rw)]) break;
+    members.push_back(r);
+    if (r == last) {
+      whole = true;
+      break;
+    }
+    r = Words[size_t(rw)];
+  }
   int32_t cls = ClassOfPool[pool];
-  Words[size_t(w)] = FreeHead[cls];
-  FreeHead[cls] = first;
+  if (whole) {
+    Words[size_t(w)] = FreeHead[cls];
+    FreeHead[cls] = first;
+    for (int32_t r : members) FreeMark[size_t(WordIndex(pool, r, 1))] = true;
+    return;
+  }
+  for (auto it = members.rbegin(); it != members.rend(); ++it) VLON(pool, *it);
 }
 
 int32_t RecordMemory::AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail) {
@@ -139,7 +171,16 @@ void RecordMemory::TakeFreeRecord(int32_t cls) {
   while (FreeHead[7] == 0) VLTOVR();
   if (cls == 7) return;  // the chain of class 7 is the chain of free pages itself
   int32_t page = FreeHead[7];
-  FreeHead[7] = Words[size_t(int64_t(PageLength) * (page - 1) + 1)];
+  int64_t pageWord = WordIndex(PageLength, page, 1);
+  size_t w = size_t(pageWord);
+  if (pageWord < 0 || !FreeMark[w]) {
+    // The chain of free pages was written over: a fresh page instead.
+    FreeHead[7] = 0;
+    TakeFreeRecord(cls);
+    return;
+  }
+  FreeHead[7] = Words[w];
+  FreeMark[w] = false;
   FormatFreeChain(cls, page);
 }
 
@@ -147,10 +188,12 @@ void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
   int32_t slot = ClassSlot[cls];
   int32_t perPage = PageLength / slot;
   PageClass[size_t(page)] = uint8_t(cls);
+  ClassRecords[cls] += perPage;
   int32_t lowest = (page - 1) * perPage + 1;
   for (int32_t r = page * perPage; r >= lowest; --r) {
     size_t base = size_t(int64_t(slot) * (r - 1));
     Words[base + 1] = FreeHead[cls];
+    FreeMark[base + 1] = true;
     for (int32_t f = 2; f <= slot; ++f) Words[base + size_t(f)] = 0;
     FreeHead[cls] = r;
   }
@@ -163,10 +206,13 @@ void RecordMemory::VLTOVR() {
     CoreSetUp = true;
     int64_t pages = CapacityPages < CorePages ? CapacityPages : CorePages;
     Words.assign(size_t(pages * PageLength + 1), 0);
+    FreeMark.assign(Words.size(), false);
     PageClass.assign(size_t(pages + 1), 7);
     PageClass[0] = 0;
-    for (int64_t p = 1; p <= pages; ++p)
+    for (int64_t p = 1; p <= pages; ++p) {
       Words[size_t(PageLength * (p - 1) + 1)] = p < pages ? int32_t(p + 1) : 0;
+      FreeMark[size_t(PageLength * (p - 1) + 1)] = true;
+    }
     FreeHead[7] = 1;
     return;
   }
@@ -177,6 +223,8 @@ void RecordMemory::VLTOVR() {
   }
   // One more page, a one-page chain of free pages.
   Words.resize(Words.size() + PageLength, 0);
+  FreeMark.resize(Words.size(), false);
+  FreeMark[Words.size() - PageLength] = true;
   PageClass.push_back(7);
   FreeHead[7] = int32_t(PagesInUse());
 }

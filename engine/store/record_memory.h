@@ -76,6 +76,18 @@ public:
   // Whether record is a slot of pool's size class on a page in use: what a handle from a
   // caller must be before it is walked.
   bool IsRecord(int32_t pool, int32_t record) const { return WordIndex(pool, record, 1) >= 0; }
+  // Whether record is a record in use: a slot of pool's class that is not on a free chain.
+  bool IsLiveRecord(int32_t pool, int32_t record) const {
+    int64_t w = WordIndex(pool, record, 1);
+    return w >= 0 && !FreeMark[size_t(w)];
+  }
+  // More steps than a chain of one pool's records can take (its class has no more records): a
+  // walk that goes on longer follows a damaged chain round a loop.
+  int64_t StepLimit(int32_t pool) const {
+    int32_t cls = SizeClass(pool);
+    if (cls == 0) return 1;
+    return (cls == ClassCount ? PagesInUse() : ClassRecords[cls]) + 1;
+  }
   int32_t FreeChainHead(int32_t sizeClass) const {
     return sizeClass >= 1 && sizeClass <= ClassCount ? FreeHead[sizeClass] : 0;
   }
@@ -105,7 +117,11 @@ private:
   Engine& Eng;
   std::vector<int32_t> Words;    // word space; index 0 unused
   std::vector<uint8_t> PageClass; // class of each page in use (7 = whole page); index 0 unused
+  // Beside the words: set on the first word of every free slot, so that a record given back
+  // twice, or a free chain written over, cannot make the free chains loop.
+  std::vector<bool> FreeMark;
   int32_t FreeHead[ClassCount + 1] = {};
+  int64_t ClassRecords[ClassCount + 1] = {};  // records carved in each class
   int64_t CapacityPages = DefaultCapacityPages;
   bool CoreSetUp = false;
   bool ExhaustedFlag = false;

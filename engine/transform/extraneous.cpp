@@ -9,9 +9,6 @@ namespace mv {
 
 namespace {
 
-// Upper bound of any chain's length: more steps than records means a damaged chain.
-int64_t StepLimit(const RecordMemory& mem) { return mem.PagesInUse() * 28 + 1; }
-
 // A set of nonterminal records, for membership tests that follow a list's moves.
 class MemberSet {
 public:
@@ -40,7 +37,10 @@ MemberSet MembersOf(const RecordMemory& mem, int32_t link, Chain list) {
 
 Extraneous::Extraneous(Engine& engine) : Eng(engine) {}
 
-void Extraneous::InitRun() { DeadList = AliveList = UnreachableList = ReachableList = Chain{}; }
+void Extraneous::InitRun() {
+  DeadList = AliveList = UnreachableList = ReachableList = Chain{};
+  SplitPending = false;
+}
 
 bool Extraneous::SameAlternative(int32_t a, int32_t b) const {
   const RecordMemory& mem = Eng.mem;
@@ -48,7 +48,7 @@ bool Extraneous::SameAlternative(int32_t a, int32_t b) const {
   int32_t y = mem.IVLR(RulePool, b, RuleFirstElement);
   const int32_t xLast = mem.IVLR(RulePool, a, RuleLastElement);
   const int32_t yLast = mem.IVLR(RulePool, b, RuleLastElement);
-  for (int64_t steps = 0, limit = StepLimit(mem); steps < limit; ++steps) {
+  for (int64_t steps = 0, limit = mem.StepLimit(ElementPool); steps < limit; ++steps) {
     int32_t kind = mem.IVLR(ElementPool, x, ElemKind);
     if (kind != mem.IVLR(ElementPool, y, ElemKind)) return false;
     // Empty elements are all equal; the others stand for the same named symbol or not.
@@ -67,7 +67,7 @@ Chain Extraneous::IdenticalRules() {
   RecordMemory& mem = Eng.mem;
   const Chain grammar = Eng.store.Grammar;
   if (grammar.First == 0) return grammar;
-  const int64_t limit = StepLimit(mem);
+  const int64_t limit = mem.StepLimit(RulePool);
   WalkChain(mem, NonterminalPool, NtmNext, grammar.First, grammar.Last, [&](int32_t ntm) {
     int32_t head = mem.IVLR(NonterminalPool, ntm, NtmFirstRule);
     int32_t tail = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
@@ -111,6 +111,9 @@ void Extraneous::RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& 
     mem.VLW(NonterminalPool, nonterminal, firstRuleField, ruleHead);
     mem.VLW(NonterminalPool, nonterminal, lastRuleField, ruleTail);
   } else if (giveBack) {
+    // A record given back leaves its name table first: a later look-up of the name must not
+    // find it once it serves another record.
+    Eng.store.RemoveName(NonterminalPool, NonterminalBuckets, nonterminal);
     mem.UnlinkRecord(NonterminalPool, ntmNext, ntmBack, listHead, listTail, nonterminal);
   } else {
     mem.DetachRecord(NonterminalPool, ntmNext, ntmBack, listHead, listTail, nonterminal);
@@ -137,7 +140,12 @@ void Extraneous::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& alive
     return ok;
   };
 
-  for (bool firstPass = true, moved = true; moved && workHead >= 1; firstPass = false) {
+  // Each pass but the last moves a member, so there are no more passes than records; a
+  // damaged chain, whose moves need not shrink it, stops there too.
+  const int64_t passLimit = mem.StepLimit(NonterminalPool);
+  int64_t passes = 0;
+  for (bool firstPass = true, moved = true; moved && workHead >= 1 && passes++ < passLimit;
+       firstPass = false) {
     moved = false;
     WalkChain(mem, NonterminalPool, f.NtmNext, workHead, workTail, [&](int32_t ntm) {
       bool productive = false;
@@ -145,7 +153,8 @@ void Extraneous::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& alive
                 mem.IVLR(NonterminalPool, ntm, f.NtmLastRule), [&](int32_t rule) {
                   productive = productive || qualifies(rule, firstPass);
                 });
-      if (!productive) return;
+      // A member met again (a damaged chain) is not moved twice.
+      if (!productive || alive.count(ntm)) return;
       mem.MoveRecord(NonterminalPool, f.NtmNext, f.NtmBack, workHead, workTail, ntm,
                      aliveHead, aliveTail);
       alive.insert(ntm);
@@ -195,7 +204,7 @@ void Extraneous::SplitReachable(int32_t start, int32_t& unreachableHead,
   };
   reach(start);
   // The reachable list grows at its tail while it is walked.
-  const int64_t limit = StepLimit(mem);
+  const int64_t limit = mem.StepLimit(NonterminalPool);
   for (int32_t ntm = reachableHead, steps = 0; ntm >= 1 && steps < limit; ++steps) {
     WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, ntm, NtmFirstRule),
               mem.IVLR(NonterminalPool, ntm, NtmLastRule), [&](int32_t rule) {
@@ -211,41 +220,12 @@ void Extraneous::SplitReachable(int32_t start, int32_t& unreachableHead,
   }
 }
 
-void Extraneous::RemoveFromNameTable(int32_t ntm) {
-  RecordMemory& mem = Eng.mem;
-  GrammarStore& store = Eng.store;
-  int32_t bucket = NonterminalBuckets +
-                   store.NameHash(NameHashModulus, mem.IVLR(NonterminalPool, ntm, NtmNameFirst),
-                                  mem.IVLR(NonterminalPool, ntm, NtmNameLast));
-  const int32_t first = store.NameTable[size_t(bucket)];
-  if (first < 1) return;
-  const int32_t last = mem.IVLR(NonterminalPool, first, NtmBucketLast);
-  int32_t previous = 0;
-  for (int32_t r = first, steps = 0; r >= 1 && steps < StepLimit(mem); ++steps) {
-    const int32_t next = mem.IVLR(NonterminalPool, r, NtmBucketNext);
-    if (r == ntm) {
-      if (previous < 1) {
-        const int32_t newFirst = r == last ? 0 : next;
-        store.NameTable[size_t(bucket)] = newFirst;
-        mem.VLW(NonterminalPool, newFirst, NtmBucketLast, last);
-      } else {
-        mem.VLW(NonterminalPool, previous, NtmBucketNext, next);
-        if (r == last) mem.VLW(NonterminalPool, first, NtmBucketLast, previous);
-      }
-      return;
-    }
-    if (r == last) return;
-    previous = r;
-    r = next;
-  }
-}
-
 void Extraneous::DeleteRulesOf(int32_t head, int32_t tail) {
   RecordMemory& mem = Eng.mem;
   if (head < 1) return;
   WalkChain(mem, NonterminalPool, NtmNext, head, tail, [&](int32_t ntm) {
     // A later lookup of the name must not reach the given-back record.
-    RemoveFromNameTable(ntm);
+    Eng.store.RemoveName(NonterminalPool, NonterminalBuckets, ntm);
     const int32_t firstRule = mem.IVLR(NonterminalPool, ntm, NtmFirstRule);
     const int32_t lastRule = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
     WalkChain(mem, RulePool, RuleNext, firstRule, lastRule, [&](int32_t rule) {
@@ -256,8 +236,11 @@ void Extraneous::DeleteRulesOf(int32_t head, int32_t tail) {
     // A dead start symbol's name characters also spell the grammar's name, which the code
     // generators still read: those stay.
     const int32_t nameFirst = mem.IVLR(NonterminalPool, ntm, NtmNameFirst);
-    if (nameFirst != Eng.store.GrammarName.First)
+    if (nameFirst != Eng.store.GrammarName.First) {
+      Eng.store.NameReleased(nameFirst);
+      Eng.builder.ForgetName(nameFirst);
       mem.ReleaseRecord(NameCharPool, nameFirst, mem.IVLR(NonterminalPool, ntm, NtmNameLast));
+    }
   });
   mem.ReleaseRecord(NonterminalPool, head, tail);
 }
@@ -268,6 +251,7 @@ void Extraneous::Alive(Chain& dead, Chain& alive) {
   SplitAlive(work.First, work.Last, found.First, found.Last);
   DeadList = dead = work;
   AliveList = alive = found;
+  SplitPending = true;
 }
 
 void Extraneous::UnReachable(Chain& unreachable, Chain& reachable) {
@@ -279,8 +263,27 @@ void Extraneous::UnReachable(Chain& unreachable, Chain& reachable) {
   Eng.store.Grammar = reached;
   // A repeated call finds everything reachable instead of walking stale links.
   AliveList = reached;
+  SplitPending = false;
 }
 
-void Extraneous::DeleteNonterminals(int32_t head, int32_t tail) { DeleteRulesOf(head, tail); }
+bool Extraneous::InGrammar(int32_t head, int32_t tail) const {
+  const RecordMemory& mem = Eng.mem;
+  // Between Alive and UnReachable the store's grammar still names the records of before the
+  // split; the alive list is what goes on.
+  const Chain grammar = SplitPending ? AliveList : Eng.store.Grammar;
+  if (grammar.First < 1) return false;
+  const MemberSet members = MembersOf(mem, NtmNext, grammar);
+  bool shared = false;
+  WalkChain(mem, NonterminalPool, NtmNext, head, tail,
+            [&](int32_t ntm) { shared = shared || members.count(ntm); });
+  return shared;
+}
+
+void Extraneous::DeleteNonterminals(int32_t head, int32_t tail) {
+  // Giving back records that the grammar still links to would hand them out again while in
+  // use.
+  if (InGrammar(head, tail)) return;
+  DeleteRulesOf(head, tail);
+}
 
 }  // namespace mv

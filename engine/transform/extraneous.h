@@ -25,7 +25,12 @@ public:
   // Splits the alive list of the last Alive into unreachable and reachable nonterminals; the
   // reachable list becomes the grammar.
   void UnReachable(Chain& unreachable, Chain& reachable);
+  // Gives back the listed nonterminals with their rules; a list that shares a member with
+  // the grammar is refused.
   void DeleteNonterminals(int32_t head, int32_t tail);
+  // Whether a list shares a member with the grammar (the alive list between Alive and
+  // UnReachable).
+  bool InGrammar(int32_t head, int32_t tail) const;
 
   // Moves the productive members of the work list to the alive list and prunes the alive
   // members' alternatives that refer to a nonterminal that is not alive. Follows the chains
@@ -49,10 +54,11 @@ public:
   Chain AliveList;
   Chain UnreachableList;
   Chain ReachableList;
+  // Alive was called and UnReachable has not followed yet.
+  bool SplitPending = false;
 
 private:
   bool SameAlternative(int32_t a, int32_t b) const;
-  void RemoveFromNameTable(int32_t nonterminal);
 
   Engine& Eng;
 };

@@ -52,8 +52,45 @@ ReaderFrame::ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> ra
 {
 }
 
+void NodeStack::Push(Pos index, std::string_view name)
+{
+    std::size_t id = 0;
+    while (id < names_.size() && names_[id].data() != name.data()) ++id;
+    if (id == names_.size()) names_.push_back(name);
+    // Nodes are pushed in reading order, so a node never begins before the one below it.
+    const Pos below = bytes_.empty() ? 0 : top_;
+    const std::uint64_t delta = static_cast<std::uint64_t>(index - below);
+    if (delta < 255) {
+        bytes_.push_back(static_cast<unsigned char>(delta));
+    } else {
+        for (int shift = 0; shift < 64; shift += 8) bytes_.push_back(static_cast<unsigned char>(delta >> shift));
+        bytes_.push_back(255);
+    }
+    // Names are few (one per procedure); their numbers fit a byte.
+    bytes_.push_back(static_cast<unsigned char>(id));
+    top_ = index;
+}
+
+std::pair<Pos, std::string_view> NodeStack::Pop()
+{
+    const std::pair<Pos, std::string_view> node{top_, names_[bytes_.back()]};
+    bytes_.pop_back();
+    std::uint64_t delta = bytes_.back();
+    bytes_.pop_back();
+    if (delta == 255) {
+        delta = 0;
+        for (int i = 0; i < 8; ++i) {
+            delta = (delta << 8) | bytes_.back();
+            bytes_.pop_back();
+        }
+    }
+    top_ -= static_cast<Pos>(delta);
+    return node;
+}
+
 void ReaderFrame::Start(std::string_view source)
 {
+    nested_.Clear();
     Src = source;
     indSrc = 0;
     LenSrc = static_cast<Pos>(Src.size());
@@ -67,7 +104,7 @@ void ReaderFrame::Scan()
 {
     LL0 = LL1;
     ++indSrc;
-    if (indSrc <= LenSrc) {
+    if (indSrc >= 1 && indSrc <= LenSrc && indSrc <= static_cast<Pos>(Src.size())) {
         const int c = static_cast<unsigned char>(Src[static_cast<std::size_t>(indSrc - 1)]);
         LL1 = LowCase ? LowerCode(c) : c;
     } else {
@@ -76,6 +113,17 @@ void ReaderFrame::Scan()
 }
 
 void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet)
+{
+    if (LL1 == fin) {
+        ErrH(ErrNum, GramSymb, ExpectedSet, "end marker");
+    } else {
+        const char found = static_cast<char>(LL1);
+        ErrH(ErrNum, GramSymb, ExpectedSet, std::string_view(&found, 1));
+    }
+}
+
+void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet,
+                       std::string_view found)
 {
     bad = true;
     Pos lineNum = 1;
@@ -100,13 +148,9 @@ void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view E
     if (lineEnd && end - 1 >= left && Src[static_cast<std::size_t>(end - 2)] == '\r') --end;
 
     std::string msg = "Line " + std::to_string(lineNum) + ", syntax error, found ";
-    if (LL1 == fin) {
-        msg += "\"end marker\"";
-    } else {
-        msg += '"';
-        msg += static_cast<char>(LL1);
-        msg += '"';
-    }
+    msg += '"';
+    msg += found;
+    msg += '"';
     msg += " when expecting ";
     if (ErrNum == 1) {
         msg += GramSymb;
@@ -123,6 +167,38 @@ void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view E
     if (indSrc > left) msg.append(static_cast<std::size_t>(indSrc - left), ' ');
     msg += '!';
     ErrMsg = std::move(msg);
+}
+
+ReaderFrame::Node ReaderFrame::Enter(const Node& parent, std::string_view name)
+{
+    Node n{indSrc, name};
+    tree_->NewNode(parent.index, parent.name, n.index, n.name);
+    return n;
+}
+
+void ReaderFrame::Complete(const Node& n) { tree_->CompleteNode(n.index, n.name, indSrc); }
+
+void ReaderFrame::Consume(const Node& n)
+{
+    tree_->NewLeaf(n.index, n.name, indSrc, LL1);
+    Scan();
+}
+
+void ReaderFrame::Fail(const Node& n, std::string_view expected)
+{
+    ErrH(1, n.name, expected);
+    Complete(n);
+}
+
+void ReaderFrame::PushNested(const Node& n) { nested_.Push(n.index, n.name); }
+
+void ReaderFrame::CompleteNested(const Node& innermost, NodeStack::Mark base)
+{
+    Complete(innermost);
+    while (nested_.Top() > base) {
+        const auto [index, name] = nested_.Pop();
+        Complete({index, name});
+    }
 }
 
 bool ReaderFrame::Match(const Node& n, int c)

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "builder.h"
 #include "style_hooks.h"
@@ -83,6 +84,28 @@ struct RangeProc {
     std::string_view name;
 };
 
+// Never inlined into a caller: keeps the frames of the recursive procedures small, so that deep
+// nesting fits a small stack.
+#define READERS_NOINLINE [[gnu::noinline]]
+
+// The nodes of unrolled right recursions that still wait for CompleteNode, innermost last, for
+// every level of one reading on one stack. A node takes two bytes as long as it begins fewer
+// than 255 characters after the node below it: a long line costs a few bytes a character.
+class NodeStack {
+public:
+    using Mark = std::size_t;
+    Mark Top() const { return bytes_.size(); }
+    void Clear() { bytes_.clear(); }
+    void Push(Pos index, std::string_view name);
+    // The node on top, taken off.
+    std::pair<Pos, std::string_view> Pop();
+
+private:
+    std::vector<unsigned char> bytes_;
+    std::vector<std::string_view> names_;  // a node's name is stored as its number here
+    Pos top_ = 0;                          // index of the node on top
+};
+
 class ReaderFrame {
 public:
     static constexpr int fin = -1;
@@ -98,6 +121,9 @@ public:
 
     void Scan();
     void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet);
+    // The same, with `found` in place of the character at indSrc (a whole number as written).
+    void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet,
+              std::string_view found);
 
 protected:
     explicit ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> rangeProcs = {});
@@ -110,30 +136,24 @@ protected:
     // Entry: module state reset, first character read.
     void Start(std::string_view source);
 
-    Node Enter(const Node& parent, std::string_view name)
-    {
-        Node n{indSrc, name};
-        tree_->NewNode(parent.index, parent.name, n.index, n.name);
-        return n;
-    }
-    void Complete(const Node& n) { tree_->CompleteNode(n.index, n.name, indSrc); }
-    void Consume(const Node& n)
-    {
-        tree_->NewLeaf(n.index, n.name, indSrc, LL1);
-        Scan();
-    }
+    // Out of line, like the steps below: inlined they would swell the frame of every procedure
+    // on the path of a deep nesting.
+    READERS_NOINLINE Node Enter(const Node& parent, std::string_view name);
+    READERS_NOINLINE void Complete(const Node& n);
+    READERS_NOINLINE void Consume(const Node& n);
     // A terminal item: false (after ErrH 2) when LL1 is not c.
-    bool Match(const Node& n, int c);
+    READERS_NOINLINE bool Match(const Node& n, int c);
     // No alternative opens on LL1: ErrH 1, and the procedure still completes.
-    void Fail(const Node& n, std::string_view expected)
-    {
-        ErrH(1, n.name, expected);
-        Complete(n);
-    }
+    READERS_NOINLINE void Fail(const Node& n, std::string_view expected);
     // A procedure that consumes one character of `set`; the characters of a range procedure
     // of this reader whose range the set holds go through that procedure.
     void CharProc(const Node& parent, std::string_view name, const CharSet& set,
                   std::string_view expected);
+    // An unrolled right recursion: each level's node is pushed, and at the end the innermost
+    // node and then those above `base` are completed, innermost first.
+    READERS_NOINLINE void PushNested(const Node& n);
+    READERS_NOINLINE void CompleteNested(const Node& innermost, NodeStack::Mark base);
+    NodeStack::Mark NestedBase() const { return nested_.Top(); }
     // Completes the nodes of an unrolled right recursion, innermost first.
     template <class Vec>
     void CompleteNested(const Node& innermost, const Vec& outer)
@@ -150,6 +170,7 @@ private:
     StyleHooks* style_;
     TreeHooks* tree_;
     std::span<const RangeProc> rangeProcs_;
+    NodeStack nested_;
 };
 
 } // namespace readers

@@ -77,6 +77,11 @@ void TerminalReader::ParseTerminal(std::string_view callerSrc, Pos& callerInd,
                                    std::string& callerErrMsg, bool& callerBad, Pos parentIndex,
                                    std::string_view parentNode)
 {
+    // The terminal begins at a character of the text, or at its end (where it is missing).
+    if (callerInd < 1 || callerInd > static_cast<Pos>(callerSrc.size()) + 1)
+        throw ReaderFailure("A terminal is read from position " + std::to_string(callerInd) +
+                            ", outside the text of " + std::to_string(callerSrc.size()) +
+                            " characters.");
     Src = callerSrc;
     indSrc = 0;
     LenSrc = static_cast<Pos>(Src.size());
@@ -190,7 +195,7 @@ void TerminalReader::QuoteContent(const Node& p, const QuoteKind& k)
 void TerminalReader::StringList(const Node& p, const QuoteKind& k)
 {
     Node n = Enter(p, k.list);
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (k.inString.has(LL1)) {
             B().BKSTRM();
@@ -198,7 +203,7 @@ void TerminalReader::StringList(const Node& p, const QuoteKind& k)
             CharProc(n, k.character, k.inString, k.characterExpected);
             if (bad) return;
             B().BKSSYM(LL0);
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, k.list);
             continue;
         }
@@ -206,7 +211,7 @@ void TerminalReader::StringList(const Node& p, const QuoteKind& k)
         Fail(n, k.contentExpected);
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TerminalReader::CodeContent(const Node& p, const QuoteKind& k)
@@ -275,20 +280,21 @@ void TerminalReader::Number(const Node& p, bool hex)
     const int radix = hex ? 16 : 10;
 
     Node n = Enter(p, first);
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
+    const Pos start = indSrc;
     bool isFirst = true;
     for (;;) {
         if (digits.has(LL1)) {
             const int d = LL1 <= '9' ? LL1 - '0' : LowerCode(LL1) - 'a' + 10;
             if (CodeValue * radix + d > 255) {
-                Fail(n, "chr(34)-# ' -");
+                CodeAboveRange(n, start, hex);
                 return;
             }
             if (hex) HexDigit(n);
             else Digit(n);
             if (bad) return;
             CodeValue = CodeValue * radix + DigitValue;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, more);
             isFirst = false;
             continue;
@@ -297,7 +303,20 @@ void TerminalReader::Number(const Node& p, bool hex)
         Fail(n, isFirst ? firstExpected : moreExpected);
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
+}
+
+// The whole number, as written, is what was found; the "!" stands under its first digit.
+void TerminalReader::CodeAboveRange(const Node& n, Pos start, bool hex)
+{
+    const CharSet& digits = hex ? kHexDigits : kDigits;
+    Pos end = start;
+    while (end <= LenSrc && digits.has(static_cast<unsigned char>(Src[static_cast<std::size_t>(end - 1)])))
+        ++end;
+    indSrc = start;
+    ErrH(1, hex ? "<Hex>" : "<Dec>", hex ? "0-FF" : "0-255",
+         Src.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(end - start)));
+    Complete(n);
 }
 
 void TerminalReader::Digit(const Node& p)
@@ -378,12 +397,12 @@ void TerminalReader::RegularTerminalFirst(const Node& p)
 void TerminalReader::RegularTerminals(const Node& p, const QuoteKind& k)
 {
     Node n = Enter(p, k.regStar);
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (k.inList.has(LL1)) {
             RegularTerminal(n, k);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, k.regStar);
             continue;
         }
@@ -391,7 +410,7 @@ void TerminalReader::RegularTerminals(const Node& p, const QuoteKind& k)
         Fail(n, k.regStarExpected);
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TerminalReader::RegularTerminal(const Node& p, const QuoteKind& k)
@@ -495,12 +514,12 @@ void TerminalReader::AsciiTerminalRange(const Node& p)
 void TerminalReader::AsciiTerminals(const Node& p)
 {
     Node n = Enter(p, "<ASCII Terminal*>");
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (LL1 == '#') {
             AsciiTerminal(n, false);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, "<ASCII Terminal*>");
             continue;
         }
@@ -508,7 +527,7 @@ void TerminalReader::AsciiTerminals(const Node& p)
         Fail(n, "# chr(34) '");
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 } // namespace readers

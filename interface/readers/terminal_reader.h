@@ -30,6 +30,7 @@ private:
     void CodeContent(const Node& p, const QuoteKind& k);
     void Ascii(const Node& p);
     void Number(const Node& p, bool hex);
+    void CodeAboveRange(const Node& n, Pos start, bool hex);
     void Digit(const Node& p);
     void HexDigit(const Node& p);
     void TerminalList(const Node& p, const QuoteKind& k);

@@ -45,6 +45,7 @@ TypicalReader::TypicalReader(const ReaderHooks& hooks)
 void TypicalReader::BNF_Typical(std::string_view SourceStr, std::string& ErrorMsg)
 {
     groupDepth_ = 0;
+    ruleHeadRead_ = false;
     Start(SourceStr);
     const Node n = Enter({1, ""}, "<BNF_Typical>");
     B().BKSACT();
@@ -60,14 +61,14 @@ void TypicalReader::BNF_Typical(std::string_view SourceStr, std::string& ErrorMs
 // ends with a further <Notation>: read as a loop, one round per line.
 void TypicalReader::Notation(const Node& p)
 {
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     Node parent = p;
     for (;;) {
         const Node n = Enter(parent, "<Notation>");
         Space(n);
         if (bad) return;
         const Node c = Enter(n, "<Notation content>");
-        outer.push_back(n);
+        PushNested(n);
         if (kLabelStart.has(LL1)) {
             Label(c);
             if (bad) return;
@@ -81,21 +82,21 @@ void TypicalReader::Notation(const Node& p)
                 return;
             }
             if (bad) return;
-            outer.push_back(c);
-            outer.push_back(ra);
+            PushNested(c);
+            PushNested(ra);
             parent = ra;
         } else if (LL1 == '$') {
             Option(c);
             if (bad) return;
-            outer.push_back(c);
+            PushNested(c);
             parent = c;
         } else if (LL1 == '!' || LL1 == '\'' || LL1 == '/') {
             Comment(c);
             if (bad) return;
-            outer.push_back(c);
+            PushNested(c);
             parent = c;
         } else if (LL1 == fin) {
-            CompleteNested(c, outer);
+            CompleteNested(c, base);
             return;
         } else {
             Fail(c, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) chr(34)-# %-& (-. 0-" READERS_YA
@@ -108,19 +109,19 @@ void TypicalReader::Notation(const Node& p)
 void TypicalReader::Space(const Node& p)
 {
     Node n = Enter(p, "<Space>");
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     while (kSpace.has(LL1)) {
         Consume(n);
-        outer.push_back(n);
+        PushNested(n);
         n = Enter(n, "<Space>");
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TypicalReader::Label(const Node& p)
 {
     Node n = Enter(p, "<Label>");
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (kLabelChar.has(LL1)) {
             CharProc(n, "<Label character>", kLabelChar,
@@ -128,7 +129,7 @@ void TypicalReader::Label(const Node& p)
             if (bad) return;
             Blanks(n);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, "<Label>");
             continue;
         }
@@ -137,7 +138,7 @@ void TypicalReader::Label(const Node& p)
                 " < ` |");
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TypicalReader::Rule(const Node& p)
@@ -148,12 +149,17 @@ void TypicalReader::Rule(const Node& p)
         if (bad) return;
         B().BKSNLI();
         B().BKSGMN();
+        ruleHeadRead_ = true;
         Space(n);
         if (bad) return;
         Definition(n);
         if (bad) return;
-    } else if (LL1 == '|') {
+    } else if (LL1 == '|' && ruleHeadRead_) {
         Consume(n);
+    } else if (LL1 == '|') {
+        // Further alternatives need a rule head to belong to.
+        Fail(n, "<");
+        return;
     } else {
         Fail(n, "< |");
         return;
@@ -204,7 +210,7 @@ void TypicalReader::RightPart(const Node& p)
 void TypicalReader::RightParts(const Node& p)
 {
     Node n = Enter(p, "<Right parts>");
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (LL1 == '\r') {
             Consume(n);
@@ -215,14 +221,14 @@ void TypicalReader::RightParts(const Node& p)
             Consume(n);
             RightPart(n);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, "<Right parts>");
             continue;
         }
         Fail(n, "| chr(13)");
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 // "<Grammatical symbols>", then "<Grammatical symbols list>" for every further symbol; only an
@@ -230,25 +236,25 @@ void TypicalReader::RightParts(const Node& p)
 void TypicalReader::GrammaticalSymbols(const Node& p)
 {
     Node n = Enter(p, "<Grammatical symbols>");
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (kSymbolStart.has(LL1)) {
             GrammaticalSymbol(n);
             if (bad) return;
             Blanks(n);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, "<Grammatical symbols list>");
             continue;
         }
         if (kSymbolsEnd.has(LL1)) {
-            if (outer.empty()) B().BKSNUL();
+            if (NestedBase() == base) B().BKSNUL();
             break;
         }
         Fail(n, kSymbolsExpected);
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TypicalReader::GrammaticalSymbol(const Node& p)
@@ -268,9 +274,7 @@ void TypicalReader::GrammaticalSymbol(const Node& p)
         if (bad) return;
         B().BKSACR();
     } else if (LL1 == '[' || LL1 == '{') {
-        if (++groupDepth_ > MaxGroupDepth)
-            throw ReaderFailure("Groups are nested more than " + std::to_string(MaxGroupDepth) +
-                                " deep at character " + std::to_string(indSrc) + ".");
+        if (++groupDepth_ > MaxGroupDepth) TooDeep();
         LeftBracket(n);
         if (!bad) BracketsContent(n);
         if (!bad) BracketsContentList(n);
@@ -283,6 +287,12 @@ void TypicalReader::GrammaticalSymbol(const Node& p)
         return;
     }
     Complete(n);
+}
+
+void TypicalReader::TooDeep()
+{
+    throw ReaderFailure("Groups are nested more than " + std::to_string(MaxGroupDepth) +
+                        " deep at character " + std::to_string(indSrc) + ".");
 }
 
 void TypicalReader::Nonterminal(const Node& p)
@@ -335,21 +345,21 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
                                               : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA " >";
 
     Node n = Enter(p, action ? "<Action name>" : "<Nonterminal name>");
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (set.has(LL1)) {
             CharProc(n, charName, set, charExpected);
             if (bad) return;
             B().BKSSYM(LL0);
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, listName);
             continue;
         }
-        if (!outer.empty() && LL1 == close) break;
-        Fail(n, outer.empty() ? nameExpected : listExpected);
+        if (NestedBase() != base && LL1 == close) break;
+        Fail(n, NestedBase() == base ? nameExpected : listExpected);
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TypicalReader::LeftBracket(const Node& p)
@@ -391,13 +401,13 @@ void TypicalReader::BracketsContent(const Node& p)
 void TypicalReader::BracketsContentList(const Node& p)
 {
     Node n = Enter(p, "<Brackets content list>");
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (LL1 == '|') {
             Consume(n);
             BracketsContent(n);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, "<Brackets content list>");
             continue;
         }
@@ -405,7 +415,7 @@ void TypicalReader::BracketsContentList(const Node& p)
         Fail(n, "| ] }");
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TypicalReader::RightBracket(const Node& p)
@@ -446,17 +456,17 @@ void TypicalReader::Exp(const Node& p)
 void TypicalReader::Blanks(const Node& p)
 {
     Node n = Enter(p, "<Blanks>");
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     while (kBlank.has(LL1)) {
         Consume(n);
-        outer.push_back(n);
+        PushNested(n);
         n = Enter(n, "<Blanks>");
     }
     if (LL1 == fin) {
         Fail(n, "chr(9) ' ' chr(0)-chr(8) chr(10)-chr(31) !-" READERS_YA);
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TypicalReader::Action(const Node& p)
@@ -500,13 +510,13 @@ void TypicalReader::LineContent(const Node& p, bool statement)
 {
     const std::string_view name = statement ? "<Statement content>" : "<Comment content>";
     Node n = Enter(p, name);
-    std::vector<Node> outer;
+    const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (kLineChar.has(LL1)) {
             CharProc(n, "<Statement character>", kLineChar, kStatementCharExpected);
             if (bad) return;
             if (statement) B().BKSS(LL0);
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, name);
             continue;
         }
@@ -514,7 +524,7 @@ void TypicalReader::LineContent(const Node& p, bool statement)
         Fail(n, kLineContentExpected);
         return;
     }
-    CompleteNested(n, outer);
+    CompleteNested(n, base);
 }
 
 void TypicalReader::Option(const Node& p)

@@ -19,35 +19,38 @@ public:
 
 private:
     void Notation(const Node& p);
-    void Space(const Node& p);
-    void Label(const Node& p);
-    void Rule(const Node& p);
-    void Definition(const Node& p);
-    void RightPart(const Node& p);
-    void RightParts(const Node& p);
+    READERS_NOINLINE void Space(const Node& p);
+    READERS_NOINLINE void Label(const Node& p);
+    READERS_NOINLINE void Rule(const Node& p);
+    READERS_NOINLINE void Definition(const Node& p);
+    READERS_NOINLINE void RightPart(const Node& p);
+    READERS_NOINLINE void RightParts(const Node& p);
     void GrammaticalSymbols(const Node& p);
     void GrammaticalSymbol(const Node& p);
-    void Nonterminal(const Node& p);
-    void ActionSymbol(const Node& p);
-    void NameCharacters(const Node& p, bool action);
-    void LeftBracket(const Node& p);
+    READERS_NOINLINE void Nonterminal(const Node& p);
+    READERS_NOINLINE void ActionSymbol(const Node& p);
+    READERS_NOINLINE void NameCharacters(const Node& p, bool action);
+    READERS_NOINLINE void LeftBracket(const Node& p);
     void BracketsContent(const Node& p);
     void BracketsContentList(const Node& p);
-    void RightBracket(const Node& p);
-    void Exp(const Node& p);
-    void Blanks(const Node& p);
-    void Action(const Node& p);
-    void Statement(const Node& p);
-    void LineContent(const Node& p, bool statement);
-    void Option(const Node& p);
-    void Param(const Node& p);
-    void ParamP(const Node& p);
-    void Keyword(const Node& n, std::string_view rest, void (Builder::*selector)());
-    void Comment(const Node& p);
-    void CommentPrefix(const Node& p);
+    READERS_NOINLINE void RightBracket(const Node& p);
+    READERS_NOINLINE void Exp(const Node& p);
+    READERS_NOINLINE void Blanks(const Node& p);
+    READERS_NOINLINE void Action(const Node& p);
+    READERS_NOINLINE void Statement(const Node& p);
+    READERS_NOINLINE void LineContent(const Node& p, bool statement);
+    READERS_NOINLINE void Option(const Node& p);
+    READERS_NOINLINE void Param(const Node& p);
+    READERS_NOINLINE void ParamP(const Node& p);
+    READERS_NOINLINE void Keyword(const Node& n, std::string_view rest, void (Builder::*selector)());
+    READERS_NOINLINE void Comment(const Node& p);
+    READERS_NOINLINE void CommentPrefix(const Node& p);
+
+    [[noreturn]] READERS_NOINLINE void TooDeep();
 
     TerminalReader terminal_;
     int groupDepth_ = 0;
+    bool ruleHeadRead_ = false;
 };
 
 } // namespace readers

@@ -79,7 +79,8 @@ TEST_F(BatchRunTest, ALongNameKeepsItsExtensions) {
 }
 
 TEST_F(BatchRunTest, ANameThatLeavesTheWorkFolderWritesNothing) {
-  for (const std::string& name : std::vector<std::string>{"../up", "sub/dir", std::string("a\x01") + "b"}) {
+  // A control code stays in the work folder: such a name is an ordinary file name.
+  for (const std::string& name : std::vector<std::string>{"../up", "sub/dir"}) {
     SCOPED_TRACE(name);
     Read("<" + name + ">::=a;\r\n");
     EXPECT_TRUE(std::filesystem::is_empty(folder));

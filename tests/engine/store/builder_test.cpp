@@ -119,10 +119,14 @@ TEST(Builder, RunStartForgetsBuilderStateOfThePreviousRun) {
   EXPECT_EQ(DumpRules(eng), "<> ::= \"x\"\n<S> ::= \"b\"\n");
   EXPECT_EQ(DumpTerminals(eng), "\"x\" \"b\"");
   EXPECT_EQ(DumpActions(eng), "`act` ::= \n");
+  // The name's text outlives the run start; only its records went.
   RunScript("INIT");
   char buf[8] = "xxxxxxx";
   GetName(buf, 8);
-  EXPECT_EQ(std::string(buf, 8), std::string(8, ' '));
+  EXPECT_EQ(std::string(buf, 8), "act     ");
+  RunScript("C:98");
+  GetName(buf, 8);
+  EXPECT_EQ(std::string(buf, 8), "actb    ");
 }
 
 TEST(Builder, NameTextKeepsItsFirst1024Characters) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <vector>
 
 #include "engine.h"
 
@@ -209,6 +211,48 @@ TEST_F(RecordMemoryTest, ExhaustionStopsTheRunWithItsMessage) {
   mem.InitRecordMemory();
   EXPECT_FALSE(eng->Stopped());
   EXPECT_EQ(mem.IVLOFF(56), 1);
+}
+
+// Records given back twice, chains given back over a member that went before, and a free
+// chain written over: no record is ever handed out while in use, and none twice.
+TEST_F(RecordMemoryTest, NoRecordIsHandedOutTwice) {
+  const struct {
+    const char* what;
+    void (*damage)(RecordMemory&, std::vector<int32_t>&);
+  } cases[] = {
+      {"given back twice",
+       [](RecordMemory& m, std::vector<int32_t>& r) {
+         m.VLON(4, r[0]);
+         m.VLON(4, r[0]);
+       }},
+      {"chain given back over a member given back before",
+       [](RecordMemory& m, std::vector<int32_t>& r) {
+         m.VLON(4, r[1]);
+         m.ReleaseRecord(4, r[0], r[2]);
+         m.ReleaseRecord(4, r[0], r[2]);
+       }},
+      {"free chain written over",
+       [](RecordMemory& m, std::vector<int32_t>& r) {
+         m.VLON(4, r[0]);
+         m.VLW(4, r[0], 1, r[3]);  // the free record now leads to one in use
+       }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    eng = std::make_unique<Engine>();
+    RecordMemory& m = eng->mem;
+    std::vector<int32_t> chain;
+    int32_t head = 0, tail = 0;
+    for (int i = 0; i < 4; ++i) chain.push_back(m.AppendRecord(4, 1, head, tail));
+    c.damage(m, chain);
+    std::set<int32_t> inUse;
+    for (int32_t r : chain)
+      if (m.IsLiveRecord(4, r)) inUse.insert(r);
+    for (int i = 0; i < 40; ++i) {
+      const int32_t r = m.IVLOFF(4);
+      EXPECT_TRUE(inUse.insert(r).second) << r;
+    }
+  }
 }
 
 }  // namespace

@@ -8,38 +8,53 @@
 #include <string>
 
 #include "engine.h"
+#include "support/work_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 TEST(ResultNames, ExtensionIsNeverCutAndUnsafeNamesAreRefused) {
+  // refused: "" accepted, else the part named by the message.
   const struct {
     std::string base;
     std::string extension;
-    bool accepted;
+    std::string refused;
     std::string name;
   } cases[] = {
-      {"calc", ".tmp", true, "calc.tmp"},
-      {"calc", ".tmp   ", true, "calc.tmp"},
-      {std::string(80, 'g'), ".rul", true, std::string(80, 'g') + ".rul"},
-      {"../evil", ".tmp", false, ""},
-      {"a/b", ".tmp", false, ""},
-      {"/etc/passwd", "", false, ""},
-      {"a..b", ".tmp", false, ""},
-      {"tab\tname", ".tmp", false, ""},
-      {"x", "/../y", false, ""},
+      {"calc", ".tmp", "", "calc.tmp"},
+      {"calc", ".tmp   ", "", "calc.tmp"},
+      {std::string(80, 'g'), ".rul", "", std::string(80, 'g') + ".rul"},
+      {"../evil", ".tmp", "grammar name", ""},
+      {"a/b", ".tmp", "grammar name", ""},
+      {"/etc/passwd", "", "grammar name", ""},
+      {"..", "", "grammar name", ""},
+      {".", ".", "grammar name", ""},
+      {std::string("nul\0x", 5), ".tmp", "grammar name", ""},
+      // Names that stay in the work folder are ordinary file names.
+      {"a..b", ".tmp", "", "a..b.tmp"},
+      {"..", ".tmp", "", "...tmp"},
+      {"tab\tname", ".tmp", "", "tab\tname.tmp"},
+      {"x", "/../y", "extension", ""},
+      {"x", std::string(".t\0", 3), "extension", ""},
   };
   for (const auto& c : cases) {
+    test_support::WorkFolder folder("result-names");
+    std::filesystem::current_path(folder.Path());
     mv::Engine eng;
     eng.store.ResultBaseName = mv::Padded(c.base, 80);
     std::string name;
-    EXPECT_EQ(eng.out.ResultFileName(c.extension, name), c.accepted) << c.base;
-    if (c.accepted) {
+    EXPECT_EQ(eng.out.ResultFileName(c.extension, name), c.refused.empty()) << c.base;
+    if (c.refused.empty()) {
       EXPECT_EQ(name, c.name);
+      EXPECT_TRUE(eng.out.OpenResultFile(c.extension)) << c.base;
+      eng.out.ResultUnit.Close();
+      EXPECT_TRUE(fs::exists(folder.Path() / c.name)) << c.base;
     } else {
       EXPECT_NE(eng.out.LastError.find("refused"), std::string::npos) << c.base;
+      EXPECT_NE(eng.out.LastError.find(c.refused), std::string::npos) << eng.out.LastError;
       EXPECT_FALSE(eng.out.OpenResultFile(c.extension));
+      EXPECT_TRUE(fs::is_empty(folder.Path())) << c.base;
     }
   }
 }

@@ -291,6 +291,10 @@ TEST_F(ExtraneousTest, RemoveAlternativeTakesAnEmptiedNonterminalOutOfItsList) {
       EXPECT_EQ(head, 0);
       EXPECT_EQ(list, (Chain{bNtm, bNtm}));
       EXPECT_EQ(mem.IVLOFF(RulePool), rule);
+      // A's record left the name table with it: A spelled again is a new nonterminal.
+      Name("A");
+      b().BKSNTM();
+      EXPECT_FALSE(eng->store.Found);
     } else {
       EXPECT_EQ(mem.IVLR(NonterminalPool, bNtm, NtmFirstRule), tail);
       EXPECT_EQ(head, tail);

@@ -190,3 +190,32 @@ TEST(ColourGrammarText, ColoursWithoutBuilding)
 }
 
 } // namespace
+
+namespace {
+
+// The nodes waiting for completion cost two bytes each while they lie close together, and come
+// back in the reverse order with their positions, however far apart.
+TEST(NodeStack, TwoBytesANodeAndExactPositions)
+{
+    readers::NodeStack stack;
+    const std::string_view a = "<A>", b = "<B>";
+    for (readers::Pos i = 1; i <= 100000; ++i) stack.Push(i, i % 2 ? a : b);
+    EXPECT_EQ(stack.Top(), 200000u);
+    const readers::NodeStack::Mark base = stack.Top();
+    const readers::Pos far[] = {100000, 100254, 100255, 5000000000, 5000000000, 5000000300};
+    for (readers::Pos p : far) stack.Push(p, b);
+    for (int i = 5; i >= 0; --i) {
+        const auto [index, name] = stack.Pop();
+        EXPECT_EQ(index, far[i]);
+        EXPECT_EQ(name, "<B>");
+    }
+    EXPECT_EQ(stack.Top(), base);
+    for (readers::Pos i = 100000; i >= 1; --i) {
+        const auto [index, name] = stack.Pop();
+        ASSERT_EQ(index, i);
+        ASSERT_EQ(name.data(), (i % 2 ? a : b).data());
+    }
+    EXPECT_EQ(stack.Top(), 0u);
+}
+
+} // namespace

@@ -107,18 +107,22 @@ const ErrorCase kErrors[] = {
      "Line 1, syntax error, found \" \" when expecting <Hex*> with one of: 0-9 A-F a-f "
      "chr(34)-# ' -\r\n''^#x41 b''\r\n       !",
      8},
-    {"decimal code above 255, at the digit that passes it", "''#d300''\r\n", 1,
-     "Line 1, syntax error, found \"0\" when expecting <Dec*> with one of: chr(34)-# ' -\r\n"
-     "''#d300''\r\n      !",
-     7},
+    {"decimal code above 255: the whole number is what was found", "''#d300''\r\n", 1,
+     "Line 1, syntax error, found \"300\" when expecting <Dec> with one of: 0-255\r\n"
+     "''#d300''\r\n    !",
+     5},
     {"bare decimal code above 255", "''256''\r\n", 1,
-     "Line 1, syntax error, found \"6\" when expecting <Dec*> with one of: chr(34)-# ' -\r\n"
-     "''256''\r\n    !",
-     5},
+     "Line 1, syntax error, found \"256\" when expecting <Dec> with one of: 0-255\r\n"
+     "''256''\r\n  !",
+     3},
     {"hexadecimal code above 255", "\"\"100\"\"\r\n", 1,
-     "Line 1, syntax error, found \"0\" when expecting <Hex*> with one of: chr(34)-# ' -\r\n"
-     "\"\"100\"\"\r\n    !",
-     5},
+     "Line 1, syntax error, found \"100\" when expecting <Hex> with one of: 0-FF\r\n"
+     "\"\"100\"\"\r\n  !",
+     3},
+    {"long code in a negated list", "''^#x1FF-#x20''\r\n", 1,
+     "Line 1, syntax error, found \"1FF\" when expecting <Hex> with one of: 0-FF\r\n"
+     "''^#x1FF-#x20''\r\n     !",
+     6},
     {"range at the very end of the text", "a-z", 1,
      "Line 1, syntax error, found \"end marker\" when expecting <Exit character range> with one "
      "of: chr(0)-chr(8) chr(9) chr(13) ' '-} chr(10)-chr(12) chr(14)-chr(31) ~-\xFF\r\na-z\r\n   !",
@@ -164,6 +168,32 @@ TEST(TerminalReader, ErrorAfterAnEarlierTerminalGivesTheErrorPosition)
     reader.ParseTerminal(text, at, error, bad, 1, "<Caller>");
     EXPECT_TRUE(bad);
     EXPECT_EQ(at, 7);  // the CR where the closing quote is missing, not the old terminal's end
+}
+
+TEST(TerminalReader, APositionOutsideTheTextIsRefused)
+{
+    readers::RecordingBuilder b;
+    readers::TerminalReader reader({&b, nullptr, nullptr});
+    const std::string text = "ab";
+    for (readers::Pos at : {readers::Pos{0}, readers::Pos{-5}, readers::Pos{4}}) {
+        readers::Pos position = at;
+        std::string error = "before";
+        bool bad = false;
+        EXPECT_THROW(reader.ParseTerminal(std::string_view(text).substr(1), position, error, bad, 1,
+                                          "<Caller>"),
+                     readers::ReaderFailure)
+            << at;
+        EXPECT_EQ(position, at);
+        EXPECT_EQ(error, "before");
+    }
+    EXPECT_EQ(b.trace, "");
+    // The end of the text is a position: the terminal is missing there.
+    readers::Pos end = 3;
+    std::string error;
+    bool bad = false;
+    reader.ParseTerminal(text, end, error, bad, 1, "<Caller>");
+    EXPECT_TRUE(bad);
+    EXPECT_NE(error.find("found \"end marker\""), std::string::npos);
 }
 
 TEST(TerminalReader, StylesQuotesAsTextAndCharactersAsTerminals)

@@ -82,6 +82,10 @@ struct ErrorCase {
 const std::string kBlanksExpected = "chr(9) ' ' chr(0)-chr(8) chr(10)-chr(31) !-\xFF";
 
 const ErrorCase kErrors[] = {
+    {"alternative before any rule head", "| x\r\n",
+     "Line 1, syntax error, found \"|\" when expecting <Rule> with one of: <\r\n| x\r\n!"},
+    {"alternative before the first rule head, after a comment and a label", "! c\r\n12 | x\r\n",
+     "Line 2, syntax error, found \"|\" when expecting <Rule> with one of: <\r\n12 | x\r\n   !"},
     {"rule line without its CR LF", "<A> ::= x",
      "Line 1, syntax error, found \"end marker\" when expecting <Blanks> with one of: " +
          kBlanksExpected + "\r\n<A> ::= x\r\n         !"},

@@ -1,0 +1,133 @@
+// Any sequence of the engine's exports, each input a run of its own: the builder entries in any
+// order, with the cleaning, analysis, listing and generation exports mixed in and the lists they
+// hand out passed back, whole or crossed, to the others. Every call must return: the fuzzer's
+// time limit per input makes a call that never returns a finding.
+#include <cstddef>
+#include <cstdint>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine.h"
+#include "exports.h"
+#include "fuzz_support.h"
+
+namespace {
+
+struct Input {
+    const uint8_t* data;
+    size_t size;
+    size_t at = 0;
+    bool More() const { return at < size; }
+    uint8_t Byte() { return at < size ? data[at++] : 0; }
+};
+
+using Plain = void (*)();
+const Plain kPlain[] = {
+    BKSACT, BKSNAI, BKSNLI, BKSGMN, BKSNL,  BKSNTM, BKSTRM, BKSACR, BKSNUL, BKSEND, BKSACL,
+    BKSACB, BKSSTM, BKSTRB, BKSTRE, BKSBRS, BKSNEG, BKSTRL, BKSTRF, BKSPOS, BKSWBC, BKSBRO,
+    BKSBRC, BKSBRT, BKSBCO, BKSBCN, BKSBC1, BKSBCR, BKSBCC, BKSRPT, BKSWBO, BKSW3C, BKSWBR,
+    BKSWBQ, BKSNEX, BKSPRG, BKSEXT, BKSNXT, BKSERJ, BKSOFF, BKSVLW, BKSPSH, BKSVLR, BKSPOP,
+    BKSON,  BKSDEC, BKSBEG, BKSPOST, BKSSYN, IsEndOf, IsFollowedDirectlyBy, EndOf_FolDirBy_Prod,
+    BeginsWith, IsFollowedBy,
+};
+constexpr int kPlainCount = int(sizeof kPlain / sizeof kPlain[0]);
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    Input in{data, size};
+    const std::string& folder = fuzz::ScratchFolder();
+    const int32_t language = in.Byte() % 11;
+    const int16_t on = -1, off = 0;
+    BnfParserInit(&language, folder.data(), int32_t(folder.size()), &on, &off, &on);
+    // A small memory: hostile sequences reach its limit too, and each input stays quick under
+    // the instrumentation (a few hundred classes of 256 members made one input run 11 s).
+    mv::ProcessEngine().mem.SetCapacityPages(1500);
+
+    // Lists handed out so far, as head and tail; calls take them by number, or cross them.
+    std::vector<int32_t> handles(16, 0);
+    auto list = [&](int32_t*& head, int32_t*& tail) {
+        const uint8_t b = in.Byte();
+        head = &handles[(b & 15u)];
+        tail = &handles[((b >> 4) & 15u)];
+    };
+    std::vector<char> buffer(4096);
+    while (in.More()) {
+        const uint8_t op = in.Byte();
+        if (op < kPlainCount) {
+            kPlain[op]();
+            continue;
+        }
+        int32_t* head = nullptr;
+        int32_t* tail = nullptr;
+        int32_t* more = &handles[(op + in.at) % 16];
+        switch (op - kPlainCount) {
+        case 0: case 1: case 2: case 3: {
+            // A character: most often a letter, sometimes any code at all.
+            int32_t code = in.Byte();
+            if (code == 255) code = int32_t(uint32_t(in.Byte()) << 24 | uint32_t(in.Byte()) << 8);
+            if (op - kPlainCount == 0 || op - kPlainCount == 3) BKSSYM(&code);
+            else if (op - kPlainCount == 1) BKSS(&code);
+            else BKSSTS(&code);
+            break;
+        }
+        case 4: list(head, tail); IdenticalRules(head, tail); break;
+        case 5: list(head, tail); Alive(head, tail, more, &handles[(op + 7) % 16]); break;
+        case 6: list(head, tail); UnReachable(head, tail, more, &handles[(op + 9) % 16]); break;
+        case 7: list(head, tail); DeleteNonterminals(head, tail); break;
+        case 8: list(head, tail); Nullable(head, tail); break;
+        case 9: NtmNumbering(more); break;
+        case 10: TrmNumbering(more); break;
+        case 11: RulesNumbering(more); break;
+        case 12: InitMatrix(buffer.data(), 100); break;
+        case 13: GetIsEndOf(buffer.data(), int32_t(buffer.size())); break;
+        case 14: GetIsFolDirBy(buffer.data(), int32_t(buffer.size())); break;
+        case 15: GetBeginsWith(buffer.data(), int32_t(buffer.size())); break;
+        case 16: GetIsFollowedBy(buffer.data(), int32_t(buffer.size())); break;
+        case 17: {
+            int16_t verdict = 0;
+            FileSetOfSelect(&verdict, ".sel", 4);
+            break;
+        }
+        case 18: list(head, tail); FileRules(head, tail, "t", 1, ".rul", 4); break;
+        case 19: list(head, tail); FileGrammar(head, tail, "t", 1, ".grm", 4); break;
+        case 20: list(head, tail); FileNonterminals(head, tail, "t", 1, ".ntm", 4); break;
+        case 21: GetGrammarName(buffer.data(), 80); break;
+        case 22: GetName(buffer.data(), 1100); break;
+        case 23: GetGrammarParam(more, &handles[(op + 3) % 16]); break;
+        case 24: {
+            int32_t cursor = in.Byte();
+            GetNtmName(buffer.data(), 80, &cursor);
+            GetTrmName(buffer.data(), 80, &cursor);
+            break;
+        }
+        case 25: {
+            int32_t target = in.Byte() % 11;
+            TamberlixCode(&target);
+            break;
+        }
+        case 26: {
+            // A handle that no call handed out.
+            handles[in.Byte() & 15u] = int32_t(in.Byte()) - 8;
+            break;
+        }
+        case 27: GetEngineError(buffer.data(), 200); break;
+        // The transformations towards LL(1).
+        case 28: list(head, tail); LeftFactoring(head, tail); break;
+        case 29: list(head, tail); RecursiveLoops(head, tail); break;
+        case 30: list(head, tail); SelfRecursion(head, tail); break;
+        case 31: SubstOfAmbigCorner(more, &handles[(op + 5) % 16]); break;
+        case 32: {
+            // The engine's own reader and batch run over the next bytes.
+            const size_t length = std::min<size_t>(in.Byte(), in.size - in.at);
+            Morvantelisk(reinterpret_cast<const char*>(in.data + in.at), int32_t(length));
+            in.at += length;
+            break;
+        }
+        default: break;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,43 @@
+// Writes the C++ parser that fuzz_generated_parser runs: a Typical grammar read into the
+// engine, cleaned, analysed and generated, as the window program does it.
+// generate_parser <output folder>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "engine_builder.h"
+#include "fuzz_support.h"
+#include "morvantelisk.h"
+#include "readers.h"
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: generate_parser <output folder>\n");
+        return 2;
+    }
+    int32_t language = 8;  // C++ procedural
+    int16_t off = 0;
+    BnfParserInit(&language, argv[1], int32_t(std::strlen(argv[1])), &off, &off, &off);
+    const std::string text =
+        "<fuzzed> ::= <Stmt> <More>\r\n"
+        "<More> ::= ; <Stmt> <More> |\r\n"
+        "<Stmt> ::= <Id> = <E> | '{' <fuzzed> '}' | if ( <E> ) <Stmt> [ else <Stmt> ]\r\n"
+        "<E> ::= <T> { + <T> | - <T> }*\r\n"
+        "<T> ::= <F> { * <F> }*\r\n"
+        "<F> ::= <Id> | ( <E> ) | 0-9 { 0-9 }* | ''^a-z;(){}=+-*''\r\n"
+        "<Id> ::= a-z { a-z | _ }*\r\n";
+    readers::EngineBuilder builder;
+    std::string error;
+    if (readers::ParseGrammarByNotation(readers::Typical, text, error, {&builder}) !=
+        readers::ReadStatus::Read) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    fuzz::CleanAndAnalyse();
+    TamberlixCode(&language);
+    // The user header that the parser includes: nothing is needed without actions and hooks.
+    std::ofstream(std::string(argv[1]) + "/fuzzed.h") << "// no user declarations\n";
+    return 0;
+}

@@ -1,0 +1,178 @@
+// The name index beside the bucket chains changes nothing that can be seen: large random
+// grammars, built once with the index and once with every look-up walking its bucket, give
+// the same listings, select sets, matrices and record numbers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine.h"
+#include "support/work_folder.h"
+
+namespace {
+
+std::string FileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// A random grammar through the builder: a few thousand names drawn from a small alphabet, so
+// that many share a bucket and many are met again, with groups, repetitions and actions.
+void BuildRandomGrammar(mv::Engine& eng, uint32_t seed) {
+  std::mt19937 rng(seed);
+  mv::Builder& b = eng.builder;
+  auto name = [&](int n) {
+    b.BKSNAI();
+    // Anagrams share a bucket: the hash is a sum of codes.
+    std::string text = std::to_string(n);
+    std::shuffle(text.begin(), text.end(), rng);
+    for (unsigned char c : "n" + text) b.BKSSYM(c);
+  };
+  auto pick = [&](int n) { return int(rng() % uint32_t(n)); };
+  b.BKSACT();
+  const int rules = 3000;
+  for (int r = 0; r < rules; ++r) {
+    name(r == 0 ? 0 : pick(rules + 400));
+    b.BKSNLI();
+    b.BKSGMN();
+    for (int a = 0, alts = 1 + pick(3); a < alts; ++a) {
+      b.BKSNL();
+      int items = pick(4);
+      if (items == 0) b.BKSNUL();
+      for (int i = 0; i < items; ++i) {
+        switch (pick(8)) {
+          case 0: case 1: case 2:
+            name(pick(rules + 400));
+            b.BKSNTM();
+            break;
+          case 3: case 4:
+            b.BKSNAI();
+            for (int k = 0, len = 1 + pick(2); k < len; ++k) b.BKSSYM('a' + pick(20));
+            b.BKSTRM();
+            break;
+          case 5:
+            b.BKSNAI();
+            b.BKSSYM('a' + pick(5));
+            b.BKSSYM('0' + pick(10));
+            b.BKSACR();
+            break;
+          case 6:
+            b.BKSBRO();
+            b.BKSNL();
+            name(pick(rules));
+            b.BKSNTM();
+            b.BKSEND();
+            b.BKSBRC();
+            break;
+          default:
+            b.BKSBCO();
+            b.BKSNL();
+            b.BKSNAI();
+            b.BKSSYM('x');
+            b.BKSTRM();
+            b.BKSEND();
+            b.BKSBCN();
+            break;
+        }
+      }
+      b.BKSEND();
+    }
+  }
+}
+
+// Everything a run writes after the cleaning and the analysis, with the record numbers of the
+// lists it hands out.
+std::string RunOutputs(bool index, uint32_t seed) {
+  test_support::WorkFolder folder("name-index");
+  mv::Engine eng;
+  eng.BnfParserInit(8, folder.Path().string(), 0, 0, 0);
+  eng.store.NameIndexOn = index;
+  BuildRandomGrammar(eng, seed);
+  std::ostringstream out;
+  mv::Chain g = eng.extra.IdenticalRules();
+  mv::Chain dead, alive, unreachable, reachable;
+  eng.extra.Alive(dead, alive);
+  eng.out.WriteResultFile(mv::ResultFileKind::Nonterminals, dead.First, dead.Last, "", ".dead");
+  eng.extra.DeleteNonterminals(dead.First, dead.Last);
+  eng.extra.UnReachable(unreachable, reachable);
+  eng.out.WriteResultFile(mv::ResultFileKind::Nonterminals, unreachable.First, unreachable.Last,
+                          "", ".unr");
+  eng.extra.DeleteNonterminals(unreachable.First, unreachable.Last);
+  out << g.First << ' ' << g.Last << ' ' << dead.First << ' ' << dead.Last << ' ' << alive.First
+      << ' ' << alive.Last << ' ' << unreachable.First << ' ' << reachable.Last << '\n';
+  mv::Chain nullable = eng.an.Nullable();
+  out << nullable.First << ' ' << eng.an.NtmNumbering() << ' ' << eng.an.TrmNumbering() << ' '
+      << eng.an.RulesNumbering() << '\n';
+  g = eng.store.Grammar;
+  eng.out.WriteResultFile(mv::ResultFileKind::Rules, g.First, g.Last, "", ".rul");
+  eng.out.WriteResultFile(mv::ResultFileKind::Grammar, g.First, g.Last, "", ".grm");
+  out << eng.an.InitMatrix() << '\n';
+  eng.an.IsEndOf();
+  eng.an.IsFollowedDirectlyBy();
+  eng.an.EndOf_FolDirBy_Prod();
+  eng.an.BeginsWith();
+  eng.an.IsFollowedBy();
+  out << std::hash<std::string>{}(eng.an.MatrixText(mv::Analysis::Matrix::FollowedBy)) << '\n';
+  int16_t verdict = 0;
+  eng.an.FileSetOfSelect(".sel", verdict);
+  out << verdict << '\n';
+  const std::string base = mv::TrimmedRight(eng.store.ResultBaseName);
+  for (const char* ext : {".dead", ".unr", ".tmp", ".rul", ".grm", ".sel"}) {
+    const std::string text = FileText(folder.Path() / (base + ext));
+    EXPECT_FALSE(text.empty()) << ext;
+    out << ext << '\n' << text;
+  }
+  return out.str();
+}
+
+TEST(NameIndex, RandomGrammarsGiveTheSameOutputsWithAndWithoutIndex) {
+  for (uint32_t seed : {1u, 2u, 3u}) {
+    SCOPED_TRACE(seed);
+    const std::string plain = RunOutputs(false, seed);
+    const std::string indexed = RunOutputs(true, seed);
+    ASSERT_GT(plain.size(), 10000u);
+    EXPECT_TRUE(plain == indexed);
+  }
+}
+
+// Deleted names leave the index as they leave the buckets: reading a deleted name again adds a
+// new record in both cases.
+TEST(NameIndex, DeletedAndClearedNamesAreForgottenByTheIndex) {
+  for (bool index : {false, true}) {
+    SCOPED_TRACE(index);
+    test_support::WorkFolder folder("name-index");
+    mv::Engine eng;
+    eng.BnfParserInit(0, folder.Path().string(), 0, 0, 0);
+    eng.store.NameIndexOn = index;
+    mv::Builder& b = eng.builder;
+    auto name = [&](const char* text) {
+      b.BKSNAI();
+      for (const char* c = text; *c; ++c) b.BKSSYM(*c);
+    };
+    b.BKSACT();
+    name("S"); b.BKSNLI(); b.BKSGMN(); b.BKSNL(); name("s"); b.BKSTRM(); b.BKSEND();
+    name("D"); b.BKSNTM();
+    mv::Chain dead, alive;
+    eng.extra.Alive(dead, alive);
+    ASSERT_GE(dead.First, 1);
+    eng.extra.DeleteNonterminals(dead.First, dead.Last);
+    name("D");
+    b.BKSNTM();
+    EXPECT_FALSE(eng.store.Found);
+    name("S");
+    b.BKSNTM();
+    EXPECT_TRUE(eng.store.Found);
+    b.BKSACT();
+    name("S");
+    b.BKSNTM();
+    EXPECT_FALSE(eng.store.Found);
+  }
+}
+
+}  // namespace

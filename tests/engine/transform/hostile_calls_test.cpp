@@ -1,0 +1,118 @@
+// Builder and cleaning exports called in orders no reader makes: every call returns, and a
+// list is never given back while the grammar still holds it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+
+#include "engine.h"
+#include "exports.h"
+#include "engine/store/store_dump.h"
+
+using store_test::RunScript;
+
+namespace {
+
+// Runs body in a child process that the alarm ends after a few seconds: a call that never
+// returns fails the test instead of hanging the suite.
+::testing::AssertionResult Returns(const std::function<void()>& body) {
+  std::fflush(nullptr);
+  pid_t child = fork();
+  if (child == 0) {
+    alarm(10);
+    body();
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << (WIFSIGNALED(status) && WTERMSIG(status) == SIGALRM ? "the calls never returned"
+                                                                 : "the calls crashed");
+}
+
+struct Lists {
+  int32_t deadHead = 0, deadTail = 0, aliveHead = 0, aliveTail = 0;
+  int32_t unrHead = 0, unrTail = 0, reachHead = 0, reachTail = 0;
+};
+
+// Alive, DeleteNonterminals of the dead list, UnReachable, DeleteNonterminals of the
+// unreachable list: the cleaning as the pipeline runs it.
+void Clean(Lists& l) {
+  Alive(&l.deadHead, &l.deadTail, &l.aliveHead, &l.aliveTail);
+  DeleteNonterminals(&l.deadHead, &l.deadTail);
+  UnReachable(&l.unrHead, &l.unrTail, &l.reachHead, &l.reachTail);
+  DeleteNonterminals(&l.unrHead, &l.unrTail);
+}
+
+// A name chain handed to two symbols was given back twice, and the free chain looped.
+TEST(HostileCalls, SharedNameChainAfterAGroupOpen) {
+  EXPECT_TRUE(Returns([] {
+    Lists l;
+    RunScript("INIT C:91 RPT BRO C:97 RPT ACT NLI");
+    Clean(l);
+    // The records given back are handed out again and looked up by name.
+    RunScript("N:x NLI GMN NL N:y NTM N:x NTM END");
+    Nullable(&l.deadHead, &l.deadTail);
+  }));
+}
+
+// SplitAlive's passes over a damaged chain had no bound.
+TEST(HostileCalls, RepetitionOpenedAfterAlive) {
+  EXPECT_TRUE(Returns([] {
+    int32_t h[4] = {};
+    RunScript("INIT NTM BCR");
+    Alive(&h[0], &h[1], &h[2], &h[3]);
+    RunScript("BCR");
+    Nullable(&h[0], &h[1]);
+  }));
+}
+
+// Each way of handing one chain to two symbols, followed by the cleaning twice over.
+TEST(HostileCalls, NoNameChainIsSharedBetweenSymbols) {
+  const char* const scripts[] = {
+      "INIT ACT BRO C:97 NTM BRC",           // a name spelled on after a group open
+      "INIT ACT N:a NTM RPT ACT RPT",        // a repetition after a new text, same name
+      "INIT ACT N:a NEG NTM TRM POS NTM",    // a negated item without its class begun
+      "INIT ACT N:S NLI GMN NL N:a NTM C:98 NTM END",  // a name spelled on after its use
+  };
+  for (const char* script : scripts) {
+    SCOPED_TRACE(script);
+    EXPECT_TRUE(Returns([script] {
+      Lists l;
+      RunScript(script);
+      Clean(l);
+      Clean(l);
+      RunScript("N:z NLI NL N:a NTM N:b TRM END");
+      Clean(l);
+    }));
+  }
+}
+
+TEST(HostileCalls, DeleteNonterminalsRefusesAListOfTheGrammar) {
+  RunScript("INIT ACT N:S NLI GMN NL N:A NTM END N:A NLI NL N:a TRM END N:D NLI NL N:D NTM END");
+  const mv::Engine& eng = mv::ProcessEngine();
+  int32_t head = eng.store.Grammar.First, tail = eng.store.Grammar.Last;
+  // Before the split the whole grammar, and a part of it, are refused.
+  DeleteNonterminals(&head, &tail);
+  DeleteNonterminals(&tail, &tail);
+  EXPECT_EQ(store_test::DumpRules(eng), "<S> ::= <A>\n<A> ::= \"a\"\n<D> ::= <D>\n");
+  Lists l;
+  Alive(&l.deadHead, &l.deadTail, &l.aliveHead, &l.aliveTail);
+  // Between Alive and UnReachable the alive list is the grammar.
+  DeleteNonterminals(&l.aliveHead, &l.aliveTail);
+  DeleteNonterminals(&l.deadHead, &l.deadTail);
+  // The dead list is gone: a second deletion of it finds no record to give back.
+  DeleteNonterminals(&l.deadHead, &l.deadTail);
+  UnReachable(&l.unrHead, &l.unrTail, &l.reachHead, &l.reachTail);
+  DeleteNonterminals(&l.reachHead, &l.reachTail);
+  EXPECT_EQ(store_test::DumpRules(eng), "<S> ::= <A>\n<A> ::= \"a\"\n");
+  EXPECT_TRUE(eng.mem.IsLiveRecord(mv::NonterminalPool, l.reachHead));
+  EXPECT_FALSE(eng.mem.IsLiveRecord(mv::NonterminalPool, l.deadHead));
+  // Records taken afterwards are the given-back ones, never one of the grammar's.
+  RunScript("N:E NLI NL N:e TRM END");
+  EXPECT_EQ(store_test::DumpRules(eng), "<S> ::= <A>\n<A> ::= \"a\"\n<E> ::= \"e\"\n");
+}
+
+}  // namespace
