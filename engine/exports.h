@@ -49,4 +49,14 @@ inline Chain ListArgument(const Engine& eng, const int32_t* head, const int32_t*
   return list;
 }
 
+// A list to be written out. The grammar's own list, kept by a caller across a transformation that
+// gave its last member back as unreachable, is the grammar as it stands now.
+inline Chain ListingArgument(const Engine& eng, const int32_t* head, const int32_t* tail) {
+  const int32_t first = Value(head), last = Value(tail);
+  if (first >= 1 && first == eng.store.Grammar.First && eng.mem.IsRecord(NonterminalPool, last) &&
+      !eng.mem.IsLiveRecord(NonterminalPool, last))
+    return eng.store.Grammar;
+  return ListArgument(eng, head, tail);
+}
+
 }  // namespace mv

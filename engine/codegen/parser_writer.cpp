@@ -5,6 +5,7 @@
 
 #include "codegen/codegen.h"
 #include "engine.h"
+#include "output/result_name.h"
 
 namespace mv {
 
@@ -476,14 +477,7 @@ void ParserWriter::WriteCountLine(int32_t count, int width, const std::string& t
   Out.Flush();
 }
 
-std::string LowerCaseBase(const std::string& base) {
-  std::string text = base;
-  for (auto& ch : text) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    if ((c >= 65 && c <= 90) || (c >= 192 && c <= 223)) ch = char(c + 32);
-  }
-  return text;
-}
+std::string LowerCaseBase(const std::string& base) { return names::LowerCaseBase(base); }
 
 std::string UpperCaseBase(const std::string& base) {
   std::string text = base;

@@ -1,4 +1,5 @@
 #include "output/output.h"
+#include "output/result_name.h"
 
 #include "engine.h"
 
@@ -45,8 +46,8 @@ bool LeavesWorkFolder(std::string_view name) {
 }
 
 bool Output::ResultFileName(const std::string& extension, std::string& name) {
-  std::string base = TrimmedRight(Eng.store.ResultBaseName.substr(0, FileNameLength));
-  name = TrimmedRight(base + extension);
+  std::string base = names::ResultBase(Eng.store.ResultBaseName);
+  name = names::ResultFileName(Eng.store.ResultBaseName, extension);
   // Only what could put a file outside the work folder is refused: "x..y" or a control code
   // is an ordinary file name there.
   auto hasPathCode = [](const std::string& part) {

@@ -7,7 +7,7 @@ void ResultFileExport(mv::ResultFileKind kind, const int32_t* head, const int32_
                       const char* title, int32_t titleLength, const char* extension,
                       int32_t extensionLength) {
   mv::Guarded([&](mv::Engine& eng) {
-    mv::Chain list = mv::ListArgument(eng, head, tail);
+    mv::Chain list = mv::ListingArgument(eng, head, tail);
     eng.out.WriteResultFile(kind, list.First, list.Last,
                             mv::TextArgument(title, titleLength),
                             mv::TextArgument(extension, extensionLength));

@@ -40,6 +40,65 @@ void LineNotationReader::OpenGroup()
                             " deep at character " + std::to_string(indSrc) + ".");
 }
 
+void LineNotationReader::RuleHead(const Node& n)
+{
+    Nonterminal(n);
+    if (bad) return;
+    B().BKSNLI();
+    B().BKSGMN();
+    ruleHeadRead_ = true;
+    Space(n);
+    if (bad) return;
+    Definition(n);
+}
+
+void LineNotationReader::Continuation(const Node& n, std::string_view heads)
+{
+    if (ruleHeadRead_) Consume(n);
+    else Fail(n, heads);
+}
+
+void LineNotationReader::Alternative(const Node& p, std::string_view name, const CharSet& start,
+                                     std::string_view expected, bool oneAtLeast)
+{
+    const Node n = Enter(p, name);
+    if (!start.has(LL1)) {
+        Fail(n, expected);
+        return;
+    }
+    B().BKSNL();
+    Gap(n);
+    if (bad) return;
+    if (oneAtLeast) {
+        GrammaticalSymbol(n);
+        if (bad) return;
+        Gap(n);
+        if (bad) return;
+    }
+    GrammaticalSymbols(n);
+    if (bad) return;
+    B().BKSEND();
+    Complete(n);
+}
+
+void LineNotationReader::RightParts(const Node& p, bool semicolon)
+{
+    List(p, "<Right parts>", [&](const Node& n) {
+        if (LL1 == '|') {
+            Consume(n);
+            RightPart(n);
+            return Next::More;
+        }
+        if (!semicolon && LL1 == '\r') {
+            Consume(n);
+            Match(n, '\n');
+        } else if (!semicolon || LL1 != ';') {
+            Fail(n, semicolon ? "| ;" : "| chr(13)");
+        }
+        return Next::Done;
+    });
+}
+
 void LineNotationReader::Definition(const Node& p)
 {
     const Node n = Enter(p, "<::=>");

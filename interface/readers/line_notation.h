@@ -21,9 +21,9 @@ struct LineLexicon {
 
 class LineNotationReader : public ListFrame {
 public:
-    // Groups may nest this deep; beyond it the reading stops with a ReaderFailure instead of
-    // exhausting the stack.
-    static constexpr int MaxGroupDepth = 2000;
+    // Groups may nest this deep, which fits a stack of 1 MB; beyond it the reading stops with
+    // a ReaderFailure instead of exhausting the stack.
+    static constexpr int MaxGroupDepth = 1000;
 
 protected:
     LineNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon);
@@ -32,10 +32,30 @@ protected:
     void Begin(std::string_view source)
     {
         groupDepth_ = 0;
+        ruleHeadRead_ = false;
         Start(source);
     }
 
     virtual void Space(const Node& p) = 0;
+    virtual void Nonterminal(const Node& p) = 0;
+    // The blanks behind BKSNL, the symbols of one alternative, one alternative.
+    virtual void Gap(const Node& p) = 0;
+    virtual void GrammaticalSymbol(const Node& p) = 0;
+    virtual void GrammaticalSymbols(const Node& p) = 0;
+    virtual void RightPart(const Node& p) = 0;
+
+    // The head of a rule: its nonterminal, BKSNLI, BKSGMN, space and "::=".
+    void RuleHead(const Node& n);
+    // A line that starts with "|": its "|" consumed when a rule head was read before, else a
+    // syntax error (the alternatives would belong to no rule), expecting `heads`.
+    void Continuation(const Node& n, std::string_view heads);
+    // One alternative ("<Right part>") opening on `start`: BKSNL, the symbols, BKSEND; with
+    // `oneAtLeast` it holds at least one symbol.
+    void Alternative(const Node& p, std::string_view name, const CharSet& start, std::string_view expected,
+                     bool oneAtLeast = false);
+    // "<Right parts>": further alternatives behind "|", up to the rule's CR LF, or up to the
+    // ";" that the rule itself matches.
+    void RightParts(const Node& p, bool semicolon = false);
 
     void Definition(const Node& p);  // "<::=>"
     void ActionSymbol(const Node& p);
@@ -63,6 +83,7 @@ private:
     void CommentPrefix(const Node& p);
 
     int groupDepth_ = 0;
+    bool ruleHeadRead_ = false;
 };
 
 // The notations whose rules use "<" ">" names and whose terminals the terminal reader reads.
@@ -71,7 +92,7 @@ protected:
     BracketNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon);
 
     void Space(const Node& p) override;
-    void Nonterminal(const Node& p);  // "<" name ">"
+    void Nonterminal(const Node& p) override;  // "<" name ">"
     // A terminal: the terminal reader reads it, then "<Terminal character>" consumes its first
     // character here.
     void Terminal(const Node& p, const CharSet& plain, std::string_view expected);

@@ -14,6 +14,14 @@ protected:
 
     enum class Next { More, Done };
 
+    // Entry: module state reset, first character read, no list level left from a reading
+    // that stopped early.
+    void Start(std::string_view source)
+    {
+        levels_.clear();
+        ReaderFrame::Start(source);
+    }
+
     // `element` reads one round on the node it is given and answers More when a further level
     // of the list follows, Done when the list ends here. After an error (bad set, the failing
     // node completed by Fail) the list returns at once. Levels after the first are named
@@ -21,16 +29,25 @@ protected:
     template <class F>
     void List(const Node& p, std::string_view first, std::string_view more, F&& element)
     {
+        // The levels wait on one stack shared by all lists of a reading, so that a list costs
+        // no allocation of its own.
+        const std::size_t base = levels_.size();
         Node n = Enter(p, first);
-        std::vector<Node> outer;
         for (;;) {
             const Next next = element(n);
-            if (bad) return;
+            if (bad) {
+                levels_.resize(base);
+                return;
+            }
             if (next == Next::Done) break;
-            outer.push_back(n);
+            levels_.push_back(n);
             n = Enter(n, more);
         }
-        CompleteNested(n, outer);
+        Complete(n);
+        while (levels_.size() > base) {
+            Complete(levels_.back());
+            levels_.pop_back();
+        }
     }
     template <class F>
     void List(const Node& p, std::string_view name, F&& element)
@@ -52,6 +69,9 @@ protected:
             return Next::Done;
         });
     }
+
+private:
+    std::vector<Node> levels_;
 };
 
 } // namespace readers

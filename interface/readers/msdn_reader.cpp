@@ -174,23 +174,18 @@ void MsdnReader::Rule(const Node& p)
 {
     const Node n = Enter(p, "<Rule>");
     if (LL1 == '<') {
-        Nonterminal(n);
-        if (bad) return;
-        B().BKSNLI();
-        B().BKSGMN();
-        Space(n);
-        if (bad) return;
-        Definition(n);
+        RuleHead(n);
         if (bad) return;
     } else if (LL1 == '|' && !d_.semicolon) {
-        Consume(n);
+        Continuation(n, "<");
+        if (bad) return;
     } else {
         Fail(n, d_.semicolon ? "<" : "< |");
         return;
     }
     RightPart(n);
     if (bad) return;
-    RightParts(n);
+    RightParts(n, d_.semicolon);
     if (bad) return;
     if (d_.semicolon && !Match(n, ';')) return;
     Complete(n);
@@ -198,37 +193,7 @@ void MsdnReader::Rule(const Node& p)
 
 void MsdnReader::RightPart(const Node& p)
 {
-    const Node n = Enter(p, "<Right part>");
-    if (!kRightPart.has(LL1)) {
-        Fail(n, "chr(0)-chr(45) /-\\ ^-| ~-" READERS_YA);
-        return;
-    }
-    B().BKSNL();
-    Gap(n);
-    if (bad) return;
-    GrammaticalSymbols(n);
-    if (bad) return;
-    B().BKSEND();
-    Complete(n);
-}
-
-// Further alternatives; the line end (or the ";" that the rule matches) closes the list.
-void MsdnReader::RightParts(const Node& p)
-{
-    List(p, "<Right parts>", [&](const Node& n) {
-        if (LL1 == '|') {
-            Consume(n);
-            RightPart(n);
-            return Next::More;
-        }
-        if (!d_.semicolon && LL1 == '\r') {
-            Consume(n);
-            Match(n, '\n');
-        } else if (!d_.semicolon || LL1 != ';') {
-            Fail(n, d_.semicolon ? "| ;" : "| chr(13)");
-        }
-        return Next::Done;
-    });
+    Alternative(p, "<Right part>", kRightPart, "chr(0)-chr(45) /-\\ ^-| ~-" READERS_YA);
 }
 
 // "<Grammatical symbols>", then "<Grammatical symbols list>" for every further symbol; only an
@@ -313,22 +278,7 @@ void MsdnReader::LeftBracket(const Node& p)
 
 void MsdnReader::BracketsContent(const Node& p)
 {
-    const Node n = Enter(p, "<Brackets content>");
-    if (!d_.bracketsStart.has(LL1)) {
-        Fail(n, d_.bracketsExpected);
-        return;
-    }
-    B().BKSNL();
-    Gap(n);
-    if (bad) return;
-    GrammaticalSymbol(n);
-    if (bad) return;
-    Gap(n);
-    if (bad) return;
-    GrammaticalSymbols(n);
-    if (bad) return;
-    B().BKSEND();
-    Complete(n);
+    Alternative(p, "<Brackets content>", d_.bracketsStart, d_.bracketsExpected, true);
 }
 
 void MsdnReader::BracketsContentList(const Node& p)

@@ -21,10 +21,9 @@ private:
     void Notation(const Node& p);
     void Label(const Node& p);
     void Rule(const Node& p);
-    void RightPart(const Node& p);
-    void RightParts(const Node& p);
-    void GrammaticalSymbols(const Node& p);
-    void GrammaticalSymbol(const Node& p);
+    void RightPart(const Node& p) override;
+    void GrammaticalSymbols(const Node& p) override;
+    void GrammaticalSymbol(const Node& p) override;
     void Repeater(const Node& p);
     void LeftBracket(const Node& p);
     void BracketsContent(const Node& p);
@@ -32,7 +31,7 @@ private:
     void RightBracket(const Node& p);
     void OptionalRepeater(const Node& p);
     // "<Blanks>", or "<Space>" where rules end with ";".
-    void Gap(const Node& p);
+    void Gap(const Node& p) override;
     void Blanks(const Node& p);
 
     const MsdnDialect& d_;

@@ -27,7 +27,6 @@ enum class ReadStatus {
     Read,          // ErrorMsg is ""
     SyntaxError,   // ErrorMsg holds the error text
     Failed,        // the reader stopped for another reason; ErrorMsg says why
-    NotAvailable,  // no reader for this notation is built in; ErrorMsg says so
     NoReader,      // not a notation code; ErrorMsg left as the caller set it
 };
 

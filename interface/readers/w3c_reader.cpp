@@ -211,16 +211,11 @@ void W3CReader::Rule(const Node& p)
 {
     const Node n = Enter(p, "<Rule>");
     if (kNameChar.has(LL1)) {
-        Nonterminal(n);
-        if (bad) return;
-        B().BKSNLI();
-        B().BKSGMN();
-        Space(n);
-        if (bad) return;
-        Definition(n);
+        RuleHead(n);
         if (bad) return;
     } else if (LL1 == '|') {
-        Consume(n);
+        Continuation(n, kNameExpected);
+        if (bad) return;
     } else {
         Fail(n, W3C_NAME_EXPECTED " |");
         return;
@@ -234,36 +229,7 @@ void W3CReader::Rule(const Node& p)
 
 void W3CReader::RightPart(const Node& p)
 {
-    const Node n = Enter(p, "<Right part>");
-    if (!kRightPartStart.has(LL1)) {
-        Fail(n, "chr(0)-chr(9) chr(11)-' ' chr(34)-# %-( , .-9 ;-> @-\\ _-" READERS_YA);
-        return;
-    }
-    B().BKSNL();
-    BlanksStar(n);
-    if (bad) return;
-    GrammaticalSymbols(n);
-    if (bad) return;
-    B().BKSEND();
-    Complete(n);
-}
-
-void W3CReader::RightParts(const Node& p)
-{
-    List(p, "<Right parts>", [&](const Node& n) {
-        if (LL1 == '|') {
-            Consume(n);
-            RightPart(n);
-            return Next::More;
-        }
-        if (LL1 == '\r') {
-            Consume(n);
-            Match(n, '\n');
-        } else {
-            Fail(n, "| chr(13)");
-        }
-        return Next::Done;
-    });
+    Alternative(p, "<Right part>", kRightPartStart, "chr(0)-chr(9) chr(11)-' ' chr(34)-# %-( , .-9 ;-> @-\\ _-" READERS_YA);
 }
 
 // <Grammatical symbols> ::= <Grammatical symbol> <Symbols with blanks> | (empty: BKSNUL)
@@ -438,19 +404,11 @@ void W3CReader::Group(const Node& n)
 
 void W3CReader::BracketsContent(const Node& p)
 {
-    const Node n = Enter(p, "<Brackets content>");
-    if (!kBracketsStart.has(LL1)) {
-        Fail(n, "chr(0)-chr(9) chr(11)-chr(12) chr(14)-' ' chr(34)-# %-) , .-9 ;-> @-\\ _-" READERS_YA);
-        return;
-    }
-    B().BKSNL();
-    BlanksStar(n);
-    if (bad) return;
-    GrammaticalSymbols(n);
-    if (bad) return;
-    B().BKSEND();
-    Complete(n);
+    Alternative(p, "<Brackets content>", kBracketsStart,
+                "chr(0)-chr(9) chr(11)-chr(12) chr(14)-' ' chr(34)-# %-) , .-9 ;-> @-\\ _-" READERS_YA);
 }
+
+void W3CReader::Gap(const Node& p) { BlanksStar(p); }
 
 void W3CReader::BracketsContentList(const Node& p)
 {

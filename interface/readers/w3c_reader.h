@@ -25,11 +25,11 @@ private:
     void Label(const Node& p);
     void LabelCharacterList(const Node& p);
     void Rule(const Node& p);
-    void RightPart(const Node& p);
-    void RightParts(const Node& p);
-    void GrammaticalSymbols(const Node& p);
-    void GrammaticalSymbol(const Node& p);
-    void Nonterminal(const Node& p);
+    void RightPart(const Node& p) override;
+    void Gap(const Node& p) override;
+    void GrammaticalSymbols(const Node& p) override;
+    void GrammaticalSymbol(const Node& p) override;
+    void Nonterminal(const Node& p) override;
     void NtmExp(const Node& p);
     void Exp(const Node& p);
     void Group(const Node& n);

@@ -21,7 +21,7 @@
     X(InitMatrix) X(IsEndOf) X(IsFollowedDirectlyBy) X(EndOf_FolDirBy_Prod) X(BeginsWith)      \
     X(IsFollowedBy) X(GetIsEndOf) X(GetIsFolDirBy) X(GetBeginsWith) X(GetIsFollowedBy)         \
     X(FileSetOfSelect) X(IdenticalRules) X(Alive) X(UnReachable) X(DeleteNonterminals)         \
-    X(TamberlixCode)
+    X(LeftFactoring) X(RecursiveLoops) X(SelfRecursion) X(SubstOfAmbigCorner) X(TamberlixCode)
 
 struct EngineExports {
 #define TAMBERLIX_ENGINE_FIELD(name) decltype(&::name) name = nullptr;

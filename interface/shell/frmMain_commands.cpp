@@ -525,8 +525,7 @@ void frmMain::tbToolBar_Dispatch(const QString& key)
                     widenPanel1();
                     bool failed = false;
                     pipeline_->TryToTransformToLL1(failed);
-                    const QString text = failed ? "Can not transform <" + name + "> to LL1 type"
-                                                : "Successful transformation <" + name + "> to LL1 type";
+                    const QString text = pipeline_->TransformReport(name, failed);
                     WriteLog(timeOfDay() + "   - " + text + "\r\n");
                     SetPanel1Text(text);
                     if (failed)

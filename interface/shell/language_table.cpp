@@ -1,5 +1,7 @@
 #include "language_table.h"
 
+#include "output/result_name.h"
+
 #include "cp1251.h"
 
 const std::array<LanguageRow, 10>& LanguageTable()
@@ -36,31 +38,13 @@ QString NotationImage(int notation)
     }
 }
 
-namespace {
-// Letters of the code page lowered as the generator lowers them: A-Z and А-Я.
-QString lowerCodePage(const QString& name)
-{
-    std::string bytes = cp1251::fromUnicode(name);
-    for (char& c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u >= 65 && u <= 90) || (u >= 192 && u <= 223)) c = static_cast<char>(u + 32);
-    }
-    return cp1251::toUnicode(bytes);
-}
-} // namespace
-
+// Named by the engine's own function, so that the two sides always agree.
 QString GeneratedParserFileName(const QString& grammarName, int language)
 {
-    const QString base = grammarName.trimmed();
-    switch (language) {
-    case 3: return base + ".f90";
-    case 4: return base + ".for";
-    case 5: return base + "Parser.java";
-    case 7: return base + ".pas";
-    case 8: return lowerCodePage(base) + ".cxx";
-    case 9: return lowerCodePage(base) + ".cpp";
-    default: return base + ".bas";
-    }
+    return cp1251::toUnicode(mv::names::ParserFileName(cp1251::fromUnicode(grammarName.trimmed()), language));
 }
 
-QString GeneratedHeaderFileName(const QString& grammarName) { return lowerCodePage(grammarName.trimmed()) + ".h"; }
+QString GeneratedHeaderFileName(const QString& grammarName)
+{
+    return cp1251::toUnicode(mv::names::ParserHeaderName(cp1251::fromUnicode(grammarName.trimmed())));
+}

@@ -213,13 +213,15 @@ void RichText::SetSelFontSize(std::int32_t v)
     f.setFontPointSize(v > 0 ? v : 1);
     merge(edit_, f);
 }
-void RichText::SetSelColor(std::int32_t v)
+QTextCharFormat RichText::ColourFormat(std::int32_t code)
 {
     QTextCharFormat f;
-    f.setForeground(ColourOf(v));
-    f.setProperty(ColourCodeProperty, v);
-    merge(edit_, f);
+    f.setForeground(ColourOf(code));
+    f.setProperty(ColourCodeProperty, code);
+    return f;
 }
+
+void RichText::SetSelColor(std::int32_t v) { merge(edit_, ColourFormat(v)); }
 void RichText::SetSelBold(bool v)
 {
     QTextCharFormat f;

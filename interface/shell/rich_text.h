@@ -10,6 +10,7 @@
 
 class QTextEdit;
 class QTextCursor;
+class QTextCharFormat;
 
 class RichText final : public readers::RichTextTarget {
 public:
@@ -57,6 +58,8 @@ public:
 
     // A stored colour (RGB or system colour) as a colour on the screen.
     static QColor ColourOf(std::int32_t code);
+    // A character format that sets the stored colour and keeps its code for reading back.
+    static QTextCharFormat ColourFormat(std::int32_t code);
 
 private:
     QTextCursor cursor() const;

@@ -6,11 +6,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextEdit>
+#include <algorithm>
 
 #include "child_form.h"
 #include "cp1251.h"
 #include "find_text.h"
+#include "frmGrammar.h"
 #include "frmMain.h"
+#include "readers.h"
 #include "module_main.h"
 
 using namespace ModuleMain;
@@ -37,7 +41,9 @@ frmFind::frmFind(QWidget* parent) : QDialog(parent)
     grid->addWidget(new QLabel(QStringLiteral("Fi&nd what:"), this), 0, 0);
     grid->addWidget(txtFind, 0, 1);
     grid->addWidget(cmdFind, 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Re&place with:"), this), 1, 0);
+    Label2 = new QLabel(QStringLiteral("Replace  &With:"), this);
+    Label2->setBuddy(txtReplace);
+    grid->addWidget(Label2, 1, 0);
     grid->addWidget(txtReplace, 1, 1);
     grid->addWidget(cmdReplace, 1, 2);
     grid->addWidget(chkCase, 2, 0);
@@ -63,6 +69,7 @@ void frmFind::ShowFind()
 {
     setWindowTitle(FindOnly ? QStringLiteral("Find") : QStringLiteral("Replace"));
     txtReplace->setVisible(!FindOnly);
+    Label2->setVisible(!FindOnly);
     cmdReplace->setText(FindOnly ? QStringLiteral("&Replace...") : QStringLiteral("&Replace"));
     FindShown = true;
     show();
@@ -82,14 +89,61 @@ void frmFind::cmdReplace_Click()
         ShowFind();
         return;
     }
+    if (!ActiveChild || !ActiveChild->rtf()) return;
+    RichText& t = *ActiveChild->rtf();
+    Idle = false;
     takeState();
-    if (ActiveChild && !FindText.isEmpty()) {
-        RichText* t = ActiveChild->rtf();
-        const QString sel = cp1251::toUnicode(t->SelText());
-        const Qt::CaseSensitivity cs = FindMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-        if (t && sel.compare(FindText, cs) == 0) t->SetSelText(cp1251::fromUnicode(txtReplace->text()));
-        FindNextInText();
+    // Only an occurrence of the searched text is replaced: a selection the user made elsewhere
+    // is left alone, and the press then only finds the next occurrence.
+    const QString sel = cp1251::toUnicode(t.SelText());
+    const Qt::CaseSensitivity cs = FindMatchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (!sel.isEmpty() && !FindText.isEmpty() && sel.compare(FindText, cs) == 0 && sel != txtReplace->text())
+        replaceSelection(t);
+    FindNextInText();
+    Idle = true;
+}
+
+// The selection becomes the replacement; in a grammar window the caret's line is read again by
+// the grammar's notation reader, only to colour it, and a syntax error on it is marked.
+void frmFind::replaceSelection(RichText& t)
+{
+    t.SetSelText(cp1251::fromUnicode(txtReplace->text()));
+    const RichText::Pos P = t.SelStart();
+    auto* g = dynamic_cast<frmGrammar*>(ActiveChild);
+    if (!g) return;
+    const std::string T = t.Text() + "\r\n";
+    const std::size_t before = P > 0 ? T.rfind('\n', static_cast<std::size_t>(P - 1)) : std::string::npos;
+    const std::size_t A = before == std::string::npos ? 0 : before + 1;  // the line's first character
+    std::size_t E = T.find('\r', std::max<std::size_t>(A, P > 0 ? static_cast<std::size_t>(P - 1) : 0));
+    if (E == std::string::npos) E = T.size() - 2;
+    t.edit()->setUpdatesEnabled(false);
+    try {
+        readers::TextStyler styler(Fonts, &t);
+        styler.FastWork = FastWork;
+        styler.StyleBase = static_cast<RichText::Pos>(A);
+        t.SetSelStart(static_cast<RichText::Pos>(A));
+        std::string err;
+        const std::string line = T.substr(A, E - A + 2);
+        readers::ColourGrammarText(g->iGrmNotation, line, err, styler);
+        const std::size_t lastLf = err.rfind('\n');
+        const std::size_t k = err.empty() ? 0 : err.size() - (lastLf == std::string::npos ? 0 : lastLf + 1);
+        if (k > 0) {
+            // 1-based positions in T: the line starts after p, its CR is at e, the error at q.
+            styler.StyleBase = 0;
+            const std::size_t p = A;
+            const std::size_t e = T.find('\r', p) + 1;
+            std::size_t q = p + k;
+            if (q == e) q = A + 1;
+            t.SetSelStart(static_cast<RichText::Pos>(A));
+            styler.ApplyTextsFont(static_cast<RichText::Pos>(q));
+            styler.ApplyErrorFont(static_cast<RichText::Pos>(e));
+        }
+    } catch (...) {
+        // The text stays as replaced; only its colouring is incomplete.
     }
+    t.SetSelStart(P);
+    t.edit()->setUpdatesEnabled(true);
+    t.edit()->viewport()->update();
 }
 
 void frmFind::hideEvent(QHideEvent* event)

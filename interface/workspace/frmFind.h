@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -16,6 +17,7 @@ public:
 
     QLineEdit* txtFind = nullptr;
     QLineEdit* txtReplace = nullptr;
+    QLabel* Label2 = nullptr;
     QCheckBox* chkCase = nullptr;
     QRadioButton* optUp = nullptr;
     QRadioButton* optDown = nullptr;
@@ -34,4 +36,5 @@ protected:
 private:
     explicit frmFind(QWidget* parent);
     void takeState();
+    void replaceSelection(class RichText& text);
 };

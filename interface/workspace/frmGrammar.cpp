@@ -28,13 +28,7 @@ frmGrammar::frmGrammar(QWidget* parent)
     iGrmNotation = CurNotation;
     iGrmLanguage = CurLanguage;
     connect(editor, &QTextEdit::textChanged, this, [this] { rtfText_Change(); });
-    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] {
-        if (bHoldUnChanged || rtfText.HoldUnchanged() || !Idle) return;
-        FindRestart = true;
-        FindStart = static_cast<std::int32_t>(rtfText.SelStart());
-        FindWrapAnswer = 0;
-        if (MainForm && ActiveGrammar == this) MainForm->LineNum();
-    });
+    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
 }
 
 QString frmGrammar::KeyOf(int number) { return QStringLiteral("Root") + QString::number(number).rightJustified(3, ' '); }
@@ -72,13 +66,6 @@ void frmGrammar::LoadFileBytes(const std::string& bytes)
 }
 
 bool frmGrammar::TextEmpty() const { return editor->document()->isEmpty(); }
-
-void frmGrammar::rtfText_Change()
-{
-    if (bHoldUnChanged || rtfText.HoldUnchanged()) return;
-    Tag = -Number();
-    TitlesCached = false;
-}
 
 void frmGrammar::NotationLanguageSwitch() { SetNotationBuildImages(iGrmNotation, iGrmLanguage); }
 
@@ -132,36 +119,17 @@ void frmGrammar::rtfText_GotFocus()
     NotationLanguageSwitch();
 }
 
-// The result windows and the undo store come with the workspace's own windows; until then a
-// grammar has none of them.
-bool frmGrammar::Results() const { return false; }
-ChildForm* frmGrammar::ResultParser() const { return frmParser; }
-void frmGrammar::CloseTree() { bShowTree = false; }
-void frmGrammar::CloseAllDocuments() { frmParser = nullptr; }
-void frmGrammar::CloseAllGrids() {}
-void frmGrammar::ArrangeTree() {}
-void frmGrammar::ArrangeAllDocuments() {}
-void frmGrammar::ArrangeAllGrids() {}
-void frmGrammar::ExpandGrammarNode()
-{
-    if (NavWindow) NavWindow->ExpandNode(Key());
-}
-void frmGrammar::SetNavNodesToGray() {}
-void frmGrammar::SetButtonValue()
-{
-    if (!MainForm) return;
-    if (QAction* a = MainForm->toolButton(QStringLiteral("Undo"))) a->setEnabled(false);
-    if (QAction* a = MainForm->toolButton(QStringLiteral("Redo"))) a->setEnabled(false);
-    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsUndo"))) a->setEnabled(false);
-    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsRedo"))) a->setEnabled(false);
-}
-void frmGrammar::rtfStoreAdd() {}
-void frmGrammar::rtfUndo() {}
-void frmGrammar::rtfRedo() {}
 
 // Unload query, then unload. A changed grammar whose save is cancelled or fails stays open.
 void frmGrammar::closeEvent(QCloseEvent* event)
 {
+    // A run in progress works on this window between its steps: it stays until the run ends,
+    // and a closing of all windows stops as if cancelled.
+    if (!Idle) {
+        CloseCancelled = true;
+        event->ignore();
+        return;
+    }
     if (Changed()) {
         const ui::Answer a = ui::Ui().messageBox(
             QStringLiteral("Save changes to the ") + Caption() + "?",
@@ -201,5 +169,9 @@ void frmGrammar::closeEvent(QCloseEvent* event)
             MainForm->LineNum();
         else
             MainForm->SetPanel1Text(QStringLiteral("Ready"));
+    }
+    if (!ActiveGrammar) {
+        Store.Clear();
+        SetButtonValue();
     }
 }

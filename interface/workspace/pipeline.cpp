@@ -1,23 +1,683 @@
-// Placeholders until the processing is built: each command says on the status bar that its
-// step is not there yet, and changes nothing.
+// The processing run and the readings of the grammar text that it starts from. Every step is
+// one or two engine calls, announced in the Process log and the status bar; what the options
+// ask to see becomes a result window of the active grammar.
 #include "pipeline.h"
 
-#include "frmMain.h"
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTextEdit>
+#include <QTime>
+#include <cstdio>
+#include <fstream>
 
-void Pipeline::notYet(const char* what)
+#include "bound_builder.h"
+#include "colouring.h"
+#include "cp1251.h"
+#include "engine_binding.h"
+#include "frmDocument.h"
+#include "frmGrammar.h"
+#include "frmGrid.h"
+#include "frmMain.h"
+#include "frmSwitch.h"
+#include "language_table.h"
+#include "module_main.h"
+#include "output/result_name.h"
+#include "readers.h"
+#include "ui_services.h"
+#include "workspace_state.h"
+
+using namespace ModuleMain;
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+QString Time() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
+
+std::string bytes(const QString& text) { return cp1251::fromUnicode(text); }
+
+bool fileExists(const std::string& name)
 {
-    main_.SetPanel1Text(QStringLiteral("%1 is not available yet").arg(QLatin1String(what)));
+    std::ifstream in(name, std::ios::binary);
+    return static_cast<bool>(in);
 }
 
-void Pipeline::ResetForNewGrammar() {}
-void Pipeline::Parse(std::int32_t) {}
-void Pipeline::ParseAndReport() { notYet("Parse Grammar"); }
-void Pipeline::GetNewParser(std::int32_t) { notYet("Processing"); }
-void Pipeline::RemoveExtraneousSymbols() { notYet("Remove Extraneous Symbols"); }
-void Pipeline::LeftFactoringStep() { notYet("Left Factoring"); }
-void Pipeline::RecursionLoopsStep() { notYet("Reduce Indirect Left Recursion"); }
-void Pipeline::LeftRecursionStep() { notYet("Eliminate Immediate Left Recursion"); }
-void Pipeline::BuildDerivationTree() { notYet("Build Derivation Tree"); }
-void Pipeline::TryToTransformToLL1(bool& failed) { failed = true; }
-void Pipeline::ParseGrammarForFonts() {}
-void Pipeline::MarkSyntaxErrors(RichText&, const std::string&, const std::string&) {}
+// A text result of the engine without its blank padding.
+std::string trimmed(const char* buffer, std::size_t length)
+{
+    std::size_t a = 0, e = length;
+    while (a < e && (buffer[a] == ' ' || buffer[a] == '\0')) ++a;
+    while (e > a && (buffer[e - 1] == ' ' || buffer[e - 1] == '\0')) --e;
+    return std::string(buffer + a, e - a);
+}
+
+// Progress of a long colouring on the main window's progress bar; the window stays responsive.
+Colouring::Progress progressOn(frmMain& main)
+{
+    return [&main](std::size_t done, std::size_t total) {
+        if (total < 8192) return;
+        QProgressBar* bar = main.ProgressBar1;
+        if (!bar) return;
+        if (done >= total) {
+            bar->setVisible(false);
+            return;
+        }
+        bar->setRange(0, 1000);
+        bar->setValue(static_cast<int>(1000.0 * static_cast<double>(done) / static_cast<double>(total)));
+        bar->setVisible(true);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+}
+
+} // namespace
+
+// The grammar's name as the engine took it, which names every result file of the run.
+static std::string RunBase;
+
+void Pipeline::Log(const QString& text) { main_.WriteLog(Time() + text + CrLf); }
+void Pipeline::status(const QString& text) { main_.SetPanel1Text(text); }
+void Pipeline::letRun() { ui::Ui().processEvents(); }
+
+bool Pipeline::engineWrote(const EngineExports& e)
+{
+    char buffer[1024];
+    e.GetEngineError(buffer, sizeof buffer);
+    const std::string error = trimmed(buffer, sizeof buffer);
+    if (error.empty()) return true;
+    Log(" ... " + cp1251::toUnicode(error));
+    return false;
+}
+
+void Pipeline::ResetForNewGrammar()
+{
+    ShowExtraneousLists = true;
+    GrammarFirst = GrammarLast = 0;
+}
+
+// ---- readings of the grammar text ----
+
+void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
+{
+    if (engineRun) ActiveChild = &g;
+    if (ShowProcess) {
+        if (!LogWindow) main_.ShowProcessWindow();
+        if (!main_.LogText.empty()) main_.WriteLog(CrLf);
+    }
+    const QString panel = main_.Panel1Text();
+    Log("   - Parsing grammar: " + g.Caption());
+    status("Parsing grammar - " + g.Caption());
+    g.setCursor(Qt::WaitCursor);
+    const EngineExports* e = nullptr;
+    if (engineRun) {
+        e = Engine();
+        if (!e) {
+            g.unsetCursor();
+            status(panel);
+            return;
+        }
+        const std::string folder = bytes(g.grmDir);
+        const std::int16_t actions = BuildActions ? -1 : 0, tree = BuildTree ? -1 : 0, names = BuildNames ? -1 : 0;
+        e->BnfParserInit(&language, folder.data(), static_cast<std::int32_t>(folder.size()), &actions, &tree, &names);
+    }
+    letRun();
+    g.editor->setUpdatesEnabled(false);
+    if (!engineRun || !FastWork) g.SetFont();
+    const readers::Pos savedSelStart = g.rtfText.SelStart();
+    if (!engineRun) ActiveChild = &g;
+    // The reader is given CR LF at the end; the editor's text is left as it is.
+    std::string text = g.rtfText.Text();
+    if (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0) text += "\r\n";
+    StyleBase = 0;
+    g.ClearErrorList();
+    // After a syntax error the caret goes to where the reading stopped.
+    readers::Pos caret = savedSelStart;
+    {
+        Colouring colouring(g.rtfText);
+        colouring.SetCaret(0);
+        std::string error;
+        if (e) {
+            BoundBuilder builder(*e);
+            colouring.Read(g.iGrmNotation, text, error, &builder);
+            ParseErrorText = error;
+        } else {
+            colouring.Read(g.iGrmNotation, text, error, nullptr);
+        }
+        if (!error.empty()) caret = colouring.Caret();
+        g.ParseAfterSyntaxError(text, error, colouring);
+        colouring.Finish(progressOn(main_));
+    }
+    g.unsetCursor();
+    main_.unsetCursor();
+    g.rtfText.SetSelStart(caret);
+    g.editor->setUpdatesEnabled(true);
+    letRun();
+    if (!e) {
+        status(panel);
+        return;
+    }
+    char name[1024] = {};
+    e->GetGrammarName(name, sizeof name);
+    bool untouched = true;
+    for (char c : name) untouched = untouched && c == '\0';
+    if (untouched) {
+        status(panel);
+        return;
+    }
+    const std::string taken = trimmed(name, sizeof name);
+    RunBase = taken;
+    std::string check;
+    readers::Grammar_Name(taken, check);
+    if (!check.empty()) {
+        ui::Ui().messageBox(QStringLiteral("Invalid grammar name '") + cp1251::toUnicode(taken) +
+                                QStringLiteral("'. Use next syntax:\r\n"
+                                               "<Grammar_Name> ::= <Letter> { <Letter> | <Digit> | _ }*\r\n"
+                                               "<Letter> ::= A-Z | a-z\r\n"
+                                               "<Digit> ::= 0-9"),
+                            ui::AppTitle(), ui::Buttons::Ok, ui::Icon::None);
+    } else {
+        g.GrammarName = cp1251::toUnicode(taken);
+    }
+    if (QLabel* p = main_.Panel(ActiveGrammarName)) p->setText(g.GrammarName + " ");
+    if (ShowNavigation && NavWindow) NavWindow->SetNodeText(ActiveGrammarName, g.GrammarName);
+    status(panel);
+}
+
+void Pipeline::Parse(std::int32_t language)
+{
+    frmGrammar* g = ActiveGrammar;
+    if (!g || g->TextEmpty()) return;
+    RunBase.clear();
+    readGrammar(*g, true, language);
+}
+
+void Pipeline::ParseGrammarForFonts()
+{
+    frmGrammar* g = ActiveGrammar;
+    if (!g || g->TextEmpty()) return;
+    readGrammar(*g, false, 0);
+}
+
+void Pipeline::ParseAndReport()
+{
+    ParseErrorText.clear();
+    Parse(0);
+    if (!ParseErrorText.empty()) {
+        main_.WriteLog(Time() + " ... syntax error" + CrLf + cp1251::toUnicode(ParseErrorText));
+        main_.RefreshGrammarText(ParseErrorText);
+    }
+}
+
+void Pipeline::MarkSyntaxErrors(RichText& text, const std::string& source, const std::string& errorText)
+{
+    if (errorText.empty() || !ActiveChild) return;
+    // The text may lie further down in the rich text (the caller's StyleBase).
+    const readers::Pos base = StyleBase;
+    Colouring colouring(text);
+    std::string error = errorText;
+    readers::Pos lastEnd = 0;
+    while (!error.empty()) {
+        StyleBase = static_cast<std::int32_t>(base);
+        const readers::Pos s = colouring.Caret() - base;
+        readers::Pos p = 0;
+        if (s + 2 <= static_cast<readers::Pos>(source.size())) {
+            const auto lf = source.rfind('\n', static_cast<size_t>(s + 1));
+            p = lf == std::string::npos ? 0 : static_cast<readers::Pos>(lf) + 1;
+        }
+        const auto lastLf = error.rfind('\n');
+        const readers::Pos k = static_cast<readers::Pos>(lastLf == std::string::npos ? error.size() : error.size() - lastLf - 1);
+        if (k == 0) break;
+        const auto cr = source.find('\r', static_cast<size_t>(p));
+        const readers::Pos e = cr == std::string::npos ? 0 : static_cast<readers::Pos>(cr) + 1;
+        readers::Pos q = p + k;
+        if (q == e) q = s + 1;
+        colouring.ApplyTextsFont(q);
+        colouring.ApplyErrorFont(e);
+        StyleBase = static_cast<std::int32_t>(base + e - 1);
+        if (e == 0) break;
+        colouring.SetCaret(base + e - 1);
+        // Each pass must get further into the text than the one before.
+        if (e <= lastEnd) break;
+        lastEnd = e;
+        const std::string rest = source.substr(static_cast<size_t>(e - 1));
+        if (rest.empty()) break;
+        std::string next;
+        colouring.Read(ActiveGrammar ? ActiveGrammar->iGrmNotation : 1, rest, next, nullptr);
+        error = next;
+    }
+    colouring.Finish();
+    StyleBase = static_cast<std::int32_t>(base);
+}
+
+// ---- removal of extraneous symbols ----
+
+void Pipeline::RemoveExtraneousRules(std::int32_t, std::int32_t& head, std::int32_t& tail)
+{
+    removeExtraneous(false, head, tail);
+}
+
+void Pipeline::RemoveExtraneousSymbols()
+{
+    std::int32_t head = 0, tail = 0;
+    removeExtraneous(true, head, tail);
+}
+
+// The run's cleaning and the Tools command share every step; the command always shows the
+// removed lists and puts the cleaned grammar into the editor.
+void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& tail)
+{
+    Parse(0);
+    frmGrammar* g = ActiveGrammar;
+    if (!ParseErrorText.empty()) {
+        main_.WriteLog(Time() + " ... syntax error" + CrLf + cp1251::toUnicode(ParseErrorText));
+        main_.RefreshGrammarText(ParseErrorText);
+        return;
+    }
+    const EngineExports* e = Engine();
+    if (!g || !e) return;
+    const auto name = [g] { return g->GrammarName; };
+    const auto title = [](const char* t, std::int32_t& n) { n = static_cast<std::int32_t>(std::char_traits<char>::length(t)); return t; };
+    bool shown = false;
+    main_.WriteLog(Time() + " ... grammar - " + name() + CrLf + Time() + "   - Searching and removing identical rules..." + CrLf);
+    status("Searching and removing identical rules");
+    letRun();
+    std::int32_t ih = 0, it = 0;
+    e->IdenticalRules(&ih, &it);
+    main_.WriteLog(Time() + " ... grammar - " + name() + CrLf + Time() + "   - Searching dead nonterminals..." + CrLf);
+    status("Searching dead nonterminals");
+    letRun();
+    std::int32_t dh = 0, dt = 0, ah = 0, at = 0;
+    e->Alive(&dh, &dt, &ah, &at);
+    const auto removeList = [&](std::int32_t h, std::int32_t t, const QString& docTitle, const char* fileTitle,
+                                const QString& ext, const QString& what) {
+        letRun();
+        g->RemoveDocument(docTitle);
+        QString listed;
+        if (tools || ShowExtraneousLists) {
+            shown = true;
+            std::int32_t n = 0;
+            const char* text = title(fileTitle, n);
+            const std::string x = bytes(ext);
+            e->FileNonterminals(&h, &t, text, n, x.data(), static_cast<std::int32_t>(x.size()));
+            if (engineWrote(*e))
+                if (frmDocument* d = LoadResultDocument(docTitle, ext)) listed = cp1251::toUnicode(d->rtfText.Text());
+        }
+        // The command's log shows the removed names too.
+        main_.WriteLog((tools ? listed : QString()) + Time() + " ... removing " + what + " nonterminals" + CrLf);
+        if (what == QLatin1String("dead"))
+            status(tools ? QStringLiteral("Deleting dead nonterminals") : QStringLiteral("Removing dead nonterminals"));
+        else
+            status(QStringLiteral("Removing unreachable nonterminals"));
+        letRun();
+        e->DeleteNonterminals(&h, &t);
+    };
+    if (dh != 0 && dt != 0) {
+        removeList(dh, dt, QStringLiteral("Dead nonterminals"), " dead nonterminals", ExtDead, QStringLiteral("dead"));
+    } else {
+        Log(" ... list of nonteminals is empty");
+        status("List of dead nonteminals is empty");
+    }
+    if (ah == 0) {
+        Log(" ... fatal error: there are no rules in this grammar");
+        ParseErrorText = "Fatal error: there are no rules in this grammar";
+        main_.RefreshGrammarText(ParseErrorText);
+        return;
+    }
+    Log("   - Searching unreachable nonterminals...");
+    status("Searching unreachable nonterminals");
+    letRun();
+    std::int32_t uh = 0, ut = 0, rh = 0, rt = 0;
+    e->UnReachable(&uh, &ut, &rh, &rt);
+    head = rh;
+    tail = rt;
+    if (uh != 0 && ut != 0) {
+        removeList(uh, ut, QStringLiteral("Unreachable nonterminals"), " unreachable nonterminals", ExtUnreach,
+                   QStringLiteral("unreachable"));
+    } else {
+        Log(" ... list of nonteminals is empty");
+        status("List of unreachable nonteminals is empty");
+    }
+    if (tools) {
+        std::int32_t n = 0;
+        const char* text = title(" grammar after removing extraneous symbols", n);
+        e->FileGrammar(&rh, &rt, text, n, ".tmp", 4);
+        const std::string file = mv::names::ResultFileName(RunBase, ".tmp");
+        if (engineWrote(*e) && fileExists(file)) {
+            std::ifstream in(file, std::ios::binary);
+            const std::string cleaned((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            g->bHoldUnChanged = true;
+            g->rtfText.SetText(cleaned);
+            g->bHoldUnChanged = false;
+            g->Tag = -g->Number();
+        }
+        std::remove(file.c_str());
+    } else if (shown) {
+        const QString docTitle = QStringLiteral("Grammar after removing extraneous symbols");
+        g->RemoveDocument(docTitle);
+        std::int32_t n = 0;
+        const char* text = title(" grammar after removing extraneous symbols", n);
+        e->FileRules(&rh, &rt, text, n, ".tmp", 4);
+        if (engineWrote(*e)) LoadResultDocument(docTitle, QStringLiteral(".tmp"));
+        std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
+    }
+}
+
+// ---- result documents ----
+
+frmDocument* Pipeline::LoadResultDocument(const QString& title, const QString& extension)
+{
+    frmGrammar* g = ActiveGrammar;
+    if (!g) return nullptr;
+    const bool idle = Idle;
+    Idle = false;
+    const std::string file = mv::names::ResultFileName(RunBase, bytes(extension));
+    // A file the engine did not write this time is reported, never shown in its place; the
+    // program is left as idle as it was.
+    if (RunBase.empty() || !fileExists(file)) {
+        Log(" ... the result file \"" + cp1251::toUnicode(file) + "\" is missing");
+        Idle = idle;
+        return nullptr;
+    }
+    frmDocument* d = g->LoadNewDoc(g->GrammarName, title);
+    ActiveChild = d;
+    d->setCursor(Qt::WaitCursor);
+    letRun();
+    // Shown in the texts font; the listing's colouring by token kind joins here when the
+    // readers offer it.
+    d->LoadFile(file);
+    d->rtfText.SetSelStart(0);
+    d->unsetCursor();
+    ActiveChild = g;
+    letRun();
+    return d;
+}
+
+// ---- the run ----
+
+void Pipeline::showMatrixGrid(bool& firstGrid)
+{
+    if (!firstGrid) return;
+    Log(" ... preparing grid params to show the matrixes");
+    status("...preparing grid params to show the matrixes");
+    if (auto* grid = dynamic_cast<frmGrid*>(ActiveChild))
+        grid->VertText(NonterminalNames, static_cast<int>(NonterminalNames.size()) - 1, TerminalNames,
+                       static_cast<int>(TerminalNames.size()) - 2);
+    firstGrid = false;
+}
+
+void Pipeline::gridStep(const std::string& matrix, int N, int T, int cols, int terminalTitles, int rows,
+                        const QString& title, std::int32_t colour, bool& firstGrid)
+{
+    frmGrammar* g = ActiveGrammar;
+    frmGrid* grid = g->LoadNewGrid(NonterminalNames, N, TerminalNames, T, cols, N + 1, g->GrammarName, title);
+    ActiveChild = grid;
+    main_.WinOnTop(grid);
+    showMatrixGrid(firstGrid);
+    grid->ColumnTitles(NonterminalNames, N, TerminalNames, terminalTitles);
+    grid->FillGrid(matrix, NonterminalNames, N, rows, RichText::ColourOf(colour));
+}
+
+void Pipeline::GetNewParser(std::int32_t language)
+{
+    frmGrammar* g = ActiveGrammar;
+    if (!g || g->TextEmpty()) return;
+    if (!Idle && !main_.LL1Run) return;
+    const EngineExports* e = Engine();
+    if (!e) return;
+    Idle = false;
+    g->CloseAllDocuments();
+    g->CloseAllGrids();
+    GrammarIsLL1 = true;
+    MatrixFailed = false;
+    ParseErrorText.clear();
+    std::int32_t first = 0, last = 0;
+    RemoveExtraneousRules(language, first, last);
+    if (!ParseErrorText.empty()) return;
+
+    preparatoryTransformations(first, last);
+
+    Log("   - Searching nullable rules...");
+    status("Searching nullable rules");
+    letRun();
+    std::int32_t nh = 0, nt = 0;
+    e->Nullable(&nh, &nt);
+    const bool nullableWritten = engineWrote(*e);
+    if (nh == 0 || nt == 0) {
+        Log(" ... list of rules is empty");
+        status("List of rules is empty");
+    } else if (ShowNull && nullableWritten) {
+        LoadResultDocument(QStringLiteral("Nullable rules"), QStringLiteral(".tmp"));
+    }
+    letRun();
+    if (ShowNonterminals) {
+        const std::string x = bytes(ExtNonterminals);
+        e->FileNonterminals(&first, &last, " list of nonterminals", 21, x.data(), static_cast<std::int32_t>(x.size()));
+        if (engineWrote(*e)) LoadResultDocument(QStringLiteral("Nonterminals"), ExtNonterminals);
+    }
+
+    Log("   - Marking grammar...");
+    status("Marking grammar");
+    letRun();
+    std::int32_t N = 0, T = 0, R = 0;
+    e->NtmNumbering(&N);
+    Log(" ... number of nonterminals - " + QString::number(N));
+    letRun();
+    e->TrmNumbering(&T);
+    Log(" ... number of terminals - " + QString::number(T));
+    letRun();
+    if (T <= 0) main_.RefreshGrammarText("There are no terminals in this grammar.");
+    e->RulesNumbering(&R);
+    main_.WriteLog(Time() + " ... number of rules - " + QString::number(R) + CrLf + Time() +
+                   " ... getting names of nonterminals" + CrLf);
+    letRun();
+    if (N < 0) N = 0;
+    if (T < 0) T = 0;
+
+    status("...getting names of nonterminals:");
+    char name[1024];
+    NonterminalNames.assign(static_cast<size_t>(N) + 1, QString());
+    std::int32_t cursor = 0;
+    for (int i = 1; i <= N; ++i) {
+        e->GetNtmName(name, sizeof name, &cursor);
+        NonterminalNames[static_cast<size_t>(i)] = cp1251::toUnicode(trimmed(name, sizeof name));
+        letRun();
+    }
+    Log(" ... getting names of terminals ");
+    status("...getting names of terminals:");
+    TerminalNames.assign(static_cast<size_t>(T) + 2, QString());
+    std::string list;
+    frmDocument* terminals = nullptr;
+    if (ShowTerminals) {
+        terminals = g->LoadNewDoc(g->GrammarName, QStringLiteral("Terminals"));
+        ActiveChild = terminals;
+        main_.WinOnTop(terminals);
+    }
+    cursor = 0;
+    for (int i = 1; i <= T; ++i) {
+        e->GetTrmName(name, sizeof name, &cursor);
+        std::string t = trimmed(name, sizeof name);
+        if (t.empty()) t = " ";
+        TerminalNames[static_cast<size_t>(i)] = cp1251::toUnicode(t);
+        if (ShowTerminals) {
+            const int c = static_cast<unsigned char>(t[0]);
+            std::string number = std::to_string(i);
+            if (number.size() < 7) number.insert(0, 7 - number.size(), ' ');
+            list += number + std::string(10, ' ') + t + std::string(10, ' ');
+            list += c == 10 ? std::string(10, ' ') + "        chr(" : std::string("chr(");
+            list += std::to_string(c) + ")\r\n";
+        }
+        letRun();
+    }
+    TerminalNames[static_cast<size_t>(T) + 1] = QStringLiteral("end marker");
+    if (terminals) {
+        terminals->setCursor(Qt::WaitCursor);
+        letRun();
+        const bool idle = Idle;
+        Idle = false;
+        // The list is shown in the texts font; its colouring by token kind joins here when the
+        // readers offer the terminal-list colouring.
+        terminals->rtfText.SetText(list);
+        Idle = idle;
+        terminals->rtfText.SetSelStart(0);
+        terminals->unsetCursor();
+        ActiveChild = g;
+        letRun();
+    }
+
+    Log("   - Initializing matrixes...");
+    status("Initializing matrixes");
+    char message[100];
+    e->InitMatrix(message, sizeof message);
+    ParseErrorText = trimmed(message, sizeof message);
+    MatrixFailed = !ParseErrorText.empty();
+    if (!ParseErrorText.empty()) {
+        // Logged as the engine words it, after its leading blank.
+        main_.WriteLog(Time() + " " + cp1251::toUnicode(ParseErrorText) + CrLf);
+        main_.RefreshGrammarText(ParseErrorText);
+        return;
+    }
+    const auto size = [](int rows, int cols) { return static_cast<size_t>(rows) * static_cast<size_t>(cols); };
+    std::string matrix;
+    Log("   - Calculating Is-End-Of matrix...");
+    status("Calculating Is-End-Of matrix");
+    letRun();
+    e->IsEndOf();
+    matrix.assign(size(N, N), ' ');
+    letRun();
+    e->GetIsEndOf(matrix.data(), static_cast<std::int32_t>(matrix.size()));
+    letRun();
+    bool firstGrid = false;
+    if (ShowIsEndOf || ShowBeginsWith || ShowIsFollowedBy) {
+        TitlePictures.assign(static_cast<size_t>(N + T) + 2, QPixmap());
+        // The titles are measured afresh for every run, so that none is cut.
+        TitlesCached = false;
+        firstGrid = true;
+    }
+    if (ShowIsEndOf) gridStep(matrix, N, T, N + 1, 0, N, QStringLiteral("Is-End-Of"), RGB(192, 0, 0), firstGrid);
+
+    Log("   - Calculating Is-Followed-Directly-By matrix...");
+    status("Calculating Is-Followed-Directly-By matrix");
+    letRun();
+    e->IsFollowedDirectlyBy();
+    matrix.assign(size(N + T, N), ' ');
+    letRun();
+    e->GetIsFolDirBy(matrix.data(), static_cast<std::int32_t>(matrix.size()));
+
+    Log("   - Calculating (Is-End-Of) x (Is-Followed-Directly-By) Production matrix");
+    status("Calculating (Is-End-Of) x (Is-Followed-Directly-By) Production matrix");
+    letRun();
+    e->EndOf_FolDirBy_Prod();
+
+    Log("   - Calculating Begins-With matrix...");
+    status("Calculating Begins-With matrix");
+    letRun();
+    e->BeginsWith();
+    letRun();
+    matrix.assign(size(N + T, N), ' ');
+    e->GetBeginsWith(matrix.data(), static_cast<std::int32_t>(matrix.size()));
+    if (ShowBeginsWith)
+        gridStep(matrix, N, T, N + T + 1, T, N + T, QStringLiteral("Begins-With"), RGB(0, 192, 0), firstGrid);
+
+    Log("   - Calculating Is-Followed-By matrix...");
+    status("Calculating Is-Followed-By matrix");
+    letRun();
+    e->IsFollowedBy();
+    matrix.assign(size(N + T + 1, N), ' ');
+    letRun();
+    e->GetIsFollowedBy(matrix.data(), static_cast<std::int32_t>(matrix.size()));
+    if (ShowIsFollowedBy)
+        gridStep(matrix, N, T, N + T + 2, T + 1, N + T + 1, QStringLiteral("Is-Followed-By"), RGB(0, 0, 192),
+                 firstGrid);
+
+    Log("   - Calculating the Set of select...");
+    status("Calculating the Set of select");
+    letRun();
+    std::int16_t verdict = 0;
+    const std::string x = bytes(ExtSelect);
+    e->FileSetOfSelect(&verdict, x.data(), static_cast<std::int32_t>(x.size()));
+    const bool selectWritten = engineWrote(*e);
+    GrammarIsLL1 = verdict == -1;
+    if (!GrammarIsLL1) {
+        Log(" ... grammar is not LL(1)");
+        status("Grammar is not LL(1)");
+        letRun();
+    }
+    if (ShowSelect && selectWritten) LoadResultDocument(QStringLiteral("Set of select"), ExtSelect);
+
+    if (!main_.LL1Run && main_.BuildRequested) ParserCodeStep(language);
+    letRun();
+    Idle = true;
+    GrammarFirst = first;
+    GrammarLast = last;
+}
+
+// ---- the parser code ----
+
+void Pipeline::ParserCodeStep(std::int32_t language)
+{
+    frmGrammar* g = ActiveGrammar;
+    const EngineExports* e = Engine();
+    if (!g || !e) return;
+    Log("   - Getting parser code...");
+    status("getting parser code");
+    letRun();
+    e->TamberlixCode(&language);
+    char buffer[1024];
+    e->GetEngineError(buffer, sizeof buffer);
+    const std::string failure = trimmed(buffer, sizeof buffer);
+
+    const LanguageRow* row = LanguageRowOf(language);
+    const bool java = main_.ButtonImage(QStringLiteral("Build")) == QLatin1String("java_");
+    const QString prefix = java ? QStringLiteral("Parser") : QString();
+    const QString grammarName = g->GrammarName;
+    const QString title = grammarName + prefix + QString::fromLatin1(row ? row->Extension : ".bas");
+    const std::string parserFile = mv::names::ParserFileName(RunBase, language);
+    const std::string logFile = mv::names::ResultFileName(RunBase, ".log");
+
+    QString head;
+    if (fileExists(logFile)) {
+        frmDocument* logDoc = g->LoadNewDoc(grammarName, title);
+        logDoc->LoadFile(logFile);
+        head = cp1251::toUnicode(logDoc->rtfText.Text().substr(0, 46));
+        if (QWidget* sub = logDoc->parentWidget()) sub->close();
+        else logDoc->close();
+    }
+    // What the engine could not write is a failure, never a parser "kept in file".
+    if (!failure.empty() || !fileExists(parserFile)) {
+        const QString why = failure.empty() ? "The parser file \"" + cp1251::toUnicode(parserFile) + "\" was not written."
+                                            : cp1251::toUnicode(failure);
+        main_.WriteLog(Time() + " ..." + head + CrLf + Time() + " ... " + why + CrLf);
+        status(why);
+        std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
+        std::remove(logFile.c_str());
+        return;
+    }
+    main_.WriteLog(Time() + " ..." + head + CrLf + Time() + " ... The parser code is kept in file " + title + CrLf);
+    status("The parser code is kept in file " + title);
+    std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
+    std::remove(logFile.c_str());
+    if (!ShowParser) return;
+
+    const auto open = [&](const QString& docTitle, const std::string& file) {
+        frmDocument* d = g->LoadNewDoc(grammarName, docTitle);
+        ActiveChild = d;
+        d->LoadFile(file);
+        d->rtfText.SetSelStart(0);
+        d->SetLocked(false);
+        g->frmParser = d;
+        letRun();
+        return d;
+    };
+    // The code is shown in the texts font; its keyword colouring joins here when the readers
+    // offer it.
+    open(title, parserFile);
+    g->GrammarName = grammarName + prefix;
+    status("The parser code is kept in file " + title);
+    if (language == 9) {
+        const std::string header = mv::names::ParserHeaderName(RunBase);
+        if (fileExists(header)) open(grammarName + ".h", header);
+    }
+}
+
+// ---- commands of the transformation issue ----
+

@@ -213,6 +213,27 @@ TEST_F(TransformTest, CornerSubstitution) {
   }
 }
 
+// The window program prints the grammar after a substitution through the list its last run
+// kept; the substitution may have taken that list's last member out.
+TEST_F(TransformTest, TheKeptGrammarListReadsAsTheGrammarAfterItsLastMemberWentOut) {
+  Build({{"A", {{"<B>", "x"}, {"<B>", "y"}}}, {"B", {{"b"}}}});
+  std::filesystem::remove(folder / (TrimmedRight(eng->store.ResultBaseName) + ".temp"));
+  Analyse();
+  const Chain kept = Grammar();
+  ASSERT_NE(kept.First, kept.Last);
+  int32_t substitutions = 0, loops = 0;
+  t().SubstOfAmbigCorner(substitutions, loops);
+  ASSERT_FALSE(eng->mem.IsLiveRecord(NonterminalPool, kept.Last));
+  const Chain now = ListingArgument(*eng, &kept.First, &kept.Last);
+  EXPECT_EQ(now.First, Grammar().First);
+  EXPECT_EQ(now.Last, Grammar().Last);
+  // A list that is not the grammar's stays empty when a member is gone.
+  const int32_t other = Grammar().First + 1000;
+  EXPECT_EQ(ListingArgument(*eng, &other, &kept.Last).First, 0);
+  // Nor does any other export take the kept list for the grammar.
+  EXPECT_EQ(ListArgument(*eng, &kept.First, &kept.Last).First, 0);
+}
+
 TEST_F(TransformTest, AClashOfAnEarlierCycleIsALoopInEitherOrder) {
   // The second cycle starts from a fresh store, as the window program's does.
   const std::string longName(300, 'N');

@@ -105,7 +105,7 @@ RunResult Process(const std::filesystem::path& folder, const std::string& text,
     BnfParserInit(&noLanguage, work.data(), static_cast<int32_t>(work.size()), &actions, &tree,
                   &names);
     readers::EngineBuilder builder;
-    readers::ParseGrammarByNotation(readers::Typical, readers::ToCrLf(text), r.ReadError,
+    readers::ParseGrammarByNotation(options.notation, readers::ToCrLf(text), r.ReadError,
                                     {&builder});
     if (!r.ReadError.empty()) return r;
     std::string nameBuffer(1024, '\0');

@@ -1,5 +1,5 @@
 #pragma once
-// One processing run as the program makes it: the grammar text read by the Typical reader into
+// One processing run as the program makes it: the grammar text read by a notation reader into
 // the engine library, then the engine's exports called one by one in the run's order, with
 // every result that a later check needs kept.
 
@@ -15,6 +15,7 @@ struct RunOptions {
     bool tree = false;     // BuildTree
     bool names = false;    // BuildNames
     int32_t language = 0;  // 0: no parser built (a test run)
+    int notation = 1;      // the reader: 1 Typical, 2 W3C, 3 MSDN, 4 MSDN with ";"
 };
 
 struct RunResult {

@@ -1,4 +1,4 @@
-// Whole processing runs: a grammar text in the Typical notation read by the real reader into
+// Whole processing runs: a grammar text read by the real notation readers into
 // the engine library, cleaned, analysed and turned into parsers, the C++ ones compiled and run.
 #include <gtest/gtest.h>
 
@@ -192,11 +192,12 @@ protected:
     std::string Read(const std::string& file) const { return ReadText(folder_ / file); }
 
     // A build in one C++ target, compiled and run over the case's sentences.
-    std::vector<ParseResult> BuildAndRun(const Case& c, int32_t language)
+    std::vector<ParseResult> BuildAndRun(const Case& c, int32_t language, int notation = 1)
     {
         RunOptions options;
         options.actions = c.actions;
         options.language = language;
+        options.notation = notation;
         const RunResult r = Process(folder_, c.text, options);
         EXPECT_EQ(r.ReadError, "");
         ParserHarness harness{folder_};
@@ -283,6 +284,50 @@ TEST_F(Pipeline, GeneratedCppParsersAcceptAndReject)
             const Sentence& s = c.sentences[i];
             ParseResult expected{s.trace, s.error.empty(), s.error};
             EXPECT_EQ(procedural[i], expected) << "sentence: " << s.text;
+        }
+    }
+}
+
+// The expression grammar written in the other notations builds a parser that answers every
+// sentence as the Typical one does.
+TEST_F(Pipeline, ParsersFromEveryNotationAgree)
+{
+    const std::string actions = "`add` ::= act(\"add\");\n`sub` ::= act(\"sub\");\n`mul` ::= act(\"mul\");\n"
+                                "`quot` ::= act(\"quot\");\n`num` ::= act(\"num\");\n";
+    const struct {
+        int notation;
+        std::string text;
+    } written[] = {
+        {3, "! Sums and products of numbers, with an action after each operation.\n"
+            "<Expr> ::= <Term> <Expr rest>\n"
+            "<Expr rest> ::= + <Term> `add` <Expr rest> | - <Term> `sub` <Expr rest> |\n"
+            "<Term> ::= <Factor> <Term rest>\n"
+            "<Term rest> ::= * <Factor> `mul` <Term rest> | / <Factor> `quot` <Term rest> |\n"
+            "<Factor> ::= <Digit>... `num` | ( <Expr> )\n"
+            "<Digit> ::= 0-9\n" + actions},
+        {4, "! Sums and products of numbers, with an action after each operation.\n"
+            "<Expr> ::= <Term> <Expr rest> ;\n"
+            "<Expr rest> ::= + <Term> `add` <Expr rest>\n  | - <Term> `sub` <Expr rest>\n  | ;\n"
+            "<Term> ::= <Factor> <Term rest> ;\n"
+            "<Term rest> ::= * <Factor> `mul` <Term rest>\n  | / <Factor> `quot` <Term rest>\n  | ;\n"
+            "<Factor> ::= {0-9}... `num` | ( <Expr> ) ;\n" + actions},
+        {2, "/* Sums and products of numbers, with an action after each operation. */\n"
+            "[1] Expr ::= Term Expr_rest\n"
+            "[2] Expr_rest ::= '+' Term `add` Expr_rest | '-' Term `sub` Expr_rest |\n"
+            "[3] Term ::= Factor Term_rest\n"
+            "[4] Term_rest ::= '*' Factor `mul` Term_rest | '/' Factor `quot` Term_rest |\n"
+            "[5] Factor ::= [0-9]+ `num` | '(' Expr ')'\n" + actions},
+    };
+    Case c = Cases()[0];
+    for (const auto& w : written) {
+        SCOPED_TRACE(w.notation);
+        c.text = w.text;
+        const auto results = BuildAndRun(c, CppProcedural, w.notation);
+        ASSERT_EQ(results.size(), c.sentences.size());
+        for (size_t i = 0; i < c.sentences.size(); ++i) {
+            const Sentence& s = c.sentences[i];
+            ParseResult expected{s.trace, s.error.empty(), s.error};
+            EXPECT_EQ(results[i], expected) << "sentence: " << s.text;
         }
     }
 }

@@ -147,13 +147,18 @@ TEST(ParseGrammarByNotation, UnknownCodeRunsNothingAndKeepsTheCallersText)
 
 TEST(ParseGrammarByNotation, AFailureInsideTheReaderIsNeverASuccess)
 {
-    readers::ProgramState program;
-    ThrowingBuilder b;
-    std::string error;  // "" as a caller would start
-    EXPECT_EQ(readers::ParseGrammarByNotation(1, "<A> ::= x\r\n", error, {&b}, &program),
-              readers::ReadStatus::Failed);
-    EXPECT_EQ(error, "Reading failed: overflow");
-    EXPECT_TRUE(program.Idle);
+    const std::pair<int, const char*> texts[] = {
+        {1, "<A> ::= x\r\n"}, {2, "A ::= x\r\n"}, {3, "<A> ::= x\r\n"}, {4, "<A> ::= x ;"}};
+    for (const auto& [notation, text] : texts) {
+        readers::ProgramState program;
+        ThrowingBuilder b;
+        std::string error;  // "" as a caller would start
+        EXPECT_EQ(readers::ParseGrammarByNotation(notation, text, error, {&b}, &program),
+                  readers::ReadStatus::Failed)
+            << notation;
+        EXPECT_EQ(error, "Reading failed: overflow");
+        EXPECT_TRUE(program.Idle);
+    }
 }
 
 TEST(ParseGrammarByNotation, GroupsNestedTooDeepStopTheReadingAsAFailure)

@@ -125,6 +125,8 @@ const ErrorCase kErrors[] = {
     {M, "CR without LF", "<A> ::= a\r", Found("1", kEnd, "\"\n\"") + "\r\n<A> ::= a\r\r\n          !"},
     {M, "a group does not end on ..", "<A> ::= { a }..\r\n",
      Found("1", "\"\r\"", "\".\"") + "\r\n<A> ::= { a }..\r\n               !"},
+    {M, "alternatives before any rule head", "! c\r\n| a\r\n",
+     Found("2", "\"|\"", "<Rule> with one of: <") + "\r\n| a\r\n!"},
     {S, "| after the ;", "<A> ::= a ;\r\n| b ;",
      Found("2", "\"|\"",
            "<Notation content> with one of: chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) chr(34)-# "

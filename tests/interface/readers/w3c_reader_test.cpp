@@ -1,6 +1,9 @@
 // The W3C notation: builder calls in reading order, error texts, colouring.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "fakes.h"
 
 using namespace readers_test;
@@ -129,6 +132,9 @@ const ErrorCase kErrors[] = {
     {"misspelt option", "$titel ::= x\r\n", "\"e\"", "\"l\"", "$titel ::= x\r\n    !"},
     {"second line", "a ::= b\r\nc :: d\r\n", "\"d\"", "\"=\"", "c :: d\r\n     !"},
     {"LF-only line ends", "a ::= b\nc ::= d\n", "\"\n\"", "<NtmExp> with one of: " + kExp, "a ::= b\r\n       !"},
+    {"alternatives before any rule head", "| a\r\n", "\"|\"",
+     "<Rule> with one of: chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) %-& , . 0-9 ;-> @-Z \\ _ a-{ }-\xFF",
+     "| a\r\n!"},
     {"lone LF in a statement", "`a` ::= x\ny\r\n", "\"\n\"",
      "<Statement content> with one of: chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(255) chr(13)", "`a` ::= x\r\n         !"},
 };
@@ -164,6 +170,31 @@ TEST(W3CReader, GroupsNestedTooDeepAreAFailure)
     EXPECT_EQ(readers::ParseGrammarByNotation(readers::W3C, fits, error, {}), readers::ReadStatus::Read) << error;
     const std::string deep = "a ::= " + std::string(depth + 1, '(') + "b" + std::string(depth + 1, ')') + "\r\n";
     EXPECT_EQ(readers::ParseGrammarByNotation(readers::W3C, deep, error, {}), readers::ReadStatus::Failed);
+}
+
+} // namespace
+
+namespace {
+
+TEST(W3CReader, XmlGrammarColouredWholeAndRecolouredWithoutWrites)
+{
+    std::ifstream in(std::string(READERS_FIXTURES) + "/xml10.w3c", std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    const std::string text = readers::ToCrLf(s.str());
+    const readers::FontSet fonts = DistinctFonts();
+    FakeRichText rich(text.size());
+    readers::TextStyler styler(fonts, &rich);
+    std::string error;
+    EXPECT_EQ(readers::ColourGrammarText(readers::W3C, text, error, styler), readers::ReadStatus::Read) << error;
+    const std::string first = rich.Map(fonts);
+    EXPECT_EQ(first.find('.'), std::string::npos);
+    for (char font : {'N', 'T', 'C', 'A'}) EXPECT_NE(first.find(font), std::string::npos) << font;
+    rich.writes = 0;
+    rich.SetSelStart(0);
+    readers::ColourGrammarText(readers::W3C, text, error, styler);
+    EXPECT_EQ(rich.writes, 0);
+    EXPECT_EQ(rich.Map(fonts), first);
 }
 
 } // namespace

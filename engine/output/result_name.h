@@ -1,0 +1,64 @@
+// The names of the files a run leaves in its work folder. The engine writes them and the
+// window program opens them by these same functions, so the two can never disagree.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace mv::names {
+
+inline constexpr std::size_t BaseLength = 80;
+
+inline std::string TrimRight(std::string_view text)
+{
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
+    return std::string(text.substr(0, end));
+}
+
+// The base of every result file: the grammar name's first 80 characters, trailing blanks off.
+inline std::string ResultBase(std::string_view grammarName)
+{
+    return TrimRight(grammarName.substr(0, grammarName.size() < BaseLength ? grammarName.size() : BaseLength));
+}
+
+// A result file: the base and the extension, which is never cut.
+inline std::string ResultFileName(std::string_view grammarName, std::string_view extension)
+{
+    return TrimRight(ResultBase(grammarName) + std::string(extension));
+}
+
+// The C++ targets name their files in lower case (Latin and Windows Cyrillic capitals).
+inline std::string LowerCaseBase(std::string_view base)
+{
+    std::string text(base);
+    for (char& ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c >= 65 && c <= 90) || (c >= 192 && c <= 223)) ch = static_cast<char>(c + 32);
+    }
+    return text;
+}
+
+// The parser source of a language code: 3 Fortran 90, 4 Fortran 77, 5 Java, 7 Pascal,
+// 8 C++, 9 C++ class (its implementation; the header is ParserHeaderName), else Visual Basic.
+inline std::string ParserFileName(std::string_view grammarName, int language)
+{
+    const std::string base = ResultBase(grammarName);
+    switch (language) {
+    case 3: return base + ".f90";
+    case 4: return base + ".for";
+    case 5: return base + "Parser.java";
+    case 7: return base + ".pas";
+    case 8: return LowerCaseBase(base) + ".cxx";
+    case 9: return LowerCaseBase(base) + ".cpp";
+    default: return base + ".bas";
+    }
+}
+
+inline std::string ParserHeaderName(std::string_view grammarName)
+{
+    return LowerCaseBase(ResultBase(grammarName)) + ".h";
+}
+
+} // namespace mv::names

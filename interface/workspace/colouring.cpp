@@ -1,0 +1,167 @@
+#include "colouring.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <algorithm>
+
+#include "frmTree.h"
+#include "module_main.h"
+
+using namespace ModuleMain;
+
+// The hooks give a handful of font records to many ranges: each distinct format is kept once.
+void DeferredRichText::settle()
+{
+    if (!open_) return;
+    open_ = false;
+    auto it = std::find(records_.begin(), records_.end(), pending_);
+    if (it == records_.end()) {
+        it = records_.insert(records_.end(), pending_);
+        QTextCharFormat f;
+        f.setFontFamilies(QStringList{QString::fromStdString(pending_.FontName)});
+        f.setFontPointSize(pending_.FontSize > 0 ? pending_.FontSize : 1);
+        f.merge(RichText::ColourFormat(pending_.FontColor));
+        f.setFontWeight(pending_.FontBold ? QFont::Bold : QFont::Normal);
+        f.setFontItalic(pending_.FontItalic);
+        f.setFontUnderline(pending_.FontUnderline);
+        f.setFontStrikeOut(pending_.FontStrikethru);
+        formats_.push_back(f);
+    }
+    const int index = static_cast<int>(it - records_.begin());
+    Run& last = runs_.back();
+    last.format = index;
+    // A range that goes on where the one before it ended, in the same format, joins it.
+    if (runs_.size() >= 2) {
+        Run& before = runs_[runs_.size() - 2];
+        if (before.format == index && before.start + before.length == last.start) {
+            before.length += last.length;
+            runs_.pop_back();
+        }
+    }
+}
+
+void DeferredRichText::SetSelLength(Pos length)
+{
+    settle();
+    runs_.push_back({sel_, length, -1});
+    pending_ = readers::FontRec{};
+    open_ = true;
+}
+
+const std::vector<DeferredRichText::Run>& DeferredRichText::Runs()
+{
+    settle();
+    return runs_;
+}
+
+void DeferredRichText::Clear()
+{
+    runs_.clear();
+    open_ = false;
+}
+
+// The hooks write every attribute of a range (they read all of them as mixed).
+void DeferredRichText::SetSelFontName(const std::string& v) { pending_.FontName = v; }
+void DeferredRichText::SetSelFontSize(std::int32_t v) { pending_.FontSize = v; }
+void DeferredRichText::SetSelColor(std::int32_t v) { pending_.FontColor = v; }
+void DeferredRichText::SetSelBold(bool v) { pending_.FontBold = v; }
+void DeferredRichText::SetSelItalic(bool v) { pending_.FontItalic = v; }
+void DeferredRichText::SetSelUnderline(bool v) { pending_.FontUnderline = v; }
+void DeferredRichText::SetSelStrikeThru(bool v) { pending_.FontStrikethru = v; }
+
+Colouring::Colouring(RichText& text) : text_(text), target_(text.SelStart()), styler_(Fonts, &target_) {}
+
+Colouring::~Colouring()
+{
+    if (!finished_) Finish();
+}
+
+void Colouring::syncIn()
+{
+    styler_.FastWork = FastWork;
+    styler_.StyleBase = StyleBase;
+}
+
+void Colouring::syncOut()
+{
+    StyleLength = static_cast<std::int32_t>(styler_.StyleLength);
+    StyleEnd = static_cast<std::int32_t>(styler_.StyleEnd);
+}
+
+void Colouring::ApplyTextsFont(Pos pos)
+{
+    syncIn();
+    styler_.ApplyTextsFont(pos);
+    syncOut();
+}
+
+void Colouring::ApplyErrorFont(Pos pos)
+{
+    syncIn();
+    styler_.ApplyErrorFont(pos);
+    syncOut();
+}
+
+readers::ReadStatus Colouring::Read(int notation, std::string_view text, std::string& error, readers::Builder* builder)
+{
+    syncIn();
+    readers::ProgramState program;
+    const bool idle = Idle;
+    Idle = false;
+    const readers::ReadStatus status =
+        builder ? readers::ParseGrammarByNotation(notation, text, error, {builder, &styler_, &DerivationTreeHooks()}, &program)
+                : readers::ColourGrammarText(notation, text, error, styler_, &program);
+    // The run that asked for the reading decides when the program is idle again.
+    Idle = idle;
+    syncOut();
+    return status;
+}
+
+void Colouring::Finish(const Progress& progress)
+{
+    finished_ = true;
+    QTextEdit* edit = text_.edit();
+    QTextDocument* doc = edit->document();
+    const auto& runs = target_.Runs();
+    const auto& formats = target_.Formats();
+    if (!runs.empty()) {
+        const bool undo = doc->isUndoRedoEnabled();
+        doc->setUndoRedoEnabled(false);
+        const bool hold = text_.HoldUnchanged();
+        text_.SetHoldUnchanged(true);
+        QTextCursor c(doc);
+        // One edit: the document is laid out once, not once per range.
+        c.beginEditBlock();
+        const int last = doc->characterCount() - 1;
+        const std::size_t slice = 4096;
+        // The ranges come in text order: walk the blocks forwards instead of searching.
+        QTextBlock block = doc->begin();
+        const auto toDocument = [&](Pos pos) -> int {
+            const auto startOf = [](const QTextBlock& b) { return static_cast<Pos>(b.position()) + b.blockNumber(); };
+            if (!block.isValid() || pos < startOf(block)) return static_cast<int>(text_.toDocument(pos));
+            for (QTextBlock next = block.next(); next.isValid() && startOf(next) <= pos; next = next.next()) block = next;
+            const Pos within = std::min<Pos>(pos - startOf(block), block.length() - 1);
+            return static_cast<int>(block.position() + within);
+        };
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            const auto& r = runs[i];
+            if (r.length <= 0 || r.format < 0) continue;
+            const int a = toDocument(r.start);
+            const int b = toDocument(r.start + r.length);
+            if (a >= last && a >= b) continue;
+            c.setPosition(a);
+            c.setPosition(b > last ? last : b, QTextCursor::KeepAnchor);
+            c.mergeCharFormat(formats[static_cast<size_t>(r.format)]);
+            if (progress && (i + 1) % slice == 0) progress(i + 1, runs.size());
+        }
+        c.endEditBlock();
+        if (progress) progress(runs.size(), runs.size());
+        text_.SetHoldUnchanged(hold);
+        doc->setUndoRedoEnabled(undo);
+        target_.Clear();
+    }
+    text_.SetSelStart(target_.SelStart());
+}

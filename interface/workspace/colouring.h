@@ -1,0 +1,89 @@
+// Colouring a rich text through the readers' text-style hooks. The hooks' ranges are recorded
+// with a caret of their own and written into the editor in one pass at the end, so that a long
+// text is not re-laid out once per range.
+#pragma once
+
+#include <QTextCharFormat>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "readers.h"
+#include "rich_text.h"
+
+// The style target that records instead of styling at once.
+class DeferredRichText final : public readers::RichTextTarget {
+public:
+    using Pos = readers::Pos;
+    explicit DeferredRichText(Pos caret) : sel_(caret) {}
+
+    Pos SelStart() const override { return sel_; }
+    void SetSelStart(Pos start) override { sel_ = start < 0 ? 0 : start; }
+    void SetSelLength(Pos length) override;
+    // Every attribute reads as mixed, so the hooks write all of them.
+    std::optional<std::string> SelFontName() const override { return std::nullopt; }
+    std::optional<std::int32_t> SelFontSize() const override { return std::nullopt; }
+    std::optional<std::int32_t> SelColor() const override { return std::nullopt; }
+    std::optional<bool> SelBold() const override { return std::nullopt; }
+    std::optional<bool> SelItalic() const override { return std::nullopt; }
+    std::optional<bool> SelUnderline() const override { return std::nullopt; }
+    std::optional<bool> SelStrikeThru() const override { return std::nullopt; }
+    void SetSelFontName(const std::string& v) override;
+    void SetSelFontSize(std::int32_t v) override;
+    void SetSelColor(std::int32_t v) override;
+    void SetSelBold(bool v) override;
+    void SetSelItalic(bool v) override;
+    void SetSelUnderline(bool v) override;
+    void SetSelStrikeThru(bool v) override;
+    void SetHoldUnchanged(bool) override {}
+
+    // A styled range and its format, one of the few distinct ones kept in Formats().
+    struct Run {
+        Pos start, length;
+        int format;
+    };
+    const std::vector<Run>& Runs();
+    const std::vector<QTextCharFormat>& Formats() const { return formats_; }
+    void Clear();
+
+private:
+    void settle();
+    Pos sel_;
+    std::vector<Run> runs_;
+    // The font record being given to the last range; settled when the next range begins.
+    readers::FontRec pending_;
+    bool open_ = false;
+    std::vector<readers::FontRec> records_;
+    std::vector<QTextCharFormat> formats_;
+};
+
+// One colouring of one rich text: the program's fonts, StyleBase and FastWork as they stand.
+class Colouring {
+public:
+    using Pos = readers::Pos;
+    // progress(done, total) is called while the ranges are written; it may let events run.
+    using Progress = std::function<void(std::size_t, std::size_t)>;
+
+    explicit Colouring(RichText& text);
+    ~Colouring();
+
+    Pos Caret() const { return target_.SelStart(); }
+    void SetCaret(Pos p) { target_.SetSelStart(p); }
+    void ApplyTextsFont(Pos pos);
+    void ApplyErrorFont(Pos pos);
+    // A reading of text in the notation; builder nullptr reads for colouring only.
+    readers::ReadStatus Read(int notation, std::string_view text, std::string& error, readers::Builder* builder);
+
+    // Writes the recorded ranges into the editor and puts its caret where the hooks left it.
+    void Finish(const Progress& progress = {});
+
+private:
+    void syncIn();
+    void syncOut();
+
+    RichText& text_;
+    DeferredRichText target_;
+    readers::TextStyler styler_;
+    bool finished_ = false;
+};

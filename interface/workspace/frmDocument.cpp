@@ -1,0 +1,134 @@
+#include "frmDocument.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QMdiSubWindow>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <fstream>
+
+#include "frmGrammar.h"
+#include "frmMain.h"
+#include "frmSwitch.h"
+#include "last_line.h"
+#include "module_main.h"
+#include "ui_services.h"
+#include "workspace_state.h"
+
+using namespace ModuleMain;
+
+frmDocument::frmDocument(frmGrammar* owner, QWidget* parent)
+    : ChildForm(parent), editor(new QTextEdit(this)), rtfText(editor), owner_(owner)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor);
+    editor->setAcceptRichText(false);
+    editor->setLineWrapMode(QTextEdit::NoWrap);
+    const QFont f = FontOf(TextsFont);
+    setFont(f);
+    editor->document()->setDefaultFont(f);
+    editor->setReadOnly(true);
+    connect(editor, &QTextEdit::textChanged, this, [this] { rtfText_Change(); });
+    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
+    editor->installEventFilter(this);
+    bTextChanged = false;
+}
+
+frmDocument::~frmDocument()
+{
+    if (ActiveChild == this) ActiveChild = owner_ ? static_cast<ChildForm*>(owner_.data()) : nullptr;
+}
+
+int frmDocument::Number() const { return Tag.mid(10).trimmed().toInt(); }
+bool frmDocument::Locked() const { return editor->isReadOnly(); }
+void frmDocument::SetLocked(bool locked) { editor->setReadOnly(locked); }
+
+bool frmDocument::LoadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const bool idle = Idle;
+    Idle = false;
+    rtfText.SetText(bytes);
+    Idle = idle;
+    return true;
+}
+
+// A user's edit; loading, replacing and restyling run with Idle cleared and do not count.
+void frmDocument::rtfText_Change()
+{
+    if (!Idle || bHoldUnChanged || rtfText.HoldUnchanged() || editor->document()->isEmpty()) return;
+    KeepEmptyLastLine(this, rtfText, bHoldUnChanged);
+    bTextChanged = true;
+}
+
+void frmDocument::rtfText_SelChange()
+{
+    if (!Idle || bHoldUnChanged || rtfText.HoldUnchanged()) return;
+    const int line = rtfText.GetLineFromChar(rtfText.SelStart()) + 1;
+    if (line != lLastLine) {
+        lLastLine = line;
+        if (MainForm) MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(line));
+    }
+    FindStart = static_cast<std::int32_t>(rtfText.SelStart());
+    FindRestart = true;
+    FindWrapAnswer = 0;
+}
+
+void frmDocument::rtfText_GotFocus()
+{
+    if (Idle) {
+        ActiveChild = this;
+        if (MainForm) MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
+        if (ActiveGrammar) ActiveGrammar->sbSwitch(false);
+    }
+    ActiveNodeKey = Tag;
+    if (ShowNavigation && NavWindow) NavWindow->SelectNode(Tag);
+}
+
+void frmDocument::focusInEvent(QFocusEvent* event)
+{
+    ChildForm::focusInEvent(event);
+    rtfText_GotFocus();
+}
+
+bool frmDocument::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == editor && event->type() == QEvent::FocusIn) rtfText_GotFocus();
+    return ChildForm::eventFilter(watched, event);
+}
+
+void frmDocument::closeEvent(QCloseEvent* event)
+{
+    if (bTextChanged) {
+        const QString caption = windowTitle();
+        const int blank = caption.lastIndexOf(' ');
+        const QString s = blank < 0 ? caption : caption.mid(blank + 1);
+        const ui::Answer a = ui::Ui().messageBox(QStringLiteral("Save changes to the ") + s + "?",
+                                                 MainForm ? MainForm->windowTitle() : ui::AppTitle(),
+                                                 ui::Buttons::YesNoCancel, ui::Icon::Exclamation);
+        if (a == ui::Cancel) {
+            CloseCancelled = true;
+            event->ignore();
+            return;
+        }
+        if (a == ui::Yes) {
+            std::ofstream out(QFile::encodeName(s).toStdString(), std::ios::binary);
+            const std::string text = rtfText.Text();
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            // A failed write keeps the window and its text, and says so.
+            if (!out) {
+                ui::Ui().messageBox(QStringLiteral("The file \"") + s + QStringLiteral("\" could not be written."),
+                                    ui::AppTitle(), ui::Buttons::Ok, ui::Icon::Exclamation);
+                CloseCancelled = true;
+                event->ignore();
+                return;
+            }
+        }
+    }
+    event->accept();
+    // The grammar that owns the document forgets it, whichever grammar is active now.
+    if (owner_) owner_->DelDocument(Number());
+}

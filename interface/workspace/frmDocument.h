@@ -1,0 +1,48 @@
+// A text result of a grammar (a listing, the select sets, the parser code) in a rich-text box.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include "child_form.h"
+
+class QTextEdit;
+class frmGrammar;
+
+class frmDocument : public ChildForm {
+    Q_OBJECT
+public:
+    // owner: the grammar window whose result this is; it is told when the document closes.
+    explicit frmDocument(frmGrammar* owner, QWidget* parent = nullptr);
+    ~frmDocument() override;
+
+    RichText* rtf() override { return &rtfText; }
+    QTextEdit* editor = nullptr;
+    RichText rtfText;
+    bool bHoldUnChanged = false;
+    // The navigation key: grammar key, "Doc" and the number in three characters.
+    QString Tag;
+
+    int Number() const;
+    bool Locked() const;
+    void SetLocked(bool locked);
+    bool TextChanged() const { return bTextChanged; }
+    frmGrammar* Owner() const { return owner_; }
+    // Loads a file as plain text without counting as an edit; false when it cannot be read.
+    bool LoadFile(const std::string& path);
+
+    void rtfText_GotFocus();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void rtfText_Change();
+    void rtfText_SelChange();
+
+    QPointer<frmGrammar> owner_;
+    bool bTextChanged = false;
+    int lLastLine = 0;
+};

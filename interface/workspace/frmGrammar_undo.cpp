@@ -1,0 +1,71 @@
+// The grammar window's side of the undo store: what the editor shows goes in, a step coming
+// back is shown, re-coloured in its own notation, without marking the text as changed.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTextEdit>
+
+#include "frmGrammar.h"
+#include "frmMain.h"
+#include "module_main.h"
+#include "pipeline.h"
+
+using namespace ModuleMain;
+
+UndoStore::Step frmGrammar::shownStep() const
+{
+    return {rtfText.Text(), rtfText.SelStart(), iGrmNotation};
+}
+
+void frmGrammar::rtfStoreAdd()
+{
+    Store.Add(shownStep());
+    SetButtonValue();
+}
+
+void frmGrammar::rtfUndo()
+{
+    if (auto step = Store.Undo(shownStep())) showStep(*step);
+    SetButtonValue();
+}
+
+void frmGrammar::rtfRedo()
+{
+    if (auto step = Store.Redo(shownStep())) showStep(*step);
+    SetButtonValue();
+}
+
+void frmGrammar::showStep(const UndoStore::Step& step)
+{
+    bHoldUnChanged = true;
+    rtfText.SetText(step.text);
+    rtfText.SetSelStart(step.caret);
+    iGrmNotation = step.notation;
+    NotationLanguageSwitch();
+    const auto caret = rtfText.SelStart();
+    if (ActiveGrammar) ActiveGrammar->SetFont();
+    if (MainForm) MainForm->pipeline().ParseGrammarForFonts();
+    rtfText.SetSelStart(caret);
+    rtfText.SetSelLength(1);
+    rtfText.SetSelLength(0);
+    if (MainForm) {
+        MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
+        if (QMdiSubWindow* sub = subWindow()) {
+            sub->showNormal();
+            MainForm->mdiArea->setActiveSubWindow(sub);
+        }
+    }
+    bHoldUnChanged = false;
+}
+
+void frmGrammar::SetButtonValue()
+{
+    if (!MainForm) return;
+    const UndoStore::Buttons b = Store.ButtonState();
+    MainForm->SetButtonImage(QStringLiteral("Undo"), QLatin1String(b.undoImage));
+    MainForm->SetButtonImage(QStringLiteral("Redo"), QLatin1String(b.redoImage));
+    if (QAction* a = MainForm->toolButton(QStringLiteral("Undo"))) a->setEnabled(b.undoEnabled);
+    if (QAction* a = MainForm->toolButton(QStringLiteral("Redo"))) a->setEnabled(b.redoEnabled);
+    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsUndo"))) a->setEnabled(b.undoEnabled);
+    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsRedo"))) a->setEnabled(b.redoEnabled);
+}

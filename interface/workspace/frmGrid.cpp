@@ -1,0 +1,209 @@
+#include "frmGrid.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QPainter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "frmGrammar.h"
+#include "frmMain.h"
+#include "frmSwitch.h"
+#include "module_main.h"
+#include "rich_text.h"
+#include "workspace_state.h"
+
+using namespace ModuleMain;
+
+namespace {
+// Room around a title: the picture's margin below the text and above it.
+constexpr int TitleMargin = 5;
+
+QPixmap rotatedTitle(const QString& title)
+{
+    const QFont font = frmGrid::TitleFont();
+    const QFontMetrics fm(font);
+    QPixmap pm(TitleTextHeight + TitleMargin, TitleLength);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setFont(font);
+    p.setPen(RichText::ColourOf(MatrixFont.FontColor));
+    // Upwards from the bottom edge: a quarter turn counter-clockwise.
+    p.translate(fm.ascent() + 1, TitleLength - TitleMargin + 1);
+    p.rotate(-90);
+    p.drawText(0, 0, title);
+    return pm;
+}
+
+QPixmap markerPicture(QColor colour)
+{
+    const int side = TitleTextHeight > 4 ? TitleTextHeight : 8;
+    QPixmap pm(side, side);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(colour);
+    p.setBrush(colour);
+    p.drawEllipse(QPointF(side / 2.0 - 1, side / 2.0 - 1), 2, 2);
+    return pm;
+}
+} // namespace
+
+QFont frmGrid::TitleFont()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(6.75);
+    return f;
+}
+
+frmGrid::frmGrid(frmGrammar* owner, QWidget* parent)
+    : ChildForm(parent), MSHFlexGrid1(new QTableWidget(this)), owner_(owner)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(MSHFlexGrid1);
+    MSHFlexGrid1->horizontalHeader()->hide();
+    MSHFlexGrid1->verticalHeader()->hide();
+    MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    QFont titles = MSHFlexGrid1->font();
+    if (!MatrixFont.FontName.empty()) titles.setFamily(QString::fromStdString(MatrixFont.FontName));
+    MSHFlexGrid1->setFont(titles);
+    MSHFlexGrid1->installEventFilter(this);
+}
+
+frmGrid::~frmGrid()
+{
+    if (ActiveChild == this) ActiveChild = owner_ ? static_cast<ChildForm*>(owner_.data()) : nullptr;
+}
+
+int frmGrid::Number() const { return Tag.mid(10).trimmed().toInt(); }
+
+void frmGrid::GridInit(const std::vector<QString>& NtmName, int N, const std::vector<QString>& TrmName, int T,
+                       int nCols, int nRows)
+{
+    MSHFlexGrid1->setRowCount(nRows);
+    MSHFlexGrid1->setColumnCount(nCols);
+    if (!TitlesCached) {
+        TitlesCached = true;
+        const QFontMetrics fm(TitleFont());
+        int longest = 0;
+        for (int i = 1; i <= N && i < static_cast<int>(NtmName.size()); ++i)
+            longest = std::max(longest, fm.horizontalAdvance("<" + NtmName[static_cast<size_t>(i)] + ">"));
+        // The end marker's title is measured too, so that no title is ever cut.
+        for (int i = 1; i <= T + 1 && i < static_cast<int>(TrmName.size()); ++i)
+            longest = std::max(longest, fm.horizontalAdvance(TrmName[static_cast<size_t>(i)]));
+        TitleLength = longest + 2 * TitleMargin;
+        TitleTextHeight = fm.height();
+        TitlePictures.assign(static_cast<size_t>(N + T + 2), QPixmap());
+    }
+    MSHFlexGrid1->setRowHeight(0, TitleLength);
+    MSHFlexGrid1->setColumnWidth(0, std::max(TitleLength, QFontMetrics(MSHFlexGrid1->font()).horizontalAdvance("<W>")));
+    for (int c = 1; c < nCols; ++c) MSHFlexGrid1->setColumnWidth(c, TitleTextHeight + TitleMargin);
+    MSHFlexGrid1->setIconSize(QSize(TitleTextHeight + TitleMargin, TitleLength));
+    // The title cells: the button colour behind, the matrix font's colour for their text.
+    const QColor fixed = palette().color(QPalette::Button);
+    const QColor ink = RichText::ColourOf(MatrixFont.FontColor);
+    const auto title = [&](int r, int c) {
+        auto* item = new QTableWidgetItem;
+        item->setBackground(fixed);
+        item->setForeground(ink);
+        MSHFlexGrid1->setItem(r, c, item);
+    };
+    for (int c = 0; c < nCols; ++c) title(0, c);
+    for (int r = 1; r < nRows; ++r) title(r, 0);
+}
+
+void frmGrid::VertText(const std::vector<QString>& NtmName, int N, const std::vector<QString>& TrmName, int T)
+{
+    TitlePictures.assign(static_cast<size_t>(N + T + 2), QPixmap());
+    for (int i = 1; i <= N && i < static_cast<int>(NtmName.size()); ++i)
+        TitlePictures[static_cast<size_t>(i)] = rotatedTitle("<" + NtmName[static_cast<size_t>(i)] + ">");
+    for (int i = 1; i <= T + 1 && i < static_cast<int>(TrmName.size()); ++i)
+        if (TrmName[static_cast<size_t>(i)].size() > 1)
+            TitlePictures[static_cast<size_t>(N + i)] = rotatedTitle(TrmName[static_cast<size_t>(i)]);
+}
+
+void frmGrid::ColumnTitles(const std::vector<QString>& NtmName, int N, const std::vector<QString>& TrmName,
+                           int terminals)
+{
+    (void)NtmName;
+    MSHFlexGrid1->setUpdatesEnabled(false);
+    const auto picture = [](int i) {
+        return i < static_cast<int>(TitlePictures.size()) ? TitlePictures[static_cast<size_t>(i)] : QPixmap();
+    };
+    for (int i = 1; i <= N && i < MSHFlexGrid1->columnCount(); ++i)
+        MSHFlexGrid1->item(0, i)->setData(Qt::DecorationRole, picture(i));
+    for (int i = 1; i <= terminals && N + i < MSHFlexGrid1->columnCount(); ++i) {
+        QTableWidgetItem* cell = MSHFlexGrid1->item(0, N + i);
+        const QString& name = i < static_cast<int>(TrmName.size()) ? TrmName[static_cast<size_t>(i)] : QString();
+        if (name.size() > 1) {
+            cell->setData(Qt::DecorationRole, picture(N + i));
+        } else {
+            cell->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            cell->setText(name);
+        }
+    }
+    MSHFlexGrid1->setUpdatesEnabled(true);
+}
+
+void frmGrid::FillGrid(const std::string& M, const std::vector<QString>& NtmName, int N, int K, QColor colour)
+{
+    MSHFlexGrid1->setUpdatesEnabled(false);
+    const QPixmap marker = MarkerGraphic ? markerPicture(colour) : QPixmap();
+    for (int i = 1; i <= N && i < MSHFlexGrid1->rowCount(); ++i) {
+        MSHFlexGrid1->setRowHeight(i, TitleTextHeight);
+        MSHFlexGrid1->item(i, 0)->setText("<" + NtmName[static_cast<size_t>(i)] + ">");
+        for (int j = 1; j <= K && j < MSHFlexGrid1->columnCount(); ++j) {
+            const size_t at = static_cast<size_t>(i - 1) * static_cast<size_t>(K) + static_cast<size_t>(j - 1);
+            if (at >= M.size() || M[at] != '*') continue;
+            auto* cell = new QTableWidgetItem;
+            if (MarkerGraphic) {
+                cell->setData(Qt::DecorationRole, marker);
+            } else {
+                cell->setText(QStringLiteral("X"));
+                cell->setForeground(colour);
+                cell->setTextAlignment(Qt::AlignCenter);
+            }
+            MSHFlexGrid1->setItem(i, j, cell);
+        }
+    }
+    MSHFlexGrid1->setUpdatesEnabled(true);
+    MSHFlexGrid1->setVisible(true);
+    MSHFlexGrid1->viewport()->update();
+}
+
+// The symbol columns and nonterminal rows, the title column and row not counted.
+QString frmGrid::StatusText() const
+{
+    return QStringLiteral("%1 columns %2 rows ").arg(MSHFlexGrid1->columnCount() - 1).arg(MSHFlexGrid1->rowCount() - 1);
+}
+
+void frmGrid::MSHFlexGrid1_GotFocus()
+{
+    if (Idle) {
+        ActiveChild = this;
+        if (MainForm) MainForm->SetPanel1Text(StatusText());
+        if (ActiveGrammar) ActiveGrammar->sbSwitch(false);
+    }
+    ActiveNodeKey = Tag;
+    if (ShowNavigation && NavWindow) NavWindow->SelectNode(Tag);
+}
+
+void frmGrid::focusInEvent(QFocusEvent* event)
+{
+    ChildForm::focusInEvent(event);
+    MSHFlexGrid1_GotFocus();
+}
+
+bool frmGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == MSHFlexGrid1 && event->type() == QEvent::FocusIn) MSHFlexGrid1_GotFocus();
+    return ChildForm::eventFilter(watched, event);
+}
+
+void frmGrid::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (owner_) owner_->DelGrid(Number());
+}

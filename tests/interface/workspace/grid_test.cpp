@@ -1,0 +1,119 @@
+// The matrix grids of a run: which cells carry a marker, their titles and the status text.
+#include <QFontMetrics>
+#include <QTableWidget>
+#include <set>
+
+#include "frmGrammar.h"
+#include "module_main.h"
+#include "workspace_fixture.h"
+#include "workspace_state.h"
+
+using namespace ModuleMain;
+
+namespace {
+
+// The marked cells of a grid as "row title / column title".
+std::set<std::string> Marked(frmGrid* g, const std::vector<QString>& columns)
+{
+    std::set<std::string> out;
+    QTableWidget* t = g->MSHFlexGrid1;
+    for (int r = 1; r < t->rowCount(); ++r)
+        for (int c = 1; c < t->columnCount(); ++c)
+            if (QTableWidgetItem* cell = t->item(r, c); cell && cell->text() == "X")
+                out.insert(t->item(r, 0)->text().toStdString() + " / " + columns.at(static_cast<size_t>(c)).toStdString());
+    return out;
+}
+
+} // namespace
+
+class GridTest : public WorkspaceTest {
+protected:
+    // Column titles of the run: nonterminals in angle brackets, then terminals, then the end marker.
+    std::vector<QString> Columns() const
+    {
+        const Pipeline& p = main()->pipeline();
+        std::vector<QString> out{QString()};
+        for (size_t i = 1; i < p.NonterminalNames.size(); ++i) out.push_back("<" + p.NonterminalNames[i] + ">");
+        for (size_t i = 1; i < p.TerminalNames.size(); ++i) out.push_back(p.TerminalNames[i]);
+        return out;
+    }
+};
+
+TEST_F(GridTest, TheTextbookGrammarsCellsAreMarkedInEachMatrix)
+{
+    SetGrammar(TextbookGrammar);
+    TestRun();
+    const std::vector<QString> columns = Columns();
+    std::string all;
+    for (const char* title : {"Is-End-Of", "Begins-With", "Is-Followed-By"}) {
+        frmGrid* g = GridTitled(title);
+        ASSERT_NE(g, nullptr) << title;
+        all += std::string("==== ") + title + "\n";
+        for (const std::string& cell : Marked(g, columns)) all += cell + "\n";
+    }
+    ExpectGolden("textbook_grids.txt", all);
+    // What every textbook says of the grammar.
+    const auto beginsWith = Marked(GridTitled("Begins-With"), columns);
+    for (const char* cell : {"<E> / <T>", "<E> / <F>", "<E> / (", "<E> / i", "<T'> / *", "<E'> / +"})
+        EXPECT_TRUE(beginsWith.count(cell)) << cell;
+    EXPECT_FALSE(beginsWith.count("<E> / +"));
+    const auto followedBy = Marked(GridTitled("Is-Followed-By"), columns);
+    for (const char* cell : {"<E> / )", "<E> / end marker", "<T> / +", "<F> / *", "<F> / end marker"})
+        EXPECT_TRUE(followedBy.count(cell)) << cell;
+    EXPECT_FALSE(followedBy.count("<E> / +"));
+}
+
+TEST_F(GridTest, TitlesAreRotatedPicturesExceptOneCharacterTerminalsAndNeverCut)
+{
+    SetGrammar("<Expression> ::= <Term> { + <Term> }* | ident\n<Term> ::= x\n");
+    TestRun();
+    frmGrid* g = GridTitled("Is-Followed-By");
+    ASSERT_NE(g, nullptr);
+    QTableWidget* t = g->MSHFlexGrid1;
+    const std::vector<QString> columns = Columns();
+    for (int c = 1; c < t->columnCount(); ++c) {
+        const QString& title = columns.at(static_cast<size_t>(c));
+        const QVariant picture = t->item(0, c)->data(Qt::DecorationRole);
+        if (title.size() > 1) {
+            EXPECT_FALSE(picture.value<QPixmap>().isNull()) << title.toStdString();
+            EXPECT_TRUE(t->item(0, c)->text().isEmpty());
+        } else {
+            EXPECT_EQ(t->item(0, c)->text(), title);
+        }
+    }
+    // The longest title, the end marker's included, fits the title row.
+    const QFontMetrics fm(frmGrid::TitleFont());
+    for (const QString& title : {QStringLiteral("<Expression>"), QStringLiteral("end marker"), QStringLiteral("ident")})
+        EXPECT_LT(fm.horizontalAdvance(title), TitleLength) << title.toStdString();
+    EXPECT_GE(t->rowHeight(0), TitleLength);
+}
+
+TEST_F(GridTest, TheStatusTextCountsSymbolColumnsAndNonterminalRows)
+{
+    SetGrammar(TextbookGrammar);
+    TestRun();
+    // Five nonterminals and five terminals; the title row and column are not counted.
+    EXPECT_EQ(GridTitled("Is-End-Of")->StatusText(), "5 columns 5 rows ");
+    EXPECT_EQ(GridTitled("Begins-With")->StatusText(), "10 columns 5 rows ");
+    EXPECT_EQ(GridTitled("Is-Followed-By")->StatusText(), "11 columns 5 rows ");
+    Idle = true;
+    GridTitled("Begins-With")->MSHFlexGrid1_GotFocus();
+    EXPECT_EQ(main()->Panel1Text(), "10 columns 5 rows ");
+}
+
+TEST_F(GridTest, TheGraphicMarkerPutsAPictureInEachRelatedCell)
+{
+    MarkerGraphic = true;
+    SetGrammar(TextbookGrammar);
+    TestRun();
+    MarkerGraphic = false;
+    QTableWidget* t = GridTitled("Begins-With")->MSHFlexGrid1;
+    int pictures = 0;
+    for (int r = 1; r < t->rowCount(); ++r)
+        for (int c = 1; c < t->columnCount(); ++c)
+            if (QTableWidgetItem* cell = t->item(r, c); cell && !cell->data(Qt::DecorationRole).value<QPixmap>().isNull()) {
+                ++pictures;
+                EXPECT_TRUE(cell->text().isEmpty());
+            }
+    EXPECT_GT(pictures, 0);
+}

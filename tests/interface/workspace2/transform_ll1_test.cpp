@@ -1,0 +1,290 @@
+// The LL1 button's transformation of a grammar that is not LL(1), through the program's own
+// processing and the engine library: the text it leaves, the language kept, the switches
+// restored, Undo, a stop, and the guard that holds for the whole transformation.
+#include <QApplication>
+#include <QLabel>
+#include <deque>
+#include <map>
+#include <set>
+#include <sstream>
+#include <functional>
+
+#include "pipeline.h"
+#include "workspace_fixture.h"
+
+using namespace ModuleMain;
+
+namespace {
+
+
+class TransformTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        auto probe = std::make_unique<ProbeUi>();
+        probe_ = probe.get();
+        ui::SetUi(std::move(probe));
+        ui_ = nullptr;
+        ShowProcess = true;
+    }
+    ProbeUi* probe_ = nullptr;
+};
+
+// The language of a grammar text in the Typical notation as the engine prints it and as the
+// tests write it: one-character terminals, blanks ignored, "|" lines continuing a rule.
+struct Grammar {
+    std::map<std::string, std::vector<std::vector<std::string>>> rules;  // "<X>" or a terminal
+    std::string start;
+};
+
+Grammar ReadGrammar(const std::string& text)
+{
+    Grammar g;
+    std::istringstream in(text);
+    std::string line, current;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::size_t p = line.find_first_not_of(' ');
+        if (p == std::string::npos) continue;
+        std::string body;
+        if (line[p] == '|') {
+            body = line.substr(p);
+        } else {
+            const std::size_t def = line.find("::=");
+            if (def == std::string::npos) continue;
+            current = line.substr(p, line.find('>', p) - p + 1);
+            if (g.start.empty()) g.start = current;
+            body = "|" + line.substr(def + 3);
+        }
+        auto& alts = g.rules[current];
+        for (std::size_t i = 0; i < body.size(); ++i) {
+            if (body[i] == '|') alts.emplace_back();
+            else if (body[i] == ' ') continue;
+            else if (body[i] == '<') {
+                const std::size_t e = body.find('>', i);
+                alts.back().push_back(body.substr(i, e - i + 1));
+                i = e;
+            } else {
+                alts.back().push_back(std::string(1, body[i]));
+            }
+        }
+    }
+    return g;
+}
+
+// Every terminal string of at most n characters, by leftmost derivations over sentential
+// forms of bounded length.
+std::set<std::string> Language(const Grammar& g, std::size_t n)
+{
+    std::set<std::string> out;
+    std::set<std::vector<std::string>> seen;
+    std::deque<std::vector<std::string>> todo{{g.start}};
+    while (!todo.empty()) {
+        std::vector<std::string> form = todo.front();
+        todo.pop_front();
+        if (form.size() > 2 * n + 4 || !seen.insert(form).second) continue;
+        std::size_t k = 0, terminals = 0;
+        while (k < form.size() && form[k][0] != '<') ++k;
+        for (const auto& s : form) terminals += s[0] != '<';
+        if (terminals > n) continue;
+        if (k == form.size()) {
+            std::string w;
+            for (const auto& s : form) w += s;
+            out.insert(w);
+            continue;
+        }
+        const auto r = g.rules.find(form[k]);
+        if (r == g.rules.end()) continue;
+        for (const auto& alt : r->second) {
+            std::vector<std::string> next(form.begin(), form.begin() + static_cast<long>(k));
+            next.insert(next.end(), alt.begin(), alt.end());
+            next.insert(next.end(), form.begin() + static_cast<long>(k) + 1, form.end());
+            todo.push_back(std::move(next));
+        }
+    }
+    return out;
+}
+
+struct Case {
+    const char* name;
+    std::string grammar;
+    bool transformed;     // the text was replaced by a printed grammar
+    const char* message;  // the message box after the question, "" for none
+    const char* status;  // the report in the log (and the status bar until the run after it)
+    const char* stopWindow;  // the stop window's two labels as last seen, "" when never shown
+};
+
+// The labels of the stop window while it is shown: "loops, substitutions".
+std::string StopLabels()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowTitle() != "Transforming to LL1") continue;
+        std::string out;
+        for (const char* name : {"Label1", "Label2"}) {
+            const QLabel* l = w->findChild<QLabel*>(name);
+            if (!l) continue;
+            if (!out.empty()) out += ", ";
+            out += l->text().toStdString();
+        }
+        return out;
+    }
+    return "";
+}
+
+const Case cases[] = {
+    {"common prefix", "<S> ::= a b | a c\n", true, "", "Successful transformation <S> to LL1 type", ""},
+    {"left recursion", "<E> ::= <E> + <T> | <T>\n<T> ::= i\n", true, "",
+     "Successful transformation <E> to LL1 type", ""},
+    {"ambiguous corners", "<S> ::= <A> x | <B> y\n<A> ::= a\n<B> ::= a\n", true, "",
+     "Successful transformation <S> to LL1 type", "1  loop, 2  substitutions"},
+    {"no LL(1) form", "<S> ::= <S> <S> | a\n", true, "Can not transform <S> to LL1 type",
+     "Can not transform <S> to LL1 type", "2  loops, 1  substitution"},
+};
+
+TEST_F(TransformTest, TransformationsKeepTheLanguageRestoreTheSwitchesAndUndoBringsTheTextBack)
+{
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // The run's own transformations off, so that the transformation has them to try.
+        PreFact = PreLoops = PreLeftRecursion = false;
+        ShowNull = true;
+        FastWork = false;
+        SetText(c.grammar);
+        const std::string before = Text();
+        probe_->messages.clear();
+        bool idleDuringRun = false;
+        std::string labels;
+        probe_->onEvents = [&] {
+            idleDuringRun = idleDuringRun || Idle;
+            if (const std::string l = StopLabels(); !l.empty()) labels = l;
+        };
+        main()->tbToolBar_ButtonClick("LL1");
+        probe_->onEvents = nullptr;
+        ASSERT_GE(probe_->messages.size(), 1u);
+        EXPECT_TRUE(probe_->messages[0].contains("is not LL1 grammar."));
+        if (*c.message) {
+            ASSERT_EQ(probe_->messages.size(), 2u);
+            EXPECT_EQ(probe_->messages[1], c.message);
+        } else {
+            EXPECT_EQ(probe_->messages.size(), 1u);
+        }
+        EXPECT_NE(Log().find(std::string("   - ") + c.status + "\r\n"), std::string::npos);
+        EXPECT_EQ(Text() != before, c.transformed);
+        EXPECT_EQ(labels, c.stopWindow);
+        EXPECT_EQ(StopLabels(), "");
+        EXPECT_EQ(active()->iGrmNotation, 1);
+        EXPECT_EQ(Language(ReadGrammar(Text()), 6), Language(ReadGrammar(before), 6));
+        EXPECT_FALSE(Language(ReadGrammar(before), 6).empty());
+        EXPECT_FALSE(PreFact || PreLoops || PreLeftRecursion);
+        EXPECT_TRUE(ShowNull);
+        EXPECT_FALSE(FastWork);
+        EXPECT_TRUE(Idle);
+        // Nothing else could start a run between the steps of the transformation.
+        EXPECT_FALSE(idleDuringRun);
+        main()->mnuToolsUndo_Click();
+        EXPECT_EQ(Text(), before);
+    }
+}
+
+TEST_F(TransformTest, StopAfterTheFirstCycleIsReportedAsAStop)
+{
+    PreFact = PreLoops = PreLeftRecursion = false;
+    SetText("<S> ::= <A> x | <B> y\n<A> ::= a\n<B> ::= a\n");
+    const std::string before = Text();
+    bool pressed = false;
+    probe_->onEvents = [&] {
+        if (!pressed && Log().find("Searching ambiguous rules") != std::string::npos) StopRequested = pressed = true;
+    };
+    main()->tbToolBar_ButtonClick("LL1");
+    probe_->onEvents = nullptr;
+    EXPECT_EQ(probe_->messages.size(), 1u);
+    EXPECT_NE(Log().find("   - Transformation <S> to LL1 type stopped\r\n"), std::string::npos);
+    EXPECT_EQ(Log().find("Successful transformation"), std::string::npos);
+    EXPECT_NE(Log().find(" ... cycle 1, 2 substitutions have been made"), std::string::npos);
+    EXPECT_EQ(Log().find(" ... cycle 2"), std::string::npos);
+    EXPECT_FALSE(StopRequested);
+    EXPECT_NE(Text(), before);
+    EXPECT_EQ(Language(ReadGrammar(Text()), 4), Language(ReadGrammar(before), 4));
+    EXPECT_FALSE(PreFact || PreLoops || PreLeftRecursion);
+    main()->mnuToolsUndo_Click();
+    EXPECT_EQ(Text(), before);
+}
+
+// A processing whose runs after the first fail as a run can fail on a printed grammar.
+class FailingRuns : public Pipeline {
+public:
+    using Pipeline::Pipeline;
+    bool matrix = false;
+    int runs = 0;
+    void GetNewParser(std::int32_t language) override
+    {
+        Pipeline::GetNewParser(language);
+        if (++runs < 2) return;
+        if (matrix) {
+            MatrixFailed = true;
+            ParseErrorText = " Fatal error: no room of memory.";
+        } else {
+            ParseErrorText = "Line 1, syntax error";
+        }
+        // What the run leaves after such a failure: no verdict against the grammar.
+        GrammarIsLL1 = true;
+    }
+};
+
+TEST_F(TransformTest, FailedRunIsReportedAsSuchAndNotAsASuccess)
+{
+    struct Row {
+        bool matrix;
+        const char* report;
+    };
+    const Row rows[] = {
+        {false, "Can not transform <S> to LL1 type: the transformed grammar can not be read"},
+        {true, "Can not transform <S> to LL1 type: no room for the relation matrices"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.report);
+        auto p = std::make_unique<FailingRuns>(*main());
+        p->matrix = r.matrix;
+        main()->setPipeline(std::move(p));
+        PreFact = PreLoops = PreLeftRecursion = false;
+        SetText("<S> ::= a b | a c\n");
+        const std::string before = Text();
+        probe_->messages.clear();
+        main()->LogText.clear();
+        main()->tbToolBar_ButtonClick("LL1");
+        ASSERT_EQ(probe_->messages.size(), 2u);
+        EXPECT_EQ(probe_->messages[1], r.report);
+        EXPECT_EQ(Log().find("Successful transformation"), std::string::npos);
+        EXPECT_FALSE(PreFact || PreLoops || PreLeftRecursion);
+        EXPECT_TRUE(Idle);
+        main()->mnuToolsUndo_Click();
+        EXPECT_EQ(Text(), before);
+    }
+}
+
+TEST(TransformReport, EachEndingHasItsOwnReport)
+{
+    using O = Pipeline::TransformOutcome;
+    struct Row {
+        O outcome;
+        bool failed;
+        const char* text;
+    };
+    const Row rows[] = {
+        {O::LL1, false, "Successful transformation <G> to LL1 type"},
+        {O::Stopped, false, "Transformation <G> to LL1 type stopped"},
+        {O::NoTransformation, true, "Can not transform <G> to LL1 type"},
+        {O::Unreadable, true, "Can not transform <G> to LL1 type: the transformed grammar can not be read"},
+        {O::MatrixFailure, true, "Can not transform <G> to LL1 type: no room for the relation matrices"},
+        {O::Failure, true, "Can not transform <G> to LL1 type"},
+    };
+    frmMain* none = nullptr;
+    Pipeline p(*none);
+    for (const Row& r : rows) {
+        p.LastTransform = r.outcome;
+        EXPECT_EQ(p.TransformReport("G", r.failed), r.text);
+    }
+}
+
+} // namespace
