@@ -145,6 +145,9 @@ void frmMain::tagStrings()
 
 frmMain::~frmMain()
 {
+    // The docks hide while the window's bases take them down: their signals must not reach a
+    // window that is no longer whole.
+    if (NavDock) NavDock->disconnect(this);
     if (MainForm == this) MainForm = nullptr;
     NavWindow = nullptr;
     LogWindow = nullptr;

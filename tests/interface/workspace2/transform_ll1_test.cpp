@@ -263,7 +263,7 @@ TEST_F(TransformTest, FailedRunIsReportedAsSuchAndNotAsASuccess)
     }
 }
 
-TEST(TransformReport, EachEndingHasItsOwnReport)
+TEST_F(TransformTest, EachEndingHasItsOwnReport)
 {
     using O = Pipeline::TransformOutcome;
     struct Row {
@@ -279,8 +279,8 @@ TEST(TransformReport, EachEndingHasItsOwnReport)
         {O::MatrixFailure, true, "Can not transform <G> to LL1 type: no room for the relation matrices"},
         {O::Failure, true, "Can not transform <G> to LL1 type"},
     };
-    frmMain* none = nullptr;
-    Pipeline p(*none);
+    // A pipeline of the program's own window: a reference to no window is no reference.
+    Pipeline p(*main());
     for (const Row& r : rows) {
         p.LastTransform = r.outcome;
         EXPECT_EQ(p.TransformReport("G", r.failed), r.text);
