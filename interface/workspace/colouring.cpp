@@ -1,5 +1,7 @@
 #include "colouring.h"
 
+#include <QLabel>
+#include <QProgressBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 
+#include "cp1251.h"
 #include "frmTree.h"
 #include "module_main.h"
 
@@ -120,6 +123,13 @@ readers::ReadStatus Colouring::Read(int notation, std::string_view text, std::st
     return status;
 }
 
+void Colouring::Apply(const std::function<void(readers::StyleHooks&)>& colour)
+{
+    syncIn();
+    colour(styler_);
+    syncOut();
+}
+
 void Colouring::Finish(const Progress& progress)
 {
     finished_ = true;
@@ -164,4 +174,43 @@ void Colouring::Finish(const Progress& progress)
         target_.Clear();
     }
     text_.SetSelStart(target_.SelStart());
+}
+
+LoneBreakShift::LoneBreakShift(std::string_view text, readers::StyleHooks& inner) : inner_(inner)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+            continue;
+        }
+        if (c == '\r' || c == '\n') breaks_.push_back(static_cast<Pos>(i) + 1);
+    }
+}
+
+// A position styles up to the character before it, so a break just before it counts in full.
+LoneBreakShift::Pos LoneBreakShift::shifted(Pos pos) const
+{
+    return pos + static_cast<Pos>(std::lower_bound(breaks_.begin(), breaks_.end(), pos) - breaks_.begin());
+}
+
+void CodeProgress::ShowProgressBar(bool visible)
+{
+    if (bar_) bar_->setVisible(visible);
+}
+
+double CodeProgress::ProgressBarMax() const { return bar_ ? bar_->maximum() : 100; }
+
+// The bar repaints itself on a visible change; the panel is repainted here, so that both move
+// while the run keeps the window's messages waiting.
+void CodeProgress::SetProgressValue(double value)
+{
+    if (bar_) bar_->setValue(static_cast<int>(value));
+}
+
+void CodeProgress::SetStatusText(const std::string& text)
+{
+    if (!status_) return;
+    status_->setText(cp1251::toUnicode(text));
+    status_->repaint();
 }
