@@ -15,6 +15,25 @@
 
 using namespace ModuleMain;
 
+QTextCharFormat DeferredRichText::FormatOf(const readers::FontRec& rec)
+{
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{QString::fromStdString(rec.FontName)});
+    f.setFontPointSize(rec.FontSize > 0 ? rec.FontSize : 1);
+    f.merge(RichText::ColourFormat(rec.FontColor));
+    f.setFontWeight(rec.FontBold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(rec.FontItalic);
+    f.setFontUnderline(rec.FontUnderline);
+    f.setFontStrikeOut(rec.FontStrikethru);
+    return f;
+}
+
+int DeferredRichText::IndexOf(const readers::FontRec& rec) const
+{
+    const auto it = std::find(records_.begin(), records_.end(), rec);
+    return it == records_.end() ? -1 : static_cast<int>(it - records_.begin());
+}
+
 // The hooks give a handful of font records to many ranges: each distinct format is kept once.
 void DeferredRichText::settle()
 {
@@ -23,15 +42,7 @@ void DeferredRichText::settle()
     auto it = std::find(records_.begin(), records_.end(), pending_);
     if (it == records_.end()) {
         it = records_.insert(records_.end(), pending_);
-        QTextCharFormat f;
-        f.setFontFamilies(QStringList{QString::fromStdString(pending_.FontName)});
-        f.setFontPointSize(pending_.FontSize > 0 ? pending_.FontSize : 1);
-        f.merge(RichText::ColourFormat(pending_.FontColor));
-        f.setFontWeight(pending_.FontBold ? QFont::Bold : QFont::Normal);
-        f.setFontItalic(pending_.FontItalic);
-        f.setFontUnderline(pending_.FontUnderline);
-        f.setFontStrikeOut(pending_.FontStrikethru);
-        formats_.push_back(f);
+        formats_.push_back(FormatOf(pending_));
     }
     const int index = static_cast<int>(it - records_.begin());
     Run& last = runs_.back();
@@ -130,13 +141,14 @@ void Colouring::Apply(const std::function<void(readers::StyleHooks&)>& colour)
     syncOut();
 }
 
-void Colouring::Finish(const Progress& progress)
+void Colouring::Finish(const Progress& progress, const readers::FontRec* base)
 {
     finished_ = true;
     QTextEdit* edit = text_.edit();
     QTextDocument* doc = edit->document();
     const auto& runs = target_.Runs();
     const auto& formats = target_.Formats();
+    const int skipped = base ? target_.IndexOf(*base) : -1;
     if (!runs.empty()) {
         const bool undo = doc->isUndoRedoEnabled();
         doc->setUndoRedoEnabled(false);
@@ -148,6 +160,11 @@ void Colouring::Finish(const Progress& progress)
         const int last = doc->characterCount() - 1;
         const std::size_t slice = 4096;
         // The ranges come in text order: walk the blocks forwards instead of searching.
+        if (base) {
+            c.setPosition(0);
+            c.setPosition(last, QTextCursor::KeepAnchor);
+            c.setCharFormat(DeferredRichText::FormatOf(*base));
+        }
         QTextBlock block = doc->begin();
         const auto toDocument = [&](Pos pos) -> int {
             const auto startOf = [](const QTextBlock& b) { return static_cast<Pos>(b.position()) + b.blockNumber(); };
@@ -158,7 +175,7 @@ void Colouring::Finish(const Progress& progress)
         };
         for (std::size_t i = 0; i < runs.size(); ++i) {
             const auto& r = runs[i];
-            if (r.length <= 0 || r.format < 0) continue;
+            if (r.length <= 0 || r.format < 0 || r.format == skipped) continue;
             const int a = toDocument(r.start);
             const int b = toDocument(r.start + r.length);
             if (a >= last && a >= b) continue;

@@ -48,6 +48,9 @@ public:
     };
     const std::vector<Run>& Runs();
     const std::vector<QTextCharFormat>& Formats() const { return formats_; }
+    // The index of a record's format in Formats(), -1 when no range has it.
+    int IndexOf(const readers::FontRec& rec) const;
+    static QTextCharFormat FormatOf(const readers::FontRec& rec);
     void Clear();
 
 private:
@@ -81,7 +84,9 @@ public:
     void Apply(const std::function<void(readers::StyleHooks&)>& colour);
 
     // Writes the recorded ranges into the editor and puts its caret where the hooks left it.
-    void Finish(const Progress& progress = {});
+    // With a base record the whole text takes it first and its ranges need no writing: for a
+    // text that is not styled yet, half the work.
+    void Finish(const Progress& progress = {}, const readers::FontRec* base = nullptr);
 
 private:
     void syncIn();

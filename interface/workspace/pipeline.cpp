@@ -85,7 +85,8 @@ void colourDocument(frmMain& main, frmDocument& d, const std::function<void(Colo
         Colouring colouring(d.rtfText);
         colouring.SetCaret(0);
         colour(colouring);
-        colouring.Finish(progressOn(main));
+        // The document was just loaded: it takes the texts font as a whole.
+        colouring.Finish(progressOn(main), FastWork ? nullptr : &TextsFont);
     }
     StyleBase = base;
     d.unsetCursor();
