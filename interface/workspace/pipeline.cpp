@@ -85,8 +85,12 @@ void colourDocument(frmMain& main, frmDocument& d, const std::function<void(Colo
         Colouring colouring(d.rtfText);
         colouring.SetCaret(0);
         colour(colouring);
-        // The document was just loaded: it takes the texts font as a whole.
-        colouring.Finish(progressOn(main), FastWork ? nullptr : &TextsFont);
+        // The caret goes back at once: moving it to where the reading ended would lay out the
+        // whole text to show it.
+        colouring.SetCaret(caret);
+        // The document was just loaded: it takes the texts font as a whole. Writing its ranges
+        // takes a few milliseconds; the code colouring showed its own progress.
+        colouring.Finish({}, FastWork ? nullptr : &TextsFont);
     }
     StyleBase = base;
     d.unsetCursor();
