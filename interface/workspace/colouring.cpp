@@ -1,5 +1,7 @@
 #include "colouring.h"
 
+#include <QLabel>
+#include <QProgressBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -7,10 +9,30 @@
 
 #include <algorithm>
 
+#include "cp1251.h"
 #include "frmTree.h"
 #include "module_main.h"
 
 using namespace ModuleMain;
+
+QTextCharFormat DeferredRichText::FormatOf(const readers::FontRec& rec)
+{
+    QTextCharFormat f;
+    f.setFontFamilies(QStringList{QString::fromStdString(rec.FontName)});
+    f.setFontPointSize(rec.FontSize > 0 ? rec.FontSize : 1);
+    f.merge(RichText::ColourFormat(rec.FontColor));
+    f.setFontWeight(rec.FontBold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(rec.FontItalic);
+    f.setFontUnderline(rec.FontUnderline);
+    f.setFontStrikeOut(rec.FontStrikethru);
+    return f;
+}
+
+int DeferredRichText::IndexOf(const readers::FontRec& rec) const
+{
+    const auto it = std::find(records_.begin(), records_.end(), rec);
+    return it == records_.end() ? -1 : static_cast<int>(it - records_.begin());
+}
 
 // The hooks give a handful of font records to many ranges: each distinct format is kept once.
 void DeferredRichText::settle()
@@ -20,15 +42,7 @@ void DeferredRichText::settle()
     auto it = std::find(records_.begin(), records_.end(), pending_);
     if (it == records_.end()) {
         it = records_.insert(records_.end(), pending_);
-        QTextCharFormat f;
-        f.setFontFamilies(QStringList{QString::fromStdString(pending_.FontName)});
-        f.setFontPointSize(pending_.FontSize > 0 ? pending_.FontSize : 1);
-        f.merge(RichText::ColourFormat(pending_.FontColor));
-        f.setFontWeight(pending_.FontBold ? QFont::Bold : QFont::Normal);
-        f.setFontItalic(pending_.FontItalic);
-        f.setFontUnderline(pending_.FontUnderline);
-        f.setFontStrikeOut(pending_.FontStrikethru);
-        formats_.push_back(f);
+        formats_.push_back(FormatOf(pending_));
     }
     const int index = static_cast<int>(it - records_.begin());
     Run& last = runs_.back();
@@ -120,13 +134,21 @@ readers::ReadStatus Colouring::Read(int notation, std::string_view text, std::st
     return status;
 }
 
-void Colouring::Finish(const Progress& progress)
+void Colouring::Apply(const std::function<void(readers::StyleHooks&)>& colour)
+{
+    syncIn();
+    colour(styler_);
+    syncOut();
+}
+
+void Colouring::Finish(const Progress& progress, const readers::FontRec* base)
 {
     finished_ = true;
     QTextEdit* edit = text_.edit();
     QTextDocument* doc = edit->document();
     const auto& runs = target_.Runs();
     const auto& formats = target_.Formats();
+    const int skipped = base ? target_.IndexOf(*base) : -1;
     if (!runs.empty()) {
         const bool undo = doc->isUndoRedoEnabled();
         doc->setUndoRedoEnabled(false);
@@ -138,6 +160,11 @@ void Colouring::Finish(const Progress& progress)
         const int last = doc->characterCount() - 1;
         const std::size_t slice = 4096;
         // The ranges come in text order: walk the blocks forwards instead of searching.
+        if (base) {
+            c.setPosition(0);
+            c.setPosition(last, QTextCursor::KeepAnchor);
+            c.setCharFormat(DeferredRichText::FormatOf(*base));
+        }
         QTextBlock block = doc->begin();
         const auto toDocument = [&](Pos pos) -> int {
             const auto startOf = [](const QTextBlock& b) { return static_cast<Pos>(b.position()) + b.blockNumber(); };
@@ -148,7 +175,7 @@ void Colouring::Finish(const Progress& progress)
         };
         for (std::size_t i = 0; i < runs.size(); ++i) {
             const auto& r = runs[i];
-            if (r.length <= 0 || r.format < 0) continue;
+            if (r.length <= 0 || r.format < 0 || r.format == skipped) continue;
             const int a = toDocument(r.start);
             const int b = toDocument(r.start + r.length);
             if (a >= last && a >= b) continue;
@@ -164,4 +191,43 @@ void Colouring::Finish(const Progress& progress)
         target_.Clear();
     }
     text_.SetSelStart(target_.SelStart());
+}
+
+LoneBreakShift::LoneBreakShift(std::string_view text, readers::StyleHooks& inner) : inner_(inner)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+            continue;
+        }
+        if (c == '\r' || c == '\n') breaks_.push_back(static_cast<Pos>(i) + 1);
+    }
+}
+
+// A position styles up to the character before it, so a break just before it counts in full.
+LoneBreakShift::Pos LoneBreakShift::shifted(Pos pos) const
+{
+    return pos + static_cast<Pos>(std::lower_bound(breaks_.begin(), breaks_.end(), pos) - breaks_.begin());
+}
+
+void CodeProgress::ShowProgressBar(bool visible)
+{
+    if (bar_) bar_->setVisible(visible);
+}
+
+double CodeProgress::ProgressBarMax() const { return bar_ ? bar_->maximum() : 100; }
+
+// The bar repaints itself on a visible change; the panel is repainted here, so that both move
+// while the run keeps the window's messages waiting.
+void CodeProgress::SetProgressValue(double value)
+{
+    if (bar_) bar_->setValue(static_cast<int>(value));
+}
+
+void CodeProgress::SetStatusText(const std::string& text)
+{
+    if (!status_) return;
+    status_->setText(cp1251::toUnicode(text));
+    status_->repaint();
 }

@@ -12,6 +12,9 @@
 #include "readers.h"
 #include "rich_text.h"
 
+class QLabel;
+class QProgressBar;
+
 // The style target that records instead of styling at once.
 class DeferredRichText final : public readers::RichTextTarget {
 public:
@@ -45,6 +48,9 @@ public:
     };
     const std::vector<Run>& Runs();
     const std::vector<QTextCharFormat>& Formats() const { return formats_; }
+    // The index of a record's format in Formats(), -1 when no range has it.
+    int IndexOf(const readers::FontRec& rec) const;
+    static QTextCharFormat FormatOf(const readers::FontRec& rec);
     void Clear();
 
 private:
@@ -74,9 +80,13 @@ public:
     void ApplyErrorFont(Pos pos);
     // A reading of text in the notation; builder nullptr reads for colouring only.
     readers::ReadStatus Read(int notation, std::string_view text, std::string& error, readers::Builder* builder);
+    // Any other colouring of the readers (a listing, the terminal list, code) over this text.
+    void Apply(const std::function<void(readers::StyleHooks&)>& colour);
 
     // Writes the recorded ranges into the editor and puts its caret where the hooks left it.
-    void Finish(const Progress& progress = {});
+    // With a base record the whole text takes it first and its ranges need no writing: for a
+    // text that is not styled yet, half the work.
+    void Finish(const Progress& progress = {}, const readers::FontRec* base = nullptr);
 
 private:
     void syncIn();
@@ -86,4 +96,46 @@ private:
     DeferredRichText target_;
     readers::TextStyler styler_;
     bool finished_ = false;
+};
+
+// Hooks for a text in which the rich text holds each lone CR or LF as a CR LF line break: a
+// position moves on by one for every such break before it.
+class LoneBreakShift final : public readers::StyleHooks {
+public:
+    using Pos = readers::Pos;
+    LoneBreakShift(std::string_view text, readers::StyleHooks& inner);
+
+    void ApplyTextsFont(Pos pos) override { inner_.ApplyTextsFont(shifted(pos)); }
+    void ApplyCnsFont(Pos pos) override { inner_.ApplyCnsFont(shifted(pos)); }
+    void ApplyNtmFont(Pos pos) override { inner_.ApplyNtmFont(shifted(pos)); }
+    void ApplyTrmFont(Pos pos) override { inner_.ApplyTrmFont(shifted(pos)); }
+    void ApplyActFont(Pos pos) override { inner_.ApplyActFont(shifted(pos)); }
+    void ApplyErrorFont(Pos pos) override { inner_.ApplyErrorFont(shifted(pos)); }
+
+private:
+    Pos shifted(Pos pos) const;
+    // 1-based positions of the lone breaks, ascending.
+    std::vector<Pos> breaks_;
+    readers::StyleHooks& inner_;
+};
+
+// The main window's progress bar and first status panel as the code colouring reports on
+// them; lines are counted in the rich text, the caret is the colouring's own.
+class CodeProgress final : public readers::CodeColouringHost {
+public:
+    CodeProgress(QProgressBar* bar, QLabel* status, const RichText& text, const Colouring& colouring)
+        : bar_(bar), status_(status), text_(text), colouring_(colouring) {}
+
+    void ShowProgressBar(bool visible) override;
+    double ProgressBarMax() const override;
+    void SetProgressValue(double value) override;
+    void SetStatusText(const std::string& text) override;
+    readers::Pos GetLineFromChar(readers::Pos offset) const override { return text_.GetLineFromChar(offset); }
+    readers::Pos SelStart() const override { return colouring_.Caret(); }
+
+private:
+    QProgressBar* bar_;
+    QLabel* status_;
+    const RichText& text_;
+    const Colouring& colouring_;
 };

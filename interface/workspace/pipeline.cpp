@@ -10,6 +10,7 @@
 #include <QTime>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 
 #include "bound_builder.h"
 #include "colouring.h"
@@ -68,6 +69,35 @@ Colouring::Progress progressOn(frmMain& main)
         bar->setVisible(true);
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
+}
+
+// Colours a document with one of the readers' colourings: the hourglass meanwhile, the box
+// repainted once at the end and its caret kept.
+void colourDocument(frmMain& main, frmDocument& d, const std::function<void(Colouring&)>& colour)
+{
+    d.setCursor(Qt::WaitCursor);
+    ui::Ui().processEvents();
+    d.editor->setUpdatesEnabled(false);
+    const readers::Pos caret = d.rtfText.SelStart();
+    const std::int32_t base = StyleBase;
+    StyleBase = 0;
+    {
+        Colouring colouring(d.rtfText);
+        colouring.SetCaret(0);
+        colour(colouring);
+        // The caret goes back at once: moving it to where the reading ended would lay out the
+        // whole text to show it.
+        colouring.SetCaret(caret);
+        // The document was just loaded: it takes the texts font as a whole. Writing its ranges
+        // takes a few milliseconds; the code colouring showed its own progress.
+        colouring.Finish({}, FastWork ? nullptr : &TextsFont);
+    }
+    StyleBase = base;
+    d.unsetCursor();
+    if (ActiveGrammar) ActiveGrammar->unsetCursor();
+    main.unsetCursor();
+    d.rtfText.SetSelStart(caret);
+    d.editor->setUpdatesEnabled(true);
 }
 
 } // namespace
@@ -380,13 +410,15 @@ frmDocument* Pipeline::LoadResultDocument(const QString& title, const QString& e
     }
     frmDocument* d = g->LoadNewDoc(g->GrammarName, title);
     ActiveChild = d;
-    d->setCursor(Qt::WaitCursor);
-    letRun();
-    // Shown in the texts font; the listing's colouring by token kind joins here when the
-    // readers offer it.
     d->LoadFile(file);
     d->rtfText.SetSelStart(0);
-    d->unsetCursor();
+    // The reading stops at the first line that is not in the listing's notation; what is
+    // behind it keeps the texts font.
+    colourDocument(main_, *d, [d](Colouring& c) {
+        const std::string text = d->rtfText.Text();
+        std::string error;
+        c.Apply([&](readers::StyleHooks& hooks) { readers::BNFSetDocFonts2(text, error, hooks); });
+    });
     ActiveChild = g;
     letRun();
     return d;
@@ -510,16 +542,20 @@ void Pipeline::GetNewParser(std::int32_t language)
     }
     TerminalNames[static_cast<size_t>(T) + 1] = QStringLiteral("end marker");
     if (terminals) {
-        terminals->setCursor(Qt::WaitCursor);
-        letRun();
         const bool idle = Idle;
         Idle = false;
-        // The list is shown in the texts font; its colouring by token kind joins here when the
-        // readers offer the terminal-list colouring.
         terminals->rtfText.SetText(list);
         Idle = idle;
         terminals->rtfText.SetSelStart(0);
-        terminals->unsetCursor();
+        // The list itself is read, so that a line-feed or carriage-return terminal stays one
+        // character; the box holds it as a line break.
+        colourDocument(main_, *terminals, [&list](Colouring& c) {
+            std::string error;
+            c.Apply([&](readers::StyleHooks& hooks) {
+                LoneBreakShift shift(list, hooks);
+                readers::SetTerminalListFont(list, error, shift);
+            });
+        });
         ActiveChild = g;
         letRun();
     }
@@ -658,24 +694,40 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     std::remove(logFile.c_str());
     if (!ShowParser) return;
 
-    const auto open = [&](const QString& docTitle, const std::string& file) {
+    // The keywords are coloured by the "Build" button's image: Visual Basic, or C++ and Java
+    // alike; Fortran and Pascal code is not coloured.
+    const QString image = main_.ButtonImage(QStringLiteral("Build"));
+    const bool vb = image == QLatin1String("bas");
+    const bool cpp = image == QLatin1String("java_") || image == QLatin1String("cc") || image == QLatin1String("cpp");
+    const auto open = [&](const QString& docTitle, const std::string& file, bool asVB, bool asCpp) {
         frmDocument* d = g->LoadNewDoc(grammarName, docTitle);
         ActiveChild = d;
         d->LoadFile(file);
         d->rtfText.SetSelStart(0);
         d->SetLocked(false);
         g->frmParser = d;
+        if (!FastWork && (asVB || asCpp)) {
+            // Cleared for the rest of the run; its finish sets it again.
+            Idle = false;
+            colourDocument(main_, *d, [&](Colouring& c) {
+                const std::string text = d->rtfText.Text();
+                CodeProgress progress(main_.ProgressBar1, main_.Panel1(), d->rtfText, c);
+                c.Apply([&](readers::StyleHooks& hooks) {
+                    if (asVB) readers::SetVBCodeFonts(text, hooks, &progress);
+                    else readers::SetCppCodeFonts(text, hooks, &progress);
+                });
+            });
+            status("The parser code is kept in file " + title);
+        }
         letRun();
         return d;
     };
-    // The code is shown in the texts font; its keyword colouring joins here when the readers
-    // offer it.
-    open(title, parserFile);
+    open(title, parserFile, vb, cpp);
     g->GrammarName = grammarName + prefix;
     status("The parser code is kept in file " + title);
     if (language == 9) {
         const std::string header = mv::names::ParserHeaderName(RunBase);
-        if (fileExists(header)) open(grammarName + ".h", header);
+        if (fileExists(header)) open(grammarName + ".h", header, false, true);
     }
 }
 

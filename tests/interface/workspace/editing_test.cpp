@@ -9,19 +9,6 @@
 
 using namespace ModuleMain;
 
-namespace {
-
-std::int32_t ColourAt(RichText& t, readers::Pos at, readers::Pos length = 1)
-{
-    t.SetSelStart(at);
-    t.SetSelLength(length);
-    const auto c = t.SelColor();
-    t.SetSelStart(at);
-    return c.value_or(-1);
-}
-
-} // namespace
-
 TEST_F(WorkspaceTest, EveryOneOfThousandsOfFailingLinesIsMarkedWithoutDeepCalls)
 {
     std::string text = "<S> ::= a\n";

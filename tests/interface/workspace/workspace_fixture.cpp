@@ -76,6 +76,15 @@ std::string WorkspaceTest::Fixture(const std::string& name)
     return s.str();
 }
 
+std::int32_t WorkspaceTest::ColourAt(RichText& t, readers::Pos at, readers::Pos length)
+{
+    t.SetSelStart(at);
+    t.SetSelLength(length);
+    const auto c = t.SelColor();
+    t.SetSelStart(at);
+    return c.value_or(-1);
+}
+
 void WorkspaceTest::ExpectGolden(const std::string& name, const std::string& actual)
 {
     const std::string path = std::string(WORKSPACE_GOLDEN) + "/" + name;

@@ -37,6 +37,9 @@ protected:
     // Runs the step and gives the text that the syntax-error window showed, empty when none.
     std::string ErrorWindowTextOf(const std::function<void()>& step);
 
+    // The colour of `length` characters from `at`; -1 when they are mixed.
+    static std::int32_t ColourAt(RichText& t, readers::Pos at, readers::Pos length = 1);
+
     // Compares with a golden file; UPDATE_GOLDEN=1 in the environment rewrites it instead.
     static void ExpectGolden(const std::string& name, const std::string& actual);
     static std::string Fixture(const std::string& name);
