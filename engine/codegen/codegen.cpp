@@ -14,13 +14,9 @@ namespace mv {
 
 namespace {
 
-// A name that would reach outside the work folder, or that holds control codes.
-bool UnsafeFileName(const std::string& name) {
-  if (name.find('/') != std::string::npos || name.find("..") != std::string::npos) return true;
-  for (char ch : name)
-    if (static_cast<unsigned char>(ch) < 32 || ch == 127) return true;
-  return name.empty();
-}
+// Only a name that would put the file outside the work folder is refused; "x..y" or a control
+// code is an ordinary file name there, as for the result files.
+bool UnsafeFileName(const std::string& name) { return name.empty() || LeavesWorkFolder(name); }
 
 bool TerminalReply(std::string& reply) {
   if (!isatty(STDIN_FILENO)) return false;
@@ -172,7 +168,7 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
   };
   if (UnsafeFileName(base)) {
     std::string failure = "The grammar name \"" + base +
-                          "\" is refused as a file name: it reaches outside the work folder or holds control codes.";
+                          "\" is refused as a file name: the file would not be in the work folder.";
     Eng.out.LastError = failure;
     LogLine(failure);
     finish();

@@ -72,6 +72,20 @@ TEST_F(Driver, NameWithPathIsRefused) {
   EXPECT_NE(eng->out.LastError.find("refused"), std::string::npos) << eng->out.LastError;
 }
 
+// Two dots inside a name or a control code keep the file in the work folder: it is written.
+TEST_F(Driver, DotsAndControlCodesInsideANameAreOrdinary) {
+  for (const std::string name : {std::string("x..y"), std::string("t\tab")}) {
+    SCOPED_TRACE(name);
+    Start(VisualBasic);
+    Grammar("x = 'a'");
+    Analyse();
+    eng->store.ResultBaseName = Padded(name, FileNameLength);
+    eng->codegen.TamberlixCode(VisualBasic);
+    EXPECT_TRUE(Exists(name + ".bas"));
+    EXPECT_EQ(eng->out.LastError, "");
+  }
+}
+
 // A file that cannot be opened: one more name is asked for only when a reply can be had; with
 // none the failure goes to the log and the call returns.
 TEST_F(Driver, UnopenableFileAsksOnceThenGivesUp) {
