@@ -1,49 +1,14 @@
 // Nested groups on a thread with a small stack: the reader holds up to its own nesting limit
 // and stops with a failure past it, never by exhausting the stack.
 #include <gtest/gtest.h>
-#include <pthread.h>
-
-#include <functional>
 
 #include "fakes.h"
+#include "small_stack.h"
 
 namespace {
 
-// The stack a thread of the window program may have; sanitizer builds spend several times as
-// much per call.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::size_t kStack = 8u << 20;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr std::size_t kStack = 8u << 20;
-#else
-constexpr std::size_t kStack = 1u << 20;
-#endif
-#else
-constexpr std::size_t kStack = 1u << 20;
-#endif
-
-void OnSmallStack(const std::function<void()>& body)
-{
-    pthread_attr_t attr;
-    pthread_attr_init(&attr);
-    pthread_attr_setstacksize(&attr, kStack);
-    pthread_t thread;
-    auto run = [](void* arg) -> void* {
-        (*static_cast<const std::function<void()>*>(arg))();
-        return nullptr;
-    };
-    ASSERT_EQ(pthread_create(&thread, &attr, run, const_cast<std::function<void()>*>(&body)), 0);
-    pthread_join(thread, nullptr);
-    pthread_attr_destroy(&attr);
-}
-
-std::string Repeat(const std::string& s, int n)
-{
-    std::string out;
-    for (int i = 0; i < n; ++i) out += s;
-    return out;
-}
+using small_stack::OnSmallStack;
+using small_stack::Repeat;
 
 struct Shape {
     const char* what;
