@@ -75,6 +75,12 @@ int main(int argc, char** argv)
         }
         QApplication::processEvents();
         QTimer::singleShot(300, [&] {
+            // The click brought the grammar window forward over the tree; the tree on top for
+            // the picture.
+            if (g->DerivTree)
+                if (auto* sub = qobject_cast<QMdiSubWindow*>(g->DerivTree->parentWidget()))
+                    w->mdiArea->setActiveSubWindow(sub);
+            QApplication::processEvents();
             const QPixmap pixmap = w->screen()->grabWindow(w->winId());
             if (!pixmap.save(shot)) {
                 std::fprintf(stderr, "the screenshot could not be saved to %s\n", qPrintable(shot));
