@@ -1,7 +1,9 @@
 #include "engine.h"
 
-#include <filesystem>
-#include <system_error>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace mv {
 
@@ -13,10 +15,18 @@ Engine::Engine()
 
 void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
                            int32_t buildActions, int32_t buildTree, int32_t buildNames) {
-  std::string folder = TrimmedRight(workFolder);
-  if (!folder.empty() && folder.size() <= 260) {
-    std::error_code ec;
-    std::filesystem::current_path(std::filesystem::path(folder), ec);  // ignored on failure
+  // The folder is taken in the file system's own bytes. When it cannot be entered the run
+  // writes nothing: never into whatever folder happens to be current.
+  const std::string folder = TrimmedRight(workFolder);
+  std::string fault;
+  if (folder.empty()) {
+    fault = "No work folder was given: no file is written.";
+  } else if (folder.size() > MaxWorkFolderLength) {
+    fault = "The work folder \"" + Printable(folder) + "\" is longer than " +
+            std::to_string(MaxWorkFolderLength) + " characters: no file is written.";
+  } else if (::chdir(folder.c_str()) != 0) {
+    fault = "The work folder \"" + Printable(folder) + "\" cannot be entered: " +
+            std::strerror(errno) + "; no file is written.";
   }
   run.BuildActions = buildActions;
   run.BuildTree = buildTree;
@@ -24,6 +34,9 @@ void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
   run.SetLanguage(languageCode);
   mem.InitRecordMemory();
   InitGrammarStore();
+  out.WorkFolderFault = fault;
+  out.LastError = fault;
+  out.SetGrammarFile("");
 }
 
 void Engine::InitGrammarStore() {

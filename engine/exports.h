@@ -3,6 +3,8 @@
 // that keeps every exception and every stopped run on this side of the C boundary.
 
 #include <cstdint>
+#include <exception>
+#include <new>
 #include <string>
 
 #include "engine.h"
@@ -13,13 +15,43 @@ namespace mv {
 // The engine that the exports forward to.
 Engine& ProcessEngine();
 
+// Keeps the text of a failed call for GetEngineError; with no memory left even for the text,
+// a fixed one.
+inline void GuardFailure(Engine& eng, const char* text, const char* detail = "") noexcept {
+  try {
+    eng.out.LastError = std::string(text) + detail;
+  } catch (...) {
+    static const char kNoMemory[] = "There is not enough memory for this step.";
+    eng.out.LastError.assign(kNoMemory, eng.out.LastError.capacity() >= sizeof kNoMemory - 1
+                                            ? sizeof kNoMemory - 1
+                                            : eng.out.LastError.capacity());
+  }
+}
+
 // Runs the body of an export: nothing while the run is stopped, and no exception escapes.
+// GetEngineError then tells the failure of this call: the stop's fatal message, or the text of
+// any other exception (running out of memory included), with half-written files dropped.
 template <class Body>
 void Guarded(Body&& body) noexcept {
+  Engine* eng = nullptr;
   try {
-    Engine& eng = ProcessEngine();
-    if (!eng.Stopped()) body(eng);
+    eng = &ProcessEngine();
+    if (eng->Stopped()) return;
+    eng->out.LastError.clear();
+    if (!eng->out.WorkFolderFault.empty()) eng->out.LastError = eng->out.WorkFolderFault;
+    body(*eng);
+    return;
+  } catch (const RunStopped&) {
+  } catch (const std::bad_alloc&) {
+    if (eng) GuardFailure(*eng, "There is not enough memory for this step.");
+  } catch (const std::exception& e) {
+    if (eng) GuardFailure(*eng, "Internal failure: ", e.what());
   } catch (...) {
+    if (eng) GuardFailure(*eng, "Internal failure of unknown kind.");
+  }
+  if (eng) {
+    eng->out.ResultUnit.Abandon();
+    eng->out.SourceUnit.Abandon();
   }
 }
 

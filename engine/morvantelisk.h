@@ -107,9 +107,15 @@ MORVANTELISK_API void FileNonterminals(const int32_t* head, const int32_t* tail,
                                        const char* title, int32_t titleLength,
                                        const char* extension, int32_t extensionLength);
 
-/* The text of the latest failure (a result file that could not be written, a fatal message),
- * blank when the latest result-file export succeeded. */
+/* The text of the latest call's failure (a file that could not be written, a refused name,
+ * a work folder that cannot be used, no memory left, a fatal message), blank when the latest
+ * call succeeded. */
 MORVANTELISK_API char* GetEngineError(char* buffer, int32_t bufferLength);
+
+/* The grammar file the caller reads the grammar from (the file system's bytes of its path),
+ * after BnfParserInit, which forgets it: no result or parser file of the run may replace it,
+ * such a file is refused with a message. An empty path sets none. */
+MORVANTELISK_API void SetGrammarFile(const char* path, int32_t pathLength);
 
 /* Analysis: nullable nonterminals, numbering, symbol names. */
 MORVANTELISK_API void Nullable(int32_t* head, int32_t* tail);

@@ -1,10 +1,7 @@
 #include "codegen/codegen.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
-#include <iostream>
 #include <sstream>
 
 #include "codegen/parser_writer.h"
@@ -14,14 +11,8 @@ namespace mv {
 
 namespace {
 
-// Only a name that would put the file outside the work folder is refused; "x..y" or a control
-// code is an ordinary file name there, as for the result files.
+// A name that the grammar-name check or the work folder refuses names no file.
 bool UnsafeFileName(const std::string& name) { return name.empty() || LeavesWorkFolder(name); }
-
-bool TerminalReply(std::string& reply) {
-  if (!isatty(STDIN_FILENO)) return false;
-  return bool(std::getline(std::cin, reply));
-}
 
 // Where a "//" comment starts outside the literals of a C++ or Java line; npos for none.
 size_t CommentStart(const std::string& line) {
@@ -95,45 +86,45 @@ bool ProtectUnicodeEscapes(std::string& line, size_t comment) {
 
 }  // namespace
 
-CodeGen::CodeGen(Engine& engine) : ReadReply(&TerminalReply), Eng(engine) {}
+CodeGen::CodeGen(Engine& engine) : Eng(engine) {}
 
 void CodeGen::LogLine(const std::string& text) {
   if (Eng.out.ResultUnit.IsOpen()) Eng.out.ResultUnit.WriteLine(text);
 }
 
 bool CodeGen::OpenSourceWithRetry(std::string name) {
+  // The library never asks on the console: only a reply source that a caller set may give
+  // one more name.
   for (int attempt = 0; attempt < 2; ++attempt) {
-    if (!UnsafeFileName(name) && Eng.out.SourceUnit.Open(name)) {
+    if (Eng.out.MayWrite(name) && Eng.out.SourceUnit.Open(name)) {
       Eng.store.OutputFileName = name.size() < 80 ? name + std::string(80 - name.size(), ' ') : name;
-      WrittenFiles.push_back(name);
       return true;
     }
-    std::string failure = UnsafeFileName(name)
-                              ? "The file name \"" + name + "\" is refused: it reaches outside the work folder."
-                              : "The file \"" + name + "\" cannot be opened.";
-    if (attempt == 1) break;
-    std::fputs("  OUTPUT FILE: ", stdout);
-    std::fflush(stdout);
+    LogLine(Eng.out.LastError);
+    if (attempt == 1 || !ReadReply) break;
     std::string reply;
-    // Only a person at a terminal can give another name; otherwise the generation gives up.
-    if (!ReadReply || !ReadReply(reply)) {
-      Eng.out.LastError = failure;
-      LogLine(failure);
-      return false;
-    }
+    if (!ReadReply(reply)) break;
     auto last = reply.find_last_not_of(" \r\n\t");
     name = last == std::string::npos ? std::string() : reply.substr(0, last + 1);
     if (name.size() > 80) name.resize(80);
   }
-  std::string failure = "The file \"" + name + "\" cannot be opened.";
-  Eng.out.LastError = failure;
-  LogLine(failure);
   return false;
+}
+
+bool CodeGen::CloseSource() {
+  const std::string name = Eng.out.SourceUnit.Name();
+  if (!Eng.out.SourceUnit.IsOpen()) return true;
+  if (!Eng.out.SourceUnit.Close()) {
+    LogLine(Eng.out.SourceUnit.Failure());
+    return false;
+  }
+  WrittenFiles.push_back(name);
+  return true;
 }
 
 bool CodeGen::SwitchSourceFile(const std::string& name) {
   Eng.out.FlushOutputLine();
-  Eng.out.SourceUnit.Close();
+  if (!CloseSource()) return false;
   return OpenSourceWithRetry(name);
 }
 
@@ -149,8 +140,9 @@ void CodeGen::TamberlixCode(int32_t languageCode) {
   try {
     WriteParserFiles(CurrentArgs());
   } catch (...) {
-    // A run stopped midway (record memory used up) leaves no file open and no switch changed.
-    Eng.out.SourceUnit.Close();
+    // A run stopped midway (record memory used up) leaves no file open and no switch changed;
+    // the half-written parser is dropped, the log keeps what it says.
+    Eng.out.SourceUnit.Abandon();
     Eng.out.ResultUnit.Close();
     Eng.store.CollisionReportFlag = Eng.store.GenerationLogFlag;
     throw;
@@ -163,14 +155,12 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
   std::string base = ParserWriter::Cut(Eng.store.ResultBaseName);
   const TargetLanguageFlags& flags = Eng.run.Target;
   auto finish = [&] {
-    Eng.out.SourceUnit.Close();
+    CloseSource();
     Eng.out.ResultUnit.Close();
   };
-  if (UnsafeFileName(base)) {
-    std::string failure = "The grammar name \"" + base +
-                          "\" is refused as a file name: the file would not be in the work folder.";
-    Eng.out.LastError = failure;
-    LogLine(failure);
+  if (std::string fault = GrammarNameFault(base); !fault.empty() || UnsafeFileName(base)) {
+    Eng.out.LastError = fault.empty() ? "The grammar name is empty: no parser is written." : fault;
+    LogLine(Eng.out.LastError);
     finish();
     return;
   }
@@ -215,6 +205,7 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
   }
   Eng.out.FlushOutputLine();
   finish();
+  // Only files that were written whole are in WrittenFiles.
   if (target == Cpp || target == CppClass)
     for (auto& file : WrittenFiles) RewriteComments(file, &ProtectCommentEnd);
   if (target == Java)

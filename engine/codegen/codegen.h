@@ -44,10 +44,12 @@ public:
 
   // A line on the generation log (when it is open).
   void LogLine(const std::string& text);
-  // Opens the generated-source file; after a failed open asks once for another name, on the
-  // console and only when standard input is a terminal. False (and the failure logged) when
-  // no file could be opened.
+  // Opens the generated-source file; after a failed open asks ReadReply, when a caller set
+  // it, once for another name. False (and the failure logged) when no file could be opened.
   bool OpenSourceWithRetry(std::string name);
+  // Puts the generated-source file in place and adds it to WrittenFiles; false (and the
+  // failure logged, the old file kept) when it could not be written whole.
+  bool CloseSource();
   // Closes the generated-source file and opens the next one in its place.
   bool SwitchSourceFile(const std::string& name);
   // The grammar as comment lines at the head of a generated file.
@@ -61,7 +63,8 @@ public:
   std::string FixedDate;
   // Names of the files the last generation wrote, in order.
   std::vector<std::string> WrittenFiles;
-  // Reply source for the output-file prompt; tests replace it.
+  // Where another file name may come from after a failed open; none by default, the library
+  // never reads the console.
   bool (*ReadReply)(std::string& reply) = nullptr;
 
 private:

@@ -1,25 +1,95 @@
 #include "output/output.h"
 #include "output/result_name.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "engine.h"
 
 namespace mv {
 
-bool OutputUnit::Open(const std::string& name) {
-  Close();
-  File = std::fopen(name.c_str(), "wb");
-  if (File) FileName = name;
-  return File != nullptr;
+namespace {
+
+std::string Reason(int error) { return std::strerror(error); }
+
+}  // namespace
+
+void OutputUnit::Fail(const std::string& text) {
+  Error = text;
+  if (Sink) *Sink = text;
 }
 
-void OutputUnit::Close() {
-  if (File) std::fclose(File);
+bool OutputUnit::Open(const std::string& name) {
+  Abandon();
+  Error.clear();
+  // A folder under the name could never be replaced: say so now, not after the writing.
+  struct stat st {};
+  if (::lstat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    Fail("The file \"" + Printable(name) + "\" cannot be written: a folder has that name.");
+    return false;
+  }
+  const size_t slash = name.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : name.substr(0, slash + 1);
+  const std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
+  std::string temp = folder + "." + base + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) {
+    Fail("The file \"" + Printable(name) + "\" cannot be written: " + Reason(errno) + ".");
+    return false;
+  }
+  // The permissions a newly created file would get.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  ::fchmod(fd, 0666 & ~mask);
+  File = ::fdopen(fd, "wb");
+  if (!File) {
+    const int error = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    Fail("The file \"" + Printable(name) + "\" cannot be written: " + Reason(error) + ".");
+    return false;
+  }
+  FileName = name;
+  TempName = temp;
+  WriteErrno = 0;
+  return true;
+}
+
+bool OutputUnit::Close() {
+  if (!File) return true;
+  int error = WriteErrno;
+  if (std::fflush(File) != 0 && error == 0) error = errno ? errno : EIO;
+  if (std::fclose(File) != 0 && error == 0) error = errno ? errno : EIO;
+  File = nullptr;
+  if (error == 0 && std::rename(TempName.c_str(), FileName.c_str()) != 0) error = errno;
+  const std::string name = FileName;
+  if (error != 0) ::unlink(TempName.c_str());
+  FileName.clear();
+  TempName.clear();
+  WriteErrno = 0;
+  if (error == 0) return true;
+  Fail("The file \"" + Printable(name) + "\" could not be written: " + Reason(error) +
+       "; the old file is kept.");
+  return false;
+}
+
+void OutputUnit::Abandon() {
+  if (!File) return;
+  std::fclose(File);
+  ::unlink(TempName.c_str());
   File = nullptr;
   FileName.clear();
+  TempName.clear();
+  WriteErrno = 0;
 }
 
 void OutputUnit::Write(const std::string& bytes) {
-  if (File) std::fwrite(bytes.data(), 1, bytes.size(), File);
+  if (!File || WriteErrno != 0 || bytes.empty()) return;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), File) != bytes.size())
+    WriteErrno = errno ? errno : EIO;
 }
 
 void OutputUnit::WriteLine(const std::string& bytes) {
@@ -27,11 +97,30 @@ void OutputUnit::WriteLine(const std::string& bytes) {
   Write(LineEnd);
 }
 
-Output::Output(Engine& engine) : Eng(engine) {}
+std::string GrammarNameFault(std::string_view base) {
+  auto refused = [&](const std::string& why) {
+    return "The grammar name \"" + Printable(base) + "\" is refused as a file name: " + why;
+  };
+  if (base.find('/') != std::string_view::npos || base.find("..") != std::string_view::npos)
+    return refused("it may not contain \"/\" or \"..\".");
+  for (char ch : base)
+    if (static_cast<unsigned char>(ch) < 32 || ch == 127)
+      return refused("it may not contain a control code.");
+  if (base == ".") return refused("the file would not be in the work folder.");
+  return {};
+}
+
+std::string Printable(std::string_view name) { return names::Printable(name); }
+
+Output::Output(Engine& engine) : Eng(engine) {
+  ResultUnit.ReportTo(&LastError);
+  SourceUnit.ReportTo(&LastError);
+}
 
 void Output::InitRun() {
-  ResultUnit.Close();
-  SourceUnit.Close();
+  // Files a stopped run left half written are dropped.
+  ResultUnit.Abandon();
+  SourceUnit.Abandon();
   LastError.clear();
   Column = 0;
   CommentState = false;
@@ -48,38 +137,64 @@ bool LeavesWorkFolder(std::string_view name) {
 bool Output::ResultFileName(const std::string& extension, std::string& name) {
   std::string base = names::ResultBase(Eng.store.ResultBaseName);
   name = names::ResultFileName(Eng.store.ResultBaseName, extension);
-  // Only what could put a file outside the work folder is refused: "x..y" or a control code
-  // is an ordinary file name there.
   auto hasPathCode = [](const std::string& part) {
     return part.find('/') != std::string::npos || part.find('\0') != std::string::npos;
   };
-  if (hasPathCode(extension) && !hasPathCode(base)) {
-    LastError = "The extension \"" + extension +
+  if (hasPathCode(extension)) {
+    LastError = "The extension \"" + Printable(extension) +
                 "\" is refused as part of a file name: it may not contain \"/\" or a zero code.";
     return false;
   }
-  if (hasPathCode(base) || LeavesWorkFolder(name)) {
-    LastError = "The grammar name \"" + base +
-                "\" is refused as a file name: the file would not be in the work folder.";
+  if (std::string fault = GrammarNameFault(base); !fault.empty()) {
+    LastError = fault;
     return false;
   }
   if (name.empty()) {
     LastError = "The result file has no name.";
     return false;
   }
+  return MayWrite(name);
+}
+
+bool Output::MayWrite(const std::string& name) {
+  if (!WorkFolderFault.empty()) {
+    LastError = WorkFolderFault;
+    return false;
+  }
+  if (name.empty() || LeavesWorkFolder(name)) {
+    LastError = "The file name \"" + Printable(name) +
+                "\" is refused: the file would not be in the work folder.";
+    return false;
+  }
+  struct stat st {};
+  auto isGrammarFile = [&] {
+    for (const auto& [device, inode] : GrammarFileIds)
+      if (uint64_t(st.st_dev) == device && uint64_t(st.st_ino) == inode) return true;
+    return false;
+  };
+  if (!GrammarFileIds.empty() && ::lstat(name.c_str(), &st) == 0 && isGrammarFile()) {
+    LastError = "The result file \"" + Printable(name) + "\" would replace the grammar file \"" +
+                Printable(GrammarFilePath) +
+                "\": the run is refused. Save the grammar under another file name.";
+    return false;
+  }
   return true;
+}
+
+void Output::SetGrammarFile(const std::string& path) {
+  GrammarFileIds.clear();
+  GrammarFilePath = path;
+  if (path.empty()) return;
+  // The name itself (a link, when it is one) and the file it leads to.
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0) GrammarFileIds.emplace_back(st.st_dev, st.st_ino);
+  if (::stat(path.c_str(), &st) == 0) GrammarFileIds.emplace_back(st.st_dev, st.st_ino);
 }
 
 bool Output::OpenResultFile(const std::string& extension) {
   std::string name;
   if (!ResultFileName(extension, name)) return false;
-  if (!ResultUnit.Open(name)) {
-    LastError = "The result file \"" + name + "\" cannot be opened.";
-    return false;
-  }
-  // A result file written means no failure to report.
-  LastError.clear();
-  return true;
+  return ResultUnit.Open(name);
 }
 
 void Output::WriteMessage(const std::string& routine, const std::string& message) {

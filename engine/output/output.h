@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace mv {
 
@@ -19,26 +21,50 @@ inline constexpr const char* LineEnd = "\n";
 // only where escapeTab is set (in the grammar file).
 bool IsEscaped(int32_t code, bool escapeTab);
 
-// One output file, written as bytes.
+// One output file, written as bytes. The bytes go to a temporary file in the same folder, which
+// replaces the named file only when every write and the close succeeded: a failed or abandoned
+// file leaves the old one as it was, and a link under the name is replaced, not followed.
 class OutputUnit {
 public:
   OutputUnit() = default;
   OutputUnit(const OutputUnit&) = delete;
   OutputUnit& operator=(const OutputUnit&) = delete;
-  ~OutputUnit() { Close(); }
+  ~OutputUnit() { Abandon(); }
 
-  // Creates or replaces the file; false when it cannot be opened.
+  // Starts the file; false (with Failure() set) when it cannot be created.
   bool Open(const std::string& name);
-  void Close();
+  // Puts the file in place; false (with Failure() set, the old file kept) when a write, the
+  // close or the rename failed. True when no file was open.
+  bool Close();
+  // Drops the file being written; the old one stays.
+  void Abandon();
   bool IsOpen() const { return File != nullptr; }
   const std::string& Name() const { return FileName; }
   void Write(const std::string& bytes);
   void WriteLine(const std::string& bytes);
+  // Why the latest Open or Close failed; empty after a success.
+  const std::string& Failure() const { return Error; }
+  // A failure is also kept in *sink (the engine's latest error).
+  void ReportTo(std::string* sink) { Sink = sink; }
 
 private:
+  void Fail(const std::string& text);
+
   std::FILE* File = nullptr;
   std::string FileName;
+  std::string TempName;
+  // errno of the first write that failed; 0 while every write went through.
+  int WriteErrno = 0;
+  std::string Error;
+  std::string* Sink = nullptr;
 };
+
+// Why a grammar name cannot name files ("/", "..", a control code, or the name "."); empty
+// when it can.
+std::string GrammarNameFault(std::string_view base);
+
+// A name with its control codes spelled out (ESC as "\x1B"), for a message.
+std::string Printable(std::string_view name);
 
 // What a result-file export writes.
 enum class ResultFileKind { Rules, Grammar, Nonterminals };
@@ -99,9 +125,17 @@ public:
   // which is never cut. False (with LastError set, naming the grammar name or the extension,
   // whichever is at fault) when the file would not be in the work folder.
   bool ResultFileName(const std::string& extension, std::string& name);
-  // Opens the result file of an extension on ResultUnit; false (with LastError set) on failure,
-  // else LastError is cleared.
+  // Opens the result file of an extension on ResultUnit; false (with LastError set) on failure.
+  // A success leaves an earlier failure in LastError.
   bool OpenResultFile(const std::string& extension);
+  // Whether the engine may write a file of this name in the work folder: the work folder was
+  // entered, the name stays in it, and it is not the grammar file being read. False with
+  // LastError set.
+  bool MayWrite(const std::string& name);
+  // The grammar file that the caller reads (SetGrammarFile); no result file replaces it.
+  void SetGrammarFile(const std::string& path);
+  // Why the work folder cannot be used; empty when BnfParserInit entered it.
+  std::string WorkFolderFault;
 
   // A fatal message, kept in LastError and written on ResultUnit only while
   // CollisionReportFlag is on: an empty line, then " MODULE ", the routine in six columns,
@@ -137,6 +171,9 @@ private:
   void WriteActionLine(int32_t line);
 
   Engine& Eng;
+  // Device and inode of the grammar file's name and of the file it leads to.
+  std::vector<std::pair<uint64_t, uint64_t>> GrammarFileIds;
+  std::string GrammarFilePath;
 };
 
 }  // namespace mv

@@ -45,3 +45,7 @@ MORVANTELISK_API char* GetEngineError(char* buffer, int32_t bufferLength) {
   }
   return buffer;
 }
+
+MORVANTELISK_API void SetGrammarFile(const char* path, int32_t pathLength) {
+  mv::Guarded([&](mv::Engine& eng) { eng.out.SetGrammarFile(mv::TextArgument(path, pathLength)); });
+}

@@ -56,6 +56,25 @@ inline std::string ParserFileName(std::string_view grammarName, int language)
     }
 }
 
+// A name with its control codes spelled out (ESC as "\\x1B"), for a message or a terminal: a
+// name cannot clear the screen.
+inline std::string Printable(std::string_view name)
+{
+    static const char* const hex = "0123456789ABCDEF";
+    std::string text;
+    for (char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 32 || c == 127) {
+            text += "\\x";
+            text += hex[c >> 4];
+            text += hex[c & 15];
+        } else {
+            text += ch;
+        }
+    }
+    return text;
+}
+
 inline std::string ParserHeaderName(std::string_view grammarName)
 {
     return LowerCaseBase(ResultBase(grammarName)) + ".h";

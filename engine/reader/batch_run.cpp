@@ -2,11 +2,10 @@
 // reader.
 #include "reader/batch_run.h"
 
-#include <cstdio>
-
 #include "analysis/grammar_walk.h"
 #include "codegen/parser_writer.h"
 #include "engine.h"
+#include "output/result_name.h"
 
 namespace mv {
 
@@ -44,28 +43,49 @@ void BatchRun::WriteNonterminals() {
   out.ResultUnit.Close();
 }
 
+bool BatchRun::MayWriteEveryFile() {
+  static const char* const extensions[] = {".dead", ".unr", ".lfact", ".tmp", ".rul",
+                                           ".ntm",  ".sel", ".err",   ".log"};
+  std::string name;
+  for (const char* extension : extensions)
+    if (!Eng.out.ResultFileName(extension, name)) return false;
+  const TargetLanguageFlags& t = Eng.run.Target;
+  const int language = t.Fortran90 ? 3 : t.Fortran77 ? 4 : t.Java ? 5 : t.Pascal ? 7
+                       : t.CppProcedural ? 8 : t.CppClass ? 9 : 1;
+  const std::string& grammarName = Eng.store.ResultBaseName;
+  if (!Eng.out.MayWrite(names::ParserFileName(grammarName, language))) return false;
+  return language != 9 || Eng.out.MayWrite(names::ParserHeaderName(grammarName));
+}
+
+void BatchRun::RefuseDeadStart(int32_t start) {
+  Output& out = Eng.out;
+  const RecordMemory& m = Eng.mem;
+  const std::string name = Eng.store.NameText(m.IVLR(NonterminalPool, start, NtmNameFirst),
+                                              m.IVLR(NonterminalPool, start, NtmNameLast));
+  const std::string failure =
+      "The start symbol <" + name + "> derives no sentence: no parser is written.";
+  if (out.OpenResultFile(".log")) {
+    out.ResultUnit.WriteLine(failure);
+    out.ResultUnit.Close();
+  }
+  out.LastError = failure;
+}
+
 void BatchRun::GenerateParser() {
   GrammarStore& st = Eng.store;
   Output& out = Eng.out;
   st.GenerationLogFlag = st.CollisionReportFlag;
   st.CollisionReportFlag = false;
-  std::string log;
-  if (!out.ResultFileName(".log", log) || !out.ResultUnit.Open(log)) {
-    // The parser is still written; the failure is not taken for success.
-    const std::string failure = "The generation log \"" + log + "\" cannot be opened.";
-    std::fprintf(stdout, " %s%s", failure.c_str(), LineEnd);
-    out.LastError = failure;
-  }
-  const std::string logFailure = out.LastError;
+  // A log that cannot be opened leaves its failure in LastError; the parser is still written.
+  out.OpenResultFile(".log");
   try {
     Eng.codegen.WriteParserFiles(Eng.codegen.CurrentArgs());
   } catch (...) {
-    out.SourceUnit.Close();
+    out.SourceUnit.Abandon();
     out.ResultUnit.Close();
     st.CollisionReportFlag = st.GenerationLogFlag;
     throw;
   }
-  if (out.LastError.empty()) out.LastError = logFailure;
   st.CollisionReportFlag = st.GenerationLogFlag;
 }
 
@@ -76,18 +96,25 @@ void BatchRun::ProcessGrammar() {
   Extraneous& extra = Eng.extra;
   // No rule head was read: nothing to name the files after.
   if (!Eng.TakeGrammarName()) return;
-  std::string probe;
-  if (!Eng.out.ResultFileName(".dead", probe)) {
-    // A name that reaches outside the work folder: no file at all.
-    std::fprintf(stdout, " %s%s", Eng.out.LastError.c_str(), LineEnd);
-    return;
-  }
+  // A name that reaches outside the work folder, a file that would replace the grammar file,
+  // a work folder that cannot be used: no file at all.
+  if (!MayWriteEveryFile()) return;
   Eng.out.ListingLineNumber = 0;
 
   // Dead nonterminals.
+  const int32_t start = st.Grammar.First;
   Chain dead = st.Grammar, alive;
   extra.SplitAlive(dead.First, dead.Last, alive.First, alive.Last);
   WriteRules(".dead", " dead nonterminals", dead.First, dead.Last);
+  bool startIsDead = false;
+  if (dead.First >= 1)
+    WalkChain(m, NonterminalPool, NtmNext, dead.First, dead.Last,
+              [&](int32_t a) { startIsDead = startIsDead || a == start; });
+  if (startIsDead) {
+    // Cleaning would make another nonterminal the start symbol: a parser of another language.
+    RefuseDeadStart(start);
+    return;
+  }
   extra.DeleteRulesOf(dead.First, dead.Last);
 
   // Unreachable nonterminals; the reachable ones are the grammar.
@@ -115,10 +142,13 @@ void BatchRun::ProcessGrammar() {
 
   const int64_t need = 3 * int64_t(st.Counts.S) * st.Counts.N + 2 * int64_t(st.Counts.N);
   if (need > RelationSpaceSize) {
+    const std::string line = NoRoomLine(need);
     if (Eng.out.OpenResultFile(".err")) {
-      Eng.out.ResultUnit.WriteLine(NoRoomLine(need));
+      Eng.out.ResultUnit.WriteLine(line);
       Eng.out.ResultUnit.Close();
     }
+    // No select sets and no parser: the run failed.
+    Eng.out.LastError = line.substr(1) + " No select sets and no parser are written.";
     return;
   }
   an.InitMatrix();

@@ -20,11 +20,15 @@ public:
   static std::string NoRoomLine(int64_t need);
 
 private:
-  // Writes the rules of a list into ResultBaseName + extension; a file that cannot be opened
-  // is skipped.
+  // Writes the rules of a list into ResultBaseName + extension; a file that cannot be written
+  // is skipped, its failure kept in LastError.
   void WriteRules(const std::string& extension, const std::string& title, int32_t head,
                   int32_t tail);
   void WriteNonterminals();
+  // Whether every file the run may write is allowed (LastError says why not).
+  bool MayWriteEveryFile();
+  // A start symbol that derives no sentence: said in the log and LastError; no parser.
+  void RefuseDeadStart(int32_t start);
   void GenerateParser();
 
   Engine& Eng;

@@ -1,18 +1,27 @@
 // morvantelisk_run: the engine's batch run on a grammar file in the engine's own notation, for
 // those who use the engine library without the window program. The result files and the
 // parser are written into the work folder, by default the grammar file's folder.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
 #include "morvantelisk.h"
+#include "output/result_name.h"
 
 namespace {
+
+// Grammar files are text: anything larger is refused before it is read.
+constexpr uint64_t MaxGrammarBytes = 64u << 20;
 
 int Usage() {
   std::fputs(
@@ -42,6 +51,57 @@ std::string Trimmed(const char* buffer, size_t size) {
   return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
+using mv::names::Printable;
+
+int Fail(int status, const std::string& message) {
+  std::fprintf(stderr, "morvantelisk_run: %s\n", Printable(message).c_str());
+  return status;
+}
+
+// The grammar file's text: a regular file of at most MaxGrammarBytes, else a message.
+bool ReadGrammar(const std::string& path, std::string& text, std::string& failure) {
+  // Opened without waiting, so that a FIFO cannot block the run before it is refused.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    failure = "cannot read " + path + ": " + std::strerror(errno);
+    return false;
+  }
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0;
+  if (!ok) {
+    failure = "cannot read " + path + ": " + std::strerror(errno);
+  } else if (!S_ISREG(st.st_mode)) {
+    failure = path + " is no regular file: give the grammar file itself";
+    ok = false;
+  } else if (uint64_t(st.st_size) > MaxGrammarBytes) {
+    failure = path + " is too large for a grammar file (" + std::to_string(st.st_size) +
+              " bytes, at most " + std::to_string(MaxGrammarBytes) + ")";
+    ok = false;
+  }
+  if (ok) {
+    text.clear();
+    char block[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, block, sizeof block);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) {
+        failure = "cannot read " + path + ": " + std::strerror(errno);
+        ok = false;
+        break;
+      }
+      if (n == 0) break;
+      text.append(block, size_t(n));
+      if (text.size() > MaxGrammarBytes) {
+        failure = path + " grew past " + std::to_string(MaxGrammarBytes) + " bytes while read";
+        ok = false;
+        break;
+      }
+    }
+  }
+  ::close(fd);
+  return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,46 +115,45 @@ int main(int argc, char** argv) {
     arg += 2;
   }
   if (arg >= argc || argc - arg > 2) return Usage();
-  const std::filesystem::path grammar = std::filesystem::absolute(argv[arg]);
-  std::ifstream in(grammar, std::ios::binary);
-  if (!in) {
-    std::fprintf(stderr, "morvantelisk_run: cannot read %s\n", grammar.string().c_str());
-    return 2;
-  }
-  const std::string text = WithCrLf(
-      std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-  const std::filesystem::path work =
-      arg + 1 < argc ? std::filesystem::absolute(argv[arg + 1]) : grammar.parent_path();
   std::error_code ec;
-  if (!std::filesystem::is_directory(work, ec)) {
-    std::fprintf(stderr, "morvantelisk_run: %s is no folder\n", work.string().c_str());
-    return 2;
-  }
+  const std::filesystem::path grammar = std::filesystem::absolute(argv[arg], ec);
+  if (ec) return Fail(2, std::string("cannot read ") + argv[arg] + ": " + ec.message());
+  std::string raw;
+  std::string failure;
+  if (!ReadGrammar(grammar.string(), raw, failure)) return Fail(2, failure);
+  const std::string text = WithCrLf(raw);
+  raw.clear();
+  if (text.size() > size_t(INT32_MAX)) return Fail(2, "the grammar file is too large");
+  const std::filesystem::path work =
+      arg + 1 < argc ? std::filesystem::absolute(argv[arg + 1], ec) : grammar.parent_path();
+  if (ec || !std::filesystem::is_directory(work, ec))
+    return Fail(2, work.string() + " is no folder");
 
+  // The engine takes the folder without trailing blanks: a folder whose name ends in one
+  // would be taken for another.
   const std::string folder = work.string();
+  if (folder.back() == ' ')
+    return Fail(2, "the work folder \"" + folder +
+                       "\" ends in a blank, which the engine cannot take: choose another folder");
   const int16_t off = 0;
   BnfParserInit(&language, folder.data(), int32_t(folder.size()), &off, &off, &off);
-  if (text.size() > size_t(INT32_MAX)) {
-    std::fputs("morvantelisk_run: the grammar file is too large\n", stderr);
-    return 2;
-  }
-  Morvantelisk(text.data(), int32_t(text.size()));
-
   char error[1024];
   GetEngineError(error, int32_t(sizeof error));
-  const std::string failure = Trimmed(error, sizeof error);
-  if (!failure.empty()) {
-    std::fprintf(stderr, "morvantelisk_run: %s\n", failure.c_str());
-    return 1;
-  }
+  if (!Trimmed(error, sizeof error).empty()) return Fail(1, Trimmed(error, sizeof error));
+  // No result file may replace the grammar file.
+  const std::string grammarPath = grammar.string();
+  SetGrammarFile(grammarPath.data(), int32_t(grammarPath.size()));
+  Morvantelisk(text.data(), int32_t(text.size()));
+
+  GetEngineError(error, int32_t(sizeof error));
+  failure = Trimmed(error, sizeof error);
+  if (!failure.empty()) return Fail(1, failure);
   char name[80];
   std::fill(std::begin(name), std::end(name), ' ');
   GetGrammarName(name, int32_t(sizeof name));
   const std::string grammarName = Trimmed(name, sizeof name);
-  if (grammarName.empty()) {
-    std::fputs("morvantelisk_run: the text holds no rule; nothing was written\n", stderr);
-    return 1;
-  }
-  std::printf("%s: result files written to %s\n", grammarName.c_str(), folder.c_str());
+  if (grammarName.empty()) return Fail(1, "the text holds no rule; nothing was written");
+  std::printf("%s: result files written to %s\n", Printable(grammarName).c_str(),
+              Printable(folder).c_str());
   return 0;
 }

@@ -72,17 +72,22 @@ TEST_F(Driver, NameWithPathIsRefused) {
   EXPECT_NE(eng->out.LastError.find("refused"), std::string::npos) << eng->out.LastError;
 }
 
-// Two dots inside a name or a control code keep the file in the work folder: it is written.
-TEST_F(Driver, DotsAndControlCodesInsideANameAreOrdinary) {
-  for (const std::string name : {std::string("x..y"), std::string("t\tab")}) {
+// Two dots, a control code or the name "." name no file: the run says why.
+TEST_F(Driver, DotsAndControlCodesInANameAreRefused) {
+  for (const std::string name : {std::string("x..y"), std::string("t\tab"), std::string(".")}) {
     SCOPED_TRACE(name);
     Start(VisualBasic);
     Grammar("x = 'a'");
     Analyse();
     eng->store.ResultBaseName = Padded(name, FileNameLength);
+    auto files = [&] {
+      auto range = std::filesystem::directory_iterator(folder);
+      return std::distance(begin(range), end(range));
+    };
+    const auto before = files();
     eng->codegen.TamberlixCode(VisualBasic);
-    EXPECT_TRUE(Exists(name + ".bas"));
-    EXPECT_EQ(eng->out.LastError, "");
+    EXPECT_EQ(files(), before);
+    EXPECT_NE(eng->out.LastError.find("is refused"), std::string::npos) << eng->out.LastError;
   }
 }
 
@@ -95,7 +100,8 @@ TEST_F(Driver, UnopenableFileAsksOnceThenGivesUp) {
   eng->codegen.ReadReply = [](std::string&) { return false; };
   Generate(CppClass);
   EXPECT_EQ(eng->codegen.WrittenFiles, (std::vector<std::string>{"expr.h"}));
-  EXPECT_EQ(ReadFile("expr.log"), "The file \"expr.cpp\" cannot be opened.\n");
+  const std::string failure = "The file \"expr.cpp\" cannot be written: a folder has that name.\n";
+  EXPECT_EQ(ReadFile("expr.log"), failure);
 
   Start(CppClass);
   Grammar("expr = 'a'");
@@ -106,7 +112,7 @@ TEST_F(Driver, UnopenableFileAsksOnceThenGivesUp) {
   Generate(CppClass);
   EXPECT_EQ(eng->codegen.WrittenFiles, (std::vector<std::string>{"expr.h", "other.cpp"}));
   EXPECT_EQ(Lines(ReadFile("other.cpp")).at(1), "// Name: other.cpp");
-  EXPECT_EQ(ReadFile("expr.log"), "   1 recursive procedures have been generated.\n");
+  EXPECT_EQ(ReadFile("expr.log"), failure + "   1 recursive procedures have been generated.\n");
 }
 
 // A run that stops midway (record memory used up) leaves no file open and the report switch

@@ -223,13 +223,12 @@ TEST_F(ListingsTest, ResultFileThatCannotBeOpenedIsReported) {
   EXPECT_FALSE(out().WriteResultFile(ResultFileKind::Rules, Grammar().First, Grammar().Last,
                                      "", ".dir"));
   EXPECT_NE(out().LastError.find("Calc.dir"), std::string::npos) << out().LastError;
+  // A later file written whole does not hide the failure.
   EXPECT_TRUE(out().WriteResultFile(ResultFileKind::Rules, Grammar().First, Grammar().Last, "",
                                     ".lst"));
-  EXPECT_EQ(out().LastError, "");
-  EXPECT_FALSE(out().OpenResultFile(".dir"));
-  EXPECT_FALSE(out().LastError.empty());
+  EXPECT_NE(out().LastError.find("Calc.dir"), std::string::npos) << out().LastError;
   EXPECT_TRUE(out().OpenResultFile(".sel"));
-  EXPECT_EQ(out().LastError, "");
+  EXPECT_NE(out().LastError.find("Calc.dir"), std::string::npos) << out().LastError;
   out().ResultUnit.Close();
 }
 

@@ -31,10 +31,13 @@ TEST(ResultNames, ExtensionIsNeverCutAndUnsafeNamesAreRefused) {
       {"..", "", "grammar name", ""},
       {".", ".", "grammar name", ""},
       {std::string("nul\0x", 5), ".tmp", "grammar name", ""},
-      // Names that stay in the work folder are ordinary file names.
-      {"a..b", ".tmp", "", "a..b.tmp"},
-      {"..", ".tmp", "", "...tmp"},
-      {"tab\tname", ".tmp", "", "tab\tname.tmp"},
+      // Two dots anywhere, a control code, or "." (hidden files such as "..sel") are refused.
+      {"a..b", ".tmp", "grammar name", ""},
+      {"..", ".tmp", "grammar name", ""},
+      {".", ".sel", "grammar name", ""},
+      {"tab\tname", ".tmp", "grammar name", ""},
+      {std::string("esc\x1b[2J"), ".tmp", "grammar name", ""},
+      {"a.b c", ".tmp", "", "a.b c.tmp"},
       {"x", "/../y", "extension", ""},
       {"x", std::string(".t\0", 3), "extension", ""},
   };
