@@ -2,7 +2,11 @@
 // and its failures.
 #include <string>
 
+#include <fstream>
+#include <iterator>
+
 #include "engine/support/grammar_fixture.h"
+#include "engine/support/small_disk.h"
 #include "reader/batch_run.h"
 
 namespace mv::testing {
@@ -69,6 +73,8 @@ TEST_F(BatchRunTest, MatricesThatDoNotFitEndTheRunWithTheErrFile) {
   EXPECT_FALSE(Exists("N0.sel"));
   EXPECT_FALSE(Exists("N0.log"));
   EXPECT_TRUE(Exists("N0.ntm"));
+  // No select sets and no parser: the run failed, though the ".err" file was written.
+  EXPECT_NE(eng->out.LastError.find("no room of memory"), std::string::npos) << eng->out.LastError;
 }
 
 TEST_F(BatchRunTest, ALongNameKeepsItsExtensions) {
@@ -79,8 +85,7 @@ TEST_F(BatchRunTest, ALongNameKeepsItsExtensions) {
 }
 
 TEST_F(BatchRunTest, ANameThatLeavesTheWorkFolderWritesNothing) {
-  // A control code stays in the work folder: such a name is an ordinary file name.
-  for (const std::string& name : std::vector<std::string>{"../up", "sub/dir"}) {
+  for (const std::string& name : std::vector<std::string>{"../up", "sub/dir", "a..b"}) {
     SCOPED_TRACE(name);
     Read("<" + name + ">::=a;\r\n");
     EXPECT_TRUE(std::filesystem::is_empty(folder));
@@ -93,6 +98,79 @@ TEST_F(BatchRunTest, ALogThatCannotBeOpenedIsReported) {
   Read("<G>::=g;\r\n");
   EXPECT_NE(eng->out.LastError.find("G.log"), std::string::npos);
   EXPECT_TRUE(Exists("G.bas"));
+}
+
+TEST_F(BatchRunTest, AStartSymbolThatDerivesNoSentenceGivesNoParser) {
+  // Cleaning would leave <B> as the start symbol: a parser of another language.
+  Read("<S> ::= a <S> ;\r\n<B> ::= b ;\r\n");
+  const std::string failure = "The start symbol <S> derives no sentence: no parser is written.";
+  EXPECT_EQ(eng->out.LastError, failure);
+  EXPECT_EQ(ReadFile("S.log"), failure + "\n");
+  EXPECT_TRUE(Exists("S.dead"));
+  EXPECT_FALSE(Exists("S.bas"));
+  EXPECT_FALSE(Exists("S.sel"));
+}
+
+TEST_F(BatchRunTest, AResultFileNeverReplacesTheGrammarFile) {
+  const std::string grammar = "<S> ::= s ;\r\n";
+  const struct {
+    const char* file;
+    int32_t language;
+  } cases[] = {{"S.tmp", VisualBasic}, {"S.log", VisualBasic}, {"S.sel", VisualBasic},
+               {"S.bas", VisualBasic}, {"s.cxx", CppProcedural}, {"s.h", CppClass}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directory(folder);
+    std::ofstream(folder / c.file, std::ios::binary) << grammar;
+    Start(c.language);
+    eng->out.SetGrammarFile((folder / c.file).string());
+    eng->reader.Morvantelisk(grammar);
+    EXPECT_NE(eng->out.LastError.find("would replace the grammar file"), std::string::npos)
+        << eng->out.LastError;
+    EXPECT_EQ(ReadFile(c.file), grammar);
+    // The run is refused before its first file.
+    EXPECT_FALSE(Exists("S.dead"));
+  }
+}
+
+TEST_F(BatchRunTest, ALinkUnderAResultNameIsReplacedNotFollowed) {
+  test_support::WorkFolder outside("outside");
+  const std::filesystem::path victim = outside.Path() / "victim";
+  std::ofstream(victim, std::ios::binary) << "keep";
+  std::filesystem::create_symlink(victim, folder / "S.unr");
+  std::filesystem::create_symlink(victim, folder / "S.bas");
+  Read("<S> ::= s ;\r\n<U> ::= u ;\r\n");
+  EXPECT_EQ(eng->out.LastError, "");
+  std::ifstream in(victim, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
+  EXPECT_FALSE(std::filesystem::is_symlink(folder / "S.unr"));
+  EXPECT_EQ(ReadFile("S.unr"), Numbered(2, "<U>::=u"));
+  EXPECT_FALSE(std::filesystem::is_symlink(folder / "S.bas"));
+}
+
+TEST_F(BatchRunTest, AFullDiskKeepsTheOldFilesAndFailsTheRun) {
+  // 600 rules: each listing and the parser are larger than the disk.
+  std::string text;
+  for (int i = 0; i < 600; ++i)
+    text += "<N" + std::to_string(i) + ">::=a<N" + std::to_string(i + 1) + ">|z;\r\n";
+  text += "<N600>::=q;\r\n";
+  SmallDisk disk(folder, 16384);
+  SCOPED_TRACE(disk.Kind());
+  std::ofstream(folder / "N0.rul", std::ios::binary) << "old rules";
+  std::ofstream(folder / "N0.bas", std::ios::binary) << "old parser";
+  Start(VisualBasic);
+  {
+    SmallDisk::Filling full(disk);
+    eng->reader.Morvantelisk(text);
+  }
+  EXPECT_NE(eng->out.LastError.find("written"), std::string::npos) << eng->out.LastError;
+  EXPECT_EQ(ReadFile("N0.rul"), "old rules");
+  EXPECT_EQ(ReadFile("N0.bas"), "old parser");
+  EXPECT_TRUE(eng->codegen.WrittenFiles.empty());
+  // No temporary file is left behind.
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
 }
 
 }  // namespace
