@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "output/chain_walk.h"
+
 namespace mv {
 
 Engine::Engine()
@@ -37,6 +39,20 @@ void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
   out.WorkFolderFault = fault;
   out.LastError = fault;
   out.SetGrammarFile("");
+  StartSymbolFault.clear();
+}
+
+bool Engine::CheckDeadStart(int32_t start, const Chain& dead) {
+  bool found = false;
+  if (start >= 1 && dead.First >= 1)
+    WalkChain(mem, NonterminalPool, NtmNext, dead.First, dead.Last,
+              [&](int32_t a) { found = found || a == start; });
+  if (!found) return false;
+  const std::string name = store.NameText(mem.IVLR(NonterminalPool, start, NtmNameFirst),
+                                          mem.IVLR(NonterminalPool, start, NtmNameLast));
+  StartSymbolFault = "The start symbol <" + name + "> derives no sentence: no parser is written.";
+  out.LastError = StartSymbolFault;
+  return true;
 }
 
 void Engine::InitGrammarStore() {

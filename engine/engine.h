@@ -38,6 +38,12 @@ public:
   // The grammar name copied into ResultBaseName; false when no grammar name was taken.
   bool TakeGrammarName();
 
+  // Whether the start symbol is on a list of dead nonterminals; if so, it is kept in
+  // StartSymbolFault (with LastError) so that no parser is generated in this run.
+  bool CheckDeadStart(int32_t start, const Chain& dead);
+  // Why no parser may be generated in this run; empty while one may.
+  std::string StartSymbolFault;
+
   // True once the run was stopped (record memory used up); the next BnfParserInit clears it.
   bool Stopped() const { return mem.Exhausted(); }
 

@@ -137,6 +137,13 @@ void CodeGen::TamberlixCode(int32_t languageCode) {
   std::string logName;
   // A log that cannot be opened does not stop the generation.
   if (Eng.out.ResultFileName(".log", logName)) Eng.out.ResultUnit.Open(logName);
+  if (!Eng.StartSymbolFault.empty()) {
+    LogLine(Eng.StartSymbolFault);
+    Eng.out.ResultUnit.Close();
+    Eng.out.LastError = Eng.StartSymbolFault;
+    Eng.store.CollisionReportFlag = Eng.store.GenerationLogFlag;
+    return;
+  }
   try {
     WriteParserFiles(CurrentArgs());
   } catch (...) {

@@ -57,18 +57,13 @@ bool BatchRun::MayWriteEveryFile() {
   return language != 9 || Eng.out.MayWrite(names::ParserHeaderName(grammarName));
 }
 
-void BatchRun::RefuseDeadStart(int32_t start) {
+void BatchRun::RefuseDeadStart() {
   Output& out = Eng.out;
-  const RecordMemory& m = Eng.mem;
-  const std::string name = Eng.store.NameText(m.IVLR(NonterminalPool, start, NtmNameFirst),
-                                              m.IVLR(NonterminalPool, start, NtmNameLast));
-  const std::string failure =
-      "The start symbol <" + name + "> derives no sentence: no parser is written.";
   if (out.OpenResultFile(".log")) {
-    out.ResultUnit.WriteLine(failure);
+    out.ResultUnit.WriteLine(Eng.StartSymbolFault);
     out.ResultUnit.Close();
   }
-  out.LastError = failure;
+  out.LastError = Eng.StartSymbolFault;
 }
 
 void BatchRun::GenerateParser() {
@@ -106,13 +101,9 @@ void BatchRun::ProcessGrammar() {
   Chain dead = st.Grammar, alive;
   extra.SplitAlive(dead.First, dead.Last, alive.First, alive.Last);
   WriteRules(".dead", " dead nonterminals", dead.First, dead.Last);
-  bool startIsDead = false;
-  if (dead.First >= 1)
-    WalkChain(m, NonterminalPool, NtmNext, dead.First, dead.Last,
-              [&](int32_t a) { startIsDead = startIsDead || a == start; });
-  if (startIsDead) {
+  if (Eng.CheckDeadStart(start, dead)) {
     // Cleaning would make another nonterminal the start symbol: a parser of another language.
-    RefuseDeadStart(start);
+    RefuseDeadStart();
     return;
   }
   extra.DeleteRulesOf(dead.First, dead.Last);

@@ -28,7 +28,7 @@ private:
   // Whether every file the run may write is allowed (LastError says why not).
   bool MayWriteEveryFile();
   // A start symbol that derives no sentence: said in the log and LastError; no parser.
-  void RefuseDeadStart(int32_t start);
+  void RefuseDeadStart();
   void GenerateParser();
 
   Engine& Eng;

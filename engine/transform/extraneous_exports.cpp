@@ -18,7 +18,10 @@ MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* alive
                             int32_t* aliveTail) {
   mv::Guarded([&](mv::Engine& eng) {
     mv::Chain dead, alive;
+    const int32_t start = eng.store.Grammar.First;
     eng.extra.Alive(dead, alive);
+    // A dead start symbol leaves no language: this run generates no parser.
+    eng.CheckDeadStart(start, dead);
     Put(deadHead, deadTail, dead);
     Put(aliveHead, aliveTail, alive);
   });

@@ -101,5 +101,51 @@ TEST_F(FileSafety, AParserFileThatCannotBeWrittenAsksNoOne) {
   EXPECT_NE(ReadFile("s.log").find("s.bas"), std::string::npos);
 }
 
+// The window program's way: the cleaning finds the start symbol dead; the generation that
+// follows writes no parser of what is left and says why.
+TEST_F(FileSafety, ADeadStartSymbolFoundByTheCleaningGivesNoParser) {
+  const int32_t language = VisualBasic;
+  const int16_t off = 0;
+  const std::string dir = folder.string();
+  ::BnfParserInit(&language, dir.data(), int32_t(dir.size()), &off, &off, &off);
+  BKSACT();
+  auto name = [](const std::string& text) {
+    BKSNAI();
+    for (unsigned char c : text) {
+      int32_t code = c;
+      BKSSYM(&code);
+    }
+  };
+  auto rule = [&](const std::string& head, const std::vector<std::string>& items) {
+    name(head);
+    BKSNLI();
+    BKSGMN();
+    BKSNL();
+    for (const std::string& item : items) {
+      name(item);
+      if (item == head) BKSNTM(); else BKSTRM();
+    }
+    BKSEND();
+  };
+  rule("S", {"a", "S"});  // <S> ::= a <S>: no sentence
+  rule("B", {"b"});
+  char buffer[200];
+  GetGrammarName(buffer, 80);
+  int32_t deadHead = 0, deadTail = 0, aliveHead = 0, aliveTail = 0;
+  Alive(&deadHead, &deadTail, &aliveHead, &aliveTail);
+  const std::string failure = "The start symbol <S> derives no sentence: no parser is written.";
+  auto error = [&] {
+    GetEngineError(buffer, int32_t(sizeof buffer));
+    return TrimmedRight(std::string(buffer, sizeof buffer));
+  };
+  EXPECT_EQ(error(), failure);
+  DeleteNonterminals(&deadHead, &deadTail);
+  int32_t generate = VisualBasic;
+  TamberlixCode(&generate);
+  EXPECT_EQ(error(), failure);
+  EXPECT_FALSE(Exists("S.bas"));
+  EXPECT_EQ(ReadFile("S.log"), failure + "\n");
+}
+
 }  // namespace
 }  // namespace mv::testing
