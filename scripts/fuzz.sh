@@ -30,6 +30,15 @@ seed_dirs() {
   esac
 }
 
+# Length control: the builder-call sequences reach the deeper exports only when long, so their
+# inputs may take their full length from the start.
+length_flags() {
+  case "$1" in
+    builder_calls) echo "-max_len=4096 -len_control=0" ;;
+    *) echo "-max_len=8192" ;;
+  esac
+}
+
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:abort_on_error=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 mkdir -p "$build/findings"
@@ -40,7 +49,7 @@ for t in "${targets[@]}"; do
   echo "== fuzz_$t for ${seconds}s"
   # shellcheck disable=SC2046
   if ! "$build/fuzz_$t" "$corpus" $(seed_dirs "$t") -max_total_time="$seconds" -timeout=25 \
-      -rss_limit_mb=2560 -max_len=8192 -print_final_stats=1 \
+      -rss_limit_mb=2560 $(length_flags "$t") -print_final_stats=1 \
       -artifact_prefix="$build/findings/$t-" >"$build/fuzz_$t.log" 2>&1; then
     tail -n 60 "$build/fuzz_$t.log"
     failed+=("$t")
