@@ -18,15 +18,14 @@ Engine::Engine()
 void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
                            int32_t buildActions, int32_t buildTree, int32_t buildNames) {
   // The folder is taken in the file system's own bytes. When it cannot be entered the run
-  // writes nothing: never into whatever folder happens to be current.
+  // writes nothing: never into whatever folder happens to be current. An empty one keeps the
+  // current folder (the caller chose it).
   const std::string folder = TrimmedRight(workFolder);
   std::string fault;
-  if (folder.empty()) {
-    fault = "No work folder was given: no file is written.";
-  } else if (folder.size() > MaxWorkFolderLength) {
+  if (folder.size() > MaxWorkFolderLength) {
     fault = "The work folder \"" + Printable(folder) + "\" is longer than " +
             std::to_string(MaxWorkFolderLength) + " characters: no file is written.";
-  } else if (::chdir(folder.c_str()) != 0) {
+  } else if (!folder.empty() && ::chdir(folder.c_str()) != 0) {
     fault = "The work folder \"" + Printable(folder) + "\" cannot be entered: " +
             std::strerror(errno) + "; no file is written.";
   }

@@ -13,7 +13,11 @@ namespace mv {
 
 namespace {
 
-std::string Reason(int error) { return std::strerror(error); }
+std::string SystemReason(int error) { return std::strerror(error); }
+
+std::string CannotWrite(const std::string& name, const std::string& why) {
+  return "The file \"" + Printable(name) + "\" cannot be written: " + why;
+}
 
 }  // namespace
 
@@ -25,10 +29,12 @@ void OutputUnit::Fail(const std::string& text) {
 bool OutputUnit::Open(const std::string& name) {
   Abandon();
   Error.clear();
+  Why.clear();
   // A folder under the name could never be replaced: say so now, not after the writing.
   struct stat st {};
   if (::lstat(name.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    Fail("The file \"" + Printable(name) + "\" cannot be written: a folder has that name.");
+    Why = "A folder has that name.";
+    Fail(CannotWrite(name, "a folder has that name."));
     return false;
   }
   const size_t slash = name.rfind('/');
@@ -37,7 +43,8 @@ bool OutputUnit::Open(const std::string& name) {
   std::string temp = folder + "." + base + ".XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) {
-    Fail("The file \"" + Printable(name) + "\" cannot be written: " + Reason(errno) + ".");
+    Why = SystemReason(errno) + ".";
+    Fail(CannotWrite(name, Why));
     return false;
   }
   // The permissions a newly created file would get.
@@ -49,7 +56,8 @@ bool OutputUnit::Open(const std::string& name) {
     const int error = errno;
     ::close(fd);
     ::unlink(temp.c_str());
-    Fail("The file \"" + Printable(name) + "\" cannot be written: " + Reason(error) + ".");
+    Why = SystemReason(error) + ".";
+    Fail(CannotWrite(name, Why));
     return false;
   }
   FileName = name;
@@ -71,7 +79,7 @@ bool OutputUnit::Close() {
   TempName.clear();
   WriteErrno = 0;
   if (error == 0) return true;
-  Fail("The file \"" + Printable(name) + "\" could not be written: " + Reason(error) +
+  Fail("The file \"" + Printable(name) + "\" could not be written: " + SystemReason(error) +
        "; the old file is kept.");
   return false;
 }
@@ -194,7 +202,9 @@ void Output::SetGrammarFile(const std::string& path) {
 bool Output::OpenResultFile(const std::string& extension) {
   std::string name;
   if (!ResultFileName(extension, name)) return false;
-  return ResultUnit.Open(name);
+  if (ResultUnit.Open(name)) return true;
+  LastError = "The result file \"" + Printable(name) + "\" cannot be opened. " + ResultUnit.Reason();
+  return false;
 }
 
 void Output::WriteMessage(const std::string& routine, const std::string& message) {

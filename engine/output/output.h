@@ -44,6 +44,8 @@ public:
   void WriteLine(const std::string& bytes);
   // Why the latest Open or Close failed; empty after a success.
   const std::string& Failure() const { return Error; }
+  // The reason alone of the latest failed Open, as a sentence.
+  const std::string& Reason() const { return Why; }
   // A failure is also kept in *sink (the engine's latest error).
   void ReportTo(std::string* sink) { Sink = sink; }
 
@@ -56,6 +58,7 @@ private:
   // errno of the first write that failed; 0 while every write went through.
   int WriteErrno = 0;
   std::string Error;
+  std::string Why;
   std::string* Sink = nullptr;
 };
 

@@ -65,6 +65,13 @@ if(rc EQUAL 0)
   expect_failure("a FIFO as grammar" "no regular file" ${RUN} ${WORK}/fifo ${WORK})
 endif()
 
+# Larger than any grammar file (a sparse file: nothing is stored).
+execute_process(COMMAND truncate -s 65M ${WORK}/big.grm RESULT_VARIABLE rc)
+if(rc EQUAL 0)
+  expect_failure("a 65 MB grammar file" "too large" ${RUN} ${WORK}/big.grm)
+  file(REMOVE ${WORK}/big.grm)
+endif()
+
 # A grammar saved under one of its own result names is not replaced.
 file(WRITE ${WORK}/S.tmp "<S> ::= s ;\n")
 expect_failure("grammar file S.tmp" "would replace the grammar file" ${RUN} ${WORK}/S.tmp)

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "morvantelisk.h"
@@ -104,7 +106,7 @@ bool ReadGrammar(const std::string& path, std::string& text, std::string& failur
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   int32_t language = 1;
   int arg = 1;
   if (arg + 1 < argc && std::string(argv[arg]) == "-l") {
@@ -156,4 +158,15 @@ int main(int argc, char** argv) {
   std::printf("%s: result files written to %s\n", Printable(grammarName).c_str(),
               Printable(folder).c_str());
   return 0;
+}
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fputs("morvantelisk_run: there is not enough memory for the grammar file\n", stderr);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "morvantelisk_run: %s\n", Printable(e.what()).c_str());
+  }
+  return 1;
 }

@@ -2,6 +2,9 @@
 // failed call says why through the latest error, and no call waits on the console.
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <new>
@@ -27,7 +30,6 @@ TEST_F(FileSafety, AWorkFolderThatCannotBeUsedWritesNothingAnywhere) {
       {(folder / "missing").string(), "cannot be entered"},
       {(folder / "plain").string(), "cannot be entered"},
       {(folder / std::string(300, 'd')).string(), "longer than 260"},
-      {"", "No work folder"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.folder);
@@ -42,6 +44,26 @@ TEST_F(FileSafety, AWorkFolderThatCannotBeUsedWritesNothingAnywhere) {
     EXPECT_NE(eng->out.LastError.find(c.reason), std::string::npos) << eng->out.LastError;
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), before);
   }
+}
+
+TEST_F(FileSafety, AWorkFolderThatCannotBeWrittenFailsTheRunWithItsReason) {
+  const fs::path readOnly = folder / "ro";
+  fs::create_directory(readOnly);
+  // Root writes into any folder: a read-only file system stands in for a folder without rights.
+  const bool mounted = ::geteuid() == 0 &&
+                       ::mount("tmpfs", readOnly.c_str(), "tmpfs", MS_RDONLY, "size=4k") == 0;
+  if (!mounted) fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
+  if (!mounted && ::geteuid() == 0) GTEST_SKIP() << "root may write anywhere and cannot mount";
+  Start(VisualBasic);
+  const auto before = std::distance(fs::directory_iterator(folder), fs::directory_iterator());
+  eng->BnfParserInit(VisualBasic, readOnly.string(), 0, 0, 0);
+  eng->reader.Morvantelisk("<S> ::= s ;\r\n");
+  EXPECT_NE(eng->out.LastError.find("cannot be written"), std::string::npos) << eng->out.LastError;
+  EXPECT_TRUE(fs::is_empty(readOnly));
+  fs::current_path(folder);
+  if (mounted) ::umount2(readOnly.c_str(), MNT_DETACH);
+  else fs::permissions(readOnly, fs::perms::owner_all);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), before);
 }
 
 TEST_F(FileSafety, AWorkFolderInTheFileSystemsOwnBytesIsEntered) {
