@@ -1,5 +1,6 @@
 #include "typical_reader.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace readers {
@@ -28,6 +29,24 @@ constexpr CharSet kNameChar = Codes({{0, 12}, {14, 61}, {63, 255}});
 constexpr CharSet kActionChar = Codes({{0, 12}, {14, 95}, {97, 255}});
 constexpr CharSet kBracketsStart = Codes({{0, 12}, {14, 92}, {94, 123}, {126, 255}});
 constexpr CharSet kLineChar = AllBut({13});
+
+// A name's "chr(", one to three digits of a value up to 255 and ")" at `at` (0-based) stands
+// for that one code, the way the engine prints a code that cannot stand in the name: its
+// length (and the code), else 0.
+std::size_t CodeSpellingAt(std::string_view src, std::size_t at, int& code)
+{
+    constexpr std::string_view open = "chr(";
+    if (src.substr(at, open.size()) != open) return 0;
+    std::size_t i = at + open.size();
+    int value = 0, digits = 0;
+    while (i < src.size() && digits < 3 && src[i] >= '0' && src[i] <= '9') {
+        value = value * 10 + (src[i++] - '0');
+        ++digits;
+    }
+    if (digits == 0 || value > 255 || i >= src.size() || src[i] != ')') return 0;
+    code = value;
+    return i + 1 - at;
+}
 
 constexpr std::string_view kSymbolsExpected =
     "chr(0)-chr(8) chr(10)-chr(12) chr(14)-chr(31) !-\\ ^-{ ~-" READERS_YA " chr(13) ] |-}";
@@ -348,9 +367,23 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
     const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (set.has(LL1)) {
-            CharProc(n, charName, set, charExpected);
-            if (bad) return;
-            B().BKSSYM(LL0);
+            // A spelt code is read character by character, as the name's characters always
+            // were, and built as the one code it stands for.
+            int code = LL1;
+            std::size_t spelling = 1;
+            if (LL1 == 'c' && indSrc >= 1)
+                spelling = std::max<std::size_t>(
+                    1, CodeSpellingAt(Src, static_cast<std::size_t>(indSrc - 1), code));
+            for (std::size_t k = 0; k < spelling; ++k) {
+                CharProc(n, charName, set, charExpected);
+                if (bad) return;
+                if (spelling == 1) code = LL0;
+                if (k + 1 < spelling) {
+                    PushNested(n);
+                    n = Enter(n, listName);
+                }
+            }
+            B().BKSSYM(code);
             PushNested(n);
             n = Enter(n, listName);
             continue;
