@@ -140,6 +140,9 @@ const Case cases[] = {
      "Successful transformation <S> to LL1 type", "1  loop, 2  substitutions"},
     {"no LL(1) form", "<S> ::= <S> <S> | a\n", true, "Can not transform <S> to LL1 type",
      "Can not transform <S> to LL1 type", "2  loops, 1  substitution"},
+    // Each cycle makes new names ($S, $$S, ...) for the same grammar.
+    {"no LL(1) form, new names each cycle", "<S> ::= <S> <S> |\n", true, "Can not transform <S> to LL1 type",
+     "Can not transform <S> to LL1 type", "2  loops, 2  substitutions"},
 };
 
 TEST_F(TransformTest, TransformationsKeepTheLanguageRestoreTheSwitchesAndUndoBringsTheTextBack)
@@ -170,6 +173,8 @@ TEST_F(TransformTest, TransformationsKeepTheLanguageRestoreTheSwitchesAndUndoBri
             EXPECT_EQ(probe_->messages.size(), 1u);
         }
         EXPECT_NE(Log().find(std::string("   - ") + c.status + "\r\n"), std::string::npos);
+        EXPECT_EQ(Log().find("repeats the grammar of cycle") != std::string::npos,
+                  c.grammar.find("|\n") != std::string::npos);
         EXPECT_EQ(Text() != before, c.transformed);
         EXPECT_EQ(labels, c.stopWindow);
         EXPECT_EQ(StopLabels(), "");
