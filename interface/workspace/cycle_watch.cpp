@@ -107,7 +107,8 @@ QString CycleWatch::Check(int cycle, const std::string& printed)
         start_ = r.alternatives;
         bound_ = 10 * std::max(r.alternatives, 10);
     }
-    if (r.alternatives > bound_)
+    grown_ = r.alternatives > bound_;
+    if (grown_)
         return QStringLiteral("the grammar has grown to %1 alternatives from %2: it is not made LL(1)")
             .arg(r.alternatives)
             .arg(start_);

@@ -13,8 +13,11 @@ class CycleWatch {
 public:
     // The reason to stop after the grammar (Typical notation) that a cycle printed, or "".
     QString Check(int cycle, const std::string& printed);
+    // The cycles ended on a grammar past the bound of its size.
+    bool Grown() const { return grown_; }
 
 private:
     int start_ = 0, bound_ = 0;
+    bool grown_ = false;
     std::map<std::string, int> shapes_;  // the shape of each cycle's grammar, and the cycle
 };

@@ -218,11 +218,12 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                 if (stopped()) break;
             }
             if (failed) {
-                // The last printed grammar with each preparatory transformation on.
+                // The last printed grammar with each preparatory transformation on; none over a
+                // grammar that has outgrown its bound, which the cycles' runs transformed so.
                 const std::initializer_list<bool*> finals[] = {
                     {&PreFact}, {&PreLoops, &PreLeftRecursion}, {&PreLeftRecursion}};
                 for (const auto& f : finals) {
-                    if (attempt(f)) {
+                    if (!watch.Grown() && attempt(f)) {
                         failed = false;
                         break;
                     }

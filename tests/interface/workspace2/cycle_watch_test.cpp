@@ -47,7 +47,9 @@ TEST(CycleWatch, EndsCyclesThatRepeatTheirGrammarOrKeepGrowing)
         CycleWatch watch;
         for (std::size_t i = 0; i + 1 < r.printed.size(); ++i)
             EXPECT_EQ(watch.Check(static_cast<int>(i) + 1, r.printed[i]).toStdString(), "");
-        EXPECT_EQ(watch.Check(static_cast<int>(r.printed.size()), r.printed.back()).toStdString(), r.reason);
+        const std::string reason = watch.Check(static_cast<int>(r.printed.size()), r.printed.back()).toStdString();
+        EXPECT_EQ(reason, r.reason);
+        EXPECT_EQ(watch.Grown(), reason.find("grown") != std::string::npos);
     }
 }
 
