@@ -2,8 +2,6 @@
 // loops so that a long list cannot exhaust the stack; the tree still shows one node per level.
 #pragma once
 
-#include <vector>
-
 #include "reader_frame.h"
 
 namespace readers {
@@ -14,14 +12,6 @@ protected:
 
     enum class Next { More, Done };
 
-    // Entry: module state reset, first character read, no list level left from a reading
-    // that stopped early.
-    void Start(std::string_view source)
-    {
-        levels_.clear();
-        ReaderFrame::Start(source);
-    }
-
     // `element` reads one round on the node it is given and answers More when a further level
     // of the list follows, Done when the list ends here. After an error (bad set, the failing
     // node completed by Fail) the list returns at once. Levels after the first are named
@@ -29,25 +19,21 @@ protected:
     template <class F>
     void List(const Node& p, std::string_view first, std::string_view more, F&& element)
     {
-        // The levels wait on one stack shared by all lists of a reading, so that a list costs
-        // no allocation of its own.
-        const std::size_t base = levels_.size();
+        // The levels wait on the reading's node stack, a few bytes a level, so that a list
+        // as long as the text costs little more than the text.
+        const NodeStack::Mark base = NestedBase();
         Node n = Enter(p, first);
         for (;;) {
             const Next next = element(n);
             if (bad) {
-                levels_.resize(base);
+                DropNested(base);
                 return;
             }
             if (next == Next::Done) break;
-            levels_.push_back(n);
+            PushNested(n);
             n = Enter(n, more);
         }
-        Complete(n);
-        while (levels_.size() > base) {
-            Complete(levels_.back());
-            levels_.pop_back();
-        }
+        CompleteNested(n, base);
     }
     template <class F>
     void List(const Node& p, std::string_view name, F&& element)
@@ -69,9 +55,6 @@ protected:
             return Next::Done;
         });
     }
-
-private:
-    std::vector<Node> levels_;
 };
 
 } // namespace readers

@@ -99,6 +99,11 @@ public:
     void Push(Pos index, std::string_view name);
     // The node on top, taken off.
     std::pair<Pos, std::string_view> Pop();
+    // The nodes above `m` taken off unseen.
+    void DropTo(Mark m)
+    {
+        while (Top() > m) Pop();
+    }
 
 private:
     std::vector<unsigned char> bytes_;
@@ -154,13 +159,8 @@ protected:
     READERS_NOINLINE void PushNested(const Node& n);
     READERS_NOINLINE void CompleteNested(const Node& innermost, NodeStack::Mark base);
     NodeStack::Mark NestedBase() const { return nested_.Top(); }
-    // Completes the nodes of an unrolled right recursion, innermost first.
-    template <class Vec>
-    void CompleteNested(const Node& innermost, const Vec& outer)
-    {
-        Complete(innermost);
-        for (auto it = outer.rbegin(); it != outer.rend(); ++it) Complete(*it);
-    }
+    // A reading stopped by an error leaves its levels uncompleted.
+    void DropNested(NodeStack::Mark base) { nested_.DropTo(base); }
 
     Builder& B() { return *builder_; }
     StyleHooks& S() { return *style_; }

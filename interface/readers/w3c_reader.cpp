@@ -129,14 +129,14 @@ void W3CReader::Space(const Node& p)
 // One round per rule, action definition, option or comment line.
 void W3CReader::Notation(const Node& p)
 {
-    std::vector<Node> outer;
+    const NodeStack::Mark outer = NestedBase();
     Node parent = p;
     for (;;) {
         const Node n = Enter(parent, "<Notation>");
         Space(n);
         if (bad) return;
         const Node c = Enter(n, "<Notation content>");
-        outer.push_back(n);
+        PushNested(n);
         if (kContentStart.has(LL1)) {
             Label(c);
             if (bad) return;
@@ -151,18 +151,18 @@ void W3CReader::Notation(const Node& p)
                 return;
             }
             if (bad) return;
-            outer.push_back(c);
-            outer.push_back(ra);
+            PushNested(c);
+            PushNested(ra);
             parent = ra;
         } else if (LL1 == '$') {
             Option(c);
             if (bad) return;
-            outer.push_back(c);
+            PushNested(c);
             parent = c;
         } else if (LL1 == '!') {
             SeparateComment(c);
             if (bad) return;
-            outer.push_back(c);
+            PushNested(c);
             parent = c;
         } else if (LL1 == fin) {
             CompleteNested(c, outer);
@@ -238,18 +238,18 @@ void W3CReader::RightPart(const Node& p)
 void W3CReader::GrammaticalSymbols(const Node& p)
 {
     Node n = Enter(p, "<Grammatical symbols>");
-    std::vector<Node> outer;
+    const NodeStack::Mark outer = NestedBase();
     bool first = true;
     for (;;) {
         if (kSymbolOpen.has(LL1)) {
             GrammaticalSymbol(n);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             const Node w = Enter(n, "<Symbols with blanks>");
             if (kBlankChar.has(LL1)) {
                 Blanks(w);
                 if (bad) return;
-                outer.push_back(w);
+                PushNested(w);
                 n = Enter(w, "<Grammatical symbols list>");
                 first = false;
                 continue;
@@ -486,16 +486,16 @@ void W3CReader::Comment(const Node& p)
 void W3CReader::CommentContent(const Node& p)
 {
     Node n = Enter(p, "<Comment content>");
-    std::vector<Node> outer;
+    const NodeStack::Mark outer = NestedBase();
     for (;;) {
         if (LL1 == '*') {
             Consume(n);
-            outer.push_back(n);
+            PushNested(n);
             Node a = Enter(n, "<After asterisk>");
             for (;;) {
                 if (LL1 == '*') {
                     Consume(a);
-                    outer.push_back(a);
+                    PushNested(a);
                     a = Enter(a, "<After asterisk>");
                 } else if (LL1 == '/') {
                     Consume(a);
@@ -505,7 +505,7 @@ void W3CReader::CommentContent(const Node& p)
                     CharProc(a, "<Any character exept * />", kNotStarSlash,
                              "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-. 0-} chr(14)-chr(31) ~-" READERS_YA);
                     if (bad) return;
-                    outer.push_back(a);
+                    PushNested(a);
                     n = Enter(a, "<Comment content>");
                     break;
                 } else {
@@ -519,7 +519,7 @@ void W3CReader::CommentContent(const Node& p)
             CharProc(n, "<Comment character>", kNotStar,
                      "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-} chr(14)-chr(31) ~-" READERS_YA);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, "<Comment content>");
             continue;
         }
