@@ -176,7 +176,14 @@ ReaderFrame::Node ReaderFrame::Enter(const Node& parent, std::string_view name)
     return n;
 }
 
-void ReaderFrame::Complete(const Node& n) { tree_->CompleteNode(n.index, n.name, indSrc); }
+void ReaderFrame::Complete(const Node& n)
+{
+    // Reading on at the end of the text moves indSrc past it; a node still ends there.
+    const Pos end = static_cast<Pos>(Src.size()) + 1;
+    Pos at = indSrc <= end ? indSrc : end;
+    if (at < n.index) at = n.index;
+    tree_->CompleteNode(n.index, n.name, at);
+}
 
 void ReaderFrame::Consume(const Node& n)
 {

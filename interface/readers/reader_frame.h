@@ -84,6 +84,14 @@ struct RangeProc {
     std::string_view name;
 };
 
+// How a code number ends in a notation: the characters that may follow its digits, and the
+// expected sets after a digit.
+struct CodeForm {
+    CharSet ends;
+    std::string_view decMore, hexMore;
+    bool hexDigitNestsDigit;  // "<Hex digit>" reads 0-9 through "<Digit>"
+};
+
 // Never inlined into a caller: keeps the frames of the recursive procedures small, so that deep
 // nesting fits a small stack.
 #define READERS_NOINLINE [[gnu::noinline]]
@@ -123,6 +131,8 @@ public:
     Pos indSrc = 0;
     Pos LenSrc = 0;
     bool LowCase = false;
+    std::int32_t CodeValue = 0;
+    int DigitValue = 0;
 
     void Scan();
     void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet);
@@ -159,6 +169,12 @@ protected:
     READERS_NOINLINE void PushNested(const Node& n);
     READERS_NOINLINE void CompleteNested(const Node& innermost, NodeStack::Mark base);
     NodeStack::Mark NestedBase() const { return nested_.Top(); }
+
+    // "x" or "d" and the number: BKSNAI, BKSSYM of the code.
+    void Ascii(const Node& p, const CodeForm& form);
+    void Number(const Node& p, bool hex, const CodeForm& form);
+    void Digit(const Node& p);
+    void HexDigit(const Node& p, const CodeForm& form);
     // A reading stopped by an error leaves its levels uncompleted.
     void DropNested(NodeStack::Mark base) { nested_.DropTo(base); }
 
@@ -166,6 +182,8 @@ protected:
     StyleHooks& S() { return *style_; }
 
 private:
+    void CodeAboveRange(const Node& n, Pos start, bool hex);
+
     Builder* builder_;
     StyleHooks* style_;
     TreeHooks* tree_;
