@@ -2,6 +2,8 @@
 // loops so that a long list cannot exhaust the stack; the tree still shows one node per level.
 #pragma once
 
+#include <vector>
+
 #include "reader_frame.h"
 
 namespace readers {
@@ -12,6 +14,14 @@ protected:
 
     enum class Next { More, Done };
 
+    // Entry: module state reset, first character read, no list level left from a reading
+    // that stopped early.
+    void Start(std::string_view source)
+    {
+        steps_.clear();
+        ReaderFrame::Start(source);
+    }
+
     // `element` reads one round on the node it is given and answers More when a further level
     // of the list follows, Done when the list ends here. After an error (bad set, the failing
     // node completed by Fail) the list returns at once. Levels after the first are named
@@ -19,21 +29,28 @@ protected:
     template <class F>
     void List(const Node& p, std::string_view first, std::string_view more, F&& element)
     {
-        // The levels wait on the reading's node stack, a few bytes a level, so that a list
-        // as long as the text costs little more than the text.
-        const NodeStack::Mark base = NestedBase();
+        // A level waiting for its completion is only the step from its start to the next
+        // level's, one byte on a stack shared by all lists of a reading: a list as long as
+        // the text costs about a byte a character and no allocation of its own.
+        const std::size_t base = steps_.size();
         Node n = Enter(p, first);
         for (;;) {
             const Next next = element(n);
             if (bad) {
-                DropNested(base);
+                steps_.resize(base);
                 return;
             }
             if (next == Next::Done) break;
-            PushNested(n);
+            const Pos from = n.index;
             n = Enter(n, more);
+            PushStep(static_cast<std::uint64_t>(n.index - from));
         }
-        CompleteNested(n, base);
+        Complete(n);
+        Pos index = n.index;
+        while (steps_.size() > base) {
+            index -= static_cast<Pos>(PopStep());
+            Complete({index, steps_.size() == base ? first : more});
+        }
     }
     template <class F>
     void List(const Node& p, std::string_view name, F&& element)
@@ -55,6 +72,38 @@ protected:
             return Next::Done;
         });
     }
+
+private:
+    // A step below 255 takes a byte; a longer one its eight bytes and the mark 255 on top.
+    [[gnu::always_inline]] void PushStep(std::uint64_t step)
+    {
+        if (step < 255) [[likely]]
+            steps_.push_back(static_cast<unsigned char>(step));
+        else
+            PushWideStep(step);
+    }
+    [[gnu::always_inline]] std::uint64_t PopStep()
+    {
+        const std::uint64_t step = steps_.back();
+        steps_.pop_back();
+        return step != 255 ? step : PopWideStep();
+    }
+    [[gnu::noinline]] void PushWideStep(std::uint64_t step)
+    {
+        for (int shift = 0; shift < 64; shift += 8) steps_.push_back(static_cast<unsigned char>(step >> shift));
+        steps_.push_back(255);
+    }
+    [[gnu::noinline]] std::uint64_t PopWideStep()
+    {
+        std::uint64_t step = 0;
+        for (int i = 0; i < 8; ++i) {
+            step = (step << 8) | steps_.back();
+            steps_.pop_back();
+        }
+        return step;
+    }
+
+    std::vector<unsigned char> steps_;
 };
 
 } // namespace readers

@@ -104,7 +104,20 @@ public:
     using Mark = std::size_t;
     Mark Top() const { return bytes_.size(); }
     void Clear() { bytes_.clear(); }
-    void Push(Pos index, std::string_view name);
+    // Inline: a list pushes one node per character.
+    void Push(Pos index, std::string_view name)
+    {
+        // Nodes are pushed in reading order, so a node never begins before the one below it.
+        const std::uint64_t delta = static_cast<std::uint64_t>(index - (bytes_.empty() ? 0 : top_));
+        if (name.data() != lastName_) NameNumber(name);
+        if (delta < 255) {
+            bytes_.push_back(static_cast<unsigned char>(delta));
+        } else {
+            PushWide(delta);
+        }
+        bytes_.push_back(lastId_);
+        top_ = index;
+    }
     // The node on top, taken off.
     std::pair<Pos, std::string_view> Pop();
     // The nodes above `m` taken off unseen.
@@ -114,9 +127,14 @@ public:
     }
 
 private:
+    void NameNumber(std::string_view name);
+    void PushWide(std::uint64_t delta);
+
     std::vector<unsigned char> bytes_;
     std::vector<std::string_view> names_;  // a node's name is stored as its number here
     Pos top_ = 0;                          // index of the node on top
+    const char* lastName_ = nullptr;       // the name pushed last and its number
+    unsigned char lastId_ = 0;
 };
 
 class ReaderFrame {
@@ -175,6 +193,8 @@ protected:
     void Number(const Node& p, bool hex, const CodeForm& form);
     void Digit(const Node& p);
     void HexDigit(const Node& p, const CodeForm& form);
+    // A level of a loop, not of a recursion: inlined, a list pays no call per level.
+    void PushLevel(const Node& n) { nested_.Push(n.index, n.name); }
     // A reading stopped by an error leaves its levels uncompleted.
     void DropNested(NodeStack::Mark base) { nested_.DropTo(base); }
 
