@@ -27,10 +27,12 @@ const TargetForm VisualBasicForm{1000, "'  ", "' ", BreakForm::MarkThenWrite, " 
 const TargetForm SlashCommentForm{1000, "// ", "//", BreakForm::WriteOnly, ""};
 
 const TargetForm& FormOf(const TargetLanguageFlags& t) {
-  if (t.Fortran77) return Fortran77Form;
-  if (t.Fortran90) return Fortran90Form;
-  if (t.VisualBasic) return VisualBasicForm;
-  if (t.Pascal || t.Java || t.CppClass || t.CppProcedural) return SlashCommentForm;
+  switch (TargetOfFlags(t).Form) {
+    case LineForm::Fortran77: return Fortran77Form;
+    case LineForm::Fortran90: return Fortran90Form;
+    case LineForm::SlashComment: return SlashCommentForm;
+    case LineForm::VisualBasic: break;
+  }
   return VisualBasicForm;
 }
 

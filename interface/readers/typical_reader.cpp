@@ -57,7 +57,7 @@ constexpr std::string_view kStatementCharExpected =
 } // namespace
 
 TypicalReader::TypicalReader(const ReaderHooks& hooks)
-    : ReaderFrame(hooks, kRangeProcs), terminal_(hooks)
+    : LineProcedures(hooks, kRangeProcs), terminal_(hooks)
 {
 }
 
@@ -190,26 +190,6 @@ void TypicalReader::Rule(const Node& p)
     Complete(n);
 }
 
-void TypicalReader::Definition(const Node& p)
-{
-    const Node n = Enter(p, "<::=>");
-    if (LL1 == ':') {
-        Consume(n);
-        Space(n);
-        if (bad || !Match(n, ':')) return;
-        Space(n);
-        if (bad || !Match(n, '=')) return;
-    } else if (LL1 == '-') {
-        Consume(n);
-        Space(n);
-        if (bad || !Match(n, '>')) return;
-    } else {
-        Fail(n, ": -");
-        return;
-    }
-    Complete(n);
-}
-
 void TypicalReader::RightPart(const Node& p)
 {
     const Node n = Enter(p, "<Right part>");
@@ -327,22 +307,6 @@ void TypicalReader::Nonterminal(const Node& p)
     NameCharacters(n, false);
     if (bad || !Match(n, '>')) return;
     S().ApplyNtmFont(indSrc);
-    Complete(n);
-}
-
-void TypicalReader::ActionSymbol(const Node& p)
-{
-    const Node n = Enter(p, "<Action symbol>");
-    if (LL1 != '`') {
-        Fail(n, "`");
-        return;
-    }
-    S().ApplyTextsFont(indSrc);
-    Consume(n);
-    B().BKSNAI();
-    NameCharacters(n, true);
-    if (bad || !Match(n, '`')) return;
-    S().ApplyActFont(indSrc);
     Complete(n);
 }
 
@@ -502,27 +466,6 @@ void TypicalReader::Blanks(const Node& p)
     CompleteNested(n, base);
 }
 
-void TypicalReader::Action(const Node& p)
-{
-    const Node n = Enter(p, "<Action>");
-    if (LL1 != '`') {
-        Fail(n, "`");
-        return;
-    }
-    ActionSymbol(n);
-    if (bad) return;
-    B().BKSACL();
-    Space(n);
-    if (bad) return;
-    Definition(n);
-    if (bad) return;
-    B().BKSACB();
-    Statement(n);
-    if (bad) return;
-    B().BKSSTM();
-    Complete(n);
-}
-
 void TypicalReader::Statement(const Node& p)
 {
     const Node n = Enter(p, "<Statement>");
@@ -560,67 +503,6 @@ void TypicalReader::LineContent(const Node& p, bool statement)
     CompleteNested(n, base);
 }
 
-void TypicalReader::Option(const Node& p)
-{
-    const Node n = Enter(p, "<Option>");
-    if (LL1 != '$') {
-        Fail(n, "$");
-        return;
-    }
-    LowCase = true;
-    Consume(n);
-    Space(n);
-    if (bad) return;
-    Param(n);
-    if (bad) return;
-    Complete(n);
-}
-
-// The rest of an option keyword (read lower-cased), "::=", the selector and the line.
-void TypicalReader::Keyword(const Node& n, std::string_view rest, void (Builder::*selector)())
-{
-    Consume(n);
-    for (char c : rest)
-        if (!Match(n, static_cast<unsigned char>(c))) return;
-    Space(n);
-    if (bad) return;
-    LowCase = false;
-    Definition(n);
-    if (bad) return;
-    (B().*selector)();
-    Statement(n);
-}
-
-void TypicalReader::Param(const Node& p)
-{
-    const Node n = Enter(p, "<Param>");
-    switch (LL1) {
-    case 'd': Keyword(n, "eclare", &Builder::BKSDEC); break;
-    case 'e': Keyword(n, "rrjob", &Builder::BKSERJ); break;
-    case 'n': Keyword(n, "ext", &Builder::BKSNXT); break;
-    case 't': Keyword(n, "itle", &Builder::BKSPRG); break;
-    case 'p':
-        Consume(n);
-        ParamP(n);
-        break;
-    default: Fail(n, "t d p e n"); return;
-    }
-    if (bad) return;
-    Complete(n);
-}
-
-void TypicalReader::ParamP(const Node& p)
-{
-    const Node n = Enter(p, "<$Param_p>");
-    switch (LL1) {
-    case 'o': Keyword(n, "st-step", &Builder::BKSPOST); break;
-    case 'r': Keyword(n, "e-step", &Builder::BKSBEG); break;
-    default: Fail(n, "r o"); return;
-    }
-    if (bad) return;
-    Complete(n);
-}
-
 void TypicalReader::Comment(const Node& p)
 {
     const Node n = Enter(p, "<Comment>");
@@ -635,21 +517,6 @@ void TypicalReader::Comment(const Node& p)
     if (bad) return;
     S().ApplyCnsFont(indSrc);
     if (!Match(n, '\r') || !Match(n, '\n')) return;
-    Complete(n);
-}
-
-void TypicalReader::CommentPrefix(const Node& p)
-{
-    const Node n = Enter(p, "<Comment prefix>");
-    if (LL1 == '!' || LL1 == '\'') {
-        Consume(n);
-    } else if (LL1 == '/') {
-        Consume(n);
-        if (!Match(n, '/')) return;
-    } else {
-        Fail(n, "! ' /");
-        return;
-    }
     Complete(n);
 }
 
