@@ -58,14 +58,15 @@ void Output::WriteName(int32_t pool, int32_t record) {
   // code that cannot stand between its brackets (the closing bracket, a code the line would
   // show escaped) is spelt chr(NN), and so is the "c" of a text that reads as such a spelling.
   std::vector<int32_t> codes;
-  WalkChain(mem, NameCharPool, CharField::CharNext, first, last,
-            [&](int32_t r) { codes.push_back(CharCode(mem.IVLR(NameCharPool, r, CharField::CharCode))); });
+  WalkChain(mem, NameCharPool, CharField::CharNext, first, last, [&](int32_t r) {
+    codes.push_back(CharCode(mem.IVLR(NameCharPool, r, CharField::CharCode)));
+  });
   const int32_t close = pool == ActionPool ? '`' : '>';
   std::vector<int32_t> spelt;
   for (size_t i = 0; i < codes.size(); ++i) {
     const int32_t k = codes[i];
     if (k == close || (k < 256 && IsEscaped(k, GrammarFileMode)) || CodeSpellingAt(codes, i) > 0) {
-      for (char c : "chr(" + Decimal(k) + ")") spelt.push_back(int32_t(static_cast<unsigned char>(c)));
+      for (char c : "chr(" + Decimal(k) + ")") spelt.push_back(int32_t(c));
     } else {
       spelt.push_back(k);
     }

@@ -365,7 +365,8 @@ protected:
         auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<std::uint32_t>(n)); };
         const int n = 2 + pick(4);
         std::vector<std::string> names{"G"};
-        for (int i = 1; i < n; ++i) names.push_back(pool[static_cast<std::size_t>(pick(int(pool.size())))] + std::to_string(i));
+        for (int i = 1; i < n; ++i)
+            names.push_back(pool[static_cast<std::size_t>(pick(int(pool.size())))] + std::to_string(i));
         Grammar g;
         for (int i = 0; i < n; ++i) {
             const int count = 1 + pick(4);
