@@ -6,6 +6,7 @@
 
 #include "codegen/parser_writer.h"
 #include "engine.h"
+#include "output/result_name.h"
 
 namespace mv {
 
@@ -171,51 +172,29 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
     finish();
     return;
   }
-  enum { None, F77, F90, VB, Pascal, Java, Cpp, CppClass } target = None;
-  std::string name;
-  // Tested in this order; exactly one flag is set.
-  if (flags.Fortran77) {
-    target = F77;
-    name = base + ".for";
-  } else if (flags.Fortran90) {
-    target = F90;
-    name = base + ".f90";
-  } else if (flags.VisualBasic) {
-    target = VB;
-    name = base + ".bas";
-  } else if (flags.Pascal) {
-    target = Pascal;
-    name = base + ".pas";
-  } else if (flags.Java) {
-    target = Java;
-    name = base + "Parser.java";
-  } else if (flags.CppClass) {
-    target = CppClass;
-    name = LowerCaseBase(base) + ".h";
-  } else if (flags.CppProcedural) {
-    target = Cpp;
-    name = LowerCaseBase(base) + ".cxx";
-  }
-  if (target == None || !OpenSourceWithRetry(name)) {
+  const TargetRow& target = TargetOfFlags(flags);
+  if (!OpenSourceWithRetry(names::FirstParserFileName(base, target.Code))) {
     finish();
     return;
   }
-  switch (target) {
-    case F77: FileParserF77(args); break;
-    case F90: FileParserF90(args); break;
-    case Pascal: FileParserPascal(args); break;
-    case Java: FileParserJava(args); break;
-    case VB: FileParserVB(args); break;
-    case Cpp: FileParserCpp(args); break;
-    case CppClass: FileParserCppClass(args); break;
-    default: break;
-  }
+  // The generator of each flag of the target table.
+  static constexpr std::pair<bool TargetLanguageFlags::*, void (CodeGen::*)(const GeneratorArgs&)> generators[] = {
+      {&TargetLanguageFlags::Fortran77, &CodeGen::FileParserF77},
+      {&TargetLanguageFlags::Fortran90, &CodeGen::FileParserF90},
+      {&TargetLanguageFlags::VisualBasic, &CodeGen::FileParserVB},
+      {&TargetLanguageFlags::Pascal, &CodeGen::FileParserPascal},
+      {&TargetLanguageFlags::Java, &CodeGen::FileParserJava},
+      {&TargetLanguageFlags::CppClass, &CodeGen::FileParserCppClass},
+      {&TargetLanguageFlags::CppProcedural, &CodeGen::FileParserCpp},
+  };
+  for (const auto& [flag, write] : generators)
+    if (flag == target.Flag) (this->*write)(args);
   Eng.out.FlushOutputLine();
   finish();
   // Only files that were written whole are in WrittenFiles.
-  if (target == Cpp || target == CppClass)
+  if (target.Flag == &TargetLanguageFlags::CppProcedural || target.Flag == &TargetLanguageFlags::CppClass)
     for (auto& file : WrittenFiles) RewriteComments(file, &ProtectCommentEnd);
-  if (target == Java)
+  if (target.Flag == &TargetLanguageFlags::Java)
     for (auto& file : WrittenFiles) RewriteComments(file, &ProtectUnicodeEscapes);
 }
 

@@ -7,6 +7,7 @@
 #include "codegen/identifiers.h"
 #include "codegen/parser_writer.h"
 #include "engine.h"
+#include "output/result_name.h"
 
 namespace mv {
 
@@ -45,7 +46,7 @@ public:
 
     if (ClassMode) {
       WriteClassHeader();
-      if (!Eng.codegen.SwitchSourceFile(L + ".cpp")) return;
+      if (!Eng.codegen.SwitchSourceFile(names::ParserFileName(base, 9))) return;
       WriteFileHead("Purpose: the realization of LL1 algorithm for the grammar <" + G + ">");
       Out.BlankLine();
       Eng.codegen.GrammarComment();
@@ -70,7 +71,8 @@ public:
       }
       Out.BlankLine();
     } else {
-      WriteFileHead("Purpose: the realization of LL1 algorithm for a grammar <" + G + ">", L + ".cxx");
+      WriteFileHead("Purpose: the realization of LL1 algorithm for a grammar <" + G + ">",
+                    names::ParserFileName(base, 8));
       Out.BlankLine();
       Eng.codegen.GrammarComment();
       WriteStaticState();

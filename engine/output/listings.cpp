@@ -25,13 +25,53 @@ bool IsSpecialFirst(int32_t code, bool tabQuoted) {
   }
 }
 
+// Whether codes[i..] begins with "chr(", one to three digits of a value up to 255 and ")": the
+// Typical reader takes such a text inside a name back as the one code. Its length, else 0.
+size_t CodeSpellingAt(const std::vector<int32_t>& codes, size_t i) {
+  static constexpr std::string_view open = "chr(";
+  if (i + open.size() >= codes.size()) return 0;
+  for (size_t k = 0; k < open.size(); ++k)
+    if (codes[i + k] != open[k]) return 0;
+  size_t at = i + open.size();
+  int value = 0, digits = 0;
+  while (at < codes.size() && digits < 3 && codes[at] >= '0' && codes[at] <= '9') {
+    value = value * 10 + (codes[at++] - '0');
+    ++digits;
+  }
+  if (digits == 0 || value > 255 || at >= codes.size() || codes[at] != ')') return 0;
+  return at + 1 - i;
+}
+
 }  // namespace
 
 void Output::WriteName(int32_t pool, int32_t record) {
   const RecordMemory& mem = Eng.mem;
   // Nonterminal, terminal and action records keep their name chain in fields 3 and 4.
-  WriteNameChain(NameCharPool, mem.IVLR(pool, record, NtmNameFirst),
-                 mem.IVLR(pool, record, NtmNameLast), CharField::CharNext, CharField::CharCode);
+  const int32_t first = mem.IVLR(pool, record, NtmNameFirst);
+  const int32_t last = mem.IVLR(pool, record, NtmNameLast);
+  if (pool == TerminalPool) {
+    WriteNameChain(NameCharPool, first, last, CharField::CharNext, CharField::CharCode);
+    return;
+  }
+  if (first == 0 || last == 0) return;
+  // A nonterminal or action name is printed so that the Typical reader takes it back whole: a
+  // code that cannot stand between its brackets (the closing bracket, a code the line would
+  // show escaped) is spelt chr(NN), and so is the "c" of a text that reads as such a spelling.
+  std::vector<int32_t> codes;
+  WalkChain(mem, NameCharPool, CharField::CharNext, first, last, [&](int32_t r) {
+    codes.push_back(CharCode(mem.IVLR(NameCharPool, r, CharField::CharCode)));
+  });
+  const int32_t close = pool == ActionPool ? '`' : '>';
+  std::vector<int32_t> spelt;
+  for (size_t i = 0; i < codes.size(); ++i) {
+    const int32_t k = codes[i];
+    if (k == close || (k < 256 && IsEscaped(k, GrammarFileMode)) || CodeSpellingAt(codes, i) > 0) {
+      for (char c : "chr(" + Decimal(k) + ")") spelt.push_back(int32_t(c));
+    } else {
+      spelt.push_back(k);
+    }
+  }
+  AppendPieces(spelt.data(), int32_t(spelt.size()));
 }
 
 void Output::WriteElements(int32_t rule, bool tabQuoted, bool showActions) {

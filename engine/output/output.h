@@ -158,11 +158,14 @@ public:
   std::string ListingTitle;
 
   int32_t Column = 0;
+  // Part of the pending line has been written already (a grammar-file line past LineCapacity).
+  bool LineWrittenOn = false;
   bool CommentState = false;
   std::array<int32_t, LineCapacity> Line{};
 
 private:
   void AppendCode(int32_t code);
+  bool UnbrokenLines() const;
   void AppendBytes(std::string_view bytes);
   void AppendPieces(const int32_t* codes, int32_t n);
   void BreakStatementLine(int breakForm, const char* mark);

@@ -27,10 +27,12 @@ const TargetForm VisualBasicForm{1000, "'  ", "' ", BreakForm::MarkThenWrite, " 
 const TargetForm SlashCommentForm{1000, "// ", "//", BreakForm::WriteOnly, ""};
 
 const TargetForm& FormOf(const TargetLanguageFlags& t) {
-  if (t.Fortran77) return Fortran77Form;
-  if (t.Fortran90) return Fortran90Form;
-  if (t.VisualBasic) return VisualBasicForm;
-  if (t.Pascal || t.Java || t.CppClass || t.CppProcedural) return SlashCommentForm;
+  switch (TargetOfFlags(t).Form) {
+    case LineForm::Fortran77: return Fortran77Form;
+    case LineForm::Fortran90: return Fortran90Form;
+    case LineForm::SlashComment: return SlashCommentForm;
+    case LineForm::VisualBasic: break;
+  }
   return VisualBasicForm;
 }
 
@@ -116,9 +118,10 @@ void Output::WriteListingLine(const int32_t* codes, int32_t count) {
 }
 
 void Output::FlushOutputLine() {
-  if (Column == 0) return;
+  if (Column == 0 && !LineWrittenOn) return;
   int32_t count = Column;
   Column = 0;  // before writing, so that a write can never see the line twice
+  LineWrittenOn = false;
   if (Eng.store.CollisionReportFlag) {
     WriteListingLine(Line.data(), count);
   } else {
@@ -128,7 +131,21 @@ void Output::FlushOutputLine() {
 
 void Output::AppendCode(int32_t code) {
   Line[size_t(Column++)] = code;
-  if (Column == LineCapacity) FlushOutputLine();
+  if (Column < LineCapacity) return;
+  if (UnbrokenLines()) {
+    // Written on without its end: the line goes on where this part stops.
+    ResultUnit.Write(Render(Line.data(), Column, true));
+    Column = 0;
+    LineWrittenOn = true;
+  } else {
+    FlushOutputLine();
+  }
+}
+
+bool Output::UnbrokenLines() const {
+  // The grammar file is read back, and the Typical notation cannot continue an alternative on
+  // another line: its lines are never broken.
+  return GrammarFileMode && Eng.store.CollisionReportFlag;
 }
 
 void Output::AppendBytes(std::string_view bytes) {
@@ -156,7 +173,7 @@ void Output::SetCommentState() { CommentState = true; }
 void Output::AppendLineCodes(const int32_t* codes, int32_t n) {
   if (!codes || n < 1) return;
   const TargetForm& form = FormOf(Eng.run.Target);
-  const int32_t width = form.Width;
+  const int32_t width = UnbrokenLines() ? INT32_MAX : form.Width;
   int32_t rest = n;
   const int32_t* next = codes;
   const bool asComment = CommentState || Eng.store.CollisionReportFlag;

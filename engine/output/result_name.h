@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/targets.h"
+
 namespace mv::names {
 
 inline constexpr std::size_t BaseLength = 80;
@@ -40,20 +42,22 @@ inline std::string LowerCaseBase(std::string_view base)
     return text;
 }
 
-// The parser source of a language code: 3 Fortran 90, 4 Fortran 77, 5 Java, 7 Pascal,
-// 8 C++, 9 C++ class (its implementation; the header is ParserHeaderName), else Visual Basic.
+// The parser source of a language code (of the C++ class target its implementation; the
+// header is ParserHeaderName).
 inline std::string ParserFileName(std::string_view grammarName, int language)
 {
+    const TargetRow& row = WrittenTarget(language);
     const std::string base = ResultBase(grammarName);
-    switch (language) {
-    case 3: return base + ".f90";
-    case 4: return base + ".for";
-    case 5: return base + "Parser.java";
-    case 7: return base + ".pas";
-    case 8: return LowerCaseBase(base) + ".cxx";
-    case 9: return LowerCaseBase(base) + ".cpp";
-    default: return base + ".bas";
-    }
+    return (row.LowerCaseNames ? LowerCaseBase(base) : base) + row.ParserSuffix;
+}
+
+// The file a target's generator opens first: the parser file, or the class target's header.
+inline std::string FirstParserFileName(std::string_view grammarName, int language)
+{
+    const TargetRow& row = WrittenTarget(language);
+    if (!row.FirstSuffix) return ParserFileName(grammarName, language);
+    const std::string base = ResultBase(grammarName);
+    return (row.LowerCaseNames ? LowerCaseBase(base) : base) + row.FirstSuffix;
 }
 
 // A name with its control codes spelled out (ESC as "\\x1B"), for a message or a terminal: a
@@ -77,7 +81,7 @@ inline std::string Printable(std::string_view name)
 
 inline std::string ParserHeaderName(std::string_view grammarName)
 {
-    return LowerCaseBase(ResultBase(grammarName)) + ".h";
+    return FirstParserFileName(grammarName, 9);
 }
 
 } // namespace mv::names

@@ -49,12 +49,11 @@ bool BatchRun::MayWriteEveryFile() {
   std::string name;
   for (const char* extension : extensions)
     if (!Eng.out.ResultFileName(extension, name)) return false;
-  const TargetLanguageFlags& t = Eng.run.Target;
-  const int language = t.Fortran90 ? 3 : t.Fortran77 ? 4 : t.Java ? 5 : t.Pascal ? 7
-                       : t.CppProcedural ? 8 : t.CppClass ? 9 : 1;
+  const int language = TargetOfFlags(Eng.run.Target).Code;
   const std::string& grammarName = Eng.store.ResultBaseName;
   if (!Eng.out.MayWrite(names::ParserFileName(grammarName, language))) return false;
-  return language != 9 || Eng.out.MayWrite(names::ParserHeaderName(grammarName));
+  const std::string first = names::FirstParserFileName(grammarName, language);
+  return first == names::ParserFileName(grammarName, language) || Eng.out.MayWrite(first);
 }
 
 void BatchRun::RefuseDeadStart() {

@@ -45,11 +45,10 @@ std::string Transform::FactoredName(int32_t a, int32_t r, int32_t k) const {
   for (int32_t i = 0; i < k && size_t(i) < elements.size(); ++i) {
     const int32_t e = elements[size_t(i)];
     const int32_t kind = m.IVLR(ElementPool, e, ElemKind);
+    // A ">" stays itself: the printed grammar spells it chr(62), which reads back as ">".
     for (char c : Name(PoolOfKind(kind), m.IVLR(ElementPool, e, ElemReferent))) {
       if (c == '\'' || c == '"')
         name += std::string(2, c);
-      else if (c == '>')
-        name += "chr(62)";
       else
         name.push_back(c);
     }

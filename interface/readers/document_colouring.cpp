@@ -67,7 +67,7 @@ void DocumentColouring::BNFSetDocFonts2(std::string_view SourceStr, std::string&
 // further <Notation>: a loop, one round per line.
 void DocumentColouring::Notation(const Node& p)
 {
-    std::vector<Node> outer;
+    const NodeStack::Mark outer = NestedBase();
     Node parent = p;
     for (;;) {
         const Node n = Enter(parent, "<Notation>");
@@ -78,7 +78,7 @@ void DocumentColouring::Notation(const Node& p)
         Blanks(n);
         if (bad) return;
         const Node c = Enter(n, "<Notation contents>");
-        outer.push_back(n);
+        PushNested(n);
         if (kRuleStart.has(LL1)) Rule(c);
         else if (LL1 == '`') Action(c);
         else if (LL1 == '\'') LineComment(c, false);
@@ -91,7 +91,7 @@ void DocumentColouring::Notation(const Node& p)
             return;
         }
         if (bad) return;
-        outer.push_back(c);
+        PushNested(c);
         parent = c;
     }
 }

@@ -29,7 +29,7 @@ const LineLexicon kBracketLexicon{
 };
 
 LineNotationReader::LineNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon)
-    : ListFrame(hooks, kRangeProcs), lx_(lexicon)
+    : LineProcedures(hooks, kRangeProcs), lx_(lexicon)
 {
 }
 
@@ -99,42 +99,6 @@ void LineNotationReader::RightParts(const Node& p, bool semicolon)
     });
 }
 
-void LineNotationReader::Definition(const Node& p)
-{
-    const Node n = Enter(p, "<::=>");
-    if (LL1 == ':') {
-        Consume(n);
-        Space(n);
-        if (bad || !Match(n, ':')) return;
-        Space(n);
-        if (bad || !Match(n, '=')) return;
-    } else if (LL1 == '-') {
-        Consume(n);
-        Space(n);
-        if (bad || !Match(n, '>')) return;
-    } else {
-        Fail(n, ": -");
-        return;
-    }
-    Complete(n);
-}
-
-void LineNotationReader::ActionSymbol(const Node& p)
-{
-    const Node n = Enter(p, "<Action symbol>");
-    if (LL1 != '`') {
-        Fail(n, "`");
-        return;
-    }
-    S().ApplyTextsFont(indSrc);
-    Consume(n);
-    B().BKSNAI();
-    NameCharacters(n, true);
-    if (bad || !Match(n, '`')) return;
-    S().ApplyActFont(indSrc);
-    Complete(n);
-}
-
 void LineNotationReader::NameCharacters(const Node& p, bool action)
 {
     const CharSet& set = action ? lx_.actionChar : kNameChar;
@@ -161,27 +125,6 @@ void LineNotationReader::NameCharacters(const Node& p, bool action)
         if (first || LL1 != close) Fail(n, first ? nameExpected : listExpected);
         return Next::Done;
     });
-}
-
-void LineNotationReader::Action(const Node& p)
-{
-    const Node n = Enter(p, "<Action>");
-    if (LL1 != '`') {
-        Fail(n, "`");
-        return;
-    }
-    ActionSymbol(n);
-    if (bad) return;
-    B().BKSACL();
-    Space(n);
-    if (bad) return;
-    Definition(n);
-    if (bad) return;
-    B().BKSACB();
-    Statement(n);
-    if (bad) return;
-    B().BKSSTM();
-    Complete(n);
 }
 
 void LineNotationReader::Statement(const Node& p)
@@ -212,67 +155,6 @@ void LineNotationReader::LineContent(const Node& p, std::string_view name, bool 
     });
 }
 
-void LineNotationReader::Option(const Node& p)
-{
-    const Node n = Enter(p, "<Option>");
-    if (LL1 != '$') {
-        Fail(n, "$");
-        return;
-    }
-    LowCase = true;
-    Consume(n);
-    Space(n);
-    if (bad) return;
-    Param(n);
-    if (bad) return;
-    Complete(n);
-}
-
-// The rest of an option keyword (read lower-cased), "::=", the selector and the line.
-void LineNotationReader::Keyword(const Node& n, std::string_view rest, void (Builder::*selector)())
-{
-    Consume(n);
-    for (char c : rest)
-        if (!Match(n, static_cast<unsigned char>(c))) return;
-    Space(n);
-    if (bad) return;
-    LowCase = false;
-    Definition(n);
-    if (bad) return;
-    (B().*selector)();
-    Statement(n);
-}
-
-void LineNotationReader::Param(const Node& p)
-{
-    const Node n = Enter(p, "<Param>");
-    switch (LL1) {
-    case 'd': Keyword(n, "eclare", &Builder::BKSDEC); break;
-    case 'e': Keyword(n, "rrjob", &Builder::BKSERJ); break;
-    case 'n': Keyword(n, "ext", &Builder::BKSNXT); break;
-    case 't': Keyword(n, "itle", &Builder::BKSPRG); break;
-    case 'p':
-        Consume(n);
-        ParamP(n);
-        break;
-    default: Fail(n, "t d p e n"); return;
-    }
-    if (bad) return;
-    Complete(n);
-}
-
-void LineNotationReader::ParamP(const Node& p)
-{
-    const Node n = Enter(p, "<$Param_p>");
-    switch (LL1) {
-    case 'o': Keyword(n, "st-step", &Builder::BKSPOST); break;
-    case 'r': Keyword(n, "e-step", &Builder::BKSBEG); break;
-    default: Fail(n, "r o"); return;
-    }
-    if (bad) return;
-    Complete(n);
-}
-
 void LineNotationReader::Comment(const Node& p)
 {
     const Node n = Enter(p, "<Comment>");
@@ -287,21 +169,6 @@ void LineNotationReader::Comment(const Node& p)
     if (bad) return;
     S().ApplyCnsFont(indSrc);
     if (!Match(n, '\r') || !Match(n, '\n')) return;
-    Complete(n);
-}
-
-void LineNotationReader::CommentPrefix(const Node& p)
-{
-    const Node n = Enter(p, "<Comment prefix>");
-    if (LL1 == '!' || LL1 == '\'') {
-        Consume(n);
-    } else if (LL1 == '/') {
-        Consume(n);
-        if (!Match(n, '/')) return;
-    } else {
-        Fail(n, "! ' /");
-        return;
-    }
     Complete(n);
 }
 

@@ -3,7 +3,7 @@
 // its own "<Space>" and the character classes of its names and statements.
 #pragma once
 
-#include "list_frame.h"
+#include "line_procedures.h"
 #include "terminal_reader.h"
 
 namespace readers {
@@ -19,7 +19,7 @@ struct LineLexicon {
     std::string_view actionNameExpected, actionListExpected, actionCharExpected;
 };
 
-class LineNotationReader : public ListFrame {
+class LineNotationReader : public LineProcedures {
 public:
     // Groups may nest this deep, which fits a stack of 1 MB; beyond it the reading stops with
     // a ReaderFailure instead of exhausting the stack.
@@ -36,7 +36,6 @@ protected:
         Start(source);
     }
 
-    virtual void Space(const Node& p) = 0;
     virtual void Nonterminal(const Node& p) = 0;
     // The blanks behind BKSNL, the symbols of one alternative, one alternative.
     virtual void Gap(const Node& p) = 0;
@@ -57,16 +56,11 @@ protected:
     // ";" that the rule itself matches.
     void RightParts(const Node& p, bool semicolon = false);
 
-    void Definition(const Node& p);  // "<::=>"
-    void ActionSymbol(const Node& p);
-    // "<Nonterminal name>" and its list (brackets excluded): at least one character.
-    void NameCharacters(const Node& p, bool action);
-    void Action(const Node& p);
-    void Statement(const Node& p);
+    void NameCharacters(const Node& p, bool action) override;
+    void Statement(const Node& p) override;
     // "<Statement content>" or "<Comment content>": the rest of the line up to its CR, each
     // character to BKSS when `build` is set.
     void LineContent(const Node& p, std::string_view name, bool build);
-    void Option(const Node& p);
     // "<Comment>" of the Typical-style notations: "!", "'" or "//" and the rest of the line.
     void Comment(const Node& p);
 
@@ -77,11 +71,6 @@ protected:
     const LineLexicon& lx_;
 
 private:
-    void Param(const Node& p);
-    void ParamP(const Node& p);
-    void Keyword(const Node& n, std::string_view rest, void (Builder::*selector)());
-    void CommentPrefix(const Node& p);
-
     int groupDepth_ = 0;
     bool ruleHeadRead_ = false;
 };

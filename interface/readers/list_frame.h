@@ -18,7 +18,7 @@ protected:
     // that stopped early.
     void Start(std::string_view source)
     {
-        levels_.clear();
+        steps_.clear();
         ReaderFrame::Start(source);
     }
 
@@ -29,24 +29,27 @@ protected:
     template <class F>
     void List(const Node& p, std::string_view first, std::string_view more, F&& element)
     {
-        // The levels wait on one stack shared by all lists of a reading, so that a list costs
-        // no allocation of its own.
-        const std::size_t base = levels_.size();
+        // A level waiting for its completion is only the step from its start to the next
+        // level's, one byte on a stack shared by all lists of a reading: a list as long as
+        // the text costs about a byte a character and no allocation of its own.
+        const std::size_t base = steps_.size();
         Node n = Enter(p, first);
         for (;;) {
             const Next next = element(n);
             if (bad) {
-                levels_.resize(base);
+                steps_.resize(base);
                 return;
             }
             if (next == Next::Done) break;
-            levels_.push_back(n);
+            const Pos from = n.index;
             n = Enter(n, more);
+            PushStep(static_cast<std::uint64_t>(n.index - from));
         }
         Complete(n);
-        while (levels_.size() > base) {
-            Complete(levels_.back());
-            levels_.pop_back();
+        Pos index = n.index;
+        while (steps_.size() > base) {
+            index -= static_cast<Pos>(PopStep());
+            Complete({index, steps_.size() == base ? first : more});
         }
     }
     template <class F>
@@ -71,7 +74,36 @@ protected:
     }
 
 private:
-    std::vector<Node> levels_;
+    // A step below 255 takes a byte; a longer one its eight bytes and the mark 255 on top.
+    [[gnu::always_inline]] void PushStep(std::uint64_t step)
+    {
+        if (step < 255) [[likely]]
+            steps_.push_back(static_cast<unsigned char>(step));
+        else
+            PushWideStep(step);
+    }
+    [[gnu::always_inline]] std::uint64_t PopStep()
+    {
+        const std::uint64_t step = steps_.back();
+        steps_.pop_back();
+        return step != 255 ? step : PopWideStep();
+    }
+    [[gnu::noinline]] void PushWideStep(std::uint64_t step)
+    {
+        for (int shift = 0; shift < 64; shift += 8) steps_.push_back(static_cast<unsigned char>(step >> shift));
+        steps_.push_back(255);
+    }
+    [[gnu::noinline]] std::uint64_t PopWideStep()
+    {
+        std::uint64_t step = 0;
+        for (int i = 0; i < 8; ++i) {
+            step = (step << 8) | steps_.back();
+            steps_.pop_back();
+        }
+        return step;
+    }
+
+    std::vector<unsigned char> steps_;
 };
 
 } // namespace readers

@@ -108,7 +108,7 @@ void MsdnReader::Read(std::string_view SourceStr, std::string& ErrorMsg)
 // ends with a further <Notation>: read as a loop, one round per line.
 void MsdnReader::Notation(const Node& p)
 {
-    std::vector<Node> outer;
+    const NodeStack::Mark outer = NestedBase();
     Node parent = p;
     for (;;) {
         const Node n = Enter(parent, "<Notation>");
@@ -119,7 +119,7 @@ void MsdnReader::Notation(const Node& p)
         Space(n);
         if (bad) return;
         const Node c = Enter(n, "<Notation content>");
-        outer.push_back(n);
+        PushNested(n);
         if (d_.labelStart.has(LL1)) {
             Label(c);
             if (bad) return;
@@ -133,18 +133,18 @@ void MsdnReader::Notation(const Node& p)
                 return;
             }
             if (bad) return;
-            outer.push_back(c);
-            outer.push_back(ra);
+            PushNested(c);
+            PushNested(ra);
             parent = ra;
         } else if (LL1 == '$') {
             Option(c);
             if (bad) return;
-            outer.push_back(c);
+            PushNested(c);
             parent = c;
         } else if (LL1 == '!' || LL1 == '\'' || LL1 == '/') {
             Comment(c);
             if (bad) return;
-            outer.push_back(c);
+            PushNested(c);
             parent = c;
         } else if (LL1 == fin) {
             CompleteNested(c, outer);

@@ -52,23 +52,23 @@ ReaderFrame::ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> ra
 {
 }
 
-void NodeStack::Push(Pos index, std::string_view name)
+void NodeStack::NameNumber(std::string_view name)
 {
     std::size_t id = 0;
     while (id < names_.size() && names_[id].data() != name.data()) ++id;
-    if (id == names_.size()) names_.push_back(name);
-    // Nodes are pushed in reading order, so a node never begins before the one below it.
-    const Pos below = bytes_.empty() ? 0 : top_;
-    const std::uint64_t delta = static_cast<std::uint64_t>(index - below);
-    if (delta < 255) {
-        bytes_.push_back(static_cast<unsigned char>(delta));
-    } else {
-        for (int shift = 0; shift < 64; shift += 8) bytes_.push_back(static_cast<unsigned char>(delta >> shift));
-        bytes_.push_back(255);
+    if (id == names_.size()) {
+        // Names are few (one per procedure); their numbers fit a byte.
+        if (id > 255) throw ReaderFailure("Too many kinds of node for the node stack.");
+        names_.push_back(name);
     }
-    // Names are few (one per procedure); their numbers fit a byte.
-    bytes_.push_back(static_cast<unsigned char>(id));
-    top_ = index;
+    lastName_ = name.data();
+    lastId_ = static_cast<unsigned char>(id);
+}
+
+void NodeStack::PushWide(std::uint64_t delta)
+{
+    for (int shift = 0; shift < 64; shift += 8) bytes_.push_back(static_cast<unsigned char>(delta >> shift));
+    bytes_.push_back(255);
 }
 
 std::pair<Pos, std::string_view> NodeStack::Pop()
@@ -176,7 +176,14 @@ ReaderFrame::Node ReaderFrame::Enter(const Node& parent, std::string_view name)
     return n;
 }
 
-void ReaderFrame::Complete(const Node& n) { tree_->CompleteNode(n.index, n.name, indSrc); }
+void ReaderFrame::Complete(const Node& n)
+{
+    // Reading on at the end of the text moves indSrc past it; a node still ends there.
+    const Pos end = static_cast<Pos>(Src.size()) + 1;
+    Pos at = indSrc <= end ? indSrc : end;
+    if (at < n.index) at = n.index;
+    tree_->CompleteNode(n.index, n.name, at);
+}
 
 void ReaderFrame::Consume(const Node& n)
 {

@@ -84,6 +84,14 @@ struct RangeProc {
     std::string_view name;
 };
 
+// How a code number ends in a notation: the characters that may follow its digits, and the
+// expected sets after a digit.
+struct CodeForm {
+    CharSet ends;
+    std::string_view decMore, hexMore;
+    bool hexDigitNestsDigit;  // "<Hex digit>" reads 0-9 through "<Digit>"
+};
+
 // Never inlined into a caller: keeps the frames of the recursive procedures small, so that deep
 // nesting fits a small stack.
 #define READERS_NOINLINE [[gnu::noinline]]
@@ -96,14 +104,37 @@ public:
     using Mark = std::size_t;
     Mark Top() const { return bytes_.size(); }
     void Clear() { bytes_.clear(); }
-    void Push(Pos index, std::string_view name);
+    // Inline: a list pushes one node per character.
+    void Push(Pos index, std::string_view name)
+    {
+        // Nodes are pushed in reading order, so a node never begins before the one below it.
+        const std::uint64_t delta = static_cast<std::uint64_t>(index - (bytes_.empty() ? 0 : top_));
+        if (name.data() != lastName_) NameNumber(name);
+        if (delta < 255) {
+            bytes_.push_back(static_cast<unsigned char>(delta));
+        } else {
+            PushWide(delta);
+        }
+        bytes_.push_back(lastId_);
+        top_ = index;
+    }
     // The node on top, taken off.
     std::pair<Pos, std::string_view> Pop();
+    // The nodes above `m` taken off unseen.
+    void DropTo(Mark m)
+    {
+        while (Top() > m) Pop();
+    }
 
 private:
+    void NameNumber(std::string_view name);
+    void PushWide(std::uint64_t delta);
+
     std::vector<unsigned char> bytes_;
     std::vector<std::string_view> names_;  // a node's name is stored as its number here
     Pos top_ = 0;                          // index of the node on top
+    const char* lastName_ = nullptr;       // the name pushed last and its number
+    unsigned char lastId_ = 0;
 };
 
 class ReaderFrame {
@@ -118,6 +149,8 @@ public:
     Pos indSrc = 0;
     Pos LenSrc = 0;
     bool LowCase = false;
+    std::int32_t CodeValue = 0;
+    int DigitValue = 0;
 
     void Scan();
     void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet);
@@ -154,18 +187,23 @@ protected:
     READERS_NOINLINE void PushNested(const Node& n);
     READERS_NOINLINE void CompleteNested(const Node& innermost, NodeStack::Mark base);
     NodeStack::Mark NestedBase() const { return nested_.Top(); }
-    // Completes the nodes of an unrolled right recursion, innermost first.
-    template <class Vec>
-    void CompleteNested(const Node& innermost, const Vec& outer)
-    {
-        Complete(innermost);
-        for (auto it = outer.rbegin(); it != outer.rend(); ++it) Complete(*it);
-    }
+
+    // "x" or "d" and the number: BKSNAI, BKSSYM of the code.
+    void Ascii(const Node& p, const CodeForm& form);
+    void Number(const Node& p, bool hex, const CodeForm& form);
+    void Digit(const Node& p);
+    void HexDigit(const Node& p, const CodeForm& form);
+    // A level of a loop, not of a recursion: inlined, a list pays no call per level.
+    void PushLevel(const Node& n) { nested_.Push(n.index, n.name); }
+    // A reading stopped by an error leaves its levels uncompleted.
+    void DropNested(NodeStack::Mark base) { nested_.DropTo(base); }
 
     Builder& B() { return *builder_; }
     StyleHooks& S() { return *style_; }
 
 private:
+    void CodeAboveRange(const Node& n, Pos start, bool hex);
+
     Builder* builder_;
     StyleHooks* style_;
     TreeHooks* tree_;

@@ -20,11 +20,10 @@ constexpr CharSet kNotDash = AllBut({'-'});
 constexpr CharSet kNotLineEnd = AllBut({10, 13});
 constexpr CharSet kListFirst = AllBut({10, 13, '#'});
 constexpr CharSet kDigits = Codes({{'0', '9'}});
-constexpr CharSet kUpperHex = Codes({{'A', 'F'}});
-constexpr CharSet kLowerHex = Codes({{'a', 'f'}});
 constexpr CharSet kHexDigits = Codes({{'0', '9'}, {'A', 'F'}, {'a', 'f'}});
 
-bool endsNumber(int c) { return c == '"' || c == '#' || c == '\'' || c == '-'; }
+const CodeForm kCodeForm{Codes({{'"', '#'}, {'\'', '\''}, {'-', '-'}}),
+                          "0-9 chr(34)-# ' -", "0-9 A-F a-f chr(34)-# ' -", false};
 
 } // namespace
 
@@ -222,7 +221,7 @@ void TerminalReader::CodeContent(const Node& p, const QuoteKind& k)
         S().ApplyTextsFont(indSrc);
         B().BKSNAI();
         CodeValue = 0;
-        Number(n, hex);
+        Number(n, hex, kCodeForm);
         if (bad) return;
         B().BKSSYM(CodeValue);
         S().ApplyTrmFont(indSrc);
@@ -230,7 +229,7 @@ void TerminalReader::CodeContent(const Node& p, const QuoteKind& k)
         LowCase = true;
         Consume(n);
         LowCase = false;
-        Ascii(n);
+        Ascii(n, kCodeForm);
         if (bad) return;
     } else if (LL1 == '^') {
         B().BKSBRS();
@@ -246,107 +245,6 @@ void TerminalReader::CodeContent(const Node& p, const QuoteKind& k)
     }
     if (!Match(n, k.quote)) return;
     if (!Match(n, k.quote)) return;
-    Complete(n);
-}
-
-void TerminalReader::Ascii(const Node& p)
-{
-    const Node n = Enter(p, "<ASCII>");
-    if (LL1 != 'd' && LL1 != 'x') {
-        Fail(n, "x d");
-        return;
-    }
-    const bool hex = LL1 == 'x';
-    Consume(n);
-    S().ApplyTextsFont(indSrc);
-    B().BKSNAI();
-    CodeValue = 0;
-    Number(n, hex);
-    if (bad) return;
-    B().BKSSYM(CodeValue);
-    S().ApplyTrmFont(indSrc);
-    Complete(n);
-}
-
-// "<Dec>" "<Dec*>"... or "<Hex>" "<Hex*>"...: a code is at most 255, so a digit that would
-// carry it past 255 is a syntax error where it stands and the accumulator stays small.
-void TerminalReader::Number(const Node& p, bool hex)
-{
-    const std::string_view first = hex ? "<Hex>" : "<Dec>";
-    const std::string_view more = hex ? "<Hex*>" : "<Dec*>";
-    const std::string_view firstExpected = hex ? "0-9 A-F a-f" : "0-9";
-    const std::string_view moreExpected = hex ? "0-9 A-F a-f chr(34)-# ' -" : "0-9 chr(34)-# ' -";
-    const CharSet& digits = hex ? kHexDigits : kDigits;
-    const int radix = hex ? 16 : 10;
-
-    Node n = Enter(p, first);
-    const NodeStack::Mark base = NestedBase();
-    const Pos start = indSrc;
-    bool isFirst = true;
-    for (;;) {
-        if (digits.has(LL1)) {
-            const int d = LL1 <= '9' ? LL1 - '0' : LowerCode(LL1) - 'a' + 10;
-            if (CodeValue * radix + d > 255) {
-                CodeAboveRange(n, start, hex);
-                return;
-            }
-            if (hex) HexDigit(n);
-            else Digit(n);
-            if (bad) return;
-            CodeValue = CodeValue * radix + DigitValue;
-            PushNested(n);
-            n = Enter(n, more);
-            isFirst = false;
-            continue;
-        }
-        if (!isFirst && endsNumber(LL1)) break;
-        Fail(n, isFirst ? firstExpected : moreExpected);
-        return;
-    }
-    CompleteNested(n, base);
-}
-
-// The whole number, as written, is what was found; the "!" stands under its first digit.
-void TerminalReader::CodeAboveRange(const Node& n, Pos start, bool hex)
-{
-    const CharSet& digits = hex ? kHexDigits : kDigits;
-    Pos end = start;
-    while (end <= LenSrc && digits.has(static_cast<unsigned char>(Src[static_cast<std::size_t>(end - 1)])))
-        ++end;
-    indSrc = start;
-    ErrH(1, hex ? "<Hex>" : "<Dec>", hex ? "0-FF" : "0-255",
-         Src.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(end - start)));
-    Complete(n);
-}
-
-void TerminalReader::Digit(const Node& p)
-{
-    const Node n = Enter(p, "<Digit>");
-    if (!kDigits.has(LL1)) {
-        Fail(n, "0-9");
-        return;
-    }
-    CharProc(n, "<0-9>", kDigits, "0-9");
-    DigitValue = LL0 - '0';
-    Complete(n);
-}
-
-void TerminalReader::HexDigit(const Node& p)
-{
-    const Node n = Enter(p, "<Hex digit>");
-    if (kDigits.has(LL1)) {
-        CharProc(n, "<0-9>", kDigits, "0-9");
-        DigitValue = LL0 - '0';
-    } else if (kUpperHex.has(LL1)) {
-        CharProc(n, "<A-F>", kUpperHex, "A-F");
-        DigitValue = LL0 - 'A' + 10;
-    } else if (kLowerHex.has(LL1)) {
-        CharProc(n, "<a-f>", kLowerHex, "a-f");
-        DigitValue = LL0 - 'a' + 10;
-    } else {
-        Fail(n, "0-9 A-F a-f");
-        return;
-    }
     Complete(n);
 }
 
@@ -484,7 +382,7 @@ void TerminalReader::AsciiTerminal(const Node& p, bool second)
     LowCase = true;
     Consume(n);
     LowCase = false;
-    Ascii(n);
+    Ascii(n, kCodeForm);
     if (bad) return;
     if (!second) {
         AsciiTerminalRange(n);

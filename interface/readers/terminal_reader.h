@@ -9,8 +9,6 @@ class TerminalReader : public ReaderFrame {
 public:
     explicit TerminalReader(const ReaderHooks& hooks);
 
-    std::int32_t CodeValue = 0;
-    int DigitValue = 0;
     // Index of the last character of the terminal read last; kept between runs.
     Pos TerminalEnd = 0;
 
@@ -28,11 +26,6 @@ private:
     void QuoteContent(const Node& p, const QuoteKind& k);
     void StringList(const Node& p, const QuoteKind& k);
     void CodeContent(const Node& p, const QuoteKind& k);
-    void Ascii(const Node& p);
-    void Number(const Node& p, bool hex);
-    void CodeAboveRange(const Node& n, Pos start, bool hex);
-    void Digit(const Node& p);
-    void HexDigit(const Node& p);
     void TerminalList(const Node& p, const QuoteKind& k);
     void RegularTerminalList(const Node& p, const QuoteKind& k);
     void RegularTerminalFirst(const Node& p);

@@ -1,5 +1,6 @@
 #include "typical_reader.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace readers {
@@ -29,6 +30,24 @@ constexpr CharSet kActionChar = Codes({{0, 12}, {14, 95}, {97, 255}});
 constexpr CharSet kBracketsStart = Codes({{0, 12}, {14, 92}, {94, 123}, {126, 255}});
 constexpr CharSet kLineChar = AllBut({13});
 
+// A name's "chr(", one to three digits of a value up to 255 and ")" at `at` (0-based) stands
+// for that one code, the way the engine prints a code that cannot stand in the name: its
+// length (and the code), else 0.
+std::size_t CodeSpellingAt(std::string_view src, std::size_t at, int& code)
+{
+    constexpr std::string_view open = "chr(";
+    if (src.substr(at, open.size()) != open) return 0;
+    std::size_t i = at + open.size();
+    int value = 0, digits = 0;
+    while (i < src.size() && digits < 3 && src[i] >= '0' && src[i] <= '9') {
+        value = value * 10 + (src[i++] - '0');
+        ++digits;
+    }
+    if (digits == 0 || value > 255 || i >= src.size() || src[i] != ')') return 0;
+    code = value;
+    return i + 1 - at;
+}
+
 constexpr std::string_view kSymbolsExpected =
     "chr(0)-chr(8) chr(10)-chr(12) chr(14)-chr(31) !-\\ ^-{ ~-" READERS_YA " chr(13) ] |-}";
 constexpr std::string_view kLineContentExpected = "chr(0)-chr(12) chr(14)-chr(255) chr(13)";
@@ -38,7 +57,7 @@ constexpr std::string_view kStatementCharExpected =
 } // namespace
 
 TypicalReader::TypicalReader(const ReaderHooks& hooks)
-    : ReaderFrame(hooks, kRangeProcs), terminal_(hooks)
+    : LineProcedures(hooks, kRangeProcs), terminal_(hooks)
 {
 }
 
@@ -171,26 +190,6 @@ void TypicalReader::Rule(const Node& p)
     Complete(n);
 }
 
-void TypicalReader::Definition(const Node& p)
-{
-    const Node n = Enter(p, "<::=>");
-    if (LL1 == ':') {
-        Consume(n);
-        Space(n);
-        if (bad || !Match(n, ':')) return;
-        Space(n);
-        if (bad || !Match(n, '=')) return;
-    } else if (LL1 == '-') {
-        Consume(n);
-        Space(n);
-        if (bad || !Match(n, '>')) return;
-    } else {
-        Fail(n, ": -");
-        return;
-    }
-    Complete(n);
-}
-
 void TypicalReader::RightPart(const Node& p)
 {
     const Node n = Enter(p, "<Right part>");
@@ -311,22 +310,6 @@ void TypicalReader::Nonterminal(const Node& p)
     Complete(n);
 }
 
-void TypicalReader::ActionSymbol(const Node& p)
-{
-    const Node n = Enter(p, "<Action symbol>");
-    if (LL1 != '`') {
-        Fail(n, "`");
-        return;
-    }
-    S().ApplyTextsFont(indSrc);
-    Consume(n);
-    B().BKSNAI();
-    NameCharacters(n, true);
-    if (bad || !Match(n, '`')) return;
-    S().ApplyActFont(indSrc);
-    Complete(n);
-}
-
 // The characters of a nonterminal or action name: at least one, each handed to BKSSYM.
 void TypicalReader::NameCharacters(const Node& p, bool action)
 {
@@ -348,9 +331,23 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
     const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (set.has(LL1)) {
-            CharProc(n, charName, set, charExpected);
-            if (bad) return;
-            B().BKSSYM(LL0);
+            // A spelt code is read character by character, as the name's characters always
+            // were, and built as the one code it stands for.
+            int code = LL1;
+            std::size_t spelling = 1;
+            if (LL1 == 'c' && indSrc >= 1)
+                spelling = std::max<std::size_t>(
+                    1, CodeSpellingAt(Src, static_cast<std::size_t>(indSrc - 1), code));
+            for (std::size_t k = 0; k < spelling; ++k) {
+                CharProc(n, charName, set, charExpected);
+                if (bad) return;
+                if (spelling == 1) code = LL0;
+                if (k + 1 < spelling) {
+                    PushNested(n);
+                    n = Enter(n, listName);
+                }
+            }
+            B().BKSSYM(code);
             PushNested(n);
             n = Enter(n, listName);
             continue;
@@ -469,27 +466,6 @@ void TypicalReader::Blanks(const Node& p)
     CompleteNested(n, base);
 }
 
-void TypicalReader::Action(const Node& p)
-{
-    const Node n = Enter(p, "<Action>");
-    if (LL1 != '`') {
-        Fail(n, "`");
-        return;
-    }
-    ActionSymbol(n);
-    if (bad) return;
-    B().BKSACL();
-    Space(n);
-    if (bad) return;
-    Definition(n);
-    if (bad) return;
-    B().BKSACB();
-    Statement(n);
-    if (bad) return;
-    B().BKSSTM();
-    Complete(n);
-}
-
 void TypicalReader::Statement(const Node& p)
 {
     const Node n = Enter(p, "<Statement>");
@@ -527,67 +503,6 @@ void TypicalReader::LineContent(const Node& p, bool statement)
     CompleteNested(n, base);
 }
 
-void TypicalReader::Option(const Node& p)
-{
-    const Node n = Enter(p, "<Option>");
-    if (LL1 != '$') {
-        Fail(n, "$");
-        return;
-    }
-    LowCase = true;
-    Consume(n);
-    Space(n);
-    if (bad) return;
-    Param(n);
-    if (bad) return;
-    Complete(n);
-}
-
-// The rest of an option keyword (read lower-cased), "::=", the selector and the line.
-void TypicalReader::Keyword(const Node& n, std::string_view rest, void (Builder::*selector)())
-{
-    Consume(n);
-    for (char c : rest)
-        if (!Match(n, static_cast<unsigned char>(c))) return;
-    Space(n);
-    if (bad) return;
-    LowCase = false;
-    Definition(n);
-    if (bad) return;
-    (B().*selector)();
-    Statement(n);
-}
-
-void TypicalReader::Param(const Node& p)
-{
-    const Node n = Enter(p, "<Param>");
-    switch (LL1) {
-    case 'd': Keyword(n, "eclare", &Builder::BKSDEC); break;
-    case 'e': Keyword(n, "rrjob", &Builder::BKSERJ); break;
-    case 'n': Keyword(n, "ext", &Builder::BKSNXT); break;
-    case 't': Keyword(n, "itle", &Builder::BKSPRG); break;
-    case 'p':
-        Consume(n);
-        ParamP(n);
-        break;
-    default: Fail(n, "t d p e n"); return;
-    }
-    if (bad) return;
-    Complete(n);
-}
-
-void TypicalReader::ParamP(const Node& p)
-{
-    const Node n = Enter(p, "<$Param_p>");
-    switch (LL1) {
-    case 'o': Keyword(n, "st-step", &Builder::BKSPOST); break;
-    case 'r': Keyword(n, "e-step", &Builder::BKSBEG); break;
-    default: Fail(n, "r o"); return;
-    }
-    if (bad) return;
-    Complete(n);
-}
-
 void TypicalReader::Comment(const Node& p)
 {
     const Node n = Enter(p, "<Comment>");
@@ -602,21 +517,6 @@ void TypicalReader::Comment(const Node& p)
     if (bad) return;
     S().ApplyCnsFont(indSrc);
     if (!Match(n, '\r') || !Match(n, '\n')) return;
-    Complete(n);
-}
-
-void TypicalReader::CommentPrefix(const Node& p)
-{
-    const Node n = Enter(p, "<Comment prefix>");
-    if (LL1 == '!' || LL1 == '\'') {
-        Consume(n);
-    } else if (LL1 == '/') {
-        Consume(n);
-        if (!Match(n, '/')) return;
-    } else {
-        Fail(n, "! ' /");
-        return;
-    }
     Complete(n);
 }
 

@@ -1,12 +1,12 @@
 // Grammars in the "Typical" notation, read into the engine through the builder.
 #pragma once
 
-#include "reader_frame.h"
+#include "line_procedures.h"
 #include "terminal_reader.h"
 
 namespace readers {
 
-class TypicalReader : public ReaderFrame {
+class TypicalReader : public LineProcedures {
 public:
     explicit TypicalReader(const ReaderHooks& hooks);
 
@@ -19,32 +19,24 @@ public:
 
 private:
     void Notation(const Node& p);
-    READERS_NOINLINE void Space(const Node& p);
+    READERS_NOINLINE void Space(const Node& p) override;
     READERS_NOINLINE void Label(const Node& p);
     READERS_NOINLINE void Rule(const Node& p);
-    READERS_NOINLINE void Definition(const Node& p);
     READERS_NOINLINE void RightPart(const Node& p);
     READERS_NOINLINE void RightParts(const Node& p);
     void GrammaticalSymbols(const Node& p);
     void GrammaticalSymbol(const Node& p);
     READERS_NOINLINE void Nonterminal(const Node& p);
-    READERS_NOINLINE void ActionSymbol(const Node& p);
-    READERS_NOINLINE void NameCharacters(const Node& p, bool action);
+    READERS_NOINLINE void NameCharacters(const Node& p, bool action) override;
     READERS_NOINLINE void LeftBracket(const Node& p);
     void BracketsContent(const Node& p);
     void BracketsContentList(const Node& p);
     READERS_NOINLINE void RightBracket(const Node& p);
     READERS_NOINLINE void Exp(const Node& p);
     READERS_NOINLINE void Blanks(const Node& p);
-    READERS_NOINLINE void Action(const Node& p);
-    READERS_NOINLINE void Statement(const Node& p);
+    READERS_NOINLINE void Statement(const Node& p) override;
     READERS_NOINLINE void LineContent(const Node& p, bool statement);
-    READERS_NOINLINE void Option(const Node& p);
-    READERS_NOINLINE void Param(const Node& p);
-    READERS_NOINLINE void ParamP(const Node& p);
-    READERS_NOINLINE void Keyword(const Node& n, std::string_view rest, void (Builder::*selector)());
     READERS_NOINLINE void Comment(const Node& p);
-    READERS_NOINLINE void CommentPrefix(const Node& p);
 
     [[noreturn]] READERS_NOINLINE void TooDeep();
 

@@ -33,9 +33,8 @@ constexpr CharSet kSimpleFirst = AllBut({9, 10, 13, '#', '^'});
 constexpr CharSet kSimpleNext = AllBut({9, 10, 13, '-', ']'});
 constexpr CharSet kSimpleSecond = AllBut({9, 10, 13});
 constexpr CharSet kDigits = Codes({{'0', '9'}});
-constexpr CharSet kUpperHex = Codes({{'A', 'F'}});
-constexpr CharSet kLowerHex = Codes({{'a', 'f'}});
-constexpr CharSet kHexDigits = Codes({{'0', '9'}, {'A', 'F'}, {'a', 'f'}});
+const CodeForm kCodeForm{kCodeEnd, "0-9 chr(9) chr(13) ' ' # ) - / ] |",
+                         "0-9 A-F a-f chr(9) chr(13) ' ' # ) - / ] |", true};
 
 #define W3C_NAME_EXPECTED "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) %-& , . 0-9 ;-> @-Z \\ _ a-{ }-" READERS_YA
 constexpr std::string_view kNameExpected = W3C_NAME_EXPECTED;
@@ -129,14 +128,14 @@ void W3CReader::Space(const Node& p)
 // One round per rule, action definition, option or comment line.
 void W3CReader::Notation(const Node& p)
 {
-    std::vector<Node> outer;
+    const NodeStack::Mark outer = NestedBase();
     Node parent = p;
     for (;;) {
         const Node n = Enter(parent, "<Notation>");
         Space(n);
         if (bad) return;
         const Node c = Enter(n, "<Notation content>");
-        outer.push_back(n);
+        PushNested(n);
         if (kContentStart.has(LL1)) {
             Label(c);
             if (bad) return;
@@ -151,18 +150,18 @@ void W3CReader::Notation(const Node& p)
                 return;
             }
             if (bad) return;
-            outer.push_back(c);
-            outer.push_back(ra);
+            PushNested(c);
+            PushNested(ra);
             parent = ra;
         } else if (LL1 == '$') {
             Option(c);
             if (bad) return;
-            outer.push_back(c);
+            PushNested(c);
             parent = c;
         } else if (LL1 == '!') {
             SeparateComment(c);
             if (bad) return;
-            outer.push_back(c);
+            PushNested(c);
             parent = c;
         } else if (LL1 == fin) {
             CompleteNested(c, outer);
@@ -238,18 +237,18 @@ void W3CReader::RightPart(const Node& p)
 void W3CReader::GrammaticalSymbols(const Node& p)
 {
     Node n = Enter(p, "<Grammatical symbols>");
-    std::vector<Node> outer;
+    const NodeStack::Mark outer = NestedBase();
     bool first = true;
     for (;;) {
         if (kSymbolOpen.has(LL1)) {
             GrammaticalSymbol(n);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             const Node w = Enter(n, "<Symbols with blanks>");
             if (kBlankChar.has(LL1)) {
                 Blanks(w);
                 if (bad) return;
-                outer.push_back(w);
+                PushNested(w);
                 n = Enter(w, "<Grammatical symbols list>");
                 first = false;
                 continue;
@@ -486,16 +485,16 @@ void W3CReader::Comment(const Node& p)
 void W3CReader::CommentContent(const Node& p)
 {
     Node n = Enter(p, "<Comment content>");
-    std::vector<Node> outer;
+    const NodeStack::Mark outer = NestedBase();
     for (;;) {
         if (LL1 == '*') {
             Consume(n);
-            outer.push_back(n);
+            PushNested(n);
             Node a = Enter(n, "<After asterisk>");
             for (;;) {
                 if (LL1 == '*') {
                     Consume(a);
-                    outer.push_back(a);
+                    PushNested(a);
                     a = Enter(a, "<After asterisk>");
                 } else if (LL1 == '/') {
                     Consume(a);
@@ -505,7 +504,7 @@ void W3CReader::CommentContent(const Node& p)
                     CharProc(a, "<Any character exept * />", kNotStarSlash,
                              "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-. 0-} chr(14)-chr(31) ~-" READERS_YA);
                     if (bad) return;
-                    outer.push_back(a);
+                    PushNested(a);
                     n = Enter(a, "<Comment content>");
                     break;
                 } else {
@@ -519,7 +518,7 @@ void W3CReader::CommentContent(const Node& p)
             CharProc(n, "<Comment character>", kNotStar,
                      "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-} chr(14)-chr(31) ~-" READERS_YA);
             if (bad) return;
-            outer.push_back(n);
+            PushNested(n);
             n = Enter(n, "<Comment content>");
             continue;
         }
@@ -600,87 +599,7 @@ void W3CReader::SimpleAsciiTerminal(const Node& p)
     LowCase = true;
     Consume(n);
     LowCase = false;
-    Ascii(n);
-    if (bad) return;
-    Complete(n);
-}
-
-void W3CReader::Ascii(const Node& p)
-{
-    const Node n = Enter(p, "<ASCII>");
-    if (LL1 != 'd' && LL1 != 'x') {
-        Fail(n, "x d");
-        return;
-    }
-    const bool hex = LL1 == 'x';
-    Consume(n);
-    S().ApplyTextsFont(indSrc);
-    B().BKSNAI();
-    CodeValue = 0;
-    Number(n, hex);
-    if (bad) return;
-    B().BKSSYM(CodeValue);
-    S().ApplyTrmFont(indSrc);
-    Complete(n);
-}
-
-// "<Dec>" "<Dec*>"... or "<Hex>" "<Hex*>"...: a code is at most 255, so a digit that would
-// carry it past 255 is a syntax error where it stands.
-void W3CReader::Number(const Node& p, bool hex)
-{
-    const std::string_view more = hex ? "<Hex*>" : "<Dec*>";
-    const CharSet& digits = hex ? kHexDigits : kDigits;
-    const int radix = hex ? 16 : 10;
-
-    bool first = true;
-    List(p, hex ? "<Hex>" : "<Dec>", more, [&](const Node& n) {
-        if (digits.has(LL1)) {
-            const int d = LL1 <= '9' ? LL1 - '0' : LowerCode(LL1) - 'a' + 10;
-            if (CodeValue * radix + d > 255) {
-                Fail(n, "chr(9) chr(13) ' ' # ) - / ] |");
-                return Next::Done;
-            }
-            if (hex) HexDigit(n);
-            else Digit(n);
-            CodeValue = CodeValue * radix + DigitValue;
-            first = false;
-            return Next::More;
-        }
-        if (first) Fail(n, hex ? "0-9 A-F a-f" : "0-9");
-        else if (!kCodeEnd.has(LL1))
-            Fail(n, hex ? "0-9 A-F a-f chr(9) chr(13) ' ' # ) - / ] |" : "0-9 chr(9) chr(13) ' ' # ) - / ] |");
-        return Next::Done;
-    });
-}
-
-void W3CReader::Digit(const Node& p)
-{
-    const Node n = Enter(p, "<Digit>");
-    if (!kDigits.has(LL1)) {
-        Fail(n, "0-9");
-        return;
-    }
-    CharProc(n, "<0-9>", kDigits, "0-9");
-    if (bad) return;
-    DigitValue = LL0 - '0';
-    Complete(n);
-}
-
-void W3CReader::HexDigit(const Node& p)
-{
-    const Node n = Enter(p, "<Hex digit>");
-    if (kDigits.has(LL1)) {
-        Digit(n);
-    } else if (kUpperHex.has(LL1)) {
-        CharProc(n, "<A-F>", kUpperHex, "A-F");
-        DigitValue = LL0 - 'A' + 10;
-    } else if (kLowerHex.has(LL1)) {
-        CharProc(n, "<a-f>", kLowerHex, "a-f");
-        DigitValue = LL0 - 'a' + 10;
-    } else {
-        Fail(n, "0-9 A-F a-f");
-        return;
-    }
+    Ascii(n, kCodeForm);
     if (bad) return;
     Complete(n);
 }
@@ -831,7 +750,7 @@ void W3CReader::AsciiTerminal(const Node& p)
     LowCase = true;
     Consume(n);
     LowCase = false;
-    Ascii(n);
+    Ascii(n, kCodeForm);
     if (bad) return;
     AsciiTerminalRange(n);
     if (bad) return;

@@ -11,8 +11,6 @@ class W3CReader : public LineNotationReader {
 public:
     explicit W3CReader(const ReaderHooks& hooks);
 
-    std::int32_t CodeValue = 0;
-    int DigitValue = 0;
 
     // ErrorMsg: "" when the text was read, else the text of the first syntax error.
     void BNF_W3C(std::string_view SourceStr, std::string& ErrorMsg);
@@ -44,10 +42,6 @@ private:
     void StringTerminal(const Node& p);
     void QuotedContent(const Node& p, const QuoteKind& k);
     void SimpleAsciiTerminal(const Node& p);
-    void Ascii(const Node& p);
-    void Number(const Node& p, bool hex);
-    void Digit(const Node& p);
-    void HexDigit(const Node& p);
     void CharacterClass(const Node& n);
     void Negation(const Node& p);
     void TerminalList(const Node& p);

@@ -4,26 +4,22 @@
 
 #include "cp1251.h"
 
+// Read from the engine's own target table, so that the names shown are the names written.
 const std::array<LanguageRow, 10>& LanguageTable()
 {
-    static const std::array<LanguageRow, 10> table = {{
-        {"", "", ""},
-        {"Visual Basic", ".bas", "bas"},
-        {"VBScript", ".vbs", "vbs"},
-        {"Fortran 90", ".f90", "f90"},
-        {"Fortran 77", ".for", "for"},
-        {"Java", ".java", "java_"},
-        {"JavaScript", ".js", "js"},
-        {"Pascal", ".pas", "pas"},
-        {"Cc", ".cxx", "cc"},
-        {"Cpp", ".cpp", "cpp"},
-    }};
+    static const std::array<LanguageRow, 10> table = [] {
+        std::array<LanguageRow, 10> rows{};
+        rows[0] = {"", "", ""};
+        for (const mv::TargetRow& t : mv::TargetTable)
+            rows[static_cast<size_t>(t.Code)] = {t.Name, t.Extension, t.Image};
+        return rows;
+    }();
     return table;
 }
 
 const LanguageRow* LanguageRowOf(int code)
 {
-    if (code < 1 || code > 9) return nullptr;
+    if (!mv::TargetRowOf(code)) return nullptr;
     return &LanguageTable()[static_cast<size_t>(code)];
 }
 

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "cp1251.h"
+#include "cycle_watch.h"
 #include "engine_binding.h"
 #include "frmGrammar.h"
 #include "frmMain.h"
@@ -174,6 +175,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
             QFile::remove(temp);
             const EngineExports* e = Engine();
             if (!e) throw RunFailed(TransformOutcome::Failure);
+            CycleWatch watch;
             while (!GrammarIsLL1) {
                 Log(QStringLiteral("   - Searching ambiguous rules"));
                 status(QStringLiteral("Searching ambiguous rules"));
@@ -199,6 +201,11 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                     break;
                 }
                 if (stopped()) break;
+                if (const QString reason = watch.Check(cycles, g->rtfText.Text()); !reason.isEmpty()) {
+                    Log(" ... " + reason);
+                    failed = true;
+                    break;
+                }
                 run();
                 if (GrammarIsLL1) {
                     accept(false);
@@ -211,11 +218,12 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                 if (stopped()) break;
             }
             if (failed) {
-                // The last printed grammar with each preparatory transformation on.
+                // The last printed grammar with each preparatory transformation on; none over a
+                // grammar that has outgrown its bound, which the cycles' runs transformed so.
                 const std::initializer_list<bool*> finals[] = {
                     {&PreFact}, {&PreLoops, &PreLeftRecursion}, {&PreLeftRecursion}};
                 for (const auto& f : finals) {
-                    if (attempt(f)) {
+                    if (!watch.Grown() && attempt(f)) {
                         failed = false;
                         break;
                     }

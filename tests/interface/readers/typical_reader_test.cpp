@@ -59,6 +59,11 @@ const TraceCase kTraces[] = {
      "ACT DEC S(32) S(97) ERJ S(98) NXT S(99) BEG S(32) S(100) POST S(32) S(101)"},
     {"comments reach no builder entry", "! one\r\n' two\r\n// three\r\n<A> ::= x\r\n",
      "ACT " + A + " NL " + Name("x") + " TRM END"},
+    // A code spelt chr(NN) in a name is that code; texts that only look like it are themselves.
+    {"spelt codes in names", "<A> ::= <$Bchr(62)> `chr(96)chr(13)` <chr(99)hr(1)>\r\n",
+     "ACT " + A + " NL " + Name("$B>") + " NTM " + Name("`\r") + " ACR " + Name("chr(1)") + " NTM END"},
+    {"texts that are no spelt code", "<A> ::= <chr(256)chr(0062)chr()chr(6>\r\n",
+     "ACT " + A + " NL " + Name("chr(256)chr(0062)chr()chr(6") + " NTM END"},
 };
 
 class TypicalTrace : public ::testing::TestWithParam<TraceCase> {};

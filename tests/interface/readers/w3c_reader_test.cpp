@@ -125,10 +125,13 @@ const ErrorCase kErrors[] = {
      "/* c *\r\n      !"},
     {"group closes on its line", "a ::= (b\r\n| c)\r\n", "\"\r\"", "<Brackets content list> with one of: | )",
      "a ::= (b\r\n        !"},
-    {"code above 255", "a ::= #d256\r\n", "\"6\"", "<Dec*> with one of: chr(9) chr(13) ' ' # ) - / ] |",
-     "a ::= #d256\r\n          !"},
-    {"hex code above 255", "a ::= [#x100]\r\n", "\"0\"", "<Hex*> with one of: chr(9) chr(13) ' ' # ) - / ] |",
-     "a ::= [#x100]\r\n           !"},
+    // A code above 255 is named as written, with the range, under its first digit, as the
+    // terminal reader names it.
+    {"code above 255", "a ::= #d256\r\n", "\"256\"", "<Dec> with one of: 0-255", "a ::= #d256\r\n        !"},
+    {"hex code above 255", "a ::= [#x100]\r\n", "\"100\"", "<Hex> with one of: 0-FF",
+     "a ::= [#x100]\r\n         !"},
+    {"hex code in a range", "a ::= [#x0300-#x036F]\r\n", "\"0300\"", "<Hex> with one of: 0-FF",
+     "a ::= [#x0300-#x036F]\r\n         !"},
     {"misspelt option", "$titel ::= x\r\n", "\"e\"", "\"l\"", "$titel ::= x\r\n    !"},
     {"second line", "a ::= b\r\nc :: d\r\n", "\"d\"", "\"=\"", "c :: d\r\n     !"},
     {"LF-only line ends", "a ::= b\nc ::= d\n", "\"\n\"", "<NtmExp> with one of: " + kExp, "a ::= b\r\n       !"},

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <deque>
 #include <map>
+#include <random>
 #include <set>
 #include <sstream>
 #include <functional>
@@ -140,6 +141,9 @@ const Case cases[] = {
      "Successful transformation <S> to LL1 type", "1  loop, 2  substitutions"},
     {"no LL(1) form", "<S> ::= <S> <S> | a\n", true, "Can not transform <S> to LL1 type",
      "Can not transform <S> to LL1 type", "2  loops, 1  substitution"},
+    // Each cycle makes new names ($S, $$S, ...) for the same grammar.
+    {"no LL(1) form, new names each cycle", "<S> ::= <S> <S> |\n", true, "Can not transform <S> to LL1 type",
+     "Can not transform <S> to LL1 type", "2  loops, 2  substitutions"},
 };
 
 TEST_F(TransformTest, TransformationsKeepTheLanguageRestoreTheSwitchesAndUndoBringsTheTextBack)
@@ -170,6 +174,8 @@ TEST_F(TransformTest, TransformationsKeepTheLanguageRestoreTheSwitchesAndUndoBri
             EXPECT_EQ(probe_->messages.size(), 1u);
         }
         EXPECT_NE(Log().find(std::string("   - ") + c.status + "\r\n"), std::string::npos);
+        EXPECT_EQ(Log().find("repeats the grammar of cycle") != std::string::npos,
+                  c.grammar.find("|\n") != std::string::npos);
         EXPECT_EQ(Text() != before, c.transformed);
         EXPECT_EQ(labels, c.stopWindow);
         EXPECT_EQ(StopLabels(), "");
@@ -285,6 +291,53 @@ TEST_F(TransformTest, EachEndingHasItsOwnReport)
         p.LastTransform = r.outcome;
         EXPECT_EQ(p.TransformReport("G", r.failed), r.text);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Random grammars whose names hold spelt codes, as a printed grammar has them: every
+// transformation ends, its printed grammars read back, and the language stays.
+TEST_F(TransformTest, RandomGrammarsEndWithTheirLanguage)
+{
+    const std::vector<std::string> pool = {"<A>", "<B_chr(62)>", "<$B_chr(62)>", "<chr(99)hr(62)>",
+                                           "<H chr(9)>"};
+    int transformed = 0;
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        std::mt19937 rng(seed);
+        auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<std::uint32_t>(n)); };
+        const int n = 2 + pick(3);
+        std::vector<std::string> names{"<S>"};
+        for (int i = 1; i < n; ++i) names.push_back(pool[static_cast<std::size_t>(i)]);
+        std::string text;
+        for (int i = 0; i < n; ++i) {
+            text += names[static_cast<std::size_t>(i)] + " ::=";
+            const int count = 1 + pick(3);
+            for (int k = 0; k < count; ++k) {
+                if (k > 0) text += " |";
+                const int length = 1 + pick(3);
+                for (int j = 0; j < length; ++j)
+                    text += " " + (pick(3) == 0 ? names[static_cast<std::size_t>(pick(n))]
+                                                : std::string(pick(2) ? "a" : "b"));
+            }
+            text += "\n";
+        }
+        SCOPED_TRACE(text);
+        const auto language = Language(ReadGrammar(text), 5);
+        if (language.empty()) continue;
+        PreFact = PreLoops = PreLeftRecursion = true;
+        SetText(text);
+        const std::string before = Text();
+        main()->LogText.clear();
+        main()->tbToolBar_ButtonClick("LL1");
+        if (Text() == before) continue;
+        ++transformed;
+        EXPECT_EQ(Log().find("can not be read"), std::string::npos) << Log();
+        EXPECT_EQ(Language(ReadGrammar(Text()), 5), language) << Text();
+        EXPECT_TRUE(Idle);
+    }
+    EXPECT_GT(transformed, 10);
 }
 
 } // namespace
