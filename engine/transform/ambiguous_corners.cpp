@@ -114,12 +114,12 @@ void Transform::WriteTempLists() {
   if (ClashHistory.empty()) return;
   std::string name;
   if (!Eng.out.ResultFileName(HistoryExtension, name)) return;
-  std::ofstream file(name, std::ios::binary | std::ios::trunc);
-  if (!file) {
-    Eng.out.LastError = "The clash history \"" + name + "\" cannot be written.";
-    return;
-  }
-  for (const ClashRecord& clash : ClashHistory) file << HistoryLine(clash) << LineEnd;
+  // Written whole or not at all, as every file of the engine; a failure is the latest error.
+  OutputUnit file;
+  file.ReportTo(&Eng.out.LastError);
+  if (!file.Open(name)) return;
+  for (const ClashRecord& clash : ClashHistory) file.WriteLine(HistoryLine(clash));
+  file.Close();
 }
 
 ClashSymbol Transform::FirstSymbol(int32_t rule) const {

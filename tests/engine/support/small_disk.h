@@ -38,12 +38,14 @@ public:
   // While it lives, the disk is as small as asked for.
   class Filling {
   public:
-    explicit Filling(const SmallDisk& disk) : on_(!disk.mounted_) {
+    explicit Filling(const SmallDisk& disk) : Filling(disk.bytes_, !disk.mounted_) {}
+    // A file-size limit alone, for files smaller than any file system.
+    explicit Filling(size_t bytes, bool on = true) : on_(on) {
       if (!on_) return;
       ::getrlimit(RLIMIT_FSIZE, &old_);
       handler_ = ::signal(SIGXFSZ, SIG_IGN);
       rlimit small = old_;
-      small.rlim_cur = rlim_t(disk.bytes_);
+      small.rlim_cur = rlim_t(bytes);
       ::setrlimit(RLIMIT_FSIZE, &small);
     }
     ~Filling() {

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <utility>
 
+#include "engine/support/small_disk.h"
 #include "engine/transform/transform_fixture.h"
 #include "exports.h"
 
@@ -300,6 +301,20 @@ TEST_F(TransformTest, AnUnreadableFirstLineIsAnEmptyHistory) {
   t().SubstOfAmbigCorner(substitutions, loops);
   EXPECT_EQ(loops, 0);
   EXPECT_EQ(substitutions, 2);
+}
+
+TEST_F(TransformTest, AHistoryThatCannotBeWrittenWholeKeepsTheOldOneAndSaysSo) {
+  Build({{"A", {{"<B>", "x"}, {"<B>", "y"}}}, {"B", {{"b"}}}});
+  const std::string name = TrimmedRight(eng->store.ResultBaseName) + ".temp";
+  std::ofstream(folder / name) << "old\n";
+  Analyse();
+  int32_t substitutions = 0, loops = 0;
+  {
+    SmallDisk::Filling full(64);  // one history line is longer
+    t().SubstOfAmbigCorner(substitutions, loops);
+  }
+  EXPECT_EQ(HistoryFile(), "old\n");
+  EXPECT_NE(eng->out.LastError.find(name), std::string::npos) << eng->out.LastError;
 }
 
 TEST_F(TransformTest, TheClaimTableGrowsWithTheTerminals) {
