@@ -3,8 +3,9 @@
 // hand out passed back, whole or crossed, to the others. Every call must return: the fuzzer's
 // time limit per input makes a call that never returns a finding.
 // The one process engine serves every input. Files are written only when the input's first
-// byte asks for them (its top bit): without a work folder every file is refused at once, so
-// most inputs spend their time in the builder and the analysis, not on the disk.
+// byte asks for them (its top bit): otherwise the work folder is one that does not exist, so
+// every file is refused at once and the input spends its time in the builder and the
+// analysis, not on the disk.
 #include <cstddef>
 #include <cstdint>
 #include <algorithm>
@@ -58,7 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Input in{data, size};
     const uint8_t first = in.Byte();
-    const std::string folder = first & 0x80 ? fuzz::ScratchFolder() : std::string();
+    static const std::string noFolder = fuzz::ScratchFolder() + "/no-such-folder";
+    const bool files = (first & 0x80) != 0;
+    const std::string& folder = files ? fuzz::ScratchFolder() : noFolder;
     const int32_t language = (first & 0x7F) % 11;
     const int16_t on = -1, off = 0;
     BnfParserInit(&language, folder.data(), int32_t(folder.size()), &on, &off, &on);
@@ -124,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         }
         case 25: {
-            if (folder.empty() || Alternatives() > GeneratedAlternativesLimit) break;
+            if (!files || Alternatives() > GeneratedAlternativesLimit) break;
             int32_t target = in.Byte() % 11;
             TamberlixCode(&target);
             break;
