@@ -75,13 +75,15 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
   if (w < 0 || WordIndex(pool, first, 1) < 0) return;
   // The chain is spliced onto the free chain whole, as long as it is one: every member in use
   // and the last reached from the first. Otherwise its members in use go back one by one, in
-  // the same order, and a member given back already is not given back again.
-  std::vector<int32_t> members;
+  // the same order, and a member given back already is not given back again. The first walk
+  // only counts, so that a whole chain (the usual case) goes back without a list of members.
+  const int64_t limit = StepLimit(pool);
+  int64_t count = 0;
   bool whole = false;
-  for (int32_t r = first; static_cast<int64_t>(members.size()) < StepLimit(pool);) {
+  for (int32_t r = first; count < limit;) {
     int64_t rw = WordIndex(pool, r, 1);
     if (rw < 0 || FreeMark[size_t(rw)]) break;
-    members.push_back(r);
+    ++count;
     if (r == last) {
       whole = true;
       break;
@@ -90,10 +92,21 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
   }
   int32_t cls = ClassOfPool[pool];
   if (whole) {
+    int32_t r = first;
+    for (int64_t k = 0; k < count; ++k) {
+      size_t rw = size_t(WordIndex(pool, r, 1));
+      FreeMark[rw] = true;
+      r = Words[rw];
+    }
     Words[size_t(w)] = FreeHead[cls];
     FreeHead[cls] = first;
-    for (int32_t r : members) FreeMark[size_t(WordIndex(pool, r, 1))] = true;
     return;
+  }
+  std::vector<int32_t> members;
+  members.reserve(size_t(count));
+  for (int32_t r = first; int64_t(members.size()) < count;) {
+    members.push_back(r);
+    r = Words[size_t(WordIndex(pool, r, 1))];
   }
   for (auto it = members.rbegin(); it != members.rend(); ++it) VLON(pool, *it);
 }
