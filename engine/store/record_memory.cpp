@@ -30,8 +30,7 @@ int32_t RecordMemory::SizeClass(int32_t pool) {
 }
 
 void RecordMemory::InitRecordMemory() {
-  Words.assign(1, 0);
-  Words.shrink_to_fit();
+  Words.Reset(1);
   FreeMark.assign(1, false);
   FreeMark.shrink_to_fit();
   PageClass.assign(1, 0);
@@ -218,7 +217,7 @@ void RecordMemory::VLTOVR() {
     // The first extension of a run sets up the core pages as one chain of free pages.
     CoreSetUp = true;
     int64_t pages = CapacityPages < CorePages ? CapacityPages : CorePages;
-    Words.assign(size_t(pages * PageLength + 1), 0);
+    Words.Reset(size_t(pages * PageLength + 1));
     FreeMark.assign(Words.size(), false);
     PageClass.assign(size_t(pages + 1), 7);
     PageClass[0] = 0;
@@ -235,7 +234,7 @@ void RecordMemory::VLTOVR() {
     throw RunStopped();
   }
   // One more page, a one-page chain of free pages.
-  Words.resize(Words.size() + PageLength, 0);
+  Words.Grow(Words.size() + PageLength);
   FreeMark.resize(Words.size(), false);
   FreeMark[Words.size() - PageLength] = true;
   PageClass.push_back(7);
