@@ -55,7 +55,7 @@ void GrammarStore::InitGrammarStore() {
 void GrammarStore::ClearNameTables() {
   ++NameEpoch;
   NameTable.fill(0);
-  for (auto& index : NameIndex) index.clear();
+  for (auto& index : NameIndex) index.Clear();
 }
 
 int64_t GrammarStore::HashTerm(int32_t code) { return std::llabs(int64_t(code) % 256) + 1; }
@@ -73,7 +73,9 @@ void GrammarStore::AddToProbe(NameProbe& probe, int32_t record, int32_t code) {
   if (probe.Of.First < 1) probe.Of.First = record;
   probe.Of.Last = record;
   probe.Sum += HashTerm(code);
+  if (!probe.Key.empty()) probe.Key.pop_back();
   AppendKeyCode(probe.Key, code);
+  probe.Key.push_back('L');
 }
 
 const NameProbe* GrammarStore::ProbeOf(int32_t first, int32_t last) const {
@@ -153,8 +155,7 @@ std::string GrammarStore::NameKey(int32_t first, int32_t last) const {
   return key;
 }
 
-std::unordered_map<std::string, int32_t>* GrammarStore::IndexOf(int32_t firstBucket,
-                                                                int32_t modulus) {
+NameKeyIndex* GrammarStore::IndexOf(int32_t firstBucket, int32_t modulus) {
   if (!NameIndexOn || modulus != NameHashModulus) return nullptr;
   switch (firstBucket) {
     case NonterminalBuckets: return &NameIndex[0];
@@ -193,8 +194,7 @@ void GrammarStore::RemoveName(int32_t pool, int32_t firstBucket, int32_t record)
   ++NameEpoch;
   const int32_t nameFirst = mem.IVLR(pool, record, 3), nameLast = mem.IVLR(pool, record, 4);
   if (auto* index = IndexOf(firstBucket, NameHashModulus)) {
-    auto it = index->find(NameKey(nameFirst, nameLast));
-    if (it != index->end() && it->second == record) index->erase(it);
+    index->Remove(NameKey(nameFirst, nameLast), record);
   }
   const int32_t bucket = firstBucket + NameHash(NameHashModulus, nameFirst, nameLast);
   if (bucket < 1 || bucket > NameTableSize) return;
@@ -232,19 +232,18 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
   bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
   int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
   auto* index = bucketValid ? IndexOf(firstBucket, modulus) : nullptr;
-  std::string key = !index ? std::string() : probe ? probe->Key + 'L' : NameKey(first, last);
+  std::string walkedKey = index && !probe ? NameKey(first, last) : std::string();
+  const std::string_view key = probe ? std::string_view(probe->Key) : walkedKey;
   if (key.empty()) index = nullptr;
   bool walk = bucketFirst >= 1;
   if (index) {
-    auto it = index->find(key);
-    if (it != index->end()) {
-      const int32_t r = it->second;
+    if (const int32_t r = index->Find(key)) {
       if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
         return r;
       }
       // The record's name changed under the index: the bucket decides.
-      index->erase(it);
+      index->Remove(key);
     } else {
       walk = false;
     }
@@ -255,7 +254,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
     for (int32_t r = bucketFirst, steps = 0; r >= 1 && steps < mem.StepLimit(pool); ++steps) {
       if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
-        if (index) index->emplace(std::move(key), r);
+        if (index) index->Add(key, r);
         return r;
       }
       if (r == bucketLast) break;
@@ -281,7 +280,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
   mem.VLW(pool, r, 5, 0);
   mem.VLW(pool, r, 6, 0);
   for (int32_t f : extraFields) mem.VLW(pool, r, f, 0);
-  if (index) index->emplace(std::move(key), r);
+  if (index) index->Add(key, r);
   if (bucketValid) {
     if (bucketFirst < 1) {
       NameTable[size_t(bucket)] = r;

@@ -5,8 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+#include "store/name_key_index.h"
 
 namespace mv {
 
@@ -114,7 +115,7 @@ struct NameProbe {
   Chain Of;
   uint64_t Epoch = 0;
   int64_t Sum = 0;
-  std::string Key;  // the index key without its ending mark
+  std::string Key;  // the index key
 };
 
 // A name looked up lately and the record it led to, with that record's name chain then.
@@ -216,13 +217,13 @@ private:
   // and then opened as a rule head).
   NameLookup HeadLookup, LastNonterminal;
   // The index of the table whose buckets begin at firstBucket, or null.
-  std::unordered_map<std::string, int32_t>* IndexOf(int32_t firstBucket, int32_t modulus);
+  NameKeyIndex* IndexOf(int32_t firstBucket, int32_t modulus);
 
   // Beside the bucket chains, one index per table from a name's codes to its record: a
   // look-up costs one hash probe instead of a walk of a bucket that may hold hundreds of
   // names. Kept by FindOrAddName, RemoveName and ClearNameTables, the only steps that change
   // the buckets.
-  std::array<std::unordered_map<std::string, int32_t>, 3> NameIndex;
+  std::array<NameKeyIndex, 3> NameIndex;
   // First NameCharRecords of the chains that name a record.
   std::vector<bool> TakenNames;
   Engine& Eng;

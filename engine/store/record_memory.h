@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <vector>
 
@@ -25,8 +26,10 @@ struct RunStopped : std::runtime_error {
 // held already, so a run that reads a large grammar costs time and memory in proportion.
 class WordSpace {
 public:
-  static constexpr int32_t BlockShift = 18;
+  // 2 MB blocks: the size of a large page, which the system is asked to back them with.
+  static constexpr int32_t BlockShift = 19;
   static constexpr size_t BlockWords = size_t(1) << BlockShift;
+  static constexpr size_t BlockBytes = BlockWords * sizeof(int32_t);
 
   int32_t& operator[](size_t w) { return Blocks[w >> BlockShift][w & (BlockWords - 1)]; }
   int32_t operator[](size_t w) const { return Blocks[w >> BlockShift][w & (BlockWords - 1)]; }
@@ -40,12 +43,16 @@ public:
   }
   // Grows to n words; the new ones are 0.
   void Grow(size_t n) {
-    while (Blocks.size() * BlockWords < n) Blocks.emplace_back(new int32_t[BlockWords]());
+    while (Blocks.size() * BlockWords < n) Blocks.emplace_back(NewBlock());
     if (n > Size) Size = n;
   }
 
 private:
-  std::vector<std::unique_ptr<int32_t[]>> Blocks;
+  struct FreeBlock {
+    void operator()(int32_t* p) const { ::operator delete(p, std::align_val_t(BlockBytes)); }
+  };
+  static int32_t* NewBlock();
+  std::vector<std::unique_ptr<int32_t[], FreeBlock>> Blocks;
   size_t Size = 0;
 };
 

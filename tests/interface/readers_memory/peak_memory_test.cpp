@@ -38,6 +38,32 @@ void operator delete(void* p) noexcept
 }
 void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
 
+// Aligned blocks (the engine's word space) are counted too: the size sits one alignment before
+// the block.
+void* operator new(std::size_t n, std::align_val_t al)
+{
+    const std::size_t a = static_cast<std::size_t>(al) < sizeof(std::size_t) ? sizeof(std::size_t)
+                                                                               : static_cast<std::size_t>(al);
+    void* p = std::aligned_alloc(a, (n + a + a - 1) / a * a);
+    if (!p) throw std::bad_alloc();
+    *static_cast<std::size_t*>(p) = n;
+    const std::size_t now = live += n;
+    std::size_t seen = peak.load();
+    while (now > seen && !peak.compare_exchange_weak(seen, now)) {
+    }
+    return static_cast<char*>(p) + a;
+}
+void operator delete(void* p, std::align_val_t al) noexcept
+{
+    if (!p) return;
+    const std::size_t a = static_cast<std::size_t>(al) < sizeof(std::size_t) ? sizeof(std::size_t)
+                                                                               : static_cast<std::size_t>(al);
+    char* base = static_cast<char*>(p) - a;
+    live -= *reinterpret_cast<std::size_t*>(base);
+    std::free(base);
+}
+void operator delete(void* p, std::size_t, std::align_val_t al) noexcept { operator delete(p, al); }
+
 namespace {
 
 constexpr std::size_t kLong = 20u << 20;
