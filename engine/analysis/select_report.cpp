@@ -1,6 +1,9 @@
 // The select-set report: every alternative with its select set, clashing alternatives marked,
 // and the LL(1) verdict.
 
+#include <unordered_map>
+#include <vector>
+
 #include "analysis/analysis.h"
 #include "analysis/grammar_walk.h"
 #include "engine.h"
@@ -126,27 +129,53 @@ int32_t Analysis::CheckLL1() {
       out.WriteText("'" + std::string(63, '~'));
     }
     previous = a;
-    const std::vector<SelectCollision> clashes = SelectCollisions();
+    const std::vector<SelectCollision>& clashes = Collisions;
+    // The clashes of each alternative, in their order.
+    std::unordered_map<int32_t, std::vector<int32_t>> clashesOf;
+    for (const SelectCollision& c : clashes) clashesOf[c.Rule].push_back(c.Index);
+    // How many alternatives carry each number: PrintRule prints every alternative of the
+    // number it is given, so one that is alone with its number is printed without a walk over
+    // all the others.
+    std::unordered_map<int32_t, int32_t> numbered;
+    WalkAlternatives(m, a, [&](int32_t rec) { ++numbered[m.IVLR(RulePool, rec, RuleNumber)]; });
     WalkAlternatives(m, a, [&](int32_t rec) {
       const int32_t r = m.IVLR(RulePool, rec, RuleNumber);
       if (r <= 0) {
         m.VLW(RulePool, rec, RuleNumber, -r);
+        --numbered[r];
+        ++numbered[-r];
         return;
       }
       // Report lines carry no line number.
       if (out.ListingLineNumber >= 0)
         out.ListingLineNumber = out.ListingLineNumber == 0 ? -1 : -out.ListingLineNumber;
       out.StartOutputLine(0);
-      bool clashed = false;
-      for (const SelectCollision& c : clashes) clashed = clashed || c.Rule == r;
+      const auto own = clashesOf.find(r);
+      const bool clashed = own != clashesOf.end();
       out.WriteText(clashed ? "! " : "  ");
       out.WriteText(Output::Decimal(r) + "\t");
-      out.PrintRule(r, a);
+      if (numbered[r] == 1) {
+        // The nonterminal's chain narrowed to this alternative while it is printed.
+        const int32_t first = m.IVLR(NonterminalPool, a, NtmFirstRule);
+        const int32_t last = m.IVLR(NonterminalPool, a, NtmLastRule);
+        m.VLW(NonterminalPool, a, NtmFirstRule, rec);
+        m.VLW(NonterminalPool, a, NtmLastRule, rec);
+        struct Restore {
+          RecordMemory& M;
+          int32_t A, First, Last;
+          ~Restore() {
+            M.VLW(NonterminalPool, A, NtmFirstRule, First);
+            M.VLW(NonterminalPool, A, NtmLastRule, Last);
+          }
+        } restore{m, a, first, last};
+        out.PrintRule(r, a);
+      } else {
+        out.PrintRule(r, a);
+      }
       if (clashed) {
         out.WriteText("\t\t\t");
-        for (const SelectCollision& c : clashes) {
-          if (c.Rule != r) continue;
-          WriteClashForm(out, table, c.Index);
+        for (int32_t index : own->second) {
+          WriteClashForm(out, table, index);
           out.WriteText(" ");
         }
         out.WriteText(clashes.size() == 1 ? "brings ambiguity" : "bring ambiguity");

@@ -1,5 +1,9 @@
 #include "transform/extraneous.h"
 
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "engine.h"
@@ -63,34 +67,75 @@ bool Extraneous::SameAlternative(int32_t a, int32_t b) const {
   return false;
 }
 
+uint64_t Extraneous::AlternativeHash(int32_t rule) const {
+  const RecordMemory& mem = Eng.mem;
+  int32_t x = mem.IVLR(RulePool, rule, RuleFirstElement);
+  const int32_t last = mem.IVLR(RulePool, rule, RuleLastElement);
+  uint64_t hash = 1469598103934665603ull;
+  auto mix = [&](int64_t v) { hash = (hash ^ uint64_t(v)) * 1099511628211ull; };
+  // The walk of SameAlternative: what it compares goes into the hash, nothing else.
+  for (int64_t steps = 0, limit = mem.StepLimit(ElementPool); steps < limit; ++steps) {
+    const int32_t kind = mem.IVLR(ElementPool, x, ElemKind);
+    mix(kind);
+    if (kind == KindNonterminal || kind == KindTerminal || kind == KindAction)
+      mix(mem.IVLR(ElementPool, x, ElemReferent));
+    if (x == last) break;
+    x = mem.IVLR(ElementPool, x, ElemNext);
+  }
+  return hash;
+}
+
 Chain Extraneous::IdenticalRules() {
   RecordMemory& mem = Eng.mem;
   const Chain grammar = Eng.store.Grammar;
   if (grammar.First == 0) return grammar;
   const int64_t limit = mem.StepLimit(RulePool);
+  std::vector<int32_t> rules;
+  std::vector<std::pair<uint64_t, uint32_t>> byHash;
+  std::vector<uint32_t> original;
+  std::vector<std::pair<uint32_t, uint32_t>> copies;
   WalkChain(mem, NonterminalPool, NtmNext, grammar.First, grammar.Last, [&](int32_t ntm) {
     int32_t head = mem.IVLR(NonterminalPool, ntm, NtmFirstRule);
     int32_t tail = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
     if (head == tail) return;
-    // Each walk is bounded on its own: the pairs compared may outnumber the records.
-    int64_t outer = 0;
-    for (int32_t a = head; a >= 1 && a != tail && ++outer < limit;
-         a = mem.IVLR(RulePool, a, RuleNext)) {
-      int64_t inner = 0;
-      for (int32_t b = mem.IVLR(RulePool, a, RuleNext); b >= 1 && ++inner < limit;) {
-        const bool last = b == tail;
-        const int32_t next = last ? 0 : mem.IVLR(RulePool, b, RuleNext);
-        if (SameAlternative(a, b)) {
-          // Only detached: its elements may still be referred to by the caller's lists.
-          mem.DetachRecord(RulePool, RuleNext, RuleBack, head, tail, b);
-          mem.VLW(NonterminalPool, ntm, NtmFirstRule, head);
-          mem.VLW(NonterminalPool, ntm, NtmLastRule, tail);
+    rules.clear();
+    byHash.clear();
+    int64_t steps = 0;
+    for (int32_t r = head; r >= 1 && ++steps < limit; r = mem.IVLR(RulePool, r, RuleNext)) {
+      byHash.push_back({AlternativeHash(r), uint32_t(rules.size())});
+      rules.push_back(r);
+      if (r == tail) break;
+    }
+    // Alternatives of one hash in order: each is a copy of the first earlier one that is the
+    // same, or an original.
+    std::sort(byHash.begin(), byHash.end());
+    original.resize(rules.size());
+    copies.clear();
+    for (size_t k = 0; k < byHash.size();) {
+      size_t end = k + 1;
+      while (end < byHash.size() && byHash[end].first == byHash[k].first) ++end;
+      for (size_t x = k; x < end; ++x) {
+        const uint32_t b = byHash[x].second;
+        original[b] = b;
+        for (size_t y = k; y < x; ++y) {
+          const uint32_t a = byHash[y].second;
+          if (original[a] == a && SameAlternative(rules[a], rules[b])) {
+            original[b] = a;
+            copies.push_back({a, b});
+            break;
+          }
         }
-        if (last) break;
-        b = next;
       }
-      // a is the last alternative once every later one went: a removed tail's link is stale.
-      if (a == tail) break;
+      k = end;
+    }
+    // Taken out as one pass per original over the later alternatives would: the copies of the
+    // first original in order, then those of the second, ...
+    std::sort(copies.begin(), copies.end());
+    for (const auto& copy : copies) {
+      // Only detached: its elements may still be referred to by the caller's lists.
+      mem.DetachRecord(RulePool, RuleNext, RuleBack, head, tail, rules[copy.second]);
+      mem.VLW(NonterminalPool, ntm, NtmFirstRule, head);
+      mem.VLW(NonterminalPool, ntm, NtmLastRule, tail);
     }
   });
   return Eng.store.Grammar;
@@ -127,43 +172,93 @@ void Extraneous::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& alive
   const int32_t start = workHead;
   MemberSet alive = MembersOf(mem, f.NtmNext, {aliveHead, aliveTail});
 
-  // An alternative qualifies when it has no nonterminal (first pass) or when all its
-  // nonterminals are alive already (later passes).
-  auto qualifies = [&](int32_t rule, bool firstPass) {
+  // The passes of the split, each walking the work list in order: the first moves the members
+  // with an alternative without nonterminals, every later one the members with an alternative
+  // whose nonterminals are all alive by the time it is reached. Rather than walking the list
+  // again and again, each alternative counts the nonterminal elements it still waits for, and
+  // a pass takes the members that became ready in list order: a member made ready by one that
+  // comes after it in the list waits for the next pass, as the walk would have passed it.
+  std::vector<int32_t> work;
+  WalkChain(mem, NonterminalPool, f.NtmNext, workHead, workTail,
+            [&](int32_t ntm) { work.push_back(ntm); });
+  std::vector<int32_t> order;  // the members to move, in the order the passes move them
+  {
+    std::unordered_map<int32_t, std::vector<int32_t>> waiting;  // nonterminal -> alternatives
+    std::vector<int32_t> missing, owner;                          // per alternative
+    std::vector<uint8_t> firstPassMoves(work.size(), 0);
+    std::unordered_map<int32_t, size_t> position;  // first position of each member
+    for (size_t p = 0; p < work.size(); ++p) {
+      const int32_t ntm = work[p];
+      if (!position.emplace(ntm, p).second) continue;
+      WalkChain(mem, RulePool, f.RuleNext, mem.IVLR(NonterminalPool, ntm, f.NtmFirstRule),
+                mem.IVLR(NonterminalPool, ntm, f.NtmLastRule), [&](int32_t rule) {
+                  const int32_t id = int32_t(missing.size());
+                  int32_t count = 0;
+                  bool nonterminals = false;
+                  WalkChain(mem, ElementPool, ElemNext, mem.IVLR(RulePool, rule, RuleFirstElement),
+                            mem.IVLR(RulePool, rule, RuleLastElement), [&](int32_t element) {
+                              if (mem.IVLR(ElementPool, element, ElemKind) != KindNonterminal)
+                                return;
+                              nonterminals = true;
+                              const int32_t ref = mem.IVLR(ElementPool, element, ElemReferent);
+                              if (alive.count(ref)) return;
+                              ++count;
+                              waiting[ref].push_back(id);
+                            });
+                  if (!nonterminals) firstPassMoves[p] = 1;
+                  missing.push_back(count);
+                  owner.push_back(int32_t(p));
+                });
+    }
+    std::set<size_t> ready;
+    auto becomeAlive = [&](int32_t ntm) {
+      alive.insert(ntm);
+      auto it = waiting.find(ntm);
+      if (it == waiting.end()) return;
+      for (int32_t id : it->second)
+        if (--missing[size_t(id)] == 0) ready.insert(size_t(owner[size_t(id)]));
+      waiting.erase(it);
+    };
+    // A member already alive (given in the alive list) never moves.
+    for (size_t p = 0; p < work.size(); ++p)
+      if (firstPassMoves[p] && !alive.count(work[p])) {
+        order.push_back(work[p]);
+        becomeAlive(work[p]);
+      }
+    if (!order.empty()) {
+      for (size_t id = 0; id < missing.size(); ++id)
+        if (missing[id] == 0) ready.insert(size_t(owner[id]));
+      // Each pass but the last moves a member, so there are no more passes than records.
+      const int64_t passLimit = mem.StepLimit(NonterminalPool);
+      for (int64_t passes = 1; !ready.empty() && passes < passLimit; ++passes) {
+        size_t walked = 0;  // the walk's place in the list
+        for (auto it = ready.lower_bound(walked); it != ready.end();
+             it = ready.lower_bound(walked)) {
+          const size_t p = *it;
+          ready.erase(it);
+          walked = p + 1;
+          if (alive.count(work[p])) continue;
+          order.push_back(work[p]);
+          becomeAlive(work[p]);
+        }
+      }
+    }
+  }
+  for (int32_t ntm : order)
+    mem.MoveRecord(NonterminalPool, f.NtmNext, f.NtmBack, workHead, workTail, ntm, aliveHead,
+                   aliveTail);
+
+  // Pruning runs even when every member became alive: an alternative may still refer to a
+  // nonterminal outside the work list. An alternative stays when all its nonterminals are alive.
+  auto qualifies = [&](int32_t rule) {
     bool ok = true;
     WalkChain(mem, ElementPool, ElemNext, mem.IVLR(RulePool, rule, RuleFirstElement),
               mem.IVLR(RulePool, rule, RuleLastElement), [&](int32_t element) {
                 if (ok && mem.IVLR(ElementPool, element, ElemKind) == KindNonterminal)
-                  ok = !firstPass &&
-                       alive.count(mem.IVLR(ElementPool, element, ElemReferent)) != 0;
+                  ok = alive.count(mem.IVLR(ElementPool, element, ElemReferent)) != 0;
               });
     return ok;
   };
-
-  // Each pass but the last moves a member, so there are no more passes than records; a
-  // damaged chain, whose moves need not shrink it, stops there too.
-  const int64_t passLimit = mem.StepLimit(NonterminalPool);
-  int64_t passes = 0;
-  for (bool firstPass = true, moved = true; moved && workHead >= 1 && passes++ < passLimit;
-       firstPass = false) {
-    moved = false;
-    WalkChain(mem, NonterminalPool, f.NtmNext, workHead, workTail, [&](int32_t ntm) {
-      bool productive = false;
-      WalkChain(mem, RulePool, f.RuleNext, mem.IVLR(NonterminalPool, ntm, f.NtmFirstRule),
-                mem.IVLR(NonterminalPool, ntm, f.NtmLastRule), [&](int32_t rule) {
-                  productive = productive || qualifies(rule, firstPass);
-                });
-      // A member met again (a damaged chain) is not moved twice.
-      if (!productive || alive.count(ntm)) return;
-      mem.MoveRecord(NonterminalPool, f.NtmNext, f.NtmBack, workHead, workTail, ntm,
-                     aliveHead, aliveTail);
-      alive.insert(ntm);
-      moved = true;
-    });
-  }
-
-  // Pruning runs even when every member became alive: an alternative may still refer to a
-  // nonterminal outside the work list.
   bool startAlive = false;
   if (aliveHead >= 1) {
     WalkChain(mem, NonterminalPool, f.NtmNext, aliveHead, aliveTail, [&](int32_t ntm) {
@@ -171,7 +266,7 @@ void Extraneous::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& alive
       int32_t ruleHead = mem.IVLR(NonterminalPool, ntm, f.NtmFirstRule);
       int32_t ruleTail = mem.IVLR(NonterminalPool, ntm, f.NtmLastRule);
       WalkChain(mem, RulePool, f.RuleNext, ruleHead, ruleTail, [&](int32_t rule) {
-        if (qualifies(rule, false)) return;
+        if (qualifies(rule)) return;
         RemoveAlternative(f.RuleNext, f.RuleBack, ruleHead, ruleTail, rule, f.NtmNext,
                           f.NtmBack, aliveHead, aliveTail, f.NtmFirstRule, f.NtmLastRule, ntm);
         if (ruleHead < 1) alive.erase(ntm);

@@ -59,6 +59,8 @@ public:
 
 private:
   bool SameAlternative(int32_t a, int32_t b) const;
+  // Equal for alternatives that SameAlternative finds the same.
+  uint64_t AlternativeHash(int32_t rule) const;
 
   Engine& Eng;
 };

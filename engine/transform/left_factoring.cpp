@@ -3,6 +3,9 @@
 // different remainders. Field 7 of a visited alternative holds its match depth.
 #include "transform/transform.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "engine.h"
 
 namespace mv {
@@ -56,52 +59,69 @@ std::string Transform::FactoredName(int32_t a, int32_t r, int32_t k) const {
   return name;
 }
 
+// The alternatives are grouped on their first symbol once. The first alternative (in order)
+// that shares its first symbol with later ones is factored with all of them, on the longest
+// prefix that it shares with each of them in turn, position by position: the prefix ends
+// before the first position at which one of them, in order, differs or has its last element
+// (the alternative itself may end there). The field of each alternative holds its match
+// depth meanwhile, as the factoring reads it.
 void Transform::FactorNonterminal(int32_t a) {
   RecordMemory& m = Eng.mem;
-  auto depth = [&](int32_t r) { return m.IVLR(RulePool, r, RuleNumber); };
   auto setDepth = [&](int32_t r, int32_t d) { m.VLW(RulePool, r, RuleNumber, d); };
-  for (bool restart = true; restart;) {
-    restart = false;
-    const std::vector<int32_t> alternatives = Alternatives(a);
-    for (int32_t r : alternatives) setDepth(r, 0);
-    if (alternatives.size() < 2) return;
-    for (size_t i = 0; i + 1 < alternatives.size() && !restart; ++i) {
-      const int32_t r = alternatives[i];
-      const std::vector<int32_t> re = Elements(r);
-      if (re.empty() || m.IVLR(ElementPool, re[0], ElemKind) == KindEmpty) continue;
-      for (int32_t k = 0; !restart; ++k) {
-        const int32_t e = re[size_t(k)];
-        bool matched = false;
-        for (size_t j = i + 1; j < alternatives.size() && !restart; ++j) {
-          const int32_t r2 = alternatives[j];
-          if (depth(r2) != k) continue;
-          // r2's element at position k; its last element ends the prefix before it.
-          const std::vector<int32_t> r2e = Elements(r2);
-          if (r2e.empty()) continue;
-          const size_t at = size_t(k) < r2e.size() - 1 ? size_t(k) : r2e.size() - 1;
-          if (k > 0 && at == r2e.size() - 1) {
-            FactorOut(a, r, k);
-            restart = true;
-          } else if (Match(m, e, r2e[at])) {
-            setDepth(r, k + 1);
-            setDepth(r2, k + 1);
-            matched = true;
-          } else if (k > 0) {
-            FactorOut(a, r, k);
-            restart = true;
-          }
-        }
-        if (restart || !matched) break;
-        if (size_t(k) + 1 == re.size()) {
-          FactorOut(a, r, k + 1);
-          restart = true;
-        }
-      }
-    }
+  const std::vector<int32_t> alternatives = Alternatives(a);
+  for (int32_t r : alternatives) setDepth(r, 0);
+  if (alternatives.size() < 2) return;
+
+  // Alternatives that can match by their first element, ordered by that element's symbol and
+  // then by position.
+  std::vector<std::vector<int32_t>> elements(alternatives.size());
+  std::vector<std::pair<uint64_t, size_t>> byFirst;
+  for (size_t i = 0; i < alternatives.size(); ++i) {
+    elements[i] = Elements(alternatives[i]);
+    if (elements[i].empty()) continue;
+    const int32_t e = elements[i][0];
+    const int32_t kind = m.IVLR(ElementPool, e, ElemKind);
+    if (kind != KindNonterminal && kind != KindTerminal && kind != KindAction) continue;
+    byFirst.push_back({uint64_t(uint32_t(kind)) << 32 | uint32_t(m.IVLR(ElementPool, e, ElemReferent)), i});
   }
+  std::sort(byFirst.begin(), byFirst.end());
+  // The later alternatives with the same first symbol, for the first of each symbol.
+  std::vector<std::vector<size_t>> later(alternatives.size());
+  for (size_t k = 0; k < byFirst.size();) {
+    size_t end = k + 1;
+    while (end < byFirst.size() && byFirst[end].first == byFirst[k].first) ++end;
+    for (size_t j = k + 1; j < end; ++j) later[byFirst[k].second].push_back(byFirst[j].second);
+    k = end;
+  }
+
+  for (size_t i = 0; i + 1 < alternatives.size(); ++i) {
+    if (later[i].empty()) continue;
+    const int32_t r = alternatives[i];
+    const std::vector<int32_t>& re = elements[i];
+    setDepth(r, 1);
+    for (size_t j : later[i]) setDepth(alternatives[j], 1);
+    int32_t prefix = 1;
+    for (bool ends = false; !ends && size_t(prefix) < re.size(); ) {
+      const int32_t k = prefix;
+      for (size_t j : later[i]) {
+        const std::vector<int32_t>& r2e = elements[j];
+        if (size_t(k) + 1 >= r2e.size() || !Match(m, re[size_t(k)], r2e[size_t(k)])) {
+          ends = true;
+          break;
+        }
+        setDepth(r, k + 1);
+        setDepth(alternatives[j], k + 1);
+      }
+      if (!ends) ++prefix;
+    }
+    std::vector<int32_t> group;
+    for (size_t j : later[i]) group.push_back(alternatives[j]);
+    FactorOut(a, r, prefix, group);
+  }
+  for (int32_t r : Alternatives(a)) setDepth(r, 0);
 }
 
-void Transform::FactorOut(int32_t a, int32_t r, int32_t k) {
+void Transform::FactorOut(int32_t a, int32_t r, int32_t k, const std::vector<int32_t>& group) {
   RecordMemory& m = Eng.mem;
   GrammarStore& st = Eng.store;
   const std::string name = NewNonterminalName(FactoredName(a, r, k));
@@ -144,14 +164,7 @@ void Transform::FactorOut(int32_t a, int32_t r, int32_t k) {
   close(first, restFirst, restLast);
 
   // The other members of the group lose their prefix and move over.
-  const std::vector<int32_t> alternatives = Alternatives(a);
-  bool later = false;
-  for (int32_t r2 : alternatives) {
-    if (r2 == r) {
-      later = true;
-      continue;
-    }
-    if (!later || m.IVLR(RulePool, r2, RuleNumber) < k) continue;
+  for (int32_t r2 : group) {
     const std::vector<int32_t> r2e = Elements(r2);
     int32_t head = r2e.empty() ? 0 : r2e.front(), tail = r2e.empty() ? 0 : r2e.back();
     for (int32_t i = 0; i < k && size_t(i) < r2e.size(); ++i)

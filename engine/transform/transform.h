@@ -71,7 +71,8 @@ private:
 
   // Left factoring.
   void FactorNonterminal(int32_t a);
-  void FactorOut(int32_t a, int32_t r, int32_t k);
+  // Factors the prefix of k elements of r out of r and the later alternatives of its group.
+  void FactorOut(int32_t a, int32_t r, int32_t k, const std::vector<int32_t>& group);
   std::string FactoredName(int32_t a, int32_t r, int32_t k) const;
 
   // Recursion.

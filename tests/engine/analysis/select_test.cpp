@@ -190,5 +190,17 @@ TEST_F(Select, NullableListingOfAnEmptyGrammar) {
   EXPECT_TRUE(eng->store.GiveBackSwitch);
 }
 
+// An alternative whose number was negative takes the positive one when the report passes it
+// and is printed with the later alternative of that number, on its line.
+TEST_F(Select, ReportPrintsEveryAlternativeOfANumber) {
+  Analyse("S = a | b | c");
+  const int32_t first = eng->mem.IVLR(NonterminalPool, Nonterminal("S"), NtmFirstRule);
+  eng->mem.VLW(RulePool, first, RuleNumber, -3);
+  int16_t verdict = 7;
+  ASSERT_TRUE(eng->an.FileSetOfSelect(".sel", verdict));
+  EXPECT_EQ(ReadFile("S.sel"), Line("  2\t<S>::=b\t\t\t\"b\"") +
+                                   Line("  3\t<S>::=a<S>::=c\t\t\t\"c\""));
+}
+
 }  // namespace
 }  // namespace mv::testing
