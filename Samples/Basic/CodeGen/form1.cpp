@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "frm_error.h"
 #include "qt_text.h"
@@ -21,6 +22,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     Text1 = new QLineEdit("f-o*(e^(-e/(A*k*T)*(-(V+R*I)))-E)-V/S", central);
     Text1->setFont(fixed);
     Text1->setToolTip("All parameters must have length one symbol");
+    // The line edit's own limit of 32,767 characters would cut a pasted formula short without
+    // a word; the compiler takes a formula of any length.
+    Text1->setMaxLength(std::numeric_limits<int>::max());
     Label2 = new QLabel("Sequence of calculations", central);
     Text2 = new QPlainTextEdit(central);
     Text2->setReadOnly(true);

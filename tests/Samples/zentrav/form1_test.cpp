@@ -40,6 +40,22 @@ TEST(ZentravWindow, CompileShowsTheStepsAndErrorsInTheirWindow)
     EXPECT_EQ(window.Text2->toPlainText(), "   A   *   B   -> 101\n");
 }
 
+TEST(ZentravWindow, ALongFormulaIsCompiledWhole)
+{
+    zentrav::Form1 window;
+    QStringList shown;
+    window.SetErrorShower([&](QWidget*, const QString& message) { shown << message; });
+    QString formula = "a";
+    for (int i = 0; i < 20001; ++i) formula += "+a";  // 40,003 characters
+    window.Text1->setText(formula);
+    EXPECT_EQ(window.Text1->text().size(), 40003);
+    window.Command1->click();
+    EXPECT_TRUE(shown.isEmpty());
+    const QStringList lines = window.Text2->toPlainText().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 20001);
+    EXPECT_TRUE(lines.back().endsWith("->20101")) << lines.back().toStdString();
+}
+
 TEST(ZentravWindow, ErrorWindowShowsTheMessageAndClosesOnOk)
 {
     zentrav::frmError error(nullptr);
