@@ -18,7 +18,8 @@ enum ErrorKind { NoAlternative = 1, WrongTerminal = 2, TooDeep = 3 };
 std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long fin, int errNum,
                             const std::string& what, const std::string& expected);
 
-// How deep the nonterminal procedures may call each other before the parse stops with a message.
-constexpr int MaxNesting = 4000;
+// How deep the nonterminal procedures may call each other before the parse stops with a message:
+// as deep as the engine's generated parsers allow. Lists are loops and do not count.
+constexpr int MaxNesting = 10000;
 
 }  // namespace samples

@@ -3,6 +3,7 @@
 // token by token through the scanner, the error procedure, the nesting count and the tree hooks.
 
 #include <string>
+#include <vector>
 
 #include "derivation_tree.h"
 
@@ -43,6 +44,41 @@ protected:
         explicit Frame(ParserFrame& p) : P(p) { ++P.Depth; }
         ~Frame() { --P.Depth; }
         ParserFrame& P;
+    };
+
+    // A procedure's call of itself at the end of an alternative, as a turn of the procedure's
+    // loop: a list of any length does not nest. The tree still gets one node per turn, each
+    // under the node of the turn before, and the nodes of the turns are completed innermost
+    // first when the procedure leaves, on every path, as the nested calls would complete them.
+    class TailCalls {
+    public:
+        TailCalls(ParserFrame& p, long parentIndex, const std::string& parentNode, const std::string& thisNode)
+            : P(p), Parent(parentIndex), ParentName(&parentNode), Name(thisNode)
+        {
+        }
+        ~TailCalls()
+        {
+            for (auto at = Open.rbegin(); at != Open.rend(); ++at) P.CompleteNode(*at, Name, P.indSrc);
+        }
+        TailCalls(const TailCalls&) = delete;
+        TailCalls& operator=(const TailCalls&) = delete;
+
+        long ParentIndex() const { return Parent; }
+        const std::string& ParentNode() const { return *ParentName; }
+        // The node of this turn becomes the parent of the next turn's node.
+        void Repeat(long thisIndex)
+        {
+            Open.push_back(thisIndex);
+            Parent = thisIndex;
+            ParentName = &Name;
+        }
+
+    private:
+        ParserFrame& P;
+        long Parent;
+        const std::string* ParentName;
+        const std::string& Name;
+        std::vector<long> Open;
     };
 
     long LL1 = 0, LL0 = 0;
