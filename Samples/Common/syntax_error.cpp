@@ -21,6 +21,12 @@ std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long 
     }
     // A carriage return before the line feed is not part of the shown line.
     if (right > left && src[static_cast<size_t>(right - 2)] == '\r') --right;
+    // A line too long to show is shown around the error, as the generated parsers show it: from
+    // 40 characters before the error when it stands further in than 60, at most 120 characters.
+    if (right - left > ContextWidth) {
+        if (indSrc - left > ContextLead) left = indSrc - ContextBefore;
+        right = std::min(right, left + ContextWidth);
+    }
 
     std::string msg = "Line " + std::to_string(lineNum) + ", syntax error, found ";
     if (ll1 == fin)
@@ -33,9 +39,12 @@ std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long 
     default: msg += " where " + what + " is nested too deeply"; break;
     }
     msg += "\r\n";
-    msg += src.substr(static_cast<size_t>(left - 1), static_cast<size_t>(right - left));
+    if (left < right) msg += src.substr(static_cast<size_t>(left - 1), static_cast<size_t>(right - left));
     msg += "\r\n";
-    msg += std::string(static_cast<size_t>(std::max(0L, indSrc - left)), ' ') + "!";
+    // A tab stays a tab, so that the "!" stands under the offending character.
+    for (long i = left; i < indSrc && i <= lenSrc; ++i) msg += src[static_cast<size_t>(i - 1)] == '\t' ? '\t' : ' ';
+    if (indSrc > lenSrc + 1) msg += std::string(static_cast<size_t>(indSrc - std::max(left, lenSrc + 1)), ' ');
+    msg += "!";
     return msg;
 }
 

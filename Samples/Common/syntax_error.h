@@ -11,6 +11,11 @@ namespace samples {
 // not, or the nonterminals nest deeper than the parser allows.
 enum ErrorKind { NoAlternative = 1, WrongTerminal = 2, TooDeep = 3 };
 
+// The source line in the text: a line longer than ContextWidth is cut to at most that many
+// characters, starting ContextBefore characters before the error when the error stands further in
+// than ContextLead.
+constexpr long ContextWidth = 120, ContextLead = 60, ContextBefore = 40;
+
 // `src` is the whole text, `indSrc` the 1-based position of the offending character (one past the
 // end at the end marker), `ll1` its code or `fin`. For NoAlternative `what` is the nonterminal and
 // `expected` its expected-set text; for WrongTerminal `expected` is the terminal's character; for

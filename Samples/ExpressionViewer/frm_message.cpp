@@ -1,10 +1,16 @@
 #include "frm_message.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "qt_text.h"
 
@@ -14,9 +20,12 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle("2x2 Message");
     setFont(samples::CourierNew());
-    Label = new QLabel(this);
-    Label->setTextFormat(Qt::PlainText);
-    Label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Text1 = new QPlainTextEdit(this);
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setFrameShape(QFrame::NoFrame);
+    Text1->setBackgroundRole(QPalette::Window);
+    Text1->viewport()->setAutoFillBackground(false);
     Check1 = new QCheckBox("Don't show it next time", this);
     Command1 = {new QPushButton("OK", this), new QPushButton("Cancel", this)};
     for (int i = 0; i < 2; ++i)
@@ -28,7 +37,7 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner)
     buttons->addWidget(Command1[0]);
     buttons->addWidget(Command1[1]);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label, 1);
+    layout->addWidget(Text1, 1);
     layout->addLayout(buttons);
     SetRussianCloseCaptions();
 }
@@ -58,14 +67,55 @@ void frmMessage::ShowIt(const QString& text, const QString& caption, int mode)
         Command1[1]->setVisible(true);
     }
     setWindowTitle(caption);
-    Label->setText(text);
+    Text1->setPlainText(text);
     Command1[0]->setDefault(true);
+    QWidget* owner = parentWidget();
+    QScreen* on = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect screen = on ? on->availableGeometry() : QRect(0, 0, 800, 600);
+    FitToText(screen);
+    Place(screen);
+}
+
+void frmMessage::FitToText(const QRect& screen)
+{
+    // The widest line and the number of lines, as the box shows them.
+    const QFontMetrics metrics(Text1->font());
+    int widest = 0;
+    int lines = 0;
+    for (QTextBlock b = Text1->document()->begin(); b.isValid(); b = b.next(), ++lines)
+        widest = std::max(widest, metrics.horizontalAdvance(b.text()));
+    const int margins = 2 * static_cast<int>(Text1->document()->documentMargin()) + 2 * Text1->frameWidth() + 4;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int maxWidth = screen.width() * 3 / 4, maxHeight = screen.height() / 2;
+    int width = widest + margins, height = std::max(lines, 1) * metrics.lineSpacing() + margins;
+    if (width > maxWidth) {
+        width = maxWidth;
+        height += scrollBar;
+    }
+    if (height > maxHeight) {
+        height = maxHeight;
+        width = std::min(width + scrollBar, maxWidth);
+    }
+    Text1->setFixedSize(width, height);
     adjustSize();
-    // At the top of the owner, centred across its width.
+    // The person may resize the dialog; the text then scrolls.
+    Text1->setMinimumSize(0, 0);
+    Text1->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    Text1->horizontalScrollBar()->setValue(0);
+}
+
+void frmMessage::Place(const QRect& screen)
+{
+    // At the top of the owner, centred across its width, but never beyond the screen's edges.
+    QPoint at = pos();
     if (QWidget* owner = parentWidget()) {
         const QRect frame = owner->frameGeometry();
-        move(frame.left() + (frame.width() - width()) / 2, frame.top());
+        at = QPoint(frame.left() + (frame.width() - width()) / 2, frame.top());
     }
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() + 1 - outer.width())));
+    at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() + 1 - outer.height())));
+    move(at);
 }
 
 void frmMessage::Command1_Click(int index)

@@ -215,6 +215,50 @@ TEST(KelvantrocMessageDialog, CaptionsAndButtons)
     EXPECT_FALSE(question.Command1[1]->isHidden());
 }
 
+// The syntax-error dialog of a real run, looked at while it is shown: it stands whole on the
+// owner's screen, its buttons within it, whatever the length of the line at fault.
+TEST(KelvantrocMessageDialog, SyntaxErrorsStayOnTheScreen)
+{
+    std::string binary;  // a file that is no text: every byte, many times over
+    for (int i = 0; i < 20000; ++i) binary += static_cast<char>(i * 7 % 256);
+    const struct {
+        std::string source;
+        int button;
+    } cases[] = {
+        {"f() + g(x, y)[i]", 6},
+        {binary, 7},
+        {"a b" + std::string(50000, 'c'), 1},  // the error at the start of a very long line
+        {std::string(50000, 'c') + " b", 1},   // and at its end
+    };
+    for (const auto& tc : cases) {
+        Form1 w;
+        w.move(0, 0);
+        w.show();
+        w.SetSourceText(tc.source);
+        QRect dialogRect, screen;
+        QString text;
+        bool buttonsInside = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<frmMessage*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialogRect = dialog->frameGeometry();
+            screen = w.screen()->availableGeometry();
+            text = dialog->Text1->toPlainText();
+            const QRect inside = dialog->rect();
+            buttonsInside = inside.contains(QRect(dialog->Command1[0]->mapTo(dialog, QPoint()), dialog->Command1[0]->size())) &&
+                            inside.contains(QRect(dialog->Check1->mapTo(dialog, QPoint()), dialog->Check1->size()));
+            dialog->Command1[0]->click();
+        });
+        w.Command1[static_cast<size_t>(tc.button)]->click();
+        EXPECT_TRUE(screen.contains(dialogRect)) << tc.source.substr(0, 20) << ": " << dialogRect.x() << ","
+                                                  << dialogRect.y() << " " << dialogRect.width() << "x"
+                                                  << dialogRect.height();
+        EXPECT_TRUE(buttonsInside) << tc.source.substr(0, 20);
+        EXPECT_TRUE(text.startsWith("Line 1, syntax error")) << text.left(40).toStdString();
+        EXPECT_LT(text.size(), 400) << tc.source.substr(0, 20);
+    }
+}
+
 TEST(KelvantrocMessageDialog, ButtonsCloseBoxAndCheckBox)
 {
     QWidget owner;
