@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -57,6 +58,11 @@ Form1::Form1(MessagePresenter* presenter, QWidget* parent) : QMainWindow(parent)
     TView = new QTreeWidget(central);
     TView->setHeaderHidden(true);
     TView->setRootIsDecorated(true);
+    // The one column is as wide as its widest node, so a deep tree scrolls sideways instead of
+    // eliding its leaves.
+    TView->header()->setStretchLastSection(false);
+    TView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    TView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(TView, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { TView_NodeClick(item); });
     RichTextBox1 = new QTextEdit(central);
     RichTextBox1->setReadOnly(true);
@@ -218,6 +224,9 @@ void Form1::ShowTree()
         items[static_cast<size_t>(s.node)] = item;
         if (!node.leaf) item->setExpanded(true);
     }
+    // A new tree is shown from its root.
+    if (QTreeWidgetItem* root = TView->topLevelItem(0)) TView->scrollToItem(root, QAbstractItemView::PositionAtTop);
+    TView->horizontalScrollBar()->setValue(0);
 }
 
 void Form1::TreeNodeLimitError()

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTreeWidget>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -89,6 +91,37 @@ void KelvantrocErrors(const QString& folder)
     }
 }
 
+// Kelvantroc at its default size: the full C++ tree of "(a + b) * c" from its root, with a
+// scroll bar for its width, then scrolled to its deepest leaf, shown whole.
+void KelvantrocTree(const QString& folder)
+{
+    kelvantroc::Form1 w;
+    w.move(0, 0);
+    w.show();
+    WaitExposed(&w);
+    w.SetSourceText("(a + b) * c");
+    w.Command1[7]->click();
+    WaitExposed(&w);
+    Check(w.TView->horizontalScrollBar()->isVisible(), "the tree view has a horizontal scroll bar");
+    Check(w.TView->itemAt(5, 5) == w.TView->topLevelItem(0), "the tree view shows its root");
+    Shoot(folder + "/kelvantroc_tree.png");
+    const auto leaves = w.TView->findItems("a", Qt::MatchExactly | Qt::MatchRecursive);
+    if (leaves.isEmpty()) {
+        Check(false, "the tree holds the leaf \"a\"");
+        return;
+    }
+    // Down to the leaf, then sideways to it, as a person would scroll.
+    w.TView->scrollToItem(leaves.front(), QAbstractItemView::PositionAtCenter);
+    QScrollBar* sideways = w.TView->horizontalScrollBar();
+    sideways->setValue(sideways->value() + w.TView->visualItemRect(leaves.front()).left() - 200);
+    WaitExposed(&w);
+    const QRect leaf = w.TView->visualItemRect(leaves.front());
+    Check(w.TView->viewport()->rect().contains(leaf.topLeft()) &&
+              leaf.left() + QFontMetrics(leaves.front()->font(0)).horizontalAdvance("a") < w.TView->viewport()->width(),
+          "the deepest leaf can be scrolled to");
+    Shoot(folder + "/kelvantroc_tree_scrolled.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -104,5 +137,6 @@ int main(int argc, char** argv)
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     KelvantrocErrors(folder);
+    KelvantrocTree(folder);
     return failures == 0 ? 0 : 1;
 }

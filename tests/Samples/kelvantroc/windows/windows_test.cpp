@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTreeWidget>
@@ -153,6 +154,32 @@ TEST(KelvantrocWindow, GrammarButtonsShowTheirDocuments)
     w.Command1[4]->click();
     EXPECT_TRUE(w.RichTextBox1->toPlainText().contains("<cpp_grammar>"));
     QDir::setCurrent(old);
+}
+
+// A deep tree is wider than the view: the column takes the width of its deepest node and the view
+// scrolls sideways, and a new tree shows its root again.
+TEST(KelvantrocWindow, TheTreeViewScrollsSideways)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    w.show();
+    w.Source[0]->setPlainText("(a + b) * c");
+    w.Command1[7]->click();  // the full C++ tree
+    QApplication::processEvents();
+    QTreeWidgetItem* leaf = Find(w.TView, "a");
+    ASSERT_NE(leaf, nullptr);
+    for (QTreeWidgetItem* item : Items(w.TView))
+        EXPECT_GE(w.TView->visualItemRect(item).width(), QFontMetrics(item->font(0)).horizontalAdvance(item->text(0)))
+            << item->text(0).toStdString() << " is elided";
+    EXPECT_GT(w.TView->horizontalScrollBar()->maximum(), 0);
+
+    w.TView->horizontalScrollBar()->setValue(w.TView->horizontalScrollBar()->maximum());
+    w.TView->verticalScrollBar()->setValue(w.TView->verticalScrollBar()->maximum());
+    w.Command1[7]->click();
+    QApplication::processEvents();
+    EXPECT_EQ(w.TView->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(w.TView->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(w.TView->itemAt(5, 5), w.TView->topLevelItem(0));
 }
 
 TEST(KelvantrocWindow, TheTreeViewStopsAtItsNodeLimit)
