@@ -64,7 +64,10 @@ bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, 
     std::error_code ec;
     std::filesystem::path temporary = file;
     temporary += ".saving";
-    bool written = !file.filename().empty() && !std::filesystem::is_directory(file, ec);
+    // A pattern such as the chooser's "*.cpp" and a folder are no names to save under.
+    const std::string name = file.filename().string();
+    bool written = !name.empty() && name.find_first_of("*?") == std::string::npos &&
+                   !std::filesystem::is_directory(file, ec);
     if (written) {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << text << "\r\n";

@@ -17,7 +17,8 @@ bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messag
 
 // Writes `text` and one CR LF, after asking before an existing file is replaced. The text goes
 // to a temporary file first, which then takes the file's place, so a failure leaves the old
-// file whole; a failure is reported and gives false.
+// file whole; a failure is reported and gives false. A name with a wildcard ("*.cpp") or of a
+// folder is refused with a message and nothing is written.
 bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, Messages& messages);
 
 }  // namespace kelvantroc

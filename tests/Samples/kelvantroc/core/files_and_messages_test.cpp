@@ -125,6 +125,23 @@ TEST(SourceFile, MissingFileAndBadName)
     EXPECT_FALSE(SaveSourceFile(folder.Path(), "a", messages));  // a folder is no file name
 }
 
+TEST(SourceFile, WildcardNamesAndFoldersAreRefused)
+{
+    test_support::WorkFolder folder("kelvantroc-files");
+    std::filesystem::create_directory(folder.Path() / "sub");
+    for (const std::string name : {"*.cpp", "a?.cpp", "*", "sub", "sub/"}) {
+        ScriptedPerson person;
+        Messages messages(person);
+        const auto file = folder.Path() / name;
+        EXPECT_FALSE(SaveSourceFile(file, "a", messages)) << name;
+        ASSERT_EQ(person.shown.size(), 1u) << name;
+        EXPECT_EQ(person.shown[0].text, Utf8ToCp1251("Неправильное имя файла " + file.string()));
+        EXPECT_EQ(person.shown[0].mode, OkOnly);
+    }
+    // Nothing was written: the folder holds the sub-folder alone.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1);
+}
+
 TEST(SourceFile, OverwriteFollowsTheAnswerAndItsSuppression)
 {
     test_support::WorkFolder folder("kelvantroc-files");

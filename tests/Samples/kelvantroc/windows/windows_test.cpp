@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QAction>
 #include <QLineEdit>
@@ -224,6 +225,35 @@ TEST(KelvantrocFileChooser, SavesAndLoadsTheSourceText)
     EXPECT_EQ(w.Source[0]->toPlainText(), "a +\nb");
     EXPECT_TRUE(person.shown.empty());
     EXPECT_EQ(Form2::SourcePath, QString::fromStdString(folder.Path().string()) + "/");
+}
+
+// The chooser shows the folder it lists, takes a bare name in that folder and does not save under
+// its initial pattern "*.cpp".
+TEST(KelvantrocFileChooser, ShowsItsFolderAndRefusesThePattern)
+{
+    test_support::WorkFolder folder("kelvantroc-chooser");
+    const QString path = QString::fromStdString(folder.Path().string());
+    ScriptedPerson person;
+    Form1 w(&person);
+    w.Source[0]->setPlainText("a + b");
+    {
+        Form2 chooser(w);
+        chooser.Dir1_Change(path);
+        EXPECT_EQ(chooser.lblFolder->text(), QDir::toNativeSeparators(QDir(path).canonicalPath()));
+        chooser.Text1->setText("*.cpp");
+        chooser.cmdLoad[1]->click();
+    }
+    ASSERT_EQ(person.shown.size(), 1u);
+    EXPECT_EQ(person.shown[0].text.substr(0, 16), samples::Utf8ToCp1251("Неправильное имя"));
+    EXPECT_TRUE(QDir(path).entryList(QDir::Files).isEmpty());
+    {
+        Form2 chooser(w);  // opens in the folder of the last file clicked, or the current one
+        chooser.Dir1_Change(path);
+        chooser.Text1->setText("e.cpp");
+        chooser.cmdLoad[1]->click();
+    }
+    EXPECT_EQ(QDir(path).entryList(QDir::Files), QStringList("e.cpp"));
+    EXPECT_EQ(person.shown.size(), 1u);
 }
 
 TEST(KelvantrocMessageDialog, CaptionsAndButtons)
