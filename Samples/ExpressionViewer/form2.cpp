@@ -123,13 +123,24 @@ QString Form2::InFolder(const QString& name) const
 
 void Form2::LoadSourceFile(const QString& name)
 {
-    std::string text = Main.SourceText();
-    if (kelvantroc::LoadSourceFile(PathOf(name), text, Main.Message())) Main.SetSourceText(text);
+    std::string text;
+    TextEncoding encoding = TextEncoding::Cp1251;
+    if (!kelvantroc::LoadSourceFile(PathOf(name), text, Main.Message(), &encoding)) return;
+    QString shown = encoding == TextEncoding::Cp1251 ? samples::ToQt(text) : QString::fromUtf8(text);
+    Main.Source[0]->setPlainText(shown.replace("\r\n", "\n"));
+    Main.SourceEncoding = encoding;
 }
 
 void Form2::SaveSourceFile(const QString& name)
 {
-    kelvantroc::SaveSourceFile(PathOf(name), Main.SourceText(), Main.Message());
+    std::string bytes;
+    if (Main.SourceEncoding == TextEncoding::Cp1251) {
+        bytes = Main.SourceText();
+    } else {
+        QString text = Main.Source[0]->toPlainText();
+        bytes = text.replace("\n", "\r\n").toStdString();
+    }
+    kelvantroc::SaveSourceFile(PathOf(name), bytes, Main.Message(), Main.SourceEncoding);
 }
 
 }  // namespace kelvantroc

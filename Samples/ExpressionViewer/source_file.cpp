@@ -12,10 +12,45 @@ namespace {
 
 std::string Shown(const std::filesystem::path& file) { return samples::Utf8ToCp1251(file.string()); }
 
+const std::string_view Bom = "\xEF\xBB\xBF";
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+bool ValidUtf8(std::string_view bytes, bool& beyondAscii)
+{
+    beyondAscii = false;
+    for (size_t i = 0; i < bytes.size();) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        beyondAscii = true;
+        const size_t extra = c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2 : c >= 0xF0 && c <= 0xF4 ? 3 : 0;
+        if (extra == 0 || bytes.size() - i <= extra) return false;
+        // The second byte's range is narrower after the lead bytes that begin overlong forms,
+        // surrogates and code points past the last.
+        const unsigned char second = static_cast<unsigned char>(bytes[i + 1]);
+        const unsigned char low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+        if (second < low || second > high) return false;
+        for (size_t k = 2; k <= extra; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
 const std::string ReadCaption() { return samples::Utf8ToCp1251("Чтение файла"); }
 const std::string SaveCaption() { return samples::Utf8ToCp1251("Сохранение файла"); }
 
 }  // namespace
+
+TextEncoding EncodingOf(std::string_view bytes)
+{
+    if (bytes.substr(0, Bom.size()) == Bom) return TextEncoding::Utf8WithBom;
+    bool beyondAscii = false;
+    return ValidUtf8(bytes, beyondAscii) && beyondAscii ? TextEncoding::Utf8 : TextEncoding::Cp1251;
+}
 
 bool ExistFile(const std::filesystem::path& file)
 {
@@ -23,7 +58,8 @@ bool ExistFile(const std::filesystem::path& file)
     return std::filesystem::is_regular_file(file, ec);
 }
 
-bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messages& messages)
+bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messages& messages,
+                    TextEncoding* encoding)
 {
     if (!ExistFile(file)) {
         messages.ShowIt(samples::Utf8ToCp1251("Файл ") + Shown(file) + samples::Utf8ToCp1251(" не существует"),
@@ -37,9 +73,11 @@ bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messag
         messages.ShowIt(samples::Utf8ToCp1251("Ошибка чтения файла") + Shown(file), ReadCaption(), OkOnly);
         return false;
     }
+    const TextEncoding found = EncodingOf(bytes);
+    if (encoding) *encoding = found;
     // Lines end with LF or CR LF in the file; in the text they are joined by CR LF.
     std::string lines;
-    size_t from = 0;
+    size_t from = found == TextEncoding::Utf8WithBom ? Bom.size() : 0;
     while (from < bytes.size()) {
         size_t end = bytes.find('\n', from);
         const bool last = end == std::string::npos;
@@ -54,7 +92,8 @@ bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messag
     return true;
 }
 
-bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, Messages& messages)
+bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, Messages& messages,
+                    TextEncoding encoding)
 {
     if (ExistFile(file) &&
         !messages.ShowIt(samples::Utf8ToCp1251("Файл ") + Shown(file) +
@@ -70,6 +109,7 @@ bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, 
                    !std::filesystem::is_directory(file, ec);
     if (written) {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (encoding == TextEncoding::Utf8WithBom) out << Bom;
         out << text << "\r\n";
         out.close();
         written = static_cast<bool>(out);

@@ -142,6 +142,48 @@ TEST(SourceFile, WildcardNamesAndFoldersAreRefused)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1);
 }
 
+TEST(SourceFile, AFileIsReadAsUtf8WhenItIsValidUtf8)
+{
+    const struct {
+        std::string bytes;
+        TextEncoding encoding;
+    } cases[] = {
+        {"a + b", TextEncoding::Cp1251},                                         // ASCII reads the same either way
+        {"\"\xD0\xB6\xD1\x91\xD0\xBB\xD1\x82\xD1\x8B\xD0\xB9\"", TextEncoding::Utf8},  // "жёлтый"
+        {"\"\xE6\xB8\xEB\xF2\xFB\xE9\"", TextEncoding::Cp1251},                   // "жёлтый" in the code page
+        {"\xEF\xBB\xBF" "a", TextEncoding::Utf8WithBom},
+        {"x \xF0\x9F\x98\x80", TextEncoding::Utf8},                               // beyond the first plane
+        {"\xC0\xAF", TextEncoding::Cp1251},                                      // an overlong form
+        {"\xED\xA0\x80", TextEncoding::Cp1251},                                  // a surrogate
+        {"\xF4\x90\x80\x80", TextEncoding::Cp1251},                              // past U+10FFFF
+        {"\xD0", TextEncoding::Cp1251},                                          // cut short
+        {"\xD0\xB6\xD0", TextEncoding::Cp1251},
+    };
+    for (const auto& tc : cases) EXPECT_EQ(EncodingOf(tc.bytes), tc.encoding) << tc.bytes;
+}
+
+TEST(SourceFile, SavingKeepsTheEncodingItWasReadIn)
+{
+    test_support::WorkFolder folder("kelvantroc-files");
+    ScriptedPerson person;
+    Messages messages(person);
+    const auto file = folder.Path() / "u.cpp";
+    for (const std::string bytes : {"\xEF\xBB\xBF\xD0\xB6 +\r\n\xE2\x86\x92\r\n", "\xD0\xB6 +\nb\n", "\xE6 + b\r\n"}) {
+        Write(file, bytes);
+        std::string text;
+        TextEncoding encoding = TextEncoding::Cp1251;
+        ASSERT_TRUE(LoadSourceFile(file, text, messages, &encoding));
+        EXPECT_EQ(encoding, EncodingOf(bytes));
+        EXPECT_EQ(text.find("\xEF\xBB\xBF"), std::string::npos);  // the mark is no part of the text
+        person.replies = {{true, false}};
+        ASSERT_TRUE(SaveSourceFile(file, text, messages, encoding));
+        std::string crlf = bytes;
+        if (crlf.find("\r\n") == std::string::npos)
+            for (size_t at = 0; (at = crlf.find('\n', at)) != std::string::npos; at += 2) crlf.insert(at, "\r");
+        EXPECT_EQ(Read(file), crlf);
+    }
+}
+
 TEST(SourceFile, OverwriteFollowsTheAnswerAndItsSuppression)
 {
     test_support::WorkFolder folder("kelvantroc-files");

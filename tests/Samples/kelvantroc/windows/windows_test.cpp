@@ -256,6 +256,41 @@ TEST(KelvantrocFileChooser, ShowsItsFolderAndRefusesThePattern)
     EXPECT_EQ(person.shown.size(), 1u);
 }
 
+// A UTF-8 file shows its characters, also those the code page lacks, and is saved back as UTF-8;
+// a code-page file stays in the code page.
+TEST(KelvantrocFileChooser, ReadsUtf8FilesAsUtf8AndSavesThemSo)
+{
+    test_support::WorkFolder folder("kelvantroc-chooser");
+    const QString file = QString::fromStdString((folder.Path() / "u.cpp").string());
+    const struct {
+        std::string bytes;
+        QString shown;
+    } cases[] = {
+        {"s == \"\xD0\xB6\xD1\x91\xD0\xBB\xD1\x82\xD1\x8B\xD0\xB9\" + \xE2\x86\x92\r\n",
+         QString::fromUtf8("s == \"жёлтый\" + →")},
+        {"s == \"\xE6\xB8\xEB\xF2\xFB\xE9\"\r\n", QString::fromUtf8("s == \"жёлтый\"")},
+    };
+    for (const auto& tc : cases) {
+        std::ofstream(file.toStdString(), std::ios::binary) << tc.bytes;
+        ScriptedPerson person;
+        person.replies = {{true, false}};  // overwrite
+        Form1 w(&person);
+        {
+            Form2 chooser(w);
+            chooser.Text1->setText(file);
+            chooser.cmdLoad[0]->click();
+        }
+        EXPECT_EQ(w.Source[0]->toPlainText().toStdString(), tc.shown.toStdString());
+        {
+            Form2 chooser(w);
+            chooser.Text1->setText(file);
+            chooser.cmdLoad[1]->click();
+        }
+        std::ifstream in(file.toStdString(), std::ios::binary);
+        EXPECT_EQ(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()), tc.bytes);
+    }
+}
+
 TEST(KelvantrocMessageDialog, CaptionsAndButtons)
 {
     frmMessage ok(nullptr);
