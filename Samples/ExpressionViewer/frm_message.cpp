@@ -1,18 +1,14 @@
 #include "frm_message.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
-#include <QStyle>
-#include <QTextBlock>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "qt_text.h"
+#include "text_box.h"
 
 namespace kelvantroc {
 
@@ -69,39 +65,9 @@ void frmMessage::ShowIt(const QString& text, const QString& caption, int mode)
     setWindowTitle(caption);
     Text1->setPlainText(text);
     Command1[0]->setDefault(true);
-    QWidget* owner = parentWidget();
-    QScreen* on = owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
-    const QRect screen = on ? on->availableGeometry() : QRect(0, 0, 800, 600);
-    FitToText(screen);
+    const QRect screen = samples::ScreenOf(parentWidget());
+    samples::FitToText(*this, *Text1, screen);
     Place(screen);
-}
-
-void frmMessage::FitToText(const QRect& screen)
-{
-    // The widest line and the number of lines, as the box shows them.
-    const QFontMetrics metrics(Text1->font());
-    int widest = 0;
-    int lines = 0;
-    for (QTextBlock b = Text1->document()->begin(); b.isValid(); b = b.next(), ++lines)
-        widest = std::max(widest, metrics.horizontalAdvance(b.text()));
-    const int margins = 2 * static_cast<int>(Text1->document()->documentMargin()) + 2 * Text1->frameWidth() + 4;
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int maxWidth = screen.width() * 3 / 4, maxHeight = screen.height() / 2;
-    int width = widest + margins, height = std::max(lines, 1) * metrics.lineSpacing() + margins;
-    if (width > maxWidth) {
-        width = maxWidth;
-        height += scrollBar;
-    }
-    if (height > maxHeight) {
-        height = maxHeight;
-        width = std::min(width + scrollBar, maxWidth);
-    }
-    Text1->setFixedSize(width, height);
-    adjustSize();
-    // The person may resize the dialog; the text then scrolls.
-    Text1->setMinimumSize(0, 0);
-    Text1->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    Text1->horizontalScrollBar()->setValue(0);
 }
 
 void frmMessage::Place(const QRect& screen)

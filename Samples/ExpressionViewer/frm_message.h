@@ -32,7 +32,6 @@ public:
     QPlainTextEdit* Text1;  // the message, read-only
 
 private:
-    void FitToText(const QRect& screen);
     void Place(const QRect& screen);
 
     bool answer_ = false;  // the close box leaves it false: Cancel

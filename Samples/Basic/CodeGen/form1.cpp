@@ -45,7 +45,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
     ShowError = [](QWidget* owner, const QString& message) {
         frmError error(owner);
-        error.Text1->setPlainText(message);
+        error.SetMessage(message);
         error.exec();
     };
 }

@@ -12,8 +12,13 @@
 #include <cstdio>
 #include <functional>
 
-#include "form1.h"
-#include "frm_message.h"
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "Basic/CodeGen/form1.h"
+#include "Basic/CodeGen/frm_error.h"
+#include "ExpressionViewer/form1.h"
+#include "ExpressionViewer/frm_message.h"
 
 namespace {
 
@@ -122,6 +127,24 @@ void KelvantrocTree(const QString& folder)
     Shoot(folder + "/kelvantroc_tree_scrolled.png");
 }
 
+// Zentrav's error window: its first line whole.
+void ZentravError(const QString& folder)
+{
+    zentrav::Form1 w;
+    w.move(0, 0);
+    w.show();
+    WaitExposed(&w);
+    w.Text1->setText("A*B+");
+    WithModal<zentrav::frmError>([&] { w.Command1->click(); }, [&](zentrav::frmError* d) {
+        const QString first = d->Text1->toPlainText().section('\n', 0, 0);
+        Check(d->Text1->viewport()->width() >= QFontMetrics(d->Text1->font()).horizontalAdvance(first),
+              "the error window's first line is whole");
+        Check(WholeOnScreen(d), "the error window is whole on the screen");
+        Shoot(folder + "/zentrav_error.png");
+        d->Command1->click();
+    });
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -138,5 +161,6 @@ int main(int argc, char** argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     KelvantrocErrors(folder);
     KelvantrocTree(folder);
+    ZentravError(folder);
     return failures == 0 ? 0 : 1;
 }

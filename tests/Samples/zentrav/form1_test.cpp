@@ -1,7 +1,11 @@
 // Zentrav's window: a press of "Compile" shows the steps, and a syntax error in its own window.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QScrollBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -54,6 +58,32 @@ TEST(ZentravWindow, ALongFormulaIsCompiledWhole)
     const QStringList lines = window.Text2->toPlainText().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 20001);
     EXPECT_TRUE(lines.back().endsWith("->20101")) << lines.back().toStdString();
+}
+
+// The error window of a real run, looked at while it is shown: as wide as its first line, or as
+// wide as the screen allows and scrolling.
+TEST(ZentravWindow, TheErrorWindowTakesTheWidthOfItsText)
+{
+    zentrav::Form1 window;
+    window.show();
+    window.Text1->setText("A*B+");
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* error = qobject_cast<zentrav::frmError*>(QApplication::activeModalWidget());
+        ASSERT_NE(error, nullptr);
+        seen = true;
+        const QRect screen = window.screen()->availableGeometry();
+        const QString first = error->Text1->toPlainText().section('\n', 0, 0);
+        EXPECT_TRUE(first.startsWith("Line 1, syntax error")) << first.toStdString();
+        const int needed = QFontMetrics(error->Text1->font()).horizontalAdvance(first);
+        EXPECT_TRUE(error->Text1->viewport()->width() >= needed || error->width() >= screen.width() * 9 / 10 - 2)
+            << error->width() << " of " << screen.width() << " for " << needed;
+        EXPECT_FALSE(error->Text1->verticalScrollBar()->isVisible());
+        EXPECT_LE(error->width(), screen.width());
+        error->Command1->click();
+    });
+    window.Command1->click();
+    EXPECT_TRUE(seen);
 }
 
 TEST(ZentravWindow, ErrorWindowShowsTheMessageAndClosesOnOk)
