@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cp1251.h"
+#include "syntax_error.h"
 
 namespace samples {
 
@@ -36,6 +37,27 @@ inline std::string FromQt(const QString& text, char missing = '?')
         bytes += code < 0 ? missing : static_cast<char>(code);
     }
     return bytes;
+}
+
+// A parser's error text as the person sees it: `src` is what the parser read, made by FromQt from
+// `typed`, so each byte stands for one character of `typed`. The context line and the character
+// found show the characters as typed, also those that the code page lacks.
+inline QString ShownError(const std::string& error, const std::string& src, const QString& typed, long indSrc)
+{
+    QString shown = ToQt(error);
+    if (typed.size() != static_cast<qsizetype>(src.size())) return shown;
+    const QString found = "found \"";
+    const qsizetype at = shown.indexOf(found);
+    if (at >= 0 && indSrc >= 1 && indSrc <= typed.size() && !typed[indSrc - 1].isSurrogate() &&
+        shown.mid(at + found.size(), 2) == ToQt(src.substr(static_cast<size_t>(indSrc - 1), 1)) + "\"")
+        shown[at + found.size()] = typed[indSrc - 1];
+    // The context line is the last but one.
+    const qsizetype marker = shown.lastIndexOf("\r\n");
+    const qsizetype line = marker > 0 ? shown.lastIndexOf("\r\n", marker - 1) : -1;
+    const ContextRange context = ErrorContext(src, indSrc);
+    if (line >= 0 && marker - line - 2 == context.length)
+        shown.replace(line + 2, context.length, typed.mid(context.first, context.length));
+    return shown;
 }
 
 }  // namespace samples

@@ -4,11 +4,15 @@
 
 namespace samples {
 
-std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long fin, int errNum,
-                            const std::string& what, const std::string& expected)
+namespace {
+
+// The error's line number and the 1-based range [left, right) of the line shown around it.
+void Context(const std::string& src, long indSrc, long& lineNum, long& left, long& right)
 {
     const long lenSrc = static_cast<long>(src.size());
-    long lineNum = 1, left = 1, right = lenSrc + 1;
+    lineNum = 1;
+    left = 1;
+    right = lenSrc + 1;
     for (long i = 1; i <= lenSrc; ++i) {
         if (src[static_cast<size_t>(i - 1)] != '\n') continue;
         if (indSrc > i) {
@@ -27,6 +31,23 @@ std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long 
         if (indSrc - left > ContextLead) left = indSrc - ContextBefore;
         right = std::min(right, left + ContextWidth);
     }
+}
+
+}  // namespace
+
+ContextRange ErrorContext(const std::string& src, long indSrc)
+{
+    long lineNum = 0, left = 0, right = 0;
+    Context(src, indSrc, lineNum, left, right);
+    return {left - 1, std::max(0L, right - left)};
+}
+
+std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long fin, int errNum,
+                            const std::string& what, const std::string& expected)
+{
+    const long lenSrc = static_cast<long>(src.size());
+    long lineNum = 0, left = 0, right = 0;
+    Context(src, indSrc, lineNum, left, right);
 
     std::string msg = "Line " + std::to_string(lineNum) + ", syntax error, found ";
     if (ll1 == fin)

@@ -20,6 +20,12 @@ constexpr long ContextWidth = 120, ContextLead = 60, ContextBefore = 40;
 // end at the end marker), `ll1` its code or `fin`. For NoAlternative `what` is the nonterminal and
 // `expected` its expected-set text; for WrongTerminal `expected` is the terminal's character; for
 // TooDeep `what` is the nonterminal at which the nesting gave up.
+// Where the line that the error text shows stands in `src`: 0-based, and its length.
+struct ContextRange {
+    long first = 0, length = 0;
+};
+ContextRange ErrorContext(const std::string& src, long indSrc);
+
 std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long fin, int errNum,
                             const std::string& what, const std::string& expected);
 

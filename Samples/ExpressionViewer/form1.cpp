@@ -129,6 +129,7 @@ void Form1::SetSourceText(const std::string& text)
 void Form1::Command1_Click(int index)
 {
     std::string error;
+    long errorPosition = 0;
     Status->clear();
     std::string source = SourceText();
     const size_t first = source.find_first_not_of(' ');
@@ -146,9 +147,15 @@ void Form1::Command1_Click(int index)
         RichTextBox1->setVisible(false);
         ReduceTree = index == 0 || index == 2 || index == 6;
         const Grammar grammar = index <= 1 ? Grammar::English : index <= 3 ? Grammar::Russian : Grammar::Cpp;
-        Parse(grammar, source, error, Tree_);
+        Parse(grammar, source, error, Tree_, &errorPosition);
     }
-    if (!error.empty()) Messages_->ShowIt(error, samples::Utf8ToCp1251("Синтаксическая ошибка"), OkOnly);
+    if (!error.empty()) {
+        // The characters as typed, for those that the code page lacks.
+        const QString typed = Source[0]->toPlainText().replace("\n", "\r\n").mid(SourceOffset, static_cast<qsizetype>(source.size()));
+        const QString shown = samples::ShownError(error, source, typed, errorPosition);
+        Messages_->ShowIt(error, samples::Utf8ToCp1251("Синтаксическая ошибка"), OkOnly,
+                          shown == samples::ToQt(error) ? std::u16string() : shown.toStdU16String());
+    }
     ShowTree();
 }
 

@@ -96,7 +96,8 @@ void frmMessage::Command1_Click(int index)
 MessageReply QtMessagePresenter::Present(const MessageRequest& request)
 {
     frmMessage dialog(Owner);
-    dialog.ShowIt(samples::ToQt(request.text).replace("\r\n", "\n"), samples::ToQt(request.caption), request.mode);
+    QString text = request.shown.empty() ? samples::ToQt(request.text) : QString::fromStdU16String(request.shown);
+    dialog.ShowIt(text.replace("\r\n", "\n"), samples::ToQt(request.caption), request.mode);
     dialog.exec();
     return {dialog.Answer(), dialog.Check1->isChecked()};
 }

@@ -10,6 +10,10 @@
 namespace kelvantroc {
 
 class ParserFrame {
+public:
+    // The 1-based position of the character at fault in the last text; 0 after a success.
+    long ErrorPosition() const { return ErrorAt; }
+
 protected:
     explicit ParserFrame(DerivationTree& tree) : Tree(tree) {}
 
@@ -88,6 +92,7 @@ protected:
     long fin = -1;
     bool LowCase = false;
     int Depth = 0;
+    long ErrorAt = 0;
     DerivationTree& Tree;
 
 private:

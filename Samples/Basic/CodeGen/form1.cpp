@@ -53,11 +53,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 void Form1::Command1_Click()
 {
     std::string error;
-    Compiler.ParseFormula(samples::FromQt(Text1->text()), error);
+    const QString typed = Text1->text();
+    const std::string formula = samples::FromQt(typed);
+    Compiler.ParseFormula(formula, error);
     QString steps = samples::ToQt(Compiler.Steps());
     steps.replace("\r\n", "\n");
     Text2->setPlainText(steps);
-    if (!error.empty()) ShowSyntaxError(samples::ToQt(error).replace("\r\n", "\n"));
+    if (!error.empty())
+        ShowSyntaxError(samples::ShownError(error, formula, typed, Compiler.ErrorPosition()).replace("\r\n", "\n"));
 }
 
 void Form1::ShowSyntaxError(const QString& message) { ShowError(this, message); }

@@ -60,6 +60,36 @@ TEST(ZentravWindow, ALongFormulaIsCompiledWhole)
     EXPECT_TRUE(lines.back().endsWith("->20101")) << lines.back().toStdString();
 }
 
+// A character that the code page lacks is shown as typed in the error text, not as "?".
+TEST(ZentravWindow, TheErrorShowsTheCharactersAsTyped)
+{
+    const QString smile = QString::fromUtf8("\u263A");
+    QString longFormula = "a";
+    for (int i = 0; i < 100; ++i) longFormula += "+a";
+    longFormula += "+" + smile;
+    const struct {
+        QString formula;
+        QString found, context;
+    } cases[] = {
+        {"A+" + smile, smile, "A+" + smile},
+        {"A+?", "?", "A+?"},
+        {longFormula, smile, longFormula.right(41)},  // a long line is cut around the error
+    };
+    for (const auto& tc : cases) {
+        zentrav::Form1 window;
+        QStringList shown;
+        window.SetErrorShower([&](QWidget*, const QString& message) { shown << message; });
+        window.Text1->setText(tc.formula);
+        window.Command1->click();
+        ASSERT_EQ(shown.size(), 1);
+        const QStringList lines = shown.front().split('\n');
+        ASSERT_EQ(lines.size(), 3);
+        EXPECT_TRUE(lines[0].startsWith("Line 1, syntax error, found \"" + tc.found + "\"")) << lines[0].toStdString();
+        EXPECT_EQ(lines[1].toStdString(), tc.context.toStdString());
+        EXPECT_EQ(lines[2].size(), lines[1].size());  // the "!" under the last character
+    }
+}
+
 // The error window of a real run, looked at while it is shown: as wide as its first line, or as
 // wide as the screen allows and scrolling.
 TEST(ZentravWindow, TheErrorWindowTakesTheWidthOfItsText)

@@ -133,6 +133,30 @@ TEST(KelvantrocWindow, SyntaxErrorGoesToTheMessageDialogAndThePartialTreeStays)
     EXPECT_NE(Find(w.TView, "<arguments>"), nullptr);
 }
 
+// What the person sees of a syntax error holds the characters as typed where the code page has
+// none for them; the text itself stays in the code page.
+TEST(KelvantrocWindow, SyntaxErrorsShowTheCharactersAsTyped)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    const QString smile = QString::fromUtf8("\u263A");
+    w.Source[0]->setPlainText("  a +\n  b " + smile + " c");
+    w.Command1[7]->click();
+    ASSERT_EQ(person.shown.size(), 1u);
+    EXPECT_EQ(person.shown[0].text.substr(0, 30), "Line 2, syntax error, found \"\x98");
+    const QStringList lines = QString::fromStdU16String(person.shown[0].shown).split("\r\n");
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].startsWith("Line 2, syntax error, found \"" + smile + "\"")) << lines[0].toStdString();
+    EXPECT_EQ(lines[1], "  b " + smile + " c");
+    EXPECT_EQ(lines[2], "    !");
+
+    // Nothing to show otherwise.
+    w.Source[0]->setPlainText("a b");
+    w.Command1[7]->click();
+    ASSERT_EQ(person.shown.size(), 2u);
+    EXPECT_TRUE(person.shown[1].shown.empty());
+}
+
 TEST(KelvantrocWindow, GrammarButtonsShowTheirDocuments)
 {
     ScriptedPerson person;
