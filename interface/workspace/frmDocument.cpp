@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 #include "frmSwitch.h"
 #include "last_line.h"
 #include "module_main.h"
+#include "safe_save.h"
 #include "ui_services.h"
 #include "workspace_state.h"
 
@@ -49,6 +51,7 @@ bool frmDocument::LoadFile(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    FilePath = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absoluteFilePath();
     const bool idle = Idle;
     Idle = false;
     rtfText.SetText(bytes);
@@ -115,12 +118,12 @@ void frmDocument::closeEvent(QCloseEvent* event)
             return;
         }
         if (a == ui::Yes) {
-            std::ofstream out(QFile::encodeName(s).toStdString(), std::ios::binary);
-            const std::string text = rtfText.Text();
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            // A failed write keeps the window and its text, and says so.
-            if (!out) {
-                ui::Ui().messageBox(QStringLiteral("The file \"") + s + QStringLiteral("\" could not be written."),
+            // A failed write keeps the window, its text and the old file, and says why.
+            const QString path = FilePath.isEmpty() ? QFileInfo(s).absoluteFilePath() : FilePath;
+            QString reason;
+            if (!safe_save::WriteWhole(path, rtfText.Text(), reason)) {
+                ui::Ui().messageBox(QStringLiteral("The file \"") + path + QStringLiteral("\" could not be written: ") +
+                                        reason,
                                     ui::AppTitle(), ui::Buttons::Ok, ui::Icon::Exclamation);
                 CloseCancelled = true;
                 event->ignore();

@@ -30,6 +30,8 @@ public:
     frmGrammar* Owner() const { return owner_; }
     // Loads a file as plain text without counting as an edit; false when it cannot be read.
     bool LoadFile(const std::string& path);
+    // The file the text was loaded from, in full; changes are saved there on close.
+    QString FilePath;
 
     void rtfText_GotFocus();
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "engine_binding.h"
+#include "workspace_state.h"
 
 void ShellTest::SetUp()
 {
@@ -26,6 +27,7 @@ void ShellTest::Start(const QStringList& arguments)
     ModuleMain::Main(arguments);
     // The log and any relative file go to this test's own folder.
     QDir::setCurrent(QString::fromStdString(folder_->Path().string()));
+    ModuleMain::UntitledWorkFolder = QString::fromStdString(folder_->Path().string());
 }
 
 void ShellTest::TearDown()
