@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "engine_binding.h"
+#include "frmSplash2.h"
 #include "workspace_state.h"
 
 void ShellTest::SetUp()
@@ -32,6 +33,9 @@ void ShellTest::Start(const QStringList& arguments)
 
 void ShellTest::TearDown()
 {
+    // A splash still fading from this test's start goes with it.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<frmSplash2*>(w)) w->close();
     if (frmMain* m = ModuleMain::MainForm) {
         // Nothing is to be asked on the way out.
         for (int k = 1; k <= ModuleMain::GrammarCount; ++k)
