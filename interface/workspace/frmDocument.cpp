@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiSubWindow>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <fstream>
 
@@ -20,19 +20,18 @@
 using namespace ModuleMain;
 
 frmDocument::frmDocument(frmGrammar* owner, QWidget* parent)
-    : ChildForm(parent), editor(new QTextEdit(this)), rtfText(editor), owner_(owner)
+    : ChildForm(parent), editor(new QPlainTextEdit(this)), rtfText(editor), owner_(owner)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor);
-    editor->setAcceptRichText(false);
-    editor->setLineWrapMode(QTextEdit::NoWrap);
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     const QFont f = FontOf(TextsFont);
     setFont(f);
     editor->document()->setDefaultFont(f);
     editor->setReadOnly(true);
-    connect(editor, &QTextEdit::textChanged, this, [this] { rtfText_Change(); });
-    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
+    connect(editor, &QPlainTextEdit::textChanged, this, [this] { rtfText_Change(); });
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
     editor->installEventFilter(this);
     bTextChanged = false;
 }

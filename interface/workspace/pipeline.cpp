@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTime>
 #include <cstdio>
