@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "cp1251.h"
+#include "code_page.h"
 #include "syntax_error.h"
 
 namespace samples {
@@ -22,7 +22,7 @@ inline QString ToQt(const std::string& bytes)
 {
     QString s;
     s.reserve(static_cast<qsizetype>(bytes.size()));
-    for (char c : bytes) s.append(QChar(Cp1251ToUnicode(static_cast<unsigned char>(c))));
+    for (char c : bytes) s.append(QChar(cp1251::charOf(static_cast<unsigned char>(c))));
     return s;
 }
 
@@ -33,7 +33,7 @@ inline std::string FromQt(const QString& text, char missing = '?')
     std::string bytes;
     bytes.reserve(static_cast<size_t>(text.size()));
     for (QChar c : text) {
-        const int code = UnicodeToCp1251(c.unicode());
+        const int code = cp1251::codeOf(c.unicode());
         bytes += code < 0 ? missing : static_cast<char>(code);
     }
     return bytes;

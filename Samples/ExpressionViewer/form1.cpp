@@ -153,7 +153,7 @@ void Form1::Command1_Click(int index)
         // The characters as typed, for those that the code page lacks.
         const QString typed = Source[0]->toPlainText().replace("\n", "\r\n").mid(SourceOffset, static_cast<qsizetype>(source.size()));
         const QString shown = samples::ShownError(error, source, typed, errorPosition);
-        Messages_->ShowIt(error, samples::Utf8ToCp1251("Синтаксическая ошибка"), OkOnly,
+        Messages_->ShowIt(error, cp1251::fromUtf8("Синтаксическая ошибка"), OkOnly,
                           shown == samples::ToQt(error) ? std::u16string() : shown.toStdU16String());
     }
     ShowTree();

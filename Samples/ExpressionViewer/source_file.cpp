@@ -4,13 +4,13 @@
 #include <iterator>
 #include <system_error>
 
-#include "cp1251.h"
+#include "code_page.h"
 
 namespace kelvantroc {
 
 namespace {
 
-std::string Shown(const std::filesystem::path& file) { return samples::Utf8ToCp1251(file.string()); }
+std::string Shown(const std::filesystem::path& file) { return cp1251::fromUtf8(file.string()); }
 
 const std::string_view Bom = "\xEF\xBB\xBF";
 
@@ -40,8 +40,8 @@ bool ValidUtf8(std::string_view bytes, bool& beyondAscii)
     return true;
 }
 
-const std::string ReadCaption() { return samples::Utf8ToCp1251("Чтение файла"); }
-const std::string SaveCaption() { return samples::Utf8ToCp1251("Сохранение файла"); }
+const std::string ReadCaption() { return cp1251::fromUtf8("Чтение файла"); }
+const std::string SaveCaption() { return cp1251::fromUtf8("Сохранение файла"); }
 
 }  // namespace
 
@@ -62,7 +62,7 @@ bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messag
                     TextEncoding* encoding)
 {
     if (!ExistFile(file)) {
-        messages.ShowIt(samples::Utf8ToCp1251("Файл ") + Shown(file) + samples::Utf8ToCp1251(" не существует"),
+        messages.ShowIt(cp1251::fromUtf8("Файл ") + Shown(file) + cp1251::fromUtf8(" не существует"),
                         ReadCaption(), OkOnly);
         return false;
     }
@@ -70,7 +70,7 @@ bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messag
     std::string bytes;
     if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (!in || in.bad()) {
-        messages.ShowIt(samples::Utf8ToCp1251("Ошибка чтения файла") + Shown(file), ReadCaption(), OkOnly);
+        messages.ShowIt(cp1251::fromUtf8("Ошибка чтения файла") + Shown(file), ReadCaption(), OkOnly);
         return false;
     }
     const TextEncoding found = EncodingOf(bytes);
@@ -96,8 +96,8 @@ bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, 
                     TextEncoding encoding)
 {
     if (ExistFile(file) &&
-        !messages.ShowIt(samples::Utf8ToCp1251("Файл ") + Shown(file) +
-                             samples::Utf8ToCp1251(" существует, перезаписать его?"),
+        !messages.ShowIt(cp1251::fromUtf8("Файл ") + Shown(file) +
+                             cp1251::fromUtf8(" существует, перезаписать его?"),
                          SaveCaption(), ContinueCancel))
         return false;
     std::error_code ec;
@@ -120,7 +120,7 @@ bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, 
     }
     if (!written) {
         std::filesystem::remove(temporary, ec);
-        messages.ShowIt(samples::Utf8ToCp1251("Неправильное имя файла ") + Shown(file), SaveCaption(), OkOnly);
+        messages.ShowIt(cp1251::fromUtf8("Неправильное имя файла ") + Shown(file), SaveCaption(), OkOnly);
         return false;
     }
     return true;

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "cp1251.h"
+#include "code_page.h"
 #include "messages.h"
 #include "source_file.h"
 #include "support/work_folder.h"
@@ -14,7 +14,7 @@
 namespace {
 
 using namespace kelvantroc;
-using samples::Utf8ToCp1251;
+using cp1251::fromUtf8;
 
 
 std::string Read(const std::filesystem::path& file)
@@ -48,8 +48,8 @@ TEST(MessageDialog, SuppressionKeepsTheAnswerGivenWithItsCaption)
 
 TEST(MessageDialog, CyrillicCaptionsCompareWithoutCase)
 {
-    EXPECT_TRUE(SameCaption(Utf8ToCp1251("Сохранение файла"), Utf8ToCp1251("СОХРАНЕНИЕ ФАЙЛА")));
-    EXPECT_FALSE(SameCaption(Utf8ToCp1251("Сохранение файла"), Utf8ToCp1251("Чтение файла")));
+    EXPECT_TRUE(SameCaption(fromUtf8("Сохранение файла"), fromUtf8("СОХРАНЕНИЕ ФАЙЛА")));
+    EXPECT_FALSE(SameCaption(fromUtf8("Сохранение файла"), fromUtf8("Чтение файла")));
 }
 
 TEST(MessageDialog, TheCloseBoxIsCancel)
@@ -113,15 +113,15 @@ TEST(SourceFile, MissingFileAndBadName)
     EXPECT_FALSE(LoadSourceFile(missing, text, messages));
     EXPECT_EQ(text, "kept");
     ASSERT_EQ(person.shown.size(), 1u);
-    EXPECT_EQ(person.shown[0].text, Utf8ToCp1251("Файл " + missing.string() + " не существует"));
-    EXPECT_EQ(person.shown[0].caption, Utf8ToCp1251("Чтение файла"));
+    EXPECT_EQ(person.shown[0].text, fromUtf8("Файл " + missing.string() + " не существует"));
+    EXPECT_EQ(person.shown[0].caption, fromUtf8("Чтение файла"));
     EXPECT_EQ(person.shown[0].mode, OkOnly);
 
     const auto bad = folder.Path() / "no-such-folder" / "x.cpp";
     EXPECT_FALSE(SaveSourceFile(bad, "a", messages));
     ASSERT_EQ(person.shown.size(), 2u);
-    EXPECT_EQ(person.shown[1].text, Utf8ToCp1251("Неправильное имя файла " + bad.string()));
-    EXPECT_EQ(person.shown[1].caption, Utf8ToCp1251("Сохранение файла"));
+    EXPECT_EQ(person.shown[1].text, fromUtf8("Неправильное имя файла " + bad.string()));
+    EXPECT_EQ(person.shown[1].caption, fromUtf8("Сохранение файла"));
     EXPECT_FALSE(SaveSourceFile(folder.Path(), "a", messages));  // a folder is no file name
 }
 
@@ -135,7 +135,7 @@ TEST(SourceFile, WildcardNamesAndFoldersAreRefused)
         const auto file = folder.Path() / name;
         EXPECT_FALSE(SaveSourceFile(file, "a", messages)) << name;
         ASSERT_EQ(person.shown.size(), 1u) << name;
-        EXPECT_EQ(person.shown[0].text, Utf8ToCp1251("Неправильное имя файла " + file.string()));
+        EXPECT_EQ(person.shown[0].text, fromUtf8("Неправильное имя файла " + file.string()));
         EXPECT_EQ(person.shown[0].mode, OkOnly);
     }
     // Nothing was written: the folder holds the sub-folder alone.
@@ -195,7 +195,7 @@ TEST(SourceFile, OverwriteFollowsTheAnswerAndItsSuppression)
         person.replies = {{answer, true}};  // "Don't show it next time" ticked
         EXPECT_EQ(SaveSourceFile(file, "new1", messages), answer);
         ASSERT_EQ(person.shown.size(), 1u);
-        EXPECT_EQ(person.shown[0].text, Utf8ToCp1251("Файл " + file.string() + " существует, перезаписать его?"));
+        EXPECT_EQ(person.shown[0].text, fromUtf8("Файл " + file.string() + " существует, перезаписать его?"));
         EXPECT_EQ(person.shown[0].mode, ContinueCancel);
         EXPECT_EQ(SaveSourceFile(file, "new2", messages), answer);
         EXPECT_EQ(person.shown.size(), 1u);  // not asked again

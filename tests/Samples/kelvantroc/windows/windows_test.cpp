@@ -115,7 +115,7 @@ TEST(KelvantrocWindow, SyntaxErrorGoesToTheMessageDialogAndThePartialTreeStays)
     w.Source[0]->setPlainText("a = b");
     w.Command1[3]->click();  // full tree, Russian names
     ASSERT_EQ(person.shown.size(), 1u);
-    EXPECT_EQ(person.shown[0].caption, samples::Utf8ToCp1251("Синтаксическая ошибка"));
+    EXPECT_EQ(person.shown[0].caption, cp1251::fromUtf8("Синтаксическая ошибка"));
     EXPECT_EQ(person.shown[0].mode, OkOnly);
     EXPECT_EQ(person.shown[0].text.substr(0, 30), "Line 1, syntax error, found \"=");
     EXPECT_NE(Find(w.TView, "a"), nullptr);
@@ -268,7 +268,7 @@ TEST(KelvantrocFileChooser, ShowsItsFolderAndRefusesThePattern)
         chooser.cmdLoad[1]->click();
     }
     ASSERT_EQ(person.shown.size(), 1u);
-    EXPECT_EQ(person.shown[0].text.substr(0, 16), samples::Utf8ToCp1251("Неправильное имя"));
+    EXPECT_EQ(person.shown[0].text.substr(0, 16), cp1251::fromUtf8("Неправильное имя"));
     EXPECT_TRUE(QDir(path).entryList(QDir::Files).isEmpty());
     {
         Form2 chooser(w);  // opens in the folder of the last file clicked, or the current one
