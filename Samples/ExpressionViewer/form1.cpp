@@ -53,6 +53,9 @@ Form1::Form1(MessagePresenter* presenter, QWidget* parent) : QMainWindow(parent)
     Source[0] = new QPlainTextEdit(central);
     Source[0]->setFont(samples::CourierNew());
     Source[0]->setMaximumHeight(110);
+    // Lines wrap between words only: breaking a word of a hundred thousand characters anywhere
+    // takes the box a time that grows with the square of its length. Such a word scrolls.
+    Source[0]->setWordWrapMode(QTextOption::WordWrap);
     Status = new QLineEdit(central);
     Status->setReadOnly(true);
     TView = new QTreeWidget(central);

@@ -13,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 #include <QTreeWidget>
 #include <deque>
@@ -155,6 +157,21 @@ TEST(KelvantrocWindow, SyntaxErrorsShowTheCharactersAsTyped)
     w.Command1[7]->click();
     ASSERT_EQ(person.shown.size(), 2u);
     EXPECT_TRUE(person.shown[1].shown.empty());
+}
+
+// A word longer than the source box is not broken up (which costs the box time that grows with
+// the square of its length) but scrolls; lines still wrap between words.
+TEST(KelvantrocWindow, TheSourceBoxBreaksLinesBetweenWordsOnly)
+{
+    ScriptedPerson person;
+    Form1 w(&person);
+    w.show();
+    w.SetSourceText(std::string(5000, 'c') + " + a");
+    QApplication::processEvents();
+    const QTextBlock block = w.Source[0]->document()->firstBlock();
+    ASSERT_NE(block.layout(), nullptr);
+    EXPECT_EQ(block.layout()->lineAt(0).textLength(), 5001);
+    EXPECT_GT(w.Source[0]->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST(KelvantrocWindow, GrammarButtonsShowTheirDocuments)
