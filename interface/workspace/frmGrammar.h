@@ -15,7 +15,7 @@
 #include "undo_store.h"
 
 class QMdiSubWindow;
-class QTextEdit;
+#include <QPlainTextEdit>
 class frmTree;
 class frmDocument;
 class Colouring;
@@ -30,7 +30,7 @@ public:
     explicit frmGrammar(QWidget* parent = nullptr);
 
     RichText* rtf() override { return &rtfText; }
-    QTextEdit* editor = nullptr;
+    QPlainTextEdit* editor = nullptr;
     RichText rtfText;
 
     QString GrammarName;
