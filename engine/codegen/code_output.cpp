@@ -129,7 +129,7 @@ void CodeOutput::BreakStatement() {
   Eng.out.StartOutputLine(0);
   // Fixed form: the label field of the new line holds the continuation mark in column 6.
   if (Family == CodeFamily::FixedFortran) {
-    Eng.out.Column = 0;
+    Eng.out.DropPendingLine();
     AppendRaw("     &");
   }
 }

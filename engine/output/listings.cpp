@@ -71,7 +71,7 @@ void Output::WriteName(int32_t pool, int32_t record) {
       spelt.push_back(k);
     }
   }
-  AppendPieces(spelt.data(), int32_t(spelt.size()));
+  AppendLineCodes(spelt.data(), int32_t(spelt.size()));
 }
 
 void Output::WriteElements(int32_t rule, bool tabQuoted, bool showActions) {
@@ -273,8 +273,7 @@ bool Output::WriteResultFile(ResultFileKind kind, int32_t head, int32_t tail,
     ListingLineNumber = -1;
     std::string message = kind == ResultFileKind::Nonterminals ? "List of nonterminals is empty"
                                                                : "List of rules is empty";
-    std::vector<int32_t> codes(message.begin(), message.end());
-    WriteListingLine(codes.data(), int32_t(codes.size()));
+    WriteListingLine(message);
   } else if (kind == ResultFileKind::Rules) {
     ListingLineNumber = 0;
     PrintRules(cutTitle, head, tail);
