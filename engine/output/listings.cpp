@@ -155,12 +155,15 @@ void Output::PrintRule(int32_t ruleNumber, int32_t nonterminal) {
   const RecordMemory& mem = Eng.mem;
   WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, nonterminal, NtmFirstRule),
             mem.IVLR(NonterminalPool, nonterminal, NtmLastRule), [&](int32_t rule) {
-              if (mem.IVLR(RulePool, rule, RuleNumber) != ruleNumber) return;
-              // The listing line that holds the printed rule carries no number.
-              if (ListingLineNumber > 0) ListingLineNumber = -ListingLineNumber;
-              WriteRuleHead(nonterminal);
-              WriteElements(rule, false, false);
+              if (mem.IVLR(RulePool, rule, RuleNumber) == ruleNumber) PrintRuleRecord(rule, nonterminal);
             });
+}
+
+void Output::PrintRuleRecord(int32_t rule, int32_t nonterminal) {
+  // The listing line that holds the printed rule carries no number.
+  if (ListingLineNumber > 0) ListingLineNumber = -ListingLineNumber;
+  WriteRuleHead(nonterminal);
+  WriteElements(rule, false, false);
 }
 
 void Output::PrintGrammarComment(std::string_view text, int32_t count, int32_t head,

@@ -127,6 +127,8 @@ public:
   // Printed grammars.
   void PrintRules(std::string_view title, int32_t head, int32_t tail);
   void PrintRule(int32_t ruleNumber, int32_t nonterminal);
+  // The one rule record of a nonterminal, as PrintRule prints each rule of its number.
+  void PrintRuleRecord(int32_t rule, int32_t nonterminal);
   void PrintGrammarComment(std::string_view text, int32_t count, int32_t head, int32_t tail);
   void PrintGrammar(std::string_view title, int32_t head, int32_t tail);
   // The frame of FileRules, FileGrammar and FileNonterminals: false (with LastError set) when
