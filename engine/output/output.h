@@ -201,6 +201,9 @@ private:
   // are escaped depends on where the line goes).
   std::string Pending;
   std::string Scratch;
+  // A name being printed, kept for the next.
+  std::vector<int32_t> NameCodes;
+  std::string NameBytes;
   // Device and inode of the grammar file's name and of the file it leads to.
   std::vector<std::pair<uint64_t, uint64_t>> GrammarFileIds;
   std::string GrammarFilePath;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <type_traits>
 
 #include "engine.h"
@@ -29,7 +30,7 @@ const TargetForm Fortran90Form{129, "!  ", "! ", BreakForm::MarkThenWrite, "&"};
 const TargetForm VisualBasicForm{1000, "'  ", "' ", BreakForm::MarkThenWrite, " _"};
 const TargetForm SlashCommentForm{1000, "// ", "//", BreakForm::WriteOnly, ""};
 
-const TargetForm& FormOf(const TargetLanguageFlags& t) {
+const TargetForm& FormOfRow(const TargetLanguageFlags& t) {
   switch (TargetOfFlags(t).Form) {
     case LineForm::Fortran77: return Fortran77Form;
     case LineForm::Fortran90: return Fortran90Form;
@@ -37,6 +38,17 @@ const TargetForm& FormOf(const TargetLanguageFlags& t) {
     case LineForm::VisualBasic: break;
   }
   return VisualBasicForm;
+}
+
+// Asked for every piece of every line: the answer for the latest flags is kept.
+const TargetForm& FormOf(const TargetLanguageFlags& t) {
+  thread_local TargetLanguageFlags flags;
+  thread_local const TargetForm* form = nullptr;
+  if (!form || std::memcmp(&flags, &t, sizeof t) != 0) {
+    flags = t;
+    form = &FormOfRow(t);
+  }
+  return *form;
 }
 
 }  // namespace
@@ -287,7 +299,8 @@ void Output::WriteText(std::string_view text) { WriteText(text, int32_t(text.siz
 void Output::WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link,
                             int32_t codeField) {
   if (first == 0 || last == 0) return;
-  std::vector<int32_t> codes;
+  std::vector<int32_t>& codes = NameCodes;
+  codes.clear();
   WalkChain(Eng.mem, pool, link, first, last,
             [&](int32_t r) { codes.push_back(Eng.mem.IVLR(pool, r, codeField)); });
   AppendWrapped(codes.data(), int32_t(codes.size()));
