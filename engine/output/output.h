@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "store/targets.h"
+
 namespace mv {
 
 class Engine;
@@ -188,6 +190,8 @@ private:
   template <class Code>
   void AppendWrapped(const Code* codes, int32_t n);
   void BreakStatementLine(int breakForm, const char* mark);
+  // How lines of the run's target are commented and continued.
+  LineForm CurrentLineForm();
   // The pending line's bytes for a listing: tabs escaped in the grammar file.
   std::string_view ListingBytes(std::string_view text);
   void WriteName(int32_t pool, int32_t record);
@@ -204,6 +208,10 @@ private:
   // A name being printed, kept for the next.
   std::vector<int32_t> NameCodes;
   std::string NameBytes;
+  // The line form of the flags last asked for.
+  TargetLanguageFlags FormFlags;
+  LineForm Form = LineForm::VisualBasic;
+  bool FormKnown = false;
   // Device and inode of the grammar file's name and of the file it leads to.
   std::vector<std::pair<uint64_t, uint64_t>> GrammarFileIds;
   std::string GrammarFilePath;

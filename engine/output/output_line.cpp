@@ -30,25 +30,14 @@ const TargetForm Fortran90Form{129, "!  ", "! ", BreakForm::MarkThenWrite, "&"};
 const TargetForm VisualBasicForm{1000, "'  ", "' ", BreakForm::MarkThenWrite, " _"};
 const TargetForm SlashCommentForm{1000, "// ", "//", BreakForm::WriteOnly, ""};
 
-const TargetForm& FormOfRow(const TargetLanguageFlags& t) {
-  switch (TargetOfFlags(t).Form) {
+const TargetForm& FormOf(LineForm line) {
+  switch (line) {
     case LineForm::Fortran77: return Fortran77Form;
     case LineForm::Fortran90: return Fortran90Form;
     case LineForm::SlashComment: return SlashCommentForm;
     case LineForm::VisualBasic: break;
   }
   return VisualBasicForm;
-}
-
-// Asked for every piece of every line: the answer for the latest flags is kept.
-const TargetForm& FormOf(const TargetLanguageFlags& t) {
-  thread_local TargetLanguageFlags flags;
-  thread_local const TargetForm* form = nullptr;
-  if (!form || std::memcmp(&flags, &t, sizeof t) != 0) {
-    flags = t;
-    form = &FormOfRow(t);
-  }
-  return *form;
 }
 
 }  // namespace
@@ -214,7 +203,7 @@ bool Output::UnbrokenLines() const {
 
 void Output::StartOutputLine(int32_t label) {
   FlushOutputLine();
-  const TargetForm& form = FormOf(Eng.run.Target);
+  const TargetForm& form = FormOf(CurrentLineForm());
   if ((label & 0xFF) == 'C' && ((label >> 8) & 0xFF) == 'O') {
     AppendBytes(form.CommentStart);
     CommentState = true;
@@ -230,10 +219,21 @@ void Output::StartOutputLine(int32_t label) {
 
 void Output::SetCommentState() { CommentState = true; }
 
+LineForm Output::CurrentLineForm() {
+  // Asked for every piece of every line: the answer is kept while the flags stay.
+  const TargetLanguageFlags& flags = Eng.run.Target;
+  if (!FormKnown || std::memcmp(&FormFlags, &flags, sizeof flags) != 0) {
+    FormFlags = flags;
+    Form = TargetOfFlags(flags).Form;
+    FormKnown = true;
+  }
+  return Form;
+}
+
 template <class Code>
 void Output::AppendWrapped(const Code* codes, int32_t n) {
   if (!codes || n < 1) return;
-  const TargetForm& form = FormOf(Eng.run.Target);
+  const TargetForm& form = FormOf(CurrentLineForm());
   const int32_t width = UnbrokenLines() ? INT32_MAX : form.Width;
   int32_t rest = n;
   const Code* next = codes;
