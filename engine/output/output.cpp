@@ -147,7 +147,9 @@ void Output::InitRun() {
   ResultUnit.Abandon();
   SourceUnit.Abandon();
   LastError.clear();
-  Column = 0;
+  // A line a stopped run left pending is not the new run's.
+  DropPendingLine();
+  LineWrittenOn = false;
   CommentState = false;
   ListingLineNumber = 0;
   GrammarFileMode = false;

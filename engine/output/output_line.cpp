@@ -152,10 +152,13 @@ namespace {
 
 // The spelling of a code that is written as ''NN'' (the tab left bare), empty for the others.
 struct EscapeTable {
+  std::array<bool, 256> Escaped{};
   std::array<std::string, 256> Spelling;
   EscapeTable() {
-    for (int32_t k = 0; k < 256; ++k)
-      if (IsEscaped(k, false)) Spelling[size_t(k)] = "''" + Output::Decimal(k) + "''";
+    for (int32_t k = 0; k < 256; ++k) {
+      Escaped[size_t(k)] = IsEscaped(k, false);
+      if (Escaped[size_t(k)]) Spelling[size_t(k)] = "''" + Output::Decimal(k) + "''";
+    }
   }
 };
 const EscapeTable Escapes;
@@ -182,10 +185,10 @@ void Output::AppendCodes(std::string_view bytes) {
     const size_t take = std::min(bytes.size(), size_t(LineCapacity - Column));
     size_t plain = 0;  // start of the bytes not yet appended
     for (size_t i = 0; i < take; ++i) {
-      const std::string& spelling = Escapes.Spelling[static_cast<unsigned char>(bytes[i])];
-      if (spelling.empty()) continue;
+      const auto code = static_cast<unsigned char>(bytes[i]);
+      if (!Escapes.Escaped[code]) continue;
       Pending.append(bytes.data() + plain, i - plain);
-      Pending += spelling;
+      Pending += Escapes.Spelling[code];
       plain = i + 1;
     }
     Pending.append(bytes.data() + plain, take - plain);
