@@ -397,7 +397,10 @@ void frmMain::RemovePanel(const QString& key)
 
 void frmMain::AddPanel(const QString& key, const QString& text)
 {
-    auto* label = new QLabel(text, this);
+    auto* label = new QLabel(this);
+    // Panels show grammar names and run reports: plain text, whatever brackets they hold.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
     label->setObjectName(key);
     label->installEventFilter(this);
     label->setMinimumWidth(static_cast<int>(300 / TwipsPerPixel()));

@@ -278,6 +278,9 @@ void frmOptions::buildPages()
         chkShowBeginsWith = check("chkShowBeginsWith", "Begins-With relation matrix", show);
         chkShowIsFollowedBy = check("chkShowIsFollowedBy", "Is-Followed-By relation matrix", show);
         chkShowParser = check("chkShowParser", "Parser code", show);
+        // The removal of dead and unreachable nonterminals always runs, and its lists are always
+        // shown: their boxes stay gray whatever the options read or a click says.
+        for (OptionCheckBox* box : {chkPreDead, chkPreUnreach, chkShowDead, chkShowUnreach}) box->SetValue(2);
         add(show, {chkShowDead, chkShowUnreach, chkShowFact, chkShowLoops, chkShowLeftRecursion, chkShowNull,
                    chkShowNonterminals, chkShowTerminals, chkShowSelect, chkShowIsEndOf, chkShowBeginsWith,
                    chkShowIsFollowedBy, chkShowParser});
@@ -590,6 +593,8 @@ void frmOptions::UncheckDefault(Qt::MouseButton button)
 
 void frmOptions::applyCheck(OptionCheckBox* box)
 {
+    for (OptionCheckBox* always : {chkPreDead, chkPreUnreach, chkShowDead, chkShowUnreach})
+        if (box == always) box->SetValue(2);
     struct Before {
         OptionCheckBox* box;
         bool* variable;

@@ -553,3 +553,24 @@ TEST_F(OptionsDialogTest, ApplyWithNoGrammarOpenStoresTheOptionsAndTouchesNoWind
     EXPECT_EQ(CurNotation, 4);
     EXPECT_TRUE(Idle);
 }
+
+TEST_F(OptionsDialogTest, TheAlwaysRunRemovalsStayGrayAfterTheOptionsAreSaved)
+{
+    Store(options::FormatOptions(options::DefaultSet()));
+    Start();
+    const auto gray = [](frmOptions& d) {
+        for (OptionCheckBox* box : {d.chkPreDead, d.chkPreUnreach, d.chkShowDead, d.chkShowUnreach})
+            EXPECT_EQ(box->Value(), 2) << box->objectName().toStdString();
+    };
+    WithDialog([&](frmOptions& d) {
+        gray(d);
+        d.chkPreDead->click();
+        d.chkShowUnreach->click();
+        gray(d);
+        d.cmdOK->click();
+    });
+    WithDialog([&](frmOptions& d) {
+        gray(d);
+        d.cmdCancel->click();
+    });
+}
