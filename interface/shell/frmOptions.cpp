@@ -748,6 +748,8 @@ void frmOptions::Form_Activate()
     // What Cancel goes back to: the options as they were before the dialog read the store.
     takeSnapshot();
     OptionsInit();
+    shownNotation_ = CurNotation;
+    shownLanguage_ = CurLanguage;
 }
 
 bool frmOptions::refuseBadExtension()
@@ -788,11 +790,15 @@ bool frmOptions::cmdApply_Click()
     if (LogWindow) LogWindow->SetLogFont();
     SaveOptions();
     if (ActiveGrammar) {
-        ActiveGrammar->iGrmNotation = CurNotation;
-        ActiveGrammar->iGrmLanguage = CurLanguage;
+        // A grammar keeps the notation it is written in unless the user chose another here: a
+        // change of fonts must not make its next reading fail.
+        if (CurNotation != shownNotation_) ActiveGrammar->iGrmNotation = CurNotation;
+        if (CurLanguage != shownLanguage_) ActiveGrammar->iGrmLanguage = CurLanguage;
         // The rule ends follow the notation: ";" for the notation with ";", else CR and LF.
-        SetNotationBuildImages(CurNotation, CurLanguage);
+        SetNotationBuildImages(ActiveGrammar->iGrmNotation, ActiveGrammar->iGrmLanguage);
     }
+    shownNotation_ = CurNotation;
+    shownLanguage_ = CurLanguage;
     Idle = true;
     if (MainForm && MainForm->mdiArea)
         if (QMdiSubWindow* w = MainForm->mdiArea->activeSubWindow()) w->unsetCursor();
