@@ -562,7 +562,8 @@ void Pipeline::GetNewParser(std::int32_t language)
 
     Log("   - Initializing matrixes...");
     status("Initializing matrixes");
-    char message[100];
+    // Room for the whole capacity message, whose two lines pass 100 characters.
+    char message[1024];
     e->InitMatrix(message, sizeof message);
     ParseErrorText = trimmed(message, sizeof message);
     MatrixFailed = !ParseErrorText.empty();
