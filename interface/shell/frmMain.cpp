@@ -539,6 +539,9 @@ void frmMain::MDIForm_Load(const QString& commandText)
     InStartupMove = false;
     MDIForm_Resize();
 
+    // The splash goes before the command-line file is opened: a message about the file must
+    // not sit over it.
+    dialogs::UnloadSplash();
     QString file = commandText;
     if (file.isEmpty() || file == " " || file == "\t") return;
     if (file.size() >= 2 && file.startsWith('"') && file.endsWith('"')) file = file.mid(1, file.size() - 2);
