@@ -21,7 +21,6 @@
 #include "frmGrid.h"
 #include "frmMain.h"
 #include "frmSwitch.h"
-#include "language_table.h"
 #include "module_main.h"
 #include "output/result_name.h"
 #include "readers.h"
@@ -663,12 +662,13 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     e->GetEngineError(buffer, sizeof buffer);
     const std::string failure = trimmed(buffer, sizeof buffer);
 
-    const LanguageRow* row = LanguageRowOf(language);
     const bool java = main_.ButtonImage(QStringLiteral("Build")) == QLatin1String("java_");
     const QString prefix = java ? QStringLiteral("Parser") : QString();
     const QString grammarName = g->GrammarName;
-    const QString title = grammarName + prefix + QString::fromLatin1(row ? row->Extension : ".bas");
     const std::string parserFile = mv::names::ParserFileName(RunBase, language);
+    // The log, the status bar and the document name the file as it is on disk (the C++
+    // targets write their names in lower case).
+    const QString title = cp1251::toUnicode(parserFile);
     const std::string logFile = mv::names::ResultFileName(RunBase, ".log");
 
     QString head;
@@ -728,7 +728,7 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     status("The parser code is kept in file " + title);
     if (language == 9) {
         const std::string header = mv::names::ParserHeaderName(RunBase);
-        if (fileExists(header)) open(grammarName + ".h", header, false, true);
+        if (fileExists(header)) open(cp1251::toUnicode(header), header, false, true);
     }
 }
 
