@@ -21,9 +21,12 @@
 #include <QToolButton>
 
 #include "dialogs.h"
+#include "frmDocument.h"
 #include "frmGrammar.h"
+#include "frmGrid.h"
 #include "frmLog.h"
 #include "frmSwitch.h"
+#include "frmTree.h"
 #include "language_table.h"
 #include "module_main.h"
 #include "pipeline.h"
@@ -100,10 +103,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_uni
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     mdiArea->installEventFilter(this);
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
-        if (!sub) return;
-        if (auto* g = qobject_cast<frmGrammar*>(sub->widget())) g->rtfText_GotFocus();
-    });
+    // A closed window hands the focus back to the one active before it, not to the next one
+    // made, which may be another grammar's.
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::subWindowActivated);
     createActions();
     createMenus();
     createToolBar();
@@ -636,6 +639,49 @@ frmGrammar* frmMain::AddGrammarWindow(const QString& fileName)
     NavRefresh = true;
     g->editor->setFocus();
     return g;
+}
+
+frmGrammar* frmMain::GrammarOfWindow(const QMdiSubWindow* sub)
+{
+    QWidget* w = sub ? sub->widget() : nullptr;
+    if (auto* g = qobject_cast<frmGrammar*>(w)) return g;
+    if (auto* d = qobject_cast<frmDocument*>(w)) return d->Owner();
+    if (auto* g = qobject_cast<frmGrid*>(w)) return g->Owner();
+    if (auto* t = qobject_cast<frmTree*>(w)) return &t->Owner();
+    return nullptr;
+}
+
+void frmMain::subWindowActivated(QMdiSubWindow* sub)
+{
+    if (!sub || showingActive_) return;
+    frmGrammar* owner = GrammarOfWindow(sub);
+    // A run works on the active grammar to its end: its windows stay in front, whatever window
+    // a closing result hands the focus to.
+    if (!Idle) {
+        if (ActiveGrammar && owner && owner != ActiveGrammar) ShowActiveGrammar();
+        return;
+    }
+    if (auto* g = qobject_cast<frmGrammar*>(sub->widget())) {
+        g->rtfText_GotFocus();
+    } else if (owner && owner != ActiveGrammar) {
+        // A result of another grammar makes that grammar the one the commands act on.
+        owner->rtfText_GotFocus();
+        if (auto* child = dynamic_cast<ChildForm*>(sub->widget())) ActiveChild = child;
+    }
+}
+
+void frmMain::ShowActiveGrammar()
+{
+    frmGrammar* g = ActiveGrammar;
+    if (!g || GrammarOfWindow(mdiArea->activeSubWindow()) == g) return;
+    QMdiSubWindow* sub = g->subWindow();
+    if (!sub) return;
+    showingActive_ = true;
+    if (sub->isMinimized()) sub->showNormal();
+    sub->raise();
+    mdiArea->setActiveSubWindow(sub);
+    showingActive_ = false;
+    g->WSwitch(false);
 }
 
 void frmMain::SetGrammarPanel()

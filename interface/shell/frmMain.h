@@ -52,6 +52,11 @@ public:
     // Closes one grammar window as its close box would; false when it stayed open.
     bool UnloadGrammar(frmGrammar* g);
     int UntitledCount = 0;
+    // The grammar whose window, result or tree a subwindow shows; nullptr for none.
+    static frmGrammar* GrammarOfWindow(const QMdiSubWindow* sub);
+    // Puts the active grammar's window in front and active unless one of its windows is
+    // already: what the user sees active is what the commands act on.
+    void ShowActiveGrammar();
 
     // ---- process log ----
     void WriteLog(const QString& text);
@@ -187,6 +192,7 @@ private:
     void tbToolBar_Dispatch(const QString& key);
     void placeOnScreen(QRect twips);
     void saveLogFile();
+    void subWindowActivated(QMdiSubWindow* sub);
 
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
@@ -203,6 +209,7 @@ private:
     QString logFilePath_;
     bool logFailureReported_ = false;
     bool closing_ = false;
+    bool showingActive_ = false;
 };
 
 // True when the window is never saved: its caption begins "Unsaved " or "Untitled".

@@ -314,6 +314,7 @@ void frmMain::transformationCommand(void (Pipeline::*step)())
     Idle = true;
     LineNum();
     g->WSwitch(false);
+    ShowActiveGrammar();
 }
 
 void frmMain::mnuToolsExtraneous_Click() { transformationCommand(&Pipeline::RemoveExtraneousSymbols); }
@@ -334,6 +335,7 @@ void frmMain::undoRedoCommand(bool redo)
     sbPanel1_Width();
     Idle = true;
     g->WSwitch(false);
+    ShowActiveGrammar();
 }
 
 void frmMain::mnuToolsUndo_Click() { undoRedoCommand(false); }
@@ -437,6 +439,7 @@ void frmMain::closeRunBracket()
     ResizeEnabled = true;
     FastWork = SavedFastWork;
     sbPanel1_Width();
+    ShowActiveGrammar();
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString& key)
