@@ -218,7 +218,12 @@ void frmMain::mnuEditReplace_Click()
 
 // ---- View ----
 
-void frmMain::mnuViewToolbar_Click() { tbToolBar->setVisible(action("mnuViewToolbar")->isChecked()); }
+void frmMain::mnuViewToolbar_Click()
+{
+    const bool shown = action("mnuViewToolbar")->isChecked();
+    tbToolBar->setVisible(shown);
+    tbToolBar2->setVisible(shown);
+}
 
 void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuViewStatusBar")->isChecked()); }
 

@@ -778,8 +778,7 @@ bool frmOptions::cmdApply_Click()
                                               snapshot_->fonts.ErrorFont == ErrorFont);
     Idle = false;
     if (MainForm) {
-        MainForm->Panel1()->setMaximumWidth(QWIDGETSIZE_MAX);
-        MainForm->Panel1()->setMinimumWidth(std::max(0, MainForm->width() - 40));
+        MainForm->widenPanel1();
         // Every open grammar takes the new fonts; the active one is coloured again below.
         if (fontsChanged)
             for (int k = 1; k <= GrammarCount; ++k)
