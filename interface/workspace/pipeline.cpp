@@ -462,8 +462,16 @@ void Pipeline::GetNewParser(std::int32_t language)
     MatrixFailed = false;
     ParseErrorText.clear();
     std::int32_t first = 0, last = 0;
+    // A run that ends early leaves its reason in the status bar, not the step it was at.
+    const auto failed = [this] {
+        const std::string why = ParseErrorText.substr(0, ParseErrorText.find_first_of("\r\n"));
+        status(cp1251::toUnicode(trimmed(why.data(), why.size())));
+    };
     RemoveExtraneousRules(language, first, last);
-    if (!ParseErrorText.empty()) return;
+    if (!ParseErrorText.empty()) {
+        failed();
+        return;
+    }
 
     preparatoryTransformations(first, last);
 
@@ -570,6 +578,7 @@ void Pipeline::GetNewParser(std::int32_t language)
         // Logged as the engine words it, after its leading blank.
         main_.WriteLog(Time() + " " + cp1251::toUnicode(ParseErrorText) + CrLf);
         main_.RefreshGrammarText(ParseErrorText);
+        failed();
         return;
     }
     const auto size = [](int rows, int cols) { return static_cast<size_t>(rows) * static_cast<size_t>(cols); };
@@ -640,7 +649,9 @@ void Pipeline::GetNewParser(std::int32_t language)
     }
     if (ShowSelect && selectWritten) LoadResultDocument(QStringLiteral("Set of select"), ExtSelect);
 
+    // The run ends on its result: the parser file, or the verdict of the test.
     if (!main_.LL1Run && main_.BuildRequested) ParserCodeStep(language);
+    else status(GrammarIsLL1 ? QStringLiteral("Grammar is LL(1)") : QStringLiteral("Grammar is not LL(1)"));
     letRun();
     Idle = true;
     GrammarFirst = first;
