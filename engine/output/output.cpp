@@ -105,18 +105,7 @@ void OutputUnit::WriteLine(const std::string& bytes) {
   Write(LineEnd);
 }
 
-std::string GrammarNameFault(std::string_view base) {
-  auto refused = [&](const std::string& why) {
-    return "The grammar name \"" + Printable(base) + "\" is refused as a file name: " + why;
-  };
-  if (base.find('/') != std::string_view::npos || base.find("..") != std::string_view::npos)
-    return refused("it may not contain \"/\" or \"..\".");
-  for (char ch : base)
-    if (static_cast<unsigned char>(ch) < 32 || ch == 127)
-      return refused("it may not contain a control code.");
-  if (base == ".") return refused("the file would not be in the work folder.");
-  return {};
-}
+std::string GrammarNameFault(std::string_view base) { return names::GrammarNameFault(base); }
 
 std::string Printable(std::string_view name) { return names::Printable(name); }
 
