@@ -40,6 +40,12 @@ void UnloadSplash()
     splash() = nullptr;
 }
 
+void CloseSplash()
+{
+    if (frmSplash2* s = splash()) s->close();
+    splash() = nullptr;
+}
+
 void OptionsInit()
 {
     frmOptions dialog(ModuleMain::MainForm);

@@ -594,12 +594,12 @@ void frmMain::MDIForm_Load(const QString& commandText)
     InStartupMove = false;
     MDIForm_Resize();
 
-    // The splash goes before the command-line file is opened: a message about the file must
-    // not sit over it.
-    dialogs::UnloadSplash();
     QString file = commandText;
     if (file.isEmpty() || file == " " || file == "\t") return;
     if (file.size() >= 2 && file.startsWith('"') && file.endsWith('"')) file = file.mid(1, file.size() - 2);
+    // The splash goes, faded or not, before the command-line file is opened: a message about
+    // the file must not sit behind it.
+    dialogs::CloseSplash();
     OpenGrammarFolder(file);
 }
 
