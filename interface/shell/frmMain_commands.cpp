@@ -218,7 +218,12 @@ void frmMain::mnuEditReplace_Click()
 
 // ---- View ----
 
-void frmMain::mnuViewToolbar_Click() { tbToolBar->setVisible(action("mnuViewToolbar")->isChecked()); }
+void frmMain::mnuViewToolbar_Click()
+{
+    const bool shown = action("mnuViewToolbar")->isChecked();
+    tbToolBar->setVisible(shown);
+    tbToolBar2->setVisible(shown);
+}
 
 void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuViewStatusBar")->isChecked()); }
 
@@ -314,6 +319,7 @@ void frmMain::transformationCommand(void (Pipeline::*step)())
     Idle = true;
     LineNum();
     g->WSwitch(false);
+    ShowActiveGrammar();
 }
 
 void frmMain::mnuToolsExtraneous_Click() { transformationCommand(&Pipeline::RemoveExtraneousSymbols); }
@@ -334,6 +340,7 @@ void frmMain::undoRedoCommand(bool redo)
     sbPanel1_Width();
     Idle = true;
     g->WSwitch(false);
+    ShowActiveGrammar();
 }
 
 void frmMain::mnuToolsUndo_Click() { undoRedoCommand(false); }
@@ -437,6 +444,7 @@ void frmMain::closeRunBracket()
     ResizeEnabled = true;
     FastWork = SavedFastWork;
     sbPanel1_Width();
+    ShowActiveGrammar();
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString& key)

@@ -58,6 +58,9 @@ frmFind::frmFind(QWidget* parent) : QDialog(parent)
     connect(cmdReplace, &QPushButton::clicked, this, [this] { cmdReplace_Click(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
     connect(txtFind, &QLineEdit::textEdited, this, [] { FindRestart = true; });
+    // Nothing to find: Find Next waits for a text.
+    connect(txtFind, &QLineEdit::textChanged, this, [this](const QString& t) { cmdFind->setEnabled(!t.isEmpty()); });
+    cmdFind->setEnabled(false);
 }
 
 void frmFind::takeState()

@@ -28,7 +28,6 @@
 #include "frmGrid.h"
 #include "frmMain.h"
 #include "frmSwitch.h"
-#include "language_table.h"
 #include "module_main.h"
 #include "output/result_name.h"
 #include "readers.h"
@@ -538,8 +537,16 @@ void Pipeline::GetNewParser(std::int32_t language)
     MatrixFailed = false;
     ParseErrorText.clear();
     std::int32_t first = 0, last = 0;
+    // A run that ends early leaves its reason in the status bar, not the step it was at.
+    const auto failed = [this] {
+        const std::string why = ParseErrorText.substr(0, ParseErrorText.find_first_of("\r\n"));
+        status(cp1251::toUnicode(trimmed(why.data(), why.size())));
+    };
     RemoveExtraneousRules(language, first, last);
-    if (!ParseErrorText.empty()) return;
+    if (!ParseErrorText.empty()) {
+        failed();
+        return;
+    }
 
     preparatoryTransformations(first, last);
 
@@ -637,7 +644,8 @@ void Pipeline::GetNewParser(std::int32_t language)
 
     Log("   - Initializing matrixes...");
     status("Initializing matrixes");
-    char message[100];
+    // Room for the whole capacity message, whose two lines pass 100 characters.
+    char message[1024];
     e->InitMatrix(message, sizeof message);
     ParseErrorText = trimmed(message, sizeof message);
     MatrixFailed = !ParseErrorText.empty();
@@ -645,6 +653,7 @@ void Pipeline::GetNewParser(std::int32_t language)
         // Logged as the engine words it, after its leading blank.
         main_.WriteLog(Time() + " " + cp1251::toUnicode(ParseErrorText) + CrLf);
         main_.RefreshGrammarText(ParseErrorText);
+        failed();
         return;
     }
     const auto size = [](int rows, int cols) { return static_cast<size_t>(rows) * static_cast<size_t>(cols); };
@@ -715,7 +724,9 @@ void Pipeline::GetNewParser(std::int32_t language)
     }
     if (ShowSelect && selectWritten) LoadResultDocument(QStringLiteral("Set of select"), ExtSelect);
 
+    // The run ends on its result: the parser file, or the verdict of the test.
     if (!main_.LL1Run && main_.BuildRequested) ParserCodeStep(language);
+    else status(GrammarIsLL1 ? QStringLiteral("Grammar is LL(1)") : QStringLiteral("Grammar is not LL(1)"));
     letRun();
     Idle = true;
     GrammarFirst = first;
@@ -737,12 +748,13 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     e->GetEngineError(buffer, sizeof buffer);
     const std::string failure = trimmed(buffer, sizeof buffer);
 
-    const LanguageRow* row = LanguageRowOf(language);
     const bool java = main_.ButtonImage(QStringLiteral("Build")) == QLatin1String("java_");
     const QString prefix = java ? QStringLiteral("Parser") : QString();
     const QString grammarName = g->GrammarName;
-    const QString title = grammarName + prefix + QString::fromLatin1(row ? row->Extension : ".bas");
     const std::string parserFile = mv::names::ParserFileName(RunBase, language);
+    // The log, the status bar and the document name the file as it is on disk (the C++
+    // targets write their names in lower case).
+    const QString title = cp1251::toUnicode(parserFile);
     const std::string logFile = mv::names::ResultFileName(RunBase, ".log");
 
     QString head;
@@ -804,7 +816,7 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     status("The parser code is kept in file " + title);
     if (language == 9) {
         const std::string header = mv::names::ParserHeaderName(RunBase);
-        if (fileExists(header)) open(grammarName + ".h", header, false, true);
+        if (fileExists(header)) open(cp1251::toUnicode(header), header, false, true);
     }
 }
 
