@@ -344,7 +344,7 @@ std::string ParserWriter::CodeListNumbers(const std::vector<CodeItem>& items,
   return text;
 }
 
-void ParserWriter::WriteAlternativeElements(const AlternativePlan& alt) {
+void ParserWriter::WriteAlternativeElements(const NonterminalPlan& nt, const AlternativePlan& alt) {
   bool firstTerminalState = true;
   int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
   int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
@@ -363,7 +363,10 @@ void ParserWriter::WriteAlternativeElements(const AlternativePlan& alt) {
         break;
       }
       case KindNonterminal:
-        NonterminalElement(referent, element, element == last);
+        if (Tails.count(element))
+          TailCall(nt, element, MayReadNothing(alt));
+        else
+          NonterminalElement(referent, element, element == last);
         firstTerminalState = false;
         break;
       default:
@@ -441,6 +444,7 @@ int32_t ParserWriter::WriteNonterminals() {
   for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
     NonterminalPlan plan = Plan(nonterminal);
     if (!plan.LL1) Clashing.push_back(plan.Name);
+    PlanTails(plan);
     BeginProcedure(plan);
     bool first = true;
     for (auto& alt : plan.Alternatives) {
@@ -449,7 +453,8 @@ int32_t ParserWriter::WriteNonterminals() {
       first = false;
       if (!alt.Conflicts.empty()) AmbiguityNote(alt);
       RuleComment(plan, alt);
-      WriteAlternativeElements(alt);
+      if (EndsInTail(alt) && MayReadNothing(alt)) PassStart();
+      WriteAlternativeElements(plan, alt);
       CloseBranch(plan, alt);
     }
     ElseBranch(plan);
@@ -502,6 +507,50 @@ std::string GenerationDate(const Engine& engine) {
 }  // namespace mv
 
 namespace mv {
+
+void ParserWriter::PlanTails(const NonterminalPlan& nt) {
+  Tails.clear();
+  if (int32_t tail = LoopTailElement(nt.Record)) {
+    Tails.insert(tail);
+    return;
+  }
+  for (auto& alt : nt.Alternatives) {
+    if (alt.MergedInto != 0) continue;
+    int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
+    if (last >= 1 && Field(ElementPool, last, ElemKind) == KindNonterminal &&
+        Field(ElementPool, last, ElemReferent) == nt.Record)
+      Tails.insert(last);
+  }
+}
+
+int32_t ParserWriter::TailElementOf(const AlternativePlan& alt) const {
+  int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
+  int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
+  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+    if (Tails.count(element)) return element;
+    if (element == last) break;
+    element = Field(ElementPool, element, ElemNext);
+  }
+  return 0;
+}
+
+bool ParserWriter::EndsInTail(const AlternativePlan& alt) const { return TailElementOf(alt) != 0; }
+
+bool ParserWriter::MayReadNothing(const AlternativePlan& alt) const {
+  int32_t tail = TailElementOf(alt);
+  if (tail == 0) return false;
+  // Every element before the tail call may derive nothing: the pass may read no character.
+  for (int32_t element = Field(RulePool, alt.Rule, RuleFirstElement), guard = 0;
+       element >= 1 && element != tail && guard < 10000000; ++guard) {
+    int32_t kind = Field(ElementPool, element, ElemKind);
+    if (kind == KindTerminal) return false;
+    if (kind == KindNonterminal &&
+        Field(NonterminalPool, Field(ElementPool, element, ElemReferent), NtmNullable) != 1)
+      return false;
+    element = Field(ElementPool, element, ElemNext);
+  }
+  return true;
+}
 
 int32_t ParserWriter::LoopTailElement(int32_t nonterminal) const {
   int32_t rules[2] = {Field(NonterminalPool, nonterminal, NtmFirstRule), 0};

@@ -104,6 +104,13 @@ protected:
   virtual void TerminalElement(int32_t terminal, int32_t code, bool first,
                                const std::vector<int32_t>& mergedFirst) = 0;
   virtual void NonterminalElement(int32_t nonterminal, int32_t element, bool last) = 0;
+  // A tail self-call: a jump back to the start of the procedure. With `checkProgress` the
+  // alternative may have read nothing since its pass began (PassStart), and a pass that read
+  // nothing would go round for ever: the procedure reports the nesting error instead, as the
+  // recursion would have.
+  virtual void TailCall(const NonterminalPlan& nt, int32_t element, bool checkProgress) = 0;
+  // Opens a pass of an alternative whose tail call checks the progress.
+  virtual void PassStart() {}
   virtual void EmptyElement() {}
   virtual void CloseBranch(const NonterminalPlan& nt, const AlternativePlan& alt) { (void)nt; (void)alt; }
   virtual void ElseBranch(const NonterminalPlan& nt) = 0;
@@ -130,8 +137,15 @@ protected:
   static bool Blank(const std::string& text) { return Cut(text).empty(); }
   bool Has(const std::string& text, const std::string& what) const;
 
-  // Code of the loop form's tail element, 0 when the nonterminal keeps its recursion.
+  // Code of the two-alternative loop form's tail element, 0 when the nonterminal does not take
+  // that form.
   int32_t LoopTailElement(int32_t nonterminal) const;
+  // The procedure being written loops: it has tail self-calls.
+  bool Loops() const { return !Tails.empty(); }
+  // The alternative ends in a tail self-call.
+  bool EndsInTail(const AlternativePlan& alt) const;
+  // The alternative may reach its tail call without reading a character.
+  bool MayReadNothing(const AlternativePlan& alt) const;
 
   Engine& Eng;
   GeneratorArgs Args;
@@ -164,7 +178,9 @@ protected:
 private:
   void BuildCodeTable();
   NonterminalPlan Plan(int32_t nonterminal);
-  void WriteAlternativeElements(const AlternativePlan& alt);
+  void WriteAlternativeElements(const NonterminalPlan& nt, const AlternativePlan& alt);
+  void PlanTails(const NonterminalPlan& nt);
+  int32_t TailElementOf(const AlternativePlan& alt) const;
   bool TakesPartInMerge(int32_t rule) const;
   bool SameShape(int32_t ruleP, int32_t ruleQ) const;
 
@@ -172,6 +188,10 @@ private:
   int32_t EndCode = 4096;
   std::vector<int32_t> SelectTable;
   std::vector<std::string> Clashing;  // names of the nonterminals that are not LL(1)
+  // The tail self-calls of the procedure being written: the last element of an alternative
+  // that calls its own nonterminal (no action after it). In the two-alternative loop form only
+  // the form's own tail element.
+  std::set<int32_t> Tails;
 };
 
 // The lower-cased copy of a base name (Latin and Windows Cyrillic capitals).

@@ -554,13 +554,7 @@ private:
 
   // Nonterminal functions.
   void BeginProcedure(const NonterminalPlan& nt) override {
-    LoopTail = LoopTailElement(nt.Record);
-    TailRule = 0;
-    if (LoopTail != 0) {
-      for (auto& alt : nt.Alternatives)
-        if (ContainsElement(alt.Rule, LoopTail)) TailRule = alt.Rule;
-    }
-    bool loop = LoopTail != 0;
+    bool loop = Loops();
     BranchWritten = false;
     Out.BlankLine();
     Out.Flush();
@@ -572,10 +566,7 @@ private:
     }
     Indented(loop, 1, "if (nestingDepth > maxNestingDepth)");
     Indented(loop, 1, "{");
-    if (ErrJob.empty() || Extern)
-      Indented(loop, 2, "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");");
-    else
-      Indented(loop, 2, ErrJob);
+    Indented(loop, 2, DepthError(nt));
     Indented(loop, 2, "return;");
     Indented(loop, 1, "}");
     if (loop) {
@@ -588,22 +579,16 @@ private:
     }
   }
 
+  std::string DepthError(const NonterminalPlan& nt) const {
+    if (ErrJob.empty() || Extern) return "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");";
+    return ErrJob;
+  }
+
   void Indented(bool loop, int tabs, const std::string& text) {
     if (loop)
       Out.Statement(0, std::string(size_t(tabs) * 2, ' ') + text);
     else
       Out.Statement(tabs, text);
-  }
-
-  bool ContainsElement(int32_t rule, int32_t wanted) const {
-    int32_t element = Field(RulePool, rule, RuleFirstElement);
-    int32_t last = Field(RulePool, rule, RuleLastElement);
-    for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
-      if (element == wanted) return true;
-      if (element == last) break;
-      element = Field(ElementPool, element, ElemNext);
-    }
-    return false;
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
@@ -635,17 +620,29 @@ private:
     Out.Statement(2, Scanner.empty() ? std::string("next();") : Scanner);
   }
 
-  void NonterminalElement(int32_t nonterminal, int32_t element, bool last) override {
-    if (element == LoopTail) return;  // the loop's next pass does the tail call
+  void NonterminalElement(int32_t nonterminal, int32_t, bool last) override {
     Out.Statement(2, Proc(Field(NonterminalPool, nonterminal, NtmNumber)) + "(" +
                          (Tree ? "thisIndex, thisNode, " : "") + "nestingDepth + 1);");
     Out.CommentTail("\t\t\t\t\t// call <" + NameOf(NonterminalPool, nonterminal) + ">");
     if (!last) Out.Statement(2, "if (bad) return;");
   }
 
+  // The loop's next pass does the tail call.
+  void TailCall(const NonterminalPlan& nt, int32_t, bool checkProgress) override {
+    if (!checkProgress) return;
+    Out.Statement(2, "if (indSrc == passStart)");
+    Out.CommentTail("\t// a pass that reads nothing would go round for ever");
+    Out.Statement(2, "{");
+    Out.Statement(3, DepthError(nt));
+    Out.Statement(3, "return;");
+    Out.Statement(2, "}");
+  }
+
+  void PassStart() override { Out.Statement(2, "long passStart = indSrc;"); }
+
   void CloseBranch(const NonterminalPlan&, const AlternativePlan& alt) override {
-    // In the loop form every alternative but the recursive one ends the loop when it is done.
-    if (LoopTail != 0 && alt.Rule != TailRule) Out.Statement(2, "break;");
+    // In the loop form every alternative but the recursive ones ends the loop when it is done.
+    if (Loops() && !EndsInTail(alt)) Out.Statement(2, "break;");
   }
 
   void ElseBranch(const NonterminalPlan& nt) override {
@@ -660,13 +657,13 @@ private:
                            nt.ExpectedSet + "\");");
     else
       Out.Statement(2, ErrJob);
-    if (LoopTail != 0) Out.Statement(2, "break;");
+    if (Loops()) Out.Statement(2, "break;");
     Out.Statement(1, "}");
   }
 
   void EndProcedure(const NonterminalPlan&) override {
     if (Tree) Out.Statement(1, Hook("CompleteNode") + "(thisIndex, thisNode, indSrc);");
-    if (LoopTail != 0) {
+    if (Loops()) {
       Out.Statement(0, "  }");
       if (Tree) Out.Statement(0, "  " + Hook("CompleteNode") + "(thisIndex, thisNode, indSrc);");
     }
@@ -677,8 +674,6 @@ private:
   std::string G, GId, L, U, Title, Scanner, ErrJob, Entry, Acts;
   bool Extern = false, Tree = false, Actions = false, Names = false;
   std::vector<std::string> ProcNames;
-  int32_t LoopTail = 0;
-  int32_t TailRule = 0;
   bool BranchWritten = false;
 };
 

@@ -298,7 +298,22 @@ private:
     Labelled(90010 + N + R + ReturnPoint, last ? "CONTINUE" : "IF(ERR)GOTO 90002");
   }
 
-  void CloseBranch(const NonterminalPlan&, const AlternativePlan&) override { Out.Statement(0, "GOTO 90002"); }
+  // A tail self-call jumps back to the block's start without a push. One whose pass may read
+  // nothing stays a call, so that the return stack's limit ends what would go round for ever.
+  void TailCall(const NonterminalPlan& nt, int32_t element, bool checkProgress) override {
+    if (checkProgress) {
+      NonterminalElement(nt.Record, element, true);
+      return;
+    }
+    Out.Comment("CALL <" + nt.Name + "> AGAIN");
+    Out.Statement(0, "GOTO " + std::to_string(90010 + nt.Number));
+    JumpedBack = true;
+  }
+
+  void CloseBranch(const NonterminalPlan&, const AlternativePlan&) override {
+    if (!JumpedBack) Out.Statement(0, "GOTO 90002");
+    JumpedBack = false;
+  }
   void ElseBranch(const NonterminalPlan&) override {}
   void EndProcedure(const NonterminalPlan&) override {}
 
@@ -306,6 +321,7 @@ private:
   int32_t N = 0, R = 0;
   int32_t ReturnPoint = 1;
   int32_t EndClass = 1;
+  bool JumpedBack = false;  // the branch ended in a jump back to its block's start
 };
 
 }  // namespace

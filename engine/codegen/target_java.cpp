@@ -399,15 +399,32 @@ private:
     if (Tree) {
       Out.Statement(1, "String thisNode;");
       Out.Statement(1, "int thisIndex;");
-      Out.Statement(1, "thisIndex = indSrc;");
-      Out.Statement(1, "thisNode = " + Quoted("<" + nt.Name + ">") + ";");
-      Out.Statement(1, Name + "Acts.newNode(parentIndex, parentNode, thisIndex, thisNode);");
+      // A loop makes a node of its own in every pass, under the caller's node.
+      if (!Loops()) NewNode(nt);
     }
     Out.Statement(1, "if (++nestingDepth > maxNestingDepth)");
     Out.Statement(1, "{");
     Out.Statement(2, Throws ? Throw(3, Quoted("<" + nt.Name + ">"), "\"\"") : ErrJob);
     Out.Statement(1, "}");
+    if (Loops()) {
+      Out.Statement(1, "while (true) // the replacement of recursion with a cycle");
+      Out.Statement(1, "{");
+      if (Tree) NewNode(nt);
+    }
     BranchWritten = false;
+    LoopLeft = false;
+  }
+
+  void NewNode(const NonterminalPlan& nt) {
+    Out.Statement(1, "thisIndex = indSrc;");
+    Out.Statement(1, "thisNode = " + Quoted("<" + nt.Name + ">") + ";");
+    Out.Statement(1, Name + "Acts.newNode(parentIndex, parentNode, thisIndex, thisNode);");
+  }
+
+  // Leaves the loop: the code after it can be reached.
+  void LeaveLoop() {
+    Out.Statement(2, "break;");
+    LoopLeft = true;
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
@@ -444,6 +461,23 @@ private:
     Out.Statement(2, Scanner.empty() ? std::string("next();") : Scanner);
   }
 
+  // The loop's next pass does the tail call.
+  void TailCall(const NonterminalPlan& nt, int32_t, bool checkProgress) override {
+    if (!checkProgress) return;
+    Out.Statement(2, "if (indSrc == passStart)");
+    Out.CommentTail("\t// a pass that reads nothing would go round for ever");
+    Out.Statement(2, "{");
+    Out.Statement(3, Throws ? Throw(3, Quoted("<" + nt.Name + ">"), "\"\"") : ErrJob);
+    Out.Statement(3, "return;");
+    Out.Statement(2, "}");
+  }
+
+  void PassStart() override { Out.Statement(2, "int passStart = indSrc;"); }
+
+  void CloseBranch(const NonterminalPlan&, const AlternativePlan& alt) override {
+    if (Loops() && !EndsInTail(alt)) LeaveLoop();
+  }
+
   void NonterminalElement(int32_t nonterminal, int32_t, bool last) override {
     Out.Statement(2, Method(Field(NonterminalPool, nonterminal, NtmNumber)) + "(" +
                          (Tree ? "thisIndex, thisNode" : "") + ");");
@@ -462,12 +496,21 @@ private:
       Out.Statement(2, Throw(1, Quoted("<" + nt.Name + ">"), Quoted(nt.ExpectedSet)));
     else
       Out.Statement(0, ErrJob);
+    if (Loops() && !Throws) LeaveLoop();
     Out.Statement(1, "}");
   }
 
   void EndProcedure(const NonterminalPlan&) override {
-    // Without alternatives the method ends in its throw: nothing after it could be reached.
-    if (BranchWritten || !Throws) {
+    if (Loops()) {
+      if (Tree) Out.Statement(1, Name + "Acts.completeNode(thisIndex, thisNode, indSrc);");
+      Out.Statement(1, "}");
+      // A loop that only its errors leave ends the method: nothing after it could be reached.
+      if (LoopLeft) {
+        if (Tree) Out.Statement(1, Name + "Acts.completeNode(thisIndex, thisNode, indSrc);");
+        Out.Statement(1, "nestingDepth--;");
+      }
+    } else if (BranchWritten || !Throws) {
+      // Without alternatives the method ends in its throw: nothing after it could be reached.
       if (Tree) Out.Statement(1, Name + "Acts.completeNode(thisIndex, thisNode, indSrc);");
       Out.Statement(1, "nestingDepth--;");
     }
@@ -478,6 +521,7 @@ private:
   bool Throws = true, Tree = false, Actions = false;
   std::vector<std::string> Methods;
   bool BranchWritten = false;
+  bool LoopLeft = false;  // some branch of the loop leaves it
 };
 
 }  // namespace
