@@ -467,8 +467,12 @@ private:
     Out.Statement(2, "if (indSrc == passStart)");
     Out.CommentTail("\t// a pass that reads nothing would go round for ever");
     Out.Statement(2, "{");
-    Out.Statement(3, Throws ? Throw(3, Quoted("<" + nt.Name + ">"), "\"\"") : ErrJob);
-    Out.Statement(3, "return;");
+    if (Throws) {
+      Out.Statement(3, Throw(3, Quoted("<" + nt.Name + ">"), "\"\""));
+    } else {
+      Out.Statement(3, ErrJob);
+      Out.Statement(3, "return;");
+    }
     Out.Statement(2, "}");
   }
 

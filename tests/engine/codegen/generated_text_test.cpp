@@ -414,3 +414,57 @@ TEST_F(LongLines, VisualBasicContinuesOutsideLiterals) {
 
 }  // namespace
 }  // namespace mv::testing
+
+namespace mv::testing {
+namespace {
+
+using TextLines = std::vector<std::string>;
+
+// A loop of three alternatives, two of them tail calls; the pass of the first may read nothing
+// (B derives the empty text), so it notes where it began and checks before going round again.
+TEST_F(GeneratedText, CppLoopOfThreeAlternativesChecksItsProgress) {
+  Grammar("S = <L> 'x'\nL = 'c' <L> | <B> <L> | ~\nB = 'b' | ~");
+  Generate(CppProcedural);
+  EXPECT_EQ(Block("s.cxx", "void S2(long nestingDepth)", "}"),
+            (TextLines{"void S2(long nestingDepth)",
+                   "{\t// Procedure <L>",
+                   "  if (nestingDepth > maxNestingDepth)",
+                   "  {",
+                   "    bad = SErrh(3, \"<L>\", \"\");",
+                   "    return;",
+                   "  }",
+                   "  while (true) // the replacement of recursion with a cycle",
+                   "  {",
+                   "\tif (ll1==99)\t\t\t\t// 'c'",
+                   "\t{\t// <L>::=c<L>",
+                   "//  c",
+                   "\t\tnext();",
+                   "\t}",
+                   "\telse if (ll1==98 || ll1==120)\t\t\t\t// 'b' 'x'",
+                   "//!!!!!!!!!!! Ambiguous choice with: \"c\" ",
+                   "\t{\t// <L>::=<B><L>",
+                   "\t\tlong passStart = indSrc;",
+                   "\t\tS3(nestingDepth + 1);\t\t\t\t\t// call <B>",
+                   "\t\tif (bad) return;",
+                   "\t\tif (indSrc == passStart)\t// a pass that reads nothing would go round for ever",
+                   "\t\t{",
+                   "\t\t\tbad = SErrh(3, \"<L>\", \"\");",
+                   "\t\t\treturn;",
+                   "\t\t}",
+                   "\t}",
+                   "\telse if (false)\t\t\t\t// ",
+                   "//!!!!!!!!!!! Ambiguous choice with: \"x\" ",
+                   "\t{\t// <L>::=",
+                   "\t\tbreak;",
+                   "\t}",
+                   "\telse",
+                   "\t{",
+                   "\t\tbad = SErrh(1, \"<L>\", \"c b x\");",
+                   "\t\tbreak;",
+                   "\t}",
+                   "  }",
+                   "}"}));
+}
+
+}  // namespace
+}  // namespace mv::testing

@@ -76,3 +76,23 @@ INSTANTIATE_TEST_SUITE_P(Targets, ListTarget,
 
 }  // namespace
 }  // namespace mv::testing
+
+namespace mv::testing {
+namespace {
+
+// A grammar that is not LL(1): on "x" the list takes its first alternative, whose B reads
+// nothing, so a pass of the loop reads nothing. The recursion would have run into the nesting
+// limit; the loop reports the same error instead of going round for ever.
+TEST_P(ListTarget, PassThatReadsNothingEndsWithTheNestingError) {
+  const int32_t language = GetParam();
+  if (Skip(language)) GTEST_SKIP() << TargetHarness::MissingCompiler(language);
+  auto results = Parse(language, {"not LL(1)", "S = <L> 'x'\nL = <B> <L> | ~\nB = 'b' | ~", {"x", "bx", "bbbbx"}});
+  ASSERT_EQ(results.size(), 3u);
+  for (auto& result : results) {
+    EXPECT_FALSE(result.Ok);
+    if (language != Fortran77) EXPECT_NE(result.Error.find("the nesting is too deep"), std::string::npos) << result.Error;
+  }
+}
+
+}  // namespace
+}  // namespace mv::testing
