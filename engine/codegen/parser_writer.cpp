@@ -393,6 +393,12 @@ void ParserWriter::ActionElement(int32_t action) {
   }
 }
 
+void ParserWriter::UnchosenNote(const NonterminalPlan& nt, const AlternativePlan& alt) {
+  Out.Comment("never chosen, an earlier alternative takes its characters: ");
+  Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
+  Out.Flush();
+}
+
 void ParserWriter::WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
                                     const NonterminalPlan& nt, const AlternativePlan& alt) {
   Out.Statement(tabs, code);
@@ -449,6 +455,7 @@ int32_t ParserWriter::WriteNonterminals() {
     bool first = true;
     for (auto& alt : plan.Alternatives) {
       if (alt.MergedInto != 0) continue;
+      if (alt.Items.empty() && OmitsUnchosenBranch(plan, alt)) continue;
       OpenBranch(plan, alt, first);
       first = false;
       if (!alt.Conflicts.empty()) AmbiguityNote(alt);

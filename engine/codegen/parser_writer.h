@@ -95,6 +95,13 @@ protected:
 
   // Target hooks, called in the order of the walk.
   virtual void BeginProcedure(const NonterminalPlan& nt) = 0;
+  // An alternative that keeps no character can never be chosen. A target whose selection
+  // cannot hold such a branch writes a note in its place and returns true.
+  virtual bool OmitsUnchosenBranch(const NonterminalPlan& nt, const AlternativePlan& alt) {
+    (void)nt;
+    (void)alt;
+    return false;
+  }
   virtual void OpenBranch(const NonterminalPlan& nt, const AlternativePlan& alt, bool first) = 0;
   // The note line: the comment sign directly followed by the clashing characters.
   virtual void AmbiguityNote(const AlternativePlan& alt);
@@ -157,6 +164,8 @@ protected:
   // The target's comment sign, and what opens the comment naming an action.
   std::string CommentSign;
   std::string ActionCommentLead;
+  // The note that stands in place of a branch that can never be chosen.
+  void UnchosenNote(const NonterminalPlan& nt, const AlternativePlan& alt);
   // The rule comment: a statement line holding `code`, then in the comment state the lead
   // and the alternative in the printed notation; the line is flushed.
   void WriteRuleComment(int tabs, const std::string& code, const std::string& lead,

@@ -254,11 +254,16 @@ private:
     Selecting = false;
   }
 
+  // A case label may stand only once: a branch that keeps no code is left out.
+  bool OmitsUnchosenBranch(const NonterminalPlan& nt, const AlternativePlan& alt) override {
+    UnchosenNote(nt, alt);
+    return true;
+  }
+
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
     if (first) Out.Statement(1, "Select Case (LL1)");
     Selecting = true;
-    // A branch that keeps no code can never be taken: LL1 is never negative.
-    std::string codes = alt.Items.empty() ? "-1" : CodeListNumbers(alt.Items, ",", ":", std::to_string(End));
+    std::string codes = CodeListNumbers(alt.Items, ",", ":", std::to_string(End));
     Out.Statement(1, "Case (" + codes + ")");
     Out.CommentTail("\t\t\t\t\t\t\t! (" + ListText(alt.Items) + ")");
   }

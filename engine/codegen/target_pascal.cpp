@@ -37,7 +37,8 @@ public:
   void Write() {
     const GrammarStore& st = Eng.store;
     G = GrammarName();
-    GId = PascalIdentifier(GrammarIdentifier());
+    // The unit is written to the file of its own name, where the compiler looks for it.
+    GId = PascalUnitName(Cut(st.ResultBaseName));
     T = "T" + GId;
     Title = Cut(st.UserTitle);
     Scanner = Cut(st.UserScanner);
@@ -89,11 +90,11 @@ private:
   }
 
   void WriteHeader() {
-    HeaderComments(Title.empty() ? "procedure " + G + "(src: string);" : Title, G + ".pas");
+    HeaderComments(Title.empty() ? "procedure " + G + "(src: string);" : Title, GId + ".pas");
   }
 
   void WriteInterface() {
-    // The compiler finds a unit by its file name, which is the grammar's name.
+    // The compiler finds a unit by its file name, which is the unit's name.
     Out.Statement(0, "unit " + GId + ";");
     Out.BlankLine();
     Out.Statement(0, "interface");
@@ -267,11 +268,16 @@ private:
     return ErrJob.empty() ? ErrorCall(3, Quoted("<" + nt.Name + ">"), "''") + ";" : ErrJob;
   }
 
+  // A case label may stand only once: a branch that keeps no code is left out.
+  bool OmitsUnchosenBranch(const NonterminalPlan& nt, const AlternativePlan& alt) override {
+    UnchosenNote(nt, alt);
+    return true;
+  }
+
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
     if (first) Out.Statement(2, "case LL1 of");
     CaseOpen = true;
-    // A branch that keeps no code can never be taken: LL1 is never negative.
-    std::string labels = alt.Items.empty() ? "-1" : CodeListNumbers(alt.Items, ",", "..", std::to_string(End));
+    std::string labels = CodeListNumbers(alt.Items, ",", "..", std::to_string(End));
     Out.Statement(3, labels + ":");
     Out.CommentTail("\t\t\t\t\t\t\t\t// " + CommentText(alt.Items));
   }

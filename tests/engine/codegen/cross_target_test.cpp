@@ -1,7 +1,7 @@
 // Every target's parser compiled with the machine's compiler and run over the same sentences:
 // all accept and reject alike, each with its own error text, and none crashes on deep nesting.
 
-#include "engine/codegen/target_harness.h"
+#include "engine/codegen/target_fixture.h"
 
 namespace mv::testing {
 namespace {

@@ -1,7 +1,7 @@
 // Lists are not nesting: in every compiled target a list of a million items parses, while a
 // million nested brackets still end in the nesting error.
 
-#include "engine/codegen/target_harness.h"
+#include "engine/codegen/target_fixture.h"
 
 namespace mv::testing {
 namespace {
