@@ -229,17 +229,49 @@ private:
       Out.Comment(ScannerComment);
       Out.Statement(1, Scanner);
     }
-    // The limit keeps the nesting within the stack; should a small stack still run out, the
-    // parse ends with the same error instead of the error of the machine.
-    Out.Statement(2, "try");
-    Out.Statement(2, "{");
-    Out.Statement(3, Method(1) + "(" + (Tree ? "parentIndex, parentNode" : "") + ");");
-    Out.Statement(2, "}");
-    Out.Statement(2, "catch (StackOverflowError e)");
-    Out.Statement(2, "{");
+    // The parse runs on a thread whose stack holds maxNestingDepth calls with room to spare:
+    // the verdict does not hang on the stack of the caller's thread. Should the stack still
+    // run out, the parse ends with the nesting error, not the error of the machine.
     std::string start = Quoted("<" + NameOf(NonterminalPool, Eng.store.Grammar.First) + ">");
-    Out.Statement(3, Throws ? Throw(3, start, "\"\"") : ErrJob);
-    Out.Statement(2, "}");
+    StatementLines({
+        {2, "final Throwable[] failure = new Throwable[1];"},
+        {2, "Thread parser = new Thread(null, () ->"},
+        {2, "{"},
+        {3, "try"},
+        {3, "{"}
+    });
+    Out.Statement(4, Method(1) + "(" + (Tree ? "parentIndex, parentNode" : "") + ");");
+    StatementLines({
+        {3, "}"},
+        {3, "catch (StackOverflowError e)"},
+        {3, "{"}
+    });
+    Out.Statement(4, Throws ? "failure[0] = new " + Name + "ParseException(3, " + start + ", \"\");" : ErrJob);
+    StatementLines({
+        {3, "}"},
+        {3, "catch (Throwable e)"},
+        {3, "{"},
+        {4, "failure[0] = e;"},
+        {3, "}"},
+        {2, "}, \"parse\", maxNestingDepth * 2048L + (8L << 20));"},
+        {2, "parser.start();"},
+        {2, "boolean interrupted = false;"},
+        {2, "while (parser.isAlive())"},
+        {2, "{"},
+        {3, "try"},
+        {3, "{"},
+        {4, "parser.join();"},
+        {3, "}"},
+        {3, "catch (InterruptedException e)"},
+        {3, "{"},
+        {4, "interrupted = true;"},
+        {3, "}"},
+        {2, "}"},
+        {2, "if (interrupted) Thread.currentThread().interrupt();"},
+        {2, "if (failure[0] instanceof RuntimeException) throw (RuntimeException) failure[0];"},
+        {2, "if (failure[0] instanceof Error) throw (Error) failure[0];"},
+        {2, "if (failure[0] != null) throw new RuntimeException(failure[0]);"}
+    });
     // A parse that stops before the end of the text has not read the text.
     Out.Statement(2, "if (!bad && ll1 != fin)");
     Out.Statement(2, "{");

@@ -96,3 +96,31 @@ TEST_P(ListTarget, PassThatReadsNothingEndsWithTheNestingError) {
 
 }  // namespace
 }  // namespace mv::testing
+
+namespace mv::testing {
+namespace {
+
+// Nesting within the limit parses, and past it is refused, on every run of one Java virtual
+// machine: the verdict never hangs on the stack of the caller's thread.
+class JavaVerdict : public TargetFixture {};
+
+TEST_F(JavaVerdict, SameOnEveryRun) {
+  if (Skip(Java)) GTEST_SKIP() << TargetHarness::MissingCompiler(Java);
+  const std::string within = std::string(9000, '(') + "x" + std::string(9000, ')');
+  const std::string past = std::string(10001, '(') + "x" + std::string(10001, ')');
+  std::vector<std::string> sentences;
+  for (int i = 0; i < 10; ++i) {
+    sentences.push_back(within);
+    sentences.push_back(past);
+  }
+  auto results = Parse(Java, {"brackets", "S = '(' <S> ')' | 'x'", sentences});
+  ASSERT_EQ(results.size(), sentences.size());
+  for (size_t i = 0; i < results.size(); i += 2) {
+    EXPECT_TRUE(results[i].Ok) << i << results[i].Error.substr(0, 200);
+    EXPECT_FALSE(results[i + 1].Ok) << i;
+    EXPECT_NE(results[i + 1].Error.find("the nesting is too deep"), std::string::npos) << results[i + 1].Error.substr(0, 200);
+  }
+}
+
+}  // namespace
+}  // namespace mv::testing

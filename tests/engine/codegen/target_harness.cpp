@@ -170,7 +170,8 @@ bool TargetHarness::Compile(int32_t language, const std::string& base, const std
             "    }\n  }\n}\n");
       build = "javac -encoding ISO-8859-1 -nowarn -d classes '" + base + "Parser.java' " + id +
               "Acts.java Main.java";
-      Command = "java -cp classes Main";
+      // A small stack for the caller: the parse must not depend on it.
+      Command = "java -Xss256k -cp classes Main";
       break;
     case 7: {
       // The unit stands in the file of its own name, where the compiler looks for it.

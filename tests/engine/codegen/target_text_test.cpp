@@ -183,7 +183,12 @@ TEST_F(TargetText, JavaMergedDigitsAndTheEndMarker) {
   EXPECT_NE(text.find("\telse if (ll1==fin)\t\t\t\t// finish\n"), std::string::npos);
   EXPECT_NE(text.find("\t\tthrow new SParseException(1, \"<R>\", \"';' finish\");\n"), std::string::npos);
   EXPECT_NE(text.find("public class SParser\n{\n"), std::string::npos);
-  EXPECT_NE(text.find("\t\tnestingDepth = 0;\n\t\tpreparse();\n\t\tnext();\n\t\ttry\n\t\t{\n\t\t\tS();\n"),
+  // The parse runs on a thread of its own stack.
+  EXPECT_NE(text.find("\t\tnestingDepth = 0;\n\t\tpreparse();\n\t\tnext();\n"
+                      "\t\tfinal Throwable[] failure = new Throwable[1];\n"
+                      "\t\tThread parser = new Thread(null, () ->\n\t\t{\n\t\t\ttry\n\t\t\t{\n\t\t\t\tS();\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\t\t}, \"parse\", maxNestingDepth * 2048L + (8L << 20));\n\t\tparser.start();\n"),
             std::string::npos);
   EXPECT_EQ(ReadFile("S.log"), "   3 recursive procedures have been generated.\n");
 }
