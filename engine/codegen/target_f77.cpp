@@ -21,10 +21,25 @@ constexpr size_t FixedText = 66;
 
 std::string First66(const std::string& text) { return text.substr(0, std::min(text.size(), FixedText)); }
 
+// A return-stack template as written: its first 66 characters, each "$" of the template's
+// names the generated prefix.
+std::string TemplateText(const std::string& text) {
+  std::string out;
+  for (char ch : ParserWriter::Cut(First66(text))) {
+    if (ch == '$')
+      out += "TB_";
+    else
+      out += ch;
+  }
+  return out;
+}
+
 class F77Writer : public ParserWriter {
 public:
+  // A statement runs to column 72; the output keeps three more columns free only to close a
+  // literal it splits, so it is given the width 75.
   F77Writer(Engine& engine, const GeneratorArgs& args)
-      : ParserWriter(engine, args, CodeFamily::FixedFortran, 72) {
+      : ParserWriter(engine, args, CodeFamily::FixedFortran, 75) {
     CommentSign = "!";
     AlwaysActions = true;
   }
@@ -119,7 +134,7 @@ private:
         {0, "INTEGER TB_ENTRY,TB_CALL,TB_LOC,TB_RETUR"},
         {0, "INTEGER TB_TRALI(0:256)"}
     });
-    Out.Comment("deepest nesting of the procedures; past it the parser reports an error");
+    Out.Comment("the return stack holds TB_MAXD return points; a call when it is full is an error");
     Out.Statement(0, "INTEGER TB_DEPTH,TB_MAXD");
     Out.Statement(0, "PARAMETER (TB_MAXD=" + std::to_string(MaxDepth) + ")");
     for (auto& line : Eng.store.UserDeclarations)
@@ -161,9 +176,7 @@ private:
     Out.Comment("INVOCATIONS");
     Labelled(90001, "TB_DEPTH=TB_DEPTH+1");
     Out.Statement(0, "IF(TB_DEPTH.GT.TB_MAXD)GOTO 90003");
-    Out.Statement(0, "TB_LOC=IVLOFF(TB_NQURC)");
-    Out.Statement(0, "CALL VLW(TB_NQURC,TB_LOC,TB_NFRET,TB_RETUR)");
-    Out.Statement(0, "CALL VLSPSH(TB_NQURC,TB_LNKRC,TB_RCTOP,TB_LOC)");
+    WriteTemplates(0, 3);
     std::string labels;
     for (int32_t k = 1; k <= N; ++k) labels += (k > 1 ? "," : "") + std::to_string(90010 + k);
     Labelled(90008, "GOTO( " + labels + "),TB_CALL");
@@ -172,12 +185,18 @@ private:
     Out.Statement(0, "GOTO 90002");
   }
 
+  // The return-stack templates from..to-1: allocation, write, push, read, pop, release.
+  void WriteTemplates(size_t from, size_t to) {
+    for (size_t i = from; i < to; ++i) {
+      std::string text = TemplateText(Eng.store.F77StackTemplates[i]);
+      if (!text.empty()) Out.Statement(0, text);
+    }
+  }
+
   void WriteReturns() {
     Out.Comment("RETURNS");
     Labelled(90002, "TB_DEPTH=TB_DEPTH-1");
-    Out.Statement(0, "TB_RETUR=IVLR(TB_NQURC,TB_RCTOP,TB_NFRET)");
-    Out.Statement(0, "CALL VLSPOP(TB_NQURC,TB_LNKRC,TB_RCTOP,TB_LOC)");
-    Out.Statement(0, "CALL VLON(TB_NQURC,TB_LOC)");
+    WriteTemplates(3, 6);
     std::string labels = "90010";
     for (int32_t r = 2; r <= ReturnPoint; ++r) labels += "," + std::to_string(90010 + N + R + r);
     Out.Statement(0, "GOTO( " + labels + "),TB_RETUR");
