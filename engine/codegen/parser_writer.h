@@ -147,6 +147,16 @@ protected:
   // Code of the two-alternative loop form's tail element, 0 when the nonterminal does not take
   // that form.
   int32_t LoopTailElement(int32_t nonterminal) const;
+  // The tail self-calls of a nonterminal: the elements that are jumps back, not calls.
+  std::set<int32_t> TailsOf(int32_t nonterminal) const;
+  // By nonterminal number 1..N: the procedure can be entered again while it runs, through
+  // calls that are not tail self-calls; and the procedure makes such calls at all.
+  struct CallShape {
+    std::vector<bool> Recursive, Calls;
+  };
+  CallShape CallGraph() const;
+  // A text of the grammar (actions, option texts) holds `word`.
+  bool GrammarTextsHold(const std::string& word) const;
   // The procedure being written loops: it has tail self-calls.
   bool Loops() const { return !Tails.empty(); }
   // The alternative ends in a tail self-call.
@@ -188,7 +198,6 @@ private:
   void BuildCodeTable();
   NonterminalPlan Plan(int32_t nonterminal);
   void WriteAlternativeElements(const NonterminalPlan& nt, const AlternativePlan& alt);
-  void PlanTails(const NonterminalPlan& nt);
   int32_t TailElementOf(const AlternativePlan& alt) const;
   bool TakesPartInMerge(int32_t rule) const;
   bool SameShape(int32_t ruleP, int32_t ruleQ) const;

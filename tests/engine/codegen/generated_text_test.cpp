@@ -139,14 +139,10 @@ TEST_F(GeneratedText, VisualBasicUserTexts) {
 TEST_F(GeneratedText, CppLoopFormOfTheWorkedShape) {
   Grammar("Sum = 'a' <List>\nList = ',' <List> | ~");
   Generate(CppProcedural);
-  EXPECT_EQ(Block("sum.cxx", "void Sum2(long nestingDepth)", "}"),
-            (TextLines{"void Sum2(long nestingDepth)",
+  // The list calls nothing but itself, as a jump: no depth test, no depth.
+  EXPECT_EQ(Block("sum.cxx", "static void Sum2(long)", "}"),
+            (TextLines{"static void Sum2(long)",
                    "{\t// Procedure <List>",
-                   "  if (nestingDepth > maxNestingDepth)",
-                   "  {",
-                   "    bad = SumErrh(3, \"<List>\", \"\");",
-                   "    return;",
-                   "  }",
                    "  while (true) // the replacement of recursion with a cycle",
                    "  {",
                    "\tif (ll1==44)\t\t\t\t// ','",
@@ -173,10 +169,10 @@ TEST_F(GeneratedText, CppTreeHooksAndNamedProcedures) {
   Grammar("E = <expr-list> 'x'\nexpr-list = 'a' | 'b' <E>");
   Generate(CppProcedural, false, true, true);
   TextLines all = Lines(ReadFile("e.cxx"));
-  EXPECT_NE(std::find(all.begin(), all.end(), "\tvoid expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth);"),
+  EXPECT_NE(std::find(all.begin(), all.end(), "\tstatic void expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth);"),
             all.end());
-  EXPECT_EQ(Block("e.cxx", "void expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth)", "}"),
-            (TextLines{"void expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth)",
+  EXPECT_EQ(Block("e.cxx", "static void expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth)", "}"),
+            (TextLines{"static void expr_dash_list(int parentIndex, const char *parentNode, long nestingDepth)",
                    "{\t// Procedure <expr-list>",
                    "\tconst char *thisNode = \"expr-list\";",
                    "\tint thisIndex;",
@@ -240,9 +236,9 @@ TEST_F(GeneratedText, CppClassHeaderWithoutActsObject) {
   TextLines impl = Lines(ReadFile("expr.cpp"));
   ASSERT_GE(impl.size(), 2u);
   EXPECT_EQ(impl[1], "// Name: expr.cpp");
-  EXPECT_EQ(Block("expr.cpp", "void exprParser::expr2(long nestingDepth)", "}"),
-            (TextLines{"void exprParser::expr2(long nestingDepth)", "{\t// Procedure <B>", "\tif (nestingDepth > maxNestingDepth)",
-                       "\t{", "\t\tbad = errh(3, \"<B>\", \"\");", "\t\treturn;", "\t}",
+  // B can neither recurse nor call: no depth test, no depth.
+  EXPECT_EQ(Block("expr.cpp", "void exprParser::expr2(long)", "}"),
+            (TextLines{"void exprParser::expr2(long)", "{\t// Procedure <B>",
                        "\tif (ll1==98)\t\t\t\t// 'b'",
                        "\t{\t// <B>::=b", "//  b", "\t\tnext();", "\t}", "\telse", "\t{",
                        "\t\tbad = errh(1, \"<B>\", \"b\");", "\t}", "}"}));
@@ -350,8 +346,9 @@ TEST_F(GeneratorOptions, VisualBasicTitleTreeAndActions) {
                 "\tCompleteNode thisIndex, thisNode, indSrc", "\tNestingDepth = NestingDepth - 1", "End Sub"}));
 }
 
-// A title that mentions "fin" (in "define") leaves out the end-marker set-up; the user's
-// actions are listed in the commented-out block, which no action text can close early.
+// A title of the user's; the end marker is a constant, and the previous character and the
+// lower-case reading, which no text of the grammar uses, are left out. The user's actions are
+// listed in the commented-out block, which no action text can close early.
 TEST_F(GeneratorOptions, CppTitleAndCommentedBlock) {
   Grammar("S = 'a' `tidy`");
   Action("tidy", {"done(); /* all */"});
@@ -363,9 +360,9 @@ TEST_F(GeneratorOptions, CppTitleAndCommentedBlock) {
             std::string::npos);
   EXPECT_NE(text.find("// bool S(char *sourceStr, char *errorMsg)\n// User declared title:\n"
                       "bool undefined(char *sourceStr)\n"
-                      "// sourceStr - source string, input parameter\n{\n\tll0 = 0;\n"
+                      "// sourceStr - source string, input parameter\n{\n"
                       "\tsrc = sourceStr;\n\tindSrc = 0;\n// \tlenSrc = strlen(src);\n"
-                      "\terrMsg[0] = '\\0';\n\tbad = false;\n\tlowCase = false;\n"),
+                      "\terrMsg[0] = '\\0';\n\tbad = false;\n\tnext();\n"),
             std::string::npos);
   EXPECT_NE(text.find("// \t*errorMsg = errMsg;\n}\n"), std::string::npos);
 }
@@ -375,10 +372,9 @@ TEST_F(GeneratorOptions, CppTitleAndCommentedBlock) {
 TEST_F(GeneratorOptions, CodesOutsideTheTableSelectNothing) {
   Grammar("S = #5000 | #300 | 'a'");
   Generate(CppProcedural);
-  EXPECT_EQ(Block("s.cxx", "void S1(long nestingDepth)", "}"),
+  EXPECT_EQ(Block("s.cxx", "static void S1(long)", "}"),
             (std::vector<std::string>{
-                "void S1(long nestingDepth)", "{\t// Procedure <S>", "\tif (nestingDepth > maxNestingDepth)", "\t{",
-                "\t\tbad = SErrh(3, \"<S>\", \"\");", "\t\treturn;", "\t}", "\tif (ll1==97)\t\t\t\t// 'a'",
+                "static void S1(long)", "{\t// Procedure <S>", "\tif (ll1==97)\t\t\t\t// 'a'",
                 "\t{\t// <S>::=\x88", "//  \x88|,|a", "\t\tnext();", "\t}", "\telse", "\t{",
                 "\t\tbad = SErrh(1, \"<S>\", \"a\");", "\t}", "}"}));
 }
@@ -425,14 +421,9 @@ using TextLines = std::vector<std::string>;
 TEST_F(GeneratedText, CppLoopOfThreeAlternativesChecksItsProgress) {
   Grammar("S = <L> 'x'\nL = 'c' <L> | <B> <L> | ~\nB = 'b' | ~");
   Generate(CppProcedural);
-  EXPECT_EQ(Block("s.cxx", "void S2(long nestingDepth)", "}"),
-            (TextLines{"void S2(long nestingDepth)",
+  EXPECT_EQ(Block("s.cxx", "static void S2(long nestingDepth)", "}"),
+            (TextLines{"static void S2(long nestingDepth)",
                    "{\t// Procedure <L>",
-                   "  if (nestingDepth > maxNestingDepth)",
-                   "  {",
-                   "    bad = SErrh(3, \"<L>\", \"\");",
-                   "    return;",
-                   "  }",
                    "  while (true) // the replacement of recursion with a cycle",
                    "  {",
                    "\tif (ll1==99)\t\t\t\t// 'c'",
