@@ -537,32 +537,19 @@ ParserWriter::CallShape ParserWriter::CallGraph() const {
   CallShape shape;
   shape.Recursive.assign(size_t(n) + 1, false);
   shape.Calls.assign(size_t(n) + 1, false);
-  int32_t nonterminal = Eng.store.Grammar.First;
-  for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+  int32_t current = 0;
+  std::set<int32_t> tails;
+  ForEachElement([&](int32_t nonterminal, int32_t element) {
+    if (nonterminal != current) tails = TailsOf(current = nonterminal);
     int32_t from = Field(NonterminalPool, nonterminal, NtmNumber);
-    std::set<int32_t> tails = TailsOf(nonterminal);
-    int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
-    int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
-    for (int32_t g = 0; rule >= 1 && g < 10000000; ++g) {
-      int32_t element = Field(RulePool, rule, RuleFirstElement);
-      int32_t last = Field(RulePool, rule, RuleLastElement);
-      for (int32_t k = 0; element >= 1 && k < 10000000; ++k) {
-        int32_t to = Field(NonterminalPool, Field(ElementPool, element, ElemReferent), NtmNumber);
-        if (Field(ElementPool, element, ElemKind) == KindNonterminal && !tails.count(element) &&
-            from >= 1 && from <= n && to >= 1 && to <= n) {
-          callees[size_t(from)].push_back(to);
-          shape.Calls[size_t(from)] = true;
-          if (to == from) shape.Recursive[size_t(from)] = true;
-        }
-        if (element == last) break;
-        element = Field(ElementPool, element, ElemNext);
-      }
-      if (rule == lastRule) break;
-      rule = Field(RulePool, rule, RuleNext);
+    int32_t to = Field(NonterminalPool, Field(ElementPool, element, ElemReferent), NtmNumber);
+    if (Field(ElementPool, element, ElemKind) == KindNonterminal && !tails.count(element) && from >= 1 &&
+        from <= n && to >= 1 && to <= n) {
+      callees[size_t(from)].push_back(to);
+      shape.Calls[size_t(from)] = true;
+      if (to == from) shape.Recursive[size_t(from)] = true;
     }
-    if (nonterminal == Eng.store.Grammar.Last) break;
-    nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
-  }
+  });
   // The strongly connected components (Tarjan's, without recursion): a component of two or
   // more procedures is recursive.
   std::vector<int32_t> index(size_t(n) + 1, -1), low(size_t(n) + 1, 0), stack;
@@ -605,6 +592,27 @@ ParserWriter::CallShape ParserWriter::CallGraph() const {
     }
   }
   return shape;
+}
+
+void ParserWriter::ForEachElement(const std::function<void(int32_t, int32_t)>& visit) const {
+  int32_t nonterminal = Eng.store.Grammar.First;
+  for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+    int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
+    int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
+    for (int32_t g = 0; rule >= 1 && g < 10000000; ++g) {
+      int32_t element = Field(RulePool, rule, RuleFirstElement);
+      int32_t last = Field(RulePool, rule, RuleLastElement);
+      for (int32_t k = 0; element >= 1 && k < 10000000; ++k) {
+        visit(nonterminal, element);
+        if (element == last) break;
+        element = Field(ElementPool, element, ElemNext);
+      }
+      if (rule == lastRule) break;
+      rule = Field(RulePool, rule, RuleNext);
+    }
+    if (nonterminal == Eng.store.Grammar.Last) break;
+    nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
+  }
 }
 
 bool ParserWriter::GrammarTextsHold(const std::string& word) const {

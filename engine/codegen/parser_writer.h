@@ -6,6 +6,7 @@
 // ParserWriter and supplies its own text through the virtual hooks.
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -155,6 +156,8 @@ protected:
     std::vector<bool> Recursive, Calls;
   };
   CallShape CallGraph() const;
+  // Every element of every alternative, with its nonterminal, in grammar order.
+  void ForEachElement(const std::function<void(int32_t nonterminal, int32_t element)>& visit) const;
   // A text of the grammar (actions, option texts) holds `word`.
   bool GrammarTextsHold(const std::string& word) const;
   // The procedure being written loops: it has tail self-calls.

@@ -89,24 +89,9 @@ private:
   // Every nonterminal element of every alternative, so an upper bound of the return points.
   int32_t CountCalls() const {
     int32_t calls = 0;
-    int32_t nonterminal = Eng.store.Grammar.First;
-    for (int32_t g = 0; nonterminal >= 1 && g < 10000000; ++g) {
-      int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
-      int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
-      for (int32_t h = 0; rule >= 1 && h < 10000000; ++h) {
-        int32_t element = Field(RulePool, rule, RuleFirstElement);
-        int32_t last = Field(RulePool, rule, RuleLastElement);
-        for (int32_t k = 0; element >= 1 && k < 10000000; ++k) {
-          if (Field(ElementPool, element, ElemKind) == KindNonterminal) ++calls;
-          if (element == last) break;
-          element = Field(ElementPool, element, ElemNext);
-        }
-        if (rule == lastRule) break;
-        rule = Field(RulePool, rule, RuleNext);
-      }
-      if (nonterminal == Eng.store.Grammar.Last) break;
-      nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
-    }
+    ForEachElement([&](int32_t, int32_t element) {
+      if (Field(ElementPool, element, ElemKind) == KindNonterminal) ++calls;
+    });
     return calls;
   }
 
