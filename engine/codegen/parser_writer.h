@@ -203,11 +203,16 @@ private:
   void WriteAlternativeElements(const NonterminalPlan& nt, const AlternativePlan& alt);
   int32_t TailElementOf(const AlternativePlan& alt) const;
   bool TakesPartInMerge(int32_t rule) const;
-  bool SameShape(int32_t ruleP, int32_t ruleQ) const;
+  // Two alternatives share a branch when their keys are equal.
+  std::string ShapeKey(int32_t rule) const;
 
   std::vector<int32_t> CodeTable;  // code 0..EndCode -> terminal index
+  std::vector<int32_t> CodeOfNumber;  // terminal index -> its character code, -1 for none
   int32_t EndCode = 4096;
   std::vector<int32_t> SelectTable;
+  // The plan's alternatives are the whole rule chain and no two share a rule number: a rule
+  // comment can print the alternative's own rule.
+  bool RuleOfNumber = false;
   std::vector<std::string> Clashing;  // names of the nonterminals that are not LL(1)
   // The tail self-calls of the procedure being written: the last element of an alternative
   // that calls its own nonterminal (no action after it). In the two-alternative loop form only

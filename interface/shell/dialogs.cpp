@@ -35,7 +35,8 @@ void ShowSplash()
 
 void UnloadSplash()
 {
-    if (frmSplash2* s = splash()) s->close();
+    // Start-up is done; the fade may still be running and closes the window when it ends.
+    if (frmSplash2* s = splash()) s->CloseWhenFaded();
     splash() = nullptr;
 }
 

@@ -80,7 +80,7 @@ void frmMain::mnuEdit_Click()
         return;
     }
     RichText* t = ActiveChild->rtf();
-    action("mnuEditUndo")->setEnabled(t->edit()->document()->isUndoAvailable());
+    action("mnuEditUndo")->setEnabled(t->document()->isUndoAvailable());
     action("mnuEditPaste")->setEnabled(!QApplication::clipboard()->text().isEmpty());
     const bool empty = t->TextLength() == 0;
     for (const char* n : {"mnuEditSelectAll", "mnuEditFind", "mnuEditFindNext", "mnuEditReplace"}) action(n)->setEnabled(!empty);
@@ -139,11 +139,11 @@ void frmMain::mnuFilePrint_Click()
     if (!ui::Ui().printDialog(Printer(), QStringLiteral("Print"), selection)) return;
     if (selection && Printer().printRange() == QPrinter::Selection) {
         QTextDocument part;
-        part.setDefaultFont(t->edit()->document()->defaultFont());
+        part.setDefaultFont(t->document()->defaultFont());
         part.setPlainText(cp1251::toUnicode(t->SelText()));
         part.print(&Printer());
     } else {
-        t->edit()->document()->print(&Printer());
+        t->document()->print(&Printer());
     }
 }
 

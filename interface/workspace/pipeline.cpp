@@ -4,13 +4,20 @@
 #include "pipeline.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTime>
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <sys/stat.h>
+#include <utility>
 
 #include "bound_builder.h"
 #include "colouring.h"
@@ -102,8 +109,42 @@ void colourDocument(frmMain& main, frmDocument& d, const std::function<void(Colo
 
 } // namespace
 
-// The grammar's name as the engine took it, which names every result file of the run.
+// The grammar's name as the engine took it, which names every result file of the run; empty
+// when the name or the folder was refused, and then no file is read or deleted.
 static std::string RunBase;
+
+// The folder the run writes in.
+static QString RunFolder;
+
+// The grammar's own file, which no result file of the run may delete or replace.
+static std::optional<std::pair<dev_t, ino_t>> RunGrammarFile;
+
+namespace {
+
+bool isGrammarFile(const std::string& name)
+{
+    struct stat st {};
+    return RunGrammarFile && ::stat(name.c_str(), &st) == 0 &&
+           std::make_pair(st.st_dev, st.st_ino) == *RunGrammarFile;
+}
+
+void removeResult(const std::string& extension)
+{
+    if (RunBase.empty()) return;
+    const std::string name = mv::names::ResultFileName(RunBase, extension);
+    if (!isGrammarFile(name)) std::remove(name.c_str());
+}
+
+// The folder of an untitled grammar's files: one the user can find, never the program's.
+QString untitledFolder()
+{
+    if (!UntitledWorkFolder.isEmpty()) return UntitledWorkFolder;
+    QString home = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (home.isEmpty()) home = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return home + QStringLiteral("/Tamberlix");
+}
+
+} // namespace
 
 void Pipeline::Log(const QString& text) { main_.WriteLog(Time() + text + CrLf); }
 void Pipeline::status(const QString& text) { main_.SetPanel1Text(text); }
@@ -146,9 +187,30 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
             status(panel);
             return;
         }
-        const std::string folder = bytes(g.grmDir);
+        QString dir = g.grmDir;
+        const bool untitled = NeverSaved(g.Caption()) || dir.isEmpty();
+        if (untitled) {
+            dir = untitledFolder();
+            QDir().mkpath(dir);
+            if (!dir.endsWith('/')) dir += '/';
+        }
+        RunFolder = dir;
+        // The folder in the file system's own bytes, never through the code page.
+        const QByteArray folder = QFile::encodeName(dir);
         const std::int16_t actions = BuildActions ? -1 : 0, tree = BuildTree ? -1 : 0, names = BuildNames ? -1 : 0;
-        e->BnfParserInit(&language, folder.data(), static_cast<std::int32_t>(folder.size()), &actions, &tree, &names);
+        e->BnfParserInit(&language, folder.constData(), static_cast<std::int32_t>(folder.size()), &actions, &tree,
+                         &names);
+        char buffer[1024];
+        e->GetEngineError(buffer, sizeof buffer);
+        RunRefusal = trimmed(buffer, sizeof buffer);
+        RunGrammarFile.reset();
+        if (RunRefusal.empty() && !untitled) {
+            // No result file may take the place of the grammar's own file.
+            const QByteArray file = QFile::encodeName(g.Caption());
+            e->SetGrammarFile(file.constData(), static_cast<std::int32_t>(file.size()));
+            struct stat st {};
+            if (::stat(file.constData(), &st) == 0) RunGrammarFile = std::make_pair(st.st_dev, st.st_ino);
+        }
     }
     letRun();
     g.editor->setUpdatesEnabled(false);
@@ -186,6 +248,11 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
         status(panel);
         return;
     }
+    if (!RunRefusal.empty()) {
+        Log(" ... " + cp1251::toUnicode(RunRefusal));
+        status(panel);
+        return;
+    }
     char name[1024] = {};
     e->GetGrammarName(name, sizeof name);
     bool untouched = true;
@@ -195,7 +262,9 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
         return;
     }
     const std::string taken = trimmed(name, sizeof name);
-    RunBase = taken;
+    RunRefusal = mv::names::GrammarNameFault(mv::names::ResultBase(taken));
+    if (RunRefusal.empty()) RunBase = taken;
+    else Log(" ... " + cp1251::toUnicode(RunRefusal));
     std::string check;
     readers::Grammar_Name(taken, check);
     if (!check.empty()) {
@@ -218,6 +287,7 @@ void Pipeline::Parse(std::int32_t language)
     frmGrammar* g = ActiveGrammar;
     if (!g || g->TextEmpty()) return;
     RunBase.clear();
+    RunRefusal.clear();
     readGrammar(*g, true, language);
 }
 
@@ -298,6 +368,11 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
 {
     Parse(0);
     frmGrammar* g = ActiveGrammar;
+    // The reason is in the log already; the callers stop on ParseErrorText.
+    if (!RunRefusal.empty()) {
+        ParseErrorText = RunRefusal;
+        return;
+    }
     if (!ParseErrorText.empty()) {
         main_.WriteLog(Time() + " ... syntax error" + CrLf + cp1251::toUnicode(ParseErrorText));
         main_.RefreshGrammarText(ParseErrorText);
@@ -372,7 +447,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         const char* text = title(" grammar after removing extraneous symbols", n);
         e->FileGrammar(&rh, &rt, text, n, ".tmp", 4);
         const std::string file = mv::names::ResultFileName(RunBase, ".tmp");
-        if (engineWrote(*e) && fileExists(file)) {
+        if (engineWrote(*e) && !RunBase.empty() && !isGrammarFile(file) && fileExists(file)) {
             std::ifstream in(file, std::ios::binary);
             const std::string cleaned((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
             g->bHoldUnChanged = true;
@@ -380,7 +455,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
             g->bHoldUnChanged = false;
             g->Tag = -g->Number();
         }
-        std::remove(file.c_str());
+        removeResult(".tmp");
     } else if (shown) {
         const QString docTitle = QStringLiteral("Grammar after removing extraneous symbols");
         g->RemoveDocument(docTitle);
@@ -388,7 +463,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         const char* text = title(" grammar after removing extraneous symbols", n);
         e->FileRules(&rh, &rt, text, n, ".tmp", 4);
         if (engineWrote(*e)) LoadResultDocument(docTitle, QStringLiteral(".tmp"));
-        std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
+        removeResult(".tmp");
     }
 }
 
@@ -403,7 +478,7 @@ frmDocument* Pipeline::LoadResultDocument(const QString& title, const QString& e
     const std::string file = mv::names::ResultFileName(RunBase, bytes(extension));
     // A file the engine did not write this time is reported, never shown in its place; the
     // program is left as idle as it was.
-    if (RunBase.empty() || !fileExists(file)) {
+    if (RunBase.empty() || isGrammarFile(file) || !fileExists(file)) {
         Log(" ... the result file \"" + cp1251::toUnicode(file) + "\" is missing");
         Idle = idle;
         return nullptr;
@@ -671,7 +746,7 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     const std::string logFile = mv::names::ResultFileName(RunBase, ".log");
 
     QString head;
-    if (fileExists(logFile)) {
+    if (!RunBase.empty() && !isGrammarFile(logFile) && fileExists(logFile)) {
         frmDocument* logDoc = g->LoadNewDoc(grammarName, title);
         logDoc->LoadFile(logFile);
         head = cp1251::toUnicode(logDoc->rtfText.Text().substr(0, 46));
@@ -679,19 +754,21 @@ void Pipeline::ParserCodeStep(std::int32_t language)
         else logDoc->close();
     }
     // What the engine could not write is a failure, never a parser "kept in file".
-    if (!failure.empty() || !fileExists(parserFile)) {
+    if (!failure.empty() || RunBase.empty() || isGrammarFile(parserFile) || !fileExists(parserFile)) {
         const QString why = failure.empty() ? "The parser file \"" + cp1251::toUnicode(parserFile) + "\" was not written."
                                             : cp1251::toUnicode(failure);
         main_.WriteLog(Time() + " ..." + head + CrLf + Time() + " ... " + why + CrLf);
         status(why);
-        std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
-        std::remove(logFile.c_str());
+        removeResult(".tmp");
+        removeResult(".log");
         return;
     }
     main_.WriteLog(Time() + " ..." + head + CrLf + Time() + " ... The parser code is kept in file " + title + CrLf);
+    // An untitled grammar has no folder of its own: the user is told where its files are.
+    if (NeverSaved(g->Caption())) Log("   - The files of the untitled grammar are in the folder " + RunFolder);
     status("The parser code is kept in file " + title);
-    std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
-    std::remove(logFile.c_str());
+    removeResult(".tmp");
+    removeResult(".log");
     if (!ShowParser) return;
 
     // The keywords are coloured by the "Build" button's image: Visual Basic, or C++ and Java

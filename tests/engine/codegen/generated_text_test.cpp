@@ -303,10 +303,8 @@ TEST_F(GeneratedText, NameToIdentifierSpellings) {
     out().WriteText("<");
     eng->codegen.NameToIdentifier(chain.First, chain.Last);
     out().WriteText(">");
-    std::string line;
-    for (int32_t i = 0; i < out().Column; ++i) line += char(out().Line[size_t(i)]);
-    EXPECT_EQ(line, "<" + c.identifier + ">") << c.name;
-    out().Column = 0;
+    EXPECT_EQ(out().PendingLine(), "<" + c.identifier + ">") << c.name;
+    out().DropPendingLine();
   }
 }
 

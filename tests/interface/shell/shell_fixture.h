@@ -58,7 +58,13 @@ public:
         printRequests.emplace_back(title, selection);
         return false;
     }
-    std::int64_t tickCount() override { return clock++; }
+    std::int64_t clockStep = 1;                   // milliseconds the clock moves per reading
+    std::int64_t tickCount() override
+    {
+        const std::int64_t now = clock;
+        clock += clockStep;
+        return now;
+    }
     void processEvents() override {}
 
 private:

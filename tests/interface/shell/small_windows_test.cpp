@@ -159,6 +159,10 @@ TEST(SplashWindow, TheFadeEndsWhateverTheClockDoes)
         ui::SetUi(std::make_unique<SteppingClock>(c.step));
         frmSplash2 splash;
         splash.Form_Load();
+        // Form_Load only starts the fade; here it is run to its end at once.
+        EXPECT_FALSE(splash.FadeDone());
+        splash.splashTail();
+        EXPECT_TRUE(splash.FadeDone());
         EXPECT_EQ(splash.Passes, c.passes);
         EXPECT_TRUE(splash.isVisible());
         splash.close();
@@ -171,6 +175,7 @@ TEST(SplashWindow, RowsAreFilledWithTheGradientAndATooLowWindowIsLeftAlone)
     ui::SetUi(std::make_unique<SteppingClock>(40));
     frmSplash2 splash;
     splash.Form_Load();
+    splash.splashTail();
     const QImage& c = splash.Canvas;
     ASSERT_GT(c.height(), 60);
     const QRgb background = c.pixel(0, 0);
@@ -193,12 +198,22 @@ TEST(SplashWindow, RowsAreFilledWithTheGradientAndATooLowWindowIsLeftAlone)
     EXPECT_EQ(frmSplash2::RowColour(1, 128), qRgb(128, 1, 1));
 }
 
-TEST_F(ShellTest, TheSplashIsGoneOnceTheMainWindowIsUp)
+TEST_F(ShellTest, TheMainWindowIsUpWhileTheSplashFadesAndTheSplashGoesWhenTheFadeEnds)
 {
+    ui_->clockStep = 40;
     Start();
-    QApplication::processEvents();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        EXPECT_FALSE(qobject_cast<frmSplash2*>(w) && w->isVisible());
+    const auto splashShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<frmSplash2*>(w) && w->isVisible()) return true;
+        return false;
+    };
+    // Start-up did not wait for the fade.
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_TRUE(splashShown());
+    QElapsedTimer t;
+    t.start();
+    while (splashShown() && t.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(splashShown());
 }
 
 // ---- About box ----
