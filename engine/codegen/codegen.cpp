@@ -161,7 +161,12 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
   }
   const TargetRow& target = TargetOfFlags(flags);
   SourceLineGuard guard(Eng.out, target);
-  if (!OpenSourceWithRetry(names::FirstParserFileName(base, target.Code))) {
+  const std::string first = names::FirstParserFileName(base, target.Code);
+  // A unit stands in the file of its own name: a grammar name that is no identifier, or a
+  // keyword, gives a file of another name than the grammar's.
+  if (target.Flag == &TargetLanguageFlags::Pascal && first != names::ResultFileName(base, ".pas"))
+    LogLine("The unit " + PascalUnitName(base) + " is written to " + first + ".");
+  if (!OpenSourceWithRetry(first)) {
     finish();
     return;
   }

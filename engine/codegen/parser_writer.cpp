@@ -385,7 +385,7 @@ std::string ParserWriter::CodeListNumbers(const std::vector<CodeItem>& items,
   return text;
 }
 
-void ParserWriter::WriteAlternativeElements(const AlternativePlan& alt) {
+void ParserWriter::WriteAlternativeElements(const NonterminalPlan& nt, const AlternativePlan& alt) {
   bool firstTerminalState = true;
   int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
   int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
@@ -404,7 +404,10 @@ void ParserWriter::WriteAlternativeElements(const AlternativePlan& alt) {
         break;
       }
       case KindNonterminal:
-        NonterminalElement(referent, element, element == last);
+        if (Tails.count(element))
+          TailCall(nt, element, MayReadNothing(alt));
+        else
+          NonterminalElement(referent, element, element == last);
         firstTerminalState = false;
         break;
       default:
@@ -429,6 +432,12 @@ void ParserWriter::ActionElement(int32_t action) {
     Out.Statement(2, lines[i]);
     if (i == 0) Out.CommentTail(ActionCommentLead + "Action `" + NameOf(ActionPool, action) + "`");
   }
+}
+
+void ParserWriter::UnchosenNote(const NonterminalPlan& nt, const AlternativePlan& alt) {
+  Out.Comment("never chosen, an earlier alternative takes its characters: ");
+  Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
+  Out.Flush();
 }
 
 void ParserWriter::WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
@@ -485,15 +494,18 @@ int32_t ParserWriter::WriteNonterminals() {
   for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
     NonterminalPlan plan = Plan(nonterminal);
     if (!plan.LL1) Clashing.push_back(plan.Name);
+    Tails = TailsOf(plan.Record);
     BeginProcedure(plan);
     bool first = true;
     for (auto& alt : plan.Alternatives) {
       if (alt.MergedInto != 0) continue;
+      if (alt.Items.empty() && OmitsUnchosenBranch(plan, alt)) continue;
       OpenBranch(plan, alt, first);
       first = false;
       if (!alt.Conflicts.empty()) AmbiguityNote(alt);
       RuleComment(plan, alt);
-      WriteAlternativeElements(alt);
+      if (EndsInTail(alt) && MayReadNothing(alt)) PassStart();
+      WriteAlternativeElements(plan, alt);
       CloseBranch(plan, alt);
     }
     ElseBranch(plan);
@@ -546,6 +558,152 @@ std::string GenerationDate(const Engine& engine) {
 }  // namespace mv
 
 namespace mv {
+
+std::set<int32_t> ParserWriter::TailsOf(int32_t nonterminal) const {
+  if (int32_t tail = LoopTailElement(nonterminal)) return {tail};
+  std::set<int32_t> tails;
+  int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
+  int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
+  for (int32_t guard = 0; rule >= 1 && guard < 10000000; ++guard) {
+    int32_t last = Field(RulePool, rule, RuleLastElement);
+    if (last >= 1 && Field(ElementPool, last, ElemKind) == KindNonterminal &&
+        Field(ElementPool, last, ElemReferent) == nonterminal)
+      tails.insert(last);
+    if (rule == lastRule) break;
+    rule = Field(RulePool, rule, RuleNext);
+  }
+  return tails;
+}
+
+ParserWriter::CallShape ParserWriter::CallGraph() const {
+  const int32_t n = Args.N;
+  std::vector<std::vector<int32_t>> callees(size_t(n) + 1);
+  CallShape shape;
+  shape.Recursive.assign(size_t(n) + 1, false);
+  shape.Calls.assign(size_t(n) + 1, false);
+  int32_t current = 0;
+  std::set<int32_t> tails;
+  ForEachElement([&](int32_t nonterminal, int32_t element) {
+    if (nonterminal != current) tails = TailsOf(current = nonterminal);
+    int32_t from = Field(NonterminalPool, nonterminal, NtmNumber);
+    int32_t to = Field(NonterminalPool, Field(ElementPool, element, ElemReferent), NtmNumber);
+    if (Field(ElementPool, element, ElemKind) == KindNonterminal && !tails.count(element) && from >= 1 &&
+        from <= n && to >= 1 && to <= n) {
+      callees[size_t(from)].push_back(to);
+      shape.Calls[size_t(from)] = true;
+      if (to == from) shape.Recursive[size_t(from)] = true;
+    }
+  });
+  // The strongly connected components (Tarjan's, without recursion): a component of two or
+  // more procedures is recursive.
+  std::vector<int32_t> index(size_t(n) + 1, -1), low(size_t(n) + 1, 0), stack;
+  std::vector<bool> onStack(size_t(n) + 1, false);
+  int32_t counter = 0;
+  for (int32_t root = 1; root <= n; ++root) {
+    if (index[size_t(root)] >= 0) continue;
+    std::vector<std::pair<int32_t, size_t>> path{{root, 0}};
+    index[size_t(root)] = low[size_t(root)] = counter++;
+    stack.push_back(root);
+    onStack[size_t(root)] = true;
+    while (!path.empty()) {
+      auto& [v, next] = path.back();
+      if (next < callees[size_t(v)].size()) {
+        int32_t w = callees[size_t(v)][next++];
+        if (index[size_t(w)] < 0) {
+          index[size_t(w)] = low[size_t(w)] = counter++;
+          stack.push_back(w);
+          onStack[size_t(w)] = true;
+          path.push_back({w, 0});
+        } else if (onStack[size_t(w)]) {
+          low[size_t(v)] = std::min(low[size_t(v)], index[size_t(w)]);
+        }
+        continue;
+      }
+      int32_t done = v;
+      path.pop_back();
+      if (!path.empty()) low[size_t(path.back().first)] = std::min(low[size_t(path.back().first)], low[size_t(done)]);
+      if (low[size_t(done)] != index[size_t(done)]) continue;
+      std::vector<int32_t> component;
+      int32_t w = 0;
+      do {
+        w = stack.back();
+        stack.pop_back();
+        onStack[size_t(w)] = false;
+        component.push_back(w);
+      } while (w != done);
+      if (component.size() > 1)
+        for (int32_t c : component) shape.Recursive[size_t(c)] = true;
+    }
+  }
+  return shape;
+}
+
+void ParserWriter::ForEachElement(const std::function<void(int32_t, int32_t)>& visit) const {
+  int32_t nonterminal = Eng.store.Grammar.First;
+  for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+    int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
+    int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
+    for (int32_t g = 0; rule >= 1 && g < 10000000; ++g) {
+      int32_t element = Field(RulePool, rule, RuleFirstElement);
+      int32_t last = Field(RulePool, rule, RuleLastElement);
+      for (int32_t k = 0; element >= 1 && k < 10000000; ++k) {
+        visit(nonterminal, element);
+        if (element == last) break;
+        element = Field(ElementPool, element, ElemNext);
+      }
+      if (rule == lastRule) break;
+      rule = Field(RulePool, rule, RuleNext);
+    }
+    if (nonterminal == Eng.store.Grammar.Last) break;
+    nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
+  }
+}
+
+bool ParserWriter::GrammarTextsHold(const std::string& word) const {
+  const GrammarStore& st = Eng.store;
+  for (const std::string* text : {&st.UserTitle, &st.UserScanner, &st.UserErrorReaction, &st.UserExternal})
+    if (Has(*text, word)) return true;
+  for (const auto* lines : {&st.UserDeclarations, &st.UserPreParse, &st.UserPostParse})
+    for (auto& line : *lines)
+      if (Has(line, word)) return true;
+  int32_t action = st.Actions.First;
+  for (int32_t guard = 0; action >= 1 && guard < 10000000; ++guard) {
+    for (auto& line : ActionLines(action))
+      if (Has(line, word)) return true;
+    if (action == st.Actions.Last) break;
+    action = Field(ActionPool, action, ActNext);
+  }
+  return false;
+}
+
+int32_t ParserWriter::TailElementOf(const AlternativePlan& alt) const {
+  int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
+  int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
+  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+    if (Tails.count(element)) return element;
+    if (element == last) break;
+    element = Field(ElementPool, element, ElemNext);
+  }
+  return 0;
+}
+
+bool ParserWriter::EndsInTail(const AlternativePlan& alt) const { return TailElementOf(alt) != 0; }
+
+bool ParserWriter::MayReadNothing(const AlternativePlan& alt) const {
+  int32_t tail = TailElementOf(alt);
+  if (tail == 0) return false;
+  // Every element before the tail call may derive nothing: the pass may read no character.
+  for (int32_t element = Field(RulePool, alt.Rule, RuleFirstElement), guard = 0;
+       element >= 1 && element != tail && guard < 10000000; ++guard) {
+    int32_t kind = Field(ElementPool, element, ElemKind);
+    if (kind == KindTerminal) return false;
+    if (kind == KindNonterminal &&
+        Field(NonterminalPool, Field(ElementPool, element, ElemReferent), NtmNullable) != 1)
+      return false;
+    element = Field(ElementPool, element, ElemNext);
+  }
+  return true;
+}
 
 int32_t ParserWriter::LoopTailElement(int32_t nonterminal) const {
   int32_t rules[2] = {Field(NonterminalPool, nonterminal, NtmFirstRule), 0};

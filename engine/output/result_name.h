@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "codegen/identifier_spelling.h"
 #include "store/targets.h"
 
 namespace mv::names {
@@ -48,6 +49,8 @@ inline std::string ParserFileName(std::string_view grammarName, int language)
 {
     const TargetRow& row = WrittenTarget(language);
     const std::string base = ResultBase(grammarName);
+    // An Object Pascal unit stands in the file of its own name, where the compiler looks for it.
+    if (row.Flag == &TargetLanguageFlags::Pascal) return PascalUnitName(base) + row.ParserSuffix;
     return (row.LowerCaseNames ? LowerCaseBase(base) : base) + row.ParserSuffix;
 }
 
