@@ -1,7 +1,7 @@
 // Reading speed of the notation readers and the colouring parsers. Prints the median of runs:
 // the language grammar fixture into the engine; a large grammar in each notation into the
 // engine and with the builder that does nothing; each colouring parser over a large text; and
-// generated Typical grammars of 1, 5 and 20 MB into the engine, whose time should grow in
+// generated Typical grammars of 1, 4 and 16 MB into the engine, whose time should grow in
 // proportion to the size.
 #include <algorithm>
 #include <chrono>
@@ -201,9 +201,9 @@ int main(int argc, char** argv)
         Report(c.name, c.text.size(), ms, runs);
     }
 
-    for (const std::size_t megabytes : {1u, 5u, 20u}) {
+    for (const std::size_t megabytes : {1u, 4u, 16u}) {
         const std::string text = GeneratedGrammar(megabytes * 1'000'000);
-        const int generatedRuns = megabytes >= 20 ? 3 : 5;
+        const int generatedRuns = megabytes >= 16 ? 3 : 5;
         const double ms = MedianMs(generatedRuns, [&] {
             StartRun();
             std::string error;

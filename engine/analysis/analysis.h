@@ -46,6 +46,18 @@ struct FlatGrammar {
   std::vector<uint8_t> Nullable;  // per element
 };
 
+// The nonterminals 1..N of a relation grouped into strongly connected components of its direct
+// edges (row k set in column j: an edge from k to j), each component after every component
+// that has an edge into it.
+struct ComponentOrder {
+  int32_t N = 0;
+  std::vector<int32_t> Members;      // component c: Members[MemberStart[c] .. MemberStart[c+1])
+  std::vector<int32_t> MemberStart;
+  std::vector<int32_t> Sources;      // component c: Sources[SourceStart[c] .. SourceStart[c+1])
+  std::vector<int32_t> SourceStart;
+  int32_t Components() const { return MemberStart.empty() ? 0 : int32_t(MemberStart.size()) - 1; }
+};
+
 class Analysis {
 public:
   // Which matrix a Get export asks for.
@@ -105,6 +117,7 @@ public:
   void SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>& owners, int32_t& flag);
   std::vector<SelectCollision> SelectCollisions() const;
   Chain SelectCollisionList;  // pool 4: field 2 terminal index, field 3 alternative
+  std::vector<SelectCollision> Collisions;  // the same clashes, read back from here
   // Writes the select-set report through the output line; returns the verdict (-1 LL(1)).
   int32_t CheckLL1();
   // The report into ResultBaseName + extension; the verdict is set even when the file cannot
@@ -121,7 +134,7 @@ private:
     Holds What = Holds::Nothing;
   };
   const Region* RegionOf(Matrix m, int32_t& rows) const;
-  void MarkSelect(int32_t index, int32_t rule, std::vector<int32_t>& owners, int32_t& flag);
+  void MarkSelect(int32_t index, int32_t rule, std::vector<int32_t>& owners);
 
   Engine& Eng;
   // Name cursors of GetNtmName and GetTrmName.
@@ -131,14 +144,28 @@ private:
   bool Fits = false;
   Region Region1, Region2, Region3;
   std::vector<uint8_t> EndVector;
+  // The components of IS-END-OF's direct edges while Region1 holds it. The product is then
+  // built along them, and its components and right factor are kept with it, so that
+  // IS-FOLLOWED-BY is built along them too: END-OF x (FOL-DIR-BY x BEGINS-WITH).
+  ComponentOrder EndOfOrder;
+  bool ProductAlongEndOf = false;
+  ComponentOrder ProductOrder;
+  BitMatrix ProductRight;
 };
 
 // The kernels over bit matrices, column j standing for nonterminal j.
+ComponentOrder OrderComponents(const BitMatrix& m, int32_t n);
+// m, holding the direct edges that g was ordered from, becomes their reflexive and transitive
+// closure over the nonterminals; terminal rows are carried along.
+void CloseAlong(const ComponentOrder& g, BitMatrix& m);
+// c := A x b (b's columns 1..N), A the closure of the edges that g was ordered from.
+void ProductAlong(const ComponentOrder& g, const BitMatrix& b, BitMatrix& c);
 void TransitiveClosure(BitMatrix& m, int32_t n);
 // Mode 1 or less: a is N x N; otherwise a is S x N and its terminal rows are copied too.
 void MatrixProduct(const BitMatrix& a, const BitMatrix& b, BitMatrix& c, int32_t s, int32_t n,
                    int32_t mode);
-void BuildEndOf(const FlatGrammar& g, BitMatrix& m);
+// IS-END-OF closed; order, when given, receives the components of its direct edges.
+void BuildEndOf(const FlatGrammar& g, BitMatrix& m, ComponentOrder* order = nullptr);
 void BuildFollowedDirectly(const FlatGrammar& g, BitMatrix& m);
 void BuildBeginsWith(const FlatGrammar& g, BitMatrix& m);
 

@@ -5,6 +5,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace mv {
@@ -51,10 +52,20 @@ public:
 
   // Calls f(i) for every true row i of column j, ascending.
   template <class F> void ForEachInColumn(int32_t j, F&& f) const {
+    ForEachInRows(j, 1, Rows, static_cast<F&&>(f));
+  }
+  // The same over rows first..last only: the words outside them are not read.
+  template <class F> void ForEachInRows(int32_t j, int32_t first, int32_t last, F&& f) const {
     if (j < 1 || j > Cols) return;
+    if (first < 1) first = 1;
+    if (last > Rows) last = Rows;
+    if (first > last) return;
     const uint64_t* c = Column(j);
-    for (int32_t w = 0; w < Words; ++w) {
+    const int32_t lastWord = (last - 1) >> 6;
+    for (int32_t w = (first - 1) >> 6; w <= lastWord; ++w) {
       uint64_t bits = c[w];
+      if (w == (first - 1) >> 6) bits &= ~uint64_t(0) << ((first - 1) & 63);
+      if (w == lastWord && (last & 63)) bits &= (uint64_t(1) << (last & 63)) - 1;
       while (bits) {
         int32_t b = std::countr_zero(bits);
         f(w * 64 + b + 1);
@@ -69,5 +80,18 @@ private:
   int32_t Words = 0;
   std::vector<uint64_t> Bits;
 };
+
+// dst |= src over n words, n a multiple of BitMatrix::WordBlock: the loop every kernel spends
+// its time in, written for 128-bit registers.
+inline void OrWords(uint64_t* dst, const uint64_t* src, int32_t n) {
+  using Pair = uint64_t __attribute__((vector_size(16)));
+  for (int32_t w = 0; w < n; w += 2) {
+    Pair d, v;
+    std::memcpy(&d, dst + w, sizeof d);
+    std::memcpy(&v, src + w, sizeof v);
+    d |= v;
+    std::memcpy(dst + w, &d, sizeof d);
+  }
+}
 
 }  // namespace mv

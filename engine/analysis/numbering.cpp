@@ -17,6 +17,7 @@ Analysis::Analysis(Engine& engine) : Eng(engine) {}
 void Analysis::InitRun() {
   NullableList = Chain{};
   SelectCollisionList = Chain{};
+  Collisions.clear();
   NtmPosition = TrmPosition = 0;
   Fits = false;
   Region1.What = Region2.What = Region3.What = Holds::Nothing;

@@ -47,40 +47,6 @@ FlatGrammar Analysis::Flatten() const {
   return g;
 }
 
-namespace {
-
-// dst |= src over n words, n a multiple of BitMatrix::WordBlock: the loop every kernel spends
-// its time in, written for 128-bit registers.
-inline void OrWords(uint64_t* dst, const uint64_t* src, int32_t n) {
-  using Pair = uint64_t __attribute__((vector_size(16)));
-  for (int32_t w = 0; w < n; w += 2) {
-    Pair d, v;
-    std::memcpy(&d, dst + w, sizeof d);
-    std::memcpy(&v, src + w, sizeof v);
-    d |= v;
-    std::memcpy(dst + w, &d, sizeof d);
-  }
-}
-
-}  // namespace
-
-// Warshall's algorithm with the intermediate nonterminal k outside: whatever begins (ends) k
-// begins (ends) every j that k begins (ends). Every (k, k) is true afterwards.
-void TransitiveClosure(BitMatrix& m, int32_t n) {
-  if (n > m.ColCount()) n = m.ColCount();
-  const int32_t words = m.WordsPerColumn();
-  for (int32_t k = 1; k <= n && k <= m.RowCount(); ++k) {
-    const uint64_t* colK = m.Column(k);
-    const int32_t word = (k - 1) >> 6;
-    const uint64_t bit = uint64_t(1) << ((k - 1) & 63);
-    for (int32_t j = 1; j <= n; ++j) {
-      uint64_t* colJ = m.Column(j);
-      if (j != k && (colJ[word] & bit)) OrWords(colJ, colK, words);
-    }
-    m.Set(k, k);
-  }
-}
-
 void MatrixProduct(const BitMatrix& a, const BitMatrix& b, BitMatrix& c, int32_t s, int32_t n,
                    int32_t mode) {
   c.Reset(c.RowCount(), c.ColCount());
@@ -104,7 +70,7 @@ void MatrixProduct(const BitMatrix& a, const BitMatrix& b, BitMatrix& c, int32_t
     });
 }
 
-void BuildEndOf(const FlatGrammar& g, BitMatrix& m) {
+void BuildEndOf(const FlatGrammar& g, BitMatrix& m, ComponentOrder* order) {
   m.Reset(g.N, g.N);
   for (const auto& alt : g.Alternatives) {
     for (int32_t p = alt.End - 1; p >= alt.First; --p) {
@@ -114,7 +80,9 @@ void BuildEndOf(const FlatGrammar& g, BitMatrix& m) {
       if (!g.Nullable[size_t(p)]) break;
     }
   }
-  TransitiveClosure(m, g.N);
+  ComponentOrder components = OrderComponents(m, g.N);
+  CloseAlong(components, m);
+  if (order) *order = std::move(components);
 }
 
 void BuildFollowedDirectly(const FlatGrammar& g, BitMatrix& m) {
@@ -166,7 +134,7 @@ std::string Analysis::InitMatrix() {
 
 void Analysis::IsEndOf() {
   if (!Fits) return;
-  BuildEndOf(Flatten(), Region1.M);
+  BuildEndOf(Flatten(), Region1.M, &EndOfOrder);
   Region1.What = Holds::EndOf;
 }
 
@@ -180,7 +148,16 @@ void Analysis::EndOf_FolDirBy_Prod() {
   if (!Fits) return;
   int32_t n = Eng.store.Counts.N, s = Eng.store.Counts.S;
   Region3.M.Reset(s, n);
-  MatrixProduct(Region1.M, Region2.M, Region3.M, s, n, 1);
+  ProductAlongEndOf = Region1.What == Holds::EndOf && EndOfOrder.N == n &&
+                      Region1.M.RowCount() == n && Region1.M.ColCount() == n &&
+                      Region2.M.ColCount() == n;
+  if (ProductAlongEndOf) {
+    ProductAlong(EndOfOrder, Region2.M, Region3.M);
+    ProductOrder = EndOfOrder;
+    ProductRight = Region2.M;
+  } else {
+    MatrixProduct(Region1.M, Region2.M, Region3.M, s, n, 1);
+  }
   Region3.What = Holds::Product;
 }
 
@@ -200,7 +177,16 @@ void Analysis::IsFollowedBy() {
   // The product is built one row wider, so widening it only fills the end-marker row.
   BitMatrix follow;
   follow.Reset(s + 1, n);
-  MatrixProduct(Region3.M, Region2.M, follow, s, n, 2);
+  if (Region3.What == Holds::Product && ProductAlongEndOf && Region3.M.RowCount() == s &&
+      ProductRight.RowCount() == s && ProductOrder.N == n) {
+    // The product's left factor is END-OF's closure: multiply the sparse right factor first.
+    BitMatrix right;
+    right.Reset(s + 1, n);
+    MatrixProduct(ProductRight, Region2.M, right, s, n, 2);
+    ProductAlong(ProductOrder, right, follow);
+  } else {
+    MatrixProduct(Region3.M, Region2.M, follow, s, n, 2);
+  }
   for (int32_t k = 1; k <= n; ++k)
     if (EndVector[size_t(k)]) follow.Set(s + 1, k);
   Region1.M = std::move(follow);

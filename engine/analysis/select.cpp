@@ -14,19 +14,11 @@ constexpr int32_t CollisionIndex = 2;
 constexpr int32_t CollisionRule = 3;
 }  // namespace
 
-void Analysis::MarkSelect(int32_t index, int32_t rule, std::vector<int32_t>& owners,
-                          int32_t& flag) {
+void Analysis::MarkSelect(int32_t index, int32_t rule, std::vector<int32_t>& owners) {
   if (index < 1 || size_t(index) + 1 >= owners.size()) return;
   int32_t& owner = owners[size_t(index)];
-  if (owner == 0) {
-    owner = rule;
-  } else if (owner != rule) {
-    int32_t rec = Eng.mem.AppendRecord(CollisionPool, 1, SelectCollisionList.First,
-                                       SelectCollisionList.Last);
-    Eng.mem.VLW(CollisionPool, rec, CollisionIndex, index);
-    Eng.mem.VLW(CollisionPool, rec, CollisionRule, rule);
-    flag = 0;
-  }
+  if (owner == 0) owner = rule;
+  else if (owner != rule) Collisions.push_back({index, rule});
 }
 
 void Analysis::SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>& owners,
@@ -36,7 +28,7 @@ void Analysis::SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>&
   if (SelectCollisionList.First >= 1)
     m.ReleaseRecord(CollisionPool, SelectCollisionList.First, SelectCollisionList.Last);
   SelectCollisionList = Chain{};
-  flag = -1;
+  Collisions.clear();
   owners.assign(size_t(t) + 3, 0);
   const int32_t a = m.IVLR(NonterminalPool, nonterminal, NtmNumber);
   WalkAlternatives(m, nonterminal, [&](int32_t rec) {
@@ -47,34 +39,32 @@ void Analysis::SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>&
       const int32_t kind = m.IVLR(ElementPool, e, ElemKind);
       const int32_t ref = m.IVLR(ElementPool, e, ElemReferent);
       if (kind == KindTerminal) {
-        MarkSelect(m.IVLR(TerminalPool, ref, TrmNumber), r, owners, flag);
+        MarkSelect(m.IVLR(TerminalPool, ref, TrmNumber), r, owners);
         ended = true;
       } else if (kind == KindNonterminal) {
         const int32_t b = m.IVLR(NonterminalPool, ref, NtmNumber);
         if (Region2.What == Holds::BeginsWith)
-          Region2.M.ForEachInColumn(b, [&](int32_t i) {
-            if (i > n && i <= n + t) MarkSelect(i - n, r, owners, flag);
-          });
+          Region2.M.ForEachInRows(b, n + 1, n + t,
+                                  [&](int32_t i) { MarkSelect(i - n, r, owners); });
         ended = m.IVLR(NonterminalPool, ref, NtmNullable) != 1;
       }
     });
     // Nothing but empty elements, actions and nullable nonterminals: the follow set selects.
     if (!ended && Region1.What == Holds::FollowedBy)
-      Region1.M.ForEachInColumn(a, [&](int32_t i) {
-        if (i > n && i <= n + t + 1) MarkSelect(i - n, r, owners, flag);
-      });
+      Region1.M.ForEachInRows(a, n + 1, n + t + 1,
+                              [&](int32_t i) { MarkSelect(i - n, r, owners); });
   });
+  flag = Collisions.empty() ? -1 : 0;
+  // The clashes also take their records as they always did, one after another, so that the
+  // record memory hands out the same record numbers afterwards.
+  for (const SelectCollision& c : Collisions) {
+    int32_t rec = m.AppendRecord(CollisionPool, 1, SelectCollisionList.First,
+                                 SelectCollisionList.Last);
+    m.VLW(CollisionPool, rec, CollisionIndex, c.Index);
+    m.VLW(CollisionPool, rec, CollisionRule, c.Rule);
+  }
 }
 
-std::vector<SelectCollision> Analysis::SelectCollisions() const {
-  std::vector<SelectCollision> list;
-  const RecordMemory& m = Eng.mem;
-  WalkChain(m, CollisionPool, 1, SelectCollisionList.First, SelectCollisionList.Last,
-                 [&](int32_t rec) {
-    list.push_back({m.IVLR(CollisionPool, rec, CollisionIndex),
-                    m.IVLR(CollisionPool, rec, CollisionRule)});
-  });
-  return list;
-}
+std::vector<SelectCollision> Analysis::SelectCollisions() const { return Collisions; }
 
 }  // namespace mv

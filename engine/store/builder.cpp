@@ -46,15 +46,25 @@ void Builder::ForgetName(int32_t first) {
 
 void Builder::BKSSYM(int32_t code) {
   RecordMemory& mem = Eng.mem;
+  GrammarStore& store = Eng.store;
+  NameProbe& probe = store.Spelled;
   // A chain that names a symbol already is not extended in place: the longer name gets a
   // chain of its own.
-  if (Eng.store.NameTaken(CurrentName.Chars.First))
-    CurrentName.Chars = Eng.store.CopyName(CurrentName.Chars.First, CurrentName.Chars.Last);
-  const bool fresh = CurrentName.Chars.First < 1;
+  if (store.NameTaken(CurrentName.Chars.First)) {
+    const Chain copy = store.CopyName(CurrentName.Chars.First, CurrentName.Chars.Last);
+    if (probe.Of == CurrentName.Chars) probe.Of = copy;
+    CurrentName.Chars = copy;
+  }
+  const Chain before = CurrentName.Chars;
+  const bool fresh = before.First < 1;
   int32_t r = mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First,
                                CurrentName.Chars.Last);
-  if (fresh) Eng.store.NameReleased(r);
+  if (fresh && store.NameTaken(r)) store.NameReleased(r);
   mem.VLW(NameCharPool, r, CharCode, code);
+  // The bucket sum and index key grow with the name.
+  if (fresh) probe = store.NewProbe();
+  if (fresh || probe.Of == before) GrammarStore::AddToProbe(probe, r, code);
+  else probe.Of = Chain{};
   // Codes outside 0..255 belong to the chain only.
   if (code < 0 || code > 255) return;
   if (CurrentName.Text.size() < size_t(OptionTextLength)) CurrentName.Text.push_back(char(code));

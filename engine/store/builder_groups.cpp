@@ -14,9 +14,12 @@ constexpr int32_t GroupPool = GroupContextPool;
 
 Chain Builder::NewNameChain(const std::vector<int32_t>& codes) {
   Chain chain;
+  NameProbe& probe = Eng.store.Built;
+  probe = Eng.store.NewProbe();
   for (int32_t code : codes) {
     int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, chain.First, chain.Last);
     Eng.mem.VLW(NameCharPool, r, CharCode, code);
+    GrammarStore::AddToProbe(probe, r, code);
   }
   return chain;
 }

@@ -27,6 +27,7 @@ void GrammarStore::InitGrammarStore() {
   GiveBackSwitch = true;
   Fields = ChainFields{};
   TakenNames.clear();
+  ++NameEpoch;
   CollisionReportFlag = true;
   GenerationLogFlag = true;
 
@@ -52,8 +53,52 @@ void GrammarStore::InitGrammarStore() {
 }
 
 void GrammarStore::ClearNameTables() {
+  ++NameEpoch;
   NameTable.fill(0);
-  for (auto& index : NameIndex) index.clear();
+  for (auto& index : NameIndex) index.Clear();
+}
+
+int64_t GrammarStore::HashTerm(int32_t code) { return std::llabs(int64_t(code) % 256) + 1; }
+
+void GrammarStore::AppendKeyCode(std::string& key, int32_t code) {
+  if (code >= 0 && code < 255) {
+    key.push_back(char(code));
+  } else {
+    key.push_back(char(255));
+    for (int shift = 0; shift < 32; shift += 8) key.push_back(char(uint32_t(code) >> shift));
+  }
+}
+
+void GrammarStore::AddToProbe(NameProbe& probe, int32_t record, int32_t code) {
+  if (probe.Of.First < 1) probe.Of.First = record;
+  probe.Of.Last = record;
+  probe.Sum += HashTerm(code);
+  if (!probe.Key.empty()) probe.Key.pop_back();
+  AppendKeyCode(probe.Key, code);
+  probe.Key.push_back('L');
+}
+
+const NameProbe* GrammarStore::ProbeOf(int32_t first, int32_t last) const {
+  if (first < 1 || !NameIndexOn) return nullptr;
+  for (const NameProbe* p : {&Spelled, &Built})
+    if (p->Epoch == NameEpoch && p->Of.First == first && p->Of.Last == last) return p;
+  return nullptr;
+}
+
+NameLookup GrammarStore::Remembered(int32_t first, int32_t last, int32_t record) const {
+  const RecordMemory& mem = Eng.mem;
+  return NameLookup{Chain{first, last}, record,
+                    Chain{mem.IVLR(NonterminalPool, record, NtmNameFirst),
+                          mem.IVLR(NonterminalPool, record, NtmNameLast)},
+                    NameEpoch};
+}
+
+bool GrammarStore::StillLeads(const NameLookup& lookup, int32_t first, int32_t last) const {
+  const RecordMemory& mem = Eng.mem;
+  return first >= 1 && NameIndexOn && lookup.Epoch == NameEpoch && lookup.Name == Chain{first, last} &&
+         mem.IsLiveRecord(NonterminalPool, lookup.Record) &&
+         mem.IVLR(NonterminalPool, lookup.Record, NtmNameFirst) == lookup.RecordName.First &&
+         mem.IVLR(NonterminalPool, lookup.Record, NtmNameLast) == lookup.RecordName.Last;
 }
 
 // Name chains are walked with a bound: a chain that runs into a loop ends there.
@@ -63,7 +108,7 @@ int32_t GrammarStore::NameHash(int32_t modulus, int32_t first, int32_t last) con
   const int64_t limit = mem.StepLimit(NameCharPool);
   for (int64_t c = first, steps = 0; c >= 1 && steps < limit; ++steps) {
     int32_t code = mem.IVLR(NameCharPool, int32_t(c), CharCode);
-    sum += std::llabs(int64_t(code) % 256) + 1;
+    sum += HashTerm(code);
     if (c == last) break;
     c = mem.IVLR(NameCharPool, int32_t(c), CharNext);
   }
@@ -102,13 +147,7 @@ std::string GrammarStore::NameKey(int32_t first, int32_t last) const {
   const int64_t limit = mem.StepLimit(NameCharPool);
   for (int64_t steps = 0; first >= 1; ++steps) {
     if (steps >= limit) return std::string();
-    const int32_t code = mem.IVLR(NameCharPool, first, CharCode);
-    if (code >= 0 && code < 255) {
-      key.push_back(char(code));
-    } else {
-      key.push_back(char(255));
-      for (int shift = 0; shift < 32; shift += 8) key.push_back(char(uint32_t(code) >> shift));
-    }
+    AppendKeyCode(key, mem.IVLR(NameCharPool, first, CharCode));
     if (first == last) return key.push_back('L'), key;
     first = mem.IVLR(NameCharPool, first, CharNext);
   }
@@ -116,8 +155,7 @@ std::string GrammarStore::NameKey(int32_t first, int32_t last) const {
   return key;
 }
 
-std::unordered_map<std::string, int32_t>* GrammarStore::IndexOf(int32_t firstBucket,
-                                                                int32_t modulus) {
+NameKeyIndex* GrammarStore::IndexOf(int32_t firstBucket, int32_t modulus) {
   if (!NameIndexOn || modulus != NameHashModulus) return nullptr;
   switch (firstBucket) {
     case NonterminalBuckets: return &NameIndex[0];
@@ -132,6 +170,7 @@ bool GrammarStore::NameTaken(int32_t first) const {
 }
 
 void GrammarStore::NameReleased(int32_t first) {
+  ++NameEpoch;
   if (NameTaken(first)) TakenNames[size_t(first)] = false;
 }
 
@@ -152,10 +191,10 @@ Chain GrammarStore::CopyName(int32_t first, int32_t last) {
 
 void GrammarStore::RemoveName(int32_t pool, int32_t firstBucket, int32_t record) {
   RecordMemory& mem = Eng.mem;
+  ++NameEpoch;
   const int32_t nameFirst = mem.IVLR(pool, record, 3), nameLast = mem.IVLR(pool, record, 4);
   if (auto* index = IndexOf(firstBucket, NameHashModulus)) {
-    auto it = index->find(NameKey(nameFirst, nameLast));
-    if (it != index->end() && it->second == record) index->erase(it);
+    index->Remove(NameKey(nameFirst, nameLast), record);
   }
   const int32_t bucket = firstBucket + NameHash(NameHashModulus, nameFirst, nameLast);
   if (bucket < 1 || bucket > NameTableSize) return;
@@ -186,23 +225,25 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
                                     int32_t firstBucket, int32_t modulus, int32_t& head,
                                     int32_t& tail, const std::vector<int32_t>& extraFields) {
   RecordMemory& mem = Eng.mem;
-  int32_t bucket = firstBucket + NameHash(modulus, first, last);
+  const NameProbe* probe = ProbeOf(first, last);
+  int32_t bucket = firstBucket + (!probe          ? NameHash(modulus, first, last)
+                                  : modulus < 1   ? 0
+                                                  : int32_t(probe->Sum % modulus));
   bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
   int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
   auto* index = bucketValid ? IndexOf(firstBucket, modulus) : nullptr;
-  std::string key = index ? NameKey(first, last) : std::string();
+  std::string walkedKey = index && !probe ? NameKey(first, last) : std::string();
+  const std::string_view key = probe ? std::string_view(probe->Key) : walkedKey;
   if (key.empty()) index = nullptr;
   bool walk = bucketFirst >= 1;
   if (index) {
-    auto it = index->find(key);
-    if (it != index->end()) {
-      const int32_t r = it->second;
+    if (const int32_t r = index->Find(key)) {
       if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
         return r;
       }
       // The record's name changed under the index: the bucket decides.
-      index->erase(it);
+      index->Remove(key);
     } else {
       walk = false;
     }
@@ -213,7 +254,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
     for (int32_t r = bucketFirst, steps = 0; r >= 1 && steps < mem.StepLimit(pool); ++steps) {
       if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
-        if (index) index->emplace(std::move(key), r);
+        if (index) index->Add(key, r);
         return r;
       }
       if (r == bucketLast) break;
@@ -239,7 +280,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
   mem.VLW(pool, r, 5, 0);
   mem.VLW(pool, r, 6, 0);
   for (int32_t f : extraFields) mem.VLW(pool, r, f, 0);
-  if (index) index->emplace(std::move(key), r);
+  if (index) index->Add(key, r);
   if (bucketValid) {
     if (bucketFirst < 1) {
       NameTable[size_t(bucket)] = r;
@@ -254,8 +295,10 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
 
 int32_t GrammarStore::FindOrAddNonterminal(int32_t first, int32_t last) {
   static const std::vector<int32_t> extra{NtmFirstRule, NtmLastRule};
-  return FindOrAddName(NonterminalPool, first, last, NonterminalBuckets, NameHashModulus,
-                       Grammar.First, Grammar.Last, extra);
+  const int32_t r = FindOrAddName(NonterminalPool, first, last, NonterminalBuckets,
+                                  NameHashModulus, Grammar.First, Grammar.Last, extra);
+  LastNonterminal = Remembered(first, last, r);
+  return r;
 }
 
 int32_t GrammarStore::FindOrAddTerminal(int32_t first, int32_t last) {
@@ -272,7 +315,18 @@ int32_t GrammarStore::FindOrAddAction(int32_t first, int32_t last) {
 
 void GrammarStore::OpenRuleAlternative(int32_t first, int32_t last) {
   RecordMemory& mem = Eng.mem;
-  int32_t ntm = FindOrAddNonterminal(first, last);
+  // Every alternative of a rule opens on the same head: the lookup is remembered.
+  int32_t ntm = 0;
+  if (StillLeads(HeadLookup, first, last)) {
+    ntm = HeadLookup.Record;
+    Found = true;
+  } else if (StillLeads(LastNonterminal, first, last)) {
+    ntm = LastNonterminal.Record;
+    Found = true;
+  } else {
+    ntm = FindOrAddNonterminal(first, last);
+  }
+  HeadLookup = Remembered(first, last, ntm);
   int32_t rule = mem.IVLOFF(RulePool);
   int32_t lastRule = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
   if (lastRule >= 1) mem.VLW(RulePool, lastRule, RuleNext, rule);

@@ -5,8 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+#include "store/name_key_index.h"
 
 namespace mv {
 
@@ -107,6 +108,24 @@ struct ChainFields {
   int32_t RuleBack = mv::RuleBack;
 };
 
+// A name's bucket sum and index key, gathered while its chain is built, so that looking the
+// chain up does not walk it again. It stands for its chain only while the name tables'
+// epoch is the one it was begun in.
+struct NameProbe {
+  Chain Of;
+  uint64_t Epoch = 0;
+  int64_t Sum = 0;
+  std::string Key;  // the index key
+};
+
+// A name looked up lately and the record it led to, with that record's name chain then.
+struct NameLookup {
+  Chain Name;
+  int32_t Record = 0;
+  Chain RecordName;
+  uint64_t Epoch = 0;
+};
+
 class GrammarStore {
 public:
   explicit GrammarStore(Engine& engine);
@@ -115,6 +134,11 @@ public:
   void InitGrammarStore();
   void ClearNameTables();
   int32_t NameHash(int32_t modulus, int32_t first, int32_t last) const;
+  // A new probe for a chain about to be built, and a code appended to the chain as record.
+  NameProbe NewProbe() const { return NameProbe{Chain{}, NameEpoch, 0, std::string()}; }
+  static void AddToProbe(NameProbe& probe, int32_t record, int32_t code);
+  // The name being spelled and the name built last, as probes.
+  NameProbe Spelled, Built;
   // Finds the record named by the chain in one table or adds it at the chain's tail;
   // extraFields are zeroed on a new record. Sets Found.
   int32_t FindOrAddName(int32_t pool, int32_t first, int32_t last, int32_t firstBucket,
@@ -157,7 +181,8 @@ public:
   bool Found = false;
   bool GiveBackSwitch = true;
   ChainFields Fields;
-  // Off only in tests: every look-up walks its bucket chain, as the index must behave.
+  // Off only in tests: every look-up walks its name and its bucket chain, as the index, the
+  // probes and the remembered lookups must behave.
   bool NameIndexOn = true;
   bool CollisionReportFlag = true;
   bool GenerationLogFlag = true;
@@ -177,14 +202,28 @@ private:
   // four bytes; the last byte says how the chain ended ("L" at its last record, "R" at a link
   // below 1), since SameName tells the two apart. Empty when the walk found a loop.
   std::string NameKey(int32_t first, int32_t last) const;
+  // Term of one code in the bucket sum, and a code appended to an index key.
+  static int64_t HashTerm(int32_t code);
+  static void AppendKeyCode(std::string& key, int32_t code);
+  // The probe that stands for the chain first..last, or null.
+  const NameProbe* ProbeOf(int32_t first, int32_t last) const;
+  // Whether a lookup still leads from the chain first..last to its record.
+  bool StillLeads(const NameLookup& lookup, int32_t first, int32_t last) const;
+  NameLookup Remembered(int32_t first, int32_t last, int32_t record) const;
+  // Moves on whenever a name may have left the tables or a chain may have been given back:
+  // probes and remembered lookups of an earlier epoch are not trusted.
+  uint64_t NameEpoch = 1;
+  // The rule head opened last, and the nonterminal looked up last (a group's name is placed
+  // and then opened as a rule head).
+  NameLookup HeadLookup, LastNonterminal;
   // The index of the table whose buckets begin at firstBucket, or null.
-  std::unordered_map<std::string, int32_t>* IndexOf(int32_t firstBucket, int32_t modulus);
+  NameKeyIndex* IndexOf(int32_t firstBucket, int32_t modulus);
 
   // Beside the bucket chains, one index per table from a name's codes to its record: a
   // look-up costs one hash probe instead of a walk of a bucket that may hold hundreds of
   // names. Kept by FindOrAddName, RemoveName and ClearNameTables, the only steps that change
   // the buckets.
-  std::array<std::unordered_map<std::string, int32_t>, 3> NameIndex;
+  std::array<NameKeyIndex, 3> NameIndex;
   // First NameCharRecords of the chains that name a record.
   std::vector<bool> TakenNames;
   Engine& Eng;

@@ -1,5 +1,9 @@
 #include "store/record_memory.h"
 
+#include <sys/mman.h>
+
+#include <cstring>
+
 #include "engine.h"
 
 namespace mv {
@@ -19,6 +23,15 @@ const uint8_t RecordMemory::ClassOfPool[PageLength + 1] = {
     7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, // 43-56
 };
 
+int32_t* WordSpace::NewBlock() {
+  void* p = ::operator new(BlockBytes, std::align_val_t(BlockBytes));
+  // Large pages: a grammar of many megabytes touches its records in a few hundred faults
+  // instead of tens of thousands. Only advice; without it the block is as good.
+  madvise(p, BlockBytes, MADV_HUGEPAGE);
+  std::memset(p, 0, BlockBytes);
+  return static_cast<int32_t*>(p);
+}
+
 RecordMemory::RecordMemory(Engine& engine) : Eng(engine) { InitRecordMemory(); }
 
 int32_t RecordMemory::SlotLength(int32_t pool) {
@@ -30,8 +43,7 @@ int32_t RecordMemory::SizeClass(int32_t pool) {
 }
 
 void RecordMemory::InitRecordMemory() {
-  Words.assign(1, 0);
-  Words.shrink_to_fit();
+  Words.Reset(1);
   FreeMark.assign(1, false);
   FreeMark.shrink_to_fit();
   PageClass.assign(1, 0);
@@ -75,13 +87,15 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
   if (w < 0 || WordIndex(pool, first, 1) < 0) return;
   // The chain is spliced onto the free chain whole, as long as it is one: every member in use
   // and the last reached from the first. Otherwise its members in use go back one by one, in
-  // the same order, and a member given back already is not given back again.
-  std::vector<int32_t> members;
+  // the same order, and a member given back already is not given back again. The first walk
+  // only counts, so that a whole chain (the usual case) goes back without a list of members.
+  const int64_t limit = StepLimit(pool);
+  int64_t count = 0;
   bool whole = false;
-  for (int32_t r = first; static_cast<int64_t>(members.size()) < StepLimit(pool);) {
+  for (int32_t r = first; count < limit;) {
     int64_t rw = WordIndex(pool, r, 1);
     if (rw < 0 || FreeMark[size_t(rw)]) break;
-    members.push_back(r);
+    ++count;
     if (r == last) {
       whole = true;
       break;
@@ -90,10 +104,21 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
   }
   int32_t cls = ClassOfPool[pool];
   if (whole) {
+    int32_t r = first;
+    for (int64_t k = 0; k < count; ++k) {
+      size_t rw = size_t(WordIndex(pool, r, 1));
+      FreeMark[rw] = true;
+      r = Words[rw];
+    }
     Words[size_t(w)] = FreeHead[cls];
     FreeHead[cls] = first;
-    for (int32_t r : members) FreeMark[size_t(WordIndex(pool, r, 1))] = true;
     return;
+  }
+  std::vector<int32_t> members;
+  members.reserve(size_t(count));
+  for (int32_t r = first; int64_t(members.size()) < count;) {
+    members.push_back(r);
+    r = Words[size_t(WordIndex(pool, r, 1))];
   }
   for (auto it = members.rbegin(); it != members.rend(); ++it) VLON(pool, *it);
 }
@@ -205,7 +230,7 @@ void RecordMemory::VLTOVR() {
     // The first extension of a run sets up the core pages as one chain of free pages.
     CoreSetUp = true;
     int64_t pages = CapacityPages < CorePages ? CapacityPages : CorePages;
-    Words.assign(size_t(pages * PageLength + 1), 0);
+    Words.Reset(size_t(pages * PageLength + 1));
     FreeMark.assign(Words.size(), false);
     PageClass.assign(size_t(pages + 1), 7);
     PageClass[0] = 0;
@@ -222,7 +247,7 @@ void RecordMemory::VLTOVR() {
     throw RunStopped();
   }
   // One more page, a one-page chain of free pages.
-  Words.resize(Words.size() + PageLength, 0);
+  Words.Grow(Words.size() + PageLength);
   FreeMark.resize(Words.size(), false);
   FreeMark[Words.size() - PageLength] = true;
   PageClass.push_back(7);

@@ -7,6 +7,8 @@
 // foreign handle reads as 0 and writes nothing.
 
 #include <cstdint>
+#include <memory>
+#include <new>
 #include <stdexcept>
 #include <vector>
 
@@ -18,6 +20,40 @@ class Engine;
 // stopped until the next BnfParserInit.
 struct RunStopped : std::runtime_error {
   RunStopped() : std::runtime_error("record memory exhausted") {}
+};
+
+// The word space, held in blocks of a fixed size: growing it never moves or copies the words
+// held already, so a run that reads a large grammar costs time and memory in proportion.
+class WordSpace {
+public:
+  // 2 MB blocks: the size of a large page, which the system is asked to back them with.
+  static constexpr int32_t BlockShift = 19;
+  static constexpr size_t BlockWords = size_t(1) << BlockShift;
+  static constexpr size_t BlockBytes = BlockWords * sizeof(int32_t);
+
+  int32_t& operator[](size_t w) { return Blocks[w >> BlockShift][w & (BlockWords - 1)]; }
+  int32_t operator[](size_t w) const { return Blocks[w >> BlockShift][w & (BlockWords - 1)]; }
+  size_t size() const { return Size; }
+  // n words, all 0; the blocks of before are given back.
+  void Reset(size_t n) {
+    Blocks.clear();
+    Blocks.shrink_to_fit();
+    Size = 0;
+    Grow(n);
+  }
+  // Grows to n words; the new ones are 0.
+  void Grow(size_t n) {
+    while (Blocks.size() * BlockWords < n) Blocks.emplace_back(NewBlock());
+    if (n > Size) Size = n;
+  }
+
+private:
+  struct FreeBlock {
+    void operator()(int32_t* p) const { ::operator delete(p, std::align_val_t(BlockBytes)); }
+  };
+  static int32_t* NewBlock();
+  std::vector<std::unique_ptr<int32_t[], FreeBlock>> Blocks;
+  size_t Size = 0;
 };
 
 class RecordMemory {
@@ -115,7 +151,7 @@ private:
   static const uint8_t ClassOfPool[PageLength + 1];
 
   Engine& Eng;
-  std::vector<int32_t> Words;    // word space; index 0 unused
+  WordSpace Words;               // index 0 unused
   std::vector<uint8_t> PageClass; // class of each page in use (7 = whole page); index 0 unused
   // Beside the words: set on the first word of every free slot, so that a record given back
   // twice, or a free chain written over, cannot make the free chains loop.

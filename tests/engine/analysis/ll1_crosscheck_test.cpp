@@ -254,6 +254,77 @@ TEST_F(CrossCheck, SelectSetsAndVerdictAgreeWithFirstAndFollow) {
   EXPECT_LT(notLL1, 55);
 }
 
+// The direct relations of a numbered grammar as byte matrices.
+struct ByteRelations {
+  Bytes endOf, folDirBy, beginsWith;
+  ByteRelations(int32_t n, int32_t s) : endOf(n, n), folDirBy(s, n), beginsWith(s, n) {}
+};
+
+ByteRelations DirectRelations(const RandomGrammar& g, const Numbers& num, const Reference& ref,
+                              int32_t n, int32_t s) {
+  ByteRelations r(n, s);
+  // The row of an element, 0 for empty and action elements.
+  auto row = [&](int x) -> int32_t {
+    if (x == Empty || x == Action) return 0;
+    return x >= 0 ? num.symbol[size_t(x)] : n + num.terminalIndex.at(x);
+  };
+  auto nullable = [&](int x) { return x >= 0 && ref.nullable[size_t(x)]; };
+  for (int a = 0; a < g.n; ++a)
+    for (const auto& alt : g.alts[size_t(a)]) {
+      const int32_t owner = num.symbol[size_t(a)];
+      for (size_t p = alt.size(); p-- > 0;) {
+        const int32_t j = row(alt[p]);
+        if (j == 0) continue;
+        if (j > n) break;
+        r.endOf.at(owner, j) = 255;
+        if (!nullable(alt[p])) break;
+      }
+      for (size_t p = 0; p < alt.size(); ++p) {
+        const int32_t x = row(alt[p]);
+        if (x == 0) continue;
+        r.beginsWith.at(x, owner) = 255;
+        if (x > n || !nullable(alt[p])) break;
+      }
+      for (size_t p = 0; p + 1 < alt.size(); ++p) {
+        const int32_t j = row(alt[p]);
+        if (j == 0 || j > n) continue;
+        for (size_t q = p + 1; q < alt.size(); ++q) {
+          const int32_t x = row(alt[q]);
+          if (x == 0) continue;
+          r.folDirBy.at(x, j) = 255;
+          if (x > n || !nullable(alt[q])) break;
+        }
+      }
+    }
+  return r;
+}
+
+// (left x right) x beginsWith, one row wider: the end marker's row is row 1 of endOf.
+Bytes FollowedByReference(Bytes& left, Bytes& right, Bytes& beginsWith, Bytes& endOf, int32_t n,
+                          int32_t s) {
+  Bytes product(s, n), followed(s, n);
+  ByteProduct(left, right, product, s, n, 1);
+  ByteProduct(product, beginsWith, followed, s, n, 2);
+  Bytes widened(s + 1, n);
+  for (int32_t k = 1; k <= n; ++k) {
+    for (int32_t i = 1; i <= s; ++i) widened.at(i, k) = followed.at(i, k);
+    widened.at(s + 1, k) = endOf.at(1, k);
+  }
+  return widened;
+}
+
+std::string Text(const Bytes& b) {
+  std::string out;
+  for (uint8_t e : b.v) out += (e & 1) ? '*' : ' ';
+  return out;
+}
+
+std::string Fetch(void (*get)(char*, int32_t), size_t size) {
+  std::string out(size, 'x');
+  get(out.data(), int32_t(size));
+  return out;
+}
+
 // The four matrices as the GUI fetches them, each in its turn, against the byte-matrix
 // algorithm run over the same grammar; the larger grammars take columns over several words.
 TEST_F(CrossCheck, MatrixTextsAgreeWithTheByteMatrixAlgorithm) {
@@ -268,71 +339,47 @@ TEST_F(CrossCheck, MatrixTextsAgreeWithTheByteMatrixAlgorithm) {
     ASSERT_EQ(t, int32_t(num.terminalIndex.size()));
     const Reference ref = Compute(g);
     const int32_t s = n + t;
-
-    // The row of an element, 0 for empty and action elements.
-    auto row = [&](int x) -> int32_t {
-      if (x == Empty || x == Action) return 0;
-      return x >= 0 ? num.symbol[size_t(x)] : n + num.terminalIndex.at(x);
-    };
-    auto nullable = [&](int x) { return x >= 0 && ref.nullable[size_t(x)]; };
-    Bytes endOf(n, n), folDirBy(s, n), beginsWith(s, n);
-    for (int a = 0; a < g.n; ++a)
-      for (const auto& alt : g.alts[size_t(a)]) {
-        const int32_t owner = num.symbol[size_t(a)];
-        for (size_t p = alt.size(); p-- > 0;) {
-          const int32_t j = row(alt[p]);
-          if (j == 0) continue;
-          if (j > n) break;
-          endOf.at(owner, j) = 255;
-          if (!nullable(alt[p])) break;
-        }
-        for (size_t p = 0; p < alt.size(); ++p) {
-          const int32_t x = row(alt[p]);
-          if (x == 0) continue;
-          beginsWith.at(x, owner) = 255;
-          if (x > n || !nullable(alt[p])) break;
-        }
-        for (size_t p = 0; p + 1 < alt.size(); ++p) {
-          const int32_t j = row(alt[p]);
-          if (j == 0 || j > n) continue;
-          for (size_t q = p + 1; q < alt.size(); ++q) {
-            const int32_t x = row(alt[q]);
-            if (x == 0) continue;
-            folDirBy.at(x, j) = 255;
-            if (x > n || !nullable(alt[q])) break;
-          }
-        }
-      }
-    ByteClosure(endOf, n);
-    ByteClosure(beginsWith, n);
-    Bytes product(s, n), followed(s, n);
-    ByteProduct(endOf, folDirBy, product, s, n, 1);
-    ByteProduct(product, beginsWith, followed, s, n, 2);
-    Bytes widened(s + 1, n);
-    for (int32_t k = 1; k <= n; ++k) {
-      for (int32_t i = 1; i <= s; ++i) widened.at(i, k) = followed.at(i, k);
-      widened.at(s + 1, k) = endOf.at(1, k);
-    }
-    auto text = [](const Bytes& b) {
-      std::string out;
-      for (uint8_t e : b.v) out += (e & 1) ? '*' : ' ';
-      return out;
-    };
-    auto fetch = [](void (*get)(char*, int32_t), size_t size) {
-      std::string out(size, 'x');
-      get(out.data(), int32_t(size));
-      return out;
-    };
+    ByteRelations r = DirectRelations(g, num, ref, n, s);
+    ByteClosure(r.endOf, n);
+    ByteClosure(r.beginsWith, n);
+    const Bytes widened = FollowedByReference(r.endOf, r.folDirBy, r.beginsWith, r.endOf, n, s);
 
     IsEndOf();
-    EXPECT_EQ(fetch(GetIsEndOf, size_t(n) * size_t(n)), text(endOf));
+    EXPECT_EQ(Fetch(GetIsEndOf, size_t(n) * size_t(n)), Text(r.endOf));
     IsFollowedDirectlyBy();
-    EXPECT_EQ(fetch(GetIsFolDirBy, size_t(s) * size_t(n)), text(folDirBy));
+    EXPECT_EQ(Fetch(GetIsFolDirBy, size_t(s) * size_t(n)), Text(r.folDirBy));
     EndOf_FolDirBy_Prod();
     BeginsWith();
-    EXPECT_EQ(fetch(GetBeginsWith, size_t(s) * size_t(n)), text(beginsWith));
+    EXPECT_EQ(Fetch(GetBeginsWith, size_t(s) * size_t(n)), Text(r.beginsWith));
     IsFollowedBy();
-    EXPECT_EQ(fetch(GetIsFollowedBy, size_t(s + 1) * size_t(n)), text(widened));
+    EXPECT_EQ(Fetch(GetIsFollowedBy, size_t(s + 1) * size_t(n)), Text(widened));
+  }
+}
+
+// Steps out of their turn multiply whatever the regions hold by then: the product taken after
+// BEGINS-WITH has it as its right factor, and IS-FOLLOWED-BY run twice reads its own row 1 for
+// the end marker the second time.
+TEST_F(CrossCheck, StepsOutOfTurnAgreeWithTheByteMatrixAlgorithm) {
+  std::mt19937 rng(2712);
+  for (int round = 0; round < 30; ++round) {
+    RandomGrammar g = round % 3 == 2 ? Generate(rng, 120, 150) : Generate(rng, 12, 6);
+    SCOPED_TRACE("round " + std::to_string(round));
+    int32_t n = 0, t = 0;
+    ReadAndNumber(g, n, t);
+    const int32_t s = n + t;
+    ByteRelations r = DirectRelations(g, NumbersOf(g), Compute(g), n, s);
+    ByteClosure(r.endOf, n);
+    ByteClosure(r.beginsWith, n);
+
+    IsEndOf();
+    BeginsWith();
+    EndOf_FolDirBy_Prod();
+    IsFollowedBy();
+    Bytes once = FollowedByReference(r.endOf, r.beginsWith, r.beginsWith, r.endOf, n, s);
+    EXPECT_EQ(Fetch(GetIsFollowedBy, size_t(s + 1) * size_t(n)), Text(once));
+    IsFollowedBy();
+    Bytes twice = FollowedByReference(r.endOf, r.beginsWith, r.beginsWith, once, n, s);
+    EXPECT_EQ(Fetch(GetIsFollowedBy, size_t(s + 1) * size_t(n)), Text(twice));
   }
 }
 
