@@ -232,26 +232,30 @@ void CppParser::s_3(long parentIndex, const std::string& parentNode)
 void CppParser::s_4(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(4);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 44:  // ','
-        // <expression_list1>::=,<assignment_expression><expression_list1>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_3(thisIndex, thisNode);  // <assignment_expression>
-        if (bad) return;
-        s_4(thisIndex, thisNode);  // <expression_list1>
-        break;
-    case 41: case 58: case 93: case -1:  // ')' ':' ']' finish
-        // <expression_list1>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(4));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 44:  // ','
+            // <expression_list1>::=,<assignment_expression><expression_list1>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_3(thisIndex, thisNode);  // <assignment_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <expression_list1>
+        case 41: case 58: case 93: case -1:  // ')' ':' ']' finish
+            // <expression_list1>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(4));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <logical_or_expression>
@@ -325,26 +329,30 @@ void CppParser::s_7(long parentIndex, const std::string& parentNode)
 void CppParser::s_8(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(8);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 74:  // 'J'
-        // <logical_or_expression_list>::=<LOG_OR><logical_and_expression><logical_or_expression_list>
-        s_13(thisIndex, thisNode);  // <LOG_OR>
-        if (bad) return;
-        s_7(thisIndex, thisNode);  // <logical_and_expression>
-        if (bad) return;
-        s_8(thisIndex, thisNode);  // <logical_or_expression_list>
-        break;
-    case 41: case 44: case 58: case 61: case 63: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'N'-'W' ']' finish
-        // <logical_or_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(8));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 74:  // 'J'
+            // <logical_or_expression_list>::=<LOG_OR><logical_and_expression><logical_or_expression_list>
+            s_13(thisIndex, thisNode);  // <LOG_OR>
+            if (bad) return;
+            s_7(thisIndex, thisNode);  // <logical_and_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <logical_or_expression_list>
+        case 41: case 44: case 58: case 61: case 63: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'N'-'W' ']' finish
+            // <logical_or_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(8));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <conditional_expression_right>
@@ -464,26 +472,30 @@ void CppParser::s_11(long parentIndex, const std::string& parentNode)
 void CppParser::s_12(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(12);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 73:  // 'I'
-        // <logical_and_expression_list>::=<LOG_AND><inclusive_or_expression><logical_and_expression_list>
-        s_26(thisIndex, thisNode);  // <LOG_AND>
-        if (bad) return;
-        s_11(thisIndex, thisNode);  // <inclusive_or_expression>
-        if (bad) return;
-        s_12(thisIndex, thisNode);  // <logical_and_expression_list>
-        break;
-    case 41: case 44: case 58: case 61: case 63: case 74: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'J' 'N'-'W' ']' finish
-        // <logical_and_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(12));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 73:  // 'I'
+            // <logical_and_expression_list>::=<LOG_AND><inclusive_or_expression><logical_and_expression_list>
+            s_26(thisIndex, thisNode);  // <LOG_AND>
+            if (bad) return;
+            s_11(thisIndex, thisNode);  // <inclusive_or_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <logical_and_expression_list>
+        case 41: case 44: case 58: case 61: case 63: case 74: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'J' 'N'-'W' ']' finish
+            // <logical_and_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(12));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <LOG_OR>
@@ -731,26 +743,30 @@ void CppParser::s_24(long parentIndex, const std::string& parentNode)
 void CppParser::s_25(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(25);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 124:  // '|'
-        // <inclusive_or_expression_list>::="|"<exclusive_or_expression><inclusive_or_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_24(thisIndex, thisNode);  // <exclusive_or_expression>
-        if (bad) return;
-        s_25(thisIndex, thisNode);  // <inclusive_or_expression_list>
-        break;
-    case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']' finish
-        // <inclusive_or_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(25));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 124:  // '|'
+            // <inclusive_or_expression_list>::="|"<exclusive_or_expression><inclusive_or_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_24(thisIndex, thisNode);  // <exclusive_or_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <inclusive_or_expression_list>
+        case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']' finish
+            // <inclusive_or_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(25));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <LOG_AND>
@@ -798,26 +814,30 @@ void CppParser::s_27(long parentIndex, const std::string& parentNode)
 void CppParser::s_28(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(28);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 94:  // '^'
-        // <exclusive_or_expression_list>::=^<and_expression><exclusive_or_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_27(thisIndex, thisNode);  // <and_expression>
-        if (bad) return;
-        s_28(thisIndex, thisNode);  // <exclusive_or_expression_list>
-        break;
-    case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93: case 124: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']' '|' finish
-        // <exclusive_or_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(28));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 94:  // '^'
+            // <exclusive_or_expression_list>::=^<and_expression><exclusive_or_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_27(thisIndex, thisNode);  // <and_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <exclusive_or_expression_list>
+        case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93: case 124: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']' '|' finish
+            // <exclusive_or_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(28));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <equality_expression>
@@ -845,26 +865,30 @@ void CppParser::s_29(long parentIndex, const std::string& parentNode)
 void CppParser::s_30(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(30);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 38:  // '&'
-        // <and_expression_list>::=&<equality_expression><and_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_29(thisIndex, thisNode);  // <equality_expression>
-        if (bad) return;
-        s_30(thisIndex, thisNode);  // <and_expression_list>
-        break;
-    case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93 ... 94: case 124: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']'-'^' '|' finish
-        // <and_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(30));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 38:  // '&'
+            // <and_expression_list>::=&<equality_expression><and_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_29(thisIndex, thisNode);  // <equality_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <and_expression_list>
+        case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93 ... 94: case 124: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']'-'^' '|' finish
+            // <and_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(30));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <relational_expression>
@@ -892,34 +916,38 @@ void CppParser::s_31(long parentIndex, const std::string& parentNode)
 void CppParser::s_32(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(32);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 69:  // 'E'
-        // <equality_expression_list>::=<EQ><relational_expression><equality_expression_list>
-        s_35(thisIndex, thisNode);  // <EQ>
-        if (bad) return;
-        s_31(thisIndex, thisNode);  // <relational_expression>
-        if (bad) return;
-        s_32(thisIndex, thisNode);  // <equality_expression_list>
-        break;
-    case 75:  // 'K'
-        // <equality_expression_list>::=<NE><relational_expression><equality_expression_list>
-        s_36(thisIndex, thisNode);  // <NE>
-        if (bad) return;
-        s_31(thisIndex, thisNode);  // <relational_expression>
-        if (bad) return;
-        s_32(thisIndex, thisNode);  // <equality_expression_list>
-        break;
-    case 38: case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']'-'^' '|' finish
-        // <equality_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(32));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 69:  // 'E'
+            // <equality_expression_list>::=<EQ><relational_expression><equality_expression_list>
+            s_35(thisIndex, thisNode);  // <EQ>
+            if (bad) return;
+            s_31(thisIndex, thisNode);  // <relational_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <equality_expression_list>
+        case 75:  // 'K'
+            // <equality_expression_list>::=<NE><relational_expression><equality_expression_list>
+            s_36(thisIndex, thisNode);  // <NE>
+            if (bad) return;
+            s_31(thisIndex, thisNode);  // <relational_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <equality_expression_list>
+        case 38: case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']'-'^' '|' finish
+            // <equality_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(32));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <shift_expression>
@@ -947,42 +975,46 @@ void CppParser::s_33(long parentIndex, const std::string& parentNode)
 void CppParser::s_34(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(34);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 60: case 62:  // '<' '>'
-        // <relational_expression_list>::="<"<shift_expression><relational_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_33(thisIndex, thisNode);  // <shift_expression>
-        if (bad) return;
-        s_34(thisIndex, thisNode);  // <relational_expression_list>
-        break;
-    case 72:  // 'H'
-        // <relational_expression_list>::=<LE><shift_expression><relational_expression_list>
-        s_39(thisIndex, thisNode);  // <LE>
-        if (bad) return;
-        s_33(thisIndex, thisNode);  // <shift_expression>
-        if (bad) return;
-        s_34(thisIndex, thisNode);  // <relational_expression_list>
-        break;
-    case 70:  // 'F'
-        // <relational_expression_list>::=<GE><shift_expression><relational_expression_list>
-        s_40(thisIndex, thisNode);  // <GE>
-        if (bad) return;
-        s_33(thisIndex, thisNode);  // <shift_expression>
-        if (bad) return;
-        s_34(thisIndex, thisNode);  // <relational_expression_list>
-        break;
-    case 38: case 41: case 44: case 58: case 61: case 63: case 69: case 73 ... 75: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '=' '?' 'E' 'I'-'K' 'N'-'W' ']'-'^' '|' finish
-        // <relational_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(34));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 60: case 62:  // '<' '>'
+            // <relational_expression_list>::="<"<shift_expression><relational_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_33(thisIndex, thisNode);  // <shift_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <relational_expression_list>
+        case 72:  // 'H'
+            // <relational_expression_list>::=<LE><shift_expression><relational_expression_list>
+            s_39(thisIndex, thisNode);  // <LE>
+            if (bad) return;
+            s_33(thisIndex, thisNode);  // <shift_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <relational_expression_list>
+        case 70:  // 'F'
+            // <relational_expression_list>::=<GE><shift_expression><relational_expression_list>
+            s_40(thisIndex, thisNode);  // <GE>
+            if (bad) return;
+            s_33(thisIndex, thisNode);  // <shift_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <relational_expression_list>
+        case 38: case 41: case 44: case 58: case 61: case 63: case 69: case 73 ... 75: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '=' '?' 'E' 'I'-'K' 'N'-'W' ']'-'^' '|' finish
+            // <relational_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(34));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <EQ>
@@ -1050,34 +1082,38 @@ void CppParser::s_37(long parentIndex, const std::string& parentNode)
 void CppParser::s_38(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(38);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 76:  // 'L'
-        // <shift_expression_list>::=<SHL><additive_expression><shift_expression_list>
-        s_43(thisIndex, thisNode);  // <SHL>
-        if (bad) return;
-        s_37(thisIndex, thisNode);  // <additive_expression>
-        if (bad) return;
-        s_38(thisIndex, thisNode);  // <shift_expression_list>
-        break;
-    case 77:  // 'M'
-        // <shift_expression_list>::=<SHR><additive_expression><shift_expression_list>
-        s_44(thisIndex, thisNode);  // <SHR>
-        if (bad) return;
-        s_37(thisIndex, thisNode);  // <additive_expression>
-        if (bad) return;
-        s_38(thisIndex, thisNode);  // <shift_expression_list>
-        break;
-    case 38: case 41: case 44: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 75: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '<'-'?' 'E'-'F' 'H'-'K' 'N'-'W' ']'-'^' '|' finish
-        // <shift_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(38));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 76:  // 'L'
+            // <shift_expression_list>::=<SHL><additive_expression><shift_expression_list>
+            s_43(thisIndex, thisNode);  // <SHL>
+            if (bad) return;
+            s_37(thisIndex, thisNode);  // <additive_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <shift_expression_list>
+        case 77:  // 'M'
+            // <shift_expression_list>::=<SHR><additive_expression><shift_expression_list>
+            s_44(thisIndex, thisNode);  // <SHR>
+            if (bad) return;
+            s_37(thisIndex, thisNode);  // <additive_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <shift_expression_list>
+        case 38: case 41: case 44: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 75: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '<'-'?' 'E'-'F' 'H'-'K' 'N'-'W' ']'-'^' '|' finish
+            // <shift_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(38));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <LE>
@@ -1145,26 +1181,30 @@ void CppParser::s_41(long parentIndex, const std::string& parentNode)
 void CppParser::s_42(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(42);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 43: case 45:  // '+' '-'
-        // <additive_expression_list>::=+<multiplicative_expression><additive_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_41(thisIndex, thisNode);  // <multiplicative_expression>
-        if (bad) return;
-        s_42(thisIndex, thisNode);  // <additive_expression_list>
-        break;
-    case 38: case 41: case 44: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
-        // <additive_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(42));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 43: case 45:  // '+' '-'
+            // <additive_expression_list>::=+<multiplicative_expression><additive_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_41(thisIndex, thisNode);  // <multiplicative_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <additive_expression_list>
+        case 38: case 41: case 44: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
+            // <additive_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(42));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <SHL>
@@ -1232,26 +1272,30 @@ void CppParser::s_45(long parentIndex, const std::string& parentNode)
 void CppParser::s_46(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(46);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 37: case 42: case 47:  // '%' '*' '/'
-        // <multiplicative_expression_list>::=%<segment_expression><multiplicative_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_45(thisIndex, thisNode);  // <segment_expression>
-        if (bad) return;
-        s_46(thisIndex, thisNode);  // <multiplicative_expression_list>
-        break;
-    case 38: case 41: case 43 ... 45: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' '+'-'-' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
-        // <multiplicative_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(46));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 37: case 42: case 47:  // '%' '*' '/'
+            // <multiplicative_expression_list>::=%<segment_expression><multiplicative_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_45(thisIndex, thisNode);  // <segment_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <multiplicative_expression_list>
+        case 38: case 41: case 43 ... 45: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' '+'-'-' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
+            // <multiplicative_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(46));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <pm_expression>
@@ -1279,26 +1323,30 @@ void CppParser::s_47(long parentIndex, const std::string& parentNode)
 void CppParser::s_48(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(48);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 121:  // 'y'
-        // <segment_expression_list>::=<CG><pm_expression><segment_expression_list>
-        s_51(thisIndex, thisNode);  // <CG>
-        if (bad) return;
-        s_47(thisIndex, thisNode);  // <pm_expression>
-        if (bad) return;
-        s_48(thisIndex, thisNode);  // <segment_expression_list>
-        break;
-    case 37 ... 38: case 41 ... 45: case 47: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
-        // <segment_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(48));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 121:  // 'y'
+            // <segment_expression_list>::=<CG><pm_expression><segment_expression_list>
+            s_51(thisIndex, thisNode);  // <CG>
+            if (bad) return;
+            s_47(thisIndex, thisNode);  // <pm_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <segment_expression_list>
+        case 37 ... 38: case 41 ... 45: case 47: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
+            // <segment_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(48));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <cast_expression>
@@ -1324,34 +1372,38 @@ void CppParser::s_49(long parentIndex, const std::string& parentNode)
 void CppParser::s_50(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(50);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 88:  // 'X'
-        // <pm_expression_list>::=<DOT_STAR><cast_expression><pm_expression_list>
-        s_53(thisIndex, thisNode);  // <DOT_STAR>
-        if (bad) return;
-        s_49(thisIndex, thisNode);  // <cast_expression>
-        if (bad) return;
-        s_50(thisIndex, thisNode);  // <pm_expression_list>
-        break;
-    case 67:  // 'C'
-        // <pm_expression_list>::=<ARROW_STAR><cast_expression><pm_expression_list>
-        s_54(thisIndex, thisNode);  // <ARROW_STAR>
-        if (bad) return;
-        s_49(thisIndex, thisNode);  // <cast_expression>
-        if (bad) return;
-        s_50(thisIndex, thisNode);  // <pm_expression_list>
-        break;
-    case 37 ... 38: case 41 ... 45: case 47: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 121: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' 'y' '|' finish
-        // <pm_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(50));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 88:  // 'X'
+            // <pm_expression_list>::=<DOT_STAR><cast_expression><pm_expression_list>
+            s_53(thisIndex, thisNode);  // <DOT_STAR>
+            if (bad) return;
+            s_49(thisIndex, thisNode);  // <cast_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <pm_expression_list>
+        case 67:  // 'C'
+            // <pm_expression_list>::=<ARROW_STAR><cast_expression><pm_expression_list>
+            s_54(thisIndex, thisNode);  // <ARROW_STAR>
+            if (bad) return;
+            s_49(thisIndex, thisNode);  // <cast_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <pm_expression_list>
+        case 37 ... 38: case 41 ... 45: case 47: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 121: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' 'y' '|' finish
+            // <pm_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(50));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <CG>

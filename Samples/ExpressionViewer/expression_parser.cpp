@@ -256,51 +256,59 @@ void ExpressionParser::s_2(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_3(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(3);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
-        // <assignment_expression>::=<conditional_expression>
-        s_5(thisIndex, thisNode);  // <conditional_expression>
-        break;
-    case 61: case 70: case 72: case 78 ... 87:  // '=' 'F' 'H' 'N'-'W'
-        // <assignment_expression>::=<assignment_operator><assignment_expression>
-        s_6(thisIndex, thisNode);  // <assignment_operator>
-        if (bad) return;
-        s_3(thisIndex, thisNode);  // <assignment_expression>
-        break;
-    default:
-        ErrH(1, thisNode, Expected(3));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+            // <assignment_expression>::=<conditional_expression>
+            s_5(thisIndex, thisNode);  // <conditional_expression>
+            break;
+        case 61: case 70: case 72: case 78 ... 87:  // '=' 'F' 'H' 'N'-'W'
+            // <assignment_expression>::=<assignment_operator><assignment_expression>
+            s_6(thisIndex, thisNode);  // <assignment_operator>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <assignment_expression>
+        default:
+            ErrH(1, thisNode, Expected(3));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <expression_list>
 void ExpressionParser::s_4(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(4);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 44:  // ','
-        // <expression_list>::=,<assignment_expression><expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_3(thisIndex, thisNode);  // <assignment_expression>
-        if (bad) return;
-        s_4(thisIndex, thisNode);  // <expression_list>
-        break;
-    case 41: case 58: case -1:  // ')' ':' finish
-        // <expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(4));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 44:  // ','
+            // <expression_list>::=,<assignment_expression><expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_3(thisIndex, thisNode);  // <assignment_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <expression_list>
+        case 41: case 58: case -1:  // ')' ':' finish
+            // <expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(4));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <conditional_expression>
@@ -710,26 +718,30 @@ void ExpressionParser::s_21(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_22(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(22);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 74:  // 'J'
-        // <logical_or_expression_list>::=<LOG_OR><logical_and_expression><logical_or_expression_list>
-        s_25(thisIndex, thisNode);  // <LOG_OR>
-        if (bad) return;
-        s_21(thisIndex, thisNode);  // <logical_and_expression>
-        if (bad) return;
-        s_22(thisIndex, thisNode);  // <logical_or_expression_list>
-        break;
-    case 41: case 44: case 58: case 63: case -1:  // ')' ',' ':' '?' finish
-        // <logical_or_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(22));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 74:  // 'J'
+            // <logical_or_expression_list>::=<LOG_OR><logical_and_expression><logical_or_expression_list>
+            s_25(thisIndex, thisNode);  // <LOG_OR>
+            if (bad) return;
+            s_21(thisIndex, thisNode);  // <logical_and_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <logical_or_expression_list>
+        case 41: case 44: case 58: case 63: case -1:  // ')' ',' ':' '?' finish
+            // <logical_or_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(22));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <inclusive_or_expression>
@@ -757,26 +769,30 @@ void ExpressionParser::s_23(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_24(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(24);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 73:  // 'I'
-        // <logical_and_expression_list>::=<LOG_AND><inclusive_or_expression><logical_and_expression_list>
-        s_28(thisIndex, thisNode);  // <LOG_AND>
-        if (bad) return;
-        s_23(thisIndex, thisNode);  // <inclusive_or_expression>
-        if (bad) return;
-        s_24(thisIndex, thisNode);  // <logical_and_expression_list>
-        break;
-    case 41: case 44: case 58: case 63: case 74: case -1:  // ')' ',' ':' '?' 'J' finish
-        // <logical_and_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(24));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 73:  // 'I'
+            // <logical_and_expression_list>::=<LOG_AND><inclusive_or_expression><logical_and_expression_list>
+            s_28(thisIndex, thisNode);  // <LOG_AND>
+            if (bad) return;
+            s_23(thisIndex, thisNode);  // <inclusive_or_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <logical_and_expression_list>
+        case 41: case 44: case 58: case 63: case 74: case -1:  // ')' ',' ':' '?' 'J' finish
+            // <logical_and_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(24));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <LOG_OR>
@@ -824,26 +840,30 @@ void ExpressionParser::s_26(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_27(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(27);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 124:  // '|'
-        // <inclusive_or_expression_list>::="|"<exclusive_or_expression><inclusive_or_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_26(thisIndex, thisNode);  // <exclusive_or_expression>
-        if (bad) return;
-        s_27(thisIndex, thisNode);  // <inclusive_or_expression_list>
-        break;
-    case 41: case 44: case 58: case 63: case 73 ... 74: case -1:  // ')' ',' ':' '?' 'I'-'J' finish
-        // <inclusive_or_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(27));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 124:  // '|'
+            // <inclusive_or_expression_list>::="|"<exclusive_or_expression><inclusive_or_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_26(thisIndex, thisNode);  // <exclusive_or_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <inclusive_or_expression_list>
+        case 41: case 44: case 58: case 63: case 73 ... 74: case -1:  // ')' ',' ':' '?' 'I'-'J' finish
+            // <inclusive_or_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(27));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <LOG_AND>
@@ -891,26 +911,30 @@ void ExpressionParser::s_29(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_30(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(30);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 94:  // '^'
-        // <exclusive_or_expression_list>::=^<and_expression><exclusive_or_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_29(thisIndex, thisNode);  // <and_expression>
-        if (bad) return;
-        s_30(thisIndex, thisNode);  // <exclusive_or_expression_list>
-        break;
-    case 41: case 44: case 58: case 63: case 73 ... 74: case 124: case -1:  // ')' ',' ':' '?' 'I'-'J' '|' finish
-        // <exclusive_or_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(30));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 94:  // '^'
+            // <exclusive_or_expression_list>::=^<and_expression><exclusive_or_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_29(thisIndex, thisNode);  // <and_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <exclusive_or_expression_list>
+        case 41: case 44: case 58: case 63: case 73 ... 74: case 124: case -1:  // ')' ',' ':' '?' 'I'-'J' '|' finish
+            // <exclusive_or_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(30));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <equality_expression>
@@ -938,26 +962,30 @@ void ExpressionParser::s_31(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_32(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(32);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 38:  // '&'
-        // <and_expression_list>::=&<equality_expression><and_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_31(thisIndex, thisNode);  // <equality_expression>
-        if (bad) return;
-        s_32(thisIndex, thisNode);  // <and_expression_list>
-        break;
-    case 41: case 44: case 58: case 63: case 73 ... 74: case 94: case 124: case -1:  // ')' ',' ':' '?' 'I'-'J' '^' '|' finish
-        // <and_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(32));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 38:  // '&'
+            // <and_expression_list>::=&<equality_expression><and_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_31(thisIndex, thisNode);  // <equality_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <and_expression_list>
+        case 41: case 44: case 58: case 63: case 73 ... 74: case 94: case 124: case -1:  // ')' ',' ':' '?' 'I'-'J' '^' '|' finish
+            // <and_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(32));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <relational_expression>
@@ -985,34 +1013,38 @@ void ExpressionParser::s_33(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_34(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(34);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 69:  // 'E'
-        // <equality_expression_list>::=<EQ><relational_expression><equality_expression_list>
-        s_37(thisIndex, thisNode);  // <EQ>
-        if (bad) return;
-        s_33(thisIndex, thisNode);  // <relational_expression>
-        if (bad) return;
-        s_34(thisIndex, thisNode);  // <equality_expression_list>
-        break;
-    case 75:  // 'K'
-        // <equality_expression_list>::=<NE><relational_expression><equality_expression_list>
-        s_38(thisIndex, thisNode);  // <NE>
-        if (bad) return;
-        s_33(thisIndex, thisNode);  // <relational_expression>
-        if (bad) return;
-        s_34(thisIndex, thisNode);  // <equality_expression_list>
-        break;
-    case 38: case 41: case 44: case 58: case 63: case 73 ... 74: case 94: case 124: case -1:  // '&' ')' ',' ':' '?' 'I'-'J' '^' '|' finish
-        // <equality_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(34));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 69:  // 'E'
+            // <equality_expression_list>::=<EQ><relational_expression><equality_expression_list>
+            s_37(thisIndex, thisNode);  // <EQ>
+            if (bad) return;
+            s_33(thisIndex, thisNode);  // <relational_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <equality_expression_list>
+        case 75:  // 'K'
+            // <equality_expression_list>::=<NE><relational_expression><equality_expression_list>
+            s_38(thisIndex, thisNode);  // <NE>
+            if (bad) return;
+            s_33(thisIndex, thisNode);  // <relational_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <equality_expression_list>
+        case 38: case 41: case 44: case 58: case 63: case 73 ... 74: case 94: case 124: case -1:  // '&' ')' ',' ':' '?' 'I'-'J' '^' '|' finish
+            // <equality_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(34));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <shift_expression>
@@ -1040,42 +1072,46 @@ void ExpressionParser::s_35(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_36(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(36);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 60: case 62:  // '<' '>'
-        // <relational_expression_list>::="<"<shift_expression><relational_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_35(thisIndex, thisNode);  // <shift_expression>
-        if (bad) return;
-        s_36(thisIndex, thisNode);  // <relational_expression_list>
-        break;
-    case 72:  // 'H'
-        // <relational_expression_list>::=<LE><shift_expression><relational_expression_list>
-        s_16(thisIndex, thisNode);  // <LE>
-        if (bad) return;
-        s_35(thisIndex, thisNode);  // <shift_expression>
-        if (bad) return;
-        s_36(thisIndex, thisNode);  // <relational_expression_list>
-        break;
-    case 65:  // 'A'
-        // <relational_expression_list>::=<EG><shift_expression><relational_expression_list>
-        s_41(thisIndex, thisNode);  // <EG>
-        if (bad) return;
-        s_35(thisIndex, thisNode);  // <shift_expression>
-        if (bad) return;
-        s_36(thisIndex, thisNode);  // <relational_expression_list>
-        break;
-    case 38: case 41: case 44: case 58: case 63: case 69: case 73 ... 75: case 94: case 124: case -1:  // '&' ')' ',' ':' '?' 'E' 'I'-'K' '^' '|' finish
-        // <relational_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(36));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 60: case 62:  // '<' '>'
+            // <relational_expression_list>::="<"<shift_expression><relational_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_35(thisIndex, thisNode);  // <shift_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <relational_expression_list>
+        case 72:  // 'H'
+            // <relational_expression_list>::=<LE><shift_expression><relational_expression_list>
+            s_16(thisIndex, thisNode);  // <LE>
+            if (bad) return;
+            s_35(thisIndex, thisNode);  // <shift_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <relational_expression_list>
+        case 65:  // 'A'
+            // <relational_expression_list>::=<EG><shift_expression><relational_expression_list>
+            s_41(thisIndex, thisNode);  // <EG>
+            if (bad) return;
+            s_35(thisIndex, thisNode);  // <shift_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <relational_expression_list>
+        case 38: case 41: case 44: case 58: case 63: case 69: case 73 ... 75: case 94: case 124: case -1:  // '&' ')' ',' ':' '?' 'E' 'I'-'K' '^' '|' finish
+            // <relational_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(36));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <EQ>
@@ -1151,34 +1187,38 @@ void ExpressionParser::s_39(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_40(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(40);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 76:  // 'L'
-        // <shift_expression_list>::=<SHL><additive_expression><shift_expression_list>
-        s_44(thisIndex, thisNode);  // <SHL>
-        if (bad) return;
-        s_39(thisIndex, thisNode);  // <additive_expression>
-        if (bad) return;
-        s_40(thisIndex, thisNode);  // <shift_expression_list>
-        break;
-    case 77:  // 'M'
-        // <shift_expression_list>::=<SHR><additive_expression><shift_expression_list>
-        s_45(thisIndex, thisNode);  // <SHR>
-        if (bad) return;
-        s_39(thisIndex, thisNode);  // <additive_expression>
-        if (bad) return;
-        s_40(thisIndex, thisNode);  // <shift_expression_list>
-        break;
-    case 38: case 41: case 44: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 75: case 94: case 124: case -1:  // '&' ')' ',' ':' '<' '>'-'?' 'A' 'E' 'H'-'K' '^' '|' finish
-        // <shift_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(40));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 76:  // 'L'
+            // <shift_expression_list>::=<SHL><additive_expression><shift_expression_list>
+            s_44(thisIndex, thisNode);  // <SHL>
+            if (bad) return;
+            s_39(thisIndex, thisNode);  // <additive_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <shift_expression_list>
+        case 77:  // 'M'
+            // <shift_expression_list>::=<SHR><additive_expression><shift_expression_list>
+            s_45(thisIndex, thisNode);  // <SHR>
+            if (bad) return;
+            s_39(thisIndex, thisNode);  // <additive_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <shift_expression_list>
+        case 38: case 41: case 44: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 75: case 94: case 124: case -1:  // '&' ')' ',' ':' '<' '>'-'?' 'A' 'E' 'H'-'K' '^' '|' finish
+            // <shift_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(40));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <EG>
@@ -1226,26 +1266,30 @@ void ExpressionParser::s_42(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_43(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(43);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 43: case 45:  // '+' '-'
-        // <additive_expression_list>::=+<multiplicative_expression><additive_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_42(thisIndex, thisNode);  // <multiplicative_expression>
-        if (bad) return;
-        s_43(thisIndex, thisNode);  // <additive_expression_list>
-        break;
-    case 38: case 41: case 44: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '&' ')' ',' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
-        // <additive_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(43));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 43: case 45:  // '+' '-'
+            // <additive_expression_list>::=+<multiplicative_expression><additive_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_42(thisIndex, thisNode);  // <multiplicative_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <additive_expression_list>
+        case 38: case 41: case 44: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '&' ')' ',' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
+            // <additive_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(43));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <SHL>
@@ -1313,26 +1357,30 @@ void ExpressionParser::s_46(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_47(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(47);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 37: case 42: case 47:  // '%' '*' '/'
-        // <multiplicative_expression_list>::=%<segment_expression><multiplicative_expression_list>
-        NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
-        LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_46(thisIndex, thisNode);  // <segment_expression>
-        if (bad) return;
-        s_47(thisIndex, thisNode);  // <multiplicative_expression_list>
-        break;
-    case 38: case 41: case 43 ... 45: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '&' ')' '+'-'-' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
-        // <multiplicative_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(47));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 37: case 42: case 47:  // '%' '*' '/'
+            // <multiplicative_expression_list>::=%<segment_expression><multiplicative_expression_list>
+            NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
+            LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
+            s_46(thisIndex, thisNode);  // <segment_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <multiplicative_expression_list>
+        case 38: case 41: case 43 ... 45: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '&' ')' '+'-'-' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
+            // <multiplicative_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(47));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <pm_expression>
@@ -1360,26 +1408,30 @@ void ExpressionParser::s_48(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_49(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(49);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 121:  // 'y'
-        // <segment_expression_list>::=<CG><pm_expression><segment_expression_list>
-        s_52(thisIndex, thisNode);  // <CG>
-        if (bad) return;
-        s_48(thisIndex, thisNode);  // <pm_expression>
-        if (bad) return;
-        s_49(thisIndex, thisNode);  // <segment_expression_list>
-        break;
-    case 37 ... 38: case 41 ... 45: case 47: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
-        // <segment_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(49));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 121:  // 'y'
+            // <segment_expression_list>::=<CG><pm_expression><segment_expression_list>
+            s_52(thisIndex, thisNode);  // <CG>
+            if (bad) return;
+            s_48(thisIndex, thisNode);  // <pm_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <segment_expression_list>
+        case 37 ... 38: case 41 ... 45: case 47: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
+            // <segment_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(49));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <cast_expression>
@@ -1434,34 +1486,38 @@ void ExpressionParser::s_50(long parentIndex, const std::string& parentNode)
 void ExpressionParser::s_51(long parentIndex, const std::string& parentNode)
 {
     const Frame frame(*this);
-    const long thisIndex = ThisIndex();
     const std::string thisNode = Name(51);
-    NewNode(parentIndex, parentNode, thisIndex, thisNode);
-    if (TooDeep(thisNode)) return;
-    switch (LL1) {
-    case 88:  // 'X'
-        // <pm_expression_list>::=<DOT_STAR><cast_expression><pm_expression_list>
-        s_58(thisIndex, thisNode);  // <DOT_STAR>
-        if (bad) return;
-        s_50(thisIndex, thisNode);  // <cast_expression>
-        if (bad) return;
-        s_51(thisIndex, thisNode);  // <pm_expression_list>
-        break;
-    case 67:  // 'C'
-        // <pm_expression_list>::=<ARROW_STAR><cast_expression><pm_expression_list>
-        s_59(thisIndex, thisNode);  // <ARROW_STAR>
-        if (bad) return;
-        s_50(thisIndex, thisNode);  // <cast_expression>
-        if (bad) return;
-        s_51(thisIndex, thisNode);  // <pm_expression_list>
-        break;
-    case 37 ... 38: case 41 ... 45: case 47: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 121: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' 'y' '|' finish
-        // <pm_expression_list>::=
-        break;
-    default:
-        ErrH(1, thisNode, Expected(51));
+    TailCalls tail(*this, parentIndex, parentNode, thisNode);
+    for (;;) {
+        const long thisIndex = ThisIndex();
+        NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
+        if (TooDeep(thisNode)) return;
+        switch (LL1) {
+        case 88:  // 'X'
+            // <pm_expression_list>::=<DOT_STAR><cast_expression><pm_expression_list>
+            s_58(thisIndex, thisNode);  // <DOT_STAR>
+            if (bad) return;
+            s_50(thisIndex, thisNode);  // <cast_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <pm_expression_list>
+        case 67:  // 'C'
+            // <pm_expression_list>::=<ARROW_STAR><cast_expression><pm_expression_list>
+            s_59(thisIndex, thisNode);  // <ARROW_STAR>
+            if (bad) return;
+            s_50(thisIndex, thisNode);  // <cast_expression>
+            if (bad) return;
+            tail.Repeat(thisIndex);
+            continue;  // <pm_expression_list>
+        case 37 ... 38: case 41 ... 45: case 47: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 121: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' 'y' '|' finish
+            // <pm_expression_list>::=
+            break;
+        default:
+            ErrH(1, thisNode, Expected(51));
+        }
+        CompleteNode(thisIndex, thisNode, indSrc);
+        return;
     }
-    CompleteNode(thisIndex, thisNode, indSrc);
 }
 
 // <CG>

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTreeWidget>
@@ -52,11 +53,19 @@ Form1::Form1(MessagePresenter* presenter, QWidget* parent) : QMainWindow(parent)
     Source[0] = new QPlainTextEdit(central);
     Source[0]->setFont(samples::CourierNew());
     Source[0]->setMaximumHeight(110);
+    // Lines wrap between words only: breaking a word of a hundred thousand characters anywhere
+    // takes the box a time that grows with the square of its length. Such a word scrolls.
+    Source[0]->setWordWrapMode(QTextOption::WordWrap);
     Status = new QLineEdit(central);
     Status->setReadOnly(true);
     TView = new QTreeWidget(central);
     TView->setHeaderHidden(true);
     TView->setRootIsDecorated(true);
+    // The one column is as wide as its widest node, so a deep tree scrolls sideways instead of
+    // eliding its leaves.
+    TView->header()->setStretchLastSection(false);
+    TView->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    TView->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(TView, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { TView_NodeClick(item); });
     RichTextBox1 = new QTextEdit(central);
     RichTextBox1->setReadOnly(true);
@@ -123,6 +132,7 @@ void Form1::SetSourceText(const std::string& text)
 void Form1::Command1_Click(int index)
 {
     std::string error;
+    long errorPosition = 0;
     Status->clear();
     std::string source = SourceText();
     const size_t first = source.find_first_not_of(' ');
@@ -140,9 +150,15 @@ void Form1::Command1_Click(int index)
         RichTextBox1->setVisible(false);
         ReduceTree = index == 0 || index == 2 || index == 6;
         const Grammar grammar = index <= 1 ? Grammar::English : index <= 3 ? Grammar::Russian : Grammar::Cpp;
-        Parse(grammar, source, error, Tree_);
+        Parse(grammar, source, error, Tree_, &errorPosition);
     }
-    if (!error.empty()) Messages_->ShowIt(error, samples::Utf8ToCp1251("Синтаксическая ошибка"), OkOnly);
+    if (!error.empty()) {
+        // The characters as typed, for those that the code page lacks.
+        const QString typed = Source[0]->toPlainText().replace("\n", "\r\n").mid(SourceOffset, static_cast<qsizetype>(source.size()));
+        const QString shown = samples::ShownError(error, source, typed, errorPosition);
+        Messages_->ShowIt(error, cp1251::fromUtf8("Синтаксическая ошибка"), OkOnly,
+                          shown == samples::ToQt(error) ? std::u16string() : shown.toStdU16String());
+    }
     ShowTree();
 }
 
@@ -218,6 +234,9 @@ void Form1::ShowTree()
         items[static_cast<size_t>(s.node)] = item;
         if (!node.leaf) item->setExpanded(true);
     }
+    // A new tree is shown from its root.
+    if (QTreeWidgetItem* root = TView->topLevelItem(0)) TView->scrollToItem(root, QAbstractItemView::PositionAtTop);
+    TView->horizontalScrollBar()->setValue(0);
 }
 
 void Form1::TreeNodeLimitError()

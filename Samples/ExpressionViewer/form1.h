@@ -8,6 +8,7 @@
 
 #include "derivation_tree.h"
 #include "messages.h"
+#include "source_file.h"
 
 class QAction;
 class QLineEdit;
@@ -38,6 +39,9 @@ public:
     // The source box's text as the parsers read it: CP1251, lines joined by CR LF.
     std::string SourceText() const;
     void SetSourceText(const std::string& text);
+
+    // The encoding of the file the source came from, which saving keeps.
+    TextEncoding SourceEncoding = TextEncoding::Cp1251;
 
     std::array<QPlainTextEdit*, 1> Source;  // Text1(0)
     QLineEdit* Status;                      // Text1(1)

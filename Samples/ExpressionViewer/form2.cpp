@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -29,6 +30,8 @@ Form2::Form2(Form1& main) : QDialog(&main), Main(main)
     Drive1 = new QComboBox(this);
     for (const QFileInfo& drive : QDir::drives()) Drive1->addItem(drive.absoluteFilePath());
     Dir1 = new QListWidget(this);
+    lblFolder = new QLabel(this);
+    lblFolder->setTextFormat(Qt::PlainText);
     File1 = new QListWidget(this);
     Text1 = new QLineEdit("*.cpp", this);
     cmdLoad = {new QPushButton(QString::fromUtf8("Загрузить"), this),
@@ -37,10 +40,11 @@ Form2::Form2(Form1& main) : QDialog(&main), Main(main)
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Text1, 0, 0, 1, 3);
-    layout->addWidget(Drive1, 1, 0);
-    layout->addWidget(Dir1, 2, 0);
-    layout->addWidget(File1, 1, 1, 2, 2);
-    for (int i = 0; i < 3; ++i) layout->addWidget(cmdLoad[static_cast<size_t>(i)], 3, i);
+    layout->addWidget(lblFolder, 1, 0, 1, 3);
+    layout->addWidget(Drive1, 2, 0);
+    layout->addWidget(Dir1, 3, 0);
+    layout->addWidget(File1, 2, 1, 2, 2);
+    for (int i = 0; i < 3; ++i) layout->addWidget(cmdLoad[static_cast<size_t>(i)], 4, i);
 
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(Dir1, &QListWidget::itemActivated, this,
@@ -63,6 +67,7 @@ void Form2::Form_Load()
 void Form2::ListFolder()
 {
     Folder.makeAbsolute();
+    lblFolder->setText(QDir::toNativeSeparators(Folder.absolutePath()));
     Dir1->clear();
     Dir1->addItems(Folder.entryList(QDir::Dirs | QDir::NoDot, QDir::Name));
     File1->clear();
@@ -101,25 +106,41 @@ void Form2::cmdLoad_Click(int index)
     hide();
     QApplication::processEvents();
     if (index == 0) {
-        fileSourceName = Text1->text();
+        fileSourceName = InFolder(Text1->text());
         LoadSourceFile(fileSourceName);
     } else if (index == 1) {
-        fileSourceName = Text1->text();
+        fileSourceName = InFolder(Text1->text());
         SaveSourceFile(fileSourceName);
     }
     done(index == 2 ? QDialog::Rejected : QDialog::Accepted);
     if (Main.isVisible()) Main.Source[0]->setFocus();
 }
 
+QString Form2::InFolder(const QString& name) const
+{
+    return name.isEmpty() ? name : Folder.absoluteFilePath(name);
+}
+
 void Form2::LoadSourceFile(const QString& name)
 {
-    std::string text = Main.SourceText();
-    if (kelvantroc::LoadSourceFile(PathOf(name), text, Main.Message())) Main.SetSourceText(text);
+    std::string text;
+    TextEncoding encoding = TextEncoding::Cp1251;
+    if (!kelvantroc::LoadSourceFile(PathOf(name), text, Main.Message(), &encoding)) return;
+    QString shown = encoding == TextEncoding::Cp1251 ? samples::ToQt(text) : QString::fromUtf8(text);
+    Main.Source[0]->setPlainText(shown.replace("\r\n", "\n"));
+    Main.SourceEncoding = encoding;
 }
 
 void Form2::SaveSourceFile(const QString& name)
 {
-    kelvantroc::SaveSourceFile(PathOf(name), Main.SourceText(), Main.Message());
+    std::string bytes;
+    if (Main.SourceEncoding == TextEncoding::Cp1251) {
+        bytes = Main.SourceText();
+    } else {
+        QString text = Main.Source[0]->toPlainText();
+        bytes = text.replace("\n", "\r\n").toStdString();
+    }
+    kelvantroc::SaveSourceFile(PathOf(name), bytes, Main.Message(), Main.SourceEncoding);
 }
 
 }  // namespace kelvantroc

@@ -7,6 +7,7 @@
 #include <array>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -33,6 +34,7 @@ public:
 
     QComboBox* Drive1;
     QListWidget* Dir1;
+    QLabel* lblFolder;  // the folder that Dir1 and File1 list
     QListWidget* File1;
     QLineEdit* Text1;
     std::array<QPushButton*, 3> cmdLoad;
@@ -43,6 +45,8 @@ public:
 
 private:
     void ListFolder();
+    // A name typed without a folder is taken in the listed folder.
+    QString InFolder(const QString& name) const;
 
     Form1& Main;
     QDir Folder;

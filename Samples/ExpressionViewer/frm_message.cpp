@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "qt_text.h"
+#include "text_box.h"
 
 namespace kelvantroc {
 
@@ -14,9 +16,12 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle("2x2 Message");
     setFont(samples::CourierNew());
-    Label = new QLabel(this);
-    Label->setTextFormat(Qt::PlainText);
-    Label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Text1 = new QPlainTextEdit(this);
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setFrameShape(QFrame::NoFrame);
+    Text1->setBackgroundRole(QPalette::Window);
+    Text1->viewport()->setAutoFillBackground(false);
     Check1 = new QCheckBox("Don't show it next time", this);
     Command1 = {new QPushButton("OK", this), new QPushButton("Cancel", this)};
     for (int i = 0; i < 2; ++i)
@@ -28,7 +33,7 @@ frmMessage::frmMessage(QWidget* owner) : QDialog(owner)
     buttons->addWidget(Command1[0]);
     buttons->addWidget(Command1[1]);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label, 1);
+    layout->addWidget(Text1, 1);
     layout->addLayout(buttons);
     SetRussianCloseCaptions();
 }
@@ -58,14 +63,25 @@ void frmMessage::ShowIt(const QString& text, const QString& caption, int mode)
         Command1[1]->setVisible(true);
     }
     setWindowTitle(caption);
-    Label->setText(text);
+    Text1->setPlainText(text);
     Command1[0]->setDefault(true);
-    adjustSize();
-    // At the top of the owner, centred across its width.
+    const QRect screen = samples::ScreenOf(parentWidget());
+    samples::FitToText(*this, *Text1, screen);
+    Place(screen);
+}
+
+void frmMessage::Place(const QRect& screen)
+{
+    // At the top of the owner, centred across its width, but never beyond the screen's edges.
+    QPoint at = pos();
     if (QWidget* owner = parentWidget()) {
         const QRect frame = owner->frameGeometry();
-        move(frame.left() + (frame.width() - width()) / 2, frame.top());
+        at = QPoint(frame.left() + (frame.width() - width()) / 2, frame.top());
     }
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() + 1 - outer.width())));
+    at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() + 1 - outer.height())));
+    move(at);
 }
 
 void frmMessage::Command1_Click(int index)
@@ -80,7 +96,8 @@ void frmMessage::Command1_Click(int index)
 MessageReply QtMessagePresenter::Present(const MessageRequest& request)
 {
     frmMessage dialog(Owner);
-    dialog.ShowIt(samples::ToQt(request.text).replace("\r\n", "\n"), samples::ToQt(request.caption), request.mode);
+    QString text = request.shown.empty() ? samples::ToQt(request.text) : QString::fromStdU16String(request.shown);
+    dialog.ShowIt(text.replace("\r\n", "\n"), samples::ToQt(request.caption), request.mode);
     dialog.exec();
     return {dialog.Answer(), dialog.Check1->isChecked()};
 }

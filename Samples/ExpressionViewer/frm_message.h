@@ -7,7 +7,7 @@
 #include "messages.h"
 
 class QCheckBox;
-class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace kelvantroc {
@@ -19,7 +19,9 @@ public:
 
     void SetRussianCloseCaptions();
     void SetRussianContinueCaptions();
-    // Sets the dialog up for the message; the caller shows it.
+    // Sets the dialog up for the message; the caller shows it. The dialog takes the size of the
+    // text up to a bound within the owner's screen, where the text scrolls, and stands at the top
+    // of its owner, centred across it, but always whole on the screen.
     void ShowIt(const QString& text, const QString& caption, int mode = OkOnly);
     void Command1_Click(int index);
 
@@ -27,9 +29,11 @@ public:
 
     std::array<QPushButton*, 2> Command1;
     QCheckBox* Check1;
-    QLabel* Label;
+    QPlainTextEdit* Text1;  // the message, read-only
 
 private:
+    void Place(const QRect& screen);
+
     bool answer_ = false;  // the close box leaves it false: Cancel
 };
 

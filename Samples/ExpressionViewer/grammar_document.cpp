@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
-#include "cp1251.h"
+#include "code_page.h"
 
 namespace kelvantroc {
 
@@ -231,7 +231,7 @@ bool ReadRtf(const std::string& rtf, RtfDocument& document)
             st.unicodeSkip = static_cast<int>(number);
         } else if (word == "u") {
             const long u = number < 0 ? number + 65536 : number;
-            const int code = samples::UnicodeToCp1251(static_cast<char32_t>(u));
+            const int code = cp1251::codeOf(static_cast<char32_t>(u));
             emit(static_cast<char>(code < 0 ? '?' : code));
             pendingSkip = st.unicodeSkip;
         }

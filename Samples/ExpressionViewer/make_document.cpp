@@ -4,7 +4,7 @@
 #include <iostream>
 #include <iterator>
 
-#include "cp1251.h"
+#include "code_page.h"
 #include "grammar_document.h"
 
 int main(int argc, char** argv)
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
         return 1;
     }
     std::ofstream out(argv[3], std::ios::binary | std::ios::trunc);
-    out << kelvantroc::WriteGrammarRtf(samples::Utf8ToCp1251(argv[2]), grammar);
+    out << kelvantroc::WriteGrammarRtf(cp1251::fromUtf8(argv[2]), grammar);
     out.close();
     if (!out) {
         std::cerr << "cannot write " << argv[3] << "\n";

@@ -21,13 +21,13 @@ bool SameCaption(const std::string& a, const std::string& b)
     return true;
 }
 
-bool Messages::ShowIt(const std::string& text, const std::string& caption, int mode)
+bool Messages::ShowIt(const std::string& text, const std::string& caption, int mode, const std::u16string& shown)
 {
     if (!SuppressedCaption.empty() && SameCaption(caption, SuppressedCaption)) {
         MessageAnswer = SuppressedAnswer;
         return MessageAnswer;
     }
-    const MessageReply reply = Presenter.Present({text, caption, mode < 1 ? OkOnly : ContinueCancel});
+    const MessageReply reply = Presenter.Present({text, caption, mode < 1 ? OkOnly : ContinueCancel, shown});
     MessageAnswer = reply.answer;
     if (reply.dontShowAgain) {
         SuppressedCaption = caption;

@@ -13,6 +13,9 @@ struct MessageRequest {
     std::string text;     // CP1251
     std::string caption;  // CP1251
     int mode = OkOnly;
+    // The text as the person sees it, when it holds characters that the code page lacks;
+    // empty otherwise.
+    std::u16string shown;
 };
 
 struct MessageReply {
@@ -32,7 +35,8 @@ public:
 
     // Shows the message, or gives at once the answer stored with its caption when the person
     // asked not to be shown it again; returns the answer.
-    bool ShowIt(const std::string& text, const std::string& caption, int mode = OkOnly);
+    bool ShowIt(const std::string& text, const std::string& caption, int mode = OkOnly,
+                const std::u16string& shown = {});
 
     bool MessageAnswer = false;
     std::string SuppressedCaption;  // empty while nothing is suppressed

@@ -3,12 +3,17 @@
 // token by token through the scanner, the error procedure, the nesting count and the tree hooks.
 
 #include <string>
+#include <vector>
 
 #include "derivation_tree.h"
 
 namespace kelvantroc {
 
 class ParserFrame {
+public:
+    // The 1-based position of the character at fault in the last text; 0 after a success.
+    long ErrorPosition() const { return ErrorAt; }
+
 protected:
     explicit ParserFrame(DerivationTree& tree) : Tree(tree) {}
 
@@ -45,6 +50,41 @@ protected:
         ParserFrame& P;
     };
 
+    // A procedure's call of itself at the end of an alternative, as a turn of the procedure's
+    // loop: a list of any length does not nest. The tree still gets one node per turn, each
+    // under the node of the turn before, and the nodes of the turns are completed innermost
+    // first when the procedure leaves, on every path, as the nested calls would complete them.
+    class TailCalls {
+    public:
+        TailCalls(ParserFrame& p, long parentIndex, const std::string& parentNode, const std::string& thisNode)
+            : P(p), Parent(parentIndex), ParentName(&parentNode), Name(thisNode)
+        {
+        }
+        ~TailCalls()
+        {
+            for (auto at = Open.rbegin(); at != Open.rend(); ++at) P.CompleteNode(*at, Name, P.indSrc);
+        }
+        TailCalls(const TailCalls&) = delete;
+        TailCalls& operator=(const TailCalls&) = delete;
+
+        long ParentIndex() const { return Parent; }
+        const std::string& ParentNode() const { return *ParentName; }
+        // The node of this turn becomes the parent of the next turn's node.
+        void Repeat(long thisIndex)
+        {
+            Open.push_back(thisIndex);
+            Parent = thisIndex;
+            ParentName = &Name;
+        }
+
+    private:
+        ParserFrame& P;
+        long Parent;
+        const std::string* ParentName;
+        const std::string& Name;
+        std::vector<long> Open;
+    };
+
     long LL1 = 0, LL0 = 0;
     bool bad = false;
     std::string ErrMsg, Src, Lexeme;
@@ -52,6 +92,7 @@ protected:
     long fin = -1;
     bool LowCase = false;
     int Depth = 0;
+    long ErrorAt = 0;
     DerivationTree& Tree;
 
 private:

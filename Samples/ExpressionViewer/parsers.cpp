@@ -20,12 +20,24 @@ void ParseCppExpression(const std::string& SourceStr, std::string& ErrorMsg, Der
     CppParser(tree).Parse(SourceStr, ErrorMsg);
 }
 
-void Parse(Grammar grammar, const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree)
+namespace {
+
+template <class Parser>
+void Run(Parser&& parser, const std::string& SourceStr, std::string& ErrorMsg, long* errorPosition)
+{
+    parser.Parse(SourceStr, ErrorMsg);
+    if (errorPosition) *errorPosition = parser.ErrorPosition();
+}
+
+}  // namespace
+
+void Parse(Grammar grammar, const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree,
+           long* errorPosition)
 {
     switch (grammar) {
-    case Grammar::English: ParseExpressionEng(SourceStr, ErrorMsg, tree); break;
-    case Grammar::Russian: ParseExpressionRus(SourceStr, ErrorMsg, tree); break;
-    case Grammar::Cpp: ParseCppExpression(SourceStr, ErrorMsg, tree); break;
+    case Grammar::English: Run(ExpressionParser(tree, false), SourceStr, ErrorMsg, errorPosition); break;
+    case Grammar::Russian: Run(ExpressionParser(tree, true), SourceStr, ErrorMsg, errorPosition); break;
+    case Grammar::Cpp: Run(CppParser(tree), SourceStr, ErrorMsg, errorPosition); break;
     }
 }
 

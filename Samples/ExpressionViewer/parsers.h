@@ -16,7 +16,10 @@ enum class Grammar { English, Russian, Cpp };
 void ParseExpressionEng(const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree);
 void ParseExpressionRus(const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree);
 void ParseCppExpression(const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree);
-void Parse(Grammar grammar, const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree);
+// As the three above; `errorPosition`, when given, gets the 1-based position of the character at
+// fault (0 after a success).
+void Parse(Grammar grammar, const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree,
+           long* errorPosition = nullptr);
 
 // Every nonterminal of the grammar, in procedure order, with the expected-set text that its
 // procedure reports when no alternative fits.

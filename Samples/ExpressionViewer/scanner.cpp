@@ -13,8 +13,9 @@ long LastLexemeCode = 0;
 bool IsSpace(unsigned char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool IsHex(unsigned char c) { return std::isxdigit(c) != 0; }
-bool IsIdStart(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == '$'; }
-bool IsIdChar(unsigned char c) { return IsIdStart(c) || IsDigit(c); }
+bool IsIdStart(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+// "$" continues an identifier but begins none.
+bool IsIdChar(unsigned char c) { return IsIdStart(c) || IsDigit(c) || c == '$'; }
 
 // A cursor over the rest of the text; At() past the end is 0, which continues no token.
 struct Cursor {
@@ -48,17 +49,23 @@ void IntegerSuffix(Cursor& c)
     }
 }
 
-void Digits(Cursor& c)
+// Digits of one kind; an apostrophe between two of them separates groups ("1'000").
+template <class IsKind>
+void Digits(Cursor& c, IsKind isKind)
 {
-    while (IsDigit(c.At())) ++c.i;
+    while (isKind(c.At()) || (c.At() == '\'' && c.i > 0 && isKind(static_cast<unsigned char>(c.s[c.i - 1])) &&
+                              isKind(c.At(1))))
+        ++c.i;
 }
+
+void Digits(Cursor& c) { Digits(c, IsDigit); }
 
 // A number: decimal, octal or hexadecimal integer, or a floating number, with its suffix.
 void Number(Cursor& c)
 {
     if (c.At() == '0' && (c.At(1) == 'x' || c.At(1) == 'X') && IsHex(c.At(2))) {
         c.i += 2;
-        while (IsHex(c.At())) ++c.i;
+        Digits(c, IsHex);
         IntegerSuffix(c);
         return;
     }
@@ -104,6 +111,43 @@ bool Literal(Cursor& c, unsigned char quote)
     return true;
 }
 
+// A raw string literal from its opening quote: R"delimiter( ... )delimiter", over line ends; false
+// when it has no end.
+bool RawLiteral(Cursor& c)
+{
+    const size_t open = c.s.find('(', c.i + 1);
+    if (open == std::string_view::npos || open - c.i - 1 > 16) return false;
+    const std::string_view delimiter = c.s.substr(c.i + 1, open - c.i - 1);
+    if (delimiter.find_first_of(" )\\\t\r\n\"") != std::string_view::npos) return false;
+    const std::string close = ")" + std::string(delimiter) + "\"";
+    const size_t end = c.s.find(close, open + 1);
+    if (end == std::string_view::npos) return false;
+    c.i = end + close.size();
+    return true;
+}
+
+// The encoding prefixes of literals, longest first; those ending in "R" begin raw strings.
+const char* const LiteralPrefixes[] = {"u8R", "uR", "UR", "LR", "u8", "u", "U", "L", "R"};
+
+// A literal with a prefix at the start of `c`: its code, or 0 when there is none or it breaks off.
+char PrefixedLiteral(Cursor& c)
+{
+    for (const std::string_view prefix : LiteralPrefixes) {
+        if (c.s.substr(0, prefix.size()) != prefix) continue;
+        const unsigned char quote = c.At(prefix.size());
+        if (quote != '"' && quote != '\'') continue;
+        c.i = prefix.size();
+        if (prefix.back() == 'R') {
+            if (quote == '"' && RawLiteral(c)) return token::StringLiteral;
+        } else if (Literal(c, quote)) {
+            return quote == '"' ? token::StringLiteral : token::CharLiteral;
+        }
+        c.i = 0;
+        return 0;
+    }
+    return 0;
+}
+
 // Operators of two or more characters, longest first where one begins another.
 const std::pair<const char*, char> Operators[] = {
     {"->*", 'C'}, {"<<=", 'T'}, {">>=", 'U'}, {"...", 'Y'},
@@ -141,16 +185,10 @@ char ScanLexeme(std::string_view rest, long& length)
     Cursor c{rest};
     const unsigned char first = c.At();
     char code = static_cast<char>(first);
-    if (first == 'L' && (c.At(1) == '\'' || c.At(1) == '"')) {
-        c.i = 1;
-        const unsigned char quote = c.At();
-        if (Literal(c, quote)) {
-            code = quote == '"' ? token::StringLiteral : token::CharLiteral;
-        } else {
-            c.i = 1;  // a broken literal: the "L" alone is an identifier
-            code = token::Identifier;
-        }
+    if (const char literal = PrefixedLiteral(c)) {
+        code = literal;
     } else if (IsIdStart(first)) {
+        // Also the prefix of a literal that breaks off: it is an identifier of its own.
         while (IsIdChar(c.At())) ++c.i;
         code = ScanKeyword(std::string(rest.substr(0, c.i)));
     } else if (IsDigit(first) || (first == '.' && IsDigit(c.At(1)))) {

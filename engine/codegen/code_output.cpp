@@ -4,18 +4,16 @@
 
 namespace mv {
 
-namespace {
-
 // Where the pending line stands in a statement text: inside a literal, or in a comment.
-struct Lexer {
-  Lexer(CodeFamily family) : Family(family == CodeFamily::Java ? CodeFamily::CLike : family) {}
+struct CodeOutput::Lexer {
+  explicit Lexer(CodeFamily family) : Family(family == CodeFamily::Java ? CodeFamily::CLike : family) {}
   CodeFamily Family;
   char Quote = 0;       // the open literal's quote, 0 outside
   bool Escape = false;  // the previous character was a backslash inside a C literal
   bool Comment = false;
 
   // Steps over text[i].
-  void Step(const std::string& text, size_t i) {
+  void Step(std::string_view text, size_t i) {
     char ch = text[i];
     if (Comment) return;
     if (Quote) {
@@ -33,6 +31,7 @@ struct Lexer {
     }
     switch (Family) {
       case CodeFamily::CLike:
+      case CodeFamily::Java:
         if (ch == '"' || ch == '\'')
           Quote = ch;
         else if (ch == '/' && i + 1 < text.size() && (text[i + 1] == '/' || text[i + 1] == '*'))
@@ -61,37 +60,31 @@ struct Lexer {
   }
 };
 
+namespace {
+
+bool Escaped(char ch) {
+  int code = static_cast<unsigned char>(ch);
+  return (code <= 8) || (code >= 10 && code <= 31) || code == 127 || (code >= 145 && code <= 148);
+}
+
 // The form in which the engine writes a control code (two apostrophes, its decimal value and
 // two apostrophes). Spelling it so before the line is measured keeps lines within their width.
-std::string Rendered(const std::string& text) {
-  std::string out;
-  for (char ch : text) {
-    int code = static_cast<unsigned char>(ch);
-    bool escaped = (code <= 8) || (code >= 10 && code <= 31) || code == 127 || (code >= 145 && code <= 148);
-    if (escaped)
-      out += "''" + std::to_string(code) + "''";
+// The text itself when it holds no such code, else its spelling in `spelt`.
+std::string_view Rendered(std::string_view text, std::string& spelt) {
+  size_t plain = 0;
+  while (plain < text.size() && !Escaped(text[plain])) ++plain;
+  if (plain == text.size()) return text;
+  spelt.assign(text.substr(0, plain));
+  for (size_t i = plain; i < text.size(); ++i) {
+    if (Escaped(text[i]))
+      spelt += "''" + std::to_string(static_cast<unsigned char>(text[i])) + "''";
     else
-      out += ch;
+      spelt += text[i];
   }
-  return out;
+  return spelt;
 }
 
 }  // namespace
-
-std::string::size_type NextBreak(const std::string& text, std::string::size_type from,
-                                 CodeFamily family) {
-  Lexer lex{family};
-  for (size_t i = 0; i < from; ++i) lex.Step(text, i);
-  for (size_t i = from; i < text.size(); ++i) {
-    lex.Step(text, i);
-    if (lex.Comment) return text.size();
-    if (!lex.Quote && (text[i] == ' ' || text[i] == '\t')) return i + 1;
-    // Fortran statements hold long lists without blanks: a comma ends a piece too.
-    bool fortran = family == CodeFamily::FreeFortran || family == CodeFamily::FixedFortran;
-    if (fortran && !lex.Quote && text[i] == ',') return i + 1;
-  }
-  return text.size();
-}
 
 CodeOutput::CodeOutput(Engine& engine, CodeFamily family, int32_t width)
     : Eng(engine), Family(family), Width(width) {}
@@ -104,15 +97,24 @@ void CodeOutput::Comment(const std::string& text) {
 }
 
 void CodeOutput::Statement(int tabs, const std::string& text) {
+  static constexpr std::string_view Tabs = "\t\t\t\t\t\t\t\t";
   Eng.out.StartOutputLine(0);
-  if (tabs > 0) AppendRaw(std::string(size_t(tabs), '\t'));
+  if (tabs > int(Tabs.size()))
+    Put(std::string(size_t(tabs), '\t'));
+  else if (tabs > 0)
+    Put(Tabs.substr(0, size_t(tabs)));
   Append(text);
 }
 
 void CodeOutput::BlankLine() { Statement(0, " "); }
 
+void CodeOutput::Put(std::string_view rendered) {
+  if (!rendered.empty()) Eng.out.WriteText(rendered);
+}
+
 void CodeOutput::AppendRaw(const std::string& text) {
-  if (!text.empty()) Eng.out.WriteText(Rendered(text));
+  std::string spelt;
+  Put(Rendered(text, spelt));
 }
 
 void CodeOutput::CommentTail(const std::string& text) {
@@ -129,7 +131,7 @@ void CodeOutput::BreakStatement() {
   Eng.out.StartOutputLine(0);
   // Fixed form: the label field of the new line holds the continuation mark in column 6.
   if (Family == CodeFamily::FixedFortran) {
-    Eng.out.Column = 0;
+    Eng.out.DropPendingLine();
     AppendRaw("     &");
   }
 }
@@ -178,50 +180,62 @@ int32_t CodeOutput::Reserve() const {
 }
 
 void CodeOutput::Append(const std::string& raw) {
-  const std::string text = Rendered(raw);
+  std::string spelt;
+  const std::string_view text = Rendered(raw, spelt);
   // Room is kept for the continuation mark.
   const int32_t limit = Width - Reserve();
+  // Fortran statements hold long lists without blanks: a comma ends a piece too.
+  const bool fortran = Family == CodeFamily::FreeFortran || Family == CodeFamily::FixedFortran;
+  // One pass of the lexer: each piece ends after a blank or tab outside literals.
   Lexer lex{Family};
   size_t pos = 0;
   while (pos < text.size()) {
-    size_t end = NextBreak(text, pos, Family);
-    // A comment ends the code: it is continued as a comment, never as code.
-    Lexer ahead = lex;
-    size_t commentAt = std::string::npos;
-    for (size_t i = pos; i < end; ++i) {
-      ahead.Step(text, i);
-      if (ahead.Comment) {
-        commentAt = i;
+    const Lexer atPiece = lex;
+    size_t end = text.size();
+    bool comment = false;
+    for (size_t i = pos; i < text.size(); ++i) {
+      lex.Step(text, i);
+      if (lex.Comment) {
+        end = i;
+        comment = true;
+        break;
+      }
+      const char ch = text[i];
+      if (!lex.Quote && (ch == ' ' || ch == '\t' || (fortran && ch == ','))) {
+        end = i + 1;
         break;
       }
     }
-    if (commentAt != std::string::npos) {
-      if (commentAt > pos) Append(text.substr(pos, commentAt - pos));
-      CommentTail(text.substr(commentAt));
+    if (end > pos) AppendPiece(text, pos, end, atPiece, limit);
+    // A comment ends the code: it is continued as a comment, never as code.
+    if (comment) {
+      Eng.out.SetCommentState();
+      Put(text.substr(end));
       return;
     }
-    std::string piece = text.substr(pos, end - pos);
-    // A piece that would fit on a line of its own goes to the next line; a longer one is split
-    // where it stands.
-    if (Column() + int32_t(piece.size()) > limit && Column() > 0 && int32_t(piece.size()) <= limit)
-      BreakStatement();
-    if (Column() + int32_t(piece.size()) <= limit) {
-      AppendRaw(piece);
-      for (size_t i = pos; i < end; ++i) lex.Step(text, i);
-      pos = end;
-      continue;
-    }
-    // Too long for a line of its own: split it inside a literal, never inside a token.
-    for (size_t i = pos; i < end; ++i) {
-      bool cLike = Family == CodeFamily::CLike || Family == CodeFamily::Java;
-      bool inLiteral = lex.Quote != 0 && !lex.Escape && (!cLike || lex.Quote == '"');
-      // A split needs room for what closes the line.
-      int32_t need = Family == CodeFamily::CLike || Family == CodeFamily::FreeFortran ? 1 : 3;
-      if (inLiteral && Column() + need >= limit && text[i] != lex.Quote) SplitLiteral(lex.Quote);
-      AppendRaw(std::string(1, text[i]));
-      lex.Step(text, i);
-    }
     pos = end;
+  }
+}
+
+void CodeOutput::AppendPiece(std::string_view text, size_t pos, size_t end, Lexer lex,
+                             int32_t limit) {
+  const int32_t size = int32_t(end - pos);
+  // A piece that would fit on a line of its own goes to the next line; a longer one is split
+  // where it stands.
+  if (Column() + size > limit && Column() > 0 && size <= limit) BreakStatement();
+  if (Column() + size <= limit) {
+    Put(text.substr(pos, size_t(size)));
+    return;
+  }
+  // Too long for a line of its own: split it inside a literal, never inside a token.
+  const bool cLike = Family == CodeFamily::CLike || Family == CodeFamily::Java;
+  // A split needs room for what closes the line.
+  const int32_t need = Family == CodeFamily::CLike || Family == CodeFamily::FreeFortran ? 1 : 3;
+  for (size_t i = pos; i < end; ++i) {
+    const bool inLiteral = lex.Quote != 0 && !lex.Escape && (!cLike || lex.Quote == '"');
+    if (inLiteral && Column() + need >= limit && text[i] != lex.Quote) SplitLiteral(lex.Quote);
+    Put(text.substr(i, 1));
+    lex.Step(text, i);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace mv {
 
@@ -38,21 +39,21 @@ public:
   int32_t Column() const;
 
 private:
+  struct Lexer;
+
   void BreakStatement();
   // Closes a literal at the end of the line and opens it again on the next.
   void SplitLiteral(char quote);
   // Columns kept free at the end of a line for the continuation.
   int32_t Reserve() const;
-  void AppendPiece(const std::string& piece);
+  // Text already in its written form, with no break logic.
+  void Put(std::string_view rendered);
+  // The piece text[pos, end) of a statement, where `lex` stands at its start.
+  void AppendPiece(std::string_view text, size_t pos, size_t end, Lexer lex, int32_t limit);
 
   Engine& Eng;
   CodeFamily Family;
   int32_t Width;
 };
-
-// Splits a statement text into pieces after which the line may be broken: after a blank or
-// tab outside literals, and nothing after a comment start.
-std::string::size_type NextBreak(const std::string& text, std::string::size_type from,
-                                 CodeFamily family);
 
 }  // namespace mv

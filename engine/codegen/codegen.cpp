@@ -1,8 +1,6 @@
 #include "codegen/codegen.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "codegen/parser_writer.h"
 #include "engine.h"
@@ -34,56 +32,45 @@ size_t CommentStart(const std::string& line) {
   return std::string::npos;
 }
 
-// Rewrites the lines of a generated file whose comment `fix` changes; it gets the line and
-// where its comment starts, and says whether it changed the line.
-void RewriteComments(const std::string& fileName, bool (*fix)(std::string& line, size_t comment)) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) return;
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  in.close();
-  std::string text = buffer.str(), out;
-  bool changed = false;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    size_t comment = CommentStart(line);
-    if (comment != std::string::npos && fix(line, comment)) changed = true;
-    out += line;
-    if (end < text.size()) out += '\n';
-    start = end + 1;
-  }
-  if (!changed) return;
-  std::ofstream rewrite(fileName, std::ios::binary | std::ios::trunc);
-  rewrite << out;
-}
-
 // A C++ comment line that ends in a backslash would swallow the next line into the comment.
-bool ProtectCommentEnd(std::string& line, size_t) {
-  if (line.empty() || line.back() != '\\') return false;
+void ProtectCommentEnd(std::string& line) {
+  if (line.empty() || line.back() != '\\' || CommentStart(line) == std::string::npos) return;
   line += "\t\t\t\t\t\"this text prevents of a multi-line comment\"";
-  return true;
 }
 
 // Java reads a backslash and "u" as the start of a character escape even in a comment: such a
 // backslash is doubled there (a backslash after an odd number of backslashes starts none).
-bool ProtectUnicodeEscapes(std::string& line, size_t comment) {
-  bool changed = false;
+void ProtectUnicodeEscapes(std::string& line) {
+  if (line.find("\\u") == std::string::npos) return;
+  const size_t comment = CommentStart(line);
+  if (comment == std::string::npos) return;
   size_t run = 0;  // backslashes just before
   for (size_t i = comment; i < line.size(); ++i) {
     if (line[i] == '\\' && run % 2 == 0 && i + 1 < line.size() && line[i + 1] == 'u') {
       line.insert(i, 1, '\\');
-      changed = true;
       run = 0;
       i += 1;
       continue;
     }
     run = line[i] == '\\' ? run + 1 : 0;
   }
-  return changed;
 }
+
+// The comment guard of a target on every line of its files, while they are written.
+class SourceLineGuard {
+public:
+  SourceLineGuard(Output& out, const TargetRow& target) : Out(out) {
+    if (target.Flag == &TargetLanguageFlags::CppProcedural || target.Flag == &TargetLanguageFlags::CppClass)
+      Out.SourceLineFix = &ProtectCommentEnd;
+    if (target.Flag == &TargetLanguageFlags::Java) Out.SourceLineFix = &ProtectUnicodeEscapes;
+  }
+  ~SourceLineGuard() { Out.SourceLineFix = nullptr; }
+  SourceLineGuard(const SourceLineGuard&) = delete;
+  SourceLineGuard& operator=(const SourceLineGuard&) = delete;
+
+private:
+  Output& Out;
+};
 
 }  // namespace
 
@@ -173,7 +160,13 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
     return;
   }
   const TargetRow& target = TargetOfFlags(flags);
-  if (!OpenSourceWithRetry(names::FirstParserFileName(base, target.Code))) {
+  SourceLineGuard guard(Eng.out, target);
+  const std::string first = names::FirstParserFileName(base, target.Code);
+  // A unit stands in the file of its own name: a grammar name that is no identifier, or a
+  // keyword, gives a file of another name than the grammar's.
+  if (target.Flag == &TargetLanguageFlags::Pascal && first != names::ResultFileName(base, ".pas"))
+    LogLine("The unit " + PascalUnitName(base) + " is written to " + first + ".");
+  if (!OpenSourceWithRetry(first)) {
     finish();
     return;
   }
@@ -191,11 +184,6 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
     if (flag == target.Flag) (this->*write)(args);
   Eng.out.FlushOutputLine();
   finish();
-  // Only files that were written whole are in WrittenFiles.
-  if (target.Flag == &TargetLanguageFlags::CppProcedural || target.Flag == &TargetLanguageFlags::CppClass)
-    for (auto& file : WrittenFiles) RewriteComments(file, &ProtectCommentEnd);
-  if (target.Flag == &TargetLanguageFlags::Java)
-    for (auto& file : WrittenFiles) RewriteComments(file, &ProtectUnicodeEscapes);
 }
 
 }  // namespace mv

@@ -5,66 +5,6 @@
 
 namespace mv {
 
-namespace {
-
-const char* Word(unsigned char c) {
-  switch (c) {
-    case '[': return "square_";
-    case ']': return "_square";
-    case '{': return "brace_";
-    case '}': return "_brace";
-    case '-': return "_dash_";
-    case '$': return "dollar_";
-    case ' ': return "_space_";
-    case '!': return "_exclamation_";
-    case '"': return "_doublequote_";
-    case '#': return "_number_";
-    case '%': return "_percent_";
-    case '&': return "_and_";
-    case '\'': return "_quote_";
-    case '(': return "bracket_";
-    case ')': return "_bracket";
-    case '*': return "_mult_";
-    case '+': return "_plus_";
-    case ',': return "_comma_";
-    case '.': return "_point_";
-    case '/': return "_slash_";
-    case ':': return "_colon_";
-    case ';': return "_commapoint_";
-    case '<': return "_less_";
-    case '=': return "_equal_";
-    case '>': return "_more_";
-    case '?': return "_question_";
-    case '@': return "_etta_";
-    case '\\': return "_backslash_";
-    case '^': return "_power_";
-    case '`': return "_apostrophe_";
-    case '|': return "_or_";
-    // No identifier of the targets may hold these either.
-    case '~': return "_tilde_";
-    default: return nullptr;
-  }
-}
-
-}  // namespace
-
-std::string IdentifierSpelling(const std::string& name) {
-  std::string text;
-  if (name.empty()) return text;
-  unsigned char first = static_cast<unsigned char>(name[0]);
-  if (first >= '0' && first <= '9') text += 'L';
-  for (char ch : name) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    if (const char* word = Word(c))
-      text += word;
-    else if (c < 32 || c >= 127)  // control codes and the upper half: spelled by their code
-      text += "_" + std::to_string(c) + "_";
-    else
-      text += ch;
-  }
-  return text;
-}
-
 std::string IdentifierFromBytes(const std::string& text) {
   std::string out;
   for (char ch : text) {
@@ -168,58 +108,12 @@ std::string VbIdentifier(std::string name) {
   return name;
 }
 
-namespace {
-
-std::string Lower(std::string text) {
-  for (auto& ch : text)
-    if (ch >= 'A' && ch <= 'Z') ch = char(ch - 'A' + 'a');
-  return text;
-}
-
-bool IsProcedureName(const std::string& key) {
-  return key.size() > 2 && key.compare(0, 2, "s_") == 0 &&
-         key.find_first_not_of("0123456789", 2) == std::string::npos;
-}
-
-// Begins with a letter; "_" appended while the name (lower-cased when caseBlind) is taken.
-std::string SuffixedIdentifier(std::string name, const std::set<std::string>& taken, bool caseBlind,
-                               size_t maxLength) {
-  if (name.empty() || !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
-    name.insert(0, "L");
-  if (name.size() > maxLength) name.resize(maxLength);
-  auto key = [&] { return caseBlind ? Lower(name) : name; };
-  while (taken.count(key()) || IsProcedureName(key())) {
-    if (name.size() >= maxLength) name.pop_back();
-    name += "_";
-  }
-  return name;
-}
-
-}  // namespace
-
 std::string FortranIdentifier(const std::string& name) {
   static const std::set<std::string> taken = {
       "src", "ll0", "ll1", "indsrc", "lensrc", "err", "lowcase", "next", "errh", "nestingdepth",
       "maxnestingdepth", "ichar", "char", "len", "min", "found", "foundlen", "linenum",
       "leftcontext", "rightcontext", "i", "errnum", "gramsymb", "expectedset"};
-  return SuffixedIdentifier(name, taken, true, 63);
-}
-
-std::string PascalIdentifier(const std::string& name) {
-  static const std::set<std::string> taken = {
-      "and", "array", "as", "asm", "begin", "case", "class", "const", "constructor",
-      "destructor", "div", "do", "downto", "else", "end", "except", "exports", "file",
-      "finalization", "finally", "for", "function", "goto", "if", "implementation", "in",
-      "inherited", "initialization", "inline", "interface", "is", "label", "library", "mod",
-      "nil", "not", "object", "of", "on", "operator", "or", "out", "packed", "procedure",
-      "program", "property", "raise", "record", "repeat", "resourcestring", "set", "shl", "shr",
-      "string", "then", "threadvar", "to", "try", "type", "unit", "until", "uses", "var",
-      "while", "with", "xor", "self", "result", "exit", "true", "false", "integer", "boolean",
-      "sysutils", "system", "tobject", "src", "indsrc", "lensrc", "ll0", "ll1", "err", "next",
-      "errh", "nestingdepth", "maxnestingdepth", "ord", "chr", "length", "writeln", "write",
-      "copy", "stringofchar", "linenum", "leftcontext", "rightcontext", "i", "errnum",
-      "gramsymb", "expectedset", "found", "create", "free", "destroy"};
-  return SuffixedIdentifier(name, taken, true, 200);
+  return spelling::SuffixedIdentifier(name, taken, true, 63);
 }
 
 std::string JavaIdentifier(const std::string& name) {

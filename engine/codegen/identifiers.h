@@ -4,10 +4,10 @@
 #include <set>
 #include <string>
 
+#include "codegen/identifier_spelling.h"
+
 namespace mv {
 
-// The identifier spelling of a name's character codes (a leading digit gets "L").
-std::string IdentifierSpelling(const std::string& name);
 // Bytes made into an identifier by replacing every other character with "_".
 std::string IdentifierFromBytes(const std::string& text);
 // C++ keywords and the names of the library functions a generated parser uses.
@@ -21,8 +21,6 @@ std::string VbIdentifier(std::string name);
 // A Fortran name: begins with a letter, at most 63 characters, "_" appended while it is one of
 // the parser's own names (compared without regard to case).
 std::string FortranIdentifier(const std::string& name);
-// An Object Pascal name: "_" appended while it is a keyword or one of the unit's own names.
-std::string PascalIdentifier(const std::string& name);
 // A Java name: "_" appended while it is a keyword or one of the class's own names.
 std::string JavaIdentifier(const std::string& name);
 

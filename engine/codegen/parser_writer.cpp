@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <unordered_map>
 
 #include "codegen/codegen.h"
 #include "engine.h"
@@ -88,10 +89,17 @@ void ParserWriter::BuildCodeTable() {
   EndCode = std::max<int32_t>(Eng.codegen.EndMarkerCode, T);
   Eng.codegen.EndMarkerCode = EndCode;
   CodeTable.assign(size_t(EndCode) + 1, T + 2);
+  CodeOfNumber.assign(size_t(std::max(T, 0)) + 1, -1);
+  std::vector<bool> named(CodeOfNumber.size(), false);
   int32_t terminal = Eng.store.Terminals.First;
   for (int32_t guard = 0; terminal >= 1 && guard < 10000000; ++guard) {
     int32_t code = TerminalCode(terminal);
     int32_t number = Field(TerminalPool, terminal, TrmNumber);
+    // The first terminal of a number names it.
+    if (number >= 1 && number <= T && !named[size_t(number)]) {
+      named[size_t(number)] = true;
+      CodeOfNumber[size_t(number)] = code;
+    }
     // Codes outside the table and unnumbered terminals are left out.
     if (code >= 0 && code < EndCode && number >= 1 && number <= T) CodeTable[size_t(code)] = number;
     if (terminal == Eng.store.Terminals.Last) break;
@@ -113,31 +121,25 @@ bool ParserWriter::TakesPartInMerge(int32_t rule) const {
   return false;
 }
 
-bool ParserWriter::SameShape(int32_t ruleP, int32_t ruleQ) const {
-  std::vector<int32_t> p, q;
-  for (auto [rule, list] : {std::pair{ruleP, &p}, std::pair{ruleQ, &q}}) {
-    int32_t element = Field(RulePool, rule, RuleFirstElement);
-    int32_t last = Field(RulePool, rule, RuleLastElement);
-    for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
-      list->push_back(element);
-      if (element == last) break;
-      element = Field(ElementPool, element, ElemNext);
-    }
-  }
-  if (p.size() != q.size()) return false;
+std::string ParserWriter::ShapeKey(int32_t rule) const {
+  // The kind of every element and its referent, but for an empty element (whose referent is
+  // not written) and the first terminal (which the branch test tells apart).
+  std::string key;
   bool firstTerminalSeen = false;
-  for (size_t i = 0; i < p.size(); ++i) {
-    int32_t kind = Field(ElementPool, p[i], ElemKind);
-    if (kind != Field(ElementPool, q[i], ElemKind)) return false;
-    if (kind == KindEmpty) continue;  // the referent of an empty element is not written
-    if (kind == KindTerminal && !firstTerminalSeen) {
+  auto put = [&](int32_t value) { key.append(reinterpret_cast<const char*>(&value), sizeof value); };
+  int32_t element = Field(RulePool, rule, RuleFirstElement);
+  int32_t last = Field(RulePool, rule, RuleLastElement);
+  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+    const int32_t kind = Field(ElementPool, element, ElemKind);
+    put(kind);
+    if (kind == KindTerminal && !firstTerminalSeen)
       firstTerminalSeen = true;
-      continue;
-    }
-    if (Field(ElementPool, p[i], ElemReferent) != Field(ElementPool, q[i], ElemReferent))
-      return false;
+    else if (kind != KindEmpty)
+      put(Field(ElementPool, element, ElemReferent));
+    if (element == last) break;
+    element = Field(ElementPool, element, ElemNext);
   }
-  return true;
+  return key;
 }
 
 NonterminalPlan ParserWriter::Plan(int32_t nonterminal) {
@@ -155,54 +157,102 @@ NonterminalPlan ParserWriter::Plan(int32_t nonterminal) {
 
   int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
   int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
+  bool whole = false;  // the chain ended at its last rule
   for (int32_t guard = 0; rule >= 1 && guard < 10000000; ++guard) {
     AlternativePlan alt;
     alt.Rule = rule;
     alt.Number = Field(RulePool, rule, RuleNumber);
     plan.Alternatives.push_back(alt);
-    if (rule == lastRule) break;
+    if (rule == lastRule) {
+      whole = true;
+      break;
+    }
     rule = Field(RulePool, rule, RuleNext);
   }
-
-  // Alternatives that differ only in their first terminal share one branch.
   auto& alts = plan.Alternatives;
-  for (size_t p = 0; p < alts.size(); ++p) {
-    if (alts[p].MergedInto != 0 || !TakesPartInMerge(alts[p].Rule)) continue;
-    for (size_t q = p + 1; q < alts.size(); ++q) {
-      if (alts[q].MergedInto != 0 || !TakesPartInMerge(alts[q].Rule)) continue;
-      if (!SameShape(alts[p].Rule, alts[q].Rule)) continue;
-      alts[q].MergedInto = alts[p].Number;
-      for (int32_t i = 1; i <= T + 2; ++i)
-        if (SelectTable[size_t(i)] == alts[q].Number) SelectTable[size_t(i)] = alts[p].Number;
-      // The first terminal of the absorbed alternative is named in the branch's comment.
-      int32_t element = Field(RulePool, alts[q].Rule, RuleFirstElement);
-      for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
-        if (Field(ElementPool, element, ElemKind) == KindTerminal) {
-          alts[p].MergedFirstTerminals.push_back(Field(ElementPool, element, ElemReferent));
-          break;
-        }
-        element = Field(ElementPool, element, ElemNext);
+  // Each alternative by its rule number, when the numbers tell them apart (they do after the
+  // numbering; the steps below keep a slower form for any other state).
+  std::unordered_map<int32_t, size_t> byNumber;
+  for (size_t i = 0; i < alts.size(); ++i) byNumber.emplace(alts[i].Number, i);
+  const bool distinct = byNumber.size() == alts.size();
+  RuleOfNumber = whole && distinct;
+
+  // Alternatives that differ only in their first terminal share one branch: the first of each
+  // shape absorbs the later ones.
+  std::unordered_map<std::string, size_t> firstOfShape;
+  std::vector<std::pair<int32_t, int32_t>> absorbed;  // (number, number of the absorber)
+  for (size_t q = 0; q < alts.size(); ++q) {
+    if (!TakesPartInMerge(alts[q].Rule)) continue;
+    auto [at, fresh] = firstOfShape.emplace(ShapeKey(alts[q].Rule), q);
+    if (fresh) continue;
+    AlternativePlan& p = alts[at->second];
+    alts[q].MergedInto = p.Number;
+    absorbed.emplace_back(alts[q].Number, p.Number);
+    // The first terminal of the absorbed alternative is named in the branch's comment.
+    int32_t element = Field(RulePool, alts[q].Rule, RuleFirstElement);
+    for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+      if (Field(ElementPool, element, ElemKind) == KindTerminal) {
+        p.MergedFirstTerminals.push_back(Field(ElementPool, element, ElemReferent));
+        break;
       }
+      element = Field(ElementPool, element, ElemNext);
+    }
+  }
+  if (distinct) {
+    std::unordered_map<int32_t, int32_t> absorber(absorbed.begin(), absorbed.end());
+    for (int32_t i = 1; i <= T + 2; ++i)
+      if (auto to = absorber.find(SelectTable[size_t(i)]); to != absorber.end()) SelectTable[size_t(i)] = to->second;
+  } else {
+    for (auto [from, to] : absorbed)
+      for (int32_t i = 1; i <= T + 2; ++i)
+        if (SelectTable[size_t(i)] == from) SelectTable[size_t(i)] = to;
+  }
+
+  // The code runs of each branch (codes 0..255, then the end marker), and its clashes.
+  auto owns = [&](int32_t c, int32_t number) {
+    return c <= 255 && c < EndCode && SelectTable[size_t(CodeTable[size_t(c)])] == number;
+  };
+  const int32_t endOwner = SelectTable[size_t(CodeTable[size_t(EndCode)])];
+  if (distinct) {
+    auto branch = [&](int32_t number) -> AlternativePlan* {
+      auto at = byNumber.find(number);
+      return at == byNumber.end() || alts[at->second].MergedInto != 0 ? nullptr : &alts[at->second];
+    };
+    // One pass over the codes: each run of one owner goes to the owner's branch.
+    auto owner = [&](int32_t c) { return SelectTable[size_t(CodeTable[size_t(c)])]; };
+    int32_t runStart = 0;
+    for (int32_t c = 1; c <= 256; ++c) {
+      const int32_t number = owner(runStart);
+      if (c <= 255 && owner(c) == number) continue;
+      if (AlternativePlan* alt = branch(number)) alt->Items.push_back({runStart, c - 1, false});
+      runStart = c;
+    }
+    if (AlternativePlan* alt = branch(endOwner)) alt->Items.push_back({0, 0, true});
+    for (auto& [index, number] : conflicts)
+      if (AlternativePlan* alt = branch(number)) alt->Conflicts.push_back(index);
+  } else {
+    for (auto& alt : alts) {
+      if (alt.MergedInto != 0) continue;
+      int32_t runStart = -1;
+      for (int32_t c = 0; c <= 256; ++c) {
+        bool in = owns(c, alt.Number);
+        if (in && runStart < 0) runStart = c;
+        if (!in && runStart >= 0) {
+          alt.Items.push_back({runStart, c - 1, false});
+          runStart = -1;
+        }
+      }
+      if (endOwner == alt.Number) alt.Items.push_back({0, 0, true});
+      for (auto& [index, number] : conflicts)
+        if (number == alt.Number) alt.Conflicts.push_back(index);
     }
   }
 
   std::string expected;
   for (auto& alt : alts) {
     if (alt.MergedInto != 0) continue;
-    // Codes of the branch: 0..255, then the end marker.
-    int32_t runStart = -1;
-    for (int32_t c = 0; c <= 256; ++c) {
-      bool in = c <= 255 && c < EndCode && SelectTable[size_t(CodeTable[size_t(c)])] == alt.Number;
-      if (in && runStart < 0) runStart = c;
-      if (!in && runStart >= 0) {
-        alt.Items.push_back({runStart, c - 1, false});
-        runStart = -1;
-      }
-    }
-    if (SelectTable[size_t(CodeTable[size_t(EndCode)])] == alt.Number) alt.Items.push_back({0, 0, true});
-    for (auto& [index, number] : conflicts)
-      if (number == alt.Number) alt.Conflicts.push_back(index);
     expected += ExpectedSetItems(alt.Items);
+    if (expected.size() > size_t(ExpectedSetLimit)) break;
   }
   if (expected.size() > size_t(ExpectedSetLimit)) expected.resize(size_t(ExpectedSetLimit));
   auto first = expected.find_first_not_of(' ');
@@ -251,18 +301,9 @@ std::string ParserWriter::ExpectedSetPart(const std::vector<CodeItem>& items,
 std::string ParserWriter::AmbiguityText(const std::vector<int32_t>& conflicts) const {
   std::string text;
   for (int32_t index : conflicts) {
-    int32_t c = -1;
-    if (index >= 1 && index <= Args.T) {
-      int32_t terminal = Eng.store.Terminals.First;
-      for (int32_t guard = 0; terminal >= 1 && guard < 10000000; ++guard) {
-        if (Field(TerminalPool, terminal, TrmNumber) == index) {
-          c = TerminalCode(terminal);
-          break;
-        }
-        if (terminal == Eng.store.Terminals.Last) break;
-        terminal = Field(TerminalPool, terminal, TrmNext);
-      }
-    }
+    const int32_t c = index >= 1 && index <= Args.T && size_t(index) < CodeOfNumber.size()
+                          ? CodeOfNumber[size_t(index)]
+                          : -1;
     if (c < 0)
       text += "finish";  // the end of the text has no character
     else if (c == 34)
@@ -344,7 +385,7 @@ std::string ParserWriter::CodeListNumbers(const std::vector<CodeItem>& items,
   return text;
 }
 
-void ParserWriter::WriteAlternativeElements(const AlternativePlan& alt) {
+void ParserWriter::WriteAlternativeElements(const NonterminalPlan& nt, const AlternativePlan& alt) {
   bool firstTerminalState = true;
   int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
   int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
@@ -363,7 +404,10 @@ void ParserWriter::WriteAlternativeElements(const AlternativePlan& alt) {
         break;
       }
       case KindNonterminal:
-        NonterminalElement(referent, element, element == last);
+        if (Tails.count(element))
+          TailCall(nt, element, MayReadNothing(alt));
+        else
+          NonterminalElement(referent, element, element == last);
         firstTerminalState = false;
         break;
       default:
@@ -390,11 +434,20 @@ void ParserWriter::ActionElement(int32_t action) {
   }
 }
 
+void ParserWriter::UnchosenNote(const NonterminalPlan& nt, const AlternativePlan& alt) {
+  Out.Comment("never chosen, an earlier alternative takes its characters: ");
+  Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
+  Out.Flush();
+}
+
 void ParserWriter::WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
                                     const NonterminalPlan& nt, const AlternativePlan& alt) {
   Out.Statement(tabs, code);
   Out.CommentTail(lead);
-  Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
+  if (RuleOfNumber)
+    Eng.out.PrintRuleRecord(alt.Rule, nt.Record);
+  else
+    Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
   Out.Flush();
 }
 
@@ -441,15 +494,18 @@ int32_t ParserWriter::WriteNonterminals() {
   for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
     NonterminalPlan plan = Plan(nonterminal);
     if (!plan.LL1) Clashing.push_back(plan.Name);
+    Tails = TailsOf(plan.Record);
     BeginProcedure(plan);
     bool first = true;
     for (auto& alt : plan.Alternatives) {
       if (alt.MergedInto != 0) continue;
+      if (alt.Items.empty() && OmitsUnchosenBranch(plan, alt)) continue;
       OpenBranch(plan, alt, first);
       first = false;
       if (!alt.Conflicts.empty()) AmbiguityNote(alt);
       RuleComment(plan, alt);
-      WriteAlternativeElements(alt);
+      if (EndsInTail(alt) && MayReadNothing(alt)) PassStart();
+      WriteAlternativeElements(plan, alt);
       CloseBranch(plan, alt);
     }
     ElseBranch(plan);
@@ -502,6 +558,152 @@ std::string GenerationDate(const Engine& engine) {
 }  // namespace mv
 
 namespace mv {
+
+std::set<int32_t> ParserWriter::TailsOf(int32_t nonterminal) const {
+  if (int32_t tail = LoopTailElement(nonterminal)) return {tail};
+  std::set<int32_t> tails;
+  int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
+  int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
+  for (int32_t guard = 0; rule >= 1 && guard < 10000000; ++guard) {
+    int32_t last = Field(RulePool, rule, RuleLastElement);
+    if (last >= 1 && Field(ElementPool, last, ElemKind) == KindNonterminal &&
+        Field(ElementPool, last, ElemReferent) == nonterminal)
+      tails.insert(last);
+    if (rule == lastRule) break;
+    rule = Field(RulePool, rule, RuleNext);
+  }
+  return tails;
+}
+
+ParserWriter::CallShape ParserWriter::CallGraph() const {
+  const int32_t n = Args.N;
+  std::vector<std::vector<int32_t>> callees(size_t(n) + 1);
+  CallShape shape;
+  shape.Recursive.assign(size_t(n) + 1, false);
+  shape.Calls.assign(size_t(n) + 1, false);
+  int32_t current = 0;
+  std::set<int32_t> tails;
+  ForEachElement([&](int32_t nonterminal, int32_t element) {
+    if (nonterminal != current) tails = TailsOf(current = nonterminal);
+    int32_t from = Field(NonterminalPool, nonterminal, NtmNumber);
+    int32_t to = Field(NonterminalPool, Field(ElementPool, element, ElemReferent), NtmNumber);
+    if (Field(ElementPool, element, ElemKind) == KindNonterminal && !tails.count(element) && from >= 1 &&
+        from <= n && to >= 1 && to <= n) {
+      callees[size_t(from)].push_back(to);
+      shape.Calls[size_t(from)] = true;
+      if (to == from) shape.Recursive[size_t(from)] = true;
+    }
+  });
+  // The strongly connected components (Tarjan's, without recursion): a component of two or
+  // more procedures is recursive.
+  std::vector<int32_t> index(size_t(n) + 1, -1), low(size_t(n) + 1, 0), stack;
+  std::vector<bool> onStack(size_t(n) + 1, false);
+  int32_t counter = 0;
+  for (int32_t root = 1; root <= n; ++root) {
+    if (index[size_t(root)] >= 0) continue;
+    std::vector<std::pair<int32_t, size_t>> path{{root, 0}};
+    index[size_t(root)] = low[size_t(root)] = counter++;
+    stack.push_back(root);
+    onStack[size_t(root)] = true;
+    while (!path.empty()) {
+      auto& [v, next] = path.back();
+      if (next < callees[size_t(v)].size()) {
+        int32_t w = callees[size_t(v)][next++];
+        if (index[size_t(w)] < 0) {
+          index[size_t(w)] = low[size_t(w)] = counter++;
+          stack.push_back(w);
+          onStack[size_t(w)] = true;
+          path.push_back({w, 0});
+        } else if (onStack[size_t(w)]) {
+          low[size_t(v)] = std::min(low[size_t(v)], index[size_t(w)]);
+        }
+        continue;
+      }
+      int32_t done = v;
+      path.pop_back();
+      if (!path.empty()) low[size_t(path.back().first)] = std::min(low[size_t(path.back().first)], low[size_t(done)]);
+      if (low[size_t(done)] != index[size_t(done)]) continue;
+      std::vector<int32_t> component;
+      int32_t w = 0;
+      do {
+        w = stack.back();
+        stack.pop_back();
+        onStack[size_t(w)] = false;
+        component.push_back(w);
+      } while (w != done);
+      if (component.size() > 1)
+        for (int32_t c : component) shape.Recursive[size_t(c)] = true;
+    }
+  }
+  return shape;
+}
+
+void ParserWriter::ForEachElement(const std::function<void(int32_t, int32_t)>& visit) const {
+  int32_t nonterminal = Eng.store.Grammar.First;
+  for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+    int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
+    int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
+    for (int32_t g = 0; rule >= 1 && g < 10000000; ++g) {
+      int32_t element = Field(RulePool, rule, RuleFirstElement);
+      int32_t last = Field(RulePool, rule, RuleLastElement);
+      for (int32_t k = 0; element >= 1 && k < 10000000; ++k) {
+        visit(nonterminal, element);
+        if (element == last) break;
+        element = Field(ElementPool, element, ElemNext);
+      }
+      if (rule == lastRule) break;
+      rule = Field(RulePool, rule, RuleNext);
+    }
+    if (nonterminal == Eng.store.Grammar.Last) break;
+    nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
+  }
+}
+
+bool ParserWriter::GrammarTextsHold(const std::string& word) const {
+  const GrammarStore& st = Eng.store;
+  for (const std::string* text : {&st.UserTitle, &st.UserScanner, &st.UserErrorReaction, &st.UserExternal})
+    if (Has(*text, word)) return true;
+  for (const auto* lines : {&st.UserDeclarations, &st.UserPreParse, &st.UserPostParse})
+    for (auto& line : *lines)
+      if (Has(line, word)) return true;
+  int32_t action = st.Actions.First;
+  for (int32_t guard = 0; action >= 1 && guard < 10000000; ++guard) {
+    for (auto& line : ActionLines(action))
+      if (Has(line, word)) return true;
+    if (action == st.Actions.Last) break;
+    action = Field(ActionPool, action, ActNext);
+  }
+  return false;
+}
+
+int32_t ParserWriter::TailElementOf(const AlternativePlan& alt) const {
+  int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
+  int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
+  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+    if (Tails.count(element)) return element;
+    if (element == last) break;
+    element = Field(ElementPool, element, ElemNext);
+  }
+  return 0;
+}
+
+bool ParserWriter::EndsInTail(const AlternativePlan& alt) const { return TailElementOf(alt) != 0; }
+
+bool ParserWriter::MayReadNothing(const AlternativePlan& alt) const {
+  int32_t tail = TailElementOf(alt);
+  if (tail == 0) return false;
+  // Every element before the tail call may derive nothing: the pass may read no character.
+  for (int32_t element = Field(RulePool, alt.Rule, RuleFirstElement), guard = 0;
+       element >= 1 && element != tail && guard < 10000000; ++guard) {
+    int32_t kind = Field(ElementPool, element, ElemKind);
+    if (kind == KindTerminal) return false;
+    if (kind == KindNonterminal &&
+        Field(NonterminalPool, Field(ElementPool, element, ElemReferent), NtmNullable) != 1)
+      return false;
+    element = Field(ElementPool, element, ElemNext);
+  }
+  return true;
+}
 
 int32_t ParserWriter::LoopTailElement(int32_t nonterminal) const {
   int32_t rules[2] = {Field(NonterminalPool, nonterminal, NtmFirstRule), 0};

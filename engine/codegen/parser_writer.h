@@ -6,6 +6,7 @@
 // ParserWriter and supplies its own text through the virtual hooks.
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <set>
 #include <string>
@@ -95,6 +96,13 @@ protected:
 
   // Target hooks, called in the order of the walk.
   virtual void BeginProcedure(const NonterminalPlan& nt) = 0;
+  // An alternative that keeps no character can never be chosen. A target whose selection
+  // cannot hold such a branch writes a note in its place and returns true.
+  virtual bool OmitsUnchosenBranch(const NonterminalPlan& nt, const AlternativePlan& alt) {
+    (void)nt;
+    (void)alt;
+    return false;
+  }
   virtual void OpenBranch(const NonterminalPlan& nt, const AlternativePlan& alt, bool first) = 0;
   // The note line: the comment sign directly followed by the clashing characters.
   virtual void AmbiguityNote(const AlternativePlan& alt);
@@ -104,6 +112,13 @@ protected:
   virtual void TerminalElement(int32_t terminal, int32_t code, bool first,
                                const std::vector<int32_t>& mergedFirst) = 0;
   virtual void NonterminalElement(int32_t nonterminal, int32_t element, bool last) = 0;
+  // A tail self-call: a jump back to the start of the procedure. With `checkProgress` the
+  // alternative may have read nothing since its pass began (PassStart), and a pass that read
+  // nothing would go round for ever: the procedure reports the nesting error instead, as the
+  // recursion would have.
+  virtual void TailCall(const NonterminalPlan& nt, int32_t element, bool checkProgress) = 0;
+  // Opens a pass of an alternative whose tail call checks the progress.
+  virtual void PassStart() {}
   virtual void EmptyElement() {}
   virtual void CloseBranch(const NonterminalPlan& nt, const AlternativePlan& alt) { (void)nt; (void)alt; }
   virtual void ElseBranch(const NonterminalPlan& nt) = 0;
@@ -130,8 +145,27 @@ protected:
   static bool Blank(const std::string& text) { return Cut(text).empty(); }
   bool Has(const std::string& text, const std::string& what) const;
 
-  // Code of the loop form's tail element, 0 when the nonterminal keeps its recursion.
+  // Code of the two-alternative loop form's tail element, 0 when the nonterminal does not take
+  // that form.
   int32_t LoopTailElement(int32_t nonterminal) const;
+  // The tail self-calls of a nonterminal: the elements that are jumps back, not calls.
+  std::set<int32_t> TailsOf(int32_t nonterminal) const;
+  // By nonterminal number 1..N: the procedure can be entered again while it runs, through
+  // calls that are not tail self-calls; and the procedure makes such calls at all.
+  struct CallShape {
+    std::vector<bool> Recursive, Calls;
+  };
+  CallShape CallGraph() const;
+  // Every element of every alternative, with its nonterminal, in grammar order.
+  void ForEachElement(const std::function<void(int32_t nonterminal, int32_t element)>& visit) const;
+  // A text of the grammar (actions, option texts) holds `word`.
+  bool GrammarTextsHold(const std::string& word) const;
+  // The procedure being written loops: it has tail self-calls.
+  bool Loops() const { return !Tails.empty(); }
+  // The alternative ends in a tail self-call.
+  bool EndsInTail(const AlternativePlan& alt) const;
+  // The alternative may reach its tail call without reading a character.
+  bool MayReadNothing(const AlternativePlan& alt) const;
 
   Engine& Eng;
   GeneratorArgs Args;
@@ -143,6 +177,8 @@ protected:
   // The target's comment sign, and what opens the comment naming an action.
   std::string CommentSign;
   std::string ActionCommentLead;
+  // The note that stands in place of a branch that can never be chosen.
+  void UnchosenNote(const NonterminalPlan& nt, const AlternativePlan& alt);
   // The rule comment: a statement line holding `code`, then in the comment state the lead
   // and the alternative in the printed notation; the line is flushed.
   void WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
@@ -164,14 +200,24 @@ protected:
 private:
   void BuildCodeTable();
   NonterminalPlan Plan(int32_t nonterminal);
-  void WriteAlternativeElements(const AlternativePlan& alt);
+  void WriteAlternativeElements(const NonterminalPlan& nt, const AlternativePlan& alt);
+  int32_t TailElementOf(const AlternativePlan& alt) const;
   bool TakesPartInMerge(int32_t rule) const;
-  bool SameShape(int32_t ruleP, int32_t ruleQ) const;
+  // Two alternatives share a branch when their keys are equal.
+  std::string ShapeKey(int32_t rule) const;
 
   std::vector<int32_t> CodeTable;  // code 0..EndCode -> terminal index
+  std::vector<int32_t> CodeOfNumber;  // terminal index -> its character code, -1 for none
   int32_t EndCode = 4096;
   std::vector<int32_t> SelectTable;
+  // The plan's alternatives are the whole rule chain and no two share a rule number: a rule
+  // comment can print the alternative's own rule.
+  bool RuleOfNumber = false;
   std::vector<std::string> Clashing;  // names of the nonterminals that are not LL(1)
+  // The tail self-calls of the procedure being written: the last element of an alternative
+  // that calls its own nonterminal (no action after it). In the two-alternative loop form only
+  // the form's own tail element.
+  std::set<int32_t> Tails;
 };
 
 // The lower-cased copy of a base name (Latin and Windows Cyrillic capitals).

@@ -43,6 +43,11 @@ public:
     Entry = Names ? GId + "main" : GId;
     Acts = "p" + GId + "Acts";
     NameProcedures();
+    // The class's members are seen by the user's acts class; the procedural parser keeps the
+    // previous character and the lower-case reading only when the grammar's texts use them.
+    UsesLl0 = ClassMode || GrammarTextsHold("ll0");
+    UsesLowCase = ClassMode || GrammarTextsHold("lowCase");
+    Calls = CallGraph();
 
     if (ClassMode) {
       WriteClassHeader();
@@ -167,17 +172,18 @@ private:
     Out.Statement(0, "#include <string.h>");
     Out.Statement(0, "#include <stdio.h>");
     Out.BlankLine();
+    Out.Statement(0, "static long ll1 = 32;\t//\tll1 = src[indSrc - 1] - last scanned symbol");
+    if (UsesLl0) Out.Statement(0, "static long ll0 = 32;\t//\tll0 = src[indSrc - 2] - previous scanned symbol");
     for (const char* line : {
-             "static long ll1 = 32;\t//\tll1 = src[indSrc - 1] - last scanned symbol",
-             "static long ll0 = 32;\t//\tll0 = src[indSrc - 2] - previous scanned symbol",
              "static bool bad;\t//\tbad                   - error flag",
              "static char errMsg[4096];\t//\terrMsg                - error message",
              "static char *src = NULL;\t//\tsrc                   - source string",
              "static long indSrc;\t//\tindSrc                - index",
              "static long lenSrc;\t//\tlenSrc                - length",
-             "static long fin;\t//\tfin                   - end marker",
-             "static bool lowCase;\t//\tlowCase           - flag of scanning in lower case register"})
+             "static const long fin = -1;\t//\tfin                   - end marker"})
       Out.Statement(0, line);
+    if (UsesLowCase)
+      Out.Statement(0, "static bool lowCase;\t//\tlowCase           - flag of scanning in lower case register");
     WriteDepthLimit();
     Out.BlankLine();
     Out.Comment("additional declarations:");
@@ -186,9 +192,12 @@ private:
     Out.BlankLine();
   }
 
+  // The procedures of the procedural parser are the file's own: the compiler may inline them.
+  std::string Linkage() const { return ClassMode ? "" : "static "; }
+
   void WriteProcedureDeclarations() {
     for (int32_t n = 1; n <= Args.N; ++n)
-      Out.Statement(1, "void " + Proc(n) + "(" + Params() + ");");
+      Out.Statement(1, Linkage() + "void " + Proc(n) + "(" + Params() + ");");
   }
 
   void WriteForwardDeclarations() {
@@ -226,7 +235,7 @@ private:
   void WriteHandlerDeclarations() {
     if (Scanner.empty()) {
       Out.Comment("\tscanner:");
-      Out.Statement(0, "void next();");
+      Out.Statement(0, "static void next();");
     } else {
       Out.Comment("\texternal scanner:");
       Out.Comment(Scanner);
@@ -361,7 +370,7 @@ private:
     if (node) Out.Comment("parentNode  - the nonterminal name");
     if (index) Out.Statement(1, "parentIndex = 1;");
     if (node) Out.Statement(1, "parentNode =\"\";");
-    if (!ClassMode) Out.Statement(1, "ll0 = 0;");
+    if (!ClassMode && UsesLl0) Out.Statement(1, "ll0 = 0;");
     if (given && !has("char *sourceStr"))
       Out.Comment("\tsrc = sourceStr;");
     else
@@ -373,8 +382,9 @@ private:
       Out.Statement(1, "lenSrc = strlen(src);");
     if (!has("errMsg")) Out.Statement(1, "errMsg[0] = '\\0';");
     if (!has("bad")) Out.Statement(1, "bad = false;");
-    if (!has("fin")) Out.Statement(1, "fin = -1;");
-    if (!has("lowCase")) Out.Statement(1, "lowCase = false;");
+    // The procedural parser's end marker is a constant.
+    if (ClassMode && !has("fin")) Out.Statement(1, "fin = -1;");
+    if (UsesLowCase && !has("lowCase")) Out.Statement(1, "lowCase = false;");
     bool any = false;
     for (auto& line : Eng.store.UserPreParse) {
       if (Blank(line)) continue;
@@ -443,21 +453,24 @@ private:
   }
 
   void WriteScanner() {
-    Out.Statement(0, "void " + Q() + "next(void)");
+    Out.Statement(0, Linkage() + "void " + Q() + "next(void)");
+    Out.Statement(0, "{\t// Read Next Symbol");
+    if (UsesLl0) Out.Statement(1, "ll0 = ll1;");
     StatementLines({
-        {0, "{\t// Read Next Symbol"},
-        {1, "ll0 = ll1;"},
         {1, "indSrc++;"},
         {1, "if (indSrc <= lenSrc)"},
         {1, "{"}
     });
     // Codes 128 to 255 are characters, not negative values (-1 is the end marker).
+    Out.Statement(2, "ll1 = (unsigned char) src[indSrc - 1];");
+    if (UsesLowCase)
+      StatementLines({
+          {2, "if (lowCase)"},
+          {2, "{"},
+          {3, "if ((ll1>=65 && ll1<=90) || (ll1>=192 && ll1<=223)) ll1 = ll1 + 32;"},
+          {2, "}"}
+      });
     StatementLines({
-        {2, "ll1 = (unsigned char) src[indSrc - 1];"},
-        {2, "if (lowCase)"},
-        {2, "{"},
-        {3, "if ((ll1>=65 && ll1<=90) || (ll1>=192 && ll1<=223)) ll1 = ll1 + 32;"},
-        {2, "}"},
         {1, "}"},
         {1, "else ll1 = fin;"},
         {0, "}"}
@@ -554,30 +567,29 @@ private:
 
   // Nonterminal functions.
   void BeginProcedure(const NonterminalPlan& nt) override {
-    LoopTail = LoopTailElement(nt.Record);
-    TailRule = 0;
-    if (LoopTail != 0) {
-      for (auto& alt : nt.Alternatives)
-        if (ContainsElement(alt.Rule, LoopTail)) TailRule = alt.Rule;
-    }
-    bool loop = LoopTail != 0;
+    bool loop = Loops();
     BranchWritten = false;
     Out.BlankLine();
     Out.Flush();
-    Out.Statement(0, "void " + Q() + Proc(nt.Number) + "(" + Params() + ")");
+    // Only a procedure that can be entered again while it runs tests the depth; one that calls
+    // nothing does not need it at all.
+    bool recursive = size_t(nt.Number) < Calls.Recursive.size() && Calls.Recursive[size_t(nt.Number)];
+    bool calls = size_t(nt.Number) < Calls.Calls.size() && Calls.Calls[size_t(nt.Number)];
+    std::string params = Params();
+    if (!recursive && !calls) params.erase(params.size() - std::string(" nestingDepth").size());
+    Out.Statement(0, Linkage() + "void " + Q() + Proc(nt.Number) + "(" + params + ")");
     Out.Statement(0, "{\t// Procedure <" + nt.Name + ">");
     if (Tree) {
       Indented(loop, 1, "const char *thisNode = " + Quoted(nt.Name) + ";");
       Indented(loop, 1, "int thisIndex;");
     }
-    Indented(loop, 1, "if (nestingDepth > maxNestingDepth)");
-    Indented(loop, 1, "{");
-    if (ErrJob.empty() || Extern)
-      Indented(loop, 2, "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");");
-    else
-      Indented(loop, 2, ErrJob);
-    Indented(loop, 2, "return;");
-    Indented(loop, 1, "}");
+    if (recursive) {
+      Indented(loop, 1, "if (nestingDepth > maxNestingDepth)");
+      Indented(loop, 1, "{");
+      Indented(loop, 2, DepthError(nt));
+      Indented(loop, 2, "return;");
+      Indented(loop, 1, "}");
+    }
     if (loop) {
       Out.Statement(0, "  while (true) // the replacement of recursion with a cycle");
       Out.Statement(0, "  {");
@@ -588,22 +600,16 @@ private:
     }
   }
 
+  std::string DepthError(const NonterminalPlan& nt) const {
+    if (ErrJob.empty() || Extern) return "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");";
+    return ErrJob;
+  }
+
   void Indented(bool loop, int tabs, const std::string& text) {
     if (loop)
       Out.Statement(0, std::string(size_t(tabs) * 2, ' ') + text);
     else
       Out.Statement(tabs, text);
-  }
-
-  bool ContainsElement(int32_t rule, int32_t wanted) const {
-    int32_t element = Field(RulePool, rule, RuleFirstElement);
-    int32_t last = Field(RulePool, rule, RuleLastElement);
-    for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
-      if (element == wanted) return true;
-      if (element == last) break;
-      element = Field(ElementPool, element, ElemNext);
-    }
-    return false;
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
@@ -635,17 +641,29 @@ private:
     Out.Statement(2, Scanner.empty() ? std::string("next();") : Scanner);
   }
 
-  void NonterminalElement(int32_t nonterminal, int32_t element, bool last) override {
-    if (element == LoopTail) return;  // the loop's next pass does the tail call
+  void NonterminalElement(int32_t nonterminal, int32_t, bool last) override {
     Out.Statement(2, Proc(Field(NonterminalPool, nonterminal, NtmNumber)) + "(" +
                          (Tree ? "thisIndex, thisNode, " : "") + "nestingDepth + 1);");
     Out.CommentTail("\t\t\t\t\t// call <" + NameOf(NonterminalPool, nonterminal) + ">");
     if (!last) Out.Statement(2, "if (bad) return;");
   }
 
+  // The loop's next pass does the tail call.
+  void TailCall(const NonterminalPlan& nt, int32_t, bool checkProgress) override {
+    if (!checkProgress) return;
+    Out.Statement(2, "if (indSrc == passStart)");
+    Out.CommentTail("\t// a pass that reads nothing would go round for ever");
+    Out.Statement(2, "{");
+    Out.Statement(3, DepthError(nt));
+    Out.Statement(3, "return;");
+    Out.Statement(2, "}");
+  }
+
+  void PassStart() override { Out.Statement(2, "long passStart = indSrc;"); }
+
   void CloseBranch(const NonterminalPlan&, const AlternativePlan& alt) override {
-    // In the loop form every alternative but the recursive one ends the loop when it is done.
-    if (LoopTail != 0 && alt.Rule != TailRule) Out.Statement(2, "break;");
+    // In the loop form every alternative but the recursive ones ends the loop when it is done.
+    if (Loops() && !EndsInTail(alt)) Out.Statement(2, "break;");
   }
 
   void ElseBranch(const NonterminalPlan& nt) override {
@@ -660,13 +678,13 @@ private:
                            nt.ExpectedSet + "\");");
     else
       Out.Statement(2, ErrJob);
-    if (LoopTail != 0) Out.Statement(2, "break;");
+    if (Loops()) Out.Statement(2, "break;");
     Out.Statement(1, "}");
   }
 
   void EndProcedure(const NonterminalPlan&) override {
     if (Tree) Out.Statement(1, Hook("CompleteNode") + "(thisIndex, thisNode, indSrc);");
-    if (LoopTail != 0) {
+    if (Loops()) {
       Out.Statement(0, "  }");
       if (Tree) Out.Statement(0, "  " + Hook("CompleteNode") + "(thisIndex, thisNode, indSrc);");
     }
@@ -674,11 +692,11 @@ private:
   }
 
   bool ClassMode;
+  bool UsesLl0 = true, UsesLowCase = true;
+  CallShape Calls;
   std::string G, GId, L, U, Title, Scanner, ErrJob, Entry, Acts;
   bool Extern = false, Tree = false, Actions = false, Names = false;
   std::vector<std::string> ProcNames;
-  int32_t LoopTail = 0;
-  int32_t TailRule = 0;
   bool BranchWritten = false;
 };
 

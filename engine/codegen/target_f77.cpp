@@ -21,10 +21,25 @@ constexpr size_t FixedText = 66;
 
 std::string First66(const std::string& text) { return text.substr(0, std::min(text.size(), FixedText)); }
 
+// A return-stack template as written: its first 66 characters, each "$" of the template's
+// names the generated prefix.
+std::string TemplateText(const std::string& text) {
+  std::string out;
+  for (char ch : ParserWriter::Cut(First66(text))) {
+    if (ch == '$')
+      out += "TB_";
+    else
+      out += ch;
+  }
+  return out;
+}
+
 class F77Writer : public ParserWriter {
 public:
+  // A statement runs to column 72; the output keeps three more columns free only to close a
+  // literal it splits, so it is given the width 75.
   F77Writer(Engine& engine, const GeneratorArgs& args)
-      : ParserWriter(engine, args, CodeFamily::FixedFortran, 72) {
+      : ParserWriter(engine, args, CodeFamily::FixedFortran, 75) {
     CommentSign = "!";
     AlwaysActions = true;
   }
@@ -74,24 +89,9 @@ private:
   // Every nonterminal element of every alternative, so an upper bound of the return points.
   int32_t CountCalls() const {
     int32_t calls = 0;
-    int32_t nonterminal = Eng.store.Grammar.First;
-    for (int32_t g = 0; nonterminal >= 1 && g < 10000000; ++g) {
-      int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
-      int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
-      for (int32_t h = 0; rule >= 1 && h < 10000000; ++h) {
-        int32_t element = Field(RulePool, rule, RuleFirstElement);
-        int32_t last = Field(RulePool, rule, RuleLastElement);
-        for (int32_t k = 0; element >= 1 && k < 10000000; ++k) {
-          if (Field(ElementPool, element, ElemKind) == KindNonterminal) ++calls;
-          if (element == last) break;
-          element = Field(ElementPool, element, ElemNext);
-        }
-        if (rule == lastRule) break;
-        rule = Field(RulePool, rule, RuleNext);
-      }
-      if (nonterminal == Eng.store.Grammar.Last) break;
-      nonterminal = Field(NonterminalPool, nonterminal, NtmNext);
-    }
+    ForEachElement([&](int32_t, int32_t element) {
+      if (Field(ElementPool, element, ElemKind) == KindNonterminal) ++calls;
+    });
     return calls;
   }
 
@@ -119,7 +119,7 @@ private:
         {0, "INTEGER TB_ENTRY,TB_CALL,TB_LOC,TB_RETUR"},
         {0, "INTEGER TB_TRALI(0:256)"}
     });
-    Out.Comment("deepest nesting of the procedures; past it the parser reports an error");
+    Out.Comment("the return stack holds TB_MAXD return points; a call when it is full is an error");
     Out.Statement(0, "INTEGER TB_DEPTH,TB_MAXD");
     Out.Statement(0, "PARAMETER (TB_MAXD=" + std::to_string(MaxDepth) + ")");
     for (auto& line : Eng.store.UserDeclarations)
@@ -161,9 +161,7 @@ private:
     Out.Comment("INVOCATIONS");
     Labelled(90001, "TB_DEPTH=TB_DEPTH+1");
     Out.Statement(0, "IF(TB_DEPTH.GT.TB_MAXD)GOTO 90003");
-    Out.Statement(0, "TB_LOC=IVLOFF(TB_NQURC)");
-    Out.Statement(0, "CALL VLW(TB_NQURC,TB_LOC,TB_NFRET,TB_RETUR)");
-    Out.Statement(0, "CALL VLSPSH(TB_NQURC,TB_LNKRC,TB_RCTOP,TB_LOC)");
+    WriteTemplates(0, 3);
     std::string labels;
     for (int32_t k = 1; k <= N; ++k) labels += (k > 1 ? "," : "") + std::to_string(90010 + k);
     Labelled(90008, "GOTO( " + labels + "),TB_CALL");
@@ -172,12 +170,18 @@ private:
     Out.Statement(0, "GOTO 90002");
   }
 
+  // The return-stack templates from..to-1: allocation, write, push, read, pop, release.
+  void WriteTemplates(size_t from, size_t to) {
+    for (size_t i = from; i < to; ++i) {
+      std::string text = TemplateText(Eng.store.F77StackTemplates[i]);
+      if (!text.empty()) Out.Statement(0, text);
+    }
+  }
+
   void WriteReturns() {
     Out.Comment("RETURNS");
     Labelled(90002, "TB_DEPTH=TB_DEPTH-1");
-    Out.Statement(0, "TB_RETUR=IVLR(TB_NQURC,TB_RCTOP,TB_NFRET)");
-    Out.Statement(0, "CALL VLSPOP(TB_NQURC,TB_LNKRC,TB_RCTOP,TB_LOC)");
-    Out.Statement(0, "CALL VLON(TB_NQURC,TB_LOC)");
+    WriteTemplates(3, 6);
     std::string labels = "90010";
     for (int32_t r = 2; r <= ReturnPoint; ++r) labels += "," + std::to_string(90010 + N + R + r);
     Out.Statement(0, "GOTO( " + labels + "),TB_RETUR");
@@ -298,7 +302,22 @@ private:
     Labelled(90010 + N + R + ReturnPoint, last ? "CONTINUE" : "IF(ERR)GOTO 90002");
   }
 
-  void CloseBranch(const NonterminalPlan&, const AlternativePlan&) override { Out.Statement(0, "GOTO 90002"); }
+  // A tail self-call jumps back to the block's start without a push. One whose pass may read
+  // nothing stays a call, so that the return stack's limit ends what would go round for ever.
+  void TailCall(const NonterminalPlan& nt, int32_t element, bool checkProgress) override {
+    if (checkProgress) {
+      NonterminalElement(nt.Record, element, true);
+      return;
+    }
+    Out.Comment("CALL <" + nt.Name + "> AGAIN");
+    Out.Statement(0, "GOTO " + std::to_string(90010 + nt.Number));
+    JumpedBack = true;
+  }
+
+  void CloseBranch(const NonterminalPlan&, const AlternativePlan&) override {
+    if (!JumpedBack) Out.Statement(0, "GOTO 90002");
+    JumpedBack = false;
+  }
   void ElseBranch(const NonterminalPlan&) override {}
   void EndProcedure(const NonterminalPlan&) override {}
 
@@ -306,6 +325,7 @@ private:
   int32_t N = 0, R = 0;
   int32_t ReturnPoint = 1;
   int32_t EndClass = 1;
+  bool JumpedBack = false;  // the branch ended in a jump back to its block's start
 };
 
 }  // namespace

@@ -236,6 +236,11 @@ private:
   void BeginProcedure(const NonterminalPlan& nt) override {
     Out.Comment("____________________ Procedure <" + nt.Name + ">");
     Out.Statement(0, "Recursive Subroutine s_" + std::to_string(nt.Number));
+    for (auto& alt : nt.Alternatives)
+      if (alt.MergedInto == 0 && MayReadNothing(alt)) {
+        Out.Statement(1, "Integer PassStart");
+        break;
+      }
     if (!nt.LL1) {
       Out.Comment("Due to this grammar is not LL(1), some codes generated for this nonterminal can be bad.");
       Out.Comment(std::string(50, '_'));
@@ -245,14 +250,20 @@ private:
     Out.Statement(2, ErrorCall(3, Quoted("<" + nt.Name + ">"), "''"));
     Out.Statement(2, "Return");
     Out.Statement(1, "End If");
+    if (Loops()) Out.Statement(1, "Do ! the replacement of recursion with a cycle");
     Selecting = false;
+  }
+
+  // A case label may stand only once: a branch that keeps no code is left out.
+  bool OmitsUnchosenBranch(const NonterminalPlan& nt, const AlternativePlan& alt) override {
+    UnchosenNote(nt, alt);
+    return true;
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
     if (first) Out.Statement(1, "Select Case (LL1)");
     Selecting = true;
-    // A branch that keeps no code can never be taken: LL1 is never negative.
-    std::string codes = alt.Items.empty() ? "-1" : CodeListNumbers(alt.Items, ",", ":", std::to_string(End));
+    std::string codes = CodeListNumbers(alt.Items, ",", ":", std::to_string(End));
     Out.Statement(1, "Case (" + codes + ")");
     Out.CommentTail("\t\t\t\t\t\t\t! (" + ListText(alt.Items) + ")");
   }
@@ -278,6 +289,22 @@ private:
     Out.Statement(2, Scanner.empty() ? std::string("Call Next") : Scanner);
   }
 
+  // The loop's next pass does the tail call.
+  void TailCall(const NonterminalPlan& nt, int32_t, bool checkProgress) override {
+    if (!checkProgress) return;
+    Out.Statement(2, "If (indSrc == PassStart) Then");
+    Out.CommentTail("\t! a pass that reads nothing would go round for ever");
+    Out.Statement(3, ErrorCall(3, Quoted("<" + nt.Name + ">"), "''"));
+    Out.Statement(3, "Return");
+    Out.Statement(2, "End If");
+  }
+
+  void PassStart() override { Out.Statement(2, "PassStart = indSrc"); }
+
+  void CloseBranch(const NonterminalPlan&, const AlternativePlan& alt) override {
+    if (Loops() && !EndsInTail(alt)) Out.Statement(2, "Exit");
+  }
+
   void NonterminalElement(int32_t nonterminal, int32_t, bool last) override {
     Out.Statement(2, "Call s_" + std::to_string(Field(NonterminalPool, nonterminal, NtmNumber)));
     Out.CommentTail("\t\t\t\t\t\t! Call <" + NameOf(NonterminalPool, nonterminal) + ">");
@@ -290,10 +317,12 @@ private:
     Out.Statement(1, "Case Default");
     // The expected-set items are spelled for a literal already (an apostrophe doubled).
     Out.Statement(2, ErrorCall(1, Quoted("<" + nt.Name + ">"), "'" + nt.ExpectedSet + "'"));
+    if (Loops()) Out.Statement(2, "Exit");
     Out.Statement(1, "End Select");
   }
 
   void EndProcedure(const NonterminalPlan& nt) override {
+    if (Loops()) Out.Statement(1, "End Do");
     Out.Statement(1, "NestingDepth = NestingDepth - 1");
     Out.Statement(0, "End Subroutine s_" + std::to_string(nt.Number));
   }

@@ -229,17 +229,49 @@ private:
       Out.Comment(ScannerComment);
       Out.Statement(1, Scanner);
     }
-    // The limit keeps the nesting within the stack; should a small stack still run out, the
-    // parse ends with the same error instead of the error of the machine.
-    Out.Statement(2, "try");
-    Out.Statement(2, "{");
-    Out.Statement(3, Method(1) + "(" + (Tree ? "parentIndex, parentNode" : "") + ");");
-    Out.Statement(2, "}");
-    Out.Statement(2, "catch (StackOverflowError e)");
-    Out.Statement(2, "{");
+    // The parse runs on a thread whose stack holds maxNestingDepth calls with room to spare:
+    // the verdict does not hang on the stack of the caller's thread. Should the stack still
+    // run out, the parse ends with the nesting error, not the error of the machine.
     std::string start = Quoted("<" + NameOf(NonterminalPool, Eng.store.Grammar.First) + ">");
-    Out.Statement(3, Throws ? Throw(3, start, "\"\"") : ErrJob);
-    Out.Statement(2, "}");
+    StatementLines({
+        {2, "final Throwable[] failure = new Throwable[1];"},
+        {2, "Thread parser = new Thread(null, () ->"},
+        {2, "{"},
+        {3, "try"},
+        {3, "{"}
+    });
+    Out.Statement(4, Method(1) + "(" + (Tree ? "parentIndex, parentNode" : "") + ");");
+    StatementLines({
+        {3, "}"},
+        {3, "catch (StackOverflowError e)"},
+        {3, "{"}
+    });
+    Out.Statement(4, Throws ? "failure[0] = new " + Name + "ParseException(3, " + start + ", \"\");" : ErrJob);
+    StatementLines({
+        {3, "}"},
+        {3, "catch (Throwable e)"},
+        {3, "{"},
+        {4, "failure[0] = e;"},
+        {3, "}"},
+        {2, "}, \"parse\", maxNestingDepth * 2048L + (8L << 20));"},
+        {2, "parser.start();"},
+        {2, "boolean interrupted = false;"},
+        {2, "while (parser.isAlive())"},
+        {2, "{"},
+        {3, "try"},
+        {3, "{"},
+        {4, "parser.join();"},
+        {3, "}"},
+        {3, "catch (InterruptedException e)"},
+        {3, "{"},
+        {4, "interrupted = true;"},
+        {3, "}"},
+        {2, "}"},
+        {2, "if (interrupted) Thread.currentThread().interrupt();"},
+        {2, "if (failure[0] instanceof RuntimeException) throw (RuntimeException) failure[0];"},
+        {2, "if (failure[0] instanceof Error) throw (Error) failure[0];"},
+        {2, "if (failure[0] != null) throw new RuntimeException(failure[0]);"}
+    });
     // A parse that stops before the end of the text has not read the text.
     Out.Statement(2, "if (!bad && ll1 != fin)");
     Out.Statement(2, "{");
@@ -399,15 +431,32 @@ private:
     if (Tree) {
       Out.Statement(1, "String thisNode;");
       Out.Statement(1, "int thisIndex;");
-      Out.Statement(1, "thisIndex = indSrc;");
-      Out.Statement(1, "thisNode = " + Quoted("<" + nt.Name + ">") + ";");
-      Out.Statement(1, Name + "Acts.newNode(parentIndex, parentNode, thisIndex, thisNode);");
+      // A loop makes a node of its own in every pass, under the caller's node.
+      if (!Loops()) NewNode(nt);
     }
     Out.Statement(1, "if (++nestingDepth > maxNestingDepth)");
     Out.Statement(1, "{");
     Out.Statement(2, Throws ? Throw(3, Quoted("<" + nt.Name + ">"), "\"\"") : ErrJob);
     Out.Statement(1, "}");
+    if (Loops()) {
+      Out.Statement(1, "while (true) // the replacement of recursion with a cycle");
+      Out.Statement(1, "{");
+      if (Tree) NewNode(nt);
+    }
     BranchWritten = false;
+    LoopLeft = false;
+  }
+
+  void NewNode(const NonterminalPlan& nt) {
+    Out.Statement(1, "thisIndex = indSrc;");
+    Out.Statement(1, "thisNode = " + Quoted("<" + nt.Name + ">") + ";");
+    Out.Statement(1, Name + "Acts.newNode(parentIndex, parentNode, thisIndex, thisNode);");
+  }
+
+  // Leaves the loop: the code after it can be reached.
+  void LeaveLoop() {
+    Out.Statement(2, "break;");
+    LoopLeft = true;
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
@@ -444,6 +493,27 @@ private:
     Out.Statement(2, Scanner.empty() ? std::string("next();") : Scanner);
   }
 
+  // The loop's next pass does the tail call.
+  void TailCall(const NonterminalPlan& nt, int32_t, bool checkProgress) override {
+    if (!checkProgress) return;
+    Out.Statement(2, "if (indSrc == passStart)");
+    Out.CommentTail("\t// a pass that reads nothing would go round for ever");
+    Out.Statement(2, "{");
+    if (Throws) {
+      Out.Statement(3, Throw(3, Quoted("<" + nt.Name + ">"), "\"\""));
+    } else {
+      Out.Statement(3, ErrJob);
+      Out.Statement(3, "return;");
+    }
+    Out.Statement(2, "}");
+  }
+
+  void PassStart() override { Out.Statement(2, "int passStart = indSrc;"); }
+
+  void CloseBranch(const NonterminalPlan&, const AlternativePlan& alt) override {
+    if (Loops() && !EndsInTail(alt)) LeaveLoop();
+  }
+
   void NonterminalElement(int32_t nonterminal, int32_t, bool last) override {
     Out.Statement(2, Method(Field(NonterminalPool, nonterminal, NtmNumber)) + "(" +
                          (Tree ? "thisIndex, thisNode" : "") + ");");
@@ -462,12 +532,21 @@ private:
       Out.Statement(2, Throw(1, Quoted("<" + nt.Name + ">"), Quoted(nt.ExpectedSet)));
     else
       Out.Statement(0, ErrJob);
+    if (Loops() && !Throws) LeaveLoop();
     Out.Statement(1, "}");
   }
 
   void EndProcedure(const NonterminalPlan&) override {
-    // Without alternatives the method ends in its throw: nothing after it could be reached.
-    if (BranchWritten || !Throws) {
+    if (Loops()) {
+      if (Tree) Out.Statement(1, Name + "Acts.completeNode(thisIndex, thisNode, indSrc);");
+      Out.Statement(1, "}");
+      // A loop that only its errors leave ends the method: nothing after it could be reached.
+      if (LoopLeft) {
+        if (Tree) Out.Statement(1, Name + "Acts.completeNode(thisIndex, thisNode, indSrc);");
+        Out.Statement(1, "nestingDepth--;");
+      }
+    } else if (BranchWritten || !Throws) {
+      // Without alternatives the method ends in its throw: nothing after it could be reached.
       if (Tree) Out.Statement(1, Name + "Acts.completeNode(thisIndex, thisNode, indSrc);");
       Out.Statement(1, "nestingDepth--;");
     }
@@ -478,6 +557,7 @@ private:
   bool Throws = true, Tree = false, Actions = false;
   std::vector<std::string> Methods;
   bool BranchWritten = false;
+  bool LoopLeft = false;  // some branch of the loop leaves it
 };
 
 }  // namespace

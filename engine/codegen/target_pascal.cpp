@@ -37,7 +37,8 @@ public:
   void Write() {
     const GrammarStore& st = Eng.store;
     G = GrammarName();
-    GId = PascalIdentifier(GrammarIdentifier());
+    // The unit is written to the file of its own name, where the compiler looks for it.
+    GId = PascalUnitName(Cut(st.ResultBaseName));
     T = "T" + GId;
     Title = Cut(st.UserTitle);
     Scanner = Cut(st.UserScanner);
@@ -89,11 +90,11 @@ private:
   }
 
   void WriteHeader() {
-    HeaderComments(Title.empty() ? "procedure " + G + "(src: string);" : Title, G + ".pas");
+    HeaderComments(Title.empty() ? "procedure " + G + "(src: string);" : Title, GId + ".pas");
   }
 
   void WriteInterface() {
-    // The compiler finds a unit by its file name, which is the grammar's name.
+    // The compiler finds a unit by its file name, which is the unit's name.
     Out.Statement(0, "unit " + GId + ";");
     Out.BlankLine();
     Out.Statement(0, "interface");
@@ -241,6 +242,10 @@ private:
   void BeginProcedure(const NonterminalPlan& nt) override {
     Out.Comment("____________________ Procedure <" + nt.Name + ">");
     Out.Statement(0, "procedure " + T + ".s_" + std::to_string(nt.Number) + ";");
+    bool progress = false;
+    for (auto& alt : nt.Alternatives)
+      if (alt.MergedInto == 0 && MayReadNothing(alt)) progress = true;
+    if (progress) Out.Statement(1, "var passStart: integer;");
     Out.Statement(1, "begin");
     if (!nt.LL1) {
       Out.Comment("Due to this grammar is not LL(1), some codes generated for this nonterminal can be bad.");
@@ -249,17 +254,30 @@ private:
     Out.Statement(2, "nestingDepth := nestingDepth + 1;");
     Out.Statement(2, "if nestingDepth > maxNestingDepth then");
     Out.Statement(3, "begin");
-    Out.Statement(4, ErrJob.empty() ? ErrorCall(3, Quoted("<" + nt.Name + ">"), "''") + ";" : ErrJob);
+    Out.Statement(4, DepthError(nt));
     Out.Statement(4, "exit;");
     Out.Statement(3, "end;");
+    if (Loops()) {
+      Out.Statement(2, "while true do // the replacement of recursion with a cycle");
+      Out.Statement(3, "begin");
+    }
     CaseOpen = false;
+  }
+
+  std::string DepthError(const NonterminalPlan& nt) const {
+    return ErrJob.empty() ? ErrorCall(3, Quoted("<" + nt.Name + ">"), "''") + ";" : ErrJob;
+  }
+
+  // A case label may stand only once: a branch that keeps no code is left out.
+  bool OmitsUnchosenBranch(const NonterminalPlan& nt, const AlternativePlan& alt) override {
+    UnchosenNote(nt, alt);
+    return true;
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
     if (first) Out.Statement(2, "case LL1 of");
     CaseOpen = true;
-    // A branch that keeps no code can never be taken: LL1 is never negative.
-    std::string labels = alt.Items.empty() ? "-1" : CodeListNumbers(alt.Items, ",", "..", std::to_string(End));
+    std::string labels = CodeListNumbers(alt.Items, ",", "..", std::to_string(End));
     Out.Statement(3, labels + ":");
     Out.CommentTail("\t\t\t\t\t\t\t\t// " + CommentText(alt.Items));
   }
@@ -293,13 +311,26 @@ private:
     Out.Statement(5, Scanner.empty() ? std::string("next;") : Scanner);
   }
 
+  // The loop's next pass does the tail call.
+  void TailCall(const NonterminalPlan& nt, int32_t, bool checkProgress) override {
+    if (checkProgress)
+      Out.Statement(5, "if indSrc = passStart then begin " +
+                           (ErrJob.empty() ? ErrorCall(3, Quoted("<" + nt.Name + ">"), "''") : ErrJob) +
+                           "; exit; end;");
+  }
+
+  void PassStart() override { Out.Statement(5, "passStart := indSrc;"); }
+
   void NonterminalElement(int32_t nonterminal, int32_t, bool last) override {
     Out.Statement(5, "s_" + std::to_string(Field(NonterminalPool, nonterminal, NtmNumber)) + ";");
     Out.CommentTail("\t\t\t\t\t\t// Call <" + NameOf(NonterminalPool, nonterminal) + ">");
     if (!last) Out.Statement(5, "if err then exit;");
   }
 
-  void CloseBranch(const NonterminalPlan&, const AlternativePlan&) override { Out.Statement(4, "end;"); }
+  void CloseBranch(const NonterminalPlan&, const AlternativePlan& alt) override {
+    if (Loops() && !EndsInTail(alt)) Out.Statement(5, "break;");
+    Out.Statement(4, "end;");
+  }
 
   void ElseBranch(const NonterminalPlan& nt) override {
     // The expected-set items are spelled for a literal already (a quote doubled).
@@ -309,11 +340,15 @@ private:
       Out.Statement(2, error + ";");
       return;
     }
-    Out.Statement(3, "else " + error);
+    if (Loops())
+      Out.Statement(3, "else begin " + error + "; break; end;");
+    else
+      Out.Statement(3, "else " + error);
     Out.Statement(2, "end;");
   }
 
   void EndProcedure(const NonterminalPlan&) override {
+    if (Loops()) Out.Statement(3, "end;");
     Out.Statement(2, "nestingDepth := nestingDepth - 1;");
     Out.Statement(1, "end;");
   }

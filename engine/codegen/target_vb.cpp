@@ -218,17 +218,35 @@ private:
     if (Tree) {
       StatementLines({
           {1, "Dim thisNode As String"},
-          {1, "Dim thisIndex As Long"},
-          {1, "thisIndex = indSrc"}
+          {1, "Dim thisIndex As Long"}
       });
-      Out.Statement(1, "thisNode = " + Quoted("<" + nt.Name + ">"));
-      Out.Statement(1, "NewNode parentIndex, parentNode, thisIndex, thisNode");
+      // A loop makes a node of its own in every pass, under the caller's node.
+      if (!Loops()) NewNode(nt);
     }
+    for (auto& alt : nt.Alternatives)
+      if (alt.MergedInto == 0 && MayReadNothing(alt)) {
+        Out.Statement(1, "Dim PassStart As Long");
+        break;
+      }
     Out.Statement(1, "NestingDepth = NestingDepth + 1");
     Out.Statement(1, "If NestingDepth > MaxNestingDepth Then");
-    Out.Statement(2, ErrJob.empty() ? "ErrH 3, " + Quoted("<" + nt.Name + ">") + ", \"\"" : ErrJob);
+    Out.Statement(2, DepthError(nt));
     Out.Statement(2, "Exit Sub");
     Out.Statement(1, "End If");
+    if (Loops()) {
+      Out.Statement(1, "Do ' the replacement of recursion with a cycle");
+      if (Tree) NewNode(nt);
+    }
+  }
+
+  void NewNode(const NonterminalPlan& nt) {
+    Out.Statement(1, "thisIndex = indSrc");
+    Out.Statement(1, "thisNode = " + Quoted("<" + nt.Name + ">"));
+    Out.Statement(1, "NewNode parentIndex, parentNode, thisIndex, thisNode");
+  }
+
+  std::string DepthError(const NonterminalPlan& nt) const {
+    return ErrJob.empty() ? "ErrH 3, " + Quoted("<" + nt.Name + ">") + ", \"\"" : ErrJob;
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
@@ -269,6 +287,22 @@ private:
       Out.Statement(0, Scanner);
   }
 
+  // The loop's next pass does the tail call.
+  void TailCall(const NonterminalPlan& nt, int32_t, bool checkProgress) override {
+    if (!checkProgress) return;
+    Out.Statement(2, "If indSrc = PassStart Then");
+    Out.CommentTail("\t' a pass that reads nothing would go round for ever");
+    Out.Statement(3, DepthError(nt));
+    Out.Statement(3, "Exit Sub");
+    Out.Statement(2, "End If");
+  }
+
+  void PassStart() override { Out.Statement(2, "PassStart = indSrc"); }
+
+  void CloseBranch(const NonterminalPlan&, const AlternativePlan& alt) override {
+    if (Loops() && !EndsInTail(alt)) Out.Statement(2, "Exit Do");
+  }
+
   void NonterminalElement(int32_t nonterminal, int32_t, bool last) override {
     Out.Statement(2, "s_" + std::to_string(Field(NonterminalPool, nonterminal, NtmNumber)) +
                          (Tree ? " thisIndex, thisNode" : ""));
@@ -282,10 +316,15 @@ private:
       Out.Statement(2, "ErrH 1, " + Quoted("<" + nt.Name + ">") + ", " + Quoted(nt.ExpectedSet));
     else
       Out.Statement(2, ErrJob);
+    if (Loops()) Out.Statement(2, "Exit Do");
     Out.Statement(1, "End Select");
   }
 
   void EndProcedure(const NonterminalPlan&) override {
+    if (Loops()) {
+      if (Tree) Out.Statement(1, "CompleteNode thisIndex, thisNode, indSrc");
+      Out.Statement(1, "Loop");
+    }
     if (Tree) Out.Statement(1, "CompleteNode thisIndex, thisNode, indSrc");
     Out.Statement(1, "NestingDepth = NestingDepth - 1");
     Out.Statement(0, "End Sub");

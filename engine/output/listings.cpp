@@ -1,5 +1,6 @@
 // Printing grammars: rule listings, grammar comments of generated parsers, the grammar file,
 // and the result-file exports' common frame.
+#include <algorithm>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -42,6 +43,22 @@ size_t CodeSpellingAt(const std::vector<int32_t>& codes, size_t i) {
   return at + 1 - i;
 }
 
+// The codes of a name as printed: a code that cannot stand between its brackets (the closing
+// bracket, a code the line would show escaped) is spelt chr(NN), and so is the "c" of a text
+// that reads as such a spelling.
+template <class Sink>
+void SpellName(const std::vector<int32_t>& codes, int32_t close, bool escapeTab, Sink& out) {
+  using Code = typename Sink::value_type;
+  for (size_t i = 0; i < codes.size(); ++i) {
+    const int32_t k = codes[i];
+    if (k == close || (k < 256 && IsEscaped(k, escapeTab)) || CodeSpellingAt(codes, i) > 0) {
+      for (char c : "chr(" + Output::Decimal(k) + ")") out.push_back(Code(c));
+    } else {
+      out.push_back(Code(k));
+    }
+  }
+}
+
 }  // namespace
 
 void Output::WriteName(int32_t pool, int32_t record) {
@@ -54,24 +71,23 @@ void Output::WriteName(int32_t pool, int32_t record) {
     return;
   }
   if (first == 0 || last == 0) return;
-  // A nonterminal or action name is printed so that the Typical reader takes it back whole: a
-  // code that cannot stand between its brackets (the closing bracket, a code the line would
-  // show escaped) is spelt chr(NN), and so is the "c" of a text that reads as such a spelling.
-  std::vector<int32_t> codes;
+  // A nonterminal or action name is printed so that the Typical reader takes it back whole.
+  std::vector<int32_t>& codes = NameCodes;
+  codes.clear();
   WalkChain(mem, NameCharPool, CharField::CharNext, first, last, [&](int32_t r) {
     codes.push_back(CharCode(mem.IVLR(NameCharPool, r, CharField::CharCode)));
   });
   const int32_t close = pool == ActionPool ? '`' : '>';
-  std::vector<int32_t> spelt;
-  for (size_t i = 0; i < codes.size(); ++i) {
-    const int32_t k = codes[i];
-    if (k == close || (k < 256 && IsEscaped(k, GrammarFileMode)) || CodeSpellingAt(codes, i) > 0) {
-      for (char c : "chr(" + Decimal(k) + ")") spelt.push_back(int32_t(c));
-    } else {
-      spelt.push_back(k);
-    }
+  // Codes 0..255 go on as bytes; only the code 256 needs the name in codes.
+  if (std::find(codes.begin(), codes.end(), 256) == codes.end()) {
+    NameBytes.clear();
+    SpellName(codes, close, GrammarFileMode, NameBytes);
+    WriteText(NameBytes);
+  } else {
+    std::vector<int32_t> spelt;
+    SpellName(codes, close, GrammarFileMode, spelt);
+    AppendLineCodes(spelt.data(), int32_t(spelt.size()));
   }
-  AppendPieces(spelt.data(), int32_t(spelt.size()));
 }
 
 void Output::WriteElements(int32_t rule, bool tabQuoted, bool showActions) {
@@ -155,12 +171,15 @@ void Output::PrintRule(int32_t ruleNumber, int32_t nonterminal) {
   const RecordMemory& mem = Eng.mem;
   WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, nonterminal, NtmFirstRule),
             mem.IVLR(NonterminalPool, nonterminal, NtmLastRule), [&](int32_t rule) {
-              if (mem.IVLR(RulePool, rule, RuleNumber) != ruleNumber) return;
-              // The listing line that holds the printed rule carries no number.
-              if (ListingLineNumber > 0) ListingLineNumber = -ListingLineNumber;
-              WriteRuleHead(nonterminal);
-              WriteElements(rule, false, false);
+              if (mem.IVLR(RulePool, rule, RuleNumber) == ruleNumber) PrintRuleRecord(rule, nonterminal);
             });
+}
+
+void Output::PrintRuleRecord(int32_t rule, int32_t nonterminal) {
+  // The listing line that holds the printed rule carries no number.
+  if (ListingLineNumber > 0) ListingLineNumber = -ListingLineNumber;
+  WriteRuleHead(nonterminal);
+  WriteElements(rule, false, false);
 }
 
 void Output::PrintGrammarComment(std::string_view text, int32_t count, int32_t head,
@@ -273,8 +292,7 @@ bool Output::WriteResultFile(ResultFileKind kind, int32_t head, int32_t tail,
     ListingLineNumber = -1;
     std::string message = kind == ResultFileKind::Nonterminals ? "List of nonterminals is empty"
                                                                : "List of rules is empty";
-    std::vector<int32_t> codes(message.begin(), message.end());
-    WriteListingLine(codes.data(), int32_t(codes.size()));
+    WriteListingLine(message);
   } else if (kind == ResultFileKind::Rules) {
     ListingLineNumber = 0;
     PrintRules(cutTitle, head, tail);

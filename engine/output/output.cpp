@@ -68,6 +68,7 @@ bool OutputUnit::Open(const std::string& name) {
 
 bool OutputUnit::Close() {
   if (!File) return true;
+  Drain();
   int error = WriteErrno;
   if (std::fflush(File) != 0 && error == 0) error = errno ? errno : EIO;
   if (std::fclose(File) != 0 && error == 0) error = errno ? errno : EIO;
@@ -85,6 +86,7 @@ bool OutputUnit::Close() {
 }
 
 void OutputUnit::Abandon() {
+  Buffer.clear();
   if (!File) return;
   std::fclose(File);
   ::unlink(TempName.c_str());
@@ -94,29 +96,33 @@ void OutputUnit::Abandon() {
   WriteErrno = 0;
 }
 
-void OutputUnit::Write(const std::string& bytes) {
-  if (!File || WriteErrno != 0 || bytes.empty()) return;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), File) != bytes.size())
+namespace {
+
+constexpr size_t BlockSize = size_t(1) << 16;
+
+}  // namespace
+
+void OutputUnit::Drain() {
+  if (File && WriteErrno == 0 && !Buffer.empty() &&
+      std::fwrite(Buffer.data(), 1, Buffer.size(), File) != Buffer.size())
     WriteErrno = errno ? errno : EIO;
+  Buffer.clear();
 }
 
-void OutputUnit::WriteLine(const std::string& bytes) {
-  Write(bytes);
-  Write(LineEnd);
+void OutputUnit::Write(std::string_view bytes) {
+  if (!File || WriteErrno != 0) return;
+  Buffer.append(bytes);
+  if (Buffer.size() >= BlockSize) Drain();
 }
 
-std::string GrammarNameFault(std::string_view base) {
-  auto refused = [&](const std::string& why) {
-    return "The grammar name \"" + Printable(base) + "\" is refused as a file name: " + why;
-  };
-  if (base.find('/') != std::string_view::npos || base.find("..") != std::string_view::npos)
-    return refused("it may not contain \"/\" or \"..\".");
-  for (char ch : base)
-    if (static_cast<unsigned char>(ch) < 32 || ch == 127)
-      return refused("it may not contain a control code.");
-  if (base == ".") return refused("the file would not be in the work folder.");
-  return {};
+void OutputUnit::WriteLine(std::string_view bytes) {
+  if (!File || WriteErrno != 0) return;
+  Buffer.append(bytes);
+  Buffer.append(LineEnd);
+  if (Buffer.size() >= BlockSize) Drain();
 }
+
+std::string GrammarNameFault(std::string_view base) { return names::GrammarNameFault(base); }
 
 std::string Printable(std::string_view name) { return names::Printable(name); }
 
@@ -130,7 +136,9 @@ void Output::InitRun() {
   ResultUnit.Abandon();
   SourceUnit.Abandon();
   LastError.clear();
-  Column = 0;
+  // A line a stopped run left pending is not the new run's.
+  DropPendingLine();
+  LineWrittenOn = false;
   CommentState = false;
   ListingLineNumber = 0;
   GrammarFileMode = false;

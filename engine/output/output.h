@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "store/targets.h"
+
 namespace mv {
 
 class Engine;
@@ -40,8 +42,9 @@ public:
   void Abandon();
   bool IsOpen() const { return File != nullptr; }
   const std::string& Name() const { return FileName; }
-  void Write(const std::string& bytes);
-  void WriteLine(const std::string& bytes);
+  // Bytes are gathered and handed to the file in large blocks.
+  void Write(std::string_view bytes);
+  void WriteLine(std::string_view bytes);
   // Why the latest Open or Close failed; empty after a success.
   const std::string& Failure() const { return Error; }
   // The reason alone of the latest failed Open, as a sentence.
@@ -51,8 +54,11 @@ public:
 
 private:
   void Fail(const std::string& text);
+  // Hands the gathered bytes to the file.
+  void Drain();
 
   std::FILE* File = nullptr;
+  std::string Buffer;
   std::string FileName;
   std::string TempName;
   // errno of the first write that failed; 0 while every write went through.
@@ -83,7 +89,6 @@ public:
   static constexpr int32_t CommentLabel = 538988355;
   // Room that IntToDigitCodes needs: a sign and ten digits.
   static constexpr int32_t MaxDigitCodes = 11;
-  static constexpr int32_t TextPiece = 66;
   static constexpr size_t ListingTitleLength = 64;
 
   explicit Output(Engine& engine);
@@ -102,8 +107,15 @@ public:
   void WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link,
                       int32_t codeField);
   void WriteIntList(const int32_t* values, int32_t n);
-  // One listing record on ResultUnit, numbered by ListingLineNumber.
-  void WriteListingLine(const int32_t* codes, int32_t count);
+  // One listing record on ResultUnit, numbered by ListingLineNumber; `text` as written, with
+  // only its tabs still to escape in the grammar file.
+  void WriteListingLine(std::string_view text);
+  // The pending line as it would be written; dropping it writes nothing.
+  const std::string& PendingLine() const { return Pending; }
+  void DropPendingLine();
+  // Applied to every line that goes to SourceUnit before it is written (the generators' guard
+  // of comments); none when null.
+  void (*SourceLineFix)(std::string& line) = nullptr;
   void StartListing(std::string_view title);
 
   // codes must hold MaxDigitCodes.
@@ -117,6 +129,8 @@ public:
   // Printed grammars.
   void PrintRules(std::string_view title, int32_t head, int32_t tail);
   void PrintRule(int32_t ruleNumber, int32_t nonterminal);
+  // The one rule record of a nonterminal, as PrintRule prints each rule of its number.
+  void PrintRuleRecord(int32_t rule, int32_t nonterminal);
   void PrintGrammarComment(std::string_view text, int32_t count, int32_t head, int32_t tail);
   void PrintGrammar(std::string_view title, int32_t head, int32_t tail);
   // The frame of FileRules, FileGrammar and FileNonterminals: false (with LastError set) when
@@ -157,19 +171,29 @@ public:
   bool GrammarFileMode = false;
   std::string ListingTitle;
 
+  // Codes on the pending line (an escaped code counts one).
   int32_t Column = 0;
   // Part of the pending line has been written already (a grammar-file line past LineCapacity).
   bool LineWrittenOn = false;
   bool CommentState = false;
-  std::array<int32_t, LineCapacity> Line{};
 
 private:
   void AppendCode(int32_t code);
+  // Appends codes with no break logic; every byte of `bytes` is one code.
+  void AppendCodes(std::string_view bytes);
+  void AppendCodes(const int32_t* codes, int32_t n);
+  // The line full: written on or flushed.
+  void LineFull();
   bool UnbrokenLines() const;
-  void AppendBytes(std::string_view bytes);
-  void AppendPieces(const int32_t* codes, int32_t n);
+  void AppendBytes(std::string_view bytes) { AppendCodes(bytes); }
+  // Appends codes to the pending line, broken at the target's width.
+  template <class Code>
+  void AppendWrapped(const Code* codes, int32_t n);
   void BreakStatementLine(int breakForm, const char* mark);
-  std::string Render(const int32_t* codes, int32_t count, bool listing) const;
+  // How lines of the run's target are commented and continued.
+  LineForm CurrentLineForm();
+  // The pending line's bytes for a listing: tabs escaped in the grammar file.
+  std::string_view ListingBytes(std::string_view text);
   void WriteName(int32_t pool, int32_t record);
   void WriteElements(int32_t rule, bool tabQuoted, bool showActions);
   void WriteRuleHead(int32_t nonterminal);
@@ -177,6 +201,17 @@ private:
   void WriteActionLine(int32_t line);
 
   Engine& Eng;
+  // The pending line as written: escaped codes spelled out, tabs still bare (whether they
+  // are escaped depends on where the line goes).
+  std::string Pending;
+  std::string Scratch;
+  // A name being printed, kept for the next.
+  std::vector<int32_t> NameCodes;
+  std::string NameBytes;
+  // The line form of the flags last asked for.
+  TargetLanguageFlags FormFlags;
+  LineForm Form = LineForm::VisualBasic;
+  bool FormKnown = false;
   // Device and inode of the grammar file's name and of the file it leads to.
   std::vector<std::pair<uint64_t, uint64_t>> GrammarFileIds;
   std::string GrammarFilePath;

@@ -2,7 +2,11 @@
 // the generated source or, numbered, to the current result file.
 #include "output/output.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <type_traits>
 
 #include "engine.h"
 #include "output/chain_walk.h"
@@ -26,8 +30,8 @@ const TargetForm Fortran90Form{129, "!  ", "! ", BreakForm::MarkThenWrite, "&"};
 const TargetForm VisualBasicForm{1000, "'  ", "' ", BreakForm::MarkThenWrite, " _"};
 const TargetForm SlashCommentForm{1000, "// ", "//", BreakForm::WriteOnly, ""};
 
-const TargetForm& FormOf(const TargetLanguageFlags& t) {
-  switch (TargetOfFlags(t).Form) {
+const TargetForm& FormOf(LineForm line) {
+  switch (line) {
     case LineForm::Fortran77: return Fortran77Form;
     case LineForm::Fortran90: return Fortran90Form;
     case LineForm::SlashComment: return SlashCommentForm;
@@ -82,63 +86,115 @@ std::string Output::LowerCaseText(std::string_view text) {
   return out;
 }
 
-std::string Output::Render(const int32_t* codes, int32_t count, bool listing) const {
-  const bool escapeTab = listing && GrammarFileMode;
-  std::string bytes;
-  bytes.reserve(size_t(count > 0 ? count : 0));
-  for (int32_t i = 0; i < count; ++i) {
-    int32_t k = CharCode(codes[i]);
-    if (k == 256) {
-      bytes.push_back('\0');
-    } else if (IsEscaped(k, escapeTab)) {
-      bytes += "''" + Decimal(k) + "''";
-    } else {
-      bytes.push_back(char(k));
-    }
+std::string_view Output::ListingBytes(std::string_view text) {
+  if (!GrammarFileMode || text.find('\t') == std::string_view::npos) return text;
+  Scratch.clear();
+  for (char c : text) {
+    if (c == '\t')
+      Scratch += "''9''";
+    else
+      Scratch.push_back(c);
   }
-  return bytes;
+  return Scratch;
 }
 
-void Output::WriteListingLine(const int32_t* codes, int32_t count) {
-  // The whole rendered text goes into one record, however many escapes it holds.
-  std::string text = Render(codes, count, true);
-  std::string record;
+void Output::WriteListingLine(std::string_view text) {
+  // The whole text goes into one record, however many escapes it holds.
+  text = ListingBytes(text);
   if (GrammarFileMode) {
-    record = text;
-  } else if (ListingLineNumber >= 0) {
+    ResultUnit.WriteLine(text);
+    return;
+  }
+  char prefix[32];
+  int length;
+  if (ListingLineNumber >= 0) {
     ++ListingLineNumber;
-    std::string number = Decimal(ListingLineNumber);
-    record = " " + std::string(number.size() < 6 ? 6 - number.size() : 0, ' ') + number +
-             std::string(10, ' ') + text;
+    length = std::snprintf(prefix, sizeof prefix, " %6d          ", ListingLineNumber);
   } else {
-    record = std::string(6, ' ') + text;
+    length = std::snprintf(prefix, sizeof prefix, "      ");
     ListingLineNumber = -ListingLineNumber;
   }
-  ResultUnit.WriteLine(record);
+  ResultUnit.Write(std::string_view(prefix, size_t(length)));
+  ResultUnit.WriteLine(text);
 }
 
 void Output::FlushOutputLine() {
   if (Column == 0 && !LineWrittenOn) return;
-  int32_t count = Column;
   Column = 0;  // before writing, so that a write can never see the line twice
   LineWrittenOn = false;
   if (Eng.store.CollisionReportFlag) {
-    WriteListingLine(Line.data(), count);
+    WriteListingLine(Pending);
   } else {
-    SourceUnit.WriteLine(Render(Line.data(), count, false));
+    if (SourceLineFix) SourceLineFix(Pending);
+    SourceUnit.WriteLine(Pending);
   }
+  Pending.clear();
 }
 
-void Output::AppendCode(int32_t code) {
-  Line[size_t(Column++)] = code;
-  if (Column < LineCapacity) return;
+void Output::DropPendingLine() {
+  Column = 0;
+  Pending.clear();
+}
+
+void Output::LineFull() {
   if (UnbrokenLines()) {
     // Written on without its end: the line goes on where this part stops.
-    ResultUnit.Write(Render(Line.data(), Column, true));
+    ResultUnit.Write(ListingBytes(Pending));
+    Pending.clear();
     Column = 0;
     LineWrittenOn = true;
   } else {
     FlushOutputLine();
+  }
+}
+
+namespace {
+
+// The spelling of a code that is written as ''NN'' (the tab left bare), empty for the others.
+struct EscapeTable {
+  std::array<bool, 256> Escaped{};
+  std::array<std::string, 256> Spelling;
+  EscapeTable() {
+    for (int32_t k = 0; k < 256; ++k) {
+      Escaped[size_t(k)] = IsEscaped(k, false);
+      if (Escaped[size_t(k)]) Spelling[size_t(k)] = "''" + Output::Decimal(k) + "''";
+    }
+  }
+};
+const EscapeTable Escapes;
+
+}  // namespace
+
+void Output::AppendCode(int32_t code) {
+  const int32_t k = CharCode(code);
+  if (k == 256)
+    Pending.push_back('\0');
+  else if (const std::string& spelling = Escapes.Spelling[size_t(k)]; !spelling.empty())
+    Pending += spelling;
+  else
+    Pending.push_back(char(k));
+  if (++Column >= LineCapacity) LineFull();
+}
+
+void Output::AppendCodes(const int32_t* codes, int32_t n) {
+  for (int32_t i = 0; i < n; ++i) AppendCode(codes[i]);
+}
+
+void Output::AppendCodes(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const size_t take = std::min(bytes.size(), size_t(LineCapacity - Column));
+    size_t plain = 0;  // start of the bytes not yet appended
+    for (size_t i = 0; i < take; ++i) {
+      const auto code = static_cast<unsigned char>(bytes[i]);
+      if (!Escapes.Escaped[code]) continue;
+      Pending.append(bytes.data() + plain, i - plain);
+      Pending += Escapes.Spelling[code];
+      plain = i + 1;
+    }
+    Pending.append(bytes.data() + plain, take - plain);
+    bytes.remove_prefix(take);
+    Column += int32_t(take);
+    if (Column >= LineCapacity) LineFull();
   }
 }
 
@@ -148,13 +204,9 @@ bool Output::UnbrokenLines() const {
   return GrammarFileMode && Eng.store.CollisionReportFlag;
 }
 
-void Output::AppendBytes(std::string_view bytes) {
-  for (char c : bytes) AppendCode(int32_t(static_cast<unsigned char>(c)));
-}
-
 void Output::StartOutputLine(int32_t label) {
   FlushOutputLine();
-  const TargetForm& form = FormOf(Eng.run.Target);
+  const TargetForm& form = FormOf(CurrentLineForm());
   if ((label & 0xFF) == 'C' && ((label >> 8) & 0xFF) == 'O') {
     AppendBytes(form.CommentStart);
     CommentState = true;
@@ -170,13 +222,31 @@ void Output::StartOutputLine(int32_t label) {
 
 void Output::SetCommentState() { CommentState = true; }
 
-void Output::AppendLineCodes(const int32_t* codes, int32_t n) {
+LineForm Output::CurrentLineForm() {
+  // Asked for every piece of every line: the answer is kept while the flags stay.
+  const TargetLanguageFlags& flags = Eng.run.Target;
+  if (!FormKnown || std::memcmp(&FormFlags, &flags, sizeof flags) != 0) {
+    FormFlags = flags;
+    Form = TargetOfFlags(flags).Form;
+    FormKnown = true;
+  }
+  return Form;
+}
+
+template <class Code>
+void Output::AppendWrapped(const Code* codes, int32_t n) {
   if (!codes || n < 1) return;
-  const TargetForm& form = FormOf(Eng.run.Target);
+  const TargetForm& form = FormOf(CurrentLineForm());
   const int32_t width = UnbrokenLines() ? INT32_MAX : form.Width;
   int32_t rest = n;
-  const int32_t* next = codes;
+  const Code* next = codes;
   const bool asComment = CommentState || Eng.store.CollisionReportFlag;
+  auto append = [&](int32_t count) {
+    if constexpr (std::is_same_v<Code, char>)
+      AppendCodes(std::string_view(next, size_t(count)));
+    else
+      AppendCodes(next, count);
+  };
   for (;;) {
     if (Column >= width) {
       if (asComment) {
@@ -192,16 +262,18 @@ void Output::AppendLineCodes(const int32_t* codes, int32_t n) {
       }
     }
     if (Column + rest <= width) {
-      for (int32_t i = 0; i < rest; ++i) AppendCode(next[i]);
+      append(rest);
       return;
     }
     int32_t fit = width - Column;
-    for (int32_t i = 0; i < fit; ++i) AppendCode(next[i]);
+    append(fit);
     next += fit;
     rest -= fit;
     if (!asComment) BreakStatementLine(int(form.Break), form.BreakMark);
   }
 }
+
+void Output::AppendLineCodes(const int32_t* codes, int32_t n) { AppendWrapped(codes, n); }
 
 void Output::BreakStatementLine(int breakForm, const char* mark) {
   switch (BreakForm(breakForm)) {
@@ -219,18 +291,10 @@ void Output::BreakStatementLine(int breakForm, const char* mark) {
   }
 }
 
-void Output::AppendPieces(const int32_t* codes, int32_t n) {
-  // Handed over in pieces of at most 66 codes; the pieces leave no trace in the output.
-  for (int32_t done = 0; done < n; done += TextPiece)
-    AppendLineCodes(codes + done, n - done < TextPiece ? n - done : TextPiece);
-}
-
 void Output::WriteText(std::string_view text, int32_t n) {
   if (n < 1) return;
   size_t count = size_t(n) < text.size() ? size_t(n) : text.size();
-  std::vector<int32_t> codes(count);
-  for (size_t i = 0; i < count; ++i) codes[i] = int32_t(static_cast<unsigned char>(text[i]));
-  AppendPieces(codes.data(), int32_t(count));
+  AppendWrapped(text.data(), int32_t(count));
 }
 
 void Output::WriteText(std::string_view text) { WriteText(text, int32_t(text.size())); }
@@ -238,10 +302,11 @@ void Output::WriteText(std::string_view text) { WriteText(text, int32_t(text.siz
 void Output::WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link,
                             int32_t codeField) {
   if (first == 0 || last == 0) return;
-  std::vector<int32_t> codes;
+  std::vector<int32_t>& codes = NameCodes;
+  codes.clear();
   WalkChain(Eng.mem, pool, link, first, last,
             [&](int32_t r) { codes.push_back(Eng.mem.IVLR(pool, r, codeField)); });
-  AppendPieces(codes.data(), int32_t(codes.size()));
+  AppendWrapped(codes.data(), int32_t(codes.size()));
 }
 
 void Output::WriteIntList(const int32_t* values, int32_t n) {

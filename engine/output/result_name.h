@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "codegen/identifier_spelling.h"
 #include "store/targets.h"
 
 namespace mv::names {
@@ -48,6 +49,8 @@ inline std::string ParserFileName(std::string_view grammarName, int language)
 {
     const TargetRow& row = WrittenTarget(language);
     const std::string base = ResultBase(grammarName);
+    // An Object Pascal unit stands in the file of its own name, where the compiler looks for it.
+    if (row.Flag == &TargetLanguageFlags::Pascal) return PascalUnitName(base) + row.ParserSuffix;
     return (row.LowerCaseNames ? LowerCaseBase(base) : base) + row.ParserSuffix;
 }
 
@@ -77,6 +80,21 @@ inline std::string Printable(std::string_view name)
         }
     }
     return text;
+}
+
+// Why a grammar name may not name files, empty when it may: a name that would reach out of
+// the work folder names nothing. The engine and the window program ask the same question.
+inline std::string GrammarNameFault(std::string_view base)
+{
+    auto refused = [&](const char* why) {
+        return "The grammar name \"" + Printable(base) + "\" is refused as a file name: " + why;
+    };
+    if (base.find('/') != std::string_view::npos || base.find("..") != std::string_view::npos)
+        return refused("it may not contain \"/\" or \"..\".");
+    for (char ch : base)
+        if (static_cast<unsigned char>(ch) < 32 || ch == 127) return refused("it may not contain a control code.");
+    if (base == ".") return refused("the file would not be in the work folder.");
+    return {};
 }
 
 inline std::string ParserHeaderName(std::string_view grammarName)

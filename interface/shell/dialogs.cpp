@@ -35,6 +35,13 @@ void ShowSplash()
 
 void UnloadSplash()
 {
+    // Start-up is done; the fade may still be running and closes the window when it ends.
+    if (frmSplash2* s = splash()) s->CloseWhenFaded();
+    splash() = nullptr;
+}
+
+void CloseSplash()
+{
     if (frmSplash2* s = splash()) s->close();
     splash() = nullptr;
 }
@@ -73,7 +80,7 @@ void ShowErrorWindow(QWidget* owner, const std::string& errorText)
     const size_t p = lf == std::string::npos ? 0 : lf + 1;
     StyleBase = static_cast<std::int32_t>(p);
     frmError::ColourQuotedText(window.rtfText, errorText.substr(p) + "\r\n", StyleBase);
-    window.rtfText.SetSelStart(std::min(frmError::CaretFor(errorText), window.rtfText.TextLength()));
+    window.ShowFromStart();
     Modal().Run(window);
     ActiveChild = ActiveGrammar;
 }

@@ -10,6 +10,8 @@ namespace dialogs {
 
 void ShowSplash();
 void UnloadSplash();
+// Closes the splash at once, its fade cut short.
+void CloseSplash();
 // Reads the stored options and applies them over the start values.
 void OptionsInit();
 // Shows the options dialog modally, owned by `owner`.

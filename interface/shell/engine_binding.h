@@ -16,7 +16,7 @@
     X(BKSBCN) X(BKSBC1) X(BKSBCR) X(BKSBCC) X(BKSRPT) X(BKSWBO) X(BKSW3C) X(BKSWBR) X(BKSWBQ)  \
     X(BKSNEX) X(BKSPRG) X(BKSEXT) X(BKSNXT) X(BKSERJ) X(BKSOFF) X(BKSVLW) X(BKSPSH) X(BKSVLR)  \
     X(BKSPOP) X(BKSON) X(BKSDEC) X(BKSBEG) X(BKSPOST) X(BKSS) X(BKSSYN)                       \
-    X(FileRules) X(FileGrammar) X(FileNonterminals) X(GetEngineError)                          \
+    X(FileRules) X(FileGrammar) X(FileNonterminals) X(GetEngineError) X(SetGrammarFile)        \
     X(Nullable) X(NtmNumbering) X(TrmNumbering) X(RulesNumbering) X(GetNtmName) X(GetTrmName)  \
     X(InitMatrix) X(IsEndOf) X(IsFollowedDirectlyBy) X(EndOf_FolDirBy_Prod) X(BeginsWith)      \
     X(IsFollowedBy) X(GetIsEndOf) X(GetIsFolDirBy) X(GetBeginsWith) X(GetIsFollowedBy)         \

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,6 +17,12 @@ namespace dialogs {
 
 namespace {
 
+bool sameChoice(const QFont& a, const QFont& b)
+{
+    return a.family() == b.family() && a.pointSize() == b.pointSize() && a.bold() == b.bold() &&
+           a.italic() == b.italic() && a.underline() == b.underline() && a.strikeOut() == b.strikeOut();
+}
+
 class QtFontPicker final : public FontPicker {
 public:
     std::optional<readers::FontRec> ChooseFont(QWidget* owner, const readers::FontRec& preset) override
@@ -25,7 +32,16 @@ public:
         auto* fonts = new QFontDialog(&dialog);
         fonts->setWindowFlags(Qt::Widget);
         fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-        fonts->setCurrentFont(ModuleMain::FontOf(preset));
+        // A stored font this system lacks is shown as the fixed-pitch font that stands in for
+        // it, not as whatever family the chooser would fall back to.
+        QFont stored = ModuleMain::FontOf(preset);
+        stored.setFamily(QFontInfo(stored).family());
+        fonts->setCurrentFont(stored);
+        const QFont shown = fonts->currentFont();
+        // The embedded chooser closes itself on Esc, and on Enter in its lists: the whole
+        // dialog follows, so no empty frame is left.
+        QObject::connect(fonts, &QDialog::accepted, &dialog, &QDialog::accept);
+        QObject::connect(fonts, &QDialog::rejected, &dialog, &QDialog::reject);
 
         // A system colour stays one unless the user picks another.
         std::int32_t colourCode = preset.FontColor;
@@ -53,6 +69,8 @@ public:
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
 
         const QFont chosen = fonts->currentFont();
+        // OK without a change keeps the record as stored, its name included.
+        if (colourCode == preset.FontColor && sameChoice(chosen, shown)) return preset;
         readers::FontRec r;
         r.FontName = chosen.family().toStdString();
         r.FontSize = chosen.pointSizeF() > 0 ? qRound(chosen.pointSizeF()) : preset.FontSize;

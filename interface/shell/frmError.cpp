@@ -1,6 +1,7 @@
 #include "frmError.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 
 #include "frmGrammar.h"
@@ -27,6 +28,11 @@ frmError::frmError(QWidget* parent) : QDialog(parent), body(new Body(this)), rtf
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
+    // The text is read, not edited: Enter reaches the OK button, which has the focus.
+    body->editor->setReadOnly(true);
+    body->editor->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    body->editor->setFocusPolicy(Qt::ClickFocus);
+    Command1->setFocus();
     connect(Command1, &QPushButton::clicked, this, &frmError::Command1_Click);
     // As designed: the text box on top, the button below it.
     body->setGeometry(0, 0, 560, 140);
@@ -55,20 +61,17 @@ void frmError::resizeEvent(QResizeEvent* event)
 
 void frmError::Command1_Click() { accept(); }
 
-RichText::Pos frmError::CaretFor(const std::string& errorText)
-{
-    const size_t lf = errorText.find('\n');
-    if (lf == std::string::npos) return 0;
-    // The position of the line's break: before its CR when it has one.
-    RichText::Pos p = static_cast<RichText::Pos>(lf);
-    if (lf > 0 && errorText[lf - 1] == '\r') --p;
-    return p;
-}
-
 void frmError::SetErrorText(const std::string& errorText)
 {
     rtfText.SetText(errorText);
-    rtfText.SetSelStart(std::min(CaretFor(errorText), rtfText.TextLength()));
+    ShowFromStart();
+}
+
+void frmError::ShowFromStart()
+{
+    rtfText.SetSelStart(0);
+    body->editor->horizontalScrollBar()->setValue(0);
+    body->editor->verticalScrollBar()->setValue(0);
 }
 
 void frmError::ColourQuotedText(RichText& text, const std::string& source, std::int32_t base)

@@ -32,10 +32,10 @@ public:
     void Form_Resize();
     void Command1_Click();
 
-    // Puts an error text in and places the caret at the end of its first line.
+    // Puts an error text in, shown from its first column: the long "when expecting" line
+    // must not scroll the start of every line out of view.
     void SetErrorText(const std::string& errorText);
-    // Where the caret goes for this text: the end of its first line, never before the start.
-    static RichText::Pos CaretFor(const std::string& errorText);
+    void ShowFromStart();
 
     // Colours a grammar text quoted in a rich text from position `base` with the reader of the
     // active grammar's notation, then marks the reading's error in the error font (the log and

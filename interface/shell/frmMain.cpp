@@ -21,13 +21,17 @@
 #include <QToolButton>
 
 #include "dialogs.h"
+#include "frmDocument.h"
 #include "frmGrammar.h"
+#include "frmGrid.h"
 #include "frmLog.h"
 #include "frmSwitch.h"
+#include "frmTree.h"
 #include "language_table.h"
 #include "module_main.h"
 #include "pipeline.h"
 #include "settings.h"
+#include "status_panel.h"
 #include "string_table.h"
 #include "ui_services.h"
 
@@ -36,6 +40,22 @@ using namespace ModuleMain;
 namespace {
 
 const char* const kPanel1Key = "Root  0";
+
+} // namespace
+
+QString ButtonLabel(const QString& image)
+{
+    static const QHash<QString, QString> labels = {
+        {"Quick_yellow", "Quick"}, {"Quick_green", "Quick"}, {"Undo", "Undo"}, {"Undo_Tr", "Undo"},
+        {"StopUndo_Tr", "Undo"}, {"Redo", "Redo"}, {"Redo_Tr", "Redo"}, {"StopRedo_Tr", "Redo"},
+        {"Factoring", "Fact"}, {"Recursion", "Recur"}, {"LL1", "LL(1)"}, {"Typical", "Typ"},
+        {"w3c", "W3C"}, {"MSDN with ;", "MSDN;"}, {"bas", "VB"}, {"vbs", "VBS"}, {"f90", "F90"},
+        {"for", "F77"}, {"java_", "Java"}, {"js", "JS"}, {"pas", "Pascal"}, {"cc", "C++"},
+        {"cpp", "C++ class"}};
+    return labels.value(image, image);
+}
+
+namespace {
 
 // A toolbar image: the standard icon where there is one, else the image's key as a label.
 QIcon iconFor(const QString& image)
@@ -62,15 +82,20 @@ QIcon iconFor(const QString& image)
         QFont f = p.font();
         f.setPixelSize(8);
         f.setBold(true);
+        const QStringList lines = ButtonLabel(image).split(QLatin1Char(' '));
+        // Each word on its own line when the label is wider than the picture; the letters
+        // shrink until every line fits.
+        const bool stacked = lines.size() > 1 && QFontMetrics(f).horizontalAdvance(ButtonLabel(image)) > pm.width();
+        const QStringList shown = stacked ? lines : QStringList{ButtonLabel(image)};
+        for (int px = 8; px >= 5; --px) {
+            f.setPixelSize(px);
+            const QFontMetrics fm(f);
+            bool fits = fm.height() * shown.size() <= pm.height() + 2;
+            for (const QString& line : shown) fits = fits && fm.horizontalAdvance(line) <= pm.width();
+            if (fits) break;
+        }
         p.setFont(f);
-        static const QHash<QString, QString> labels = {
-            {"Quick_yellow", "Quick"}, {"Quick_green", "Quick"}, {"Undo", "Undo"}, {"Undo_Tr", "Undo"},
-            {"StopUndo_Tr", "Undo"}, {"Redo", "Redo"}, {"Redo_Tr", "Redo"}, {"StopRedo_Tr", "Redo"},
-            {"Factoring", "Fact"}, {"Recursion", "Recur"}, {"LL1", "LL(1)"}, {"Typical", "Typ"},
-            {"w3c", "W3C"}, {"MSDN with ;", "MSDN;"}, {"bas", "VB"}, {"vbs", "VBS"}, {"f90", "F90"},
-            {"for", "F77"}, {"java_", "Java"}, {"js", "JS"}, {"pas", "Pascal"}, {"cc", "C++"},
-            {"cpp", "C++ cl"}};
-        p.drawText(pm.rect(), Qt::AlignCenter, labels.value(image, image));
+        p.drawText(pm.rect(), Qt::AlignCenter, shown.join(QLatin1Char('\n')));
         icon = QIcon(pm);
     }
     cache.insert(image, icon);
@@ -100,10 +125,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_uni
     mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea);
     mdiArea->installEventFilter(this);
-    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
-        if (!sub) return;
-        if (auto* g = qobject_cast<frmGrammar*>(sub->widget())) g->rtfText_GotFocus();
-    });
+    // A closed window hands the focus back to the one active before it, not to the next one
+    // made, which may be another grammar's.
+    mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::subWindowActivated);
     createActions();
     createMenus();
     createToolBar();
@@ -276,10 +301,16 @@ void frmMain::createMenus()
 
 void frmMain::createToolBar()
 {
+    // Two bars in one row, the second moved below the first when the window is too narrow
+    // for both: every command stays reachable at any width.
     tbToolBar = addToolBar(QStringLiteral("Toolbar"));
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-    tbToolBar->setMovable(false);
-    tbToolBar->setIconSize(QSize(27, 18));
+    tbToolBar2 = addToolBar(QStringLiteral("Grammar toolbar"));
+    tbToolBar2->setObjectName(QStringLiteral("tbToolBar2"));
+    for (QToolBar* bar : {tbToolBar, tbToolBar2}) {
+        bar->setMovable(false);
+        bar->setIconSize(QSize(27, 18));
+    }
     struct Button {
         const char* key;
         const char* tip;
@@ -300,9 +331,13 @@ void frmMain::createToolBar()
         {"Build", "Parser code builder", "bas"}, {"Delete Results", "Remove Results", "Delete Results"},
         {"-", "", ""}, {"Help", "Help", "Help"},
     };
+    QToolBar* bar = tbToolBar;
     for (const Button& b : buttons) {
+        // The transformations and the builder begin the second bar.
+        if (QString(b.key) == "Undo") bar = tbToolBar2;
         if (QString(b.key) == "-") {
-            tbToolBar->addSeparator();
+            if (bar == tbToolBar2 && bar->actions().isEmpty()) continue;
+            bar->addSeparator();
             continue;
         }
         const QString key = QString::fromLatin1(b.key);
@@ -322,13 +357,37 @@ void frmMain::createToolBar()
                 connect(item, &QAction::triggered, this, [this, parent, i] { tbToolBar_ButtonMenuClick(parent, i + 1); });
             }
             a->setMenu(m);
-            tbToolBar->addAction(a);
-            if (auto* tb = qobject_cast<QToolButton*>(tbToolBar->widgetForAction(a)))
+            bar->addAction(a);
+            if (auto* tb = qobject_cast<QToolButton*>(bar->widgetForAction(a)))
                 tb->setPopupMode(QToolButton::MenuButtonPopup);
         } else {
-            tbToolBar->addAction(a);
+            bar->addAction(a);
         }
     }
+}
+
+void frmMain::fitToolBars()
+{
+    if (!tbToolBar || !tbToolBar2) return;
+    const bool broken = toolBarBreak(tbToolBar2);
+    const int needed = tbToolBar->sizeHint().width() + tbToolBar2->sizeHint().width();
+    const bool wanted = needed > width();
+    if (wanted == broken) return;
+    if (wanted) insertToolBarBreak(tbToolBar2);
+    else removeToolBarBreak(tbToolBar2);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    fitToolBars();
+}
+
+QList<QAction*> frmMain::ToolbarActions() const
+{
+    QList<QAction*> all = tbToolBar->actions();
+    all += tbToolBar2->actions();
+    return all;
 }
 
 QString frmMain::ButtonImage(const QString& key) const { return images_.value(key); }
@@ -397,11 +456,14 @@ void frmMain::RemovePanel(const QString& key)
 
 void frmMain::AddPanel(const QString& key, const QString& text)
 {
-    auto* label = new QLabel(text, this);
+    auto* label = new StatusPanel(this);
+    label->setText(text);
     label->setObjectName(key);
     label->installEventFilter(this);
-    label->setMinimumWidth(static_cast<int>(300 / TwipsPerPixel()));
-    statusBar()->addWidget(label, panels_.empty() ? 0 : 1);
+    label->SetLeastWidth(static_cast<int>(300 / TwipsPerPixel()));
+    // The first panel takes the room the grammar panels leave; each grammar panel asks for its
+    // whole name.
+    statusBar()->addWidget(label, panels_.empty() ? 1 : 0);
     panels_.push_back({key, label, false});
 }
 
@@ -423,18 +485,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+// The first panel keeps 4000 twips and grows into the room the grammar panels leave, so that
+// a run's long reports are read whole without squeezing the grammar names.
 void frmMain::sbPanel1_Width()
 {
-    const int w = static_cast<int>(4000 / TwipsPerPixel());
-    panels_.front().label->setMinimumWidth(w);
-    panels_.front().label->setMaximumWidth(w);
+    static_cast<StatusPanel*>(panels_.front().label)->SetLeastWidth(static_cast<int>(4000 / TwipsPerPixel()));
 }
 
-void frmMain::widenPanel1()
-{
-    panels_.front().label->setMaximumWidth(QWIDGETSIZE_MAX);
-    panels_.front().label->setMinimumWidth(std::max(0, width() - 40));
-}
+void frmMain::widenPanel1() { sbPanel1_Width(); }
 
 void frmMain::LineNum()
 {
@@ -539,6 +597,9 @@ void frmMain::MDIForm_Load(const QString& commandText)
     QString file = commandText;
     if (file.isEmpty() || file == " " || file == "\t") return;
     if (file.size() >= 2 && file.startsWith('"') && file.endsWith('"')) file = file.mid(1, file.size() - 2);
+    // The splash goes, faded or not, before the command-line file is opened: a message about
+    // the file must not sit behind it.
+    dialogs::CloseSplash();
     OpenGrammarFolder(file);
 }
 
@@ -630,6 +691,49 @@ frmGrammar* frmMain::AddGrammarWindow(const QString& fileName)
     NavRefresh = true;
     g->editor->setFocus();
     return g;
+}
+
+frmGrammar* frmMain::GrammarOfWindow(const QMdiSubWindow* sub)
+{
+    QWidget* w = sub ? sub->widget() : nullptr;
+    if (auto* g = qobject_cast<frmGrammar*>(w)) return g;
+    if (auto* d = qobject_cast<frmDocument*>(w)) return d->Owner();
+    if (auto* g = qobject_cast<frmGrid*>(w)) return g->Owner();
+    if (auto* t = qobject_cast<frmTree*>(w)) return &t->Owner();
+    return nullptr;
+}
+
+void frmMain::subWindowActivated(QMdiSubWindow* sub)
+{
+    if (!sub || showingActive_) return;
+    frmGrammar* owner = GrammarOfWindow(sub);
+    // A run works on the active grammar to its end: its windows stay in front, whatever window
+    // a closing result hands the focus to.
+    if (!Idle) {
+        if (ActiveGrammar && owner && owner != ActiveGrammar) ShowActiveGrammar();
+        return;
+    }
+    if (auto* g = qobject_cast<frmGrammar*>(sub->widget())) {
+        g->rtfText_GotFocus();
+    } else if (owner && owner != ActiveGrammar) {
+        // A result of another grammar makes that grammar the one the commands act on.
+        owner->rtfText_GotFocus();
+        if (auto* child = dynamic_cast<ChildForm*>(sub->widget())) ActiveChild = child;
+    }
+}
+
+void frmMain::ShowActiveGrammar()
+{
+    frmGrammar* g = ActiveGrammar;
+    if (!g || GrammarOfWindow(mdiArea->activeSubWindow()) == g) return;
+    QMdiSubWindow* sub = g->subWindow();
+    if (!sub) return;
+    showingActive_ = true;
+    if (sub->isMinimized()) sub->showNormal();
+    sub->raise();
+    mdiArea->setActiveSubWindow(sub);
+    showingActive_ = false;
+    g->WSwitch(false);
 }
 
 void frmMain::SetGrammarPanel()

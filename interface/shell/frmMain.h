@@ -37,6 +37,8 @@ public:
     void ShowNavigationWindow();
     void LineNum();
     void sbPanel1_Width();
+    // The first panel as a run leaves it room for its reports.
+    void widenPanel1();
     static QStringList GetCommandLine(const QString& commandText, int maxArgs = 10);
     // Twips of one pixel of the screen.
     static double TwipsPerPixel();
@@ -52,6 +54,11 @@ public:
     // Closes one grammar window as its close box would; false when it stayed open.
     bool UnloadGrammar(frmGrammar* g);
     int UntitledCount = 0;
+    // The grammar whose window, result or tree a subwindow shows; nullptr for none.
+    static frmGrammar* GrammarOfWindow(const QMdiSubWindow* sub);
+    // Puts the active grammar's window in front and active unless one of its windows is
+    // already: what the user sees active is what the commands act on.
+    void ShowActiveGrammar();
 
     // ---- process log ----
     void WriteLog(const QString& text);
@@ -140,7 +147,10 @@ public:
     QAction* toolButton(const QString& key) const { return buttons_.value(key); }
     QString ButtonImage(const QString& key) const;
     void SetButtonImage(const QString& key, const QString& image);
+    // The toolbar in two parts: the file, edit and notation buttons, and the grammar's.
     QToolBar* tbToolBar = nullptr;
+    QToolBar* tbToolBar2 = nullptr;
+    QList<QAction*> ToolbarActions() const;
     QProgressBar* ProgressBar1 = nullptr;
     QMdiArea* mdiArea = nullptr;
     QDockWidget* NavDock = nullptr;
@@ -167,16 +177,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createActions();
     void createMenus();
     void createToolBar();
+    void fitToolBars();
     void createStatusBar();
     void tagStrings();
     QAction* addAction(const QString& name, const QString& text, void (frmMain::*slot)());
-    void widenPanel1();
     void transformationCommand(void (Pipeline::*step)());
     void undoRedoCommand(bool redo);
     bool saveGrammarTo(frmGrammar* g, const QString& path);
@@ -187,6 +198,7 @@ private:
     void tbToolBar_Dispatch(const QString& key);
     void placeOnScreen(QRect twips);
     void saveLogFile();
+    void subWindowActivated(QMdiSubWindow* sub);
 
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
@@ -203,7 +215,11 @@ private:
     QString logFilePath_;
     bool logFailureReported_ = false;
     bool closing_ = false;
+    bool showingActive_ = false;
 };
+
+// The word a toolbar image without a standard icon shows, whole ("C++ class").
+QString ButtonLabel(const QString& image);
 
 // True when the window is never saved: its caption begins "Unsaved " or "Untitled".
 bool NeverSaved(const QString& caption);

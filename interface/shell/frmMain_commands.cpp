@@ -80,7 +80,7 @@ void frmMain::mnuEdit_Click()
         return;
     }
     RichText* t = ActiveChild->rtf();
-    action("mnuEditUndo")->setEnabled(t->edit()->document()->isUndoAvailable());
+    action("mnuEditUndo")->setEnabled(t->document()->isUndoAvailable());
     action("mnuEditPaste")->setEnabled(!QApplication::clipboard()->text().isEmpty());
     const bool empty = t->TextLength() == 0;
     for (const char* n : {"mnuEditSelectAll", "mnuEditFind", "mnuEditFindNext", "mnuEditReplace"}) action(n)->setEnabled(!empty);
@@ -139,11 +139,11 @@ void frmMain::mnuFilePrint_Click()
     if (!ui::Ui().printDialog(Printer(), QStringLiteral("Print"), selection)) return;
     if (selection && Printer().printRange() == QPrinter::Selection) {
         QTextDocument part;
-        part.setDefaultFont(t->edit()->document()->defaultFont());
+        part.setDefaultFont(t->document()->defaultFont());
         part.setPlainText(cp1251::toUnicode(t->SelText()));
         part.print(&Printer());
     } else {
-        t->edit()->document()->print(&Printer());
+        t->document()->print(&Printer());
     }
 }
 
@@ -218,7 +218,12 @@ void frmMain::mnuEditReplace_Click()
 
 // ---- View ----
 
-void frmMain::mnuViewToolbar_Click() { tbToolBar->setVisible(action("mnuViewToolbar")->isChecked()); }
+void frmMain::mnuViewToolbar_Click()
+{
+    const bool shown = action("mnuViewToolbar")->isChecked();
+    tbToolBar->setVisible(shown);
+    tbToolBar2->setVisible(shown);
+}
 
 void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuViewStatusBar")->isChecked()); }
 
@@ -314,6 +319,7 @@ void frmMain::transformationCommand(void (Pipeline::*step)())
     Idle = true;
     LineNum();
     g->WSwitch(false);
+    ShowActiveGrammar();
 }
 
 void frmMain::mnuToolsExtraneous_Click() { transformationCommand(&Pipeline::RemoveExtraneousSymbols); }
@@ -334,6 +340,7 @@ void frmMain::undoRedoCommand(bool redo)
     sbPanel1_Width();
     Idle = true;
     g->WSwitch(false);
+    ShowActiveGrammar();
 }
 
 void frmMain::mnuToolsUndo_Click() { undoRedoCommand(false); }
@@ -437,6 +444,7 @@ void frmMain::closeRunBracket()
     ResizeEnabled = true;
     FastWork = SavedFastWork;
     sbPanel1_Width();
+    ShowActiveGrammar();
 }
 
 void frmMain::tbToolBar_ButtonClick(const QString& key)

@@ -19,6 +19,7 @@
 #include "module_main.h"
 #include "pipeline.h"
 #include "recent_files.h"
+#include "safe_save.h"
 #include "string_table.h"
 #include "ui_services.h"
 
@@ -34,12 +35,10 @@ QString folderOf(const QString& path)
 
 bool writeFile(const QString& path, const std::string& bytes)
 {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) &&
-        f.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size()) && f.commit())
-        return true;
-    ui::Ui().messageBox(QStringLiteral("Can't save ") + path + ": " + f.errorString(), ui::AppTitle(),
-                        ui::Buttons::Ok, ui::Icon::Exclamation);
+    QString reason;
+    if (safe_save::WriteWhole(path, bytes, reason)) return true;
+    ui::Ui().messageBox(QStringLiteral("Can't save ") + path + ": " + reason, ui::AppTitle(), ui::Buttons::Ok,
+                        ui::Icon::Exclamation);
     return false;
 }
 
@@ -104,6 +103,7 @@ void frmMain::OpenGrammarFolder(const QString& path)
         g->editor->document()->setDefaultFont(f);
     }
     g->grmDir = folderOf(path);
+    g->diskStamp = safe_save::StampOf(path);
     Idle = true;
     RefreshRecentFiles(path);
     if (QLabel* panel = Panel(g->Key())) {
@@ -124,7 +124,22 @@ void frmMain::OpenGrammarFolder(const QString& path)
     unsetCursor();
 }
 
-bool frmMain::saveGrammarTo(frmGrammar* g, const QString& path) { return writeFile(path, g->FileBytes()); }
+bool frmMain::saveGrammarTo(frmGrammar* g, const QString& path)
+{
+    // Another program's changes to the file are not overwritten without a question.
+    if (path == g->Caption() && g->diskStamp) {
+        const auto now = safe_save::StampOf(path);
+        if (now && *now != *g->diskStamp &&
+            ui::Ui().messageBox("The file " + path +
+                                    " has been changed by another program since it was opened or saved.\r\n"
+                                    "Overwrite it?",
+                                ui::AppTitle(), ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Yes)
+            return false;
+    }
+    if (!writeFile(path, g->FileBytes())) return false;
+    g->diskStamp = safe_save::StampOf(path);
+    return true;
+}
 
 void frmMain::grammarSavedAs(frmGrammar* g, const QString& path)
 {

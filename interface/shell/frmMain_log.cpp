@@ -131,8 +131,10 @@ void frmMain::RefreshGrammarText(const std::string& errorText)
     LogText += "\r\n";
     LogWindow->editor->moveCursor(QTextCursor::End);
     LogWindow->editor->insertPlainText(QStringLiteral("\n"));
-    // The line before the final break: the grammar line that the error quotes.
-    const std::string& log = LogText;
+    // The line before the final break: the grammar line that the error quotes. Positions are
+    // the window's, where every break counts as CR LF: the log's bytes keep a lone CR or LF
+    // as written, which would put every later colour one character off.
+    const std::string log = LogWindow->rtfText.Text();
     size_t p = 0;
     if (log.size() >= 3) {
         const size_t cr = log.rfind('\r', log.size() - 3);

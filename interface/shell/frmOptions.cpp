@@ -278,6 +278,9 @@ void frmOptions::buildPages()
         chkShowBeginsWith = check("chkShowBeginsWith", "Begins-With relation matrix", show);
         chkShowIsFollowedBy = check("chkShowIsFollowedBy", "Is-Followed-By relation matrix", show);
         chkShowParser = check("chkShowParser", "Parser code", show);
+        // The removal of dead and unreachable nonterminals always runs, and its lists are always
+        // shown: their boxes stay gray whatever the options read or a click says.
+        for (OptionCheckBox* box : {chkPreDead, chkPreUnreach, chkShowDead, chkShowUnreach}) box->SetValue(2);
         add(show, {chkShowDead, chkShowUnreach, chkShowFact, chkShowLoops, chkShowLeftRecursion, chkShowNull,
                    chkShowNonterminals, chkShowTerminals, chkShowSelect, chkShowIsEndOf, chkShowBeginsWith,
                    chkShowIsFollowedBy, chkShowParser});
@@ -590,6 +593,8 @@ void frmOptions::UncheckDefault(Qt::MouseButton button)
 
 void frmOptions::applyCheck(OptionCheckBox* box)
 {
+    for (OptionCheckBox* always : {chkPreDead, chkPreUnreach, chkShowDead, chkShowUnreach})
+        if (box == always) box->SetValue(2);
     struct Before {
         OptionCheckBox* box;
         bool* variable;
@@ -743,6 +748,8 @@ void frmOptions::Form_Activate()
     // What Cancel goes back to: the options as they were before the dialog read the store.
     takeSnapshot();
     OptionsInit();
+    shownNotation_ = CurNotation;
+    shownLanguage_ = CurLanguage;
 }
 
 bool frmOptions::refuseBadExtension()
@@ -771,8 +778,7 @@ bool frmOptions::cmdApply_Click()
                                               snapshot_->fonts.ErrorFont == ErrorFont);
     Idle = false;
     if (MainForm) {
-        MainForm->Panel1()->setMaximumWidth(QWIDGETSIZE_MAX);
-        MainForm->Panel1()->setMinimumWidth(std::max(0, MainForm->width() - 40));
+        MainForm->widenPanel1();
         // Every open grammar takes the new fonts; the active one is coloured again below.
         if (fontsChanged)
             for (int k = 1; k <= GrammarCount; ++k)
@@ -783,11 +789,15 @@ bool frmOptions::cmdApply_Click()
     if (LogWindow) LogWindow->SetLogFont();
     SaveOptions();
     if (ActiveGrammar) {
-        ActiveGrammar->iGrmNotation = CurNotation;
-        ActiveGrammar->iGrmLanguage = CurLanguage;
+        // A grammar keeps the notation it is written in unless the user chose another here: a
+        // change of fonts must not make its next reading fail.
+        if (CurNotation != shownNotation_) ActiveGrammar->iGrmNotation = CurNotation;
+        if (CurLanguage != shownLanguage_) ActiveGrammar->iGrmLanguage = CurLanguage;
         // The rule ends follow the notation: ";" for the notation with ";", else CR and LF.
-        SetNotationBuildImages(CurNotation, CurLanguage);
+        SetNotationBuildImages(ActiveGrammar->iGrmNotation, ActiveGrammar->iGrmLanguage);
     }
+    shownNotation_ = CurNotation;
+    shownLanguage_ = CurLanguage;
     Idle = true;
     if (MainForm && MainForm->mdiArea)
         if (QMdiSubWindow* w = MainForm->mdiArea->activeSubWindow()) w->unsetCursor();

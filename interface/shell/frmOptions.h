@@ -113,5 +113,8 @@ private:
     void restoreSnapshot();
 
     int defaultPrevious_ = 0;
+    // The notation and language the dialog showed when it opened or was last applied: Apply
+    // hands a grammar only a choice the user changed.
+    std::int32_t shownNotation_ = 0, shownLanguage_ = 0;
     std::unique_ptr<Snapshot> snapshot_;
 };

@@ -20,6 +20,13 @@ frmSplash2::frmSplash2(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSplash2"));
     setAttribute(Qt::WA_TranslucentBackground, false);
+    timer_.setInterval(PassInterval);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (FadePass()) return;
+        timer_.stop();
+        repaint();
+        if (closeWhenFaded_) close();
+    });
 }
 
 int frmSplash2::NextFadeStep(int current, std::int64_t elapsedTotal)
@@ -64,44 +71,68 @@ void frmSplash2::Form_Load()
         move(s.left() + (s.width() - size.width()) / 2, s.top() + (s.height() - size.height()) / 2);
     }
     show();
-    splashTail();
+    startFade();
+    timer_.start();
+}
+
+void frmSplash2::startFade()
+{
+    Passes = 0;
+    step_ = 0;
+    painted_ = -1;
+    stalled_ = 0;
+    last_ = ui::Ui().tickCount();
+    total_ = 0;
 }
 
 void frmSplash2::splashTail()
 {
+    timer_.stop();
+    startFade();
+    while (FadePass()) {
+    }
+    repaint();
+}
+
+bool frmSplash2::FadePass()
+{
+    if (FadeDone()) return false;
     ui::UiServices& u = ui::Ui();
     const int h = Canvas.height(), w = Canvas.width();
     // A window too low for the gradient's rows is left as it is, not divided by zero.
     const double step = (h - 44) / 255.0;
-    Passes = 0;
-    int i = 0, painted = -1, stalled = 0;
-    std::int64_t last = u.tickCount(), total = 0;
-    while (i <= FadeMax) {
-        if (step > 0 && i != painted) {
-            for (int y = RowsTop; y <= h - RowsBottomMargin && y < h; ++y) {
-                const int k = static_cast<int>((y - RowsTop) / step);
-                if (k < 1 || k > 255) continue;
-                const QRgb c = RowColour(k, i);
-                auto* row = reinterpret_cast<QRgb*>(Canvas.scanLine(y));
-                std::fill(row, row + w, c);
-            }
-            painted = i;
+    if (step > 0 && step_ != painted_) {
+        for (int y = RowsTop; y <= h - RowsBottomMargin && y < h; ++y) {
+            const int k = static_cast<int>((y - RowsTop) / step);
+            if (k < 1 || k > 255) continue;
+            const QRgb c = RowColour(k, step_);
+            auto* row = reinterpret_cast<QRgb*>(Canvas.scanLine(y));
+            std::fill(row, row + w, c);
         }
-        u.processEvents();
-        update();
-        ++Passes;
-        // Only forward movement of the clock counts; one that stops or runs back adds nothing.
-        const std::int64_t now = u.tickCount();
-        if (now > last) {
-            total += now - last;
-            stalled = 0;
-        } else {
-            ++stalled;
-        }
-        last = now;
-        i = stalled >= StalledPassLimit ? FadeMax + 1 : NextFadeStep(i, total);
+        painted_ = step_;
     }
-    repaint();
+    update();
+    ++Passes;
+    // Only forward movement of the clock counts; one that stops or runs back adds nothing.
+    const std::int64_t now = u.tickCount();
+    if (now > last_) {
+        total_ += now - last_;
+        stalled_ = 0;
+    } else {
+        ++stalled_;
+    }
+    last_ = now;
+    step_ = stalled_ >= StalledPassLimit ? FadeMax + 1 : NextFadeStep(step_, total_);
+    return !FadeDone();
+}
+
+void frmSplash2::CloseWhenFaded()
+{
+    if (FadeDone()) {
+        close();
+        return;
+    }
+    closeWhenFaded_ = true;
 }
 
 void frmSplash2::paintEvent(QPaintEvent*)

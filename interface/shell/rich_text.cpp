@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 #include "cp1251.h"
@@ -42,18 +43,32 @@ QColor RichText::ColourOf(std::int32_t code)
     return QColor(u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF);
 }
 
-QTextCursor RichText::cursor() const { return edit_->textCursor(); }
-void RichText::setCursor(const QTextCursor& c) { edit_->setTextCursor(c); }
+QTextDocument* RichText::document() const
+{
+    return box([](auto* e) { return e->document(); });
+}
+QAbstractScrollArea* RichText::view() const
+{
+    return box([](auto* e) -> QAbstractScrollArea* { return e; });
+}
+QTextCursor RichText::cursor() const
+{
+    return box([](auto* e) { return e->textCursor(); });
+}
+void RichText::setCursor(const QTextCursor& c)
+{
+    box([&](auto* e) { e->setTextCursor(c); });
+}
 
 RichText::Pos RichText::fromDocument(int docPos) const
 {
-    const QTextBlock b = edit_->document()->findBlock(docPos);
-    return docPos + (b.isValid() ? b.blockNumber() : edit_->document()->blockCount() - 1);
+    const QTextBlock b = document()->findBlock(docPos);
+    return docPos + (b.isValid() ? b.blockNumber() : document()->blockCount() - 1);
 }
 
 RichText::Pos RichText::toDocument(Pos pos) const
 {
-    const QTextDocument* d = edit_->document();
+    const QTextDocument* d = document();
     int lo = 0, hi = d->blockCount() - 1;
     // Last block whose start (in CR LF count) is at or before pos.
     while (lo < hi) {
@@ -76,7 +91,7 @@ RichText::Pos RichText::toDocument(Pos pos) const
 
 std::string RichText::Text() const
 {
-    std::string out = cp1251::fromUnicode(edit_->toPlainText());
+    std::string out = cp1251::fromUnicode(box([](auto* e) { return e->toPlainText(); }));
     std::string crlf;
     crlf.reserve(out.size() + out.size() / 16);
     for (char c : out) {
@@ -86,9 +101,12 @@ std::string RichText::Text() const
     return crlf;
 }
 
-void RichText::SetText(std::string_view bytes) { edit_->setPlainText(toEditorText(bytes)); }
+void RichText::SetText(std::string_view bytes)
+{
+    box([&](auto* e) { e->setPlainText(toEditorText(bytes)); });
+}
 
-RichText::Pos RichText::TextLength() const { return fromDocument(edit_->document()->characterCount() - 1); }
+RichText::Pos RichText::TextLength() const { return fromDocument(document()->characterCount() - 1); }
 
 RichText::Pos RichText::SelStart() const { return fromDocument(cursor().selectionStart()); }
 
@@ -131,7 +149,7 @@ void RichText::SetSelText(std::string_view bytes)
 
 int RichText::GetLineFromChar(Pos pos) const
 {
-    return edit_->document()->findBlock(static_cast<int>(toDocument(pos))).blockNumber();
+    return document()->findBlock(static_cast<int>(toDocument(pos))).blockNumber();
 }
 
 // The value of a character attribute over the selection; nullopt when it is mixed. An empty
@@ -143,7 +161,7 @@ std::optional<T> RichText::common(Get get) const
     if (!c.hasSelection()) return get(c.charFormat());
     const int a = c.selectionStart(), e = c.selectionEnd();
     std::optional<T> value;
-    for (QTextBlock b = edit_->document()->findBlock(a); b.isValid() && b.position() < e; b = b.next()) {
+    for (QTextBlock b = document()->findBlock(a); b.isValid() && b.position() < e; b = b.next()) {
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
             if (f.position() + f.length() <= a || f.position() >= e) continue;
@@ -193,7 +211,8 @@ std::optional<bool> RichText::SelStrikeThru() const
 }
 
 namespace {
-void merge(QTextEdit* edit, const QTextCharFormat& f)
+template <typename Box>
+void mergeIn(Box* edit, const QTextCharFormat& f)
 {
     QTextCursor c = edit->textCursor();
     if (c.hasSelection()) c.mergeCharFormat(f);
@@ -201,17 +220,22 @@ void merge(QTextEdit* edit, const QTextCharFormat& f)
 }
 } // namespace
 
+void RichText::merge(const QTextCharFormat& f)
+{
+    box([&](auto* e) { mergeIn(e, f); });
+}
+
 void RichText::SetSelFontName(const std::string& v)
 {
     QTextCharFormat f;
     f.setFontFamilies(QStringList{QString::fromStdString(v)});
-    merge(edit_, f);
+    merge(f);
 }
 void RichText::SetSelFontSize(std::int32_t v)
 {
     QTextCharFormat f;
     f.setFontPointSize(v > 0 ? v : 1);
-    merge(edit_, f);
+    merge(f);
 }
 QTextCharFormat RichText::ColourFormat(std::int32_t code)
 {
@@ -221,28 +245,28 @@ QTextCharFormat RichText::ColourFormat(std::int32_t code)
     return f;
 }
 
-void RichText::SetSelColor(std::int32_t v) { merge(edit_, ColourFormat(v)); }
+void RichText::SetSelColor(std::int32_t v) { merge(ColourFormat(v)); }
 void RichText::SetSelBold(bool v)
 {
     QTextCharFormat f;
     f.setFontWeight(v ? QFont::Bold : QFont::Normal);
-    merge(edit_, f);
+    merge(f);
 }
 void RichText::SetSelItalic(bool v)
 {
     QTextCharFormat f;
     f.setFontItalic(v);
-    merge(edit_, f);
+    merge(f);
 }
 void RichText::SetSelUnderline(bool v)
 {
     QTextCharFormat f;
     f.setFontUnderline(v);
-    merge(edit_, f);
+    merge(f);
 }
 void RichText::SetSelStrikeThru(bool v)
 {
     QTextCharFormat f;
     f.setFontStrikeOut(v);
-    merge(edit_, f);
+    merge(f);
 }

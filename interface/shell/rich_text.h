@@ -1,4 +1,5 @@
-// The rich-text box of the grammar, document and Process windows: a QTextEdit seen through the
+// The rich-text box of the grammar, document and Process windows: a QTextEdit (or, for the long
+// result documents, a QPlainTextEdit, which lays out only what is seen) seen through the
 // positions the readers and the find step count in, where a line break is CR LF and so counts
 // as two characters. Texts cross as bytes of the system's code page.
 #pragma once
@@ -8,6 +9,9 @@
 
 #include "style_hooks.h"
 
+class QAbstractScrollArea;
+class QPlainTextEdit;
+class QTextDocument;
 class QTextEdit;
 class QTextCursor;
 class QTextCharFormat;
@@ -17,7 +21,11 @@ public:
     using Pos = readers::Pos;
 
     explicit RichText(QTextEdit* edit) : edit_(edit) {}
+    explicit RichText(QPlainTextEdit* plain) : plain_(plain) {}
+    // The rich box, nullptr for a plain one.
     QTextEdit* edit() const { return edit_; }
+    QTextDocument* document() const;
+    QAbstractScrollArea* view() const;
 
     // The whole text with CR LF line ends.
     std::string Text() const;
@@ -64,9 +72,19 @@ public:
 private:
     QTextCursor cursor() const;
     void setCursor(const QTextCursor& c);
+    // Onto the selection, or onto what is typed next when nothing is selected.
+    void merge(const QTextCharFormat& f);
     template <typename T, typename Get>
     std::optional<T> common(Get get) const;
 
-    QTextEdit* edit_;
+    // The box's own call, whichever kind it is.
+    template <typename F>
+    decltype(auto) box(F f) const
+    {
+        return edit_ ? f(edit_) : f(plain_);
+    }
+
+    QTextEdit* edit_ = nullptr;
+    QPlainTextEdit* plain_ = nullptr;
     bool holdUnchanged_ = false;
 };

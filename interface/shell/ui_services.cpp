@@ -22,7 +22,11 @@ public:
     {
         QMessageBox box(owner());
         box.setWindowTitle(title);
-        box.setText(text);
+        // Texts carry grammar names such as "<S>" or "<B>": never read as markup.
+        box.setTextFormat(Qt::PlainText);
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        box.setText(shown);
         switch (icon) {
         case Icon::Information: box.setIcon(QMessageBox::Information); break;
         case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;

@@ -144,8 +144,7 @@ void Colouring::Apply(const std::function<void(readers::StyleHooks&)>& colour)
 void Colouring::Finish(const Progress& progress, const readers::FontRec* base)
 {
     finished_ = true;
-    QTextEdit* edit = text_.edit();
-    QTextDocument* doc = edit->document();
+    QTextDocument* doc = text_.document();
     const auto& runs = target_.Runs();
     const auto& formats = target_.Formats();
     const int skipped = base ? target_.IndexOf(*base) : -1;

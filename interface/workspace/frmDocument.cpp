@@ -2,8 +2,9 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiSubWindow>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <fstream>
 
@@ -12,25 +13,25 @@
 #include "frmSwitch.h"
 #include "last_line.h"
 #include "module_main.h"
+#include "safe_save.h"
 #include "ui_services.h"
 #include "workspace_state.h"
 
 using namespace ModuleMain;
 
 frmDocument::frmDocument(frmGrammar* owner, QWidget* parent)
-    : ChildForm(parent), editor(new QTextEdit(this)), rtfText(editor), owner_(owner)
+    : ChildForm(parent), editor(new QPlainTextEdit(this)), rtfText(editor), owner_(owner)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor);
-    editor->setAcceptRichText(false);
-    editor->setLineWrapMode(QTextEdit::NoWrap);
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     const QFont f = FontOf(TextsFont);
     setFont(f);
     editor->document()->setDefaultFont(f);
     editor->setReadOnly(true);
-    connect(editor, &QTextEdit::textChanged, this, [this] { rtfText_Change(); });
-    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
+    connect(editor, &QPlainTextEdit::textChanged, this, [this] { rtfText_Change(); });
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
     editor->installEventFilter(this);
     bTextChanged = false;
 }
@@ -49,6 +50,7 @@ bool frmDocument::LoadFile(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    FilePath = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absoluteFilePath();
     const bool idle = Idle;
     Idle = false;
     rtfText.SetText(bytes);
@@ -115,12 +117,12 @@ void frmDocument::closeEvent(QCloseEvent* event)
             return;
         }
         if (a == ui::Yes) {
-            std::ofstream out(QFile::encodeName(s).toStdString(), std::ios::binary);
-            const std::string text = rtfText.Text();
-            out.write(text.data(), static_cast<std::streamsize>(text.size()));
-            // A failed write keeps the window and its text, and says so.
-            if (!out) {
-                ui::Ui().messageBox(QStringLiteral("The file \"") + s + QStringLiteral("\" could not be written."),
+            // A failed write keeps the window, its text and the old file, and says why.
+            const QString path = FilePath.isEmpty() ? QFileInfo(s).absoluteFilePath() : FilePath;
+            QString reason;
+            if (!safe_save::WriteWhole(path, rtfText.Text(), reason)) {
+                ui::Ui().messageBox(QStringLiteral("The file \"") + path + QStringLiteral("\" could not be written: ") +
+                                        reason,
                                     ui::AppTitle(), ui::Buttons::Ok, ui::Icon::Exclamation);
                 CloseCancelled = true;
                 event->ignore();

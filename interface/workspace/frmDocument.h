@@ -1,4 +1,5 @@
-// A text result of a grammar (a listing, the select sets, the parser code) in a rich-text box.
+// A text result of a grammar (a listing, the select sets, the parser code) in a plain-text box
+// with colours, which lays out only the part that is seen.
 #pragma once
 
 #include <QPointer>
@@ -6,7 +7,7 @@
 
 #include "child_form.h"
 
-class QTextEdit;
+class QPlainTextEdit;
 class frmGrammar;
 
 class frmDocument : public ChildForm {
@@ -17,7 +18,7 @@ public:
     ~frmDocument() override;
 
     RichText* rtf() override { return &rtfText; }
-    QTextEdit* editor = nullptr;
+    QPlainTextEdit* editor = nullptr;
     RichText rtfText;
     bool bHoldUnChanged = false;
     // The navigation key: grammar key, "Doc" and the number in three characters.
@@ -30,6 +31,8 @@ public:
     frmGrammar* Owner() const { return owner_; }
     // Loads a file as plain text without counting as an edit; false when it cannot be read.
     bool LoadFile(const std::string& path);
+    // The file the text was loaded from, in full; changes are saved there on close.
+    QString FilePath;
 
     void rtfText_GotFocus();
 

@@ -1,5 +1,7 @@
 #include "frmFind.h"
 
+#include <QAbstractScrollArea>
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -56,6 +58,9 @@ frmFind::frmFind(QWidget* parent) : QDialog(parent)
     connect(cmdReplace, &QPushButton::clicked, this, [this] { cmdReplace_Click(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
     connect(txtFind, &QLineEdit::textEdited, this, [] { FindRestart = true; });
+    // Nothing to find: Find Next waits for a text.
+    connect(txtFind, &QLineEdit::textChanged, this, [this](const QString& t) { cmdFind->setEnabled(!t.isEmpty()); });
+    cmdFind->setEnabled(false);
 }
 
 void frmFind::takeState()
@@ -116,7 +121,7 @@ void frmFind::replaceSelection(RichText& t)
     const std::size_t A = before == std::string::npos ? 0 : before + 1;  // the line's first character
     std::size_t E = T.find('\r', std::max<std::size_t>(A, P > 0 ? static_cast<std::size_t>(P - 1) : 0));
     if (E == std::string::npos) E = T.size() - 2;
-    t.edit()->setUpdatesEnabled(false);
+    t.view()->setUpdatesEnabled(false);
     try {
         readers::TextStyler styler(Fonts, &t);
         styler.FastWork = FastWork;
@@ -142,8 +147,8 @@ void frmFind::replaceSelection(RichText& t)
         // The text stays as replaced; only its colouring is incomplete.
     }
     t.SetSelStart(P);
-    t.edit()->setUpdatesEnabled(true);
-    t.edit()->viewport()->update();
+    t.view()->setUpdatesEnabled(true);
+    t.view()->viewport()->update();
 }
 
 void frmFind::hideEvent(QHideEvent* event)

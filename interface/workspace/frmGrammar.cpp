@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -16,19 +16,18 @@
 using namespace ModuleMain;
 
 frmGrammar::frmGrammar(QWidget* parent)
-    : ChildForm(parent), editor(new QTextEdit(this)), rtfText(editor)
+    : ChildForm(parent), editor(new QPlainTextEdit(this)), rtfText(editor)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(editor);
-    editor->setAcceptRichText(false);
-    editor->setLineWrapMode(QTextEdit::NoWrap);
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
     setAttribute(Qt::WA_DeleteOnClose, false);
     SetFont();
     iGrmNotation = CurNotation;
     iGrmLanguage = CurLanguage;
-    connect(editor, &QTextEdit::textChanged, this, [this] { rtfText_Change(); });
-    connect(editor, &QTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
+    connect(editor, &QPlainTextEdit::textChanged, this, [this] { rtfText_Change(); });
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
 }
 
 QString frmGrammar::KeyOf(int number) { return QStringLiteral("Root") + QString::number(number).rightJustified(3, ' '); }

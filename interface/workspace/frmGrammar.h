@@ -6,14 +6,16 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "child_form.h"
+#include "safe_save.h"
 #include "undo_store.h"
 
 class QMdiSubWindow;
-class QTextEdit;
+#include <QPlainTextEdit>
 class frmTree;
 class frmDocument;
 class Colouring;
@@ -28,7 +30,7 @@ public:
     explicit frmGrammar(QWidget* parent = nullptr);
 
     RichText* rtf() override { return &rtfText; }
-    QTextEdit* editor = nullptr;
+    QPlainTextEdit* editor = nullptr;
     RichText rtfText;
 
     QString GrammarName;
@@ -48,6 +50,8 @@ public:
     // The window's number in Grammars; negative while the text has unsaved changes.
     int Tag = 0;
     LineEnds lineEnds = LineEnds::LF;
+    // The file as it was last read or written here.
+    std::optional<safe_save::Stamp> diskStamp;
 
     int Number() const { return Tag < 0 ? -Tag : Tag; }
     bool Changed() const { return Tag < 0; }

@@ -1,6 +1,6 @@
 // Colouring while the user types: an edited line goes back to the texts font at once and is
 // read again, alone, when the caret leaves it; a syntax error in it is marked.
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "colouring.h"
 #include "frmGrammar.h"

@@ -114,7 +114,8 @@ frmDocument* frmGrammar::LoadNewDoc(const QString& sGrammarName, const QString& 
     showResult(d);
     ActiveChild = d;
     if (navOn()) {
-        const bool parser = sName.left(sGrammarName.size() + 1) == sGrammarName + ".";
+        // The C++ targets' files are the grammar's name in lower case.
+        const bool parser = sName.startsWith(sGrammarName + ".", Qt::CaseInsensitive);
         NavWindow->AddChildNode(ActiveGrammarName, d->Tag, sName,
                                 parser ? QStringLiteral("Document_P") : QStringLiteral("Document"));
         if (!GrammarIsLL1) {

@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
 #include "frmGrammar.h"
 #include "frmMain.h"

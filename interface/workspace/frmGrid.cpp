@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -70,6 +71,87 @@ frmGrid::frmGrid(frmGrammar* owner, QWidget* parent)
     if (!MatrixFont.FontName.empty()) titles.setFamily(QString::fromStdString(MatrixFont.FontName));
     MSHFlexGrid1->setFont(titles);
     MSHFlexGrid1->installEventFilter(this);
+    MSHFlexGrid1->viewport()->installEventFilter(this);
+    // Pixel steps, so that the fixed title views stay in line with the cells.
+    MSHFlexGrid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    MSHFlexGrid1->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    // Views over the same cells that show only the title column, the title row and their
+    // corner, laid over the grid's edges: a large matrix stays readable while it scrolls.
+    const auto fixedView = [this](const char* name) {
+        auto* v = new QTableView(MSHFlexGrid1);
+        v->setObjectName(QLatin1String(name));
+        v->setModel(MSHFlexGrid1->model());
+        v->setFocusPolicy(Qt::NoFocus);
+        v->setSelectionMode(QAbstractItemView::NoSelection);
+        v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        v->horizontalHeader()->hide();
+        v->verticalHeader()->hide();
+        v->setFrameShape(QFrame::NoFrame);
+        v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        v->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        v->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+        v->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        v->setFont(MSHFlexGrid1->font());
+        v->setStyleSheet(QStringLiteral("QTableView { border: none; }"));
+        // A click on a title is a click on the grid.
+        v->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return v;
+    };
+    fixedColumn_ = fixedView("fixedColumn");
+    fixedRow_ = fixedView("fixedRow");
+    corner_ = fixedView("fixedCorner");
+    QHeaderView* rows = MSHFlexGrid1->verticalHeader();
+    QHeaderView* cols = MSHFlexGrid1->horizontalHeader();
+    connect(rows, &QHeaderView::sectionResized, this, [this](int i, int, int size) {
+        fixedColumn_->setRowHeight(i, size);
+        fixedRow_->setRowHeight(i, size);
+        corner_->setRowHeight(i, size);
+        placeFixed();
+    });
+    connect(cols, &QHeaderView::sectionResized, this, [this](int i, int, int size) {
+        fixedColumn_->setColumnWidth(i, size);
+        fixedRow_->setColumnWidth(i, size);
+        corner_->setColumnWidth(i, size);
+        placeFixed();
+    });
+    connect(MSHFlexGrid1->verticalScrollBar(), &QScrollBar::valueChanged, fixedColumn_->verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(MSHFlexGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, fixedRow_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(MSHFlexGrid1->model(), &QAbstractItemModel::rowsInserted, this, [this] { placeFixed(); });
+    connect(MSHFlexGrid1->model(), &QAbstractItemModel::columnsInserted, this, [this] { placeFixed(); });
+}
+
+void frmGrid::placeFixed()
+{
+    if (!fixedColumn_) return;
+    QTableWidget* t = MSHFlexGrid1;
+    const bool titled = t->rowCount() > 0 && t->columnCount() > 0;
+    for (QTableView* v : {fixedColumn_, fixedRow_, corner_}) v->setVisible(titled);
+    if (!titled) return;
+    // Only the title column, row and corner show in their views.
+    for (int c = 1; c < t->columnCount(); ++c) {
+        fixedColumn_->setColumnHidden(c, true);
+        corner_->setColumnHidden(c, true);
+    }
+    for (int r = 1; r < t->rowCount(); ++r) {
+        fixedRow_->setRowHidden(r, true);
+        corner_->setRowHidden(r, true);
+    }
+    fixedColumn_->setColumnHidden(0, false);
+    fixedRow_->setRowHidden(0, false);
+    const QRect area = t->viewport()->geometry();
+    const int w = std::min(t->columnWidth(0), area.width());
+    const int h = std::min(t->rowHeight(0), area.height());
+    fixedColumn_->setGeometry(area.left(), area.top(), w, area.height());
+    fixedRow_->setGeometry(area.left(), area.top(), area.width(), h);
+    corner_->setGeometry(area.left(), area.top(), w, h);
+    fixedColumn_->verticalScrollBar()->setValue(t->verticalScrollBar()->value());
+    fixedRow_->horizontalScrollBar()->setValue(t->horizontalScrollBar()->value());
+    fixedColumn_->raise();
+    fixedRow_->raise();
+    corner_->raise();
 }
 
 frmGrid::~frmGrid()
@@ -101,6 +183,7 @@ void frmGrid::GridInit(const std::vector<QString>& NtmName, int N, const std::ve
     MSHFlexGrid1->setColumnWidth(0, std::max(TitleLength, QFontMetrics(MSHFlexGrid1->font()).horizontalAdvance("<W>")));
     for (int c = 1; c < nCols; ++c) MSHFlexGrid1->setColumnWidth(c, TitleTextHeight + TitleMargin);
     MSHFlexGrid1->setIconSize(QSize(TitleTextHeight + TitleMargin, TitleLength));
+    for (QTableView* v : {fixedColumn_, fixedRow_, corner_}) v->setIconSize(MSHFlexGrid1->iconSize());
     // The title cells: the button colour behind, the matrix font's colour for their text.
     const QColor fixed = palette().color(QPalette::Button);
     const QColor ink = RichText::ColourOf(MatrixFont.FontColor);
@@ -170,6 +253,7 @@ void frmGrid::FillGrid(const std::string& M, const std::vector<QString>& NtmName
     }
     MSHFlexGrid1->setUpdatesEnabled(true);
     MSHFlexGrid1->setVisible(true);
+    placeFixed();
     MSHFlexGrid1->viewport()->update();
 }
 
@@ -198,6 +282,7 @@ void frmGrid::focusInEvent(QFocusEvent* event)
 
 bool frmGrid::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == MSHFlexGrid1->viewport() && event->type() == QEvent::Resize) placeFixed();
     if (watched == MSHFlexGrid1 && event->type() == QEvent::FocusIn) MSHFlexGrid1_GotFocus();
     return ChildForm::eventFilter(watched, event);
 }

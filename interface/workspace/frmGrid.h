@@ -9,6 +9,7 @@
 
 #include "child_form.h"
 
+class QTableView;
 class QTableWidget;
 class frmGrammar;
 
@@ -41,11 +42,21 @@ public:
     // The font the titles are measured and drawn in.
     static QFont TitleFont();
 
+    // The title column and row, fixed over the grid's edges while its cells scroll; the
+    // corner holds the cell they share.
+    QTableView* FixedColumn() const { return fixedColumn_; }
+    QTableView* FixedRow() const { return fixedRow_; }
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void placeFixed();
+
     QPointer<frmGrammar> owner_;
+    QTableView* fixedColumn_ = nullptr;
+    QTableView* fixedRow_ = nullptr;
+    QTableView* corner_ = nullptr;
 };

@@ -210,6 +210,7 @@ void frmGrammar::LoadTree(const QString& sGrammarName)
     if (MainForm) {
         QMdiSubWindow* sub = MainForm->mdiArea->addSubWindow(DerivTree);
         sub->setAttribute(Qt::WA_DeleteOnClose, true);
+        sub->setWindowIcon(frmSwitch::Image(QStringLiteral("Tree")));
     }
     DerivTree->Form_Load();
     DerivTree->show();

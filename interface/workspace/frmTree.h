@@ -41,6 +41,7 @@ public:
     void TView_NodeClick(QTreeWidgetItem* node);
     // Hides the window and removes the nodes one at a time, showing the progress.
     void Form_Unload();
+    frmGrammar& Owner() const { return owner_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -20,7 +20,7 @@ void KeepEmptyLastLine(QObject* context, RichText& text, bool& hold)
         const bool idle = ModuleMain::Idle;
         ModuleMain::Idle = false;
         hold = true;
-        QTextCursor end(text.edit()->document());
+        QTextCursor end(text.document());
         end.movePosition(QTextCursor::End);
         end.insertText(QStringLiteral("\n"));
         text.SetSelStart(caret);

@@ -4,13 +4,20 @@
 #include "pipeline.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTime>
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <optional>
+#include <sys/stat.h>
+#include <utility>
 
 #include "bound_builder.h"
 #include "colouring.h"
@@ -21,7 +28,6 @@
 #include "frmGrid.h"
 #include "frmMain.h"
 #include "frmSwitch.h"
-#include "language_table.h"
 #include "module_main.h"
 #include "output/result_name.h"
 #include "readers.h"
@@ -102,8 +108,42 @@ void colourDocument(frmMain& main, frmDocument& d, const std::function<void(Colo
 
 } // namespace
 
-// The grammar's name as the engine took it, which names every result file of the run.
+// The grammar's name as the engine took it, which names every result file of the run; empty
+// when the name or the folder was refused, and then no file is read or deleted.
 static std::string RunBase;
+
+// The folder the run writes in.
+static QString RunFolder;
+
+// The grammar's own file, which no result file of the run may delete or replace.
+static std::optional<std::pair<dev_t, ino_t>> RunGrammarFile;
+
+namespace {
+
+bool isGrammarFile(const std::string& name)
+{
+    struct stat st {};
+    return RunGrammarFile && ::stat(name.c_str(), &st) == 0 &&
+           std::make_pair(st.st_dev, st.st_ino) == *RunGrammarFile;
+}
+
+void removeResult(const std::string& extension)
+{
+    if (RunBase.empty()) return;
+    const std::string name = mv::names::ResultFileName(RunBase, extension);
+    if (!isGrammarFile(name)) std::remove(name.c_str());
+}
+
+// The folder of an untitled grammar's files: one the user can find, never the program's.
+QString untitledFolder()
+{
+    if (!UntitledWorkFolder.isEmpty()) return UntitledWorkFolder;
+    QString home = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (home.isEmpty()) home = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return home + QStringLiteral("/Tamberlix");
+}
+
+} // namespace
 
 void Pipeline::Log(const QString& text) { main_.WriteLog(Time() + text + CrLf); }
 void Pipeline::status(const QString& text) { main_.SetPanel1Text(text); }
@@ -146,9 +186,30 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
             status(panel);
             return;
         }
-        const std::string folder = bytes(g.grmDir);
+        QString dir = g.grmDir;
+        const bool untitled = NeverSaved(g.Caption()) || dir.isEmpty();
+        if (untitled) {
+            dir = untitledFolder();
+            QDir().mkpath(dir);
+            if (!dir.endsWith('/')) dir += '/';
+        }
+        RunFolder = dir;
+        // The folder in the file system's own bytes, never through the code page.
+        const QByteArray folder = QFile::encodeName(dir);
         const std::int16_t actions = BuildActions ? -1 : 0, tree = BuildTree ? -1 : 0, names = BuildNames ? -1 : 0;
-        e->BnfParserInit(&language, folder.data(), static_cast<std::int32_t>(folder.size()), &actions, &tree, &names);
+        e->BnfParserInit(&language, folder.constData(), static_cast<std::int32_t>(folder.size()), &actions, &tree,
+                         &names);
+        char buffer[1024];
+        e->GetEngineError(buffer, sizeof buffer);
+        RunRefusal = trimmed(buffer, sizeof buffer);
+        RunGrammarFile.reset();
+        if (RunRefusal.empty() && !untitled) {
+            // No result file may take the place of the grammar's own file.
+            const QByteArray file = QFile::encodeName(g.Caption());
+            e->SetGrammarFile(file.constData(), static_cast<std::int32_t>(file.size()));
+            struct stat st {};
+            if (::stat(file.constData(), &st) == 0) RunGrammarFile = std::make_pair(st.st_dev, st.st_ino);
+        }
     }
     letRun();
     g.editor->setUpdatesEnabled(false);
@@ -186,6 +247,11 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
         status(panel);
         return;
     }
+    if (!RunRefusal.empty()) {
+        Log(" ... " + cp1251::toUnicode(RunRefusal));
+        status(panel);
+        return;
+    }
     char name[1024] = {};
     e->GetGrammarName(name, sizeof name);
     bool untouched = true;
@@ -195,7 +261,9 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
         return;
     }
     const std::string taken = trimmed(name, sizeof name);
-    RunBase = taken;
+    RunRefusal = mv::names::GrammarNameFault(mv::names::ResultBase(taken));
+    if (RunRefusal.empty()) RunBase = taken;
+    else Log(" ... " + cp1251::toUnicode(RunRefusal));
     std::string check;
     readers::Grammar_Name(taken, check);
     if (!check.empty()) {
@@ -218,6 +286,7 @@ void Pipeline::Parse(std::int32_t language)
     frmGrammar* g = ActiveGrammar;
     if (!g || g->TextEmpty()) return;
     RunBase.clear();
+    RunRefusal.clear();
     readGrammar(*g, true, language);
 }
 
@@ -298,6 +367,11 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
 {
     Parse(0);
     frmGrammar* g = ActiveGrammar;
+    // The reason is in the log already; the callers stop on ParseErrorText.
+    if (!RunRefusal.empty()) {
+        ParseErrorText = RunRefusal;
+        return;
+    }
     if (!ParseErrorText.empty()) {
         main_.WriteLog(Time() + " ... syntax error" + CrLf + cp1251::toUnicode(ParseErrorText));
         main_.RefreshGrammarText(ParseErrorText);
@@ -372,7 +446,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         const char* text = title(" grammar after removing extraneous symbols", n);
         e->FileGrammar(&rh, &rt, text, n, ".tmp", 4);
         const std::string file = mv::names::ResultFileName(RunBase, ".tmp");
-        if (engineWrote(*e) && fileExists(file)) {
+        if (engineWrote(*e) && !RunBase.empty() && !isGrammarFile(file) && fileExists(file)) {
             std::ifstream in(file, std::ios::binary);
             const std::string cleaned((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
             g->bHoldUnChanged = true;
@@ -380,7 +454,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
             g->bHoldUnChanged = false;
             g->Tag = -g->Number();
         }
-        std::remove(file.c_str());
+        removeResult(".tmp");
     } else if (shown) {
         const QString docTitle = QStringLiteral("Grammar after removing extraneous symbols");
         g->RemoveDocument(docTitle);
@@ -388,7 +462,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         const char* text = title(" grammar after removing extraneous symbols", n);
         e->FileRules(&rh, &rt, text, n, ".tmp", 4);
         if (engineWrote(*e)) LoadResultDocument(docTitle, QStringLiteral(".tmp"));
-        std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
+        removeResult(".tmp");
     }
 }
 
@@ -403,7 +477,7 @@ frmDocument* Pipeline::LoadResultDocument(const QString& title, const QString& e
     const std::string file = mv::names::ResultFileName(RunBase, bytes(extension));
     // A file the engine did not write this time is reported, never shown in its place; the
     // program is left as idle as it was.
-    if (RunBase.empty() || !fileExists(file)) {
+    if (RunBase.empty() || isGrammarFile(file) || !fileExists(file)) {
         Log(" ... the result file \"" + cp1251::toUnicode(file) + "\" is missing");
         Idle = idle;
         return nullptr;
@@ -463,8 +537,16 @@ void Pipeline::GetNewParser(std::int32_t language)
     MatrixFailed = false;
     ParseErrorText.clear();
     std::int32_t first = 0, last = 0;
+    // A run that ends early leaves its reason in the status bar, not the step it was at.
+    const auto failed = [this] {
+        const std::string why = ParseErrorText.substr(0, ParseErrorText.find_first_of("\r\n"));
+        status(cp1251::toUnicode(trimmed(why.data(), why.size())));
+    };
     RemoveExtraneousRules(language, first, last);
-    if (!ParseErrorText.empty()) return;
+    if (!ParseErrorText.empty()) {
+        failed();
+        return;
+    }
 
     preparatoryTransformations(first, last);
 
@@ -562,7 +644,8 @@ void Pipeline::GetNewParser(std::int32_t language)
 
     Log("   - Initializing matrixes...");
     status("Initializing matrixes");
-    char message[100];
+    // Room for the whole capacity message, whose two lines pass 100 characters.
+    char message[1024];
     e->InitMatrix(message, sizeof message);
     ParseErrorText = trimmed(message, sizeof message);
     MatrixFailed = !ParseErrorText.empty();
@@ -570,6 +653,7 @@ void Pipeline::GetNewParser(std::int32_t language)
         // Logged as the engine words it, after its leading blank.
         main_.WriteLog(Time() + " " + cp1251::toUnicode(ParseErrorText) + CrLf);
         main_.RefreshGrammarText(ParseErrorText);
+        failed();
         return;
     }
     const auto size = [](int rows, int cols) { return static_cast<size_t>(rows) * static_cast<size_t>(cols); };
@@ -640,7 +724,9 @@ void Pipeline::GetNewParser(std::int32_t language)
     }
     if (ShowSelect && selectWritten) LoadResultDocument(QStringLiteral("Set of select"), ExtSelect);
 
+    // The run ends on its result: the parser file, or the verdict of the test.
     if (!main_.LL1Run && main_.BuildRequested) ParserCodeStep(language);
+    else status(GrammarIsLL1 ? QStringLiteral("Grammar is LL(1)") : QStringLiteral("Grammar is not LL(1)"));
     letRun();
     Idle = true;
     GrammarFirst = first;
@@ -662,16 +748,17 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     e->GetEngineError(buffer, sizeof buffer);
     const std::string failure = trimmed(buffer, sizeof buffer);
 
-    const LanguageRow* row = LanguageRowOf(language);
     const bool java = main_.ButtonImage(QStringLiteral("Build")) == QLatin1String("java_");
     const QString prefix = java ? QStringLiteral("Parser") : QString();
     const QString grammarName = g->GrammarName;
-    const QString title = grammarName + prefix + QString::fromLatin1(row ? row->Extension : ".bas");
     const std::string parserFile = mv::names::ParserFileName(RunBase, language);
+    // The log, the status bar and the document name the file as it is on disk (the C++
+    // targets write their names in lower case).
+    const QString title = cp1251::toUnicode(parserFile);
     const std::string logFile = mv::names::ResultFileName(RunBase, ".log");
 
     QString head;
-    if (fileExists(logFile)) {
+    if (!RunBase.empty() && !isGrammarFile(logFile) && fileExists(logFile)) {
         frmDocument* logDoc = g->LoadNewDoc(grammarName, title);
         logDoc->LoadFile(logFile);
         head = cp1251::toUnicode(logDoc->rtfText.Text().substr(0, 46));
@@ -679,19 +766,21 @@ void Pipeline::ParserCodeStep(std::int32_t language)
         else logDoc->close();
     }
     // What the engine could not write is a failure, never a parser "kept in file".
-    if (!failure.empty() || !fileExists(parserFile)) {
+    if (!failure.empty() || RunBase.empty() || isGrammarFile(parserFile) || !fileExists(parserFile)) {
         const QString why = failure.empty() ? "The parser file \"" + cp1251::toUnicode(parserFile) + "\" was not written."
                                             : cp1251::toUnicode(failure);
         main_.WriteLog(Time() + " ..." + head + CrLf + Time() + " ... " + why + CrLf);
         status(why);
-        std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
-        std::remove(logFile.c_str());
+        removeResult(".tmp");
+        removeResult(".log");
         return;
     }
     main_.WriteLog(Time() + " ..." + head + CrLf + Time() + " ... The parser code is kept in file " + title + CrLf);
+    // An untitled grammar has no folder of its own: the user is told where its files are.
+    if (NeverSaved(g->Caption())) Log("   - The files of the untitled grammar are in the folder " + RunFolder);
     status("The parser code is kept in file " + title);
-    std::remove(mv::names::ResultFileName(RunBase, ".tmp").c_str());
-    std::remove(logFile.c_str());
+    removeResult(".tmp");
+    removeResult(".log");
     if (!ShowParser) return;
 
     // The keywords are coloured by the "Build" button's image: Visual Basic, or C++ and Java
@@ -727,7 +816,7 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     status("The parser code is kept in file " + title);
     if (language == 9) {
         const std::string header = mv::names::ParserHeaderName(RunBase);
-        if (fileExists(header)) open(grammarName + ".h", header, false, true);
+        if (fileExists(header)) open(cp1251::toUnicode(header), header, false, true);
     }
 }
 

@@ -45,6 +45,9 @@ public:
     void ParserCodeStep(std::int32_t language);
 
     std::string ParseErrorText;
+    // Why the last reading may not name or write any file (a work folder that cannot be
+    // entered, a grammar name that would reach out of it); empty when the run may go on.
+    std::string RunRefusal;
     // The relation matrices of the last run did not fit; ParseErrorText says so.
     bool MatrixFailed = false;
     // How the last transformation to LL(1) ended, and the report of it for the grammar's name.

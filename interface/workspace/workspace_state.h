@@ -17,4 +17,7 @@ inline int TitleLength = 0;
 // Height of one line of title text, in pixels.
 inline int TitleTextHeight = 0;
 
+// Where an untitled grammar's run writes its files; empty: the user's documents folder.
+inline QString UntitledWorkFolder;
+
 } // namespace ModuleMain

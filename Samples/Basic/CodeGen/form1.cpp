@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "frm_error.h"
 #include "qt_text.h"
@@ -21,6 +22,9 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
     Text1 = new QLineEdit("f-o*(e^(-e/(A*k*T)*(-(V+R*I)))-E)-V/S", central);
     Text1->setFont(fixed);
     Text1->setToolTip("All parameters must have length one symbol");
+    // The line edit's own limit of 32,767 characters would cut a pasted formula short without
+    // a word; the compiler takes a formula of any length.
+    Text1->setMaxLength(std::numeric_limits<int>::max());
     Label2 = new QLabel("Sequence of calculations", central);
     Text2 = new QPlainTextEdit(central);
     Text2->setReadOnly(true);
@@ -41,7 +45,7 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 
     ShowError = [](QWidget* owner, const QString& message) {
         frmError error(owner);
-        error.Text1->setPlainText(message);
+        error.SetMessage(message);
         error.exec();
     };
 }
@@ -49,11 +53,14 @@ Form1::Form1(QWidget* parent) : QMainWindow(parent)
 void Form1::Command1_Click()
 {
     std::string error;
-    Compiler.ParseFormula(samples::FromQt(Text1->text()), error);
+    const QString typed = Text1->text();
+    const std::string formula = samples::FromQt(typed);
+    Compiler.ParseFormula(formula, error);
     QString steps = samples::ToQt(Compiler.Steps());
     steps.replace("\r\n", "\n");
     Text2->setPlainText(steps);
-    if (!error.empty()) ShowSyntaxError(samples::ToQt(error).replace("\r\n", "\n"));
+    if (!error.empty())
+        ShowSyntaxError(samples::ShownError(error, formula, typed, Compiler.ErrorPosition()).replace("\r\n", "\n"));
 }
 
 void Form1::ShowSyntaxError(const QString& message) { ShowError(this, message); }

@@ -54,6 +54,7 @@ void FormulaCompiler::ParseFormula(const std::string& SourceStr, std::string& Er
     fin = -1;
     LowCase = false;
     Depth = 0;
+    ErrorAt = 0;
     Scan();
     s_1();
     // A formula followed by anything is not a formula.
@@ -76,6 +77,7 @@ void FormulaCompiler::Scan()
 void FormulaCompiler::ErrH(int ErrNum, const std::string& GramSymb, const std::string& ExpectedSet)
 {
     bad = true;
+    ErrorAt = indSrc;
     ErrMsg = samples::SyntaxErrorText(Src, indSrc, LL1, fin, ErrNum, GramSymb, ExpectedSet);
 }
 

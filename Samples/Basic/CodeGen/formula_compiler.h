@@ -18,6 +18,8 @@ public:
     // before a syntax error, and the previous compilation's when the formula could not begin.
     const std::string& Steps() const { return Text2; }
     const std::string& Cells() const { return CellStack; }
+    // The 1-based position of the character at fault in the last formula; 0 after a success.
+    long ErrorPosition() const { return ErrorAt; }
 
     // Every nonterminal, in procedure order, with the expected-set text its procedure reports.
     static std::vector<std::pair<std::string, std::string>> ExpectedSets();
@@ -51,6 +53,7 @@ private:
     long fin = -1;
     bool LowCase = false;
     int Depth = 0;
+    long ErrorAt = 0;
 
     // Code generation.
     std::string CellStack;

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "qt_text.h"
+#include "text_box.h"
 
 namespace zentrav {
 
@@ -21,6 +22,12 @@ frmError::frmError(QWidget* owner) : QDialog(owner)
     layout->addWidget(Text1);
     layout->addWidget(Command1, 0, Qt::AlignHCenter);
     resize(640, 180);
+}
+
+void frmError::SetMessage(const QString& message)
+{
+    Text1->setPlainText(message);
+    samples::FitToText(*this, *Text1, samples::ScreenOf(parentWidget()));
 }
 
 }  // namespace zentrav

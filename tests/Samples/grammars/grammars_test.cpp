@@ -7,10 +7,12 @@
 #include <regex>
 #include <sstream>
 
+#include "codegen/parser_writer.h"
 #include "formula_compiler.h"
 #include "interface/pipeline/pipeline_run.h"
 #include "parsers.h"
 #include "support/work_folder.h"
+#include "syntax_error.h"
 
 namespace {
 
@@ -49,6 +51,9 @@ Sets Generated(const std::string& file)
     EXPECT_TRUE(run.LL1) << file << "\n" << run.Select;
     return GeneratedSets(pipeline_test::ReadText(folder.Path() / (run.GrammarName + ".bas")));
 }
+
+// The samples' parsers give up on nesting no sooner than the engine's generated parsers do.
+static_assert(samples::MaxNesting >= mv::ParserWriter::MaxDepth);
 
 TEST(SampleGrammars, ZentravIsLL1WithTheParsersSelectSets)
 {

@@ -95,18 +95,45 @@ void CodegenFixture::Grammar(const std::string& text) {
           b().BKSSYM(std::stoi(alt.substr(i + 1, end - i - 1)));
           b().BKSTRM();
           i = end;
-        } else if (ch == '[' || ch == '{') {
-          ch == '[' ? b().BKSBRO() : b().BKSBCO();
+        } else if (alt.compare(i, 3, "...") == 0) {
+          b().BKSRPT();
+          i += 3;
+        } else if (alt.compare(i, 2, "{:") == 0) {
+          b().BKSBCR();
+          b().BKSNL();
+          i += 2;
+        } else if (alt.compare(i, 2, ":}") == 0) {
+          b().BKSEND();
+          b().BKSBCC();
+          i += 2;
+        } else if (ch == '[' || ch == '{' || ch == '(') {
+          ch == '[' ? b().BKSBRO() : ch == '{' ? b().BKSBCO() : b().BKSWBO();
           b().BKSNL();
           ++i;
         } else if (ch == '/') {
           b().BKSEND();
           b().BKSNL();
           ++i;
+        } else if (alt.compare(i, 4, "]...") == 0) {
+          b().BKSEND();
+          b().BKSBRT();
+          i += 4;
         } else if (ch == ']') {
           b().BKSEND();
           b().BKSBRC();
           ++i;
+        } else if (ch == ')') {
+          b().BKSEND();
+          if (alt.compare(i, 2, ")*") == 0) {
+            b().BKSWBR();
+            b().BKSRPT();
+          } else if (alt.compare(i, 2, ")+") == 0) {
+            b().BKSW3C();
+            b().BKSRPT();
+          } else {
+            b().BKSW3C();
+          }
+          i += alt.compare(i, 2, ")*") == 0 || alt.compare(i, 2, ")+") == 0 ? 2 : 1;
         } else if (ch == '}') {
           b().BKSEND();
           alt.compare(i, 2, "}+") == 0 ? b().BKSBC1() : b().BKSBCN();

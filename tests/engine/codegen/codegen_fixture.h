@@ -20,7 +20,10 @@ protected:
   // nonterminal, 'c' a one-character terminal (''' is the apostrophe), #code a terminal
   // given by its code, "text" a terminal spelled by several characters, `name` an action,
   // ~ the empty element; groups: [ alt / alt ] optional, { alt / alt }* zero or more times,
-  // { alt / alt }+ one or more times; character classes: %[a-cx], %[^a] (no blanks inside).
+  // { alt / alt }+ one or more times; as other notations close their groups: [ alt / alt ]...
+  // every alternative repeated, {: alt / alt :}... and <Name>... one or more times, ( alt )*
+  // and ( alt )+ (an element directly before "..." takes no blank); character classes: %[a-cx],
+  // %[^a] (no blanks inside).
   void Grammar(const std::string& text);
 
   // The grammar name and the analysis steps that code generation needs.

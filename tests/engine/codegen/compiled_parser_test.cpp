@@ -18,6 +18,7 @@ protected:
     Grammar(grammar);
     for (auto& [name, lines] : ActionTexts) Action(name, lines);
     if (!ErrorReaction.empty()) eng->store.UserErrorReaction = Padded(ErrorReaction, OptionTextLength);
+    if (!PreParse.empty()) eng->store.UserPreParse[0] = Padded(PreParse, OptionTextLength);
     Generate(language, actions, tree, names);
     if (!Compile(language, extra)) return {};
     return Run(sentences);
@@ -49,6 +50,7 @@ protected:
 
   std::vector<std::pair<std::string, std::vector<std::string>>> ActionTexts;
   std::string ErrorReaction;
+  std::string PreParse;
 };
 
 namespace {
@@ -108,7 +110,8 @@ TEST_F(CompiledParser, GrammarWithGroups) {
     EXPECT_EQ(results[5].Error.substr(0, 36), "Line1, syntax error, found \"end mark");
     EXPECT_NE(results[1].Trace.find("N 1 S 2 [1]\n"), std::string::npos) << results[1].Trace;
   }
-  EXPECT_NE(ReadFile("s.cpp").find("void SParser::square_1_square(int parentIndex, const char *parentNode, long nestingDepth)"),
+  // The group calls nothing: its depth parameter has no name.
+  EXPECT_NE(ReadFile("s.cpp").find("void SParser::square_1_square(int parentIndex, const char *parentNode, long)"),
             std::string::npos);
 }
 
@@ -157,6 +160,25 @@ TEST_F(CompiledParser, LoopFormBreaksAtTheEndOfTheAlternative) {
   EXPECT_EQ(results[2].Error, "Line1, syntax error, found \"end marker\" when expecting <L> with one of: y x");
   EXPECT_EQ(results[3].Error, "Line1, syntax error, found \"end marker\" when expecting \"z\"\ny\n !");
   EXPECT_NE(ReadFile("s.cpp").find("while (true)"), std::string::npos);
+}
+
+// The previous character and the lower-case reading are there when the grammar's texts use
+// them, and left out of the procedural parser when they do not.
+TEST_F(CompiledParser, PreviousCharacterAndLowerCaseWhenTheGrammarUsesThem) {
+  ActionTexts = {{"show", {"act(ll0 == 98 ? \"b\" : \"?\");"}}};
+  PreParse = "lowCase = true;";
+  auto results = ParseBoth("S = 'a' 'b' `show`", {"AB", "ab", "Ax"}, true);
+  ASSERT_EQ(results.size(), 3u);
+  EXPECT_EQ(results[0], Ok("A b\n"));
+  EXPECT_EQ(results[1], Ok("A b\n"));
+  EXPECT_FALSE(results[2].Ok);
+  ActionTexts.clear();
+  PreParse.clear();
+  Parse("S = 'a' 'b'", CppProcedural, {"ab"});
+  std::string text = ReadFile("s.cxx");
+  EXPECT_EQ(text.find("ll0"), std::string::npos);
+  EXPECT_EQ(text.find("lowCase"), std::string::npos);
+  EXPECT_NE(text.find("static const long fin = -1;"), std::string::npos);
 }
 
 // An alternative whose every character an earlier one took keeps no code and is never taken.

@@ -31,10 +31,10 @@ TEST_F(CppTargets, NonterminalWithoutAlternativesCompiles) {
               "Line1, syntax error, found \"end marker\" when expecting <X> with one of: ")
         << language;
   }
-  EXPECT_EQ(Block("s.cpp", "void SParser::S2(long nestingDepth)", "}"),
-            (TextLines{"void SParser::S2(long nestingDepth)", "{\t// Procedure <X>", "\tif (nestingDepth > maxNestingDepth)", "\t{",
-                       "\t\tbad = errh(3, \"<X>\", \"\");", "\t\treturn;", "\t}", "\t{",
-                       "\t\tbad = errh(1, \"<X>\", \"\");", "\t}", "}"}));
+  // It can neither recurse nor call: no depth test, no depth.
+  EXPECT_EQ(Block("s.cpp", "void SParser::S2(long)", "}"),
+            (TextLines{"void SParser::S2(long)", "{\t// Procedure <X>", "\t{", "\t\tbad = errh(1, \"<X>\", \"\");",
+                       "\t}", "}"}));
 }
 
 // Without names from the symbols the procedures are the grammar name and a number; for the

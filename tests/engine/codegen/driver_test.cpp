@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "engine/codegen/codegen_fixture.h"
+#include "engine/support/small_disk.h"
 #include "exports.h"
 
 namespace mv::testing {
@@ -142,6 +143,28 @@ TEST_F(Driver, StoppedRunRestoresTheReportSwitch) {
   EXPECT_TRUE(eng->store.CollisionReportFlag);
   EXPECT_FALSE(eng->out.SourceUnit.IsOpen());
   EXPECT_FALSE(eng->out.ResultUnit.IsOpen());
+}
+
+// The guard after a C++ comment that ends in a backslash is written with the file, not
+// patched in afterwards: when the file cannot hold it, the old file stays and the run says so.
+TEST_F(Driver, CommentGuardIsPartOfTheCheckedWrite) {
+  const std::string grammar = "S = 'a' '\\'";
+  Start(CppProcedural);
+  Grammar(grammar);
+  Generate(CppProcedural);
+  const std::string whole = ReadFile("s.cxx");
+  ASSERT_NE(whole.find("\n// <S>::=a\\\t\t\t\t\t\"this text prevents"), std::string::npos);
+
+  eng = std::make_unique<Engine>();
+  Start(CppProcedural);
+  Grammar(grammar);
+  {
+    SmallDisk::Filling full(whole.size() - 1);
+    Generate(CppProcedural);
+  }
+  EXPECT_EQ(ReadFile("s.cxx"), whole);
+  EXPECT_NE(eng->out.LastError.find("could not be written"), std::string::npos) << eng->out.LastError;
+  EXPECT_TRUE(eng->codegen.WrittenFiles.empty());
 }
 
 // The export, as the GUI calls it after the analysis exports.

@@ -25,6 +25,10 @@ struct TargetHarness {
   // (base + ".pas"). `id` is the grammar name as the generated identifiers spell it. Fails the
   // test when the compiler fails.
   bool Compile(int32_t language, const std::string& base, const std::string& id);
+  // Compiles one generated file of language 3, 4, 5, 7, 8 or 9 on its own (a Java parser with
+  // an actions class), with the named files created empty first (a C++ parser's user header).
+  bool CompileAlone(int32_t language, const std::string& file, const std::string& id,
+                    const std::vector<std::string>& emptyFiles = {});
   // Runs the compiled parser over the sentences. A Fortran 90 or Pascal parser accepts when it
   // writes nothing; what it writes is its error text.
   std::vector<ParseResult> Run(const std::vector<std::string>& sentences);
@@ -38,6 +42,7 @@ struct TargetHarness {
   static constexpr const char* F77Reaction = "GOTO 90006";
 
 private:
+  bool Build(const std::string& build);
   int32_t Language = 0;
   std::string Command;
 };

@@ -123,7 +123,54 @@ TEST_F(TargetText, Fortran77BlocksAndClassTable) {
   EXPECT_EQ(ReadFile("S.log"), "     2  simulations of recursive procedures have been generated.\n");
 }
 
-// A title that begins "Program" ends without RETURN; asterisks in the title give the
+// The return-stack templates set through the builder stand in place of the defaults, each "$"
+// spelled as the generated prefix; a declaration of 66 characters fills its line to column 72.
+TEST_F(TargetText, Fortran77StackTemplatesAndFullLines) {
+  Start(Fortran77);
+  Grammar("S = 'x' <B>\nB = 'a'");
+  const char* templates[6] = {"$LOC=NEWREC($NQURC)", "CALL PUT($NQURC,$LOC,$NFRET,$RETUR)",
+                              "CALL PUSH($RCTOP,$LOC)", "$RETUR=GET($RCTOP)", "CALL POP($RCTOP,$LOC)",
+                              "CALL FREE($LOC)"};
+  for (int i = 0; i < 6; ++i) {
+    b().SelectText(5 + i);
+    for (char c : std::string(templates[i])) b().BKSS(c);
+  }
+  const std::string declaration = "INTEGER V" + std::string(57, 'X');
+  eng->store.UserDeclarations[0] = Padded(declaration, OptionTextLength);
+  Generate(Fortran77);
+  std::string text = ReadFile("S.for");
+  for (const std::string& part :
+       {std::string("90001 TB_DEPTH=TB_DEPTH+1\n      IF(TB_DEPTH.GT.TB_MAXD)GOTO 90003\n"
+                    "      TB_LOC=NEWREC(TB_NQURC)\n      CALL PUT(TB_NQURC,TB_LOC,TB_NFRET,TB_RETUR)\n"
+                    "      CALL PUSH(TB_RCTOP,TB_LOC)\n90008 GOTO("),
+        std::string("90002 TB_DEPTH=TB_DEPTH-1\n      TB_RETUR=GET(TB_RCTOP)\n      CALL POP(TB_RCTOP,TB_LOC)\n"
+                    "      CALL FREE(TB_LOC)\n      GOTO("),
+        "\n      " + declaration + "\n      DATA TB_NQURC"})
+    EXPECT_NE(text.find(part), std::string::npos) << part << "\n" << text;
+  EXPECT_EQ(text.find("VLSPSH"), std::string::npos);
+  // Long statements go on to column 72 before they continue.
+  size_t longest = 0;
+  for (auto& line : Lines(text))
+    if (line.rfind("!", 0) != 0) longest = std::max(longest, line.size());
+  EXPECT_EQ(longest, 72u);
+}
+
+// A list's tail call jumps back to its block without a push; an item's call pushes.
+TEST_F(TargetText, Fortran77TailCallJumpsBack) {
+  Start(Fortran77);
+  Grammar("S = 'x' <L>\nL = ',' <I> <L> | ~\nI = 'x'");
+  Generate(Fortran77);
+  std::string text = ReadFile("S.for");
+  EXPECT_NE(text.find("90015 CONTINUE\n!  ,\n      CALL NEXT(Src,LL0,LL1)\n      TB_ENTRY=TB_TRALI(LL1)\n"
+                      "!  CALL <I>\n      TB_CALL=3\n      TB_RETUR=3\n      GOTO 90001\n"
+                      "90020 IF(ERR)GOTO 90002\n!  CALL <L> AGAIN\n      GOTO 90012\n90016 CONTINUE\n"),
+            std::string::npos)
+      << text;
+  // S's call of L is the only one.
+  EXPECT_EQ(text.find("TB_CALL=2"), text.rfind("TB_CALL=2"));
+}
+
+
 // alternate returns.
 TEST_F(TargetText, Fortran77TitleReturns) {
   struct Case {
@@ -183,7 +230,12 @@ TEST_F(TargetText, JavaMergedDigitsAndTheEndMarker) {
   EXPECT_NE(text.find("\telse if (ll1==fin)\t\t\t\t// finish\n"), std::string::npos);
   EXPECT_NE(text.find("\t\tthrow new SParseException(1, \"<R>\", \"';' finish\");\n"), std::string::npos);
   EXPECT_NE(text.find("public class SParser\n{\n"), std::string::npos);
-  EXPECT_NE(text.find("\t\tnestingDepth = 0;\n\t\tpreparse();\n\t\tnext();\n\t\ttry\n\t\t{\n\t\t\tS();\n"),
+  // The parse runs on a thread of its own stack.
+  EXPECT_NE(text.find("\t\tnestingDepth = 0;\n\t\tpreparse();\n\t\tnext();\n"
+                      "\t\tfinal Throwable[] failure = new Throwable[1];\n"
+                      "\t\tThread parser = new Thread(null, () ->\n\t\t{\n\t\t\ttry\n\t\t\t{\n\t\t\t\tS();\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("\t\t}, \"parse\", maxNestingDepth * 2048L + (8L << 20));\n\t\tparser.start();\n"),
             std::string::npos);
   EXPECT_EQ(ReadFile("S.log"), "   3 recursive procedures have been generated.\n");
 }

@@ -141,20 +141,20 @@ TEST_F(VbText, ProcedureWithConflictsAndControlCharacters) {
   EXPECT_EQ(Block("S.bas", "Private Sub s_2()", "End Sub"),
             (TextLines{"Private Sub s_2()", "'  Procedure <E>", "\tNestingDepth = NestingDepth + 1",
                        "\tIf NestingDepth > MaxNestingDepth Then", "\t\tErrH 3, \"<E>\", \"\"", "\t\tExit Sub",
-                       "\tEnd If", "\tSelect Case LL1",
+                       "\tEnd If", "\tDo ' the replacement of recursion with a cycle", "\tSelect Case LL1",
                        "\tCase 97 To 98\t\t' 'a'-'b'", "' <E>::=a<E>", "\t'  a|b", "\t\tScan",
-                       "\t\ts_2\t\t' Call <E>", "\tCase Is < fin\t\t' ",
+                       "\tCase Is < fin\t\t' ",
                        "'!!!!!!!!!!! Ambiguous choice with: \"a\" ", "' <E>::=ac", "\t'  a",
                        "\t\tScan", "\t'  c", "\t\tIf LL1 <> 99 Then", "\t\t\tErrH 2, \" \", \"c\"",
-                       "\t\t\tExit Sub", "\t\tEnd If", "\t\tScan", "\tCase 39\t\t' \"'\"",
+                       "\t\t\tExit Sub", "\t\tEnd If", "\t\tScan", "\t\tExit Do", "\tCase 39\t\t' \"'\"",
                        "' <E>::=\"'\"", "\t\tY = 1\t\t' Action `x`", "\t\tZ = 2", "\t'  '",
-                       "\t\tScan", "\tCase 9 To 10, 32\t\t' chr(9)-chr(10) ' '",
+                       "\t\tScan", "\t\tExit Do", "\tCase 9 To 10, 32\t\t' chr(9)-chr(10) ' '",
                        "' <E>::=\t<S>", "\t'  \t|''10''| ", "\t\tScan", "\t\ts_1\t\t' Call <S>",
-                       "\tCase 95\t\t' '_'", "' <E>::=_'\"'", "\t'  _", "'  ", "\t\tScan",
+                       "\t\tExit Do", "\tCase 95\t\t' '_'", "' <E>::=_'\"'", "\t'  _", "'  ", "\t\tScan",
                        "\t'  \"", "\t\tIf LL1 <> 34 Then", "\t\t\tErrH 2, \" \", \"\"\"\"",
-                       "\t\t\tExit Sub", "\t\tEnd If", "\t\tScan", "\tCase Else",
-                       "\t\tErrH 1, \"<E>\", \"a-b ' chr(9)-chr(10) ' ' _\"", "\tEnd Select",
-                       "\tNestingDepth = NestingDepth - 1", "End Sub"}));
+                       "\t\t\tExit Sub", "\t\tEnd If", "\t\tScan", "\t\tExit Do", "\tCase Else",
+                       "\t\tErrH 1, \"<E>\", \"a-b ' chr(9)-chr(10) ' ' _\"", "\t\tExit Do", "\tEnd Select",
+                       "\tLoop", "\tNestingDepth = NestingDepth - 1", "End Sub"}));
 }
 
 // A control character in a later terminal's test is written as Chr(code).

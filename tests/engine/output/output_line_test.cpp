@@ -116,6 +116,18 @@ TEST_F(OutputLineTest, EmptyStartWritesNoLineButPrefixesDo) {
   EXPECT_EQ(Source(), "x;\n// \n12    \n");
 }
 
+// A new run starts with an empty line, whatever a stopped run left pending.
+TEST_F(OutputLineTest, NewRunDropsThePendingLine) {
+  ToSource(CppProcedural);
+  out().StartOutputLine(0);
+  out().WriteText("stale");
+  out().SourceUnit.Abandon();
+  ToSource(CppProcedural);
+  out().StartOutputLine(0);
+  out().WriteText("x;");
+  EXPECT_EQ(Source(), "x;\n");
+}
+
 TEST_F(OutputLineTest, ControlCodesAreWrittenEscaped) {
   ToSource(CppProcedural);
   const int32_t codes[] = {'a', 13, 0, 9, 127, 145, 148, 149, 256, 512 + 'b', 255, 31, 32};

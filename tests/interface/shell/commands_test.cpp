@@ -550,6 +550,7 @@ TEST_F(CommandsTest, TheViewMenuTogglesTheBarsAndTheNavigationWindow)
     main()->action("mnuViewToolbar")->setChecked(false);
     main()->mnuViewToolbar_Click();
     EXPECT_FALSE(main()->tbToolBar->isVisible());
+    EXPECT_FALSE(main()->tbToolBar2->isVisible());
     main()->action("mnuViewStatusBar")->setChecked(false);
     main()->mnuViewStatusBar_Click();
     EXPECT_FALSE(main()->statusBar()->isVisible());

@@ -9,6 +9,11 @@
 #include "language_table.h"
 #include "shell_fixture.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/support/small_disk.h"
+
 using namespace ModuleMain;
 
 namespace {
@@ -219,4 +224,67 @@ TEST_F(ShellTest, ParserFilesAreSavedUnderTheGeneratorsNames)
     EXPECT_EQ(doc.windowTitle(), "Tamberlix - " + Path("copy/Other.java"));
     EXPECT_EQ(active()->grmDir, Path("copy") + "/");
     active()->frmParser = nullptr;
+}
+
+TEST_F(ShellTest, AGrammarChangedOnDiskSinceItWasOpenedIsOverwrittenOnlyAfterAQuestion)
+{
+    Start();
+    const QString file = WriteFile("shared.grm", "<S> ::= 'a'\n");
+    main()->OpenGrammarFolder(file);
+    active()->rtfText.SetSelStart(0);
+    active()->rtfText.SetSelText("<T> ::= 'b'\n");
+    // Another program writes the file meanwhile (a new inode, as editors save).
+    QFile::remove(file);
+    WriteFile("shared.grm", "theirs\n");
+    for (const ui::Answer answer : {ui::No, ui::Yes}) {
+        ui_->messages.clear();
+        ui_->answers = {answer};
+        EXPECT_EQ(main()->mnuFileSave_Click(), answer == ui::Yes);
+        ASSERT_EQ(ui_->messages.size(), 1u);
+        EXPECT_TRUE(ui_->messages[0].text.contains("changed by another program")) << ui_->messages[0].text.toStdString();
+        EXPECT_EQ(ReadFile(file) == "theirs\n", answer == ui::No);
+    }
+    // Saved by us: the next save asks nothing.
+    ui_->messages.clear();
+    EXPECT_TRUE(main()->mnuFileSave_Click());
+    EXPECT_TRUE(ui_->messages.empty());
+}
+
+TEST_F(ShellTest, AGrammarSaveOnAFullDiskSaysWhyAndKeepsTheOldFile)
+{
+    Start();
+    const QString file = WriteFile("big.grm", "<S> ::= 'a'\n");
+    main()->OpenGrammarFolder(file);
+    active()->rtfText.SetSelStart(0);
+    active()->rtfText.SetSelText(std::string(8192, ' '));
+    {
+        mv::testing::SmallDisk::Filling full(1024);
+        EXPECT_FALSE(main()->mnuFileSave_Click());
+    }
+    ASSERT_EQ(ui_->messages.size(), 1u);
+    EXPECT_TRUE(ui_->messages[0].text.contains("File too large")) << ui_->messages[0].text.toStdString();
+    EXPECT_EQ(ReadFile(file), "<S> ::= 'a'\n");
+    EXPECT_TRUE(active()->Changed());
+}
+
+TEST_F(ShellTest, ASavedGrammarKeepsItsPermissionsAndOwner)
+{
+    Start();
+    const QString file = WriteFile("owned.grm", "<S> ::= 'a'\n");
+    const QByteArray name = QFile::encodeName(file);
+    ASSERT_EQ(::chmod(name.constData(), 0640), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) ASSERT_EQ(::chown(name.constData(), 4321, 4321), 0);
+    main()->OpenGrammarFolder(file);
+    active()->rtfText.SetSelStart(0);
+    active()->rtfText.SetSelText("<T> ::= 'b'\n");
+    EXPECT_TRUE(main()->mnuFileSave_Click());
+    struct stat st {};
+    ASSERT_EQ(::stat(name.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4321u);
+    }
+    EXPECT_EQ(ReadFile(file).substr(0, 11), "<T> ::= 'b'");
 }

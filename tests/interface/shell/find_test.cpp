@@ -1,6 +1,7 @@
 // Find in text: forwards, backwards, wrapping, case, and a restart after the caret moved.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "find_text.h"
 #include "frmFind.h"
@@ -132,5 +133,20 @@ TEST_F(FindTest, ReplaceTurnsTheDialogIntoItsReplaceFormAndReplaces)
     f.cmdReplace_Click();
     EXPECT_EQ(text().Text(), "q\r\nxx abc\r\nABC abc");
     EXPECT_EQ(text().SelStart(), 6);
+    f.hide();
+}
+
+TEST_F(FindTest, FindNextWaitsForATextToFind)
+{
+    FindText.clear();
+    Click(0);
+    main()->mnuEditFind_Click();
+    frmFind& f = frmFind::instance();
+    EXPECT_TRUE(f.txtFind->text().isEmpty());
+    EXPECT_FALSE(f.cmdFind->isEnabled());
+    f.txtFind->setText("abc");
+    EXPECT_TRUE(f.cmdFind->isEnabled());
+    f.txtFind->clear();
+    EXPECT_FALSE(f.cmdFind->isEnabled());
     f.hide();
 }

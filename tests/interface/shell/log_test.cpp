@@ -145,3 +145,29 @@ TEST_F(ShellTest, ASyntaxErrorIsShownAtTheEndOfTheLogAndInTheErrorWindow)
     EXPECT_EQ(StyleBase, static_cast<std::int32_t>(error.find('\n') + 1));
     EXPECT_EQ(ActiveChild, ActiveGrammar);
 }
+
+TEST_F(ShellTest, AQuotedGrammarLineIsColouredInPlaceAfterALineThatEndsInALoneLineFeed)
+{
+    Start();
+    // The capacity message breaks its two lines with a lone LF.
+    for (const char* before : {"", "12:00:00 Fatal error: no room of memory.\nActual memory size: 4194304 bytes.\r\n",
+                               "12:00:00 one\rtwo\r\n"}) {
+        SCOPED_TRACE(before);
+        main()->WriteLog(QString::fromLatin1(before) + "12:00:00 ... syntax error\r\n<a> x\r\n");
+        main()->RefreshGrammarText("Line 1, syntax error, found \"x\" when expecting \"=\"\r\n<a> x\r\n    !");
+        RichText& log = LogWindow->rtfText;
+        const std::string shown = log.Text();
+        const size_t line = shown.rfind("<a> x\r\n");
+        ASSERT_NE(line, std::string::npos);
+        log.SetSelStart(static_cast<RichText::Pos>(line));
+        log.SetSelLength(3);
+        EXPECT_EQ(log.SelText(), "<a>");
+        EXPECT_EQ(log.SelColor(), NtmFont.FontColor);
+        log.SetSelStart(static_cast<RichText::Pos>(line + 4));
+        log.SetSelLength(1);
+        EXPECT_EQ(log.SelText(), "x");
+        EXPECT_EQ(log.SelColor(), ErrorFont.FontColor);
+        // The file keeps the lines as they were written.
+        EXPECT_NE(main()->LogText.find(before), std::string::npos);
+    }
+}

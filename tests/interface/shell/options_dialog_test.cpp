@@ -1,6 +1,14 @@
 // The options dialog: every control to its field of the stored text and back, the "before"
 // boxes, the Default box, fonts, Apply, OK and Cancel.
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QListView>
+#include <QPointer>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -552,4 +560,138 @@ TEST_F(OptionsDialogTest, ApplyWithNoGrammarOpenStoresTheOptionsAndTouchesNoWind
     EXPECT_EQ(StoredField(22), "True");
     EXPECT_EQ(CurNotation, 4);
     EXPECT_TRUE(Idle);
+}
+
+TEST_F(OptionsDialogTest, TheAlwaysRunRemovalsStayGrayAfterTheOptionsAreSaved)
+{
+    Store(options::FormatOptions(options::DefaultSet()));
+    Start();
+    const auto gray = [](frmOptions& d) {
+        for (OptionCheckBox* box : {d.chkPreDead, d.chkPreUnreach, d.chkShowDead, d.chkShowUnreach})
+            EXPECT_EQ(box->Value(), 2) << box->objectName().toStdString();
+    };
+    WithDialog([&](frmOptions& d) {
+        gray(d);
+        d.chkPreDead->click();
+        d.chkShowUnreach->click();
+        gray(d);
+        d.cmdOK->click();
+    });
+    WithDialog([&](frmOptions& d) {
+        gray(d);
+        d.cmdCancel->click();
+    });
+}
+
+TEST_F(OptionsDialogTest, ApplyKeepsTheGrammarsNotationAndLanguageUnlessTheUserChangedThem)
+{
+    Store(options::FormatOptions(options::DefaultSet()));
+    Start();
+    ASSERT_TRUE(active());
+    active()->iGrmNotation = 2;
+    active()->iGrmLanguage = 5;
+    readers::FontRec chosen = TextsFont;
+    chosen.FontSize = 12;
+    fonts_->answers = {chosen};
+    WithDialog([this](frmOptions& d) {
+        d.tbsOptions->setCurrentIndex(4);
+        d.cmdFont[0]->click();
+        d.cmdApply->click();
+        EXPECT_EQ(active()->iGrmNotation, 2);
+        EXPECT_EQ(active()->iGrmLanguage, 5);
+        d.cmdOK->click();
+    });
+    EXPECT_EQ(TextsFont.FontSize, 12);
+    EXPECT_EQ(active()->iGrmNotation, 2);
+    EXPECT_EQ(active()->iGrmLanguage, 5);
+    EXPECT_EQ(main()->ButtonImage("Notation"), "w3c");
+    EXPECT_EQ(main()->ButtonImage("Build"), "java_");
+    // A choice made and taken back is no change either; one made is handed over.
+    WithDialog([this](frmOptions& d) {
+        d.optMSDN->click();
+        d.optTypical->click();
+        d.cmdApply->click();
+        EXPECT_EQ(active()->iGrmNotation, 2);
+        d.optDelphi->click();
+        d.cmdOK->click();
+    });
+    EXPECT_EQ(active()->iGrmNotation, 2);
+    EXPECT_EQ(active()->iGrmLanguage, 7);
+}
+
+namespace {
+
+// The program's own font dialog, driven by `act` once it is up; a dialog still open a second
+// later is closed and reported as stuck.
+struct FontDialogRun {
+    std::optional<readers::FontRec> result;
+    QString shownFamily;
+    bool stuck = false;
+};
+
+FontDialogRun RunFontDialog(const readers::FontRec& preset, const std::function<void(QDialog&, QFontDialog&)>& act)
+{
+    FontDialogRun run;
+    QPointer<QDialog> outer;
+    QTimer::singleShot(0, [&] {
+        outer = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!outer) return;
+        auto* fonts = outer->findChild<QFontDialog*>();
+        if (!fonts) return;
+        run.shownFamily = fonts->currentFont().family();
+        act(*outer, *fonts);
+    });
+    QTimer::singleShot(1000, [&] {
+        if (!outer || !outer->isVisible()) return;
+        run.stuck = true;
+        outer->reject();
+    });
+    dialogs::SetFontPicker(nullptr);
+    run.result = dialogs::Fonts().ChooseFont(nullptr, preset);
+    return run;
+}
+
+void Key(QWidget* w, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+}
+
+} // namespace
+
+TEST_F(OptionsDialogTest, TheFontDialogKeepsAMissingFontOnOKAndShowsItsFixedPitchStandIn)
+{
+    readers::FontRec preset = TextsFont;
+    preset.FontName = "Tamberlix Missing Mono";
+    preset.FontSize = 10;
+    const FontDialogRun run = RunFontDialog(preset, [](QDialog&, QFontDialog& fonts) {
+        auto* box = fonts.parentWidget()->findChild<QDialogButtonBox*>();
+        ASSERT_TRUE(box);
+        box->button(QDialogButtonBox::Ok)->click();
+    });
+    EXPECT_FALSE(run.stuck);
+    ASSERT_TRUE(run.result);
+    EXPECT_EQ(*run.result, preset);
+    // Shown as what stands in for the missing font: a fixed-pitch family when there is one.
+    QFont wanted(QString::fromStdString(preset.FontName));
+    wanted.setStyleHint(QFont::TypeWriter);
+    EXPECT_EQ(run.shownFamily, QFontInfo(wanted).family());
+    if (QFontInfo(wanted).fixedPitch()) EXPECT_TRUE(QFontInfo(QFont(run.shownFamily)).fixedPitch());
+}
+
+TEST_F(OptionsDialogTest, EscInTheFontChooserCancelsTheDialogAndEnterIsOK)
+{
+    readers::FontRec preset = TextsFont;
+    preset.FontName = "DejaVu Sans Mono";
+    const auto list = [](QFontDialog& fonts) {
+        const auto views = fonts.findChildren<QListView*>();
+        return views.isEmpty() ? static_cast<QWidget*>(&fonts) : static_cast<QWidget*>(views.front());
+    };
+    const FontDialogRun esc = RunFontDialog(preset, [&](QDialog&, QFontDialog& fonts) { Key(list(fonts), Qt::Key_Escape); });
+    EXPECT_FALSE(esc.stuck);
+    EXPECT_FALSE(esc.result);
+    const FontDialogRun enter = RunFontDialog(preset, [&](QDialog&, QFontDialog& fonts) { Key(list(fonts), Qt::Key_Return); });
+    EXPECT_FALSE(enter.stuck);
+    ASSERT_TRUE(enter.result);
+    EXPECT_EQ(*enter.result, preset);
 }

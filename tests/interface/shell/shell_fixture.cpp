@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include "engine_binding.h"
+#include "frmSplash2.h"
+#include "workspace_state.h"
 
 void ShellTest::SetUp()
 {
@@ -26,10 +28,14 @@ void ShellTest::Start(const QStringList& arguments)
     ModuleMain::Main(arguments);
     // The log and any relative file go to this test's own folder.
     QDir::setCurrent(QString::fromStdString(folder_->Path().string()));
+    ModuleMain::UntitledWorkFolder = QString::fromStdString(folder_->Path().string());
 }
 
 void ShellTest::TearDown()
 {
+    // A splash still fading from this test's start goes with it.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<frmSplash2*>(w)) w->close();
     if (frmMain* m = ModuleMain::MainForm) {
         // Nothing is to be asked on the way out.
         for (int k = 1; k <= ModuleMain::GrammarCount; ++k)

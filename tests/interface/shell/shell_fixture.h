@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
@@ -31,6 +32,7 @@ public:
     struct Message {
         QString text, title;
         ui::Buttons buttons;
+        bool overSplash = false;  // the splash window was still on the screen
     };
     std::vector<Message> messages;
     std::deque<ui::Answer> answers;               // next message-box answers; Ok/No/... by default
@@ -42,7 +44,7 @@ public:
 
     ui::Answer messageBox(const QString& text, const QString& title, ui::Buttons buttons, ui::Icon) override
     {
-        messages.push_back({text, title, buttons});
+        messages.push_back({text, title, buttons, SplashShown()});
         if (!answers.empty()) {
             const ui::Answer a = answers.front();
             answers.pop_front();
@@ -58,8 +60,21 @@ public:
         printRequests.emplace_back(title, selection);
         return false;
     }
-    std::int64_t tickCount() override { return clock++; }
+    std::int64_t clockStep = 1;                   // milliseconds the clock moves per reading
+    std::int64_t tickCount() override
+    {
+        const std::int64_t now = clock;
+        clock += clockStep;
+        return now;
+    }
     void processEvents() override {}
+
+    static bool SplashShown()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmSplash2") && w->isVisible()) return true;
+        return false;
+    }
 
 private:
     std::optional<QString> next(const ui::FileDialog& d)

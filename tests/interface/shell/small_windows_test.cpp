@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontInfo>
+#include <QKeyEvent>
+#include <QScrollBar>
 #include <map>
 #include <QLabel>
 #include <QPushButton>
@@ -21,45 +23,60 @@ using namespace ModuleMain;
 
 // ---- syntax-error window ----
 
-TEST_F(ShellTest, TheErrorWindowShowsTheTextWithTheCaretAtTheEndOfTheFirstLine)
+TEST_F(ShellTest, TheErrorWindowShowsTheWholeTextFromItsFirstColumn)
 {
     Start();
     struct Case {
         const char* name;
         std::string text;
-        RichText::Pos caret;
     };
     const std::string head = "Line 1, syntax error, found \"x\" when expecting \"=\"";
+    // An expected set much wider than the window.
+    std::string wide = "Line 3, syntax error, found \"x\" when expecting <Rule> with one of:";
+    for (int i = 0; i < 40; ++i) wide += " \"terminal" + std::to_string(i) + "\"";
     const Case cases[] = {
         // The error at the line's first character, at its last, and past its end.
-        {"first character", head + "\r\nx = a.\r\n!", static_cast<RichText::Pos>(head.size())},
-        {"last character", head + "\r\n<a> = b x\r\n        !", static_cast<RichText::Pos>(head.size())},
-        {"past the end", "Line 2, syntax error, found \"end marker\" when expecting \".\"\r\n<a> = b\r\n       !",
-         static_cast<RichText::Pos>(std::string("Line 2, syntax error, found \"end marker\" when expecting \".\"").size())},
+        {"first character", head + "\r\nx = a.\r\n!"},
+        {"last character", head + "\r\n<a> = b x\r\n        !"},
+        {"past the end", "Line 2, syntax error, found \"end marker\" when expecting \".\"\r\n<a> = b\r\n       !"},
+        {"wide expected set", wide + "\r\n<a> ::= x\r\n        !"},
         // Texts a reader never gives: no line break, or one at the very start or end.
-        {"no line break", "Line 1, syntax error", 0},
-        {"break first", "\r\nabc", 0},
-        {"break last", "abc\n", 3},
+        {"no line break", "Line 1, syntax error"},
+        {"break first", "\r\nabc"},
+        {"break last", "abc\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         std::string shown;
         RichText::Pos caret = -1;
+        int scrolled = -1;
         modal_->script = [&](QDialog& d) {
             auto* w = qobject_cast<frmError*>(&d);
             ASSERT_TRUE(w);
+            w->show();
+            QApplication::processEvents();
+            w->body->editor->ensureCursorVisible();
             shown = w->rtfText.Text();
             caret = w->rtfText.SelStart();
+            scrolled = w->body->editor->horizontalScrollBar()->value();
             EXPECT_EQ(ActiveChild, w->body);
             EXPECT_EQ(w->windowTitle(), "Syntax error");
             EXPECT_TRUE(QFontInfo(w->body->editor->font()).fixedPitch());
+            // Enter closes the window as its OK button does.
+            QWidget* focus = w->focusWidget() ? w->focusWidget() : w->body->editor;
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(focus, &enter);
+            EXPECT_EQ(w->result(), QDialog::Accepted);
+            EXPECT_FALSE(w->isVisible());
+            EXPECT_EQ(w->rtfText.Text(), shown);
         };
         dialogs::ShowErrorWindow(main(), c.text);
         std::string expected = c.text;
         for (size_t p = 0; (p = expected.find('\n', p)) != std::string::npos; p += 2)
             if (p == 0 || expected[p - 1] != '\r') expected.insert(p, "\r");
         EXPECT_EQ(shown, expected);
-        EXPECT_EQ(caret, c.caret);
+        EXPECT_EQ(caret, 0);
+        EXPECT_EQ(scrolled, 0);
         EXPECT_EQ(ActiveChild, ActiveGrammar);
     }
 }
@@ -159,6 +176,10 @@ TEST(SplashWindow, TheFadeEndsWhateverTheClockDoes)
         ui::SetUi(std::make_unique<SteppingClock>(c.step));
         frmSplash2 splash;
         splash.Form_Load();
+        // Form_Load only starts the fade; here it is run to its end at once.
+        EXPECT_FALSE(splash.FadeDone());
+        splash.splashTail();
+        EXPECT_TRUE(splash.FadeDone());
         EXPECT_EQ(splash.Passes, c.passes);
         EXPECT_TRUE(splash.isVisible());
         splash.close();
@@ -171,6 +192,7 @@ TEST(SplashWindow, RowsAreFilledWithTheGradientAndATooLowWindowIsLeftAlone)
     ui::SetUi(std::make_unique<SteppingClock>(40));
     frmSplash2 splash;
     splash.Form_Load();
+    splash.splashTail();
     const QImage& c = splash.Canvas;
     ASSERT_GT(c.height(), 60);
     const QRgb background = c.pixel(0, 0);
@@ -193,12 +215,22 @@ TEST(SplashWindow, RowsAreFilledWithTheGradientAndATooLowWindowIsLeftAlone)
     EXPECT_EQ(frmSplash2::RowColour(1, 128), qRgb(128, 1, 1));
 }
 
-TEST_F(ShellTest, TheSplashIsGoneOnceTheMainWindowIsUp)
+TEST_F(ShellTest, TheMainWindowIsUpWhileTheSplashFadesAndTheSplashGoesWhenTheFadeEnds)
 {
+    ui_->clockStep = 40;
     Start();
-    QApplication::processEvents();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        EXPECT_FALSE(qobject_cast<frmSplash2*>(w) && w->isVisible());
+    const auto splashShown = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<frmSplash2*>(w) && w->isVisible()) return true;
+        return false;
+    };
+    // Start-up did not wait for the fade.
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_TRUE(splashShown());
+    QElapsedTimer t;
+    t.start();
+    while (splashShown() && t.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(splashShown());
 }
 
 // ---- About box ----

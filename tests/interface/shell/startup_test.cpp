@@ -200,3 +200,11 @@ TEST_F(ShellTest, TheOptionsTextIsKeptAsWrittenAndMissingIsNotEmpty)
     AppSettings().setOptions("");
     EXPECT_EQ(AppSettings().options(), QString(""));
 }
+
+TEST_F(ShellTest, AMissingCommandLineFileIsReportedWithTheSplashGone)
+{
+    Start({Path("missing.grm")});
+    ASSERT_EQ(ui_->messages.size(), 1u);
+    EXPECT_TRUE(ui_->messages[0].text.contains("missing.grm"));
+    EXPECT_FALSE(ui_->messages[0].overSplash);
+}

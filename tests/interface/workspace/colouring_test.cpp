@@ -108,12 +108,12 @@ struct CodeCase {
 class CodeColouringTest : public ResultColouringTest, public ::testing::WithParamInterface<CodeCase> {};
 
 const CodeCase CodeCases[] = {
-    {"cc_keyword", 8, "S.cxx", "static long", 6, &TrmFont},
-    {"cc_preprocessor", 8, "S.cxx", "#include", 8, &ErrorFont},
-    {"cc_comment", 8, "S.cxx", "// Name: s.cxx", 14, &CnsFont},
-    {"cc_mark_and_its_line", 8, "S.cxx", "//!!!!!!!!!!! Ambiguous", 23, &ErrorFont},
+    {"cc_keyword", 8, "s.cxx", "static long", 6, &TrmFont},
+    {"cc_preprocessor", 8, "s.cxx", "#include", 8, &ErrorFont},
+    {"cc_comment", 8, "s.cxx", "// Name: s.cxx", 14, &CnsFont},
+    {"cc_mark_and_its_line", 8, "s.cxx", "//!!!!!!!!!!! Ambiguous", 23, &ErrorFont},
     {"java_keyword", 5, "SParser.java", "public", 6, &TrmFont},
-    {"class_header_keyword", 9, "S.h", "class SParser", 5, &TrmFont},
+    {"class_header_keyword", 9, "s.h", "class SParser", 5, &TrmFont},
 };
 
 TEST_P(CodeColouringTest, CppAndJavaCodeIsColouredAsCpp)

@@ -167,7 +167,8 @@ TEST_F(WorkspaceTest, ADocumentWhoseSaveFailsStaysOpenWithItsText)
     ui_->answers = {ui::Yes};
     EXPECT_FALSE(CloseDocument(d));
     ASSERT_EQ(ui_->messages.size(), 2u);
-    EXPECT_EQ(ui_->messages[1].text, "The file \"blocked\" could not be written.");
+    EXPECT_EQ(ui_->messages[1].text,
+              "The file \"" + Path("blocked") + "\" could not be written: it is not a regular file");
     EXPECT_EQ(d->rtfText.Text(), "my listing\r\n");
     EXPECT_TRUE(CloseCancelled);
     CloseCancelled = false;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "cp1251.h"
+#include "engine_binding.h"
 #include "frmGrammar.h"
 #include "module_main.h"
 #include "workspace_fixture.h"
@@ -153,4 +154,32 @@ TEST_F(WorkspaceTest, MatricesThatDoNotFitEndTheRunBeforeAnyGrid)
     EXPECT_EQ(log.find("Calculating Is-End-Of"), std::string::npos);
     EXPECT_EQ(main()->pipeline().ParseErrorText.rfind("Fatal error: no room of memory.", 0), 0u);
     EXPECT_EQ(shown.rfind("Fatal error: no room of memory.", 0), 0u);
+    EXPECT_NE(log.find("Actual memory size: 4194304 bytes.\r\n"), std::string::npos);
+}
+
+namespace {
+// The capacity message of a grammar whose request runs to twelve digits, past 100 characters.
+const char* const LongCapacityMessage =
+    " Fatal error: no room of memory. Memory request:123456789012 bytes.\nActual memory size: 4194304 bytes.";
+char* LongCapacityFailure(char* message, std::int32_t length)
+{
+    const std::string text = LongCapacityMessage;
+    for (std::int32_t i = 0; i < length; ++i) message[i] = i < static_cast<std::int32_t>(text.size()) ? text[static_cast<size_t>(i)] : ' ';
+    return message;
+}
+} // namespace
+
+TEST_F(WorkspaceTest, ACapacityMessageIsNeverCut)
+{
+    SetGrammar("<S> ::= a <S> | b\n");
+    auto& table = const_cast<EngineExports&>(*Engine());
+    const auto real = table.InitMatrix;
+    table.InitMatrix = &LongCapacityFailure;
+    const std::string shown = ErrorWindowTextOf([this] { TestRun(); });
+    table.InitMatrix = real;
+    const std::string whole = std::string(LongCapacityMessage).substr(1);
+    EXPECT_EQ(main()->pipeline().ParseErrorText, whole);
+    EXPECT_EQ(shown.substr(0, whole.find('\n')), whole.substr(0, whole.find('\n')));
+    EXPECT_EQ(shown.substr(shown.size() - 34), "Actual memory size: 4194304 bytes.");
+    EXPECT_NE(MaskedLog().find("Actual memory size: 4194304 bytes.\r\n"), std::string::npos);
 }

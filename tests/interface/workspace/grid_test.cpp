@@ -1,5 +1,8 @@
 // The matrix grids of a run: which cells carry a marker, their titles and the status text.
+#include <QApplication>
 #include <QFontMetrics>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <set>
 
@@ -116,4 +119,55 @@ TEST_F(GridTest, TheGraphicMarkerPutsAPictureInEachRelatedCell)
                 EXPECT_TRUE(cell->text().isEmpty());
             }
     EXPECT_GT(pictures, 0);
+}
+
+TEST_F(GridTest, TheTitleColumnAndRowStayInPlaceWhileTheCellsScroll)
+{
+    // Seventeen nonterminals and twenty-two terminals: a 17 by 40 Is-Followed-By grid.
+    std::string text;
+    for (int i = 0; i < 17; ++i) {
+        const std::string next = i < 16 ? " <N" + std::to_string(i + 1) + ">" : "";
+        text += "<N" + std::to_string(i) + "> ::= " + std::string(1, static_cast<char>('a' + i)) + next + " | " +
+                std::string(1, static_cast<char>('r' + i % 5)) + "\n";
+    }
+    SetGrammar(text);
+    TestRun();
+    frmGrid* g = GridTitled("Is-Followed-By");
+    ASSERT_NE(g, nullptr);
+    QTableWidget* t = g->MSHFlexGrid1;
+    EXPECT_EQ(g->StatusText(), "40 columns 17 rows ");
+    main()->show();
+    if (QWidget* sub = g->parentWidget()) {
+        sub->resize(420, 300);
+        sub->show();
+    }
+    QApplication::processEvents();
+    ASSERT_NE(g->FixedColumn(), nullptr);
+    ASSERT_NE(g->FixedRow(), nullptr);
+    const int scrolled[][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};  // to the end sideways, downwards
+    for (const auto& s : scrolled) {
+        SCOPED_TRACE(std::to_string(s[0]) + "," + std::to_string(s[1]));
+        t->horizontalScrollBar()->setValue(s[0] ? t->horizontalScrollBar()->maximum() : 0);
+        t->verticalScrollBar()->setValue(s[1] ? t->verticalScrollBar()->maximum() : 0);
+        QApplication::processEvents();
+        if (s[0]) EXPECT_GT(t->horizontalScrollBar()->value(), 0);
+        if (s[1]) EXPECT_GT(t->verticalScrollBar()->value(), 0);
+        const QRect area = t->viewport()->geometry();
+        // The title column at the grid's left edge, each title beside its own row.
+        QTableView* column = g->FixedColumn();
+        EXPECT_TRUE(column->isVisible());
+        EXPECT_EQ(column->geometry().topLeft(), area.topLeft());
+        const int row = t->rowAt(area.height() - 4);
+        ASSERT_GE(row, 1);
+        EXPECT_EQ(column->visualRect(t->model()->index(row, 0)).top(), t->visualRect(t->model()->index(row, 1)).top());
+        EXPECT_EQ(column->model()->index(row, 0).data().toString(), t->item(row, 0)->text());
+        // The title row along the top edge, each title above its own column.
+        QTableView* top = g->FixedRow();
+        EXPECT_TRUE(top->isVisible());
+        EXPECT_EQ(top->geometry().topLeft(), area.topLeft());
+        EXPECT_EQ(top->height(), t->rowHeight(0));
+        const int col = t->columnAt(area.width() - 4);
+        ASSERT_GE(col, 1);
+        EXPECT_EQ(top->visualRect(t->model()->index(0, col)).left(), t->visualRect(t->model()->index(1, col)).left());
+    }
 }

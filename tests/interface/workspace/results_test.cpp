@@ -83,20 +83,41 @@ TEST_F(WorkspaceTest, ABuildKeepsTheParserDocumentOnlyWhenAsked)
     EXPECT_FALSE(QFileInfo::exists(Path("S.log")));
 }
 
-TEST_F(WorkspaceTest, ACppClassBuildOpensTheCodeAndItsHeaderUnderTheEnginesLowerCaseNames)
+TEST_F(WorkspaceTest, ACppBuildShowsItsFilesUnderTheEnginesLowerCaseNames)
 {
-    SetGrammar("<Sum> ::= a <Rest>\n<Rest> ::= + a <Rest> |\n");
-    active()->iGrmLanguage = 9;
-    active()->NotationLanguageSwitch();
-    BuildRun();
-    EXPECT_TRUE(QFileInfo::exists(Path("sum.cpp")));
-    EXPECT_TRUE(QFileInfo::exists(Path("sum.h")));
-    frmDocument* code = DocumentTitled("Sum.cpp");
-    frmDocument* header = DocumentTitled("Sum.h");
-    ASSERT_NE(code, nullptr);
-    ASSERT_NE(header, nullptr);
-    EXPECT_EQ(active()->frmParser, header);
-    EXPECT_FALSE(code->rtfText.Text().empty());
+    struct Case {
+        int language;
+        const char* code;
+        const char* header;  // "" for none
+    };
+    const Case cases[] = {{8, "sum.cxx", ""}, {9, "sum.cpp", "sum.h"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        SetGrammar("<Sum> ::= a <Rest>\n<Rest> ::= + a <Rest> |\n");
+        active()->iGrmLanguage = c.language;
+        active()->NotationLanguageSwitch();
+        main()->LogText.clear();
+        BuildRun();
+        EXPECT_TRUE(QFileInfo::exists(Path(c.code)));
+        frmDocument* code = DocumentTitled(c.code);
+        ASSERT_NE(code, nullptr);
+        EXPECT_FALSE(code->rtfText.Text().empty());
+        EXPECT_EQ(NavWindow->NodeImage(code->Tag), "Document_P");
+        // The names shown are the names on disk.
+        EXPECT_NE(MaskedLog().find(std::string(" ... The parser code is kept in file ") + c.code + "\r\n"),
+                  std::string::npos) << MaskedLog();
+        EXPECT_EQ(main()->Panel1Text(), QStringLiteral("The parser code is kept in file ") + c.code);
+        EXPECT_EQ(DocumentTitled("Sum.cxx"), nullptr);
+        EXPECT_EQ(DocumentTitled("Sum.cpp"), nullptr);
+        if (*c.header) {
+            EXPECT_TRUE(QFileInfo::exists(Path(c.header)));
+            frmDocument* header = DocumentTitled(c.header);
+            ASSERT_NE(header, nullptr);
+            EXPECT_EQ(active()->frmParser, header);
+        } else {
+            EXPECT_EQ(active()->frmParser, code);
+        }
+    }
 }
 
 TEST_F(WorkspaceTest, TheLogSaysWhenTheEngineCouldNotWriteAResultFile)

@@ -43,6 +43,10 @@ TEST_F(DerivationTreeTest, TreeButtonBuildsTheTreeAndReportsItsNodes)
     EXPECT_FALSE(active()->bNoTree);
     EXPECT_EQ(Tree()->windowTitle(), "Sample - Derivation tree");
     EXPECT_EQ(Tree()->Tag, "Root  1Tre  1");
+    // Its window carries the tree's own picture, as the navigation window shows it.
+    auto* sub = qobject_cast<QMdiSubWindow*>(Tree()->parentWidget());
+    ASSERT_TRUE(sub);
+    EXPECT_EQ(sub->windowIcon().cacheKey(), frmSwitch::Image("Tree").cacheKey());
     // Never parsed: the grammar is read once for its name, then for the tree.
     EXPECT_EQ(reading_->parses, 2);
     EXPECT_TRUE(ui_->messages.empty());

@@ -3,6 +3,8 @@
 // restored, Undo, a stop, and the guard that holds for the whole transformation.
 #include <QApplication>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <deque>
 #include <map>
 #include <random>
@@ -10,6 +12,9 @@
 #include <sstream>
 #include <functional>
 
+#include "frmDocument.h"
+#include "frmGrid.h"
+#include "frmTree.h"
 #include "pipeline.h"
 #include "workspace_fixture.h"
 
@@ -341,3 +346,87 @@ TEST_F(TransformTest, RandomGrammarsEndWithTheirLanguage)
 }
 
 } // namespace
+
+namespace {
+
+// The grammar window that a subwindow shows or whose result it holds.
+frmGrammar* GrammarOf(QMdiSubWindow* sub)
+{
+    if (!sub) return nullptr;
+    QWidget* w = sub->widget();
+    if (auto* g = qobject_cast<frmGrammar*>(w)) return g;
+    for (int k = 1; k <= GrammarCount; ++k) {
+        frmGrammar* g = GrammarAt(k);
+        if (!g) continue;
+        for (frmDocument* d : g->Documents())
+            if (d == w) return g;
+        for (frmGrid* d : g->Grids())
+            if (d == w) return g;
+        if (g->DerivTree && g->DerivTree.data() == w) return g;
+    }
+    return nullptr;
+}
+
+// The front subwindow: the last visible one in stacking order.
+QMdiSubWindow* FrontWindow(QMdiArea* area)
+{
+    const auto subs = area->subWindowList(QMdiArea::StackingOrder);
+    for (auto it = subs.rbegin(); it != subs.rend(); ++it)
+        if ((*it)->isVisible()) return *it;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(TransformTest, TheTransformedGrammarStaysTheWindowInFrontAndTheOneCommandsActOn)
+{
+    struct Row {
+        const char* name;
+        const char* grammar;
+    };
+    const Row rows[] = {{"transformed", "<S> ::= <A> x | <B> y\n<A> ::= a\n<B> ::= a\n"},
+                        {"can not transform", "<S> ::= <S> <S> | a\n"}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        PreFact = PreLoops = PreLeftRecursion = true;
+        // Another grammar, built with its results, then the grammar to transform.
+        SetText("<O> ::= o\n");
+        main()->tbToolBar_ButtonClick("Build");
+        frmGrammar* other = active();
+        frmGrammar* g = main()->AddGrammarWindow(QString());
+        ASSERT_TRUE(g);
+        SetText(r.grammar);
+        main()->tbToolBar_ButtonClick("Build");
+        ASSERT_EQ(active(), g);
+        QMdiArea* area = main()->mdiArea;
+        std::set<std::string> frontDuringRun;
+        probe_->onEvents = [&] {
+            if (frmGrammar* front = GrammarOf(FrontWindow(area))) frontDuringRun.insert(front == g ? "transformed" : "other");
+        };
+        main()->tbToolBar_ButtonClick("LL1");
+        probe_->onEvents = nullptr;
+        EXPECT_EQ(frontDuringRun, std::set<std::string>{"transformed"});
+        EXPECT_EQ(active(), g);
+        EXPECT_EQ(GrammarOf(area->activeSubWindow()), g);
+        EXPECT_EQ(GrammarOf(FrontWindow(area)), g);
+        EXPECT_EQ(ActiveGrammarName, g->Key());
+        EXPECT_TRUE(main()->PanelInset(g->Key()));
+        EXPECT_FALSE(main()->PanelInset(other->Key()));
+        // A command now acts on the grammar in front.
+        main()->LogText.clear();
+        main()->tbToolBar_ButtonClick("Build");
+        EXPECT_NE(Log().find("Parsing grammar: " + g->Caption().toStdString()), std::string::npos);
+        EXPECT_EQ(Log().find("Parsing grammar: " + other->Caption().toStdString()), std::string::npos);
+        // A result of the other grammar brought to the front makes that grammar the one they act on.
+        ASSERT_FALSE(other->Documents().empty());
+        area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(other->Documents().front()->parentWidget()));
+        EXPECT_EQ(active(), other);
+        EXPECT_EQ(ActiveGrammarName, other->Key());
+        // The next row starts over with the two windows closed.
+        for (frmGrammar* w : {g, other}) {
+            w->MarkSaved();
+            main()->UnloadGrammar(w);
+        }
+        main()->AddGrammarWindow(QString());
+    }
+}

@@ -62,7 +62,7 @@ TEST_F(UndoWindowTest, TextTypedAfterAnUndoIsKeptByRedoAndUndo)
     active()->rtfText.SetText("<S>::=a\r\n");
     Transform("<S>::=b\r\n");
     main()->mnuToolsUndo_Click();
-    QTextEdit* e = active()->editor;
+    QPlainTextEdit* e = active()->editor;
     e->moveCursor(QTextCursor::End);
     e->insertPlainText("<T>::=c");
     const std::string typed = Text();

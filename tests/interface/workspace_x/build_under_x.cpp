@@ -15,6 +15,7 @@
 #include "frmGrammar.h"
 #include "frmGrid.h"
 #include "frmMain.h"
+#include "workspace_state.h"
 #include "module_main.h"
 #include "settings.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     }
     frmMain* w = ModuleMain::Main({});
     QDir::setCurrent(store.path());
+    ModuleMain::UntitledWorkFolder = store.path();
     int failures = 0;
     QTimer::singleShot(300, [&] {
         frmGrammar* g = ModuleMain::ActiveGrammar;

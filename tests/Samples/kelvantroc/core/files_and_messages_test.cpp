@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "cp1251.h"
+#include "code_page.h"
 #include "messages.h"
 #include "source_file.h"
 #include "support/work_folder.h"
@@ -14,7 +14,7 @@
 namespace {
 
 using namespace kelvantroc;
-using samples::Utf8ToCp1251;
+using cp1251::fromUtf8;
 
 
 std::string Read(const std::filesystem::path& file)
@@ -48,8 +48,8 @@ TEST(MessageDialog, SuppressionKeepsTheAnswerGivenWithItsCaption)
 
 TEST(MessageDialog, CyrillicCaptionsCompareWithoutCase)
 {
-    EXPECT_TRUE(SameCaption(Utf8ToCp1251("Сохранение файла"), Utf8ToCp1251("СОХРАНЕНИЕ ФАЙЛА")));
-    EXPECT_FALSE(SameCaption(Utf8ToCp1251("Сохранение файла"), Utf8ToCp1251("Чтение файла")));
+    EXPECT_TRUE(SameCaption(fromUtf8("Сохранение файла"), fromUtf8("СОХРАНЕНИЕ ФАЙЛА")));
+    EXPECT_FALSE(SameCaption(fromUtf8("Сохранение файла"), fromUtf8("Чтение файла")));
 }
 
 TEST(MessageDialog, TheCloseBoxIsCancel)
@@ -113,16 +113,75 @@ TEST(SourceFile, MissingFileAndBadName)
     EXPECT_FALSE(LoadSourceFile(missing, text, messages));
     EXPECT_EQ(text, "kept");
     ASSERT_EQ(person.shown.size(), 1u);
-    EXPECT_EQ(person.shown[0].text, Utf8ToCp1251("Файл " + missing.string() + " не существует"));
-    EXPECT_EQ(person.shown[0].caption, Utf8ToCp1251("Чтение файла"));
+    EXPECT_EQ(person.shown[0].text, fromUtf8("Файл " + missing.string() + " не существует"));
+    EXPECT_EQ(person.shown[0].caption, fromUtf8("Чтение файла"));
     EXPECT_EQ(person.shown[0].mode, OkOnly);
 
     const auto bad = folder.Path() / "no-such-folder" / "x.cpp";
     EXPECT_FALSE(SaveSourceFile(bad, "a", messages));
     ASSERT_EQ(person.shown.size(), 2u);
-    EXPECT_EQ(person.shown[1].text, Utf8ToCp1251("Неправильное имя файла " + bad.string()));
-    EXPECT_EQ(person.shown[1].caption, Utf8ToCp1251("Сохранение файла"));
+    EXPECT_EQ(person.shown[1].text, fromUtf8("Неправильное имя файла " + bad.string()));
+    EXPECT_EQ(person.shown[1].caption, fromUtf8("Сохранение файла"));
     EXPECT_FALSE(SaveSourceFile(folder.Path(), "a", messages));  // a folder is no file name
+}
+
+TEST(SourceFile, WildcardNamesAndFoldersAreRefused)
+{
+    test_support::WorkFolder folder("kelvantroc-files");
+    std::filesystem::create_directory(folder.Path() / "sub");
+    for (const std::string name : {"*.cpp", "a?.cpp", "*", "sub", "sub/"}) {
+        ScriptedPerson person;
+        Messages messages(person);
+        const auto file = folder.Path() / name;
+        EXPECT_FALSE(SaveSourceFile(file, "a", messages)) << name;
+        ASSERT_EQ(person.shown.size(), 1u) << name;
+        EXPECT_EQ(person.shown[0].text, fromUtf8("Неправильное имя файла " + file.string()));
+        EXPECT_EQ(person.shown[0].mode, OkOnly);
+    }
+    // Nothing was written: the folder holds the sub-folder alone.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()), 1);
+}
+
+TEST(SourceFile, AFileIsReadAsUtf8WhenItIsValidUtf8)
+{
+    const struct {
+        std::string bytes;
+        TextEncoding encoding;
+    } cases[] = {
+        {"a + b", TextEncoding::Cp1251},                                         // ASCII reads the same either way
+        {"\"\xD0\xB6\xD1\x91\xD0\xBB\xD1\x82\xD1\x8B\xD0\xB9\"", TextEncoding::Utf8},  // "жёлтый"
+        {"\"\xE6\xB8\xEB\xF2\xFB\xE9\"", TextEncoding::Cp1251},                   // "жёлтый" in the code page
+        {"\xEF\xBB\xBF" "a", TextEncoding::Utf8WithBom},
+        {"x \xF0\x9F\x98\x80", TextEncoding::Utf8},                               // beyond the first plane
+        {"\xC0\xAF", TextEncoding::Cp1251},                                      // an overlong form
+        {"\xED\xA0\x80", TextEncoding::Cp1251},                                  // a surrogate
+        {"\xF4\x90\x80\x80", TextEncoding::Cp1251},                              // past U+10FFFF
+        {"\xD0", TextEncoding::Cp1251},                                          // cut short
+        {"\xD0\xB6\xD0", TextEncoding::Cp1251},
+    };
+    for (const auto& tc : cases) EXPECT_EQ(EncodingOf(tc.bytes), tc.encoding) << tc.bytes;
+}
+
+TEST(SourceFile, SavingKeepsTheEncodingItWasReadIn)
+{
+    test_support::WorkFolder folder("kelvantroc-files");
+    ScriptedPerson person;
+    Messages messages(person);
+    const auto file = folder.Path() / "u.cpp";
+    for (const std::string bytes : {"\xEF\xBB\xBF\xD0\xB6 +\r\n\xE2\x86\x92\r\n", "\xD0\xB6 +\nb\n", "\xE6 + b\r\n"}) {
+        Write(file, bytes);
+        std::string text;
+        TextEncoding encoding = TextEncoding::Cp1251;
+        ASSERT_TRUE(LoadSourceFile(file, text, messages, &encoding));
+        EXPECT_EQ(encoding, EncodingOf(bytes));
+        EXPECT_EQ(text.find("\xEF\xBB\xBF"), std::string::npos);  // the mark is no part of the text
+        person.replies = {{true, false}};
+        ASSERT_TRUE(SaveSourceFile(file, text, messages, encoding));
+        std::string crlf = bytes;
+        if (crlf.find("\r\n") == std::string::npos)
+            for (size_t at = 0; (at = crlf.find('\n', at)) != std::string::npos; at += 2) crlf.insert(at, "\r");
+        EXPECT_EQ(Read(file), crlf);
+    }
 }
 
 TEST(SourceFile, OverwriteFollowsTheAnswerAndItsSuppression)
@@ -136,7 +195,7 @@ TEST(SourceFile, OverwriteFollowsTheAnswerAndItsSuppression)
         person.replies = {{answer, true}};  // "Don't show it next time" ticked
         EXPECT_EQ(SaveSourceFile(file, "new1", messages), answer);
         ASSERT_EQ(person.shown.size(), 1u);
-        EXPECT_EQ(person.shown[0].text, Utf8ToCp1251("Файл " + file.string() + " существует, перезаписать его?"));
+        EXPECT_EQ(person.shown[0].text, fromUtf8("Файл " + file.string() + " существует, перезаписать его?"));
         EXPECT_EQ(person.shown[0].mode, ContinueCancel);
         EXPECT_EQ(SaveSourceFile(file, "new2", messages), answer);
         EXPECT_EQ(person.shown.size(), 1u);  // not asked again

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "parsers.h"
+#include "syntax_error.h"
 
 namespace {
 
@@ -117,6 +118,71 @@ TEST(Parsers, DeepNestingIsAMessageNotACrash)
         EXPECT_NE(ParseWith(g, deep).find("is nested too deeply"), std::string::npos);
         const std::string fine = std::string(60, '(') + "a" + std::string(60, ')');
         EXPECT_EQ(ParseWith(g, fine), "");
+        // As deep as the engine's generated parsers go: about 600 parentheses of the English grammar.
+        const std::string deeper = std::string(550, '(') + "a" + std::string(550, ')');
+        EXPECT_EQ(ParseWith(g, deeper), "");
+    }
+}
+
+std::string Parenthesised(int depth, const std::string& text)
+{
+    return std::string(static_cast<size_t>(depth), '(') + text + std::string(static_cast<size_t>(depth), ')');
+}
+
+// Lists are read with loops, so a list of any length is no nesting: a sum longer than the deepest
+// nesting allowed is an expression, and its tree still holds one list node per term, each under
+// the one before, as the grammar derives it.
+TEST(Parsers, ALongSumIsNoNesting)
+{
+    std::string text = "a";
+    for (int i = 0; i < samples::MaxNesting; ++i) text += " + a";
+    for (Grammar g : {Grammar::English, Grammar::Russian, Grammar::Cpp}) {
+        DerivationTree tree;
+        ASSERT_EQ(ParseWith(g, text, tree).substr(0, 100), "");
+        int chained = 0, leaves = 0;
+        for (const auto& n : tree.Nodes()) {
+            leaves += n.leaf;
+            if (n.Parent < 0) continue;
+            const auto& parent = tree.Nodes()[static_cast<size_t>(n.Parent)];
+            const bool list = n.txt.find("list") != std::string::npos ||
+                              n.txt.find("\xEF\xF0\xE0\xE2\xE0\xFF") != std::string::npos;  // "правая"
+            if (!list || n.txt != parent.txt) continue;
+            ++chained;
+            EXPECT_EQ(parent.Children.back(), &n - &tree.Nodes().front());  // the list goes on last
+        }
+        EXPECT_EQ(leaves, 2 * samples::MaxNesting + 1);
+        EXPECT_EQ(chained, samples::MaxNesting);
+    }
+}
+
+// Every list of every grammar: inside the deepest parentheses that a single operand allows, a
+// list of many elements still fits, where one nesting level per element would not.
+TEST(Parsers, EveryListIsALoop)
+{
+    const struct {
+        std::string element;  // repeated, then "a"
+        bool english, cpp;
+    } cases[] = {
+        {"a, ", true, true},   {"a || ", true, true}, {"a && ", true, true}, {"a | ", true, true},
+        {"a ^ ", true, true},  {"a != ", true, true}, {"a == ", true, true}, {"a < ", true, true},
+        {"a <= ", true, true}, {"a => ", true, false}, {"a >= ", false, true}, {"a << ", true, true},
+        {"a >> ", true, true}, {"a - ", true, true},  {"a % ", true, true},  {"a :> ", true, true},
+        {"a ->* ", true, true}, {"a .* ", true, true}, {"a & ", true, true}, {"= ", true, false},
+    };
+    for (Grammar g : {Grammar::English, Grammar::Russian, Grammar::Cpp}) {
+        int lo = 0, hi = 4 * samples::MaxNesting;  // "a" in lo parentheses parses, in hi it does not
+        while (hi - lo > 1) {
+            const int mid = (lo + hi) / 2;
+            (ParseWith(g, Parenthesised(mid, "a")).empty() ? lo : hi) = mid;
+        }
+        ASSERT_GT(lo, 1);
+        EXPECT_NE(ParseWith(g, Parenthesised(hi, "a")).find("is nested too deeply"), std::string::npos);
+        for (const auto& tc : cases) {
+            if (!(g == Grammar::Cpp ? tc.cpp : tc.english)) continue;
+            std::string list;
+            for (int i = 0; i < 100; ++i) list += tc.element;
+            EXPECT_EQ(ParseWith(g, Parenthesised(lo - 1, list + "a")).substr(0, 100), "") << tc.element;
+        }
     }
 }
 

@@ -68,6 +68,18 @@ TEST(Scanner, CutsExpressionsIntoTokenCodes)
         // A byte from 128 on is one token of a code no grammar uses, not a keyword's code.
         {"a\xEC" "b", {{z, "a"}, {128, "\xEC"}, {z, "b"}}},
         {"#", {{'#', "#"}}},
+        // Digit separators belong to the number they stand in.
+        {"1'000 + 0xFF'FF - 1'000.000'5e1'0f", {{x, "1'000"}, {'+', "+"}, {x, "0xFF'FF"}, {'-', "-"}, {x, "1'000.000'5e1'0f"}}},
+        {"1'", {{x, "1"}, {'\'', "'"}}},
+        {"1''2", {{x, "1"}, {'\'', "'"}, {'\'', "'"}, {x, "2"}}},
+        // Encoding prefixes and raw strings.
+        {"u8\"s\" u\"s\" U\"s\" u'c' U'c' u8'c'",
+         {{w, "u8\"s\""}, {w, "u\"s\""}, {w, "U\"s\""}, {v, "u'c'"}, {v, "U'c'"}, {v, "u8'c'"}}},
+        {"R\"(a\"b\\)\" + LR\"x(y)\")x\" u8R\"(\r\n)\"", {{w, "R\"(a\"b\\)\""}, {'+', "+"}, {w, "LR\"x(y)\")x\""}, {w, "u8R\"(\r\n)\""}}},
+        {"u8 u U R uR", {{z, "u8"}, {z, "u"}, {z, "U"}, {z, "R"}, {z, "uR"}}},
+        {"R\"(open", {{z, "R"}, {'"', "\""}, {'(', "("}, {z, "open"}}},
+        // "$" goes on an identifier but begins none.
+        {"$a + a$b", {{'$', "$"}, {z, "a"}, {'+', "+"}, {z, "a$b"}}},
     };
     for (const auto& tc : cases) EXPECT_EQ(Tokens(tc.text), tc.tokens) << tc.text;
 }
