@@ -173,6 +173,8 @@ frmMain::~frmMain()
     // The docks hide while the window's bases take them down: their signals must not reach a
     // window that is no longer whole.
     if (NavDock) NavDock->disconnect(this);
+    // Nor may the frame's activation of the closing sub-windows.
+    if (mdiArea) mdiArea->disconnect(this);
     if (MainForm == this) MainForm = nullptr;
     NavWindow = nullptr;
     LogWindow = nullptr;
