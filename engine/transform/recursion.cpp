@@ -50,7 +50,10 @@ bool Transform::SelfRecursion() {
     // is no cycle: with A nullable it derives more than A, so phase 2 rewrites it.
     for (bool removed = true; removed;) {
       removed = false;
-      for (int32_t a = st.Grammar.First; a >= 1 && !removed;) {
+      // A chain that a caller's calls left without its end is walked no further than it has
+      // records.
+      int64_t steps = 0;
+      for (int32_t a = st.Grammar.First; a >= 1 && !removed && steps++ < m.StepLimit(NonterminalPool);) {
         for (int32_t r : Alternatives(a)) {
           int32_t self = 0;
           bool other = false;
@@ -75,7 +78,8 @@ bool Transform::SelfRecursion() {
       }
     }
     // Phase 2, over the new nonterminals too.
-    for (int32_t a = st.Grammar.First; a >= 1;) {
+    int64_t steps = 0;
+    for (int32_t a = st.Grammar.First; a >= 1 && steps++ < m.StepLimit(NonterminalPool);) {
       SelfRecursionOf(a);
       if (a == st.Grammar.Last) break;
       a = m.IVLR(NonterminalPool, a, NtmNext);

@@ -116,3 +116,19 @@ TEST(HostileCalls, DeleteNonterminalsRefusesAListOfTheGrammar) {
 }
 
 }  // namespace
+
+// The immediate left-recursion step walked the nonterminal chain until it met the grammar's
+// last nonterminal; a chain that runs round without it (as arbitrary builder calls can leave
+// it) held the step for ever.
+TEST(HostileCalls, SelfRecursionEndsOnAChainThatMissesItsEnd) {
+  EXPECT_TRUE(Returns([] {
+    RunScript("INIT N:S NTM T:a TRM END N:B NTM T:b TRM END");
+    mv::Engine& eng = mv::ProcessEngine();
+    const int32_t first = eng.store.Grammar.First;
+    ASSERT_GE(first, 1);
+    ASSERT_NE(first, eng.store.Grammar.Last);
+    eng.mem.VLW(mv::NonterminalPool, first, mv::NtmNext, first);
+    int32_t head = first, tail = eng.store.Grammar.Last;
+    SelfRecursion(&head, &tail);
+  }));
+}
