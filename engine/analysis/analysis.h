@@ -135,6 +135,7 @@ private:
   };
   const Region* RegionOf(Matrix m, int32_t& rows) const;
   void MarkSelect(int32_t index, int32_t rule, std::vector<int32_t>& owners);
+  void KeepCollisionRecords();
 
   Engine& Eng;
   // Name cursors of GetNtmName and GetTrmName.

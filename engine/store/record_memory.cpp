@@ -2,8 +2,6 @@
 
 #include <sys/mman.h>
 
-#include <cstring>
-
 #include "engine.h"
 
 namespace mv {
@@ -28,7 +26,6 @@ int32_t* WordSpace::NewBlock() {
   // Large pages: a grammar of many megabytes touches its records in a few hundred faults
   // instead of tens of thousands. Only advice; without it the block is as good.
   madvise(p, BlockBytes, MADV_HUGEPAGE);
-  std::memset(p, 0, BlockBytes);
   return static_cast<int32_t*>(p);
 }
 
@@ -43,7 +40,8 @@ int32_t RecordMemory::SizeClass(int32_t pool) {
 }
 
 void RecordMemory::InitRecordMemory() {
-  Words.Reset(1);
+  // Nothing is read below the first page, which the first extension makes.
+  Words.Reset(0);
   FreeMark.assign(1, false);
   FreeMark.shrink_to_fit();
   PageClass.assign(1, 0);

@@ -6,7 +6,9 @@
 // page file is gone: every page lives in memory. Every access is bounds-checked, so a stale or
 // foreign handle reads as 0 and writes nothing.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <new>
 #include <stdexcept>
@@ -34,17 +36,25 @@ public:
   int32_t& operator[](size_t w) { return Blocks[w >> BlockShift][w & (BlockWords - 1)]; }
   int32_t operator[](size_t w) const { return Blocks[w >> BlockShift][w & (BlockWords - 1)]; }
   size_t size() const { return Size; }
-  // n words, all 0; the blocks of before are given back.
+  // n words, all 0; the blocks of before are given back but the first, which every run needs.
   void Reset(size_t n) {
-    Blocks.clear();
-    Blocks.shrink_to_fit();
+    if (Blocks.size() > 1) {
+      Blocks.resize(1);
+      Blocks.shrink_to_fit();
+    }
     Size = 0;
     Grow(n);
   }
-  // Grows to n words; the new ones are 0.
+  // Grows to n words; the new ones are 0. Blocks come unwritten and only the words taken are
+  // cleared, so a small run does not clear a whole block.
   void Grow(size_t n) {
     while (Blocks.size() * BlockWords < n) Blocks.emplace_back(NewBlock());
-    if (n > Size) Size = n;
+    while (Size < n) {
+      const size_t offset = Size & (BlockWords - 1);
+      const size_t count = std::min(n - Size, BlockWords - offset);
+      std::memset(Blocks[Size >> BlockShift].get() + offset, 0, count * sizeof(int32_t));
+      Size += count;
+    }
   }
 
 private:

@@ -1,5 +1,7 @@
 // Select sets, clashes, the select-set report and the LL(1) verdict.
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "analysis_fixture.h"
 
@@ -200,6 +202,49 @@ TEST_F(Select, ReportPrintsEveryAlternativeOfANumber) {
   ASSERT_TRUE(eng->an.FileSetOfSelect(".sel", verdict));
   EXPECT_EQ(ReadFile("S.sel"), Line("  2\t<S>::=b\t\t\t\"b\"") +
                                    Line("  3\t<S>::=a<S>::=c\t\t\t\"c\""));
+}
+
+// The clashes stand in records as if each nonterminal gave its chain back and took one record
+// per clash: the same records with the same fields, and the same records handed out after,
+// whether the next nonterminal has more clashes, fewer or none.
+TEST_F(Select, ClashRecordsAsIfTakenOneByOne) {
+  const char* const grammar =
+      "S = A | A | A | D ; A = a | b | c | d ; B = a | a | ~ ; C = B | a | b ; "
+      "D = a | C | B | A ; E = x | y ; F = A | B | C | D | a ; G = A | A";
+  Analyse(grammar);
+  std::unique_ptr<Engine> engine = std::move(eng);
+  eng = std::make_unique<Engine>();
+  eng->BnfParserInit(1, folder.string(), 0, 0, 0);
+  Analyse(grammar);
+  Engine& plain = *eng;
+  constexpr int32_t pool = 4;
+  Chain chain;
+  std::vector<int32_t> owners;
+  size_t most = 0;
+  for (int32_t a = engine->store.Grammar.First; a >= 1;
+       a = engine->mem.IVLR(NonterminalPool, a, NtmNext)) {
+    int32_t flag = 0;
+    engine->an.SelectSetOfAlternative(a, owners, flag);
+    const std::vector<SelectCollision> clashes = engine->an.SelectCollisions();
+    most = std::max(most, clashes.size());
+    if (chain.First >= 1) plain.mem.ReleaseRecord(pool, chain.First, chain.Last);
+    chain = Chain{};
+    for (const SelectCollision& c : clashes) {
+      const int32_t rec = plain.mem.AppendRecord(pool, 1, chain.First, chain.Last);
+      plain.mem.VLW(pool, rec, 2, c.Index);
+      plain.mem.VLW(pool, rec, 3, c.Rule);
+    }
+    ASSERT_EQ(engine->an.SelectCollisionList, chain);
+    ASSERT_EQ(engine->mem.FreeChainHead(2), plain.mem.FreeChainHead(2));
+    for (int32_t r = chain.First, k = 0; r >= 1 && k < 100; r = plain.mem.IVLR(pool, r, 1), ++k) {
+      for (int32_t field = 1; field <= 4; ++field)
+        ASSERT_EQ(engine->mem.IVLR(pool, r, field), plain.mem.IVLR(pool, r, field));
+      if (r == chain.Last) break;
+    }
+    if (a == engine->store.Grammar.Last) break;
+  }
+  EXPECT_GE(most, 3u);
+  for (int k = 0; k < 300; ++k) ASSERT_EQ(engine->mem.IVLOFF(pool), plain.mem.IVLOFF(pool)) << k;
 }
 
 }  // namespace
