@@ -120,12 +120,23 @@ static std::optional<std::pair<dev_t, ino_t>> RunGrammarFile;
 
 namespace {
 
-bool isGrammarFile(const std::string& name)
+// The text of the engine's latest failure, empty when the last call succeeded.
+std::string engineError(const EngineExports& e)
+{
+    char buffer[1024];
+    e.GetEngineError(buffer, sizeof buffer);
+    return trimmed(buffer, sizeof buffer);
+}
+
+// Which file a name stands for, whatever its spelling or links.
+std::optional<std::pair<dev_t, ino_t>> fileId(const char* name)
 {
     struct stat st {};
-    return RunGrammarFile && ::stat(name.c_str(), &st) == 0 &&
-           std::make_pair(st.st_dev, st.st_ino) == *RunGrammarFile;
+    if (::stat(name, &st) != 0) return std::nullopt;
+    return std::make_pair(st.st_dev, st.st_ino);
 }
+
+bool isGrammarFile(const std::string& name) { return RunGrammarFile && fileId(name.c_str()) == RunGrammarFile; }
 
 void removeResult(const std::string& extension)
 {
@@ -151,9 +162,7 @@ void Pipeline::letRun() { ui::Ui().processEvents(); }
 
 bool Pipeline::engineWrote(const EngineExports& e)
 {
-    char buffer[1024];
-    e.GetEngineError(buffer, sizeof buffer);
-    const std::string error = trimmed(buffer, sizeof buffer);
+    const std::string error = engineError(e);
     if (error.empty()) return true;
     Log(" ... " + cp1251::toUnicode(error));
     return false;
@@ -199,16 +208,13 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
         const std::int16_t actions = BuildActions ? -1 : 0, tree = BuildTree ? -1 : 0, names = BuildNames ? -1 : 0;
         e->BnfParserInit(&language, folder.constData(), static_cast<std::int32_t>(folder.size()), &actions, &tree,
                          &names);
-        char buffer[1024];
-        e->GetEngineError(buffer, sizeof buffer);
-        RunRefusal = trimmed(buffer, sizeof buffer);
+        RunRefusal = engineError(*e);
         RunGrammarFile.reset();
         if (RunRefusal.empty() && !untitled) {
             // No result file may take the place of the grammar's own file.
             const QByteArray file = QFile::encodeName(g.Caption());
             e->SetGrammarFile(file.constData(), static_cast<std::int32_t>(file.size()));
-            struct stat st {};
-            if (::stat(file.constData(), &st) == 0) RunGrammarFile = std::make_pair(st.st_dev, st.st_ino);
+            RunGrammarFile = fileId(file.constData());
         }
     }
     letRun();
@@ -744,9 +750,7 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     status("getting parser code");
     letRun();
     e->TamberlixCode(&language);
-    char buffer[1024];
-    e->GetEngineError(buffer, sizeof buffer);
-    const std::string failure = trimmed(buffer, sizeof buffer);
+    const std::string failure = engineError(*e);
 
     const bool java = main_.ButtonImage(QStringLiteral("Build")) == QLatin1String("java_");
     const QString prefix = java ? QStringLiteral("Parser") : QString();
