@@ -94,6 +94,8 @@ namespace {
 // columns of in (out may be in) and the finished columns of the components it draws from, and
 // copies it to the other members. addMembers sets the members' own rows (the reflexive part).
 void BuildAlong(const ComponentOrder& g, const BitMatrix& in, BitMatrix& out, bool addMembers) {
+  // A matrix with no rows has no column storage at all: nothing to build.
+  if (out.WordsPerColumn() == 0) return;
   const int32_t words = std::min(in.WordsPerColumn(), out.WordsPerColumn());
   const int32_t outWords = out.WordsPerColumn();
   const bool trim = in.RowCount() > out.RowCount();

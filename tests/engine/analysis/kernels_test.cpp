@@ -131,6 +131,22 @@ TEST(Kernels, ComponentsEqualTheByteMatrixAlgorithm) {
   }
 }
 
+// A grammar with nonterminals but no symbol rows at all (found by fuzzing): the product has
+// no column storage and building along the components must leave it alone.
+TEST(Kernels, ProductAlongAMatrixWithNoRows) {
+  Bytes direct(3, 3);
+  direct.at(1, 2) = 255;
+  direct.at(2, 1) = 255;
+  BitMatrix closed = ToBits(direct, 3);
+  const ComponentOrder order = OrderComponents(closed, 3);
+  BitMatrix right, product;
+  right.Reset(0, 3);
+  product.Reset(0, 3);
+  ProductAlong(order, right, product);
+  EXPECT_EQ(product.RowCount(), 0);
+  EXPECT_EQ(product.ColCount(), 3);
+}
+
 // A walk over a range of rows reads exactly the set rows in it, across word boundaries.
 TEST(Kernels, RowRangeWalk) {
   std::mt19937 rng(5);
