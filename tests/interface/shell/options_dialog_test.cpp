@@ -565,6 +565,23 @@ TEST_F(OptionsDialogTest, ApplyWithNoGrammarOpenStoresTheOptionsAndTouchesNoWind
     EXPECT_TRUE(Idle);
 }
 
+TEST_F(OptionsDialogTest, TheToolbarShowsTheChosenNotationAndLanguageOnceTheyAreApplied)
+{
+    Start();
+    main()->CloseAllGrammars();
+    const QString build = main()->ButtonImage("Build");
+    WithDialog([&](frmOptions& d) {
+        d.languagesPage->optJava->click();
+        d.languagesPage->optW3C->click();
+        // The program, toolbar included, keeps its options until they are applied.
+        EXPECT_EQ(main()->ButtonImage("Build"), build);
+        EXPECT_EQ(CurLanguage, 1);
+        d.cmdOK->click();
+    });
+    EXPECT_EQ(main()->ButtonImage("Build"), "java_");
+    EXPECT_EQ(main()->ButtonImage("Notation"), "w3c");
+}
+
 TEST_F(OptionsDialogTest, TheAlwaysRunRemovalsStayGrayAfterTheOptionsAreSaved)
 {
     Store(options::FormatOptions(options::DefaultSet()));
