@@ -10,6 +10,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "morvantelisk.h"
@@ -51,12 +52,22 @@ public:
     // The file the grammar was read from, which no result file may replace.
     void SetGrammarFile(const std::string& path) const { e_.SetGrammarFile(path.data(), length(path)); }
 
-    // The text of the latest call's failure; empty when it succeeded.
+    // The text of the latest call's failure; empty when it succeeded. A failure may quote a
+    // long folder: the text is read into ever larger buffers until a larger one adds nothing.
     std::string LastError() const
     {
-        Buffer b;
-        e_.GetEngineError(b.data(), b.capacity());
-        return b.text();
+        const auto read = [this](std::size_t size) {
+            std::string buffer(size, ' ');
+            e_.GetEngineError(buffer.data(), length(buffer));
+            return Trimmed(buffer.data(), buffer.size());
+        };
+        std::string text = read(1024);
+        for (std::size_t size = 4096; size <= (std::size_t{1} << 24); size *= 4) {
+            std::string longer = read(size);
+            if (longer == text) break;
+            text = std::move(longer);
+        }
+        return text;
     }
     // The name the last reading gave the grammar; none when the reading gave none (the
     // engine hands a name over once per reading).

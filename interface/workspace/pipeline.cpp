@@ -672,11 +672,11 @@ void Pipeline::GetNewParser(std::int32_t language)
         (e->*step.compute)();
         letRun();
         if (!step.fetch) continue;
-        const int terminals = T * step.terminalRows + step.extraRows, rows = N + terminals;
+        const int symbolRows = T * step.terminalRows + step.extraRows, rows = N + symbolRows;
         const std::string matrix = engine.Matrix(step.fetch, static_cast<std::size_t>(rows), static_cast<std::size_t>(N));
         letRun();
         if (step.show && *step.show)
-            gridStep(matrix, N, T, rows + 1, terminals, rows, QLatin1String(step.title), step.colour, firstGrid);
+            gridStep(matrix, N, T, rows + 1, symbolRows, rows, QLatin1String(step.title), step.colour, firstGrid);
     }
 
     Log("   - Calculating the Set of select...");

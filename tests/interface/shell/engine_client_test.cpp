@@ -75,6 +75,13 @@ TEST_F(EngineClientTest, TextsComeBackWithoutTheirPadding)
     EXPECT_EQ(client_.LastError(), "Fatal error: no room of memory.\r\n 12 x 34");
 }
 
+TEST_F(EngineClientTest, AFailureLongerThanANameBufferComesBackWhole)
+{
+    // A work folder refused for its length is quoted in full before the reason.
+    fake.error = "The work folder \"/" + std::string(3000, 'd') + " e\" is longer than 260 characters: no file is written.";
+    EXPECT_EQ(client_.LastError(), fake.error);
+}
+
 TEST_F(EngineClientTest, AReadingThatNamedNoGrammarGivesNoNameNotAnEmptyOne)
 {
     EXPECT_FALSE(client_.GrammarName().has_value());
