@@ -1,3 +1,5 @@
+// The options dialog: its pages over a copy of the stored options, the Default box, the font
+// buttons, and Apply, OK and Cancel.
 #include "frmOptions.h"
 
 #include <QHBoxLayout>
