@@ -52,6 +52,30 @@ public:
     // The file the grammar was read from, which no result file may replace.
     void SetGrammarFile(const std::string& path) const { e_.SetGrammarFile(path.data(), length(path)); }
 
+    // The listings of a nonterminal list (head and tail): its rules, the grammar they make,
+    // or its names, written under the title into grammar name + extension.
+    void FileRules(std::int32_t head, std::int32_t tail, const std::string& title, const std::string& extension) const
+    {
+        list(e_.FileRules, head, tail, title, extension);
+    }
+    void FileGrammar(std::int32_t head, std::int32_t tail, const std::string& title, const std::string& extension) const
+    {
+        list(e_.FileGrammar, head, tail, title, extension);
+    }
+    void FileNonterminals(std::int32_t head, std::int32_t tail, const std::string& title,
+                          const std::string& extension) const
+    {
+        list(e_.FileNonterminals, head, tail, title, extension);
+    }
+    // The select sets into grammar name + extension; true when the grammar is LL(1), also when
+    // the file could not be written.
+    bool FileSetOfSelect(const std::string& extension) const
+    {
+        std::int16_t verdict = 0;
+        e_.FileSetOfSelect(&verdict, extension.data(), length(extension));
+        return verdict == -1;
+    }
+
     // The text of the latest call's failure; empty when it succeeded. A failure may quote a
     // long folder: the text is read into ever larger buffers until a larger one adds nothing.
     std::string LastError() const
@@ -131,6 +155,14 @@ private:
     {
         return static_cast<std::int32_t>(
             std::min<std::size_t>(s.size(), static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())));
+    }
+
+    using Listing = void (*)(const std::int32_t*, const std::int32_t*, const char*, std::int32_t, const char*,
+                             std::int32_t);
+    static void list(Listing listing, std::int32_t head, std::int32_t tail, const std::string& title,
+                     const std::string& extension)
+    {
+        listing(&head, &tail, title.data(), length(title), extension.data(), length(extension));
     }
 
     std::vector<std::string> names(char* (*get)(char*, std::int32_t, std::int32_t*), std::int32_t count,

@@ -364,7 +364,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
     const EngineExports* e = Engine();
     if (!g || !e) return;
     const auto name = [g] { return g->GrammarName; };
-    const auto title = [](const char* t, std::int32_t& n) { n = static_cast<std::int32_t>(std::char_traits<char>::length(t)); return t; };
+    const EngineClient engine(*e);
     bool shown = false;
     main_.WriteLog(Time() + " ... grammar - " + name() + CrLf + Time() + "   - Searching and removing identical rules..." + CrLf);
     status("Searching and removing identical rules");
@@ -383,10 +383,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         QString listed;
         if (tools || ShowExtraneousLists) {
             shown = true;
-            std::int32_t n = 0;
-            const char* text = title(fileTitle, n);
-            const std::string x = bytes(ext);
-            e->FileNonterminals(&h, &t, text, n, x.data(), static_cast<std::int32_t>(x.size()));
+            engine.FileNonterminals(h, t, fileTitle, bytes(ext));
             if (engineWrote(*e))
                 if (frmDocument* d = LoadResultDocument(docTitle, ext)) listed = cp1251::toUnicode(d->rtfText.Text());
         }
@@ -426,9 +423,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         status("List of unreachable nonteminals is empty");
     }
     if (tools) {
-        std::int32_t n = 0;
-        const char* text = title(" grammar after removing extraneous symbols", n);
-        e->FileGrammar(&rh, &rt, text, n, ".tmp", 4);
+        engine.FileGrammar(rh, rt, " grammar after removing extraneous symbols", ".tmp");
         const std::string file = mv::names::ResultFileName(RunBase, ".tmp");
         if (engineWrote(*e) && !RunBase.empty() && !isGrammarFile(file) && fileExists(file)) {
             std::ifstream in(file, std::ios::binary);
@@ -442,9 +437,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
     } else if (shown) {
         const QString docTitle = QStringLiteral("Grammar after removing extraneous symbols");
         g->RemoveDocument(docTitle);
-        std::int32_t n = 0;
-        const char* text = title(" grammar after removing extraneous symbols", n);
-        e->FileRules(&rh, &rt, text, n, ".tmp", 4);
+        engine.FileRules(rh, rt, " grammar after removing extraneous symbols", ".tmp");
         if (engineWrote(*e)) LoadResultDocument(docTitle, QStringLiteral(".tmp"));
         removeResult(".tmp");
     }
@@ -547,9 +540,9 @@ void Pipeline::GetNewParser(std::int32_t language)
         LoadResultDocument(QStringLiteral("Nullable rules"), QStringLiteral(".tmp"));
     }
     letRun();
+    const EngineClient engine(*e);
     if (ShowNonterminals) {
-        const std::string x = bytes(ExtNonterminals);
-        e->FileNonterminals(&first, &last, " list of nonterminals", 21, x.data(), static_cast<std::int32_t>(x.size()));
+        engine.FileNonterminals(first, last, " list of nonterminals", bytes(ExtNonterminals));
         if (engineWrote(*e)) LoadResultDocument(QStringLiteral("Nonterminals"), ExtNonterminals);
     }
 
@@ -572,7 +565,6 @@ void Pipeline::GetNewParser(std::int32_t language)
     if (T < 0) T = 0;
 
     status("...getting names of nonterminals:");
-    const EngineClient engine(*e);
     NonterminalNames.clear();
     for (const std::string& name : engine.NonterminalNames(N)) NonterminalNames.push_back(cp1251::toUnicode(name));
     letRun();
@@ -682,11 +674,8 @@ void Pipeline::GetNewParser(std::int32_t language)
     Log("   - Calculating the Set of select...");
     status("Calculating the Set of select");
     letRun();
-    std::int16_t verdict = 0;
-    const std::string x = bytes(ExtSelect);
-    e->FileSetOfSelect(&verdict, x.data(), static_cast<std::int32_t>(x.size()));
+    GrammarIsLL1 = engine.FileSetOfSelect(bytes(ExtSelect));
     const bool selectWritten = engineWrote(*e);
-    GrammarIsLL1 = verdict == -1;
     if (!GrammarIsLL1) {
         Log(" ... grammar is not LL(1)");
         status("Grammar is not LL(1)");
