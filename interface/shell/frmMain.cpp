@@ -104,21 +104,11 @@ QIcon iconFor(const QString& image)
 
 } // namespace
 
-bool NeverSaved(const QString& caption)
-{
-    const QString head = caption.left(8);
-    return head == QLatin1String("Unsaved ") || head == QLatin1String("Untitled");
-}
-
-double frmMain::TwipsPerPixel()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
-}
+double frmMain::TwipsPerPixel() { return ModuleMain::TwipsPerPixel(); }
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_unique<Pipeline>(*this))
 {
+    Processing = pipeline_.get();
     setWindowTitle(ui::AppTitle());
     mdiArea = new QMdiArea(this);
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -176,13 +166,19 @@ frmMain::~frmMain()
     // Nor may the frame's activation of the closing sub-windows.
     if (mdiArea) mdiArea->disconnect(this);
     if (MainForm == this) MainForm = nullptr;
+    if (Frame == this) Frame = nullptr;
+    if (Processing == pipeline_.get()) Processing = nullptr;
     NavWindow = nullptr;
     LogWindow = nullptr;
     ActiveGrammar = nullptr;
     ActiveChild = nullptr;
 }
 
-void frmMain::setPipeline(std::unique_ptr<Pipeline> p) { pipeline_ = std::move(p); }
+void frmMain::setPipeline(std::unique_ptr<Pipeline> p)
+{
+    if (Processing == pipeline_.get()) Processing = p.get();
+    pipeline_ = std::move(p);
+}
 
 QPrinter& frmMain::Printer()
 {
@@ -417,6 +413,27 @@ QLabel* frmMain::Panel(const QString& key) const
     for (const PanelRec& p : panels_)
         if (p.key == key) return p.label;
     return nullptr;
+}
+
+void frmMain::SetPanelText(const QString& key, const QString& text)
+{
+    if (QLabel* p = Panel(key)) p->setText(text);
+}
+
+void frmMain::RaiseDocks()
+{
+    if (LogDock && LogDock->isVisible()) LogDock->raise();
+    if (NavDock && NavDock->isVisible()) NavDock->raise();
+}
+
+void frmMain::ShowUndoState(const QString& undoImage, bool undoEnabled, const QString& redoImage, bool redoEnabled)
+{
+    SetButtonImage(QStringLiteral("Undo"), undoImage);
+    SetButtonImage(QStringLiteral("Redo"), redoImage);
+    if (QAction* a = toolButton(QStringLiteral("Undo"))) a->setEnabled(undoEnabled);
+    if (QAction* a = toolButton(QStringLiteral("Redo"))) a->setEnabled(redoEnabled);
+    if (QAction* a = action(QStringLiteral("mnuToolsUndo"))) a->setEnabled(undoEnabled);
+    if (QAction* a = action(QStringLiteral("mnuToolsRedo"))) a->setEnabled(redoEnabled);
 }
 
 QString frmMain::Panel1Text() const { return panels_.front().label->text(); }

@@ -11,7 +11,7 @@
 
 #include "cp1251.h"
 #include "frmTree.h"
-#include "module_main.h"
+#include "workspace_state.h"
 
 using namespace ModuleMain;
 

@@ -15,16 +15,15 @@
 #include "cp1251.h"
 #include "find_text.h"
 #include "frmGrammar.h"
-#include "frmMain.h"
 #include "readers.h"
-#include "module_main.h"
+#include "workspace_state.h"
 
 using namespace ModuleMain;
 
 frmFind& frmFind::instance()
 {
     static QPointer<frmFind> dialog;
-    if (!dialog) dialog = new frmFind(MainForm);
+    if (!dialog) dialog = new frmFind(Frame ? Frame->Window() : nullptr);
     return *dialog;
 }
 

@@ -5,7 +5,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "module_main.h"
+#include "workspace_state.h"
 
 void KeepEmptyLastLine(QObject* context, RichText& text, bool& hold)
 {

@@ -13,9 +13,8 @@
 #include "cycle_watch.h"
 #include "engine_binding.h"
 #include "frmGrammar.h"
-#include "frmMain.h"
 #include "frmStop.h"
-#include "module_main.h"
+#include "workspace_state.h"
 #include "pipeline.h"
 #include "ui_services.h"
 
@@ -189,7 +188,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                 status("Cycle " + made);
                 accept(true);
                 if (!stop) {
-                    stop = new frmStop(&main_);
+                    stop = new frmStop(main_.Window());
                     stop->setModal(false);
                     stop->show();
                 }
