@@ -31,6 +31,7 @@
 #include "module_main.h"
 #include "pipeline.h"
 #include "recent_files.h"
+#include "run_guard.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -454,7 +455,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
     if (!Idle) {
         if (key == "LL1" || key == "Build" || key == "Notation" || key == "Tree") return;
         const bool saved = SavedFastWork;
-        try {
+        RunLogged(this, key, [&] {
             if (key == "Delete Results") {
                 frmGrammar* g = ActiveGrammar;
                 if (g && g->TreeAllowed && g->TreeBuilding && ProgressBar1->isVisible()) {
@@ -466,19 +467,14 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
             } else if (key != "Quick") {
                 tbToolBar_Dispatch(key);
             }
-        } catch (...) {
-        }
+        });
         SavedFastWork = saved;
         return;
     }
     BuildRequested = false;
     SavedFastWork = FastWork;
-    try {
-        tbToolBar_Dispatch(key);
-    } catch (...) {
-        // A failed run still ends in the closing step below.
-    }
-    closeRunBracket();
+    const RunBracket bracket(this, [this] { closeRunBracket(); });
+    RunLogged(this, key, [&] { tbToolBar_Dispatch(key); });
 }
 
 void frmMain::tbToolBar_Dispatch(const QString& key)
@@ -564,7 +560,11 @@ void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
     // During a run the choice is stored, and nothing is started or restored.
     const bool duringRun = !Idle;
     SavedFastWork = FastWork;
-    try {
+    // During a run its own bracket closes it.
+    const RunBracket bracket(this, [this, duringRun] {
+        if (!duringRun) closeRunBracket();
+    });
+    RunLogged(this, QStringLiteral("the toolbar menu"), [&] {
         frmGrammar* g = ActiveGrammar;
         if (parentButton == 12) {
             if (index >= 1 && index <= 4) {
@@ -600,9 +600,7 @@ void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
             }
             if (ActiveChild) ActiveChild->unsetCursor();
         }
-    } catch (...) {
-    }
-    if (!duringRun) closeRunBracket();
+    });
 }
 
 void frmMain::sbStatusBar_PanelClick(const QString& key)

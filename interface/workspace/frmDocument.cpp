@@ -11,6 +11,7 @@
 #include "frmGrammar.h"
 #include "frmSwitch.h"
 #include "last_line.h"
+#include "run_guard.h"
 #include "workspace_state.h"
 #include "safe_save.h"
 #include "ui_services.h"
@@ -49,10 +50,8 @@ bool frmDocument::LoadFile(const std::string& path)
     if (!in) return false;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     FilePath = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absoluteFilePath();
-    const bool idle = Idle;
-    Idle = false;
+    const BusyScope busy;
     rtfText.SetText(bytes);
-    Idle = idle;
     return true;
 }
 

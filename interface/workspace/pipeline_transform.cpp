@@ -14,6 +14,7 @@
 #include "engine_binding.h"
 #include "frmGrammar.h"
 #include "frmStop.h"
+#include "run_guard.h"
 #include "workspace_state.h"
 #include "pipeline.h"
 #include "ui_services.h"
@@ -234,6 +235,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
         abandon(f.outcome);
         return;
     } catch (...) {
+        LogUnexpected(&main_, QStringLiteral("the transformation to LL(1)"), std::current_exception());
         abandon(TransformOutcome::Failure);
         return;
     }
