@@ -122,6 +122,8 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpSearchForHelpOn_Click();
     void mnuHelpAbout_Click();
+    // Every command enabled or not from the active window, its text and its undo store.
+    void updateActions();
     void tbToolBar_ButtonClick(const QString& key);
     // parentButton: 12 the Notation button, 25 the Build button; index: the item's code.
     void tbToolBar_ButtonMenuClick(int parentButton, int index);
@@ -203,7 +205,6 @@ private:
     void fitToolBars();
     void createStatusBar();
     void tagStrings();
-    QAction* addAction(const QString& name, const QString& text, void (frmMain::*slot)());
     void transformationCommand(void (Pipeline::*step)());
     void undoRedoCommand(bool redo);
     bool saveGrammarTo(frmGrammar* g, const QString& path);
@@ -212,10 +213,64 @@ private:
     void arrange(int how);
     void closeRunBracket();
     void tbToolBar_Dispatch(const QString& key);
+    void tbSave();
+    void tbQuick();
+    void tbNotation();
+    void tbTree();
+    void tbLL1();
+    void tbBuild();
+    void tbHelp();
     void placeOnScreen(QRect twips);
     void saveLogFile();
     void subWindowActivated(QMdiSubWindow* sub);
 
+    // One action per menu command, made in createActions(); the menus, the enabling and the
+    // check marks reach them here, never by name.
+    struct Commands {
+        QAction* mnuFileNew = nullptr;
+        QAction* mnuFileOpen = nullptr;
+        QAction* mnuFileClose = nullptr;
+        QAction* mnuFileCloseResults = nullptr;
+        QAction* mnuFileSave = nullptr;
+        QAction* mnuFileSaveAs = nullptr;
+        QAction* mnuFileSaveAll = nullptr;
+        QAction* mnuFileSaveParser = nullptr;
+        QAction* mnuFileSaveParserAs = nullptr;
+        QAction* mnuFilePageSetup = nullptr;
+        QAction* mnuFilePrint = nullptr;
+        QAction* mnuFileExit = nullptr;
+        QAction* mnuEditUndo = nullptr;
+        QAction* mnuEditCut = nullptr;
+        QAction* mnuEditCopy = nullptr;
+        QAction* mnuEditPaste = nullptr;
+        QAction* mnuEditDelete = nullptr;
+        QAction* mnuEditSelectAll = nullptr;
+        QAction* mnuEditFind = nullptr;
+        QAction* mnuEditFindNext = nullptr;
+        QAction* mnuEditReplace = nullptr;
+        QAction* mnuViewToolbar = nullptr;
+        QAction* mnuViewStatusBar = nullptr;
+        QAction* mnuViewProcess = nullptr;
+        QAction* mnuViewNavigation = nullptr;
+        QAction* mnuViewOptions = nullptr;
+        QAction* mnuToolsUndo = nullptr;
+        QAction* mnuToolsRedo = nullptr;
+        QAction* mnuToolsExtraneous = nullptr;
+        QAction* mnuToolsLeftFactoring = nullptr;
+        QAction* mnuToolsRecursionLoops = nullptr;
+        QAction* mnuToolsLeftRecursion = nullptr;
+        QAction* mnuToolsOptions = nullptr;
+        QAction* mnuWindowNewWindow = nullptr;
+        QAction* mnuWindowDocking = nullptr;
+        QAction* mnuWindowCascade = nullptr;
+        QAction* mnuWindowTileHorizontal = nullptr;
+        QAction* mnuWindowTileVertical = nullptr;
+        QAction* mnuWindowArrangeIcons = nullptr;
+        QAction* mnuHelpContents = nullptr;
+        QAction* mnuHelpSearchForHelpOn = nullptr;
+        QAction* mnuHelpAbout = nullptr;
+    } cmd_;
+    QAction* addAction(QAction* Commands::*member, const QString& name, const QString& text, void (frmMain::*slot)());
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
     QHash<QString, QAction*> buttons_;

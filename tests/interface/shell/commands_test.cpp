@@ -576,3 +576,17 @@ TEST_F(CommandsTest, ACheckedEntryRefusedDuringARunKeepsItsMark)
     EXPECT_FALSE(main()->action("mnuViewProcess")->isChecked());
     ShowProcess = true;
 }
+
+// The commands follow the active window as it changes, before any menu is opened: closing the
+// last grammar leaves nothing that acts on one enabled, and a new grammar enables them again.
+TEST_F(CommandsTest, TheCommandsFollowTheActiveWindowWithoutAMenuOpened)
+{
+    const char* const grammarCommands[] = {"mnuFileClose", "mnuFilePrint", "mnuWindowCascade", "mnuWindowTileVertical"};
+    main()->show();
+    main()->UnloadGrammar(active());
+    QApplication::processEvents();
+    for (const char* name : grammarCommands) EXPECT_FALSE(main()->action(name)->isEnabled()) << name;
+    main()->AddGrammarWindow(QString());
+    QApplication::processEvents();
+    for (const char* name : grammarCommands) EXPECT_TRUE(main()->action(name)->isEnabled()) << name;
+}
