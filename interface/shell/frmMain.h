@@ -152,13 +152,11 @@ public:
     QString ButtonImage(const QString& key) const override;
     void SetButtonImage(const QString& key, const QString& image) override;
     // The toolbar in two parts: the file, edit and notation buttons, and the grammar's.
-    QToolBar* tbToolBar = nullptr;
-    QToolBar* tbToolBar2 = nullptr;
+    QToolBar* ToolBar() const { return tbToolBar; }
+    QToolBar* GrammarToolBar() const { return tbToolBar2; }
     QList<QAction*> ToolbarActions() const;
-    QProgressBar* ProgressBar1 = nullptr;
-    QMdiArea* mdiArea = nullptr;
-    QDockWidget* NavDock = nullptr;
-    QDockWidget* LogDock = nullptr;
+    QDockWidget* NavigationDock() const { return NavDock; }
+    QDockWidget* ProcessDock() const { return LogDock; }
     QPrinter& Printer();
 
     // Status bar panels by key: panel 1 is keyed "Root  0".
@@ -272,6 +270,12 @@ private:
     } cmd_;
     QAction* addAction(QAction* Commands::*member, const QString& name, const QString& text, void (frmMain::*slot)());
     QHash<QString, QAction*> actions_;
+    QToolBar* tbToolBar = nullptr;
+    QToolBar* tbToolBar2 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QMdiArea* mdiArea = nullptr;
+    QDockWidget* NavDock = nullptr;
+    QDockWidget* LogDock = nullptr;
     QHash<QString, QMenu*> menus_;
     QHash<QString, QAction*> buttons_;
     QHash<QString, QString> images_;

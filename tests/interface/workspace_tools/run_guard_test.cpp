@@ -33,7 +33,7 @@ protected:
     {
         main()->setPipeline(std::make_unique<FailingPipeline>(*main(), standard));
         SetText("<S> ::= x\n");
-        main()->ProgressBar1->setVisible(true);
+        main()->ProgressBar()->setVisible(true);
     }
 };
 
@@ -58,7 +58,7 @@ TEST_F(RunGuardTest, AFailedToolbarRunIsLoggedAndItsBracketClosed)
         EXPECT_NE(Log().find(c.logged), std::string::npos) << Log();
         EXPECT_TRUE(Idle);
         EXPECT_FALSE(main()->IsLL1Run());
-        EXPECT_FALSE(main()->ProgressBar1->isVisible());
+        EXPECT_FALSE(main()->ProgressBar()->isVisible());
     }
 }
 
@@ -68,7 +68,7 @@ TEST_F(RunGuardTest, AFailedBuildFromTheLanguageMenuIsLoggedAndItsBracketClosed)
     main()->tbToolBar_ButtonMenuClick(25, 1);
     EXPECT_NE(Log().find("unexpected failure in the toolbar menu: matrix store gone"), std::string::npos) << Log();
     EXPECT_TRUE(Idle);
-    EXPECT_FALSE(main()->ProgressBar1->isVisible());
+    EXPECT_FALSE(main()->ProgressBar()->isVisible());
 }
 
 TEST(BusyScope, IdleComesBackToWhatItWasHoweverTheScopeEnds)
