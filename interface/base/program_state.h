@@ -18,7 +18,10 @@ using FontRec = readers::FontRec;
 
 // RGB(r, g, b) as the stored options write a colour; system colours are 0x80000000 + index.
 constexpr std::int32_t RGB(int r, int g, int b) { return r + 256 * g + 65536 * b; }
-constexpr std::int32_t SystemColour(int index) { return static_cast<std::int32_t>(0x80000000u + static_cast<unsigned>(index)); }
+constexpr std::int32_t SystemColour(int index)
+{
+    return static_cast<std::int32_t>(0x80000000u + static_cast<unsigned>(index));
+}
 
 // A font record with a name, a size and a colour, its effects off.
 inline FontRec MakeFont(const char* name, int size, std::int32_t colour)
@@ -67,10 +70,11 @@ struct ProgramState {
         QString ExtSelect = QStringLiteral(".tmp");
 
         // The seven font records, in their fixed order; the readers' text-style hooks read the set.
-        readers::FontSet Fonts{MakeFont("Courier New", 10, SystemColour(8)), MakeFont("Arial", 7, SystemColour(13)),
-                               MakeFont("Courier New", 10, RGB(0, 0, 128)), MakeFont("Courier New", 10, RGB(0, 0, 192)),
-                               MakeFont("Courier New", 10, RGB(128, 128, 128)), MakeFont("Courier New", 10, RGB(0, 128, 0)),
-                               MakeFont("Courier New", 10, RGB(160, 0, 0))};
+        readers::FontSet Fonts{
+            MakeFont("Courier New", 10, SystemColour(8)),    MakeFont("Arial", 7, SystemColour(13)),
+            MakeFont("Courier New", 10, RGB(0, 0, 128)),     MakeFont("Courier New", 10, RGB(0, 0, 192)),
+            MakeFont("Courier New", 10, RGB(128, 128, 128)), MakeFont("Courier New", 10, RGB(0, 128, 0)),
+            MakeFont("Courier New", 10, RGB(160, 0, 0))};
 
         std::int32_t CurNotation = 1;
         std::int32_t CurLanguage = 1;

@@ -10,8 +10,7 @@ void LogUnexpected(MainFrame* frame, const QString& where, std::exception_ptr fa
             std::rethrow_exception(failure);
         } catch (const std::exception& e) {
             what = QString::fromLocal8Bit(e.what());
-        } catch (...) {
-        }
+        } catch (...) {}
         if (frame)
             frame->WriteLog(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + " ... unexpected failure in " +
                             where + ": " + what + "\r\n");

@@ -79,8 +79,7 @@ TEST(BusyScope, IdleComesBackToWhatItWasHoweverTheScopeEnds)
             const BusyScope busy;
             EXPECT_FALSE(Idle);
             throw std::runtime_error("out");
-        } catch (const std::runtime_error&) {
-        }
+        } catch (const std::runtime_error&) {}
         EXPECT_EQ(Idle, before);
     }
     Idle = true;
