@@ -30,6 +30,7 @@
 #include "workspace_state.h"
 #include "output/result_name.h"
 #include "readers.h"
+#include "run_guard.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -628,10 +629,10 @@ void Pipeline::GetNewParser(std::int32_t language)
     }
     TerminalNames[static_cast<size_t>(T) + 1] = QStringLiteral("end marker");
     if (terminals) {
-        const bool idle = Idle;
-        Idle = false;
-        terminals->rtfText.SetText(list);
-        Idle = idle;
+        {
+            const BusyScope busy;
+            terminals->rtfText.SetText(list);
+        }
         terminals->rtfText.SetSelStart(0);
         // The list itself is read, so that a line-feed or carriage-return terminal stays one
         // character; the box holds it as a line break.
