@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <dlfcn.h>
 
-#include "module_main.h"
+#include "program_state.h"
 #include "ui_services.h"
 
 EngineBinding& EngineBinding::instance()

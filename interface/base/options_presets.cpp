@@ -1,6 +1,6 @@
 // The two built-in option sets. They differ only in the generator's tree and name options,
 // four result windows, the font sizes and the colour of errors.
-#include "module_main.h"
+#include "program_state.h"
 #include "options_string.h"
 
 namespace options {

@@ -104,21 +104,11 @@ QIcon iconFor(const QString& image)
 
 } // namespace
 
-bool NeverSaved(const QString& caption)
-{
-    const QString head = caption.left(8);
-    return head == QLatin1String("Unsaved ") || head == QLatin1String("Untitled");
-}
-
-double frmMain::TwipsPerPixel()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
-}
+double frmMain::TwipsPerPixel() { return ModuleMain::TwipsPerPixel(); }
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_unique<Pipeline>(*this))
 {
+    Processing = pipeline_.get();
     setWindowTitle(ui::AppTitle());
     mdiArea = new QMdiArea(this);
     mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -129,6 +119,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_uni
     // made, which may be another grammar's.
     mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::subWindowActivated);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &frmMain::updateActions);
     createActions();
     createMenus();
     createToolBar();
@@ -176,13 +167,19 @@ frmMain::~frmMain()
     // Nor may the frame's activation of the closing sub-windows.
     if (mdiArea) mdiArea->disconnect(this);
     if (MainForm == this) MainForm = nullptr;
+    if (Frame == this) Frame = nullptr;
+    if (Processing == pipeline_.get()) Processing = nullptr;
     NavWindow = nullptr;
     LogWindow = nullptr;
     ActiveGrammar = nullptr;
     ActiveChild = nullptr;
 }
 
-void frmMain::setPipeline(std::unique_ptr<Pipeline> p) { pipeline_ = std::move(p); }
+void frmMain::setPipeline(std::unique_ptr<Pipeline> p)
+{
+    if (Processing == pipeline_.get()) Processing = p.get();
+    pipeline_ = std::move(p);
+}
 
 QPrinter& frmMain::Printer()
 {
@@ -192,92 +189,93 @@ QPrinter& frmMain::Printer()
 
 // ---- controls ----
 
-QAction* frmMain::addAction(const QString& name, const QString& text, void (frmMain::*slot)())
+QAction* frmMain::addAction(QAction* Commands::*member, const QString& name, const QString& text, void (frmMain::*slot)())
 {
     auto* a = new QAction(text, this);
     a->setObjectName(name);
     if (slot) connect(a, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
     actions_.insert(name, a);
+    cmd_.*member = a;
     return a;
 }
 
 void frmMain::createActions()
 {
-    addAction("mnuFileNew", "&New", &frmMain::mnuFileNew_Click)->setShortcut(QKeySequence::New);
-    addAction("mnuFileOpen", "&Open...", &frmMain::mnuFileOpen_Click)->setShortcut(QKeySequence::Open);
-    addAction("mnuFileClose", "&Close Grammar", &frmMain::mnuFileClose_Click);
-    addAction("mnuFileCloseResults", "&Remove Results", &frmMain::mnuFileCloseResults_Click);
-    addAction("mnuFileSave", "&Save Grammar", nullptr)->setShortcut(QKeySequence::Save);
-    connect(action("mnuFileSave"), &QAction::triggered, this, [this] { mnuFileSave_Click(); });
-    addAction("mnuFileSaveAs", "Save Grammar &As...", nullptr);
-    connect(action("mnuFileSaveAs"), &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
-    addAction("mnuFileSaveAll", "Save A&ll Grammars", &frmMain::mnuFileSaveAll_Click);
-    addAction("mnuFileSaveParser", "Sa&ve Parser", &frmMain::mnuFileSaveParser_Click);
-    addAction("mnuFileSaveParserAs", "Save Pa&rser As...", &frmMain::mnuFileSaveParserAs_Click);
-    addAction("mnuFilePageSetup", "Page Set&up...", &frmMain::mnuFilePageSetup_Click);
-    addAction("mnuFilePrint", "&Print...", &frmMain::mnuFilePrint_Click)->setShortcut(QKeySequence::Print);
-    addAction("mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
+    addAction(&Commands::mnuFileNew, "mnuFileNew", "&New", &frmMain::mnuFileNew_Click)->setShortcut(QKeySequence::New);
+    addAction(&Commands::mnuFileOpen, "mnuFileOpen", "&Open...", &frmMain::mnuFileOpen_Click)->setShortcut(QKeySequence::Open);
+    addAction(&Commands::mnuFileClose, "mnuFileClose", "&Close Grammar", &frmMain::mnuFileClose_Click);
+    addAction(&Commands::mnuFileCloseResults, "mnuFileCloseResults", "&Remove Results", &frmMain::mnuFileCloseResults_Click);
+    addAction(&Commands::mnuFileSave, "mnuFileSave", "&Save Grammar", nullptr)->setShortcut(QKeySequence::Save);
+    connect(cmd_.mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
+    addAction(&Commands::mnuFileSaveAs, "mnuFileSaveAs", "Save Grammar &As...", nullptr);
+    connect(cmd_.mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
+    addAction(&Commands::mnuFileSaveAll, "mnuFileSaveAll", "Save A&ll Grammars", &frmMain::mnuFileSaveAll_Click);
+    addAction(&Commands::mnuFileSaveParser, "mnuFileSaveParser", "Sa&ve Parser", &frmMain::mnuFileSaveParser_Click);
+    addAction(&Commands::mnuFileSaveParserAs, "mnuFileSaveParserAs", "Save Pa&rser As...", &frmMain::mnuFileSaveParserAs_Click);
+    addAction(&Commands::mnuFilePageSetup, "mnuFilePageSetup", "Page Set&up...", &frmMain::mnuFilePageSetup_Click);
+    addAction(&Commands::mnuFilePrint, "mnuFilePrint", "&Print...", &frmMain::mnuFilePrint_Click)->setShortcut(QKeySequence::Print);
+    addAction(&Commands::mnuFileExit, "mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
 
-    addAction("mnuEditUndo", "&Undo", &frmMain::mnuEditUndo_Click);
-    addAction("mnuEditCut", "Cu&t", &frmMain::mnuEditCut_Click);
-    addAction("mnuEditCopy", "&Copy", &frmMain::mnuEditCopy_Click);
-    addAction("mnuEditPaste", "&Paste", &frmMain::mnuEditPaste_Click);
-    addAction("mnuEditDelete", "De&lete", &frmMain::mnuEditDelete_Click);
-    addAction("mnuEditSelectAll", "Select &All", &frmMain::mnuEditSelectAll_Click);
-    addAction("mnuEditFind", "&Find...", &frmMain::mnuEditFind_Click)->setShortcut(QKeySequence::Find);
-    addAction("mnuEditFindNext", "Find &Next", &frmMain::mnuEditFindNext_Click)->setShortcut(QKeySequence::FindNext);
-    addAction("mnuEditReplace", "&Replace...", &frmMain::mnuEditReplace_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(&Commands::mnuEditUndo, "mnuEditUndo", "&Undo", &frmMain::mnuEditUndo_Click);
+    addAction(&Commands::mnuEditCut, "mnuEditCut", "Cu&t", &frmMain::mnuEditCut_Click);
+    addAction(&Commands::mnuEditCopy, "mnuEditCopy", "&Copy", &frmMain::mnuEditCopy_Click);
+    addAction(&Commands::mnuEditPaste, "mnuEditPaste", "&Paste", &frmMain::mnuEditPaste_Click);
+    addAction(&Commands::mnuEditDelete, "mnuEditDelete", "De&lete", &frmMain::mnuEditDelete_Click);
+    addAction(&Commands::mnuEditSelectAll, "mnuEditSelectAll", "Select &All", &frmMain::mnuEditSelectAll_Click);
+    addAction(&Commands::mnuEditFind, "mnuEditFind", "&Find...", &frmMain::mnuEditFind_Click)->setShortcut(QKeySequence::Find);
+    addAction(&Commands::mnuEditFindNext, "mnuEditFindNext", "Find &Next", &frmMain::mnuEditFindNext_Click)->setShortcut(QKeySequence::FindNext);
+    addAction(&Commands::mnuEditReplace, "mnuEditReplace", "&Replace...", &frmMain::mnuEditReplace_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
-    addAction("mnuViewToolbar", "&Toolbar", &frmMain::mnuViewToolbar_Click)->setCheckable(true);
-    addAction("mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
-    addAction("mnuViewProcess", "&Process Window", &frmMain::mnuViewProcess_Click)->setCheckable(true);
-    addAction("mnuViewNavigation", "&Navigation", &frmMain::mnuViewNavigation_Click)->setCheckable(true);
-    addAction("mnuViewOptions", "&Options...", &frmMain::mnuViewOptions_Click);
+    addAction(&Commands::mnuViewToolbar, "mnuViewToolbar", "&Toolbar", &frmMain::mnuViewToolbar_Click)->setCheckable(true);
+    addAction(&Commands::mnuViewStatusBar, "mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
+    addAction(&Commands::mnuViewProcess, "mnuViewProcess", "&Process Window", &frmMain::mnuViewProcess_Click)->setCheckable(true);
+    addAction(&Commands::mnuViewNavigation, "mnuViewNavigation", "&Navigation", &frmMain::mnuViewNavigation_Click)->setCheckable(true);
+    addAction(&Commands::mnuViewOptions, "mnuViewOptions", "&Options...", &frmMain::mnuViewOptions_Click);
     // Check marks are set by the commands themselves, not by the click.
-    for (const char* n : {"mnuViewToolbar", "mnuViewStatusBar", "mnuViewProcess", "mnuViewNavigation"}) {
-        action(n)->setChecked(false);
-    }
-    action("mnuViewToolbar")->setChecked(true);
-    action("mnuViewStatusBar")->setChecked(true);
+    for (QAction* a : {cmd_.mnuViewToolbar, cmd_.mnuViewStatusBar, cmd_.mnuViewProcess, cmd_.mnuViewNavigation})
+        a->setChecked(false);
+    cmd_.mnuViewToolbar->setChecked(true);
+    cmd_.mnuViewStatusBar->setChecked(true);
 
-    addAction("mnuToolsUndo", "&Undo Transformation", &frmMain::mnuToolsUndo_Click);
-    addAction("mnuToolsRedo", "&Redo Transformation", &frmMain::mnuToolsRedo_Click);
-    addAction("mnuToolsExtraneous", "Remove &Extraneous Symbols", &frmMain::mnuToolsExtraneous_Click);
-    addAction("mnuToolsLeftFactoring", "Left &Factoring", &frmMain::mnuToolsLeftFactoring_Click);
-    addAction("mnuToolsRecursionLoops", "Reduce Indirect Left Recursion to Immediate One", &frmMain::mnuToolsRecursionLoops_Click);
-    addAction("mnuToolsLeftRecursion", "Eliminate Immediate Left Recursion", &frmMain::mnuToolsLeftRecursion_Click);
-    addAction("mnuToolsOptions", "&Options...", &frmMain::mnuToolsOptions_Click);
+    addAction(&Commands::mnuToolsUndo, "mnuToolsUndo", "&Undo Transformation", &frmMain::mnuToolsUndo_Click);
+    addAction(&Commands::mnuToolsRedo, "mnuToolsRedo", "&Redo Transformation", &frmMain::mnuToolsRedo_Click);
+    addAction(&Commands::mnuToolsExtraneous, "mnuToolsExtraneous", "Remove &Extraneous Symbols", &frmMain::mnuToolsExtraneous_Click);
+    addAction(&Commands::mnuToolsLeftFactoring, "mnuToolsLeftFactoring", "Left &Factoring", &frmMain::mnuToolsLeftFactoring_Click);
+    addAction(&Commands::mnuToolsRecursionLoops, "mnuToolsRecursionLoops", "Reduce Indirect Left Recursion to Immediate One", &frmMain::mnuToolsRecursionLoops_Click);
+    addAction(&Commands::mnuToolsLeftRecursion, "mnuToolsLeftRecursion", "Eliminate Immediate Left Recursion", &frmMain::mnuToolsLeftRecursion_Click);
+    addAction(&Commands::mnuToolsOptions, "mnuToolsOptions", "&Options...", &frmMain::mnuToolsOptions_Click);
 
-    addAction("mnuWindowNewWindow", "&New Window", &frmMain::mnuWindowNewWindow_Click);
-    addAction("mnuWindowDocking", "&Docking View", &frmMain::mnuWindowDocking_Click)->setCheckable(true);
-    addAction("mnuWindowCascade", "&Cascade", &frmMain::mnuWindowCascade_Click);
-    addAction("mnuWindowTileHorizontal", "Tile &Horizontal", &frmMain::mnuWindowTileHorizontal_Click);
-    addAction("mnuWindowTileVertical", "Tile &Vertical", &frmMain::mnuWindowTileVertical_Click);
-    addAction("mnuWindowArrangeIcons", "&Arrange Icons", &frmMain::mnuWindowArrangeIcons_Click);
+    addAction(&Commands::mnuWindowNewWindow, "mnuWindowNewWindow", "&New Window", &frmMain::mnuWindowNewWindow_Click);
+    addAction(&Commands::mnuWindowDocking, "mnuWindowDocking", "&Docking View", &frmMain::mnuWindowDocking_Click)->setCheckable(true);
+    addAction(&Commands::mnuWindowCascade, "mnuWindowCascade", "&Cascade", &frmMain::mnuWindowCascade_Click);
+    addAction(&Commands::mnuWindowTileHorizontal, "mnuWindowTileHorizontal", "Tile &Horizontal", &frmMain::mnuWindowTileHorizontal_Click);
+    addAction(&Commands::mnuWindowTileVertical, "mnuWindowTileVertical", "Tile &Vertical", &frmMain::mnuWindowTileVertical_Click);
+    addAction(&Commands::mnuWindowArrangeIcons, "mnuWindowArrangeIcons", "&Arrange Icons", &frmMain::mnuWindowArrangeIcons_Click);
 
-    addAction("mnuHelpContents", "&Contents", &frmMain::mnuHelpContents_Click)->setShortcut(QKeySequence::HelpContents);
-    addAction("mnuHelpSearchForHelpOn", "&Search For Help On...", &frmMain::mnuHelpSearchForHelpOn_Click);
-    addAction("mnuHelpAbout", "&About " + ui::AppTitle(), &frmMain::mnuHelpAbout_Click);
+    addAction(&Commands::mnuHelpContents, "mnuHelpContents", "&Contents", &frmMain::mnuHelpContents_Click)->setShortcut(QKeySequence::HelpContents);
+    addAction(&Commands::mnuHelpSearchForHelpOn, "mnuHelpSearchForHelpOn", "&Search For Help On...", &frmMain::mnuHelpSearchForHelpOn_Click);
+    addAction(&Commands::mnuHelpAbout, "mnuHelpAbout", "&About " + ui::AppTitle(), &frmMain::mnuHelpAbout_Click);
 }
 
 void frmMain::createMenus()
 {
+    // nullptr in a list is a separator.
     const auto make = [this](const QString& name, const QString& title, void (frmMain::*opened)(),
-                             std::initializer_list<const char*> entries) {
+                             std::initializer_list<QAction*> entries) {
         QMenu* m = menuBar()->addMenu(title);
         m->setObjectName(name);
         menus_.insert(name, m);
-        for (const char* e : entries) {
-            if (QString(e) == "-") m->addSeparator();
-            else m->addAction(action(e));
+        for (QAction* e : entries) {
+            if (!e) m->addSeparator();
+            else m->addAction(e);
         }
         if (opened) connect(m, &QMenu::aboutToShow, this, [this, opened] { (this->*opened)(); });
         return m;
     };
     QMenu* file = make("mnuFile", "&File", &frmMain::mnuFile_Click,
-                       {"mnuFileNew", "mnuFileOpen", "mnuFileClose", "-", "mnuFileCloseResults", "-",
-                        "mnuFileSave", "mnuFileSaveAs", "mnuFileSaveAll", "-", "mnuFileSaveParser",
-                        "mnuFileSaveParserAs", "-", "mnuFilePageSetup", "mnuFilePrint", "-", "mnuFileExit"});
+                       {cmd_.mnuFileNew, cmd_.mnuFileOpen, cmd_.mnuFileClose, nullptr, cmd_.mnuFileCloseResults, nullptr,
+                        cmd_.mnuFileSave, cmd_.mnuFileSaveAs, cmd_.mnuFileSaveAll, nullptr, cmd_.mnuFileSaveParser,
+                        cmd_.mnuFileSaveParserAs, nullptr, cmd_.mnuFilePageSetup, cmd_.mnuFilePrint, nullptr, cmd_.mnuFileExit});
     mnuRecentFile.push_back(file->addSeparator());
     mnuRecentFile.front()->setVisible(false);
     for (int i = 1; i <= Settings::RecentFileCount; ++i) {
@@ -288,17 +286,17 @@ void frmMain::createMenus()
         mnuRecentFile.push_back(a);
     }
     make("mnuEdit", "&Edit", &frmMain::mnuEdit_Click,
-         {"mnuEditUndo", "-", "mnuEditCut", "mnuEditCopy", "mnuEditPaste", "mnuEditDelete", "-",
-          "mnuEditSelectAll", "-", "mnuEditFind", "mnuEditFindNext", "mnuEditReplace"});
+         {cmd_.mnuEditUndo, nullptr, cmd_.mnuEditCut, cmd_.mnuEditCopy, cmd_.mnuEditPaste, cmd_.mnuEditDelete, nullptr,
+          cmd_.mnuEditSelectAll, nullptr, cmd_.mnuEditFind, cmd_.mnuEditFindNext, cmd_.mnuEditReplace});
     make("mnuView", "&View", nullptr,
-         {"mnuViewToolbar", "mnuViewStatusBar", "mnuViewProcess", "mnuViewNavigation", "-", "mnuViewOptions"});
+         {cmd_.mnuViewToolbar, cmd_.mnuViewStatusBar, cmd_.mnuViewProcess, cmd_.mnuViewNavigation, nullptr, cmd_.mnuViewOptions});
     make("mnuTools", "&Tools", &frmMain::mnuTools_Click,
-         {"mnuToolsUndo", "mnuToolsRedo", "-", "mnuToolsExtraneous", "mnuToolsLeftFactoring",
-          "mnuToolsRecursionLoops", "mnuToolsLeftRecursion", "-", "mnuToolsOptions"});
+         {cmd_.mnuToolsUndo, cmd_.mnuToolsRedo, nullptr, cmd_.mnuToolsExtraneous, cmd_.mnuToolsLeftFactoring,
+          cmd_.mnuToolsRecursionLoops, cmd_.mnuToolsLeftRecursion, nullptr, cmd_.mnuToolsOptions});
     make("mnuWindow", "&Window", &frmMain::mnuWindow_Click,
-         {"mnuWindowNewWindow", "-", "mnuWindowDocking", "mnuWindowCascade", "mnuWindowTileHorizontal",
-          "mnuWindowTileVertical", "mnuWindowArrangeIcons"});
-    make("mnuHelp", "&Help", nullptr, {"mnuHelpContents", "mnuHelpSearchForHelpOn", "-", "mnuHelpAbout"});
+         {cmd_.mnuWindowNewWindow, nullptr, cmd_.mnuWindowDocking, cmd_.mnuWindowCascade, cmd_.mnuWindowTileHorizontal,
+          cmd_.mnuWindowTileVertical, cmd_.mnuWindowArrangeIcons});
+    make("mnuHelp", "&Help", nullptr, {cmd_.mnuHelpContents, cmd_.mnuHelpSearchForHelpOn, nullptr, cmd_.mnuHelpAbout});
 }
 
 void frmMain::createToolBar()
@@ -417,6 +415,27 @@ QLabel* frmMain::Panel(const QString& key) const
     for (const PanelRec& p : panels_)
         if (p.key == key) return p.label;
     return nullptr;
+}
+
+void frmMain::SetPanelText(const QString& key, const QString& text)
+{
+    if (QLabel* p = Panel(key)) p->setText(text);
+}
+
+void frmMain::RaiseDocks()
+{
+    if (LogDock && LogDock->isVisible()) LogDock->raise();
+    if (NavDock && NavDock->isVisible()) NavDock->raise();
+}
+
+void frmMain::ShowUndoState(const QString& undoImage, bool undoEnabled, const QString& redoImage, bool redoEnabled)
+{
+    SetButtonImage(QStringLiteral("Undo"), undoImage);
+    SetButtonImage(QStringLiteral("Redo"), redoImage);
+    if (QAction* a = toolButton(QStringLiteral("Undo"))) a->setEnabled(undoEnabled);
+    if (QAction* a = toolButton(QStringLiteral("Redo"))) a->setEnabled(redoEnabled);
+    cmd_.mnuToolsUndo->setEnabled(undoEnabled);
+    cmd_.mnuToolsRedo->setEnabled(redoEnabled);
 }
 
 QString frmMain::Panel1Text() const { return panels_.front().label->text(); }
@@ -575,7 +594,7 @@ void frmMain::MDIForm_Load(const QString& commandText)
     sbPanel1_Width();
     show();
     AddGrammarWindow(QString());
-    action("mnuWindowDocking")->setChecked(true);
+    cmd_.mnuWindowDocking->setChecked(true);
     DockingView = true;
 
     // Arrival: slide in from the bottom-right corner, at most 300 ms.
@@ -612,7 +631,7 @@ void frmMain::ShowNavigationWindow()
         NavDock->setObjectName(QStringLiteral("NavDock"));
         addDockWidget(Qt::RightDockWidgetArea, NavDock);
         connect(NavDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-            if (!closing_) action("mnuViewNavigation")->setChecked(visible);
+            if (!closing_) cmd_.mnuViewNavigation->setChecked(visible);
         });
     }
     auto* nav = new frmSwitch(NavDock);
@@ -621,7 +640,7 @@ void frmMain::ShowNavigationWindow()
     NavWidth = 2600;
     resizeDocks({NavDock}, {static_cast<int>(NavWidth / TwipsPerPixel())}, Qt::Horizontal);
     NavWindow = nav;
-    action("mnuViewNavigation")->setChecked(true);
+    cmd_.mnuViewNavigation->setChecked(true);
 }
 
 void frmMain::MDIForm_Resize()

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "main_frame.h"
+
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -23,7 +25,7 @@ class QToolButton;
 class frmGrammar;
 class Pipeline;
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public MainFrame {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
@@ -33,9 +35,9 @@ public:
     // Load: the stored rectangle, options, language table, docked windows, the first grammar
     // window, the arrival on the screen and the command-line file (the whole command text).
     void MDIForm_Load(const QString& commandText);
-    void MDIForm_Resize();
+    void MDIForm_Resize() override;
     void ShowNavigationWindow();
-    void LineNum();
+    void LineNum() override;
     void sbPanel1_Width();
     // The first panel as a run leaves it room for its reports.
     void widenPanel1();
@@ -48,8 +50,8 @@ public:
     frmGrammar* AddGrammarWindow(const QString& fileName);
     void SetGrammarPanel();
     void AddGrammarTreeNode();
-    void SetNextGrammar(int index);
-    void DelGrammar(int index);
+    void SetNextGrammar(int index) override;
+    void DelGrammar(int index) override;
     void CloseAllGrammars();
     // Closes one grammar window as its close box would; false when it stayed open.
     bool UnloadGrammar(frmGrammar* g);
@@ -61,11 +63,11 @@ public:
     void ShowActiveGrammar();
 
     // ---- process log ----
-    void WriteLog(const QString& text);
+    void WriteLog(const QString& text) override;
     void WriteLogBytes(const std::string& bytes);
-    void ShowProcessWindow();
-    void WinOnTop(QWidget* form);
-    void RefreshGrammarText(const std::string& errorText);
+    void ShowProcessWindow() override;
+    void WinOnTop(QWidget* form) override;
+    void RefreshGrammarText(const std::string& errorText) override;
     void ProcessChecker();
     void NavigationChecker();
     std::string LogText;            // the log as bytes, what "Tamberlix.log" holds
@@ -120,6 +122,8 @@ public:
     void mnuHelpContents_Click();
     void mnuHelpSearchForHelpOn_Click();
     void mnuHelpAbout_Click();
+    // Every command enabled or not from the active window, its text and its undo store.
+    void updateActions();
     void tbToolBar_ButtonClick(const QString& key);
     // parentButton: 12 the Notation button, 25 the Build button; index: the item's code.
     void tbToolBar_ButtonMenuClick(int parentButton, int index);
@@ -145,28 +149,26 @@ public:
     // mnuRecentFile: entry 0 the separator, 1..11 the files.
     std::vector<QAction*> mnuRecentFile;
     QAction* toolButton(const QString& key) const { return buttons_.value(key); }
-    QString ButtonImage(const QString& key) const;
-    void SetButtonImage(const QString& key, const QString& image);
+    QString ButtonImage(const QString& key) const override;
+    void SetButtonImage(const QString& key, const QString& image) override;
     // The toolbar in two parts: the file, edit and notation buttons, and the grammar's.
-    QToolBar* tbToolBar = nullptr;
-    QToolBar* tbToolBar2 = nullptr;
+    QToolBar* ToolBar() const { return tbToolBar; }
+    QToolBar* GrammarToolBar() const { return tbToolBar2; }
     QList<QAction*> ToolbarActions() const;
-    QProgressBar* ProgressBar1 = nullptr;
-    QMdiArea* mdiArea = nullptr;
-    QDockWidget* NavDock = nullptr;
-    QDockWidget* LogDock = nullptr;
+    QDockWidget* NavigationDock() const { return NavDock; }
+    QDockWidget* ProcessDock() const { return LogDock; }
     QPrinter& Printer();
 
     // Status bar panels by key: panel 1 is keyed "Root  0".
     int PanelCount() const { return static_cast<int>(panels_.size()); }
     QLabel* Panel(const QString& key) const;
-    QLabel* Panel1() const { return panels_.front().label; }
-    QString Panel1Text() const;
-    void SetPanel1Text(const QString& text);
+    QLabel* Panel1() const override { return panels_.empty() ? nullptr : panels_.front().label; }
+    QString Panel1Text() const override;
+    void SetPanel1Text(const QString& text) override;
     QStringList PanelKeys() const;
     bool PanelInset(const QString& key) const;
-    void SetPanelInset(const QString& key, bool inset);
-    void RemovePanel(const QString& key);
+    void SetPanelInset(const QString& key, bool inset) override;
+    void RemovePanel(const QString& key) override;
     void AddPanel(const QString& key, const QString& text);
 
     Pipeline& pipeline() { return *pipeline_; }
@@ -174,6 +176,20 @@ public:
 
     // The rectangle (twips) that the frame restores on the next start.
     QRect FrameTwips() const;
+
+    // ---- the rest of the frame interface ----
+    QWidget* Window() override { return this; }
+    const std::string& LogBytes() const override { return LogText; }
+    void SetPanelText(const QString& key, const QString& text) override;
+    QProgressBar* ProgressBar() const override { return ProgressBar1; }
+    QMdiArea* MdiArea() const override { return mdiArea; }
+    void RaiseDocks() override;
+    bool SaveGrammar() override { return mnuFileSave_Click(); }
+    bool SaveGrammarAs() override { return mnuFileSaveAs_Click(); }
+    void ShowUndoState(const QString& undoImage, bool undoEnabled, const QString& redoImage,
+                       bool redoEnabled) override;
+    bool IsBuildRequested() const override { return BuildRequested; }
+    bool IsLL1Run() const override { return LL1Run; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -187,7 +203,6 @@ private:
     void fitToolBars();
     void createStatusBar();
     void tagStrings();
-    QAction* addAction(const QString& name, const QString& text, void (frmMain::*slot)());
     void transformationCommand(void (Pipeline::*step)());
     void undoRedoCommand(bool redo);
     bool saveGrammarTo(frmGrammar* g, const QString& path);
@@ -196,11 +211,71 @@ private:
     void arrange(int how);
     void closeRunBracket();
     void tbToolBar_Dispatch(const QString& key);
+    void tbSave();
+    void tbQuick();
+    void tbNotation();
+    void tbTree();
+    void tbLL1();
+    void tbBuild();
+    void tbHelp();
     void placeOnScreen(QRect twips);
     void saveLogFile();
     void subWindowActivated(QMdiSubWindow* sub);
 
+    // One action per menu command, made in createActions(); the menus, the enabling and the
+    // check marks reach them here, never by name.
+    struct Commands {
+        QAction* mnuFileNew = nullptr;
+        QAction* mnuFileOpen = nullptr;
+        QAction* mnuFileClose = nullptr;
+        QAction* mnuFileCloseResults = nullptr;
+        QAction* mnuFileSave = nullptr;
+        QAction* mnuFileSaveAs = nullptr;
+        QAction* mnuFileSaveAll = nullptr;
+        QAction* mnuFileSaveParser = nullptr;
+        QAction* mnuFileSaveParserAs = nullptr;
+        QAction* mnuFilePageSetup = nullptr;
+        QAction* mnuFilePrint = nullptr;
+        QAction* mnuFileExit = nullptr;
+        QAction* mnuEditUndo = nullptr;
+        QAction* mnuEditCut = nullptr;
+        QAction* mnuEditCopy = nullptr;
+        QAction* mnuEditPaste = nullptr;
+        QAction* mnuEditDelete = nullptr;
+        QAction* mnuEditSelectAll = nullptr;
+        QAction* mnuEditFind = nullptr;
+        QAction* mnuEditFindNext = nullptr;
+        QAction* mnuEditReplace = nullptr;
+        QAction* mnuViewToolbar = nullptr;
+        QAction* mnuViewStatusBar = nullptr;
+        QAction* mnuViewProcess = nullptr;
+        QAction* mnuViewNavigation = nullptr;
+        QAction* mnuViewOptions = nullptr;
+        QAction* mnuToolsUndo = nullptr;
+        QAction* mnuToolsRedo = nullptr;
+        QAction* mnuToolsExtraneous = nullptr;
+        QAction* mnuToolsLeftFactoring = nullptr;
+        QAction* mnuToolsRecursionLoops = nullptr;
+        QAction* mnuToolsLeftRecursion = nullptr;
+        QAction* mnuToolsOptions = nullptr;
+        QAction* mnuWindowNewWindow = nullptr;
+        QAction* mnuWindowDocking = nullptr;
+        QAction* mnuWindowCascade = nullptr;
+        QAction* mnuWindowTileHorizontal = nullptr;
+        QAction* mnuWindowTileVertical = nullptr;
+        QAction* mnuWindowArrangeIcons = nullptr;
+        QAction* mnuHelpContents = nullptr;
+        QAction* mnuHelpSearchForHelpOn = nullptr;
+        QAction* mnuHelpAbout = nullptr;
+    } cmd_;
+    QAction* addAction(QAction* Commands::*member, const QString& name, const QString& text, void (frmMain::*slot)());
     QHash<QString, QAction*> actions_;
+    QToolBar* tbToolBar = nullptr;
+    QToolBar* tbToolBar2 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QMdiArea* mdiArea = nullptr;
+    QDockWidget* NavDock = nullptr;
+    QDockWidget* LogDock = nullptr;
     QHash<QString, QMenu*> menus_;
     QHash<QString, QAction*> buttons_;
     QHash<QString, QString> images_;
@@ -221,5 +296,3 @@ private:
 // The word a toolbar image without a standard icon shows, whole ("C++ class").
 QString ButtonLabel(const QString& image);
 
-// True when the window is never saved: its caption begins "Unsaved " or "Untitled".
-bool NeverSaved(const QString& caption);

@@ -31,6 +31,7 @@
 #include "module_main.h"
 #include "pipeline.h"
 #include "recent_files.h"
+#include "run_guard.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -60,11 +61,12 @@ void frmMain::mnuTools_Click()
 {
     if (!Idle) return;
     frmGrammar* g = ActiveGrammar;
-    for (const char* n : {"mnuToolsExtraneous", "mnuToolsLeftFactoring", "mnuToolsRecursionLoops", "mnuToolsLeftRecursion"})
-        action(n)->setEnabled(g && !g->TextEmpty());
+    for (QAction* a : {cmd_.mnuToolsExtraneous, cmd_.mnuToolsLeftFactoring, cmd_.mnuToolsRecursionLoops,
+                       cmd_.mnuToolsLeftRecursion})
+        a->setEnabled(g && !g->TextEmpty());
     if (!g) {
-        action("mnuToolsUndo")->setEnabled(false);
-        action("mnuToolsRedo")->setEnabled(false);
+        cmd_.mnuToolsUndo->setEnabled(false);
+        cmd_.mnuToolsRedo->setEnabled(false);
     } else {
         g->SetButtonValue();
     }
@@ -73,26 +75,37 @@ void frmMain::mnuTools_Click()
 void frmMain::mnuEdit_Click()
 {
     if (!Idle) return;
-    static const char* const all[] = {"mnuEditUndo", "mnuEditCopy", "mnuEditCut", "mnuEditPaste", "mnuEditDelete",
-                                      "mnuEditSelectAll", "mnuEditFind", "mnuEditFindNext", "mnuEditReplace"};
     if (!ActiveGrammar || !ActiveChild || !ActiveChild->rtf()) {
-        for (const char* n : all) action(n)->setEnabled(false);
+        for (QAction* a : {cmd_.mnuEditUndo, cmd_.mnuEditCopy, cmd_.mnuEditCut, cmd_.mnuEditPaste, cmd_.mnuEditDelete,
+                           cmd_.mnuEditSelectAll, cmd_.mnuEditFind, cmd_.mnuEditFindNext, cmd_.mnuEditReplace})
+            a->setEnabled(false);
         return;
     }
     RichText* t = ActiveChild->rtf();
-    action("mnuEditUndo")->setEnabled(t->document()->isUndoAvailable());
-    action("mnuEditPaste")->setEnabled(!QApplication::clipboard()->text().isEmpty());
+    cmd_.mnuEditUndo->setEnabled(t->document()->isUndoAvailable());
+    cmd_.mnuEditPaste->setEnabled(!QApplication::clipboard()->text().isEmpty());
     const bool empty = t->TextLength() == 0;
-    for (const char* n : {"mnuEditSelectAll", "mnuEditFind", "mnuEditFindNext", "mnuEditReplace"}) action(n)->setEnabled(!empty);
+    for (QAction* a : {cmd_.mnuEditSelectAll, cmd_.mnuEditFind, cmd_.mnuEditFindNext, cmd_.mnuEditReplace})
+        a->setEnabled(!empty);
     const bool selection = !empty && t->SelLength() > 0;
-    for (const char* n : {"mnuEditCopy", "mnuEditCut", "mnuEditDelete"}) action(n)->setEnabled(selection);
+    for (QAction* a : {cmd_.mnuEditCopy, cmd_.mnuEditCut, cmd_.mnuEditDelete}) a->setEnabled(selection);
 }
 
 void frmMain::mnuWindow_Click()
 {
-    for (const char* n : {"mnuWindowDocking", "mnuWindowCascade", "mnuWindowTileHorizontal", "mnuWindowTileVertical",
-                          "mnuWindowArrangeIcons"})
-        action(n)->setEnabled(ActiveGrammar != nullptr);
+    for (QAction* a : {cmd_.mnuWindowDocking, cmd_.mnuWindowCascade, cmd_.mnuWindowTileHorizontal,
+                       cmd_.mnuWindowTileVertical, cmd_.mnuWindowArrangeIcons})
+        a->setEnabled(ActiveGrammar != nullptr);
+}
+
+// Every command's enabling from the active window and its text; each menu refreshes its own
+// part again as it opens.
+void frmMain::updateActions()
+{
+    mnuFile_Click();
+    mnuEdit_Click();
+    mnuTools_Click();
+    mnuWindow_Click();
 }
 
 // ---- File ----
@@ -220,17 +233,17 @@ void frmMain::mnuEditReplace_Click()
 
 void frmMain::mnuViewToolbar_Click()
 {
-    const bool shown = action("mnuViewToolbar")->isChecked();
+    const bool shown = cmd_.mnuViewToolbar->isChecked();
     tbToolBar->setVisible(shown);
     tbToolBar2->setVisible(shown);
 }
 
-void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(action("mnuViewStatusBar")->isChecked()); }
+void frmMain::mnuViewStatusBar_Click() { statusBar()->setVisible(cmd_.mnuViewStatusBar->isChecked()); }
 
 void frmMain::mnuViewProcess_Click()
 {
     if (!ShowProcess) {
-        action("mnuViewProcess")->setChecked(LogDock && LogDock->isVisible());
+        cmd_.mnuViewProcess->setChecked(LogDock && LogDock->isVisible());
         return;
     }
     if (LogWindow && LogDock) {
@@ -238,7 +251,7 @@ void frmMain::mnuViewProcess_Click()
         if (active && active->isMaximized()) {
             active->showNormal();
             LogDock->show();
-            action("mnuViewProcess")->setChecked(true);
+            cmd_.mnuViewProcess->setChecked(true);
             Panel1()->setToolTip(QStringLiteral("Click to hide the Process window"));
         } else {
             ProcessChecker();
@@ -246,7 +259,7 @@ void frmMain::mnuViewProcess_Click()
     } else {
         ShowProcessWindow();
         LogDock->show();
-        action("mnuViewProcess")->setChecked(true);
+        cmd_.mnuViewProcess->setChecked(true);
     }
 }
 
@@ -256,11 +269,11 @@ void frmMain::ProcessChecker()
     if (LogDock->isVisible()) {
         LogDock->hide();
         Panel1()->setToolTip(QStringLiteral("Click to see the Process window"));
-        action("mnuViewProcess")->setChecked(false);
+        cmd_.mnuViewProcess->setChecked(false);
     } else {
         LogDock->show();
         Panel1()->setToolTip(QStringLiteral("Click to hide the Process window"));
-        action("mnuViewProcess")->setChecked(true);
+        cmd_.mnuViewProcess->setChecked(true);
     }
     MDIForm_Resize();
 }
@@ -268,14 +281,14 @@ void frmMain::ProcessChecker()
 void frmMain::mnuViewNavigation_Click()
 {
     if (!ShowNavigation || !NavWindow || !NavDock) {
-        action("mnuViewNavigation")->setChecked(NavDock && NavDock->isVisible());
+        cmd_.mnuViewNavigation->setChecked(NavDock && NavDock->isVisible());
         return;
     }
     QMdiSubWindow* active = mdiArea->activeSubWindow();
     if (active && active->isMaximized()) {
         active->showNormal();
         NavDock->show();
-        action("mnuViewNavigation")->setChecked(true);
+        cmd_.mnuViewNavigation->setChecked(true);
     } else {
         NavigationChecker();
     }
@@ -286,7 +299,7 @@ void frmMain::NavigationChecker()
     if (!NavDock) return;
     const bool show = !NavDock->isVisible();
     NavDock->setVisible(show);
-    action("mnuViewNavigation")->setChecked(show);
+    cmd_.mnuViewNavigation->setChecked(show);
     MDIForm_Resize();
 }
 
@@ -350,7 +363,7 @@ void frmMain::mnuToolsRedo_Click() { undoRedoCommand(true); }
 
 void frmMain::mnuWindowDocking_Click()
 {
-    QAction* a = action("mnuWindowDocking");
+    QAction* a = cmd_.mnuWindowDocking;
     if (!Idle) {
         a->setChecked(DockingView);  // the menu's click inverted it
         return;
@@ -398,7 +411,7 @@ void frmMain::mnuWindowArrangeIcons_Click()
         if (LogDock && LogDock->isVisible()) {
             LogDock->hide();
             Panel1()->setToolTip(QStringLiteral("Click to see the Process window"));
-            action("mnuViewProcess")->setChecked(false);
+            cmd_.mnuViewProcess->setChecked(false);
         }
         g->ArrangeTree();
         g->ArrangeAllDocuments();
@@ -454,7 +467,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
     if (!Idle) {
         if (key == "LL1" || key == "Build" || key == "Notation" || key == "Tree") return;
         const bool saved = SavedFastWork;
-        try {
+        RunLogged(this, key, [&] {
             if (key == "Delete Results") {
                 frmGrammar* g = ActiveGrammar;
                 if (g && g->TreeAllowed && g->TreeBuilding && ProgressBar1->isVisible()) {
@@ -466,97 +479,107 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
             } else if (key != "Quick") {
                 tbToolBar_Dispatch(key);
             }
-        } catch (...) {
-        }
+        });
         SavedFastWork = saved;
         return;
     }
     BuildRequested = false;
     SavedFastWork = FastWork;
-    try {
-        tbToolBar_Dispatch(key);
-    } catch (...) {
-        // A failed run still ends in the closing step below.
+    const RunBracket bracket(this, [this] { closeRunBracket(); });
+    RunLogged(this, key, [&] { tbToolBar_Dispatch(key); });
+}
+
+// The buttons' own steps, where a button does more than one menu command.
+void frmMain::tbSave()
+{
+    mnuFileSave_Click();
+    mnuFileSaveParser_Click();
+}
+
+void frmMain::tbQuick()
+{
+    ToggleQuickMode();
+    SavedFastWork = FastWork;
+}
+
+void frmMain::tbNotation()
+{
+    if (!Idle) return;
+    Idle = false;
+    widenPanel1();
+    if (frmGrammar* g = ActiveGrammar) {
+        bringToFront(g);
+        LineNum();
+        pipeline_->ParseAndReport();
+        g->WSwitch(false);
+        WinOnTop(g);
     }
-    closeRunBracket();
+}
+
+void frmMain::tbTree()
+{
+    if (!Idle) return;
+    Idle = false;
+    widenPanel1();
+    pipeline_->BuildDerivationTree();
+}
+
+void frmMain::tbLL1()
+{
+    LL1Run = true;
+    pipeline_->GetNewParser(0);
+    if (!GrammarIsLL1) {
+        const QString name = ActiveGrammar ? ActiveGrammar->GrammarName : QString();
+        const ui::Answer a = ui::Ui().messageBox(
+            "<" + name + "> is not LL1 grammar.\r\nTry to transform <" + name + "> to LL1 type?",
+            ui::AppTitle(), ui::Buttons::YesNo, ui::Icon::Question);
+        if (a == ui::Yes) {
+            widenPanel1();
+            bool failed = false;
+            pipeline_->TryToTransformToLL1(failed);
+            const QString text = pipeline_->TransformReport(name, failed);
+            WriteLog(timeOfDay() + "   - " + text + "\r\n");
+            SetPanel1Text(text);
+            if (failed)
+                ui::Ui().messageBox(text, ui::AppTitle(), ui::Buttons::Ok, ui::Icon::None);
+            else
+                pipeline_->GetNewParser(0);
+        }
+    }
+    LL1Run = false;
+}
+
+void frmMain::tbBuild()
+{
+    BuildRequested = true;
+    if (frmGrammar* g = ActiveGrammar) {
+        const int language = g->iGrmLanguage;
+        if (language == 2 || language == 6) refuseScriptTarget(language);
+        else if (language >= 1 && language <= 9) pipeline_->GetNewParser(language);
+    }
+}
+
+void frmMain::tbHelp()
+{
+    ui::Ui().messageBox(QStringLiteral("Sorry, 'Help' button is not support yet"), ui::AppTitle(), ui::Buttons::Ok,
+                        ui::Icon::None);
 }
 
 void frmMain::tbToolBar_Dispatch(const QString& key)
 {
-    {
-        frmGrammar* g = ActiveGrammar;
-        if (key == "New") mnuFileNew_Click();
-        else if (key == "Open") mnuFileOpen_Click();
-        else if (key == "Save") {
-            mnuFileSave_Click();
-            mnuFileSaveParser_Click();
-        } else if (key == "Cut") mnuEditCut_Click();
-        else if (key == "Copy") mnuEditCopy_Click();
-        else if (key == "Paste") mnuEditPaste_Click();
-        else if (key == "Find") mnuEditFind_Click();
-        else if (key == "Quick") {
-            ToggleQuickMode();
-            SavedFastWork = FastWork;
-        } else if (key == "Undo") mnuToolsUndo_Click();
-        else if (key == "Redo") mnuToolsRedo_Click();
-        else if (key == "Notation") {
-            if (Idle) {
-                Idle = false;
-                widenPanel1();
-                if (g) {
-                    bringToFront(g);
-                    LineNum();
-                    pipeline_->ParseAndReport();
-                    g->WSwitch(false);
-                    WinOnTop(g);
-                }
-            }
-        } else if (key == "Tree") {
-            if (Idle) {
-                Idle = false;
-                widenPanel1();
-                pipeline_->BuildDerivationTree();
-            }
-        } else if (key == "Extra") mnuToolsExtraneous_Click();
-        else if (key == "Factoring") mnuToolsLeftFactoring_Click();
-        else if (key == "Loops") mnuToolsRecursionLoops_Click();
-        else if (key == "Recursion") mnuToolsLeftRecursion_Click();
-        else if (key == "LL1") {
-            LL1Run = true;
-            pipeline_->GetNewParser(0);
-            if (!GrammarIsLL1) {
-                const QString name = ActiveGrammar ? ActiveGrammar->GrammarName : QString();
-                const ui::Answer a = ui::Ui().messageBox(
-                    "<" + name + "> is not LL1 grammar.\r\nTry to transform <" + name + "> to LL1 type?",
-                    ui::AppTitle(), ui::Buttons::YesNo, ui::Icon::Question);
-                if (a == ui::Yes) {
-                    widenPanel1();
-                    bool failed = false;
-                    pipeline_->TryToTransformToLL1(failed);
-                    const QString text = pipeline_->TransformReport(name, failed);
-                    WriteLog(timeOfDay() + "   - " + text + "\r\n");
-                    SetPanel1Text(text);
-                    if (failed)
-                        ui::Ui().messageBox(text, ui::AppTitle(), ui::Buttons::Ok, ui::Icon::None);
-                    else
-                        pipeline_->GetNewParser(0);
-                }
-            }
-            LL1Run = false;
-        } else if (key == "Build") {
-            BuildRequested = true;
-            if (g) {
-                const int language = g->iGrmLanguage;
-                if (language == 2 || language == 6) refuseScriptTarget(language);
-                else if (language >= 1 && language <= 9) pipeline_->GetNewParser(language);
-            }
-        } else if (key == "Delete Results") {
-            mnuFileCloseResults_Click();
-        } else if (key == "Help") {
-            ui::Ui().messageBox(QStringLiteral("Sorry, 'Help' button is not support yet"), ui::AppTitle(),
-                                ui::Buttons::Ok, ui::Icon::None);
-        }
-    }
+    // What each button runs, by its key.
+    static const std::pair<const char*, void (frmMain::*)()> steps[] = {
+        {"New", &frmMain::mnuFileNew_Click}, {"Open", &frmMain::mnuFileOpen_Click}, {"Save", &frmMain::tbSave},
+        {"Cut", &frmMain::mnuEditCut_Click}, {"Copy", &frmMain::mnuEditCopy_Click}, {"Paste", &frmMain::mnuEditPaste_Click},
+        {"Find", &frmMain::mnuEditFind_Click}, {"Quick", &frmMain::tbQuick}, {"Undo", &frmMain::mnuToolsUndo_Click},
+        {"Redo", &frmMain::mnuToolsRedo_Click}, {"Notation", &frmMain::tbNotation}, {"Tree", &frmMain::tbTree},
+        {"Extra", &frmMain::mnuToolsExtraneous_Click}, {"Factoring", &frmMain::mnuToolsLeftFactoring_Click},
+        {"Loops", &frmMain::mnuToolsRecursionLoops_Click}, {"Recursion", &frmMain::mnuToolsLeftRecursion_Click},
+        {"LL1", &frmMain::tbLL1}, {"Build", &frmMain::tbBuild}, {"Delete Results", &frmMain::mnuFileCloseResults_Click},
+        {"Help", &frmMain::tbHelp},
+    };
+    for (const auto& [name, step] : steps)
+        if (key == QLatin1String(name)) return (this->*step)();
 }
 
 void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
@@ -564,7 +587,11 @@ void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
     // During a run the choice is stored, and nothing is started or restored.
     const bool duringRun = !Idle;
     SavedFastWork = FastWork;
-    try {
+    // During a run its own bracket closes it.
+    const RunBracket bracket(this, [this, duringRun] {
+        if (!duringRun) closeRunBracket();
+    });
+    RunLogged(this, QStringLiteral("the toolbar menu"), [&] {
         frmGrammar* g = ActiveGrammar;
         if (parentButton == 12) {
             if (index >= 1 && index <= 4) {
@@ -600,9 +627,7 @@ void frmMain::tbToolBar_ButtonMenuClick(int parentButton, int index)
             }
             if (ActiveChild) ActiveChild->unsetCursor();
         }
-    } catch (...) {
-    }
-    if (!duringRun) closeRunBracket();
+    });
 }
 
 void frmMain::sbStatusBar_PanelClick(const QString& key)

@@ -229,11 +229,11 @@ void frmMain::mnuFileSaveParserAs_Click()
 void frmMain::mnuFile_Click()
 {
     if (!Idle) return;
-    QAction* save = action("mnuFileSave");
-    QAction* saveAs = action("mnuFileSaveAs");
-    QAction* saveAll = action("mnuFileSaveAll");
-    QAction* parser = action("mnuFileSaveParser");
-    QAction* parserAs = action("mnuFileSaveParserAs");
+    QAction* save = cmd_.mnuFileSave;
+    QAction* saveAs = cmd_.mnuFileSaveAs;
+    QAction* saveAll = cmd_.mnuFileSaveAll;
+    QAction* parser = cmd_.mnuFileSaveParser;
+    QAction* parserAs = cmd_.mnuFileSaveParserAs;
     save->setText(QStringLiteral("&Save Grammar"));
     saveAs->setText(QStringLiteral("Save Grammar &As..."));
     saveAll->setText(QStringLiteral("Save A&ll Grammars"));
@@ -241,10 +241,10 @@ void frmMain::mnuFile_Click()
     parserAs->setText(QStringLiteral("Save Pa&rser As..."));
     frmGrammar* g = ActiveGrammar;
     const bool any = g != nullptr;
-    action("mnuFileClose")->setEnabled(any);
-    action("mnuFileCloseResults")->setEnabled(any && g->Results());
-    action("mnuFilePageSetup")->setEnabled(any);
-    action("mnuFilePrint")->setEnabled(any);
+    cmd_.mnuFileClose->setEnabled(any);
+    cmd_.mnuFileCloseResults->setEnabled(any && g->Results());
+    cmd_.mnuFilePageSetup->setEnabled(any);
+    cmd_.mnuFilePrint->setEnabled(any);
     if (!any) {
         for (QAction* a : {save, saveAs, saveAll, parser, parserAs}) a->setEnabled(false);
         return;

@@ -28,7 +28,7 @@ void frmMain::ShowProcessWindow()
         addDockWidget(Qt::BottomDockWidgetArea, LogDock);
         connect(LogDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
             if (closing_ || PanelCount() == 0) return;
-            action("mnuViewProcess")->setChecked(visible);
+            cmd_.mnuViewProcess->setChecked(visible);
             Panel1()->setToolTip(visible ? QStringLiteral("Click to hide the Process window")
                                          : QStringLiteral("Click to see the Process window"));
         });

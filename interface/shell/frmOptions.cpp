@@ -264,8 +264,8 @@ bool frmOptions::cmdApply_Click()
     shownNotation_ = CurNotation;
     shownLanguage_ = CurLanguage;
     Idle = true;
-    if (MainForm && MainForm->mdiArea)
-        if (QMdiSubWindow* w = MainForm->mdiArea->activeSubWindow()) w->unsetCursor();
+    if (MainForm && MainForm->MdiArea())
+        if (QMdiSubWindow* w = MainForm->MdiArea()->activeSubWindow()) w->unsetCursor();
     return true;
 }
 

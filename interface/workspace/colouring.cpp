@@ -11,7 +11,8 @@
 
 #include "cp1251.h"
 #include "frmTree.h"
-#include "module_main.h"
+#include "run_guard.h"
+#include "workspace_state.h"
 
 using namespace ModuleMain;
 
@@ -123,13 +124,14 @@ readers::ReadStatus Colouring::Read(int notation, std::string_view text, std::st
 {
     syncIn();
     readers::ProgramState program;
-    const bool idle = Idle;
-    Idle = false;
-    const readers::ReadStatus status =
-        builder ? readers::ParseGrammarByNotation(notation, text, error, {builder, &styler_, &DerivationTreeHooks()}, &program)
-                : readers::ColourGrammarText(notation, text, error, styler_, &program);
-    // The run that asked for the reading decides when the program is idle again.
-    Idle = idle;
+    readers::ReadStatus status;
+    {
+        // The run that asked for the reading decides when the program is idle again.
+        const BusyScope busy;
+        status = builder ? readers::ParseGrammarByNotation(notation, text, error,
+                                                           {builder, &styler_, &DerivationTreeHooks()}, &program)
+                         : readers::ColourGrammarText(notation, text, error, styler_, &program);
+    }
     syncOut();
     return status;
 }

@@ -9,13 +9,12 @@
 #include <fstream>
 
 #include "frmGrammar.h"
-#include "frmMain.h"
 #include "frmSwitch.h"
 #include "last_line.h"
-#include "module_main.h"
+#include "run_guard.h"
+#include "workspace_state.h"
 #include "safe_save.h"
 #include "ui_services.h"
-#include "workspace_state.h"
 
 using namespace ModuleMain;
 
@@ -51,10 +50,8 @@ bool frmDocument::LoadFile(const std::string& path)
     if (!in) return false;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     FilePath = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absoluteFilePath();
-    const bool idle = Idle;
-    Idle = false;
+    const BusyScope busy;
     rtfText.SetText(bytes);
-    Idle = idle;
     return true;
 }
 
@@ -72,7 +69,7 @@ void frmDocument::rtfText_SelChange()
     const int line = rtfText.GetLineFromChar(rtfText.SelStart()) + 1;
     if (line != lLastLine) {
         lLastLine = line;
-        if (MainForm) MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(line));
+        if (Frame) Frame->SetPanel1Text(QStringLiteral("Line %1").arg(line));
     }
     FindStart = static_cast<std::int32_t>(rtfText.SelStart());
     FindRestart = true;
@@ -83,7 +80,7 @@ void frmDocument::rtfText_GotFocus()
 {
     if (Idle) {
         ActiveChild = this;
-        if (MainForm) MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
+        if (Frame) Frame->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
         if (ActiveGrammar) ActiveGrammar->sbSwitch(false);
     }
     ActiveNodeKey = Tag;
@@ -109,7 +106,7 @@ void frmDocument::closeEvent(QCloseEvent* event)
         const int blank = caption.lastIndexOf(' ');
         const QString s = blank < 0 ? caption : caption.mid(blank + 1);
         const ui::Answer a = ui::Ui().messageBox(QStringLiteral("Save changes to the ") + s + "?",
-                                                 MainForm ? MainForm->windowTitle() : ui::AppTitle(),
+                                                 Frame ? Frame->Window()->windowTitle() : ui::AppTitle(),
                                                  ui::Buttons::YesNoCancel, ui::Icon::Exclamation);
         if (a == ui::Cancel) {
             CloseCancelled = true;

@@ -15,16 +15,16 @@
 #include "cp1251.h"
 #include "find_text.h"
 #include "frmGrammar.h"
-#include "frmMain.h"
 #include "readers.h"
-#include "module_main.h"
+#include "run_guard.h"
+#include "workspace_state.h"
 
 using namespace ModuleMain;
 
 frmFind& frmFind::instance()
 {
     static QPointer<frmFind> dialog;
-    if (!dialog) dialog = new frmFind(MainForm);
+    if (!dialog) dialog = new frmFind(Frame ? Frame->Window() : nullptr);
     return *dialog;
 }
 
@@ -122,7 +122,8 @@ void frmFind::replaceSelection(RichText& t)
     std::size_t E = T.find('\r', std::max<std::size_t>(A, P > 0 ? static_cast<std::size_t>(P - 1) : 0));
     if (E == std::string::npos) E = T.size() - 2;
     t.view()->setUpdatesEnabled(false);
-    try {
+    // The text stays as replaced whatever happens here; only its colouring may be incomplete.
+    RunLogged(Frame, QStringLiteral("the replacement's colouring"), [&] {
         readers::TextStyler styler(Fonts, &t);
         styler.FastWork = FastWork;
         styler.StyleBase = static_cast<RichText::Pos>(A);
@@ -143,9 +144,7 @@ void frmFind::replaceSelection(RichText& t)
             styler.ApplyTextsFont(static_cast<RichText::Pos>(q));
             styler.ApplyErrorFont(static_cast<RichText::Pos>(e));
         }
-    } catch (...) {
-        // The text stays as replaced; only its colouring is incomplete.
-    }
+    });
     t.SetSelStart(P);
     t.view()->setUpdatesEnabled(true);
     t.view()->viewport()->update();

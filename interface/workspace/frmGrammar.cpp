@@ -7,10 +7,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "frmMain.h"
 #include "frmSwitch.h"
 #include "language_table.h"
-#include "module_main.h"
+#include "workspace_state.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -70,15 +69,15 @@ void frmGrammar::NotationLanguageSwitch() { SetNotationBuildImages(iGrmNotation,
 
 void frmGrammar::sbSwitch(bool bRemove)
 {
-    if (!MainForm) return;
+    if (!Frame) return;
     const QString k = Key();
     if (bRemove) {
-        MainForm->RemovePanel(k);
+        Frame->RemovePanel(k);
         ActiveGrammarName.clear();
         return;
     }
-    if (!ActiveGrammarName.isEmpty()) MainForm->SetPanelInset(ActiveGrammarName, false);
-    MainForm->SetPanelInset(k, true);
+    if (!ActiveGrammarName.isEmpty()) Frame->SetPanelInset(ActiveGrammarName, false);
+    Frame->SetPanelInset(k, true);
     ActiveGrammarName = k;
 }
 
@@ -111,8 +110,8 @@ void frmGrammar::rtfText_GotFocus()
     ActiveGrammar = this;
     ActiveChild = this;
     TitlesCached = false;
-    if (!MainForm) return;
-    MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
+    if (!Frame) return;
+    Frame->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
     WSwitch(false);
     SetButtonValue();
     NotationLanguageSwitch();
@@ -132,18 +131,18 @@ void frmGrammar::closeEvent(QCloseEvent* event)
     if (Changed()) {
         const ui::Answer a = ui::Ui().messageBox(
             QStringLiteral("Save changes to the ") + Caption() + "?",
-            MainForm ? MainForm->windowTitle() : ui::AppTitle(), ui::Buttons::YesNoCancel,
+            Frame ? Frame->Window()->windowTitle() : ui::AppTitle(), ui::Buttons::YesNoCancel,
             ui::Icon::Exclamation);
         if (a == ui::Cancel) {
             CloseCancelled = true;
             event->ignore();
             return;
         }
-        if (a == ui::Yes && MainForm) {
+        if (a == ui::Yes && Frame) {
             frmGrammar* previous = ActiveGrammar;
             ActiveGrammar = this;
-            const bool saved = Caption().left(8) == QLatin1String("Untitled") ? MainForm->mnuFileSaveAs_Click()
-                                                                            : MainForm->mnuFileSave_Click();
+            const bool saved = Caption().left(8) == QLatin1String("Untitled") ? Frame->SaveGrammarAs()
+                                                                            : Frame->SaveGrammar();
             if (!saved) {
                 ActiveGrammar = previous;
                 CloseCancelled = true;
@@ -159,15 +158,15 @@ void frmGrammar::closeEvent(QCloseEvent* event)
     CloseAllGrids();
     WSwitch(true);
     const int n = Number();
-    if (MainForm) MainForm->DelGrammar(n);
+    if (Frame) Frame->DelGrammar(n);
     ActiveGrammar = nullptr;
     ActiveChild = nullptr;
-    if (MainForm) {
-        MainForm->SetNextGrammar(n);
+    if (Frame) {
+        Frame->SetNextGrammar(n);
         if (ActiveGrammar)
-            MainForm->LineNum();
+            Frame->LineNum();
         else
-            MainForm->SetPanel1Text(QStringLiteral("Ready"));
+            Frame->SetPanel1Text(QStringLiteral("Ready"));
     }
     if (!ActiveGrammar) {
         Store.Clear();

@@ -4,9 +4,8 @@
 
 #include "colouring.h"
 #include "frmGrammar.h"
-#include "frmMain.h"
 #include "last_line.h"
-#include "module_main.h"
+#include "workspace_state.h"
 
 using namespace ModuleMain;
 
@@ -169,7 +168,7 @@ void frmGrammar::rtfText_SelChange()
     const int line = rtfText.GetLineFromChar(c) + 1;
     if (line != lastLine_) {
         lastLine_ = line;
-        if (MainForm && ActiveGrammar == this) MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(line));
+        if (Frame && ActiveGrammar == this) Frame->SetPanel1Text(QStringLiteral("Line %1").arg(line));
     }
     FindStart = static_cast<std::int32_t>(c);
     FindRestart = true;

@@ -6,10 +6,8 @@
 #include "frmDocument.h"
 #include "frmGrammar.h"
 #include "frmGrid.h"
-#include "frmMain.h"
 #include "frmSwitch.h"
 #include "frmTree.h"
-#include "module_main.h"
 #include "workspace_state.h"
 
 using namespace ModuleMain;
@@ -23,7 +21,7 @@ void raiseWindow(QWidget* w)
     if (QMdiSubWindow* sub = subOf(w)) {
         sub->showNormal();
         sub->raise();
-        if (MainForm) MainForm->mdiArea->setActiveSubWindow(sub);
+        if (Frame) Frame->MdiArea()->setActiveSubWindow(sub);
     }
 }
 
@@ -71,16 +69,16 @@ std::vector<frmGrid*> frmGrammar::Grids() const
 // Shows a new result window over the grammar window, at the size result windows keep.
 void frmGrammar::showResult(QWidget* w)
 {
-    if (!MainForm) {
+    if (!Frame) {
         w->show();
         return;
     }
-    QMdiSubWindow* sub = MainForm->mdiArea->addSubWindow(w);
+    QMdiSubWindow* sub = Frame->MdiArea()->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose, true);
     sub->setWindowIcon(frmSwitch::Image(qobject_cast<frmGrid*>(w) ? QStringLiteral("Grid") : QStringLiteral("Document")));
     if (QMdiSubWindow* mine = subWindow()) sub->setGeometry(mine->geometry());
     sub->show();
-    MainForm->mdiArea->setActiveSubWindow(sub);
+    Frame->MdiArea()->setActiveSubWindow(sub);
 }
 
 // In docking view the grammar's result windows follow it; its size is the next result's.
@@ -89,7 +87,7 @@ void frmGrammar::resizeEvent(QResizeEvent* event)
     ChildForm::resizeEvent(event);
     QMdiSubWindow* mine = subWindow();
     if (!mine || mine->isMinimized()) return;
-    const double t = frmMain::TwipsPerPixel();
+    const double t = TwipsPerPixel();
     ChildWidth = static_cast<std::int32_t>(mine->width() * t);
     ChildHeight = static_cast<std::int32_t>(mine->height() * t);
     if (!DockingView || !ResizeEnabled) return;

@@ -6,8 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "frmGrammar.h"
-#include "frmMain.h"
-#include "module_main.h"
+#include "workspace_state.h"
 #include "pipeline.h"
 
 using namespace ModuleMain;
@@ -44,15 +43,15 @@ void frmGrammar::showStep(const UndoStore::Step& step)
     NotationLanguageSwitch();
     const auto caret = rtfText.SelStart();
     if (ActiveGrammar) ActiveGrammar->SetFont();
-    if (MainForm) MainForm->pipeline().ParseGrammarForFonts();
+    if (Processing) Processing->ParseGrammarForFonts();
     rtfText.SetSelStart(caret);
     rtfText.SetSelLength(1);
     rtfText.SetSelLength(0);
-    if (MainForm) {
-        MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
+    if (Frame) {
+        Frame->SetPanel1Text(QStringLiteral("Line %1").arg(rtfText.GetLineFromChar(rtfText.SelStart()) + 1));
         if (QMdiSubWindow* sub = subWindow()) {
             sub->showNormal();
-            MainForm->mdiArea->setActiveSubWindow(sub);
+            Frame->MdiArea()->setActiveSubWindow(sub);
         }
     }
     bHoldUnChanged = false;
@@ -60,12 +59,7 @@ void frmGrammar::showStep(const UndoStore::Step& step)
 
 void frmGrammar::SetButtonValue()
 {
-    if (!MainForm) return;
+    if (!Frame) return;
     const UndoStore::Buttons b = Store.ButtonState();
-    MainForm->SetButtonImage(QStringLiteral("Undo"), QLatin1String(b.undoImage));
-    MainForm->SetButtonImage(QStringLiteral("Redo"), QLatin1String(b.redoImage));
-    if (QAction* a = MainForm->toolButton(QStringLiteral("Undo"))) a->setEnabled(b.undoEnabled);
-    if (QAction* a = MainForm->toolButton(QStringLiteral("Redo"))) a->setEnabled(b.redoEnabled);
-    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsUndo"))) a->setEnabled(b.undoEnabled);
-    if (QAction* a = MainForm->action(QStringLiteral("mnuToolsRedo"))) a->setEnabled(b.redoEnabled);
+    Frame->ShowUndoState(QLatin1String(b.undoImage), b.undoEnabled, QLatin1String(b.redoImage), b.redoEnabled);
 }

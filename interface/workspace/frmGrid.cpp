@@ -9,11 +9,9 @@
 #include <QVBoxLayout>
 
 #include "frmGrammar.h"
-#include "frmMain.h"
 #include "frmSwitch.h"
-#include "module_main.h"
-#include "rich_text.h"
 #include "workspace_state.h"
+#include "rich_text.h"
 
 using namespace ModuleMain;
 
@@ -267,7 +265,7 @@ void frmGrid::MSHFlexGrid1_GotFocus()
 {
     if (Idle) {
         ActiveChild = this;
-        if (MainForm) MainForm->SetPanel1Text(StatusText());
+        if (Frame) Frame->SetPanel1Text(StatusText());
         if (ActiveGrammar) ActiveGrammar->sbSwitch(false);
     }
     ActiveNodeKey = Tag;

@@ -3,8 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "frmMain.h"
-#include "module_main.h"
+#include "workspace_state.h"
 
 using namespace ModuleMain;
 
@@ -16,13 +15,13 @@ frmRemTree::frmRemTree(QWidget* parent) : QWidget(parent, Qt::Tool)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label2, 0, Qt::AlignHCenter);
     layout->addWidget(Label1, 0, Qt::AlignHCenter);
-    const double t = frmMain::TwipsPerPixel();
+    const double t = TwipsPerPixel();
     resize(qRound(4470 / t), qRound(975 / t));
 }
 
 void frmRemTree::Form_Load()
 {
-    if (!MainForm) return;
-    const QRect m = MainForm->geometry();
+    if (!Frame) return;
+    const QRect m = Frame->Window()->geometry();
     move((m.width() + m.left() - width()) / 2, (m.height() + m.top()) / 2 - height());
 }

@@ -11,8 +11,7 @@
 
 #include "child_form.h"
 #include "frmGrammar.h"
-#include "frmMain.h"
-#include "module_main.h"
+#include "workspace_state.h"
 #include "rich_text.h"
 
 using namespace ModuleMain;
@@ -96,11 +95,11 @@ void frmSwitch::TViewNav_NodeClick(const QString& key)
         if (QMdiSubWindow* sub = grammar->subWindow()) {
             sub->showNormal();
             sub->raise();
-            if (MainForm) MainForm->mdiArea->setActiveSubWindow(sub);
+            if (Frame) Frame->MdiArea()->setActiveSubWindow(sub);
         }
         ActiveGrammar = grammar;
         ActiveChild = grammar;
-        if (MainForm) MainForm->MDIForm_Resize();
+        if (Frame) Frame->MDIForm_Resize();
         grammar->SetButtonValue();
         grammar->NotationLanguageSwitch();
         return;
@@ -113,7 +112,7 @@ void frmSwitch::TViewNav_NodeClick(const QString& key)
     else if (kind == QLatin1String("Grd")) grammar->GridOnTop(n);
     else if (kind == QLatin1String("Tre")) grammar->TreeOnTop();
     else return;
-    if (kind != QLatin1String("Tre") && MainForm) MainForm->MDIForm_Resize();
+    if (kind != QLatin1String("Tre") && Frame) Frame->MDIForm_Resize();
     grammar->SetButtonValue();
 }
 

@@ -14,12 +14,10 @@
 
 #include "frmGrammar.h"
 #include "frmLog.h"
-#include "frmMain.h"
 #include "frmRemTree.h"
 #include "frmSwitch.h"
-#include "module_main.h"
-#include "ui_services.h"
 #include "workspace_state.h"
+#include "ui_services.h"
 
 using namespace ModuleMain;
 
@@ -33,8 +31,8 @@ QMdiSubWindow* subOf(QWidget* w) { return w ? qobject_cast<QMdiSubWindow*>(w->pa
 
 void statusLine(const frmGrammar& g)
 {
-    if (MainForm)
-        MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(g.rtfText.GetLineFromChar(g.rtfText.SelStart()) + 1));
+    if (Frame)
+        Frame->SetPanel1Text(QStringLiteral("Line %1").arg(g.rtfText.GetLineFromChar(g.rtfText.SelStart()) + 1));
 }
 } // namespace
 
@@ -77,7 +75,7 @@ void frmTree::SetTag(int index, const QString& tag) { NodeAt(index)->setData(0, 
 
 void frmTree::Form_Load()
 {
-    const double t = frmMain::TwipsPerPixel();
+    const double t = TwipsPerPixel();
     QSize size(qRound(ChildWidth / t), qRound(ChildHeight / t));
     if (size.width() < 100 || size.height() < 100) size = QSize(480, 360);
     if (QMdiSubWindow* sub = subOf(this)) {
@@ -103,7 +101,7 @@ void frmTree::TView_GotFocus()
     if (Idle) {
         ActiveChild = this;
         const int n = ActiveGrammar && ActiveGrammar->DerivTree ? ActiveGrammar->DerivTree->NodeCount() : 0;
-        if (MainForm) MainForm->SetPanel1Text(QStringLiteral("There are %1 nodes in the tree").arg(n));
+        if (Frame) Frame->SetPanel1Text(QStringLiteral("There are %1 nodes in the tree").arg(n));
         if (ActiveGrammar) ActiveGrammar->sbSwitch(false);
     }
     ActiveNodeKey = Tag;
@@ -113,13 +111,12 @@ void frmTree::TView_GotFocus()
 void frmTree::TView_LostFocus()
 {
     if (!Idle) return;
-    const double t = frmMain::TwipsPerPixel();
+    const double t = TwipsPerPixel();
     const QWidget* frame = subOf(this) ? static_cast<QWidget*>(subOf(this)) : this;
     ChildWidth = qRound(frame->width() * t);
     ChildHeight = qRound(frame->height() * t);
-    if (MainForm) {
-        if (MainForm->LogDock && MainForm->LogDock->isVisible()) MainForm->LogDock->raise();
-        if (MainForm->NavDock && MainForm->NavDock->isVisible()) MainForm->NavDock->raise();
+    if (Frame) {
+        Frame->RaiseDocks();
     }
 }
 
@@ -145,10 +142,10 @@ void frmTree::TView_NodeClick(QTreeWidgetItem* node)
     const qint64 l = tag.isEmpty() ? 1 : tag.toLongLong() - s - 1;
     g->rtfText.SetSelStart(s);
     g->rtfText.SetSelLength(l);
-    if (MainForm) MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(g->rtfText.GetLineFromChar(s + l) + 1));
+    if (Frame) Frame->SetPanel1Text(QStringLiteral("Line %1").arg(g->rtfText.GetLineFromChar(s + l) + 1));
     if (QMdiSubWindow* sub = g->subWindow()) {
         sub->showNormal();
-        if (MainForm) MainForm->mdiArea->setActiveSubWindow(sub);
+        if (Frame) Frame->MdiArea()->setActiveSubWindow(sub);
     }
 }
 
@@ -165,7 +162,7 @@ void frmTree::Form_Unload()
     if (QMdiSubWindow* sub = subOf(this)) sub->hide();
     hide();
     setCursor(Qt::WaitCursor);
-    if (MainForm) MainForm->SetPanel1Text(QStringLiteral("Removing derivation tree"));
+    if (Frame) Frame->SetPanel1Text(QStringLiteral("Removing derivation tree"));
     // Out of the view first: a view updates itself on every removal, which makes one at a time
     // quadratic.
     while (TView->topLevelItemCount() > 0) TView->takeTopLevelItem(TView->topLevelItemCount() - 1);
@@ -177,9 +174,9 @@ void frmTree::Form_Unload()
         nodes_.pop_back();
         if (++counter < RemovalReportStep) continue;
         const QString remain = QStringLiteral("%1 nodes remain to remove").arg(index);
-        if (MainForm) MainForm->SetPanel1Text(remain);
+        if (Frame) Frame->SetPanel1Text(remain);
         if (!rem) {
-            rem = new frmRemTree(MainForm);
+            rem = new frmRemTree(Frame ? Frame->Window() : nullptr);
             rem->setAttribute(Qt::WA_DeleteOnClose, true);
             rem->Form_Load();
             rem->show();
@@ -207,8 +204,8 @@ void frmGrammar::LoadTree(const QString& sGrammarName)
     const QString key = resultKey("Tre", 1);
     DerivTree->Tag = key;
     DerivTree->setWindowTitle(sGrammarName + QStringLiteral(" - Derivation tree"));
-    if (MainForm) {
-        QMdiSubWindow* sub = MainForm->mdiArea->addSubWindow(DerivTree);
+    if (Frame) {
+        QMdiSubWindow* sub = Frame->MdiArea()->addSubWindow(DerivTree);
         sub->setAttribute(Qt::WA_DeleteOnClose, true);
         sub->setWindowIcon(frmSwitch::Image(QStringLiteral("Tree")));
     }
@@ -250,6 +247,6 @@ void frmGrammar::TreeOnTop()
     ActiveChild = DerivTree;
     if (QMdiSubWindow* sub = subOf(DerivTree)) {
         sub->showNormal();
-        if (MainForm) MainForm->mdiArea->setActiveSubWindow(sub);
+        if (Frame) Frame->MdiArea()->setActiveSubWindow(sub);
     }
 }

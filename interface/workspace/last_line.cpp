@@ -5,7 +5,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "module_main.h"
+#include "run_guard.h"
+#include "workspace_state.h"
 
 void KeepEmptyLastLine(QObject* context, RichText& text, bool& hold)
 {
@@ -17,14 +18,12 @@ void KeepEmptyLastLine(QObject* context, RichText& text, bool& hold)
         const std::string after = text.Text();
         if (after.empty() || after.back() == '\n') return;
         const RichText::Pos caret = text.SelStart();
-        const bool idle = ModuleMain::Idle;
-        ModuleMain::Idle = false;
+        const BusyScope busy;
         hold = true;
         QTextCursor end(text.document());
         end.movePosition(QTextCursor::End);
         end.insertText(QStringLiteral("\n"));
         text.SetSelStart(caret);
         hold = false;
-        ModuleMain::Idle = idle;
     });
 }

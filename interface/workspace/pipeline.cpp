@@ -26,13 +26,12 @@
 #include "frmDocument.h"
 #include "frmGrammar.h"
 #include "frmGrid.h"
-#include "frmMain.h"
 #include "frmSwitch.h"
-#include "module_main.h"
+#include "workspace_state.h"
 #include "output/result_name.h"
 #include "readers.h"
+#include "run_guard.h"
 #include "ui_services.h"
-#include "workspace_state.h"
 
 using namespace ModuleMain;
 
@@ -51,11 +50,11 @@ bool fileExists(const std::string& name)
 }
 
 // Progress of a long colouring on the main window's progress bar; the window stays responsive.
-Colouring::Progress progressOn(frmMain& main)
+Colouring::Progress progressOn(MainFrame& main)
 {
     return [&main](std::size_t done, std::size_t total) {
         if (total < 8192) return;
-        QProgressBar* bar = main.ProgressBar1;
+        QProgressBar* bar = main.ProgressBar();
         if (!bar) return;
         if (done >= total) {
             bar->setVisible(false);
@@ -70,7 +69,7 @@ Colouring::Progress progressOn(frmMain& main)
 
 // Colours a document with one of the readers' colourings: the hourglass meanwhile, the box
 // repainted once at the end and its caret kept.
-void colourDocument(frmMain& main, frmDocument& d, const std::function<void(Colouring&)>& colour)
+void colourDocument(MainFrame& main, frmDocument& d, const std::function<void(Colouring&)>& colour)
 {
     d.setCursor(Qt::WaitCursor);
     ui::Ui().processEvents();
@@ -92,7 +91,7 @@ void colourDocument(frmMain& main, frmDocument& d, const std::function<void(Colo
     StyleBase = base;
     d.unsetCursor();
     if (ActiveGrammar) ActiveGrammar->unsetCursor();
-    main.unsetCursor();
+    main.Window()->unsetCursor();
     d.rtfText.SetSelStart(caret);
     d.editor->setUpdatesEnabled(true);
 }
@@ -164,7 +163,7 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
     if (engineRun) ActiveChild = &g;
     if (ShowProcess) {
         if (!LogWindow) main_.ShowProcessWindow();
-        if (!main_.LogText.empty()) main_.WriteLog(CrLf);
+        if (!main_.LogBytes().empty()) main_.WriteLog(CrLf);
     }
     const QString panel = main_.Panel1Text();
     Log("   - Parsing grammar: " + g.Caption());
@@ -226,7 +225,7 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
         colouring.Finish(progressOn(main_));
     }
     g.unsetCursor();
-    main_.unsetCursor();
+    main_.Window()->unsetCursor();
     g.rtfText.SetSelStart(caret);
     g.editor->setUpdatesEnabled(true);
     letRun();
@@ -260,7 +259,7 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
     } else {
         g.GrammarName = cp1251::toUnicode(taken);
     }
-    if (QLabel* p = main_.Panel(ActiveGrammarName)) p->setText(g.GrammarName + " ");
+    main_.SetPanelText(ActiveGrammarName, g.GrammarName + " ");
     if (ShowNavigation && NavWindow) NavWindow->SetNodeText(ActiveGrammarName, g.GrammarName);
     status(panel);
 }
@@ -504,7 +503,7 @@ void Pipeline::GetNewParser(std::int32_t language)
 {
     frmGrammar* g = ActiveGrammar;
     if (!g || g->TextEmpty()) return;
-    if (!Idle && !main_.LL1Run) return;
+    if (!Idle && !main_.IsLL1Run()) return;
     const EngineExports* e = Engine();
     if (!e) return;
     Idle = false;
@@ -594,10 +593,10 @@ void Pipeline::GetNewParser(std::int32_t language)
     TerminalNames.push_back(QStringLiteral("end marker"));
     letRun();
     if (terminals) {
-        const bool idle = Idle;
-        Idle = false;
-        terminals->rtfText.SetText(list);
-        Idle = idle;
+        {
+            const BusyScope busy;
+            terminals->rtfText.SetText(list);
+        }
         terminals->rtfText.SetSelStart(0);
         // The list itself is read, so that a line-feed or carriage-return terminal stays one
         // character; the box holds it as a line break.
@@ -684,7 +683,7 @@ void Pipeline::GetNewParser(std::int32_t language)
     if (ShowSelect && selectWritten) LoadResultDocument(QStringLiteral("Set of select"), ExtSelect);
 
     // The run ends on its result: the parser file, or the verdict of the test.
-    if (!main_.LL1Run && main_.BuildRequested) ParserCodeStep(language);
+    if (!main_.IsLL1Run() && main_.IsBuildRequested()) ParserCodeStep(language);
     else status(GrammarIsLL1 ? QStringLiteral("Grammar is LL(1)") : QStringLiteral("Grammar is not LL(1)"));
     letRun();
     Idle = true;
@@ -757,7 +756,7 @@ void Pipeline::ParserCodeStep(std::int32_t language)
             Idle = false;
             colourDocument(main_, *d, [&](Colouring& c) {
                 const std::string text = d->rtfText.Text();
-                CodeProgress progress(main_.ProgressBar1, main_.Panel1(), d->rtfText, c);
+                CodeProgress progress(main_.ProgressBar(), main_.Panel1(), d->rtfText, c);
                 c.Apply([&](readers::StyleHooks& hooks) {
                     if (asVB) readers::SetVBCodeFonts(text, hooks, &progress);
                     else readers::SetCppCodeFonts(text, hooks, &progress);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class frmMain;
+class MainFrame;
 class frmGrammar;
 class frmDocument;
 class RichText;
@@ -17,7 +17,7 @@ struct EngineExports;
 
 class Pipeline {
 public:
-    explicit Pipeline(frmMain& main) : main_(main) {}
+    explicit Pipeline(MainFrame& main) : main_(main) {}
     virtual ~Pipeline() = default;
 
     // The values kept per grammar; reset when a grammar window is added.
@@ -63,7 +63,7 @@ public:
     void Log(const QString& text);
 
 protected:
-    frmMain& main_;
+    MainFrame& main_;
 
 private:
     void status(const QString& text);

@@ -13,9 +13,9 @@
 #include "cycle_watch.h"
 #include "engine_binding.h"
 #include "frmGrammar.h"
-#include "frmMain.h"
 #include "frmStop.h"
-#include "module_main.h"
+#include "run_guard.h"
+#include "workspace_state.h"
 #include "pipeline.h"
 #include "ui_services.h"
 
@@ -186,7 +186,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                 status("Cycle " + made);
                 accept(true);
                 if (!stop) {
-                    stop = new frmStop(&main_);
+                    stop = new frmStop(main_.Window());
                     stop->setModal(false);
                     stop->show();
                 }
@@ -232,6 +232,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
         abandon(f.outcome);
         return;
     } catch (...) {
+        LogUnexpected(&main_, QStringLiteral("the transformation to LL(1)"), std::current_exception());
         abandon(TransformOutcome::Failure);
         return;
     }

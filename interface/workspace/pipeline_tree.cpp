@@ -7,9 +7,8 @@
 
 #include "cp1251.h"
 #include "frmGrammar.h"
-#include "frmMain.h"
 #include "frmTree.h"
-#include "module_main.h"
+#include "workspace_state.h"
 #include "pipeline.h"
 #include "ui_services.h"
 
@@ -55,18 +54,18 @@ public:
     {
         if (tree()) tree()->SetTag(node, QString::fromStdString(tag));
     }
-    double ProgressBarMax() const override { return MainForm ? MainForm->ProgressBar1->maximum() : 100; }
+    double ProgressBarMax() const override { return Frame ? Frame->ProgressBar()->maximum() : 100; }
     void SetProgressValue(double value) override
     {
-        if (MainForm) MainForm->ProgressBar1->setValue(static_cast<int>(value));
+        if (Frame) Frame->ProgressBar()->setValue(static_cast<int>(value));
     }
     void HideProgressBar() override
     {
-        if (MainForm) MainForm->ProgressBar1->setVisible(false);
+        if (Frame) Frame->ProgressBar()->setVisible(false);
     }
     void SetStatusText(const std::string& text) override
     {
-        if (MainForm) MainForm->SetPanel1Text(cp1251::toUnicode(text));
+        if (Frame) Frame->SetPanel1Text(cp1251::toUnicode(text));
     }
     void ProcessEvents() override { ui::Ui().processEvents(); }
     std::int32_t TrmFontColor() const override { return TrmFont.FontColor; }
@@ -99,14 +98,14 @@ void Pipeline::BuildDerivationTree()
     if (!g->bNoTree) return;
     InterruptMsg.clear();
     windowHooks().hooks.InterruptMsg.clear();
-    main_.ProgressBar1->setVisible(true);
+    main_.ProgressBar()->setVisible(true);
     g->bShowTree = true;
     FastWork = true;
     if (g->GrammarName.isEmpty()) Parse(0);
     ParseAndReport();
     g->bShowTree = false;
     g->bNoTree = false;
-    main_.ProgressBar1->setVisible(false);
+    main_.ProgressBar()->setVisible(false);
     // The node-limit stop of the hooks leaves its message with them.
     if (InterruptMsg.isEmpty()) InterruptMsg = cp1251::toUnicode(windowHooks().hooks.InterruptMsg);
     if (g->DerivTree) g->DerivTree->BuiltText = g->rtfText.Text();

@@ -120,7 +120,7 @@ TEST_F(CommandsTest, IdleOnlyCommandsDoNothingDuringARun)
         const auto selStart = active()->rtfText.SelStart();
         const auto selLength = active()->rtfText.SelLength();
         const bool docking = DockingView;
-        const bool processShown = main()->LogDock->isVisible();
+        const bool processShown = main()->ProcessDock()->isVisible();
         const size_t messages = ui_->messages.size(), dialogs = ui_->dialogs.size();
         c.run(*main());
         EXPECT_FALSE(Idle);
@@ -129,7 +129,7 @@ TEST_F(CommandsTest, IdleOnlyCommandsDoNothingDuringARun)
         EXPECT_EQ(active()->rtfText.SelStart(), selStart);
         EXPECT_EQ(active()->rtfText.SelLength(), selLength);
         EXPECT_EQ(DockingView, docking);
-        EXPECT_EQ(main()->LogDock->isVisible(), processShown);
+        EXPECT_EQ(main()->ProcessDock()->isVisible(), processShown);
         EXPECT_EQ(ui_->messages.size(), messages);
         EXPECT_EQ(ui_->dialogs.size(), dialogs);
         EXPECT_EQ(ui_->printDialogs, 0);
@@ -169,7 +169,7 @@ TEST_F(CommandsTest, TheToolbarBracketRestoresTheStateAfterEveryButton)
         FastWork = true;
         GrammarIsLL1 = false;
         ResizeEnabled = false;
-        main()->ProgressBar1->setVisible(true);
+        main()->ProgressBar()->setVisible(true);
         main()->tbToolBar_ButtonClick(key);
         EXPECT_TRUE(Idle);
         EXPECT_TRUE(GrammarIsLL1);
@@ -177,7 +177,7 @@ TEST_F(CommandsTest, TheToolbarBracketRestoresTheStateAfterEveryButton)
         EXPECT_TRUE(ResizeEnabled);
         EXPECT_FALSE(main()->LL1Run);
         EXPECT_FALSE(main()->BuildRequested);
-        EXPECT_FALSE(main()->ProgressBar1->isVisible());
+        EXPECT_FALSE(main()->ProgressBar()->isVisible());
         frmFind::instance().hide();
     }
     FastWork = false;
@@ -286,7 +286,7 @@ TEST_F(CommandsTest, DeleteResultsDuringATreeBuildInterruptsIt)
     frmGrammar* g = active();
     Idle = false;
     g->TreeAllowed = g->TreeBuilding = true;
-    main()->ProgressBar1->setVisible(true);
+    main()->ProgressBar()->setVisible(true);
     main()->tbToolBar_ButtonClick("Delete Results");
     EXPECT_FALSE(g->TreeBuilding);
     EXPECT_FALSE(g->TreeAllowed);
@@ -394,21 +394,21 @@ TEST_F(CommandsTest, StatusPanelClicks)
 {
     main()->AddGrammarWindow(QString());
     main()->sbStatusBar_PanelClick("Root  1");
-    EXPECT_EQ(main()->mdiArea->activeSubWindow(), GrammarAt(1)->subWindow());
+    EXPECT_EQ(main()->MdiArea()->activeSubWindow(), GrammarAt(1)->subWindow());
     EXPECT_EQ(active(), GrammarAt(1));
 
-    EXPECT_FALSE(main()->LogDock->isVisible());
+    EXPECT_FALSE(main()->ProcessDock()->isVisible());
     main()->sbStatusBar_PanelClick("Root  0");
-    EXPECT_TRUE(main()->LogDock->isVisible());
+    EXPECT_TRUE(main()->ProcessDock()->isVisible());
     EXPECT_TRUE(main()->action("mnuViewProcess")->isChecked());
     main()->sbStatusBar_PanelClick("Root  0");
-    EXPECT_FALSE(main()->LogDock->isVisible());
+    EXPECT_FALSE(main()->ProcessDock()->isVisible());
 
     // Unknown numbers only lay the frame out again.
     main()->sbStatusBar_PanelClick("Root  9");
     main()->sbStatusBar_PanelClick("Root");
     EXPECT_EQ(active(), GrammarAt(1));
-    EXPECT_FALSE(main()->LogDock->isVisible());
+    EXPECT_FALSE(main()->ProcessDock()->isVisible());
 }
 
 TEST_F(CommandsTest, MenusOpenWithTheirEntriesEnabledByTheSituation)
@@ -445,9 +445,9 @@ TEST_F(CommandsTest, ArrangeIconsMinimizesEveryGrammarAndHidesTheProcessWindow)
 {
     main()->AddGrammarWindow(QString());
     main()->mnuViewProcess_Click();
-    ASSERT_TRUE(main()->LogDock->isVisible());
+    ASSERT_TRUE(main()->ProcessDock()->isVisible());
     main()->mnuWindowArrangeIcons_Click();
-    EXPECT_FALSE(main()->LogDock->isVisible());
+    EXPECT_FALSE(main()->ProcessDock()->isVisible());
     EXPECT_TRUE(GrammarAt(1)->subWindow()->isMinimized());
     EXPECT_TRUE(GrammarAt(2)->subWindow()->isMinimized());
 }
@@ -495,7 +495,7 @@ TEST_F(CommandsTest, TheProcessWindowKeepsItsHeightAndTheTipSaysHowToSeeIt)
     EXPECT_EQ(LogHeight, 1388);
     main()->mnuViewProcess_Click();
     EXPECT_EQ(main()->Panel1()->toolTip(), "Click to hide the Process window");
-    main()->LogDock->resize(main()->LogDock->width(), 120);
+    main()->ProcessDock()->resize(main()->ProcessDock()->width(), 120);
     EXPECT_EQ(LogHeight, static_cast<std::int32_t>(120 * frmMain::TwipsPerPixel()));
 }
 
@@ -549,18 +549,18 @@ TEST_F(CommandsTest, TheViewMenuTogglesTheBarsAndTheNavigationWindow)
     // The menu inverts the check mark as it is clicked; the command follows it.
     main()->action("mnuViewToolbar")->setChecked(false);
     main()->mnuViewToolbar_Click();
-    EXPECT_FALSE(main()->tbToolBar->isVisible());
-    EXPECT_FALSE(main()->tbToolBar2->isVisible());
+    EXPECT_FALSE(main()->ToolBar()->isVisible());
+    EXPECT_FALSE(main()->GrammarToolBar()->isVisible());
     main()->action("mnuViewStatusBar")->setChecked(false);
     main()->mnuViewStatusBar_Click();
     EXPECT_FALSE(main()->statusBar()->isVisible());
 
-    ASSERT_TRUE(main()->NavDock->isVisible());
+    ASSERT_TRUE(main()->NavigationDock()->isVisible());
     main()->mnuViewNavigation_Click();
-    EXPECT_FALSE(main()->NavDock->isVisible());
+    EXPECT_FALSE(main()->NavigationDock()->isVisible());
     EXPECT_FALSE(main()->action("mnuViewNavigation")->isChecked());
     main()->mnuViewNavigation_Click();
-    EXPECT_TRUE(main()->NavDock->isVisible());
+    EXPECT_TRUE(main()->NavigationDock()->isVisible());
     EXPECT_TRUE(main()->action("mnuViewNavigation")->isChecked());
 }
 
@@ -575,4 +575,18 @@ TEST_F(CommandsTest, ACheckedEntryRefusedDuringARunKeepsItsMark)
     main()->action("mnuViewProcess")->trigger();
     EXPECT_FALSE(main()->action("mnuViewProcess")->isChecked());
     ShowProcess = true;
+}
+
+// The commands follow the active window as it changes, before any menu is opened: closing the
+// last grammar leaves nothing that acts on one enabled, and a new grammar enables them again.
+TEST_F(CommandsTest, TheCommandsFollowTheActiveWindowWithoutAMenuOpened)
+{
+    const char* const grammarCommands[] = {"mnuFileClose", "mnuFilePrint", "mnuWindowCascade", "mnuWindowTileVertical"};
+    main()->show();
+    main()->UnloadGrammar(active());
+    QApplication::processEvents();
+    for (const char* name : grammarCommands) EXPECT_FALSE(main()->action(name)->isEnabled()) << name;
+    main()->AddGrammarWindow(QString());
+    QApplication::processEvents();
+    for (const char* name : grammarCommands) EXPECT_TRUE(main()->action(name)->isEnabled()) << name;
 }

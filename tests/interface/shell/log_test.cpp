@@ -75,7 +75,7 @@ TEST_F(ShellTest, ALineWithoutAProcessWindowStartsANewEmptyLog)
 {
     Start();
     main()->WriteLog("old\r\n");
-    delete main()->LogDock->widget();
+    delete main()->ProcessDock()->widget();
     ASSERT_EQ(LogWindow, nullptr);
     main()->WriteLog("new\r\n");
     ASSERT_NE(LogWindow, nullptr);
@@ -114,10 +114,10 @@ TEST_F(ShellTest, TheProcessWindowIsToggledByTheViewMenuAndItsCloseBoxOnlyHidesI
     Start();
     EXPECT_EQ(main()->Panel1Text().isEmpty(), false);
     main()->mnuViewProcess_Click();
-    EXPECT_TRUE(main()->LogDock->isVisible());
+    EXPECT_TRUE(main()->ProcessDock()->isVisible());
     EXPECT_EQ(main()->Panel1()->toolTip(), "Click to hide the Process window");
-    main()->LogDock->close();
-    EXPECT_FALSE(main()->LogDock->isVisible());
+    main()->ProcessDock()->close();
+    EXPECT_FALSE(main()->ProcessDock()->isVisible());
     EXPECT_NE(LogWindow, nullptr);
     EXPECT_FALSE(main()->action("mnuViewProcess")->isChecked());
     EXPECT_EQ(main()->Panel1()->toolTip(), "Click to see the Process window");

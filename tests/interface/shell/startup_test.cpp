@@ -55,10 +55,10 @@ TEST_F(ShellTest, MainOpensOneUntitledGrammarAndEndsInTheProgramFolder)
     EXPECT_TRUE(DockingView);
     EXPECT_TRUE(MainForm->action("mnuWindowDocking")->isChecked());
     ASSERT_NE(NavWindow, nullptr);
-    EXPECT_TRUE(MainForm->NavDock->isVisible());
+    EXPECT_TRUE(MainForm->NavigationDock()->isVisible());
     // The Process window is made at start but shown only on request.
     ASSERT_NE(LogWindow, nullptr);
-    EXPECT_FALSE(MainForm->LogDock->isVisible());
+    EXPECT_FALSE(MainForm->ProcessDock()->isVisible());
     EXPECT_EQ(MainForm->PanelKeys(), (QStringList{"Root  0", "Root  1"}));
     EXPECT_TRUE(MainForm->PanelInset("Root  1"));
     EXPECT_NE(NavWindow->Node("Root  1"), nullptr);

@@ -9,7 +9,7 @@ namespace {
 // The widget of a toolbar command, in whichever part of the toolbar it is.
 QWidget* ButtonOf(frmMain* m, QAction* a)
 {
-    for (QToolBar* bar : {m->tbToolBar, m->tbToolBar2})
+    for (QToolBar* bar : {m->ToolBar(), m->GrammarToolBar()})
         if (QWidget* w = bar->widgetForAction(a)) return w;
     return nullptr;
 }
@@ -38,8 +38,8 @@ TEST_F(ShellTest, EveryToolbarCommandIsReachableAtTheDefaultSizeAndWhenWide)
         EXPECT_EQ(count, 20);
     }
     // Wide enough, the two parts share one row.
-    EXPECT_FALSE(main()->toolBarBreak(main()->tbToolBar2));
-    EXPECT_EQ(main()->tbToolBar->y(), main()->tbToolBar2->y());
+    EXPECT_FALSE(main()->toolBarBreak(main()->GrammarToolBar()));
+    EXPECT_EQ(main()->ToolBar()->y(), main()->GrammarToolBar()->y());
 }
 
 TEST(ToolbarLabels, ButtonsWithoutAStandardIconShowTheirWholeWord)

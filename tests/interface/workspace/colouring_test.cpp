@@ -83,7 +83,7 @@ TEST_F(ResultColouringTest, ABuildColoursTheTerminalListTheListingsAndTheCodeByT
     EXPECT_EQ(ColourOf(code, "'  Sub E(Source", 0, 15), CnsFont.FontColor);
     // The run leaves the caret at the top and the bar hidden.
     EXPECT_EQ(code->rtfText.SelStart(), 0);
-    EXPECT_FALSE(main()->ProgressBar1->isVisible());
+    EXPECT_FALSE(main()->ProgressBar()->isVisible());
 }
 
 TEST_F(ResultColouringTest, TheVisualBasicAmbiguityMarkIsInTheErrorFontAndItsLineACommentAfterIt)

@@ -398,7 +398,7 @@ TEST_F(TransformTest, TheTransformedGrammarStaysTheWindowInFrontAndTheOneCommand
         SetText(r.grammar);
         main()->tbToolBar_ButtonClick("Build");
         ASSERT_EQ(active(), g);
-        QMdiArea* area = main()->mdiArea;
+        QMdiArea* area = main()->MdiArea();
         std::set<std::string> frontDuringRun;
         probe_->onEvents = [&] {
             if (frmGrammar* front = GrammarOf(FrontWindow(area))) frontDuringRun.insert(front == g ? "transformed" : "other");

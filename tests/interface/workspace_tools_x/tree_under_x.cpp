@@ -53,11 +53,11 @@ int main(int argc, char** argv)
             ++failures;
         } else {
             if (QMdiSubWindow* sub = qobject_cast<QMdiSubWindow*>(t->parentWidget())) {
-                sub->resize(w->mdiArea->width() / 2, w->mdiArea->height() - 10);
-                sub->move(w->mdiArea->width() / 2, 0);
+                sub->resize(w->MdiArea()->width() / 2, w->MdiArea()->height() - 10);
+                sub->move(w->MdiArea()->width() / 2, 0);
             }
             if (QMdiSubWindow* sub = g->subWindow()) {
-                sub->resize(w->mdiArea->width() / 2, w->mdiArea->height() - 10);
+                sub->resize(w->MdiArea()->width() / 2, w->MdiArea()->height() - 10);
                 sub->move(0, 0);
             }
             // The second rule's node: its whole text is selected in the grammar window.
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
             // the picture.
             if (g->DerivTree)
                 if (auto* sub = qobject_cast<QMdiSubWindow*>(g->DerivTree->parentWidget()))
-                    w->mdiArea->setActiveSubWindow(sub);
+                    w->MdiArea()->setActiveSubWindow(sub);
             QApplication::processEvents();
             const QPixmap pixmap = w->screen()->grabWindow(w->winId());
             if (!pixmap.save(shot)) {

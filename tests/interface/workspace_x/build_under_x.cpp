@@ -54,7 +54,7 @@ int main(int argc, char** argv)
         frmGrid* grid = nullptr;
         for (frmGrid* x : g->Grids())
             if (x->windowTitle().endsWith("Begins-With")) grid = x;
-        const QRect area = w->mdiArea->viewport()->rect();
+        const QRect area = w->MdiArea()->viewport()->rect();
         const int third = area.width() / 3;
         if (QMdiSubWindow* s = g->subWindow()) {
             s->setGeometry(0, 0, third, area.height());

@@ -122,8 +122,8 @@ int main(int argc, char** argv)
     bool all = true;
     for (QAction* a : w->ToolbarActions()) {
         if (a->isSeparator()) continue;
-        QWidget* b = w->tbToolBar->widgetForAction(a);
-        if (!b) b = w->tbToolBar2->widgetForAction(a);
+        QWidget* b = w->ToolBar()->widgetForAction(a);
+        if (!b) b = w->GrammarToolBar()->widgetForAction(a);
         all = all && b && b->isVisible();
     }
     check(all, "every toolbar button shown at the default size");
@@ -172,9 +172,9 @@ int main(int argc, char** argv)
     if (grid) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(grid->parentWidget())) {
             // Smaller than the grid both ways, so that it scrolls in both.
-            sub->setGeometry(0, 0, w->mdiArea->viewport()->width() * 2 / 3, 300);
+            sub->setGeometry(0, 0, w->MdiArea()->viewport()->width() * 2 / 3, 300);
             sub->raise();
-            w->mdiArea->setActiveSubWindow(sub);
+            w->MdiArea()->setActiveSubWindow(sub);
         }
         settle(w);
         QTableWidget* t = grid->MSHFlexGrid1;

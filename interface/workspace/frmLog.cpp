@@ -5,8 +5,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "frmMain.h"
-#include "module_main.h"
+#include "workspace_state.h"
 
 using namespace ModuleMain;
 
@@ -24,8 +23,8 @@ frmLog::frmLog(QWidget* parent) : ChildForm(parent), editor(new QTextEdit(this))
 frmLog::~frmLog()
 {
     if (LogWindow == this) LogWindow = nullptr;
-    if (MainForm && MainForm->PanelCount() > 0)
-        MainForm->Panel1()->setToolTip(QStringLiteral("Click to see the Process window"));
+    if (QLabel* panel = Frame ? Frame->Panel1() : nullptr)
+        panel->setToolTip(QStringLiteral("Click to see the Process window"));
 }
 
 void frmLog::SetLogFont()

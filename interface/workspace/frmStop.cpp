@@ -4,8 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "frmMain.h"
-#include "module_main.h"
+#include "workspace_state.h"
 
 frmStop::frmStop(QWidget* parent) : QDialog(parent)
 {
@@ -31,7 +30,7 @@ frmStop::frmStop(QWidget* parent) : QDialog(parent)
 
 void frmStop::Form_Load()
 {
-    const QWidget* m = ModuleMain::MainForm;
+    const QWidget* m = ModuleMain::Frame ? ModuleMain::Frame->Window() : nullptr;
     if (!m) return;
     const QRect r = m->frameGeometry();
     move((r.width() + r.left() - width()) / 2, (r.height() + r.top()) / 2 - height());

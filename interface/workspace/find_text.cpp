@@ -4,8 +4,7 @@
 
 #include "child_form.h"
 #include "cp1251.h"
-#include "frmMain.h"
-#include "module_main.h"
+#include "workspace_state.h"
 #include "ui_services.h"
 
 using namespace ModuleMain;
@@ -51,6 +50,6 @@ void FindNextInText()
     }
     FindStart = static_cast<std::int32_t>(rtf->SelStart());
     FindRestart = false;
-    if (MainForm) MainForm->SetPanel1Text(QStringLiteral("Line %1").arg(rtf->GetLineFromChar(rtf->SelStart()) + 1));
+    if (Frame) Frame->SetPanel1Text(QStringLiteral("Line %1").arg(rtf->GetLineFromChar(rtf->SelStart()) + 1));
     Idle = true;
 }

@@ -5,8 +5,7 @@
 #include <QTextEdit>
 
 #include "frmGrammar.h"
-#include "frmMain.h"
-#include "module_main.h"
+#include "workspace_state.h"
 #include "pipeline.h"
 #include "readers.h"
 
@@ -45,7 +44,7 @@ void frmError::Form_Load() { Form_Resize(); }
 
 void frmError::Form_Resize()
 {
-    const double t = frmMain::TwipsPerPixel();
+    const double t = ModuleMain::TwipsPerPixel();
     const int w = width();
     // A window narrower than the margin leaves the text box empty rather than negative.
     body->resize(std::max(0, w - qRound(100 / t)), body->height());
@@ -84,5 +83,5 @@ void frmError::ColourQuotedText(RichText& text, const std::string& source, std::
     text.SetSelStart(base);
     std::string readingError;
     readers::ColourGrammarText(notation, source, readingError, styler);
-    if (MainForm) MainForm->pipeline().MarkSyntaxErrors(text, source, readingError);
+    if (Processing) Processing->MarkSyntaxErrors(text, source, readingError);
 }
