@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "output/chain_walk.h"
+#include "store/chain_walk.h"
 
 namespace mv {
 

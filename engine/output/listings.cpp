@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine.h"
-#include "output/chain_walk.h"
 #include "output/output.h"
+#include "store/chain_walk.h"
 
 namespace mv {
 

@@ -9,7 +9,7 @@
 #include <type_traits>
 
 #include "engine.h"
-#include "output/chain_walk.h"
+#include "store/chain_walk.h"
 
 namespace mv {
 

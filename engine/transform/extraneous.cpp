@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine.h"
-#include "output/chain_walk.h"
+#include "store/chain_walk.h"
 
 namespace mv {
 
