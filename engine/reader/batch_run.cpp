@@ -98,7 +98,7 @@ void BatchRun::ProcessGrammar() {
   // Dead nonterminals.
   const int32_t start = st.Grammar.First;
   Chain dead = st.Grammar, alive;
-  extra.SplitAlive(dead.First, dead.Last, alive.First, alive.Last);
+  st.SplitAlive(dead.First, dead.Last, alive.First, alive.Last);
   WriteRules(".dead", " dead nonterminals", dead.First, dead.Last);
   if (Eng.CheckDeadStart(start, dead)) {
     // Cleaning would make another nonterminal the start symbol: a parser of another language.

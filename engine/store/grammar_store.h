@@ -169,6 +169,17 @@ public:
   void AddEmptyElement();
   void AppendElement(int32_t kind, int32_t referent);
 
+  // Takes an alternative out of its chain; a nonterminal left without alternatives leaves its
+  // list. Records are given back or only detached according to GiveBackSwitch.
+  void RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& ruleHead,
+                         int32_t& ruleTail, int32_t rule, int32_t ntmNext, int32_t ntmBack,
+                         int32_t& listHead, int32_t& listTail, int32_t firstRuleField,
+                         int32_t lastRuleField, int32_t nonterminal);
+  // Moves the productive members of the work list to the alive list and prunes the alive
+  // members' alternatives that refer to a nonterminal that is not alive. Follows the chains
+  // through the store's current chain fields.
+  void SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& aliveHead, int32_t& aliveTail);
+
   // Store block.
   std::array<int32_t, NameTableSize + 1> NameTable{};  // index 0 unused
   Chain Grammar;    // NonterminalList of the grammar

@@ -263,7 +263,7 @@ TEST_F(ExtraneousTest, SplitAlivePrunesReferencesOutsideTheWorkListEvenWhenAllAr
   Rule("X", {{"x"}});
   int32_t s = Grammar().First;
   int32_t workHead = s, workTail = s, aliveHead = 0, aliveTail = 0;
-  x().SplitAlive(workHead, workTail, aliveHead, aliveTail);
+  eng->store.SplitAlive(workHead, workTail, aliveHead, aliveTail);
   EXPECT_EQ(workHead, 0);
   EXPECT_EQ(aliveHead, s);
   EXPECT_EQ(aliveTail, s);
@@ -284,8 +284,8 @@ TEST_F(ExtraneousTest, RemoveAlternativeTakesAnEmptiedNonterminalOutOfItsList) {
     int32_t head = mem.IVLR(NonterminalPool, ntm, NtmFirstRule);
     int32_t tail = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
     int32_t rule = head;
-    x().RemoveAlternative(RuleNext, RuleBack, head, tail, rule, NtmNext, NtmBack, list.First,
-                          list.Last, NtmFirstRule, NtmLastRule, ntm);
+    eng->store.RemoveAlternative(RuleNext, RuleBack, head, tail, rule, NtmNext, NtmBack,
+                                 list.First, list.Last, NtmFirstRule, NtmLastRule, ntm);
     if (giveBack) {
       // A lost its only alternative, both given back: the next rule record is the old one.
       EXPECT_EQ(head, 0);
