@@ -10,8 +10,11 @@
 namespace mv {
 
 Engine::Engine()
-    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this), trans(*this),
+    : out(*this), store(mem), builder(mem, store), an(*this), extra(*this), codegen(*this), trans(*this),
       reader(*this), batch(*this) {
+  mem.ExhaustedNotice = [this] {
+    out.WriteMessage(RecordMemory::ExhaustedRoutine, RecordMemory::ExhaustedMessage);
+  };
   InitGrammarStore();
 }
 

@@ -97,7 +97,7 @@ void GrammarReader::Morvantelisk(const std::string& text) {
   }
   Call("BKSACT", [&] { Eng.builder.BKSACT(); });
   ItemList();
-  if (!Error) Call("BKSSYN", [&] { Eng.builder.BKSSYN(); });
+  if (!Error) Call("BKSSYN", [&] { Eng.batch.ProcessGrammar(); });
 }
 
 void GrammarReader::ItemList() {

@@ -4,7 +4,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "engine.h"
 #include "store/chain_walk.h"
 #include "store/grammar_store.h"
 #include "store/member_set.h"

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "engine.h"
+#include "store/record_memory.h"
 
 namespace mv {
 
@@ -16,7 +16,7 @@ std::string TrimmedRight(const std::string& text) {
   return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
-GrammarStore::GrammarStore(Engine& engine) : Eng(engine) { InitGrammarStore(); }
+GrammarStore::GrammarStore(RecordMemory& mem) : Eng{mem} { InitGrammarStore(); }
 
 void GrammarStore::InitGrammarStore() {
   Grammar = Terminals = Actions = GrammarName = Chain{};

@@ -11,7 +11,7 @@
 
 namespace mv {
 
-class Engine;
+class RecordMemory;
 
 // Pools (declared record lengths) of the store's records.
 inline constexpr int32_t NonterminalPool = 14;
@@ -128,7 +128,7 @@ struct NameLookup {
 
 class GrammarStore {
 public:
-  explicit GrammarStore(Engine& engine);
+  explicit GrammarStore(RecordMemory& mem);
 
   // Defaults of a new run; the name tables are left as they are (BKSACT clears them).
   void InitGrammarStore();
@@ -237,7 +237,10 @@ private:
   std::array<NameKeyIndex, 3> NameIndex;
   // First NameCharRecords of the chains that name a record.
   std::vector<bool> TakenNames;
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+  } Eng;
 };
 
 // A text blank-padded (or cut) to a length.

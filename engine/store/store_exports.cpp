@@ -123,4 +123,7 @@ MV_SELECTOR_ENTRY(BKSBEG, OpenOptionLine, mv::TargetPreParse)
 MV_SELECTOR_ENTRY(BKSPOST, OpenOptionLine, mv::TargetPostParse)
 MV_BUILDER_CODE_ENTRY(BKSS)
 
-MV_BUILDER_ENTRY(BKSSYN)
+// End of a grammar read by the engine's own reader: the whole batch run.
+MORVANTELISK_API void BKSSYN(void) {
+  Guarded([](Engine& eng) { eng.batch.ProcessGrammar(); });
+}
