@@ -10,7 +10,7 @@
 namespace mv {
 
 Engine::Engine()
-    : out(mem, store, run), store(mem), builder(mem, store), an(mem, store, out), extra(*this), codegen(*this), trans(*this),
+    : out(mem, store, run), store(mem), builder(mem, store), an(mem, store, out), extra(mem, store, builder), codegen(*this), trans(mem, store, builder, an, extra, out),
       reader(*this), batch(*this) {
   mem.ExhaustedNotice = [this] {
     out.WriteMessage(RecordMemory::ExhaustedRoutine, RecordMemory::ExhaustedMessage);

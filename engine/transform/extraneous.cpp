@@ -6,13 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "engine.h"
+#include "store/builder.h"
 #include "store/chain_walk.h"
 #include "store/member_set.h"
 
 namespace mv {
 
-Extraneous::Extraneous(Engine& engine) : Eng(engine) {}
+Extraneous::Extraneous(RecordMemory& mem, GrammarStore& store, Builder& builder)
+    : Eng{mem, store, builder} {}
 
 void Extraneous::InitRun() {
   DeadList = AliveList = UnreachableList = ReachableList = Chain{};

@@ -8,11 +8,12 @@
 
 namespace mv {
 
-class Engine;
+class Builder;
+class RecordMemory;
 
 class Extraneous {
 public:
-  explicit Extraneous(Engine& engine);
+  Extraneous(RecordMemory& mem, GrammarStore& store, Builder& builder);
 
   // The lists of a new run are empty.
   void InitRun();
@@ -52,7 +53,12 @@ private:
   // Equal for alternatives that SameAlternative finds the same.
   uint64_t AlternativeHash(int32_t rule) const;
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+    Builder& builder;
+  } Eng;
 };
 
 }  // namespace mv
