@@ -5,7 +5,9 @@
 
 #include <cstdio>
 
-#include "engine.h"
+#include "output/output.h"
+#include "reader/batch_run.h"
+#include "store/builder.h"
 
 namespace mv {
 
@@ -54,7 +56,8 @@ const Keyword Keywords[] = {
 
 }  // namespace
 
-GrammarReader::GrammarReader(Engine& engine) : Eng(engine) {}
+GrammarReader::GrammarReader(Builder& builder, Output& out, BatchRun& batch)
+    : Eng{builder, out, batch} {}
 
 void GrammarReader::Read() {
   ++Position;

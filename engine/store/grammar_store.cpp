@@ -367,4 +367,12 @@ void GrammarStore::AddActionElement(int32_t first, int32_t last) {
 
 void GrammarStore::AddEmptyElement() { AppendElement(KindEmpty, 0); }
 
+bool GrammarStore::TakeGrammarName() {
+  const Chain& name = GrammarName;
+  if (name.First < 1 || name.Last < 1) return false;
+  std::string text = NameText(name.First, name.Last);
+  ResultBaseName = Padded(text.substr(0, FileNameLength), FileNameLength);
+  return true;
+}
+
 }  // namespace mv

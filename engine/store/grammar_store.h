@@ -180,6 +180,9 @@ public:
   // through the store's current chain fields.
   void SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& aliveHead, int32_t& aliveTail);
 
+  // The grammar name copied into ResultBaseName; false when no grammar name was taken.
+  bool TakeGrammarName();
+
   // Store block.
   std::array<int32_t, NameTableSize + 1> NameTable{};  // index 0 unused
   Chain Grammar;    // NonterminalList of the grammar

@@ -28,7 +28,7 @@ MORVANTELISK_API void BnfParserInit(const int32_t* languageCode, const char* wor
 
 MORVANTELISK_API char* GetGrammarName(char* buffer, int32_t bufferLength) {
   Guarded([&](Engine& eng) {
-    if (eng.TakeGrammarName())
+    if (eng.store.TakeGrammarName())
       mv::FillBuffer(buffer, bufferLength, mv::TrimmedRight(eng.store.ResultBaseName));
   });
   return buffer;

@@ -89,7 +89,7 @@ TEST_F(ExtraneousTest, RemovingTheLastAlternativesLeavesTheNextRuleAlone) {
   Rule("A", {{"x"}, {"x"}});
   Rule("B", {{"y"}, {"y", "<A>"}, {"y"}});
   Rule("C", {{"z"}, {"w"}, {"w"}});
-  ASSERT_TRUE(eng->TakeGrammarName());
+  ASSERT_TRUE(eng->store.TakeGrammarName());
   x().IdenticalRules();
   EXPECT_EQ(Rules(Grammar()),
             "<A>::=x\n"
@@ -160,7 +160,7 @@ TEST_F(ExtraneousTest, DeadAndUnreachableNonterminals) {
     SCOPED_TRACE(c.what);
     Start(CppProcedural);
     for (const auto& [head, alts] : c.rules) Rule(head, alts);
-    ASSERT_TRUE(eng->TakeGrammarName());
+    ASSERT_TRUE(eng->store.TakeGrammarName());
     Split s = Clean();
     EXPECT_EQ(s.dead, c.expected.dead);
     EXPECT_EQ(s.alive, c.expected.alive);
@@ -223,7 +223,7 @@ TEST_F(ExtraneousTest, DeletingADeadStartSymbolKeepsTheGrammarName) {
   // parser still reads it after the dead start symbol went.
   Rule("Expr", {{"<Expr>", "+"}});
   Rule("A", {{"a"}});
-  ASSERT_TRUE(eng->TakeGrammarName());
+  ASSERT_TRUE(eng->store.TakeGrammarName());
   Chain dead, alive;
   x().Alive(dead, alive);
   ASSERT_EQ(Names(dead), "Expr");
@@ -267,7 +267,7 @@ TEST_F(ExtraneousTest, SplitAlivePrunesReferencesOutsideTheWorkListEvenWhenAllAr
   EXPECT_EQ(workHead, 0);
   EXPECT_EQ(aliveHead, s);
   EXPECT_EQ(aliveTail, s);
-  ASSERT_TRUE(eng->TakeGrammarName());
+  ASSERT_TRUE(eng->store.TakeGrammarName());
   EXPECT_EQ(Rules({s, s}), "<S>::=s\n");
 }
 
