@@ -67,7 +67,7 @@ void BuildGrammar(mv::Engine& eng, int nonterminals) {
       b.BKSEND();
     }
   }
-  eng.TakeGrammarName();
+  eng.store.TakeGrammarName();
 }
 
 }  // namespace

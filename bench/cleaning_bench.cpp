@@ -108,7 +108,7 @@ void Time(const char* grammar, int size, const std::function<void(mv::Engine&, i
     mv::Engine eng;
     eng.BnfParserInit(8, folder.string(), 0, 0, 0);
     build(eng, size);
-    eng.TakeGrammarName();
+    eng.store.TakeGrammarName();
     for (size_t s = 0; s < steps.size(); ++s) {
       const auto t0 = Clock::now();
       steps[s].run(eng);

@@ -116,7 +116,7 @@ Figures RunOnce(int nonterminals, const std::filesystem::path& folder) {
   mv::Engine eng;
   eng.BnfParserInit(8, folder.string(), 0, 0, 0);
   BuildGrammar(eng, nonterminals);
-  eng.TakeGrammarName();
+  eng.store.TakeGrammarName();
   std::filesystem::remove(folder / "N0.temp");
   for (f.end = "cycle limit"; f.cycles < 30; ++f.cycles) {
     auto t0 = Clock::now();

@@ -5,13 +5,21 @@
 #include <cerrno>
 #include <cstring>
 
-#include "output/chain_walk.h"
-
 namespace mv {
 
 Engine::Engine()
-    : mem(*this), out(*this), store(*this), builder(*this), an(*this), extra(*this), codegen(*this), trans(*this),
-      reader(*this), batch(*this) {
+    : out(mem, store, run),
+      store(mem),
+      builder(mem, store),
+      an(mem, store, out),
+      extra(mem, store, builder),
+      codegen(mem, store, out, run, an),
+      trans(mem, store, builder, an, extra, out),
+      reader(builder, out, batch),
+      batch(mem, store, out, run, an, extra, codegen) {
+  mem.ExhaustedNotice = [this] {
+    out.WriteMessage(RecordMemory::ExhaustedRoutine, RecordMemory::ExhaustedMessage);
+  };
   InitGrammarStore();
 }
 
@@ -38,20 +46,7 @@ void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
   out.WorkFolderFault = fault;
   out.LastError = fault;
   out.SetGrammarFile("");
-  StartSymbolFault.clear();
-}
-
-bool Engine::CheckDeadStart(int32_t start, const Chain& dead) {
-  bool found = false;
-  if (start >= 1 && dead.First >= 1)
-    WalkChain(mem, NonterminalPool, NtmNext, dead.First, dead.Last,
-              [&](int32_t a) { found = found || a == start; });
-  if (!found) return false;
-  const std::string name = store.NameText(mem.IVLR(NonterminalPool, start, NtmNameFirst),
-                                          mem.IVLR(NonterminalPool, start, NtmNameLast));
-  StartSymbolFault = "The start symbol <" + name + "> derives no sentence: no parser is written.";
-  out.LastError = StartSymbolFault;
-  return true;
+  codegen.StartSymbolFault.clear();
 }
 
 void Engine::InitGrammarStore() {
@@ -63,14 +58,6 @@ void Engine::InitGrammarStore() {
   an.InitRun();
   extra.InitRun();
   trans.InitRun();
-}
-
-bool Engine::TakeGrammarName() {
-  const Chain& name = store.GrammarName;
-  if (name.First < 1 || name.Last < 1) return false;
-  std::string text = store.NameText(name.First, name.Last);
-  store.ResultBaseName = Padded(text.substr(0, FileNameLength), FileNameLength);
-  return true;
 }
 
 }  // namespace mv

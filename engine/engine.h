@@ -1,6 +1,7 @@
 #pragma once
-// One Engine holds all state of a run. Each area is a component with a back-reference to the
-// engine; the exports forward to the process-wide engine (exports.h), tests make their own.
+// One Engine holds all state of a run. Each area is a component that is handed the other
+// components it uses; the exports forward to the process-wide engine (exports.h), tests make
+// their own.
 
 #include <cstdint>
 #include <string>
@@ -35,19 +36,11 @@ public:
   // Defaults of every component for a new run (after InitRecordMemory).
   void InitGrammarStore();
 
-  // The grammar name copied into ResultBaseName; false when no grammar name was taken.
-  bool TakeGrammarName();
-
-  // Whether the start symbol is on a list of dead nonterminals; if so, it is kept in
-  // StartSymbolFault (with LastError) so that no parser is generated in this run.
-  bool CheckDeadStart(int32_t start, const Chain& dead);
-  // Why no parser may be generated in this run; empty while one may.
-  std::string StartSymbolFault;
-
   // True once the run was stopped (record memory used up); the next BnfParserInit clears it.
   bool Stopped() const { return mem.Exhausted(); }
 
-  // Components, in construction order.
+  // Components, in construction order; each takes references to those it uses, so one that
+  // is named before it is built is only bound, not used.
   RecordMemory mem;
   Output out;
   GrammarStore store;

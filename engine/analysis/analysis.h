@@ -15,7 +15,8 @@
 
 namespace mv {
 
-class Engine;
+class Output;
+class RecordMemory;
 
 // Capacity of the relation space: 3*S*N + 2*N elements must fit.
 inline constexpr int64_t RelationSpaceSize = 4194304;
@@ -63,7 +64,7 @@ public:
   // Which matrix a Get export asks for.
   enum class Matrix { EndOf, FolDirBy, BeginsWith, FollowedBy };
 
-  explicit Analysis(Engine& engine);
+  Analysis(RecordMemory& mem, GrammarStore& store, Output& out);
 
   // State of a new run: no nullable list, no collisions, no matrices.
   void InitRun();
@@ -137,7 +138,12 @@ private:
   void MarkSelect(int32_t index, int32_t rule, std::vector<int32_t>& owners);
   void KeepCollisionRecords();
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+    Output& out;
+  } Eng;
   // Name cursors of GetNtmName and GetTrmName.
   int32_t NtmPosition = 0;
   int32_t TrmPosition = 0;

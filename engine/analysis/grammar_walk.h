@@ -2,7 +2,7 @@
 // Walks over the grammar in the store: its nonterminals, a nonterminal's alternatives, an
 // alternative's elements, each in chain order.
 
-#include "output/chain_walk.h"
+#include "store/chain_walk.h"
 #include "store/grammar_store.h"
 
 namespace mv {

@@ -4,7 +4,7 @@
 
 #include "analysis/analysis.h"
 #include "analysis/grammar_walk.h"
-#include "engine.h"
+#include "output/output.h"
 
 namespace mv {
 
@@ -51,7 +51,7 @@ void Analysis::FindNullable(int32_t head, int32_t tail, int32_t& nullHead,
     if (last < 1) return;
     WalkChain(m, RulePool, NullLinks.RuleNext, first, last, [&](int32_t r) {
       if (!HasTerminal(m, r)) return;
-      Eng.extra.RemoveAlternative(NullLinks.RuleNext, NullLinks.RuleBack, first, last, r,
+      Eng.store.RemoveAlternative(NullLinks.RuleNext, NullLinks.RuleBack, first, last, r,
                                   NullLinks.NtmNext, NullLinks.NtmBack, work.First, work.Last,
                                   NullLinks.NtmFirstRule, NullLinks.NtmLastRule, a);
     });
@@ -60,7 +60,7 @@ void Analysis::FindNullable(int32_t head, int32_t tail, int32_t& nullHead,
   const ChainFields saved = st.Fields;
   st.Fields = NullLinks;
   Chain nullable;
-  if (work.First >= 1) Eng.extra.SplitAlive(work.First, work.Last, nullable.First, nullable.Last);
+  if (work.First >= 1) Eng.store.SplitAlive(work.First, work.Last, nullable.First, nullable.Last);
   if (Eng.out.OpenResultFile(".tmp")) {
     Eng.out.PrintRules(" nullable rules", nullable.First, nullable.Last);
     Eng.out.ResultUnit.Close();

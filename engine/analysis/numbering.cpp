@@ -3,7 +3,6 @@
 
 #include "analysis/analysis.h"
 #include "analysis/grammar_walk.h"
-#include "engine.h"
 
 namespace mv {
 
@@ -12,7 +11,8 @@ namespace {
 constexpr size_t NameBufferLength = 1024;
 }  // namespace
 
-Analysis::Analysis(Engine& engine) : Eng(engine) {}
+Analysis::Analysis(RecordMemory& mem, GrammarStore& store, Output& out)
+    : Eng{mem, store, out} {}
 
 void Analysis::InitRun() {
   NullableList = Chain{};

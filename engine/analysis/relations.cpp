@@ -6,7 +6,6 @@
 
 #include "analysis/analysis.h"
 #include "analysis/grammar_walk.h"
-#include "engine.h"
 
 namespace mv {
 

@@ -6,7 +6,7 @@
 
 #include "analysis/analysis.h"
 #include "analysis/grammar_walk.h"
-#include "engine.h"
+#include "output/output.h"
 
 namespace mv {
 

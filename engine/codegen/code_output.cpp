@@ -1,6 +1,6 @@
 #include "codegen/code_output.h"
 
-#include "engine.h"
+#include "output/output.h"
 
 namespace mv {
 
@@ -86,8 +86,8 @@ std::string_view Rendered(std::string_view text, std::string& spelt) {
 
 }  // namespace
 
-CodeOutput::CodeOutput(Engine& engine, CodeFamily family, int32_t width)
-    : Eng(engine), Family(family), Width(width) {}
+CodeOutput::CodeOutput(Output& out, CodeFamily family, int32_t width)
+    : Eng{out}, Family(family), Width(width) {}
 
 int32_t CodeOutput::Column() const { return Eng.out.Column; }
 

@@ -9,7 +9,7 @@
 
 namespace mv {
 
-class Engine;
+class Output;
 
 // Lexical family of a target, for deciding where a statement may be broken.
 // Free-form Fortran continues a statement with "&" at the end of the line; fixed-form Fortran
@@ -19,7 +19,7 @@ enum class CodeFamily { CLike, Java, Basic, FreeFortran, FixedFortran, Pascal };
 
 class CodeOutput {
 public:
-  CodeOutput(Engine& engine, CodeFamily family, int32_t width);
+  CodeOutput(Output& out, CodeFamily family, int32_t width);
 
   // A comment line holding the text.
   void Comment(const std::string& text);
@@ -51,7 +51,10 @@ private:
   // The piece text[pos, end) of a statement, where `lex` stands at its start.
   void AppendPiece(std::string_view text, size_t pos, size_t end, Lexer lex, int32_t limit);
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    Output& out;
+  } Eng;
   CodeFamily Family;
   int32_t Width;
 };

@@ -3,8 +3,11 @@
 #include <cstdio>
 
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "analysis/analysis.h"
+#include "output/output.h"
 #include "output/result_name.h"
+#include "store/chain_walk.h"
+#include "store/run_settings.h"
 
 namespace mv {
 
@@ -74,7 +77,23 @@ private:
 
 }  // namespace
 
-CodeGen::CodeGen(Engine& engine) : Eng(engine) {}
+CodeGen::CodeGen(RecordMemory& mem, GrammarStore& store, Output& out, RunSettings& run,
+                 Analysis& an)
+    : Eng{mem, store, out, run, an} {}
+
+bool CodeGen::CheckDeadStart(int32_t start, const Chain& dead) {
+  bool found = false;
+  if (start >= 1 && dead.First >= 1)
+    WalkChain(Eng.mem, NonterminalPool, NtmNext, dead.First, dead.Last,
+              [&](int32_t a) { found = found || a == start; });
+  if (!found) return false;
+  const std::string name =
+      Eng.store.NameText(Eng.mem.IVLR(NonterminalPool, start, NtmNameFirst),
+                         Eng.mem.IVLR(NonterminalPool, start, NtmNameLast));
+  StartSymbolFault = "The start symbol <" + name + "> derives no sentence: no parser is written.";
+  Eng.out.LastError = StartSymbolFault;
+  return true;
+}
 
 void CodeGen::LogLine(const std::string& text) {
   if (Eng.out.ResultUnit.IsOpen()) Eng.out.ResultUnit.WriteLine(text);
@@ -125,10 +144,10 @@ void CodeGen::TamberlixCode(int32_t languageCode) {
   std::string logName;
   // A log that cannot be opened does not stop the generation.
   if (Eng.out.ResultFileName(".log", logName)) Eng.out.ResultUnit.Open(logName);
-  if (!Eng.StartSymbolFault.empty()) {
-    LogLine(Eng.StartSymbolFault);
+  if (!StartSymbolFault.empty()) {
+    LogLine(StartSymbolFault);
     Eng.out.ResultUnit.Close();
-    Eng.out.LastError = Eng.StartSymbolFault;
+    Eng.out.LastError = StartSymbolFault;
     Eng.store.CollisionReportFlag = Eng.store.GenerationLogFlag;
     return;
   }

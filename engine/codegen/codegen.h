@@ -9,12 +9,24 @@
 
 namespace mv {
 
-class Engine;
+class Analysis;
+class GrammarStore;
+class Output;
+class ParserWriter;
+class RecordMemory;
+struct Chain;
 struct GeneratorArgs;
+struct RunSettings;
 
 class CodeGen {
 public:
-  explicit CodeGen(Engine& engine);
+  CodeGen(RecordMemory& mem, GrammarStore& store, Output& out, RunSettings& run, Analysis& an);
+
+  // Whether the start symbol is on a list of dead nonterminals; if so, it is kept in
+  // StartSymbolFault (with LastError) so that no parser is generated in this run.
+  bool CheckDeadStart(int32_t start, const Chain& dead);
+  // Why no parser may be generated in this run; empty while one may.
+  std::string StartSymbolFault;
 
   // The export's work: target from the language code, generation log, driver.
   void TamberlixCode(int32_t languageCode);
@@ -68,7 +80,16 @@ public:
   bool (*ReadReply)(std::string& reply) = nullptr;
 
 private:
-  Engine& Eng;
+  // The writers work on the same parts.
+  friend class ParserWriter;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+    Output& out;
+    RunSettings& run;
+    Analysis& an;
+  } Eng;
 };
 
 }  // namespace mv

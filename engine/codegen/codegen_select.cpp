@@ -1,6 +1,9 @@
 #include "codegen/codegen.h"
+
+#include "analysis/analysis.h"
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/run_settings.h"
 
 namespace mv {
 

@@ -1,7 +1,8 @@
 #include "codegen/identifiers.h"
 
 #include "codegen/codegen.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/grammar_store.h"
 
 namespace mv {
 

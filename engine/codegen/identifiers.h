@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "codegen/identifier_spelling.h"
+#include "output/identifier_spelling.h"
 
 namespace mv {
 

@@ -5,7 +5,10 @@
 #include <unordered_map>
 
 #include "codegen/codegen.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/grammar_store.h"
+#include "store/record_memory.h"
+#include "store/run_settings.h"
 #include "output/result_name.h"
 
 namespace mv {
@@ -39,9 +42,11 @@ bool ChrForLast(const CodeItem& item) {
 
 }  // namespace
 
-ParserWriter::ParserWriter(Engine& engine, const GeneratorArgs& args, CodeFamily family,
+ParserWriter::ParserWriter(CodeGen& gen, const GeneratorArgs& args, CodeFamily family,
                            int32_t width)
-    : Eng(engine), Args(args), Out(engine, family, width) {}
+    : Eng{gen.Eng.mem, gen.Eng.store, gen.Eng.out, gen.Eng.run, gen},
+      Args(args),
+      Out(gen.Eng.out, family, width) {}
 
 int32_t ParserWriter::Field(int32_t pool, int32_t record, int32_t field) const {
   return Eng.mem.IVLR(pool, record, field);
@@ -365,7 +370,7 @@ void ParserWriter::HeaderComments(const std::string& first, const std::string& f
   if (!first.empty()) Out.Comment(first);
   Out.Comment("Name: " + fileName);
   Out.Comment("Autor:");
-  Out.Comment("Date: " + GenerationDate(Eng));
+  Out.Comment("Date: " + GenerationDate(Eng.codegen));
   Out.Comment("CVS-ID: ");
   Out.Comment("Purpose: the realization of LL1 algorithm for a grammar <" + GrammarName() + ">");
   Eng.codegen.GrammarComment();
@@ -546,8 +551,8 @@ std::string UpperCaseBase(const std::string& base) {
   return text;
 }
 
-std::string GenerationDate(const Engine& engine) {
-  if (!engine.codegen.FixedDate.empty()) return engine.codegen.FixedDate;
+std::string GenerationDate(const CodeGen& gen) {
+  if (!gen.FixedDate.empty()) return gen.FixedDate;
   std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);

@@ -16,7 +16,11 @@
 
 namespace mv {
 
-class Engine;
+class CodeGen;
+class GrammarStore;
+class Output;
+class RecordMemory;
+struct RunSettings;
 
 // The seven arguments every generator takes.
 struct GeneratorArgs {
@@ -53,7 +57,7 @@ struct NonterminalPlan {
 
 class ParserWriter {
 public:
-  ParserWriter(Engine& engine, const GeneratorArgs& args, CodeFamily family, int32_t width);
+  ParserWriter(CodeGen& gen, const GeneratorArgs& args, CodeFamily family, int32_t width);
   virtual ~ParserWriter() = default;
 
   // Writes every nonterminal procedure in grammar order; returns how many were written.
@@ -169,7 +173,14 @@ protected:
   // The alternative may reach its tail call without reading a character.
   bool MayReadNothing(const AlternativePlan& alt) const;
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+    Output& out;
+    const RunSettings& run;
+    CodeGen& codegen;
+  } Eng;
   GeneratorArgs Args;
   CodeOutput Out;
   // The expected set stands between double quotes in C-like targets.
@@ -227,6 +238,6 @@ std::string LowerCaseBase(const std::string& base);
 // The upper-cased copy (small Latin and Windows Cyrillic letters).
 std::string UpperCaseBase(const std::string& base);
 // Today as dd.mm.yy (or the date a test fixed).
-std::string GenerationDate(const Engine& engine);
+std::string GenerationDate(const CodeGen& gen);
 
 }  // namespace mv

@@ -6,7 +6,9 @@
 #include "codegen/codegen.h"
 #include "codegen/identifiers.h"
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/grammar_store.h"
+#include "store/run_settings.h"
 #include "output/result_name.h"
 
 namespace mv {
@@ -19,8 +21,8 @@ std::string Quoted(const std::string& text) { return ParserWriter::CQuoted(text)
 
 class CppWriter : public ParserWriter {
 public:
-  CppWriter(Engine& engine, const GeneratorArgs& args, bool classMode)
-      : ParserWriter(engine, args, CodeFamily::CLike, 1000), ClassMode(classMode) {
+  CppWriter(CodeGen& gen, const GeneratorArgs& args, bool classMode)
+      : ParserWriter(gen, args, CodeFamily::CLike, 1000), ClassMode(classMode) {
     DoubleBackslash = true;
     CommentSign = "//";
     ActionCommentLead = "\t\t\t\t\t// ";
@@ -162,7 +164,7 @@ private:
     Out.Comment(Slashes);
     Out.Comment("Name: " + (name.empty() ? Cut(Eng.store.OutputFileName) : name));
     Out.Comment("Autor:");
-    Out.Comment("Date: " + GenerationDate(Eng));
+    Out.Comment("Date: " + GenerationDate(Eng.codegen));
     Out.Comment("CVS-ID: ");
     Out.Comment(purpose);
     Out.Comment(Slashes);
@@ -703,12 +705,12 @@ private:
 }  // namespace
 
 void CodeGen::FileParserCpp(const GeneratorArgs& args) {
-  CppWriter writer(Eng, args, false);
+  CppWriter writer(*this, args, false);
   writer.Write();
 }
 
 void CodeGen::FileParserCppClass(const GeneratorArgs& args) {
-  CppWriter writer(Eng, args, true);
+  CppWriter writer(*this, args, true);
   writer.Write();
 }
 

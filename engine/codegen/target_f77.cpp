@@ -8,7 +8,9 @@
 #include "codegen/codegen.h"
 #include "codegen/identifiers.h"
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/grammar_store.h"
+#include "store/run_settings.h"
 
 namespace mv {
 
@@ -38,8 +40,8 @@ class F77Writer : public ParserWriter {
 public:
   // A statement runs to column 72; the output keeps three more columns free only to close a
   // literal it splits, so it is given the width 75.
-  F77Writer(Engine& engine, const GeneratorArgs& args)
-      : ParserWriter(engine, args, CodeFamily::FixedFortran, 75) {
+  F77Writer(CodeGen& gen, const GeneratorArgs& args)
+      : ParserWriter(gen, args, CodeFamily::FixedFortran, 75) {
     CommentSign = "!";
     AlwaysActions = true;
   }
@@ -331,7 +333,7 @@ private:
 }  // namespace
 
 void CodeGen::FileParserF77(const GeneratorArgs& args) {
-  F77Writer writer(Eng, args);
+  F77Writer writer(*this, args);
   writer.Write();
 }
 

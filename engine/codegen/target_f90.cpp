@@ -4,7 +4,9 @@
 #include "codegen/codegen.h"
 #include "codegen/identifiers.h"
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/grammar_store.h"
+#include "store/run_settings.h"
 
 namespace mv {
 
@@ -36,8 +38,8 @@ std::string TestChar(int32_t c) {
 
 class F90Writer : public ParserWriter {
 public:
-  F90Writer(Engine& engine, const GeneratorArgs& args)
-      : ParserWriter(engine, args, CodeFamily::FreeFortran, 129) {
+  F90Writer(CodeGen& gen, const GeneratorArgs& args)
+      : ParserWriter(gen, args, CodeFamily::FreeFortran, 129) {
     CommentSign = "!";
     ActionCommentLead = "\t\t\t\t\t\t! ";
     AlwaysActions = true;
@@ -335,7 +337,7 @@ private:
 }  // namespace
 
 void CodeGen::FileParserF90(const GeneratorArgs& args) {
-  F90Writer writer(Eng, args);
+  F90Writer writer(*this, args);
   writer.Write();
 }
 

@@ -6,7 +6,9 @@
 #include "codegen/codegen.h"
 #include "codegen/identifiers.h"
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/grammar_store.h"
+#include "store/run_settings.h"
 
 namespace mv {
 
@@ -62,8 +64,8 @@ const char* const PostStepComment =
 
 class JavaWriter : public ParserWriter {
 public:
-  JavaWriter(Engine& engine, const GeneratorArgs& args)
-      : ParserWriter(engine, args, CodeFamily::Java, 1000) {
+  JavaWriter(CodeGen& gen, const GeneratorArgs& args)
+      : ParserWriter(gen, args, CodeFamily::Java, 1000) {
     CommentSign = "//";
   }
 
@@ -563,7 +565,7 @@ private:
 }  // namespace
 
 void CodeGen::FileParserJava(const GeneratorArgs& args) {
-  JavaWriter writer(Eng, args);
+  JavaWriter writer(*this, args);
   writer.Write();
 }
 

@@ -4,7 +4,9 @@
 #include "codegen/codegen.h"
 #include "codegen/identifiers.h"
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/grammar_store.h"
+#include "store/run_settings.h"
 
 namespace mv {
 
@@ -28,8 +30,8 @@ std::string ExpectedItem(int32_t c) {
 
 class PascalWriter : public ParserWriter {
 public:
-  PascalWriter(Engine& engine, const GeneratorArgs& args)
-      : ParserWriter(engine, args, CodeFamily::Pascal, 1000) {
+  PascalWriter(CodeGen& gen, const GeneratorArgs& args)
+      : ParserWriter(gen, args, CodeFamily::Pascal, 1000) {
     CommentSign = "//";
     AlwaysActions = true;
   }
@@ -361,7 +363,7 @@ private:
 }  // namespace
 
 void CodeGen::FileParserPascal(const GeneratorArgs& args) {
-  PascalWriter writer(Eng, args);
+  PascalWriter writer(*this, args);
   writer.Write();
 }
 

@@ -3,7 +3,9 @@
 #include "codegen/codegen.h"
 #include "codegen/identifiers.h"
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "output/output.h"
+#include "store/grammar_store.h"
+#include "store/run_settings.h"
 
 namespace mv {
 
@@ -13,8 +15,8 @@ std::string Quoted(const std::string& text) { return ParserWriter::DoubledQuotes
 
 class VbWriter : public ParserWriter {
 public:
-  VbWriter(Engine& engine, const GeneratorArgs& args)
-      : ParserWriter(engine, args, CodeFamily::Basic, 1000) {
+  VbWriter(CodeGen& gen, const GeneratorArgs& args)
+      : ParserWriter(gen, args, CodeFamily::Basic, 1000) {
     CommentSign = "'";
     ActionCommentLead = "\t\t' ";
   }
@@ -337,7 +339,7 @@ private:
 }  // namespace
 
 void CodeGen::FileParserVB(const GeneratorArgs& args) {
-  VbWriter writer(Eng, args);
+  VbWriter writer(*this, args);
   writer.Write();
 }
 

@@ -5,9 +5,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "engine.h"
-#include "output/chain_walk.h"
 #include "output/output.h"
+#include "store/chain_walk.h"
+#include "store/grammar_store.h"
 
 namespace mv {
 

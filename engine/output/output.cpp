@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "engine.h"
+#include "store/grammar_store.h"
 
 namespace mv {
 
@@ -126,7 +126,8 @@ std::string GrammarNameFault(std::string_view base) { return names::GrammarNameF
 
 std::string Printable(std::string_view name) { return names::Printable(name); }
 
-Output::Output(Engine& engine) : Eng(engine) {
+Output::Output(RecordMemory& mem, GrammarStore& store, const RunSettings& run)
+    : Eng{mem, store, run} {
   ResultUnit.ReportTo(&LastError);
   SourceUnit.ReportTo(&LastError);
 }

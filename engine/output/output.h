@@ -14,7 +14,9 @@
 
 namespace mv {
 
-class Engine;
+class GrammarStore;
+class RecordMemory;
+struct RunSettings;
 
 // Every line the engine writes ends with this.
 inline constexpr const char* LineEnd = "\n";
@@ -91,7 +93,7 @@ public:
   static constexpr int32_t MaxDigitCodes = 11;
   static constexpr size_t ListingTitleLength = 64;
 
-  explicit Output(Engine& engine);
+  Output(RecordMemory& mem, GrammarStore& store, const RunSettings& run);
 
   // Output state of a new run.
   void InitRun();
@@ -200,7 +202,12 @@ private:
   void WriteActionHead(int32_t action);
   void WriteActionLine(int32_t line);
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+    const RunSettings& run;
+  } Eng;
   // The pending line as written: escaped codes spelled out, tabs still bare (whether they
   // are escaped depends on where the line goes).
   std::string Pending;

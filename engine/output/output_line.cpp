@@ -8,8 +8,9 @@
 #include <cstring>
 #include <type_traits>
 
-#include "engine.h"
-#include "output/chain_walk.h"
+#include "store/chain_walk.h"
+#include "store/grammar_store.h"
+#include "store/run_settings.h"
 
 namespace mv {
 

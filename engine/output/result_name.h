@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "codegen/identifier_spelling.h"
+#include "output/identifier_spelling.h"
 #include "store/targets.h"
 
 namespace mv::names {

@@ -2,14 +2,20 @@
 // reader.
 #include "reader/batch_run.h"
 
+#include "analysis/analysis.h"
 #include "analysis/grammar_walk.h"
+#include "codegen/codegen.h"
 #include "codegen/parser_writer.h"
-#include "engine.h"
+#include "output/output.h"
 #include "output/result_name.h"
+#include "store/run_settings.h"
+#include "transform/extraneous.h"
 
 namespace mv {
 
-BatchRun::BatchRun(Engine& engine) : Eng(engine) {}
+BatchRun::BatchRun(RecordMemory& mem, GrammarStore& store, Output& out, RunSettings& run,
+                   Analysis& an, Extraneous& extra, CodeGen& codegen)
+    : Eng{mem, store, out, run, an, extra, codegen} {}
 
 std::string BatchRun::NoRoomLine(int64_t need) {
   auto field8 = [](int64_t v) {
@@ -59,10 +65,10 @@ bool BatchRun::MayWriteEveryFile() {
 void BatchRun::RefuseDeadStart() {
   Output& out = Eng.out;
   if (out.OpenResultFile(".log")) {
-    out.ResultUnit.WriteLine(Eng.StartSymbolFault);
+    out.ResultUnit.WriteLine(Eng.codegen.StartSymbolFault);
     out.ResultUnit.Close();
   }
-  out.LastError = Eng.StartSymbolFault;
+  out.LastError = Eng.codegen.StartSymbolFault;
 }
 
 void BatchRun::GenerateParser() {
@@ -89,7 +95,7 @@ void BatchRun::ProcessGrammar() {
   Analysis& an = Eng.an;
   Extraneous& extra = Eng.extra;
   // No rule head was read: nothing to name the files after.
-  if (!Eng.TakeGrammarName()) return;
+  if (!Eng.store.TakeGrammarName()) return;
   // A name that reaches outside the work folder, a file that would replace the grammar file,
   // a work folder that cannot be used: no file at all.
   if (!MayWriteEveryFile()) return;
@@ -98,9 +104,9 @@ void BatchRun::ProcessGrammar() {
   // Dead nonterminals.
   const int32_t start = st.Grammar.First;
   Chain dead = st.Grammar, alive;
-  extra.SplitAlive(dead.First, dead.Last, alive.First, alive.Last);
+  st.SplitAlive(dead.First, dead.Last, alive.First, alive.Last);
   WriteRules(".dead", " dead nonterminals", dead.First, dead.Last);
-  if (Eng.CheckDeadStart(start, dead)) {
+  if (Eng.codegen.CheckDeadStart(start, dead)) {
     // Cleaning would make another nonterminal the start symbol: a parser of another language.
     RefuseDeadStart();
     return;

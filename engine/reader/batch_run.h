@@ -8,11 +8,18 @@
 
 namespace mv {
 
-class Engine;
+class Analysis;
+class CodeGen;
+class Extraneous;
+class GrammarStore;
+class Output;
+class RecordMemory;
+struct RunSettings;
 
 class BatchRun {
 public:
-  explicit BatchRun(Engine& engine);
+  BatchRun(RecordMemory& mem, GrammarStore& store, Output& out, RunSettings& run, Analysis& an,
+           Extraneous& extra, CodeGen& codegen);
 
   void ProcessGrammar();
 
@@ -31,7 +38,16 @@ private:
   void RefuseDeadStart();
   void GenerateParser();
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+    Output& out;
+    RunSettings& run;
+    Analysis& an;
+    Extraneous& extra;
+    CodeGen& codegen;
+  } Eng;
 };
 
 }  // namespace mv

@@ -5,7 +5,9 @@
 
 #include <cstdio>
 
-#include "engine.h"
+#include "output/output.h"
+#include "reader/batch_run.h"
+#include "store/builder.h"
 
 namespace mv {
 
@@ -54,7 +56,8 @@ const Keyword Keywords[] = {
 
 }  // namespace
 
-GrammarReader::GrammarReader(Engine& engine) : Eng(engine) {}
+GrammarReader::GrammarReader(Builder& builder, Output& out, BatchRun& batch)
+    : Eng{builder, out, batch} {}
 
 void GrammarReader::Read() {
   ++Position;
@@ -97,7 +100,7 @@ void GrammarReader::Morvantelisk(const std::string& text) {
   }
   Call("BKSACT", [&] { Eng.builder.BKSACT(); });
   ItemList();
-  if (!Error) Call("BKSSYN", [&] { Eng.builder.BKSSYN(); });
+  if (!Error) Call("BKSSYN", [&] { Eng.batch.ProcessGrammar(); });
 }
 
 void GrammarReader::ItemList() {

@@ -11,14 +11,16 @@
 
 namespace mv {
 
-class Engine;
+class BatchRun;
+class Builder;
+class Output;
 
 class GrammarReader {
 public:
   // The current character past the last byte.
   static constexpr int32_t EndMark = 4096;
 
-  explicit GrammarReader(Engine& engine);
+  GrammarReader(Builder& builder, Output& out, BatchRun& batch);
 
   void Morvantelisk(const std::string& text);
 
@@ -54,7 +56,12 @@ private:
   void Option();
   void Definition();
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    Builder& builder;
+    Output& out;
+    BatchRun& batch;
+  } Eng;
   std::string Source;
   int64_t Position = 0;
   int32_t Current = EndMark;

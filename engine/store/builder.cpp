@@ -1,10 +1,10 @@
 #include "store/builder.h"
 
-#include "engine.h"
+#include "store/record_memory.h"
 
 namespace mv {
 
-Builder::Builder(Engine& engine) : Eng(engine) {}
+Builder::Builder(RecordMemory& mem, GrammarStore& store) : Eng{mem, store} {}
 
 void Builder::ClearRunState() {
   // The name's records are gone with the run; its text is still what GetName gives.
@@ -202,7 +202,5 @@ void Builder::BKSS(int32_t code) {
     (*text)[size_t(WritePosition - 1)] = char(code & 0xFF);
   if (WritePosition <= OptionTextLength) ++WritePosition;
 }
-
-void Builder::BKSSYN() { Eng.batch.ProcessGrammar(); }
 
 }  // namespace mv

@@ -12,7 +12,7 @@
 
 namespace mv {
 
-class Engine;
+class RecordMemory;
 
 // The name being spelled: its character chain and a text copy of at most 1,024 characters.
 struct NameState {
@@ -38,7 +38,7 @@ struct CharacterClassState {
 
 class Builder {
 public:
-  explicit Builder(Engine& engine);
+  Builder(RecordMemory& mem, GrammarStore& store);
 
   // Builder state that refers to records; a run start clears it so that nothing points into
   // the previous run's record memory.
@@ -96,9 +96,6 @@ public:
   // BKSTRM inside a negated class.
   void NegatedClassTerminal();
 
-  // End of a grammar read by the engine's own reader.
-  void BKSSYN();
-
   // The line array of targets 11..13, or null.
   std::vector<std::string>* LineArray(int32_t target);
   // The single text of targets 1..10, or null.
@@ -153,7 +150,11 @@ private:
   void AppendToClassName(const std::string& text);
   void BuildMemberAlternatives(const std::array<bool, 256>& members);
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+  } Eng;
 };
 
 }  // namespace mv

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "engine.h"
+#include "store/record_memory.h"
 
 namespace mv {
 

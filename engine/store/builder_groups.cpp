@@ -4,7 +4,7 @@
 // GroupStack until the close.
 #include "store/builder.h"
 
-#include "engine.h"
+#include "store/record_memory.h"
 
 namespace mv {
 

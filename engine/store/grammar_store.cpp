@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "engine.h"
+#include "store/record_memory.h"
 
 namespace mv {
 
@@ -16,7 +16,7 @@ std::string TrimmedRight(const std::string& text) {
   return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
-GrammarStore::GrammarStore(Engine& engine) : Eng(engine) { InitGrammarStore(); }
+GrammarStore::GrammarStore(RecordMemory& mem) : Eng{mem} { InitGrammarStore(); }
 
 void GrammarStore::InitGrammarStore() {
   Grammar = Terminals = Actions = GrammarName = Chain{};
@@ -366,5 +366,13 @@ void GrammarStore::AddActionElement(int32_t first, int32_t last) {
 }
 
 void GrammarStore::AddEmptyElement() { AppendElement(KindEmpty, 0); }
+
+bool GrammarStore::TakeGrammarName() {
+  const Chain& name = GrammarName;
+  if (name.First < 1 || name.Last < 1) return false;
+  std::string text = NameText(name.First, name.Last);
+  ResultBaseName = Padded(text.substr(0, FileNameLength), FileNameLength);
+  return true;
+}
 
 }  // namespace mv

@@ -11,7 +11,7 @@
 
 namespace mv {
 
-class Engine;
+class RecordMemory;
 
 // Pools (declared record lengths) of the store's records.
 inline constexpr int32_t NonterminalPool = 14;
@@ -128,7 +128,7 @@ struct NameLookup {
 
 class GrammarStore {
 public:
-  explicit GrammarStore(Engine& engine);
+  explicit GrammarStore(RecordMemory& mem);
 
   // Defaults of a new run; the name tables are left as they are (BKSACT clears them).
   void InitGrammarStore();
@@ -168,6 +168,20 @@ public:
   void AddActionElement(int32_t first, int32_t last);
   void AddEmptyElement();
   void AppendElement(int32_t kind, int32_t referent);
+
+  // Takes an alternative out of its chain; a nonterminal left without alternatives leaves its
+  // list. Records are given back or only detached according to GiveBackSwitch.
+  void RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& ruleHead,
+                         int32_t& ruleTail, int32_t rule, int32_t ntmNext, int32_t ntmBack,
+                         int32_t& listHead, int32_t& listTail, int32_t firstRuleField,
+                         int32_t lastRuleField, int32_t nonterminal);
+  // Moves the productive members of the work list to the alive list and prunes the alive
+  // members' alternatives that refer to a nonterminal that is not alive. Follows the chains
+  // through the store's current chain fields.
+  void SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& aliveHead, int32_t& aliveTail);
+
+  // The grammar name copied into ResultBaseName; false when no grammar name was taken.
+  bool TakeGrammarName();
 
   // Store block.
   std::array<int32_t, NameTableSize + 1> NameTable{};  // index 0 unused
@@ -226,7 +240,10 @@ private:
   std::array<NameKeyIndex, 3> NameIndex;
   // First NameCharRecords of the chains that name a record.
   std::vector<bool> TakenNames;
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+  } Eng;
 };
 
 // A text blank-padded (or cut) to a length.

@@ -2,7 +2,6 @@
 
 #include <sys/mman.h>
 
-#include "engine.h"
 
 namespace mv {
 
@@ -29,7 +28,7 @@ int32_t* WordSpace::NewBlock() {
   return static_cast<int32_t*>(p);
 }
 
-RecordMemory::RecordMemory(Engine& engine) : Eng(engine) { InitRecordMemory(); }
+RecordMemory::RecordMemory() { InitRecordMemory(); }
 
 int32_t RecordMemory::SlotLength(int32_t pool) {
   return pool >= 1 && pool <= PageLength ? ClassSlot[ClassOfPool[pool]] : 0;
@@ -241,7 +240,7 @@ void RecordMemory::VLTOVR() {
   }
   if (PagesInUse() >= CapacityPages) {
     ExhaustedFlag = true;
-    Eng.out.WriteMessage(ExhaustedRoutine, ExhaustedMessage);
+    if (ExhaustedNotice) ExhaustedNotice();
     throw RunStopped();
   }
   // One more page, a one-page chain of free pages.

@@ -9,14 +9,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <new>
 #include <stdexcept>
 #include <vector>
 
 namespace mv {
-
-class Engine;
 
 // Thrown when the record memory is used up; the export boundary catches it and the run stays
 // stopped until the next BnfParserInit.
@@ -77,7 +76,7 @@ public:
   static constexpr const char* ExhaustedMessage =
       "Fatal error: end of space to swop (INICUR(NDISK).GT.IREND)!";
 
-  explicit RecordMemory(Engine& engine);
+  RecordMemory();
 
   // Resets everything for a new run; no record of the previous run stays valid.
   void InitRecordMemory();
@@ -112,6 +111,9 @@ public:
   static int32_t SlotLength(int32_t pool);
   // Size class 1..7 of a pool, 0 for a pool outside 1..56.
   static int32_t SizeClass(int32_t pool);
+
+  // Told when the memory runs out, before the run stops: the engine writes the fatal message.
+  std::function<void()> ExhaustedNotice;
 
   // The page limit of a run (core and file pages together); tests set a small one.
   void SetCapacityPages(int64_t pages) { CapacityPages = pages < 1 ? 1 : pages; }
@@ -160,7 +162,6 @@ private:
   static const int32_t ClassSlot[ClassCount + 1];
   static const uint8_t ClassOfPool[PageLength + 1];
 
-  Engine& Eng;
   WordSpace Words;               // index 0 unused
   std::vector<uint8_t> PageClass; // class of each page in use (7 = whole page); index 0 unused
   // Beside the words: set on the first word of every free slot, so that a record given back

@@ -28,7 +28,7 @@ MORVANTELISK_API void BnfParserInit(const int32_t* languageCode, const char* wor
 
 MORVANTELISK_API char* GetGrammarName(char* buffer, int32_t bufferLength) {
   Guarded([&](Engine& eng) {
-    if (eng.TakeGrammarName())
+    if (eng.store.TakeGrammarName())
       mv::FillBuffer(buffer, bufferLength, mv::TrimmedRight(eng.store.ResultBaseName));
   });
   return buffer;
@@ -123,4 +123,7 @@ MV_SELECTOR_ENTRY(BKSBEG, OpenOptionLine, mv::TargetPreParse)
 MV_SELECTOR_ENTRY(BKSPOST, OpenOptionLine, mv::TargetPostParse)
 MV_BUILDER_CODE_ENTRY(BKSS)
 
-MV_BUILDER_ENTRY(BKSSYN)
+// End of a grammar read by the engine's own reader: the whole batch run.
+MORVANTELISK_API void BKSSYN(void) {
+  Guarded([](Engine& eng) { eng.batch.ProcessGrammar(); });
+}

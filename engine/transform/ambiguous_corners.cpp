@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <fstream>
 
-#include "engine.h"
+#include "analysis/analysis.h"
+#include "output/output.h"
+#include "store/record_memory.h"
 #include "transform/transform.h"
 
 namespace mv {

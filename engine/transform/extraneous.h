@@ -9,11 +9,12 @@
 
 namespace mv {
 
-class Engine;
+class Builder;
+class RecordMemory;
 
 class Extraneous {
 public:
-  explicit Extraneous(Engine& engine);
+  Extraneous(RecordMemory& mem, GrammarStore& store, Builder& builder);
 
   // The lists of a new run are empty.
   void InitRun();
@@ -33,22 +34,12 @@ public:
   // UnReachable).
   bool InGrammar(int32_t head, int32_t tail) const;
 
-  // Moves the productive members of the work list to the alive list and prunes the alive
-  // members' alternatives that refer to a nonterminal that is not alive. Follows the chains
-  // through the store's current chain fields.
-  void SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& aliveHead, int32_t& aliveTail);
   // Moves the start record and every nonterminal reachable from it from the unreachable list
   // to the reachable list, in breadth-first order of discovery.
   void SplitReachable(int32_t start, int32_t& unreachableHead, int32_t& unreachableTail,
                       int32_t& reachableHead, int32_t& reachableTail);
   // Gives back the records of the listed nonterminals and of their rules.
   void DeleteRulesOf(int32_t head, int32_t tail);
-  // Takes an alternative out of its chain; a nonterminal left without alternatives leaves its
-  // list. Records are given back or only detached according to GiveBackSwitch.
-  void RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& ruleHead,
-                         int32_t& ruleTail, int32_t rule, int32_t ntmNext, int32_t ntmBack,
-                         int32_t& listHead, int32_t& listTail, int32_t firstRuleField,
-                         int32_t lastRuleField, int32_t nonterminal);
 
   // Kept between the exports; empty at a run start.
   Chain DeadList;
@@ -64,7 +55,12 @@ private:
   // Empty when the alternative's element chain does not reach its last element.
   std::optional<uint64_t> AlternativeHash(int32_t rule) const;
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+    Builder& builder;
+  } Eng;
 };
 
 }  // namespace mv

@@ -21,7 +21,7 @@ MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* alive
     const int32_t start = eng.store.Grammar.First;
     eng.extra.Alive(dead, alive);
     // A dead start symbol leaves no language: this run generates no parser.
-    eng.CheckDeadStart(start, dead);
+    eng.codegen.CheckDeadStart(start, dead);
     Put(deadHead, deadTail, dead);
     Put(aliveHead, aliveTail, alive);
   });

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine.h"
+#include "store/builder.h"
+#include "store/record_memory.h"
 
 namespace mv {
 

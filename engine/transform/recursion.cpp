@@ -5,7 +5,9 @@
 
 #include <unordered_set>
 
-#include "engine.h"
+#include "analysis/analysis.h"
+#include "store/builder.h"
+#include "store/record_memory.h"
 
 namespace mv {
 

@@ -6,11 +6,14 @@
 #include <deque>
 
 #include "analysis/grammar_walk.h"
-#include "engine.h"
+#include "store/builder.h"
+#include "transform/extraneous.h"
 
 namespace mv {
 
-Transform::Transform(Engine& engine) : Eng(engine) {}
+Transform::Transform(RecordMemory& mem, GrammarStore& store, Builder& builder, Analysis& an,
+                     Extraneous& extra, Output& out)
+    : Eng{mem, store, builder, an, extra, out} {}
 
 void Transform::InitRun() {
   ClashList.clear();

@@ -13,7 +13,11 @@
 
 namespace mv {
 
-class Engine;
+class Analysis;
+class Builder;
+class Extraneous;
+class Output;
+class RecordMemory;
 
 // The first symbol of a clashing alternative as the clash history keeps it: its kind
 // (0 actions only, 1 nonterminal, 2 terminal, 3 empty) and, for kinds 1 and 2, its name.
@@ -39,7 +43,8 @@ struct CornerRecord {
 
 class Transform {
 public:
-  explicit Transform(Engine& engine);
+  Transform(RecordMemory& mem, GrammarStore& store, Builder& builder, Analysis& an,
+            Extraneous& extra, Output& out);
 
   // A new run has no clashes, no history and no corners.
   void InitRun();
@@ -109,7 +114,15 @@ private:
   // of B's chain, so that a corner equal to A ends.
   void SubstituteCorner(int32_t a, int32_t r);
 
-  Engine& Eng;
+  // What it uses of the engine, by the engine's own names.
+  struct Parts {
+    RecordMemory& mem;
+    GrammarStore& store;
+    Builder& builder;
+    Analysis& an;
+    Extraneous& extra;
+    Output& out;
+  } Eng;
 };
 
 }  // namespace mv

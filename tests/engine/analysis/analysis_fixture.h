@@ -111,7 +111,7 @@ protected:
         b.BKSEND();
       }
     }
-    eng->TakeGrammarName();
+    eng->store.TakeGrammarName();
   }
 
   // Nullable and the numbering, as the GUI runs them.

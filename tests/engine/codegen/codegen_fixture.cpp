@@ -190,7 +190,7 @@ void CodegenFixture::Generate(int32_t language, bool actions, bool tree, bool na
 }
 
 void CodegenFixture::Analyse() {
-  ASSERT_TRUE(eng->TakeGrammarName());
+  ASSERT_TRUE(eng->store.TakeGrammarName());
   eng->an.Nullable();
   eng->an.NtmNumbering();
   eng->an.TrmNumbering();

@@ -172,7 +172,7 @@ protected:
     RandomGrammar shape(seed);  // the same grammar in every language
     Build(shape);
     Options(g);
-    EXPECT_TRUE(eng->TakeGrammarName());
+    EXPECT_TRUE(eng->store.TakeGrammarName());
     Analysis& an = eng->an;
     an.Nullable();
     an.NtmNumbering();

@@ -112,7 +112,7 @@ TEST_F(FileSafety, AnExceptionInAnExportIsReportedAsItsFailure) {
 
 TEST_F(FileSafety, AParserFileThatCannotBeWrittenAsksNoOne) {
   Rule("s", {{"a"}});
-  eng->TakeGrammarName();
+  eng->store.TakeGrammarName();
   fs::create_directory(folder / "s.bas");
   EXPECT_EQ(eng->codegen.ReadReply, nullptr);
   ::testing::internal::CaptureStdout();

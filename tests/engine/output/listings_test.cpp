@@ -10,7 +10,7 @@ namespace {
 class ListingsTest : public EngineFixture {
 protected:
   // The grammar's name (its first rule head) becomes the base of the result files.
-  void TakeName() { ASSERT_TRUE(eng->TakeGrammarName()); }
+  void TakeName() { ASSERT_TRUE(eng->store.TakeGrammarName()); }
   std::string File(ResultFileKind kind, Chain list, const std::string& extension = ".lst") {
     EXPECT_TRUE(out().WriteResultFile(kind, list.First, list.Last, " a title", extension));
     return ReadFile(TrimmedRight(eng->store.ResultBaseName) + extension);

@@ -113,7 +113,7 @@ protected:
   Cleaned Engine(const Rules& rules) {
     Start(CppProcedural);
     for (const auto& [head, alts] : rules) Rule(head, alts);
-    EXPECT_TRUE(eng->TakeGrammarName());
+    EXPECT_TRUE(eng->store.TakeGrammarName());
     Extraneous& x = eng->extra;
     x.IdenticalRules();
     Cleaned c;

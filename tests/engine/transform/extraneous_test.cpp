@@ -89,7 +89,7 @@ TEST_F(ExtraneousTest, RemovingTheLastAlternativesLeavesTheNextRuleAlone) {
   Rule("A", {{"x"}, {"x"}});
   Rule("B", {{"y"}, {"y", "<A>"}, {"y"}});
   Rule("C", {{"z"}, {"w"}, {"w"}});
-  ASSERT_TRUE(eng->TakeGrammarName());
+  ASSERT_TRUE(eng->store.TakeGrammarName());
   x().IdenticalRules();
   EXPECT_EQ(Rules(Grammar()),
             "<A>::=x\n"
@@ -160,7 +160,7 @@ TEST_F(ExtraneousTest, DeadAndUnreachableNonterminals) {
     SCOPED_TRACE(c.what);
     Start(CppProcedural);
     for (const auto& [head, alts] : c.rules) Rule(head, alts);
-    ASSERT_TRUE(eng->TakeGrammarName());
+    ASSERT_TRUE(eng->store.TakeGrammarName());
     Split s = Clean();
     EXPECT_EQ(s.dead, c.expected.dead);
     EXPECT_EQ(s.alive, c.expected.alive);
@@ -223,7 +223,7 @@ TEST_F(ExtraneousTest, DeletingADeadStartSymbolKeepsTheGrammarName) {
   // parser still reads it after the dead start symbol went.
   Rule("Expr", {{"<Expr>", "+"}});
   Rule("A", {{"a"}});
-  ASSERT_TRUE(eng->TakeGrammarName());
+  ASSERT_TRUE(eng->store.TakeGrammarName());
   Chain dead, alive;
   x().Alive(dead, alive);
   ASSERT_EQ(Names(dead), "Expr");
@@ -263,11 +263,11 @@ TEST_F(ExtraneousTest, SplitAlivePrunesReferencesOutsideTheWorkListEvenWhenAllAr
   Rule("X", {{"x"}});
   int32_t s = Grammar().First;
   int32_t workHead = s, workTail = s, aliveHead = 0, aliveTail = 0;
-  x().SplitAlive(workHead, workTail, aliveHead, aliveTail);
+  eng->store.SplitAlive(workHead, workTail, aliveHead, aliveTail);
   EXPECT_EQ(workHead, 0);
   EXPECT_EQ(aliveHead, s);
   EXPECT_EQ(aliveTail, s);
-  ASSERT_TRUE(eng->TakeGrammarName());
+  ASSERT_TRUE(eng->store.TakeGrammarName());
   EXPECT_EQ(Rules({s, s}), "<S>::=s\n");
 }
 
@@ -284,8 +284,8 @@ TEST_F(ExtraneousTest, RemoveAlternativeTakesAnEmptiedNonterminalOutOfItsList) {
     int32_t head = mem.IVLR(NonterminalPool, ntm, NtmFirstRule);
     int32_t tail = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
     int32_t rule = head;
-    x().RemoveAlternative(RuleNext, RuleBack, head, tail, rule, NtmNext, NtmBack, list.First,
-                          list.Last, NtmFirstRule, NtmLastRule, ntm);
+    eng->store.RemoveAlternative(RuleNext, RuleBack, head, tail, rule, NtmNext, NtmBack,
+                                 list.First, list.Last, NtmFirstRule, NtmLastRule, ntm);
     if (giveBack) {
       // A lost its only alternative, both given back: the next rule record is the old one.
       EXPECT_EQ(head, 0);
