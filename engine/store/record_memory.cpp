@@ -50,6 +50,8 @@ void RecordMemory::InitRecordMemory() {
   for (auto& n : ClassRecords) n = 0;
   CoreSetUp = false;
   ExhaustedFlag = false;
+  Held.clear();
+  HeldPool = 0;
 }
 
 int32_t RecordMemory::IVLOFF(int32_t pool) {
@@ -67,6 +69,19 @@ int32_t RecordMemory::IVLOFF(int32_t pool) {
   FreeHead[cls] = Words[w];
   FreeMark[w] = false;
   return r;
+}
+
+bool RecordMemory::StillHeld(int32_t pool, int32_t head, int32_t tail) const {
+  if (pool != HeldPool || Held.empty() || Held.front().Record != head || Held.back().Record != tail)
+    return false;
+  bool ok = true;
+  const size_t n = Held.size();
+  for (size_t k = 0; k < n; ++k) {
+    const size_t w = Held[k].Word;
+    ok &= w < Words.size() && !FreeMark[w];
+    if (k + 1 < n) ok &= Words[w] == Held[k + 1].Record;
+  }
+  return ok;
 }
 
 void RecordMemory::VLON(int32_t pool, int32_t record) {
