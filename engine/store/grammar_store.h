@@ -116,6 +116,7 @@ struct NameProbe {
   uint64_t Epoch = 0;
   int64_t Sum = 0;
   std::string Key;  // the index key
+  uint64_t KeyHash = NameKeyIndex::Seed;  // the key's hash before its last byte
 };
 
 // A name looked up lately and the record it led to, with that record's name chain then.
@@ -135,7 +136,7 @@ public:
   void ClearNameTables();
   int32_t NameHash(int32_t modulus, int32_t first, int32_t last) const;
   // A new probe for a chain about to be built, and a code appended to the chain as record.
-  NameProbe NewProbe() const { return NameProbe{Chain{}, NameEpoch, 0, std::string()}; }
+  NameProbe NewProbe() const { return NameProbe{Chain{}, NameEpoch, 0, std::string(), NameKeyIndex::Seed}; }
   static void AddToProbe(NameProbe& probe, int32_t record, int32_t code);
   // The name being spelled and the name built last, as probes.
   NameProbe Spelled, Built;
