@@ -69,9 +69,7 @@ void GrammarStore::AppendKeyCode(std::string& key, int32_t code) {
   }
 }
 
-void GrammarStore::AddToProbe(NameProbe& probe, int32_t record, int32_t code) {
-  if (probe.Of.First < 1) probe.Of.First = record;
-  probe.Of.Last = record;
+void GrammarStore::AddWideCodeToProbe(NameProbe& probe, int32_t code) {
   probe.Sum += HashTerm(code);
   if (!probe.Key.empty()) probe.Key.pop_back();
   const size_t from = probe.Key.size();

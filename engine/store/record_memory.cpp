@@ -22,23 +22,12 @@ const uint8_t RecordMemory::ClassOfPool[PageLength + 1] = {
 };
 
 int32_t* WordSpace::NewBlock() {
-  // Mapped anew, so the block reads as zeros without being written; twice the size is mapped
-  // and cut back to an aligned block, which the system may back with one large page.
-  const size_t span = 2 * BlockBytes;
-  void* p = mmap(nullptr, span, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  if (p == MAP_FAILED) throw std::bad_alloc();
-  const uintptr_t start = reinterpret_cast<uintptr_t>(p);
-  const uintptr_t aligned = (start + BlockBytes - 1) & ~uintptr_t(BlockBytes - 1);
-  if (aligned > start) munmap(p, aligned - start);
-  if (aligned + BlockBytes < start + span)
-    munmap(reinterpret_cast<void*>(aligned + BlockBytes), start + span - aligned - BlockBytes);
+  void* p = ::operator new(BlockBytes, std::align_val_t(BlockBytes));
   // Large pages: a grammar of many megabytes touches its records in a few hundred faults
   // instead of tens of thousands. Only advice; without it the block is as good.
-  madvise(reinterpret_cast<void*>(aligned), BlockBytes, MADV_HUGEPAGE);
-  return reinterpret_cast<int32_t*>(aligned);
+  madvise(p, BlockBytes, MADV_HUGEPAGE);
+  return static_cast<int32_t*>(p);
 }
-
-void WordSpace::FreeBlock::operator()(int32_t* p) const { munmap(p, BlockBytes); }
 
 RecordMemory::RecordMemory(Engine& engine) : Eng(engine) { InitRecordMemory(); }
 

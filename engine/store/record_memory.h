@@ -43,32 +43,27 @@ public:
       Blocks.shrink_to_fit();
     }
     Size = 0;
-    Written = Blocks.size() * BlockWords;
     Grow(n);
   }
-  // Grows to n words; the new ones are 0. A block comes from the system cleared, so only the
-  // words of a block kept from before are cleared, and only those taken: growing touches no
-  // page twice and a small run does not clear a whole block.
+  // Grows to n words; the new ones are 0. Blocks come unwritten and only the words taken are
+  // cleared, so a small run does not clear a whole block.
   void Grow(size_t n) {
     while (Blocks.size() * BlockWords < n) Blocks.emplace_back(NewBlock());
-    const size_t end = std::min(n, Written);
-    while (Size < end) {
+    while (Size < n) {
       const size_t offset = Size & (BlockWords - 1);
-      const size_t count = std::min(end - Size, BlockWords - offset);
+      const size_t count = std::min(n - Size, BlockWords - offset);
       std::memset(Blocks[Size >> BlockShift].get() + offset, 0, count * sizeof(int32_t));
       Size += count;
     }
-    if (Size < n) Size = n;
   }
 
 private:
   struct FreeBlock {
-    void operator()(int32_t* p) const;
+    void operator()(int32_t* p) const { ::operator delete(p, std::align_val_t(BlockBytes)); }
   };
   static int32_t* NewBlock();
   std::vector<std::unique_ptr<int32_t[], FreeBlock>> Blocks;
   size_t Size = 0;
-  size_t Written = 0;  // words below this may hold a previous run's values
 };
 
 class RecordMemory {
