@@ -126,79 +126,84 @@ int main(int argc, char** argv)
     s << in.rdbuf();
     const std::string grammar = readers::ToCrLf(s.str());
     const int runs = 9;
+    // "generated" as a second argument times only the generated grammars (for a profile).
+    const bool generatedOnly = argc > 2 && std::string(argv[2]) == "generated";
 
     readers::EngineBuilder engine;
-    const double intoEngine = MedianMs(runs, [&] {
-        StartRun();
-        std::string error;
-        readers::ParseGrammarByNotation(readers::Typical, grammar, error, {&engine});
-        if (!error.empty()) std::printf("error: %s\n", error.c_str());
-    });
-    Report("language grammar into the engine", grammar.size(), intoEngine, runs);
-
-    const struct {
-        int notation;
-        const char* name;
-    } notations[] = {{readers::Typical, "Typical"},
-                     {readers::W3C, "W3C"},
-                     {readers::MSDN, "MSDN"},
-                     {readers::MSDNWithSemicolon, "MSDN with ;"}};
-    for (const auto& n : notations) {
-        const std::string text = Grammar(n.notation, 2000);
-        const double ms = MedianMs(runs, [&] {
+    if (!generatedOnly) {
+        const double intoEngine = MedianMs(runs, [&] {
             StartRun();
             std::string error;
-            readers::ParseGrammarByNotation(n.notation, text, error, {&engine});
-            if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+            readers::ParseGrammarByNotation(readers::Typical, grammar, error, {&engine});
+            if (!error.empty()) std::printf("error: %s\n", error.c_str());
         });
-        Report((std::string(n.name) + ", 2000 rules into the engine").c_str(), text.size(), ms, runs);
-    }
-    for (const auto& n : notations) {
-        const std::string text = Grammar(n.notation, 12000);
-        const double ms = MedianMs(runs, [&] {
-            std::string error;
-            readers::ParseGrammarByNotation(n.notation, text, error, {});
-            if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
-        });
-        Report((std::string(n.name) + ", builder that does nothing").c_str(), text.size(), ms, runs);
-    }
+        Report("language grammar into the engine", grammar.size(), intoEngine, runs);
 
-    readers::NullStyleHooks style;
-    const std::size_t big = 1'000'000;
-    const struct {
-        const char* name;
-        std::string text;
-        std::function<void(const std::string&)> colour;
-    } colourings[] = {
-        {"terminal list (SetTerminalListFont)", TerminalList(big),
-         [&](const std::string& t) {
-             std::string error;
-             readers::SetTerminalListFont(t, error, style);
-             if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
-         }},
-        {"grammar document (BNFSetDocFonts2)",
-         Repeat("<Rule number 1> ::= <A> b 'c' | ''65'' e-f `act`\r\n' a comment line\r\n"
-                "! an error line\r\n`act` ::= n = n + 1\r\n",
-                big),
-         [&](const std::string& t) {
-             std::string error;
-             readers::BNFSetDocFonts2(t, error, style);
-             if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
-         }},
-        {"Visual Basic code (SetVBCodeFonts)",
-         Repeat("Private Sub s_12(ByVal x As Long)\n    If LL1 = 97 Then Scan Else ErrH 1, \"<A>\"\n"
-                "    ' a comment\nEnd Sub\n",
-                big),
-         [&](const std::string& t) { readers::SetVBCodeFonts(t, style, nullptr); }},
-        {"C++ code (SetCppCodeFonts)",
-         Repeat("static void s_12(long x) {\n    if (LL1 == 97) { Scan(); } else ErrH(1, \"<A>\");\n"
-                "    // a comment\n}\n#include <cstdio>\n",
-                big),
-         [&](const std::string& t) { readers::SetCppCodeFonts(t, style, nullptr); }},
-    };
-    for (const auto& c : colourings) {
-        const double ms = MedianMs(runs, [&] { c.colour(c.text); });
-        Report(c.name, c.text.size(), ms, runs);
+        const struct {
+            int notation;
+            const char* name;
+        } notations[] = {{readers::Typical, "Typical"},
+                         {readers::W3C, "W3C"},
+                         {readers::MSDN, "MSDN"},
+                         {readers::MSDNWithSemicolon, "MSDN with ;"}};
+        for (const auto& n : notations) {
+            const std::string text = Grammar(n.notation, 2000);
+            const double ms = MedianMs(runs, [&] {
+                StartRun();
+                std::string error;
+                readers::ParseGrammarByNotation(n.notation, text, error, {&engine});
+                if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+            });
+            Report((std::string(n.name) + ", 2000 rules into the engine").c_str(), text.size(), ms, runs);
+        }
+        for (const auto& n : notations) {
+            const std::string text = Grammar(n.notation, 12000);
+            const double ms = MedianMs(runs, [&] {
+                std::string error;
+                readers::ParseGrammarByNotation(n.notation, text, error, {});
+                if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+            });
+            Report((std::string(n.name) + ", builder that does nothing").c_str(), text.size(), ms, runs);
+        }
+
+        readers::NullStyleHooks style;
+        const std::size_t big = 1'000'000;
+        const struct {
+            const char* name;
+            std::string text;
+            std::function<void(const std::string&)> colour;
+        } colourings[] = {
+            {"terminal list (SetTerminalListFont)", TerminalList(big),
+             [&](const std::string& t) {
+                 std::string error;
+                 readers::SetTerminalListFont(t, error, style);
+                 if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+             }},
+            {"grammar document (BNFSetDocFonts2)",
+             Repeat("<Rule number 1> ::= <A> b 'c' | ''65'' e-f `act`\r\n' a comment line\r\n"
+                    "! an error line\r\n`act` ::= n = n + 1\r\n",
+                    big),
+             [&](const std::string& t) {
+                 std::string error;
+                 readers::BNFSetDocFonts2(t, error, style);
+                 if (!error.empty()) std::printf("error: %s\n", error.substr(0, 200).c_str());
+             }},
+            {"Visual Basic code (SetVBCodeFonts)",
+             Repeat("Private Sub s_12(ByVal x As Long)\n    If LL1 = 97 Then Scan Else ErrH 1, \"<A>\"\n"
+                    "    ' a comment\nEnd Sub\n",
+                    big),
+             [&](const std::string& t) { readers::SetVBCodeFonts(t, style, nullptr); }},
+            {"C++ code (SetCppCodeFonts)",
+             Repeat("static void s_12(long x) {\n    if (LL1 == 97) { Scan(); } else ErrH(1, \"<A>\");\n"
+                    "    // a comment\n}\n#include <cstdio>\n",
+                    big),
+             [&](const std::string& t) { readers::SetCppCodeFonts(t, style, nullptr); }},
+        };
+        for (const auto& c : colourings) {
+            const double ms = MedianMs(runs, [&] { c.colour(c.text); });
+            Report(c.name, c.text.size(), ms, runs);
+        }
+
     }
 
     for (const std::size_t megabytes : {1u, 4u, 16u}) {

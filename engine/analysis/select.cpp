@@ -54,53 +54,15 @@ void Analysis::SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>&
   KeepCollisionRecords();
 }
 
-// The clashes also stand in records of the record memory, as they always did: the previous
-// nonterminal's chain given back and a new one taken, record by record, so that the record
-// memory hands out the same record numbers afterwards. Giving a whole chain back and taking
-// records again hands out its own records first, in order: those are written over in place,
-// and only the records beyond the shorter of the two chains go back or are taken.
+// The clashes also stand in records of the record memory, as they always did: as if the
+// previous nonterminal's chain were given back and a new one taken record by record, so that
+// the record memory hands out the same record numbers afterwards.
 void Analysis::KeepCollisionRecords() {
-  RecordMemory& m = Eng.mem;
-  Chain& chain = SelectCollisionList;
-  const int64_t wanted = int64_t(Collisions.size());
-  int64_t held = 0;
-  if (chain.First >= 1) {
-    // Only a chain that is whole (every member in use, the last reached) is kept in place.
-    const int64_t limit = m.StepLimit(CollisionPool);
-    bool whole = false;
-    for (int32_t r = chain.First; held < limit && m.IsLiveRecord(CollisionPool, r);) {
-      ++held;
-      if (r == chain.Last) {
-        whole = true;
-        break;
-      }
-      r = m.IVLR(CollisionPool, r, 1);
-    }
-    if (!whole) {
-      m.ReleaseRecord(CollisionPool, chain.First, chain.Last);
-      chain = Chain{};
-      held = 0;
-    }
-  }
-  int32_t r = chain.First;
-  int32_t tail = 0;
-  for (int64_t k = 0; k < wanted && k < held; ++k) {
-    m.VLW(CollisionPool, r, CollisionIndex, Collisions[size_t(k)].Index);
-    m.VLW(CollisionPool, r, CollisionRule, Collisions[size_t(k)].Rule);
-    tail = r;
-    r = m.IVLR(CollisionPool, r, 1);
-  }
-  if (wanted < held) {
-    // The rest of the old chain goes back whole.
-    m.ReleaseRecord(CollisionPool, wanted == 0 ? chain.First : r, chain.Last);
-    chain = wanted == 0 ? Chain{} : Chain{chain.First, tail};
-    return;
-  }
-  for (int64_t k = held; k < wanted; ++k) {
-    const int32_t rec = m.AppendRecord(CollisionPool, 1, chain.First, chain.Last);
-    m.VLW(CollisionPool, rec, CollisionIndex, Collisions[size_t(k)].Index);
-    m.VLW(CollisionPool, rec, CollisionRule, Collisions[size_t(k)].Rule);
-  }
+  Eng.mem.RefillChain(CollisionPool, SelectCollisionList.First, SelectCollisionList.Last,
+                      int64_t(Collisions.size()), [&](int64_t k, auto&& set) {
+                        set(CollisionIndex, Collisions[size_t(k)].Index);
+                        set(CollisionRule, Collisions[size_t(k)].Rule);
+                      });
 }
 
 std::vector<SelectCollision> Analysis::SelectCollisions() const { return Collisions; }

@@ -443,18 +443,24 @@ void ParserWriter::ActionElement(int32_t action) {
 
 void ParserWriter::UnchosenNote(const NonterminalPlan& nt, const AlternativePlan& alt) {
   Out.Comment("never chosen, an earlier alternative takes its characters: ");
-  Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
+  PrintAlternative(nt, alt);
   Out.Flush();
+}
+
+void ParserWriter::PrintAlternative(const NonterminalPlan& nt, const AlternativePlan& alt) {
+  // Numbers that tell the alternatives apart lead straight to the record: no walk of the
+  // nonterminal's other alternatives per printed one.
+  if (RuleOfNumber)
+    Eng.out.PrintRuleRecord(alt.Rule, nt.Record);
+  else
+    Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
 }
 
 void ParserWriter::WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
                                     const NonterminalPlan& nt, const AlternativePlan& alt) {
   Out.Statement(tabs, code);
   Out.CommentTail(lead);
-  if (RuleOfNumber)
-    Eng.out.PrintRuleRecord(alt.Rule, nt.Record);
-  else
-    Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
+  PrintAlternative(nt, alt);
   Out.Flush();
 }
 

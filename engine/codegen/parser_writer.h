@@ -192,6 +192,8 @@ protected:
   std::string ActionCommentLead;
   // The note that stands in place of a branch that can never be chosen.
   void UnchosenNote(const NonterminalPlan& nt, const AlternativePlan& alt);
+  // The comment form of one alternative, as PrintRule prints the rules of its number.
+  void PrintAlternative(const NonterminalPlan& nt, const AlternativePlan& alt);
   // The rule comment: a statement line holding `code`, then in the comment state the lead
   // and the alternative in the printed notation; the line is flushed.
   void WriteRuleComment(int tabs, const std::string& code, const std::string& lead,

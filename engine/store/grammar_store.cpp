@@ -69,12 +69,13 @@ void GrammarStore::AppendKeyCode(std::string& key, int32_t code) {
   }
 }
 
-void GrammarStore::AddToProbe(NameProbe& probe, int32_t record, int32_t code) {
-  if (probe.Of.First < 1) probe.Of.First = record;
-  probe.Of.Last = record;
+void GrammarStore::AddWideCodeToProbe(NameProbe& probe, int32_t code) {
   probe.Sum += HashTerm(code);
   if (!probe.Key.empty()) probe.Key.pop_back();
+  const size_t from = probe.Key.size();
   AppendKeyCode(probe.Key, code);
+  for (size_t i = from; i < probe.Key.size(); ++i)
+    probe.KeyHash = NameKeyIndex::Step(probe.KeyHash, uint8_t(probe.Key[i]));
   probe.Key.push_back('L');
 }
 
@@ -235,9 +236,12 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
   std::string walkedKey = index && !probe ? NameKey(first, last) : std::string();
   const std::string_view key = probe ? std::string_view(probe->Key) : walkedKey;
   if (key.empty()) index = nullptr;
+  const uint64_t hash = !index ? 0
+                        : probe ? NameKeyIndex::Finish(NameKeyIndex::Step(probe->KeyHash, 'L'))
+                                : NameKeyIndex::Hash(key);
   bool walk = bucketFirst >= 1;
   if (index) {
-    if (const int32_t r = index->Find(key)) {
+    if (const int32_t r = index->Find(key, hash)) {
       if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
         return r;
@@ -254,7 +258,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
     for (int32_t r = bucketFirst, steps = 0; r >= 1 && steps < mem.StepLimit(pool); ++steps) {
       if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
-        if (index) index->Add(key, r);
+        if (index) index->Add(key, hash, r);
         return r;
       }
       if (r == bucketLast) break;
@@ -280,7 +284,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
   mem.VLW(pool, r, 5, 0);
   mem.VLW(pool, r, 6, 0);
   for (int32_t f : extraFields) mem.VLW(pool, r, f, 0);
-  if (index) index->Add(key, r);
+  if (index) index->Add(key, hash, r);
   if (bucketValid) {
     if (bucketFirst < 1) {
       NameTable[size_t(bucket)] = r;

@@ -116,6 +116,7 @@ struct NameProbe {
   uint64_t Epoch = 0;
   int64_t Sum = 0;
   std::string Key;  // the index key
+  uint64_t KeyHash = NameKeyIndex::Seed;  // the key's hash before its last byte
 };
 
 // A name looked up lately and the record it led to, with that record's name chain then.
@@ -135,8 +136,18 @@ public:
   void ClearNameTables();
   int32_t NameHash(int32_t modulus, int32_t first, int32_t last) const;
   // A new probe for a chain about to be built, and a code appended to the chain as record.
-  NameProbe NewProbe() const { return NameProbe{Chain{}, NameEpoch, 0, std::string()}; }
-  static void AddToProbe(NameProbe& probe, int32_t record, int32_t code);
+  NameProbe NewProbe() const { return NameProbe{Chain{}, NameEpoch, 0, std::string(), NameKeyIndex::Seed}; }
+  static void AddToProbe(NameProbe& probe, int32_t record, int32_t code) {
+    if (probe.Of.First < 1) probe.Of.First = record;
+    probe.Of.Last = record;
+    // A byte code, the usual case, is one byte of the key, where the end mark was.
+    if (code < 0 || code >= 255) return AddWideCodeToProbe(probe, code);
+    probe.Sum += code + 1;
+    if (probe.Key.empty()) probe.Key.push_back(char(code));
+    else probe.Key.back() = char(code);
+    probe.Key.push_back('L');
+    probe.KeyHash = NameKeyIndex::Step(probe.KeyHash, uint8_t(code));
+  }
   // The name being spelled and the name built last, as probes.
   NameProbe Spelled, Built;
   // Finds the record named by the chain in one table or adds it at the chain's tail;
@@ -218,6 +229,7 @@ private:
   std::string NameKey(int32_t first, int32_t last) const;
   // Term of one code in the bucket sum, and a code appended to an index key.
   static int64_t HashTerm(int32_t code);
+  static void AddWideCodeToProbe(NameProbe& probe, int32_t code);
   static void AppendKeyCode(std::string& key, int32_t code);
   // The probe that stands for the chain first..last, or null.
   const NameProbe* ProbeOf(int32_t first, int32_t last) const;

@@ -1,10 +1,10 @@
 #pragma once
-// An index from a name's key to the record it names: open addressing over one array of slots,
-// the keys side by side in one byte string, so that a look-up costs one hash and mostly one
-// slot, and adding a name allocates nothing of its own.
+// An index from a name's key to the record it names: open addressing over one array of small
+// slots, the keys side by side in one byte string, so that a look-up costs one hash and mostly
+// one slot, and adding a name allocates nothing of its own. The hash runs over the key byte by
+// byte, so that a name being spelled can carry its hash along (Step) and never hash again.
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,36 +13,48 @@ namespace mv {
 
 class NameKeyIndex {
 public:
+  // The hash of a key: Seed, Step over every byte, then Finish.
+  static constexpr uint64_t Seed = 0xcbf29ce484222325u;
+  static uint64_t Step(uint64_t h, unsigned char byte) { return (h ^ byte) * 0x100000001b3u; }
+  static uint64_t Finish(uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdu;
+    h ^= h >> 33;
+    return h;
+  }
+  static uint64_t Hash(std::string_view key) {
+    uint64_t h = Seed;
+    for (unsigned char c : key) h = Step(h, c);
+    return Finish(h);
+  }
+
   // The record that key leads to, or 0.
-  int32_t Find(std::string_view key) const {
+  int32_t Find(std::string_view key) const { return Find(key, Hash(key)); }
+  int32_t Find(std::string_view key, uint64_t hash) const {
     if (Slots.empty()) return 0;
-    const uint64_t hash = Hash(key);
-    for (size_t s = hash & Mask();; s = (s + 1) & Mask()) {
+    const uint32_t tag = Tag(hash);
+    for (size_t s = tag & Mask();; s = (s + 1) & Mask()) {
       const Slot& slot = Slots[s];
       if (slot.Record == Empty) return 0;
-      if (slot.Record != Removed && slot.Hash == hash && KeyOf(slot) == key) return slot.Record;
+      if (slot.Record != Removed && slot.Tag == tag && KeyOf(slot) == key) return slot.Record;
     }
   }
   // key now leads to record, unless it leads somewhere already.
-  void Add(std::string_view key, int32_t record) {
-    if (record < 1 || Find(key) != 0) return;
+  void Add(std::string_view key, int32_t record) { Add(key, Hash(key), record); }
+  void Add(std::string_view key, uint64_t hash, int32_t record) {
+    if (record < 1 || Find(key, hash) != 0) return;
     if ((Used + 1) * 2 > Slots.size()) Rehash(Slots.empty() ? 64 : Live * 2 + 64);
-    const uint64_t hash = Hash(key);
-    size_t s = hash & Mask();
-    while (Slots[s].Record != Empty && Slots[s].Record != Removed) s = (s + 1) & Mask();
-    if (Slots[s].Record == Empty) ++Used;
-    Slots[s] = Slot{hash, Keys.size(), uint32_t(key.size()), record};
+    Place(Slot{Tag(hash), record, uint32_t(Keys.size()), uint32_t(key.size())});
     Keys.append(key);
-    ++Live;
   }
   // key leads nowhere any more (when it led to record, or to anything when record is 0).
   void Remove(std::string_view key, int32_t record = 0) {
     if (Slots.empty()) return;
-    const uint64_t hash = Hash(key);
-    for (size_t s = hash & Mask();; s = (s + 1) & Mask()) {
+    const uint32_t tag = Tag(Hash(key));
+    for (size_t s = tag & Mask();; s = (s + 1) & Mask()) {
       Slot& slot = Slots[s];
       if (slot.Record == Empty) return;
-      if (slot.Record != Removed && slot.Hash == hash && KeyOf(slot) == key) {
+      if (slot.Record != Removed && slot.Tag == tag && KeyOf(slot) == key) {
         if (record == 0 || slot.Record == record) {
           slot.Record = Removed;
           --Live;
@@ -62,32 +74,41 @@ public:
 private:
   static constexpr int32_t Empty = 0;
   static constexpr int32_t Removed = -1;
+  // 16 bytes: the hash folded to 32 bits places the slot (a table never has 2^32 slots), puts
+  // it back in place when the array grows and tells most keys apart without reading them.
   struct Slot {
-    uint64_t Hash = 0;
-    size_t KeyAt = 0;
-    uint32_t KeyLength = 0;
+    uint32_t Tag = 0;
     int32_t Record = Empty;
+    uint32_t KeyAt = 0;
+    uint32_t KeyLength = 0;
   };
-  static uint64_t Hash(std::string_view key) { return std::hash<std::string_view>{}(key); }
+  static uint32_t Tag(uint64_t hash) { return uint32_t(hash ^ (hash >> 32)); }
   size_t Mask() const { return Slots.size() - 1; }
   std::string_view KeyOf(const Slot& slot) const {
     return std::string_view(Keys).substr(slot.KeyAt, slot.KeyLength);
   }
-  // At least `wanted` slots, a power of two; removed slots and their keys are left behind.
+  void Place(const Slot& slot) {
+    size_t s = slot.Tag & Mask();
+    while (Slots[s].Record != Empty && Slots[s].Record != Removed) s = (s + 1) & Mask();
+    if (Slots[s].Record == Empty) ++Used;
+    Slots[s] = slot;
+    ++Live;
+  }
+  // At least `wanted` slots, a power of two; removed slots are left behind. The keys stay
+  // where they are and are not hashed again.
   void Rehash(size_t wanted) {
     size_t size = 64;
     while (size < wanted) size *= 2;
     std::vector<Slot> old(size);
     old.swap(Slots);
-    std::string oldKeys;
-    oldKeys.swap(Keys);
     Used = Live = 0;
     for (const Slot& slot : old)
-      if (slot.Record != Empty && slot.Record != Removed)
-        Add(std::string_view(oldKeys).substr(slot.KeyAt, slot.KeyLength), slot.Record);
+      if (slot.Record != Empty && slot.Record != Removed) Place(slot);
   }
 
   std::vector<Slot> Slots;
+  // Below 4 GB: every key is the key of a name chain in the record memory, which holds far
+  // fewer characters.
   std::string Keys;
   size_t Used = 0;  // slots not empty, removed ones too
   size_t Live = 0;

@@ -49,6 +49,8 @@ void RecordMemory::InitRecordMemory() {
   for (auto& n : ClassRecords) n = 0;
   CoreSetUp = false;
   ExhaustedFlag = false;
+  Held.clear();
+  HeldPool = 0;
 }
 
 int32_t RecordMemory::IVLOFF(int32_t pool) {
@@ -66,6 +68,19 @@ int32_t RecordMemory::IVLOFF(int32_t pool) {
   FreeHead[cls] = Words[w];
   FreeMark[w] = false;
   return r;
+}
+
+bool RecordMemory::StillHeld(int32_t pool, int32_t head, int32_t tail) const {
+  if (pool != HeldPool || Held.empty() || Held.front().Record != head || Held.back().Record != tail)
+    return false;
+  bool ok = true;
+  const size_t n = Held.size();
+  for (size_t k = 0; k < n; ++k) {
+    const size_t w = Held[k].Word;
+    ok &= w < Words.size() && !FreeMark[w];
+    if (k + 1 < n) ok &= Words[w] == Held[k + 1].Record;
+  }
+  return ok;
 }
 
 void RecordMemory::VLON(int32_t pool, int32_t record) {
@@ -245,7 +260,9 @@ void RecordMemory::VLTOVR() {
   }
   // One more page, a one-page chain of free pages.
   Words.Grow(Words.size() + PageLength);
-  FreeMark.resize(Words.size(), false);
+  // The marks grow in large steps: they are at least as many as the words, never fewer.
+  if (FreeMark.size() < Words.size())
+    FreeMark.resize(std::max(Words.size(), 2 * FreeMark.size()), false);
   FreeMark[Words.size() - PageLength] = true;
   PageClass.push_back(7);
   FreeHead[7] = int32_t(PagesInUse());

@@ -107,6 +107,14 @@ public:
   void MoveRecord(int32_t pool, int32_t next, int32_t back, int32_t& head1, int32_t& tail1,
                   int32_t record, int32_t& head2, int32_t& tail2);
 
+  // Makes the chain head..tail of pool (linked by field 1) hold `count` records, record k's
+  // fields from 2 on written by fill(k, set) through set(field, value): with the same records,
+  // fields and free chain as giving the old chain back and appending `count` records one by
+  // one. A whole chain is written over in place; only the records beyond the shorter of the
+  // two go back or are taken, so a chain rewritten again and again costs no record traffic.
+  template <class Fill>
+  void RefillChain(int32_t pool, int32_t& head, int32_t& tail, int64_t count, Fill&& fill);
+
   // Slot length of a pool's size class, 0 for a pool outside 1..56.
   static int32_t SlotLength(int32_t pool);
   // Size class 1..7 of a pool, 0 for a pool outside 1..56.
@@ -159,6 +167,18 @@ private:
   int32_t Unhook(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
                  int32_t record);
 
+  // The records of a chain in use and the word of each one's field 1 (RefillChain).
+  struct HeldRecord {
+    int32_t Record;
+    size_t Word;
+  };
+  std::vector<HeldRecord> Held;
+  int32_t HeldPool = 0;
+  // Whether Held is still the chain head..tail of pool, every member in use and linked to the
+  // next: checked member by member without a walk, since a page keeps its size class for the
+  // whole run.
+  bool StillHeld(int32_t pool, int32_t head, int32_t tail) const;
+
   static const int32_t ClassSlot[ClassCount + 1];
   static const uint8_t ClassOfPool[PageLength + 1];
 
@@ -173,5 +193,57 @@ private:
   bool CoreSetUp = false;
   bool ExhaustedFlag = false;
 };
+
+template <class Fill>
+void RecordMemory::RefillChain(int32_t pool, int32_t& head, int32_t& tail, int64_t count,
+                               Fill&& fill) {
+  if (head >= 1 && !StillHeld(pool, head, tail)) {
+    Held.clear();
+    // Only a chain that is whole (every member in use, the last reached) is kept in place.
+    const int64_t limit = StepLimit(pool);
+    bool whole = false;
+    for (int32_t r = head; int64_t(Held.size()) < limit;) {
+      const int64_t w = WordIndex(pool, r, 1);
+      if (w < 0 || FreeMark[size_t(w)]) break;
+      Held.push_back({r, size_t(w)});
+      if (r == tail) {
+        whole = true;
+        break;
+      }
+      r = Words[size_t(w)];
+    }
+    if (!whole) {
+      ReleaseRecord(pool, head, tail);
+      head = tail = 0;
+      Held.clear();
+    }
+  } else if (head < 1) {
+    Held.clear();
+  }
+  HeldPool = pool;
+  const int64_t held = int64_t(Held.size());
+  auto write = [&](int64_t k, size_t w) {
+    fill(k, [&](int32_t field, int32_t value) {
+      if (field >= 2 && field <= pool) Words[w + size_t(field - 1)] = value;
+    });
+  };
+  for (int64_t k = 0; k < count && k < held; ++k) write(k, Held[size_t(k)].Word);
+  if (count < held) {
+    // The rest of the old chain goes back whole, onto the free chain's head.
+    const int32_t cls = ClassOfPool[pool];
+    for (int64_t k = count; k < held; ++k) FreeMark[Held[size_t(k)].Word] = true;
+    Words[Held.back().Word] = FreeHead[cls];
+    FreeHead[cls] = Held[size_t(count)].Record;
+    if (count == 0) head = tail = 0;
+    else tail = Held[size_t(count - 1)].Record;
+    Held.resize(size_t(count));
+    return;
+  }
+  for (int64_t k = held; k < count; ++k) {
+    const int32_t r = AppendRecord(pool, 1, head, tail);
+    Held.push_back({r, size_t(WordIndex(pool, r, 1))});
+    write(k, Held.back().Word);
+  }
+}
 
 }  // namespace mv

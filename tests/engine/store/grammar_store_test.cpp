@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "engine.h"
 
@@ -63,6 +64,40 @@ TEST_F(GrammarStoreTest, FindOrAddFindsBySpellingWithinOneTable) {
   int32_t ntm = Nonterminal("a");
   EXPECT_FALSE(eng.store.Found);
   EXPECT_EQ(eng.store.Grammar.First, ntm);
+}
+
+// A name spelled through the builder carries its key and hash along; a chain built any other
+// way is walked for them. Both ways lead to one record, for byte codes and wider ones alike.
+TEST_F(GrammarStoreTest, SpelledAndWalkedNamesMeetOneRecord) {
+  const std::vector<std::vector<int32_t>> names = {
+      {'a'}, {'a', 'b', 'c'}, {254}, {255}, {0, 255, 1}, {300, -5, 'a'}, {70000, 'x', 65536}};
+  auto walkedChain = [&](const std::vector<int32_t>& codes) {
+    Chain c;
+    for (int32_t code : codes)
+      eng.mem.VLW(NameCharPool, eng.mem.AppendRecord(NameCharPool, CharNext, c.First, c.Last),
+                  CharCode, code);
+    return c;
+  };
+  eng.builder.BKSACT();
+  for (const auto& codes : names) {
+    eng.builder.BKSNAI();
+    for (int32_t c : codes) eng.builder.BKSSYM(c);
+    eng.builder.BKSNTM();
+    const int32_t spelled = eng.mem.IVLR(ElementPool, eng.store.CurrentAlternative.Last,
+                                         ElemReferent);
+    const Chain walked = walkedChain(codes);
+    EXPECT_EQ(eng.store.FindOrAddNonterminal(walked.First, walked.Last), spelled) << codes[0];
+    EXPECT_TRUE(eng.store.Found);
+  }
+  // And the other way round: a walked name first, then spelled.
+  const Chain walked = walkedChain({1000, 'q'});
+  const int32_t first = eng.store.FindOrAddNonterminal(walked.First, walked.Last);
+  EXPECT_FALSE(eng.store.Found);
+  eng.builder.BKSNAI();
+  eng.builder.BKSSYM(1000);
+  eng.builder.BKSSYM('q');
+  eng.builder.BKSNTM();
+  EXPECT_EQ(eng.mem.IVLR(ElementPool, eng.store.CurrentAlternative.Last, ElemReferent), first);
 }
 
 TEST_F(GrammarStoreTest, ClearedNameTablesForgetNamesButKeepChains) {

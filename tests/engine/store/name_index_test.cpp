@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine.h"
+#include "store/name_key_index.h"
 #include "support/work_folder.h"
 
 namespace {
@@ -216,6 +217,31 @@ TEST(NameIndex, DeletedAndClearedNamesAreForgottenByTheIndex) {
     b.BKSNTM();
     EXPECT_FALSE(eng.store.Found);
   }
+}
+
+// The hash a spelled name carries along byte by byte is the hash of its whole key, and the
+// index finds every key it holds through many growths, with some keys removed on the way.
+TEST(NameIndex, KeysStayFoundThroughGrowthAndCarriedHashes) {
+  for (const std::string key : {std::string("L"), std::string("abcL"),
+                                std::string("\xff\x01\x02\x03\x04R"), std::string(300, 'x')}) {
+    uint64_t h = mv::NameKeyIndex::Seed;
+    for (size_t i = 0; i + 1 < key.size(); ++i) h = mv::NameKeyIndex::Step(h, uint8_t(key[i]));
+    EXPECT_EQ(mv::NameKeyIndex::Finish(mv::NameKeyIndex::Step(h, uint8_t(key.back()))),
+              mv::NameKeyIndex::Hash(key));
+  }
+  mv::NameKeyIndex index;
+  const int n = 20000;
+  auto key = [](int i) { return "k" + std::to_string(i) + "L"; };
+  for (int i = 1; i <= n; ++i) {
+    index.Add(key(i), i);
+    if (i % 7 == 0) index.Remove(key(i / 2), i / 2);
+  }
+  for (int i = 1; i <= n; ++i) {
+    const bool removed = i * 2 <= n && (i * 2) % 7 == 0;
+    const bool removedLate = (i * 2 + 1) <= n && (i * 2 + 1) % 7 == 0;
+    EXPECT_EQ(index.Find(key(i)), removed || removedLate ? 0 : i) << i;
+  }
+  EXPECT_EQ(index.Find("kL"), 0);
 }
 
 }  // namespace

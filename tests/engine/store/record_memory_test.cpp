@@ -255,5 +255,55 @@ TEST_F(RecordMemoryTest, NoRecordIsHandedOutTwice) {
   }
 }
 
+// A chain refilled again and again holds the same records, fields and free chain as one given
+// back and taken anew record by record, also when the chain or its free records were touched
+// between two refills.
+TEST_F(RecordMemoryTest, RefilledChainAsIfTakenOneByOne) {
+  const struct {
+    const char* what;
+    void (*touch)(RecordMemory&, int32_t head, int32_t tail);
+  } cases[] = {
+      {"untouched", [](RecordMemory&, int32_t, int32_t) {}},
+      {"a member given back",
+       [](RecordMemory& m, int32_t head, int32_t) { m.VLON(4, m.IVLR(4, head, 1)); }},
+      {"a link cut", [](RecordMemory& m, int32_t head, int32_t) { m.VLW(4, head, 1, 0); }},
+      {"a record of another pool of the class taken",
+       [](RecordMemory& m, int32_t, int32_t) { m.VLW(3, m.IVLOFF(3), 2, 9); }},
+      {"the chain given back",
+       [](RecordMemory& m, int32_t head, int32_t tail) { m.ReleaseRecord(4, head, tail); }},
+  };
+  const int64_t counts[] = {5, 9, 3, 0, 4, 30, 30, 1, 17, 2};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    Engine refilled, plain;
+    Chain a, b;
+    for (size_t step = 0; step < std::size(counts); ++step) {
+      const int64_t count = counts[step];
+      refilled.mem.RefillChain(4, a.First, a.Last, count, [&](int64_t k, auto&& set) {
+        set(2, int32_t(step * 100 + k));
+        set(3, int32_t(k));
+      });
+      if (b.First >= 1) plain.mem.ReleaseRecord(4, b.First, b.Last);
+      b = Chain{};
+      for (int64_t k = 0; k < count; ++k) {
+        const int32_t r = plain.mem.AppendRecord(4, 1, b.First, b.Last);
+        plain.mem.VLW(4, r, 2, int32_t(step * 100 + k));
+        plain.mem.VLW(4, r, 3, int32_t(k));
+      }
+      ASSERT_EQ(a, b) << step;
+      for (int32_t r = b.First, k = 0; r >= 1 && k <= count; r = plain.mem.IVLR(4, r, 1), ++k) {
+        for (int32_t field = 1; field <= 4; ++field)
+          ASSERT_EQ(refilled.mem.IVLR(4, r, field), plain.mem.IVLR(4, r, field)) << step;
+        if (r == b.Last) break;
+      }
+      if (step % 3 == 1 && a.First >= 1) {
+        c.touch(refilled.mem, a.First, a.Last);
+        c.touch(plain.mem, b.First, b.Last);
+      }
+    }
+    for (int k = 0; k < 100; ++k) ASSERT_EQ(refilled.mem.IVLOFF(4), plain.mem.IVLOFF(4)) << k;
+  }
+}
+
 }  // namespace
 }  // namespace mv
