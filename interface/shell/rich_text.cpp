@@ -353,14 +353,17 @@ void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTe
     // The blocks touched, each with its ranges as they will be; the ranges come mostly in text
     // order, so the block of the one before is tried first.
     std::vector<std::pair<QTextBlock, Ranges>> touched;
-    std::unordered_map<int, std::size_t> byPosition;
+    std::unordered_map<int, std::size_t> byFragment;
     const auto rangesOf = [&](const QTextBlock& b) -> Ranges& {
         if (!touched.empty() && touched.back().first == b) return touched.back().second;
-        const auto [it, fresh] = byPosition.try_emplace(b.position(), touched.size());
+        const auto [it, fresh] = byFragment.try_emplace(b.fragmentIndex(), touched.size());
         if (fresh) touched.emplace_back(b, overlaysOf(b));
         return touched[it->second].second;
     };
+    // The block of the range before, with its start and end (its break) kept: a block's
+    // position is a search of its own.
     QTextBlock block = doc->begin();
+    int blockStart = 0, blockEnd = block.length() - 1;
     const std::size_t slice = 4096;
     for (std::size_t i = 0; i < ranges.size(); ++i) {
         const Overlay& r = ranges[i];
@@ -368,15 +371,15 @@ void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTe
         const int e = std::min(r.start + r.length, last);
         if (r.format < 0 || static_cast<std::size_t>(r.format) >= formats.size()) continue;
         while (a < e) {
-            if (!block.isValid() || a < block.position() || a >= block.position() + block.length()) {
-                const QTextBlock next = block.isValid() ? block.next() : QTextBlock();
-                block = next.isValid() && a >= next.position() && a < next.position() + next.length() ? next
-                                                                                                     : doc->findBlock(a);
+            if (a < blockStart || a > blockEnd) {
+                const QTextBlock next = block.next();
+                block = a == blockEnd + 1 && next.isValid() ? next : doc->findBlock(a);
+                blockStart = block.position();
+                blockEnd = blockStart + block.length() - 1;
             }
             // The block's break takes no format of its own: nothing is drawn there.
-            const int blockEnd = block.position() + block.length() - 1;
             const int pieceEnd = std::min(e, blockEnd);
-            if (pieceEnd > a) layOver(rangesOf(block), {a - block.position(), pieceEnd - a, formats[static_cast<std::size_t>(r.format)]});
+            if (pieceEnd > a) layOver(rangesOf(block), {a - blockStart, pieceEnd - a, formats[static_cast<std::size_t>(r.format)]});
             a = blockEnd + 1;
         }
         if (progress && (i + 1) % slice == 0) progress(i + 1, ranges.size());

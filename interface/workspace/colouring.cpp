@@ -161,18 +161,22 @@ void Colouring::Finish(const Progress& progress, const readers::FontRec* base)
             text_.SetHoldUnchanged(hold);
             doc->setUndoRedoEnabled(undo);
         }
-        // The ranges come in text order: walk the blocks forwards, counting them, instead of
-        // searching. A block starts at its editor position plus one for each break before it.
+        // The ranges come in text order: walk the blocks forwards, adding up their lengths,
+        // instead of searching. A block starts at its editor position plus one for each break
+        // before it.
         QTextBlock block = doc->begin();
+        int start = 0;
         Pos number = 0;
         const auto toDocument = [&](Pos pos) -> int {
-            if (!block.isValid() || pos < block.position() + number) return static_cast<int>(text_.toDocument(pos));
-            for (QTextBlock next = block.next(); next.isValid() && next.position() + number + 1 <= pos; next = next.next()) {
+            if (!block.isValid() || pos < start + number) return static_cast<int>(text_.toDocument(pos));
+            for (QTextBlock next = block.next(); next.isValid() && start + block.length() + number + 1 <= pos;
+                 next = next.next()) {
+                start += block.length();
                 block = next;
                 ++number;
             }
-            const Pos within = std::min<Pos>(pos - (block.position() + number), block.length() - 1);
-            return static_cast<int>(block.position() + within);
+            const Pos within = std::min<Pos>(pos - (start + number), block.length() - 1);
+            return static_cast<int>(start + within);
         };
         std::vector<RichText::Overlay> overlays;
         overlays.reserve(runs.size());
