@@ -67,7 +67,7 @@ bool Extraneous::SameAlternative(int32_t a, int32_t b) const {
   return false;
 }
 
-uint64_t Extraneous::AlternativeHash(int32_t rule) const {
+std::optional<uint64_t> Extraneous::AlternativeHash(int32_t rule) const {
   const RecordMemory& mem = Eng.mem;
   int32_t x = mem.IVLR(RulePool, rule, RuleFirstElement);
   const int32_t last = mem.IVLR(RulePool, rule, RuleLastElement);
@@ -79,10 +79,10 @@ uint64_t Extraneous::AlternativeHash(int32_t rule) const {
     mix(kind);
     if (kind == KindNonterminal || kind == KindTerminal || kind == KindAction)
       mix(mem.IVLR(ElementPool, x, ElemReferent));
-    if (x == last) break;
+    if (x == last) return hash;
     x = mem.IVLR(ElementPool, x, ElemNext);
   }
-  return hash;
+  return std::nullopt;
 }
 
 Chain Extraneous::IdenticalRules() {
@@ -102,7 +102,9 @@ Chain Extraneous::IdenticalRules() {
     byHash.clear();
     int64_t steps = 0;
     for (int32_t r = head; r >= 1 && ++steps < limit; r = mem.IVLR(RulePool, r, RuleNext)) {
-      byHash.push_back({AlternativeHash(r), uint32_t(rules.size())});
+      // An alternative whose chain never ends is no one's copy: comparing it against each of
+      // many others would walk the whole element space every time.
+      if (const auto hash = AlternativeHash(r)) byHash.push_back({*hash, uint32_t(rules.size())});
       rules.push_back(r);
       if (r == tail) break;
     }
@@ -110,13 +112,13 @@ Chain Extraneous::IdenticalRules() {
     // same, or an original.
     std::sort(byHash.begin(), byHash.end());
     original.resize(rules.size());
+    for (size_t k = 0; k < original.size(); ++k) original[k] = uint32_t(k);
     copies.clear();
     for (size_t k = 0; k < byHash.size();) {
       size_t end = k + 1;
       while (end < byHash.size() && byHash[end].first == byHash[k].first) ++end;
       for (size_t x = k; x < end; ++x) {
         const uint32_t b = byHash[x].second;
-        original[b] = b;
         for (size_t y = k; y < x; ++y) {
           const uint32_t a = byHash[y].second;
           if (original[a] == a && SameAlternative(rules[a], rules[b])) {

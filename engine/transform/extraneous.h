@@ -3,6 +3,7 @@
 // unreachable nonterminals, and the deletion of a list of nonterminals with their rules.
 
 #include <cstdint>
+#include <optional>
 
 #include "store/grammar_store.h"
 
@@ -60,7 +61,8 @@ public:
 private:
   bool SameAlternative(int32_t a, int32_t b) const;
   // Equal for alternatives that SameAlternative finds the same.
-  uint64_t AlternativeHash(int32_t rule) const;
+  // Empty when the alternative's element chain does not reach its last element.
+  std::optional<uint64_t> AlternativeHash(int32_t rule) const;
 
   Engine& Eng;
 };

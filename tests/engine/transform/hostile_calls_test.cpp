@@ -132,3 +132,34 @@ TEST(HostileCalls, SelfRecursionEndsOnAChainThatMissesItsEnd) {
     SelfRecursion(&head, &tail);
   }));
 }
+
+// The identical-rule search compared every pair of alternatives that hash alike; alternatives
+// whose element chains never reach their last element (arbitrary builder calls can leave them)
+// all hash alike, and each comparison walked the whole element space: thousands of them held
+// the search for minutes. They are now no one's copy, and true copies still go.
+TEST(HostileCalls, IdenticalRulesPassOverAlternativesThatNeverEnd) {
+  EXPECT_TRUE(Returns([] {
+    std::string script = "INIT ACT N:S NLI GMN NL N:a TRM END NL N:a TRM END";
+    constexpr int kLooping = 2000;
+    for (int k = 0; k < kLooping; ++k) script += " NL N:b TRM N:c TRM END";
+    RunScript(script);
+    mv::Engine& eng = mv::ProcessEngine();
+    const int32_t s = eng.store.Grammar.First;
+    int32_t rule = eng.mem.IVLR(mv::NonterminalPool, s, mv::NtmFirstRule);
+    rule = eng.mem.IVLR(mv::RulePool, rule, mv::RuleNext);
+    for (int k = 0; k < kLooping; ++k) {
+      rule = eng.mem.IVLR(mv::RulePool, rule, mv::RuleNext);
+      const int32_t first = eng.mem.IVLR(mv::RulePool, rule, mv::RuleFirstElement);
+      eng.mem.VLW(mv::ElementPool, first, mv::ElemNext, first);
+    }
+    int32_t head = s, tail = eng.store.Grammar.Last;
+    IdenticalRules(&head, &tail);
+    int alternatives = 0;
+    for (int32_t r = eng.mem.IVLR(mv::NonterminalPool, s, mv::NtmFirstRule);
+         r >= 1 && alternatives <= kLooping + 2; r = eng.mem.IVLR(mv::RulePool, r, mv::RuleNext)) {
+      ++alternatives;
+      if (r == eng.mem.IVLR(mv::NonterminalPool, s, mv::NtmLastRule)) break;
+    }
+    if (alternatives != kLooping + 1) _exit(2);
+  }));
+}
