@@ -244,15 +244,13 @@ void frmGrid::placeFixed()
     corner_->raise();
 }
 
-void frmGrid::sizeSections(int titleColumnWidth)
+void frmGrid::sizeSections()
 {
     // The headers keep their least sizes, as every row and column kept them before.
     for (QTableView* v : {MSHFlexGrid1, fixedColumn_, fixedRow_, corner_}) {
         v->verticalHeader()->setDefaultSectionSize(TitleTextHeight);
         v->horizontalHeader()->setDefaultSectionSize(TitleTextHeight + TitleMargin);
     }
-    MSHFlexGrid1->setRowHeight(0, TitleLength);
-    MSHFlexGrid1->setColumnWidth(0, titleColumnWidth);
 }
 
 frmGrid::~frmGrid()
@@ -265,7 +263,6 @@ int frmGrid::Number() const { return Tag.mid(10).trimmed().toInt(); }
 void frmGrid::GridInit(const std::vector<QString>& NtmName, int N, const std::vector<QString>& TrmName, int T,
                        int nCols, int nRows)
 {
-    model_->Shape(nRows, nCols, palette().color(QPalette::Button), RichText::ColourOf(MatrixFont.FontColor));
     if (!TitlesCached) {
         TitlesCached = true;
         const QFontMetrics fm(TitleFont());
@@ -279,7 +276,12 @@ void frmGrid::GridInit(const std::vector<QString>& NtmName, int N, const std::ve
         TitleTextHeight = fm.height();
         TitlePictures.assign(static_cast<size_t>(N + T + 2), QPixmap());
     }
-    sizeSections(std::max(TitleLength, QFontMetrics(MSHFlexGrid1->font()).horizontalAdvance("<W>")));
+    // The default sizes are given while the grid has no sections yet: each change of a default
+    // walks every section there is.
+    sizeSections();
+    model_->Shape(nRows, nCols, palette().color(QPalette::Button), RichText::ColourOf(MatrixFont.FontColor));
+    MSHFlexGrid1->setRowHeight(0, TitleLength);
+    MSHFlexGrid1->setColumnWidth(0, std::max(TitleLength, QFontMetrics(MSHFlexGrid1->font()).horizontalAdvance("<W>")));
     MSHFlexGrid1->setIconSize(QSize(TitleTextHeight + TitleMargin, TitleLength));
     for (QTableView* v : {fixedColumn_, fixedRow_, corner_}) v->setIconSize(MSHFlexGrid1->iconSize());
     placeFixed();

@@ -55,8 +55,8 @@ protected:
 
 private:
     void placeFixed();
-    // The title row and column at their sizes, every other row and column at the default.
-    void sizeSections(int titleColumnWidth);
+    // Every row and column but the titles' at the default size.
+    void sizeSections();
 
     MatrixModel* model_ = nullptr;
     QPointer<frmGrammar> owner_;
