@@ -47,6 +47,8 @@ int32_t ParserWriter::Field(int32_t pool, int32_t record, int32_t field) const {
   return Eng.mem.IVLR(pool, record, field);
 }
 
+int64_t ParserWriter::Steps(int32_t pool) const { return Eng.mem.StepLimit(pool); }
+
 std::string ParserWriter::NameOf(int32_t pool, int32_t record) const {
   return Eng.store.NameText(Field(pool, record, 3), Field(pool, record, 4));
 }
@@ -66,7 +68,7 @@ std::vector<std::string> ParserWriter::ActionLines(int32_t action) const {
   int32_t line = Field(ActionPool, action, ActFirstLine);
   int32_t last = Field(ActionPool, action, ActLastLine);
   // The chain is bounded by the memory's size; a broken link ends it.
-  for (int32_t guard = 0; line >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; line >= 1 && guard < Steps(ActionLinePool); ++guard) {
     lines.push_back(Eng.store.NameText(Field(ActionLinePool, line, LineFirstChar),
                                        Field(ActionLinePool, line, LineLastChar)));
     if (line == last) break;
@@ -92,7 +94,7 @@ void ParserWriter::BuildCodeTable() {
   CodeOfNumber.assign(size_t(std::max(T, 0)) + 1, -1);
   std::vector<bool> named(CodeOfNumber.size(), false);
   int32_t terminal = Eng.store.Terminals.First;
-  for (int32_t guard = 0; terminal >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; terminal >= 1 && guard < Steps(TerminalPool); ++guard) {
     int32_t code = TerminalCode(terminal);
     int32_t number = Field(TerminalPool, terminal, TrmNumber);
     // The first terminal of a number names it.
@@ -111,7 +113,7 @@ void ParserWriter::BuildCodeTable() {
 bool ParserWriter::TakesPartInMerge(int32_t rule) const {
   int32_t element = Field(RulePool, rule, RuleFirstElement);
   int32_t last = Field(RulePool, rule, RuleLastElement);
-  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; element >= 1 && guard < Steps(ElementPool); ++guard) {
     int32_t kind = Field(ElementPool, element, ElemKind);
     if (kind == KindTerminal) return true;
     if (kind == KindNonterminal) return false;
@@ -129,7 +131,7 @@ std::string ParserWriter::ShapeKey(int32_t rule) const {
   auto put = [&](int32_t value) { key.append(reinterpret_cast<const char*>(&value), sizeof value); };
   int32_t element = Field(RulePool, rule, RuleFirstElement);
   int32_t last = Field(RulePool, rule, RuleLastElement);
-  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; element >= 1 && guard < Steps(ElementPool); ++guard) {
     const int32_t kind = Field(ElementPool, element, ElemKind);
     put(kind);
     if (kind == KindTerminal && !firstTerminalSeen)
@@ -158,7 +160,7 @@ NonterminalPlan ParserWriter::Plan(int32_t nonterminal) {
   int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
   int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
   bool whole = false;  // the chain ended at its last rule
-  for (int32_t guard = 0; rule >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; rule >= 1 && guard < Steps(RulePool); ++guard) {
     AlternativePlan alt;
     alt.Rule = rule;
     alt.Number = Field(RulePool, rule, RuleNumber);
@@ -190,7 +192,7 @@ NonterminalPlan ParserWriter::Plan(int32_t nonterminal) {
     absorbed.emplace_back(alts[q].Number, p.Number);
     // The first terminal of the absorbed alternative is named in the branch's comment.
     int32_t element = Field(RulePool, alts[q].Rule, RuleFirstElement);
-    for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+    for (int32_t guard = 0; element >= 1 && guard < Steps(ElementPool); ++guard) {
       if (Field(ElementPool, element, ElemKind) == KindTerminal) {
         p.MergedFirstTerminals.push_back(Field(ElementPool, element, ElemReferent));
         break;
@@ -389,7 +391,7 @@ void ParserWriter::WriteAlternativeElements(const NonterminalPlan& nt, const Alt
   bool firstTerminalState = true;
   int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
   int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
-  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; element >= 1 && guard < Steps(ElementPool); ++guard) {
     int32_t kind = Field(ElementPool, element, ElemKind);
     int32_t referent = Field(ElementPool, element, ElemReferent);
     switch (kind) {
@@ -491,7 +493,7 @@ int32_t ParserWriter::WriteNonterminals() {
   BuildCodeTable();
   int32_t count = 0;
   int32_t nonterminal = Eng.store.Grammar.First;
-  for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; nonterminal >= 1 && guard < Steps(NonterminalPool); ++guard) {
     NonterminalPlan plan = Plan(nonterminal);
     if (!plan.LL1) Clashing.push_back(plan.Name);
     Tails = TailsOf(plan.Record);
@@ -564,7 +566,7 @@ std::set<int32_t> ParserWriter::TailsOf(int32_t nonterminal) const {
   std::set<int32_t> tails;
   int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
   int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
-  for (int32_t guard = 0; rule >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; rule >= 1 && guard < Steps(RulePool); ++guard) {
     int32_t last = Field(RulePool, rule, RuleLastElement);
     if (last >= 1 && Field(ElementPool, last, ElemKind) == KindNonterminal &&
         Field(ElementPool, last, ElemReferent) == nonterminal)
@@ -640,13 +642,13 @@ ParserWriter::CallShape ParserWriter::CallGraph() const {
 
 void ParserWriter::ForEachElement(const std::function<void(int32_t, int32_t)>& visit) const {
   int32_t nonterminal = Eng.store.Grammar.First;
-  for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; nonterminal >= 1 && guard < Steps(NonterminalPool); ++guard) {
     int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
     int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
-    for (int32_t g = 0; rule >= 1 && g < 10000000; ++g) {
+    for (int32_t g = 0; rule >= 1 && g < Steps(RulePool); ++g) {
       int32_t element = Field(RulePool, rule, RuleFirstElement);
       int32_t last = Field(RulePool, rule, RuleLastElement);
-      for (int32_t k = 0; element >= 1 && k < 10000000; ++k) {
+      for (int32_t k = 0; element >= 1 && k < Steps(ElementPool); ++k) {
         visit(nonterminal, element);
         if (element == last) break;
         element = Field(ElementPool, element, ElemNext);
@@ -667,7 +669,7 @@ bool ParserWriter::GrammarTextsHold(const std::string& word) const {
     for (auto& line : *lines)
       if (Has(line, word)) return true;
   int32_t action = st.Actions.First;
-  for (int32_t guard = 0; action >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; action >= 1 && guard < Steps(ActionPool); ++guard) {
     for (auto& line : ActionLines(action))
       if (Has(line, word)) return true;
     if (action == st.Actions.Last) break;
@@ -679,7 +681,7 @@ bool ParserWriter::GrammarTextsHold(const std::string& word) const {
 int32_t ParserWriter::TailElementOf(const AlternativePlan& alt) const {
   int32_t element = Field(RulePool, alt.Rule, RuleFirstElement);
   int32_t last = Field(RulePool, alt.Rule, RuleLastElement);
-  for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+  for (int32_t guard = 0; element >= 1 && guard < Steps(ElementPool); ++guard) {
     if (Tails.count(element)) return element;
     if (element == last) break;
     element = Field(ElementPool, element, ElemNext);
@@ -694,7 +696,7 @@ bool ParserWriter::MayReadNothing(const AlternativePlan& alt) const {
   if (tail == 0) return false;
   // Every element before the tail call may derive nothing: the pass may read no character.
   for (int32_t element = Field(RulePool, alt.Rule, RuleFirstElement), guard = 0;
-       element >= 1 && element != tail && guard < 10000000; ++guard) {
+       element >= 1 && element != tail && guard < Steps(ElementPool); ++guard) {
     int32_t kind = Field(ElementPool, element, ElemKind);
     if (kind == KindTerminal) return false;
     if (kind == KindNonterminal &&
@@ -720,7 +722,7 @@ int32_t ParserWriter::LoopTailElement(int32_t nonterminal) const {
     int32_t last = Field(RulePool, rule, RuleLastElement);
     int32_t count = 0, actions = 0, position = 0;
     bool tailHere = false;
-    for (int32_t guard = 0; element >= 1 && guard < 10000000; ++guard) {
+    for (int32_t guard = 0; element >= 1 && guard < Steps(ElementPool); ++guard) {
       int32_t kind = Field(ElementPool, element, ElemKind);
       ++count;
       if (kind == KindAction) {

@@ -136,6 +136,8 @@ protected:
 
   // Store access.
   int32_t Field(int32_t pool, int32_t record, int32_t field) const;
+  // The most links a walk of one of pool's chains can take: a chain that runs round ends there.
+  int64_t Steps(int32_t pool) const;
   std::string NameOf(int32_t pool, int32_t record) const;  // name chain in fields 3 and 4
   std::string GrammarName() const;
   // The code of a terminal's first character, -1 when it has none.

@@ -123,7 +123,7 @@ private:
       used.insert(own);
     ProcNames.assign(size_t(Args.N) + 1, std::string());
     int32_t nonterminal = Eng.store.Grammar.First;
-    for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+    for (int32_t guard = 0; nonterminal >= 1 && guard < Steps(NonterminalPool); ++guard) {
       int32_t n = Field(NonterminalPool, nonterminal, NtmNumber);
       std::string name;
       if (Names) {
@@ -221,7 +221,7 @@ private:
     }
     Out.Comment("the user actions called during the parsing:");
     int32_t action = Eng.store.Actions.First;
-    for (int32_t guard = 0; action >= 1 && guard < 10000000; ++guard) {
+    for (int32_t guard = 0; action >= 1 && guard < Steps(ActionPool); ++guard) {
       std::string text;
       for (auto& line : ActionLines(action)) text += line;
       Out.Statement(ClassMode ? 1 : 0, InsideBlockComment(text));

@@ -130,7 +130,7 @@ private:
     const int32_t T = Args.T;
     std::vector<int32_t> classes(257, T + 2);
     int32_t terminal = Eng.store.Terminals.First;
-    for (int32_t guard = 0; terminal >= 1 && guard < 10000000; ++guard) {
+    for (int32_t guard = 0; terminal >= 1 && guard < Steps(TerminalPool); ++guard) {
       int32_t code = TerminalCode(terminal);
       int32_t number = Field(TerminalPool, terminal, TrmNumber);
       if (code >= 0 && code < 256 && number >= 1 && number <= T) classes[size_t(code)] = number;

@@ -98,7 +98,7 @@ private:
     std::set<std::string> used;
     Methods.assign(size_t(Args.N) + 1, std::string());
     int32_t nonterminal = Eng.store.Grammar.First;
-    for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+    for (int32_t guard = 0; nonterminal >= 1 && guard < Steps(NonterminalPool); ++guard) {
       int32_t n = Field(NonterminalPool, nonterminal, NtmNumber);
       std::string name = JavaIdentifier(Eng.codegen.IdentifierText(
           Field(NonterminalPool, nonterminal, NtmNameFirst), Field(NonterminalPool, nonterminal, NtmNameLast)));
@@ -164,7 +164,7 @@ private:
       Out.Statement(0, "/*");
       Out.Comment("actions in the course of analysis:");
       int32_t action = Eng.store.Actions.First;
-      for (int32_t guard = 0; action >= 1 && guard < 10000000; ++guard) {
+      for (int32_t guard = 0; action >= 1 && guard < Steps(ActionPool); ++guard) {
         std::string text;
         for (auto& line : ActionLines(action)) text += line;
         Out.Statement(1, InsideBlockComment(text));

@@ -128,7 +128,7 @@ private:
     if (ErrJob.empty())
       Out.Statement(2, "procedure ErrH(var err: boolean; ErrNum: integer; gramSymb: string; expectedSet: string);");
     int32_t nonterminal = Eng.store.Grammar.First;
-    for (int32_t guard = 0; nonterminal >= 1 && guard < 10000000; ++guard) {
+    for (int32_t guard = 0; nonterminal >= 1 && guard < Steps(NonterminalPool); ++guard) {
       Out.Statement(2, "procedure s_" + std::to_string(Field(NonterminalPool, nonterminal, NtmNumber)) + ";");
       if (nonterminal == Eng.store.Grammar.Last) break;
       nonterminal = Field(NonterminalPool, nonterminal, NtmNext);

@@ -15,11 +15,16 @@ bool Transform::RecursiveLoops() {
     RecordMemory& m = Eng.mem;
     Eng.an.NtmNumbering();
     auto number = [&](int32_t ntm) { return m.IVLR(NonterminalPool, ntm, NtmNumber); };
-    for (int32_t a = Eng.store.Grammar.First; a >= 1;) {
+    // Chains that a caller's calls left without their ends are walked no further than they
+    // have records.
+    int64_t steps = 0;
+    for (int32_t a = Eng.store.Grammar.First; a >= 1 && steps++ < m.StepLimit(NonterminalPool);) {
       // A chain of one-alternative corners that comes back to one of them can only be made of
       // dead nonterminals; it would be substituted for ever.
       std::unordered_set<int32_t> substituted;
-      for (int32_t r = m.IVLR(NonterminalPool, a, NtmFirstRule); r >= 1;) {
+      int64_t ruleSteps = 0;
+      for (int32_t r = m.IVLR(NonterminalPool, a, NtmFirstRule);
+           r >= 1 && ruleSteps++ < m.StepLimit(RulePool);) {
         const int32_t corner = Corner(r);
         const int32_t b = corner >= 1 ? m.IVLR(ElementPool, corner, ElemReferent) : 0;
         if (corner >= 1 && number(b) < number(a)) {

@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
+#include <filesystem>
 #include <functional>
 
 #include "engine.h"
@@ -162,4 +164,29 @@ TEST(HostileCalls, IdenticalRulesPassOverAlternativesThatNeverEnd) {
     }
     if (alternatives != kLooping + 1) _exit(2);
   }));
+}
+
+// The corner substitution walked the nonterminal chain with no bound at all, and the parser
+// writers walked it up to ten million steps, renaming each visit of a name once more: a chain
+// that runs round without its end held both for ever.
+TEST(HostileCalls, CornersAndParsersEndOnAChainThatMissesItsEnd) {
+  char folder[] = "/tmp/hostile_calls_XXXXXX";
+  ASSERT_NE(mkdtemp(folder), nullptr);
+  for (int32_t target = 1; target <= 9; ++target) {
+    SCOPED_TRACE(target);
+    EXPECT_TRUE(Returns([&] {
+      const int16_t on = -1, off = 0;
+      BnfParserInit(&target, folder, int32_t(std::strlen(folder)), &on, &off, &on);
+      RunScript("ACT N:S NLI GMN NL N:a TRM N:B NTM END N:B NLI NL N:b TRM END");
+      mv::Engine& eng = mv::ProcessEngine();
+      const int32_t first = eng.store.Grammar.First;
+      int32_t numbered = 0;
+      NtmNumbering(&numbered);
+      eng.mem.VLW(mv::NonterminalPool, first, mv::NtmNext, first);
+      int32_t head = first, tail = eng.store.Grammar.Last;
+      RecursiveLoops(&head, &tail);
+      TamberlixCode(&target);
+    }));
+  }
+  std::filesystem::remove_all(folder);
 }

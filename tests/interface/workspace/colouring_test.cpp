@@ -6,7 +6,7 @@
 #include "frmGrammar.h"
 #include "frmMain.h"
 #include "module_main.h"
-#include "workspace_fixture.h"
+#include "grammar_run_fixture.h"
 
 using namespace ModuleMain;
 

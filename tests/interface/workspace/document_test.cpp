@@ -9,7 +9,7 @@
 #include "frmGrammar.h"
 #include "frmSwitch.h"
 #include "module_main.h"
-#include "workspace_fixture.h"
+#include "grammar_run_fixture.h"
 
 using namespace ModuleMain;
 

@@ -5,7 +5,7 @@
 #include "frmGrammar.h"
 #include "module_main.h"
 #include "readers.h"
-#include "workspace_fixture.h"
+#include "grammar_run_fixture.h"
 
 using namespace ModuleMain;
 

@@ -8,7 +8,7 @@
 #include "engine_binding.h"
 #include "frmGrammar.h"
 #include "module_main.h"
-#include "workspace_fixture.h"
+#include "grammar_run_fixture.h"
 
 using namespace ModuleMain;
 

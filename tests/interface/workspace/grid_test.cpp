@@ -7,7 +7,7 @@
 
 #include "frmGrammar.h"
 #include "module_main.h"
-#include "workspace_fixture.h"
+#include "grammar_run_fixture.h"
 #include "workspace_state.h"
 
 using namespace ModuleMain;

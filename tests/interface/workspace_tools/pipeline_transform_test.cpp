@@ -16,7 +16,7 @@
 #include "frmGrid.h"
 #include "frmTree.h"
 #include "pipeline.h"
-#include "workspace_fixture.h"
+#include "processing_fixture.h"
 
 using namespace ModuleMain;
 

@@ -1,4 +1,4 @@
-#include "workspace_fixture.h"
+#include "processing_fixture.h"
 
 #include "frmGrammar.h"
 

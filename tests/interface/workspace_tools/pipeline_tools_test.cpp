@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "frmDocument.h"
-#include "workspace_fixture.h"
+#include "processing_fixture.h"
 
 using namespace ModuleMain;
 

@@ -9,7 +9,7 @@
 #include "frmRemTree.h"
 #include "frmSwitch.h"
 #include "frmTree.h"
-#include "workspace_fixture.h"
+#include "processing_fixture.h"
 
 using namespace ModuleMain;
 

@@ -4,7 +4,7 @@
 #include <QStatusBar>
 
 #include "status_panel.h"
-#include "workspace_fixture.h"
+#include "processing_fixture.h"
 
 using namespace ModuleMain;
 

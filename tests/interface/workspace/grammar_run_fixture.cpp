@@ -1,4 +1,4 @@
-#include "workspace_fixture.h"
+#include "grammar_run_fixture.h"
 
 #include "frmError.h"
 
