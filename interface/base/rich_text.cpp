@@ -12,7 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-#include <unordered_map>
+#include <algorithm>
 
 #include "cp1251.h"
 
@@ -350,15 +350,21 @@ void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTe
 {
     QTextDocument* doc = document();
     const int last = doc->characterCount() - 1;
-    // The blocks touched, each with its ranges as they will be; the ranges come mostly in text
-    // order, so the block of the one before is tried first.
-    std::vector<std::pair<QTextBlock, Ranges>> touched;
-    std::unordered_map<int, std::size_t> byFragment;
-    const auto rangesOf = [&](const QTextBlock& b) -> Ranges& {
-        if (!touched.empty() && touched.back().first == b) return touched.back().second;
-        const auto [it, fresh] = byFragment.try_emplace(b.fragmentIndex(), touched.size());
-        if (fresh) touched.emplace_back(b, overlaysOf(b));
-        return touched[it->second].second;
+    // The blocks touched, in text order, each with its start and its ranges as they will be.
+    // The ranges come mostly in text order: a block after the last one touched is new, any
+    // other is searched for.
+    struct Touched {
+        QTextBlock block;
+        int start;
+        Ranges ranges;
+    };
+    std::vector<Touched> touched;
+    const auto rangesOf = [&](const QTextBlock& b, int start) -> Ranges& {
+        if (touched.empty() || touched.back().start < start) return touched.emplace_back(Touched{b, start, overlaysOf(b)}).ranges;
+        auto it = std::lower_bound(touched.begin(), touched.end(), start,
+                                   [](const Touched& t, int s) { return t.start < s; });
+        if (it == touched.end() || it->start != start) it = touched.insert(it, Touched{b, start, overlaysOf(b)});
+        return it->ranges;
     };
     // The block of the range before, with its start and end (its break) kept: a block's
     // position is a search of its own.
@@ -379,18 +385,19 @@ void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTe
             }
             // The block's break takes no format of its own: nothing is drawn there.
             const int pieceEnd = std::min(e, blockEnd);
-            if (pieceEnd > a) layOver(rangesOf(block), {a - blockStart, pieceEnd - a, formats[static_cast<std::size_t>(r.format)]});
+            if (pieceEnd > a) layOver(rangesOf(block, blockStart), {a - blockStart, pieceEnd - a, formats[static_cast<std::size_t>(r.format)]});
             a = blockEnd + 1;
         }
         if (progress && (i + 1) % slice == 0) progress(i + 1, ranges.size());
     }
     int from = last, to = 0;
-    for (auto& [b, rs] : touched) {
-        QTextBlock target = b;
-        target.layout()->setFormats(rs);
-        if (!overlaid(target)) target.setUserData(new Overlaid);
-        from = std::min(from, target.position());
-        to = std::max(to, target.position() + target.length());
+    for (Touched& t : touched) {
+        t.block.layout()->setFormats(t.ranges);
+        if (!overlaid(t.block)) t.block.setUserData(new Overlaid);
+    }
+    if (!touched.empty()) {
+        from = touched.front().start;
+        to = touched.back().start + touched.back().block.length();
     }
     // Each touched block lays itself out again when it is next seen; nothing is laid out here.
     if (from < to) doc->markContentsDirty(from, to - from);
