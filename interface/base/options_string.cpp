@@ -7,6 +7,18 @@ namespace options {
 
 namespace {
 
+// The codes of the notation and language buttons, in field order.
+constexpr std::array<std::int32_t, 4> NotationCodes = {1, 2, 3, 4};
+constexpr std::array<std::int32_t, 9> LanguageCodes = {1, 2, 3, 4, 5, 6, 7, 9, 8};
+
+template <std::size_t Count>
+std::int32_t chosen(const std::array<bool, ButtonCount>& buttons, int first, const std::array<std::int32_t, Count>& codes)
+{
+    for (std::size_t k = 0; k < Count; ++k)
+        if (buttons[static_cast<std::size_t>(first) + k]) return codes[k];
+    return 0;
+}
+
 // A system colour is 0x80000000 plus an index below 256; anything else must be an RGB value.
 constexpr std::int64_t SystemColourFirst = -2147483647LL - 1;
 constexpr std::int64_t SystemColourLast = SystemColourFirst + 255;
@@ -217,5 +229,8 @@ QString FontNameProblem(const QString& name)
             return QStringLiteral("A font name cannot hold a control character.");
     return QString();
 }
+
+std::int32_t OptionValues::notation() const { return chosen(buttons, Typical, NotationCodes); }
+std::int32_t OptionValues::language() const { return chosen(buttons, VB, LanguageCodes); }
 
 } // namespace options

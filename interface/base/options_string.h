@@ -42,6 +42,13 @@ struct OptionValues {
     std::array<bool, ButtonCount> buttons{};
     std::array<QString, ExtCount> extensions;
     std::array<FontRec, FontCount> fonts;
+
+    // The chosen input notation (1 to 4) and target language (1 to 9); 0 when the group has
+    // no button selected.
+    std::int32_t notation() const;
+    std::int32_t language() const;
+    bool graphicMarker() const { return buttons[MarkerGra]; }
+
     bool operator==(const OptionValues&) const = default;
 };
 

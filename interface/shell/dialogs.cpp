@@ -13,6 +13,7 @@
 #include "modal.h"
 #include "module_main.h"
 #include "pipeline.h"
+#include "program_options.h"
 
 namespace dialogs {
 
@@ -46,11 +47,7 @@ void CloseSplash()
     splash() = nullptr;
 }
 
-void OptionsInit()
-{
-    frmOptions dialog(ModuleMain::MainForm);
-    dialog.OptionsInit();
-}
+void OptionsInit() { options::ApplyToProgram(options::ReadStored().values); }
 
 void ShowOptions(QWidget* owner)
 {

@@ -50,15 +50,6 @@ bool fileExists(const std::string& name)
     return static_cast<bool>(in);
 }
 
-// A text result of the engine without its blank padding.
-std::string trimmed(const char* buffer, std::size_t length)
-{
-    std::size_t a = 0, e = length;
-    while (a < e && (buffer[a] == ' ' || buffer[a] == '\0')) ++a;
-    while (e > a && (buffer[e - 1] == ' ' || buffer[e - 1] == '\0')) --e;
-    return std::string(buffer + a, e - a);
-}
-
 // Progress of a long colouring on the main window's progress bar; the window stays responsive.
 Colouring::Progress progressOn(frmMain& main)
 {
@@ -120,14 +111,6 @@ static std::optional<std::pair<dev_t, ino_t>> RunGrammarFile;
 
 namespace {
 
-// The text of the engine's latest failure, empty when the last call succeeded.
-std::string engineError(const EngineExports& e)
-{
-    char buffer[1024];
-    e.GetEngineError(buffer, sizeof buffer);
-    return trimmed(buffer, sizeof buffer);
-}
-
 // Which file a name stands for, whatever its spelling or links.
 std::optional<std::pair<dev_t, ino_t>> fileId(const char* name)
 {
@@ -162,7 +145,7 @@ void Pipeline::letRun() { ui::Ui().processEvents(); }
 
 bool Pipeline::engineWrote(const EngineExports& e)
 {
-    const std::string error = engineError(e);
+    const std::string error = EngineClient(e).LastError();
     if (error.empty()) return true;
     Log(" ... " + cp1251::toUnicode(error));
     return false;
@@ -204,17 +187,15 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
         }
         RunFolder = dir;
         // The folder in the file system's own bytes, never through the code page.
-        const QByteArray folder = QFile::encodeName(dir);
-        const std::int16_t actions = BuildActions ? -1 : 0, tree = BuildTree ? -1 : 0, names = BuildNames ? -1 : 0;
-        e->BnfParserInit(&language, folder.constData(), static_cast<std::int32_t>(folder.size()), &actions, &tree,
-                         &names);
-        RunRefusal = engineError(*e);
+        const EngineClient engine(*e);
+        engine.Start(language, QFile::encodeName(dir).toStdString(), BuildActions, BuildTree, BuildNames);
+        RunRefusal = engine.LastError();
         RunGrammarFile.reset();
         if (RunRefusal.empty() && !untitled) {
             // No result file may take the place of the grammar's own file.
-            const QByteArray file = QFile::encodeName(g.Caption());
-            e->SetGrammarFile(file.constData(), static_cast<std::int32_t>(file.size()));
-            RunGrammarFile = fileId(file.constData());
+            const std::string file = QFile::encodeName(g.Caption()).toStdString();
+            engine.SetGrammarFile(file);
+            RunGrammarFile = fileId(file.c_str());
         }
     }
     letRun();
@@ -258,15 +239,12 @@ void Pipeline::readGrammar(frmGrammar& g, bool engineRun, std::int32_t language)
         status(panel);
         return;
     }
-    char name[1024] = {};
-    e->GetGrammarName(name, sizeof name);
-    bool untouched = true;
-    for (char c : name) untouched = untouched && c == '\0';
-    if (untouched) {
+    const std::optional<std::string> named = EngineClient(*e).GrammarName();
+    if (!named) {
         status(panel);
         return;
     }
-    const std::string taken = trimmed(name, sizeof name);
+    const std::string& taken = *named;
     RunRefusal = mv::names::GrammarNameFault(mv::names::ResultBase(taken));
     if (RunRefusal.empty()) RunBase = taken;
     else Log(" ... " + cp1251::toUnicode(RunRefusal));
@@ -386,7 +364,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
     const EngineExports* e = Engine();
     if (!g || !e) return;
     const auto name = [g] { return g->GrammarName; };
-    const auto title = [](const char* t, std::int32_t& n) { n = static_cast<std::int32_t>(std::char_traits<char>::length(t)); return t; };
+    const EngineClient engine(*e);
     bool shown = false;
     main_.WriteLog(Time() + " ... grammar - " + name() + CrLf + Time() + "   - Searching and removing identical rules..." + CrLf);
     status("Searching and removing identical rules");
@@ -405,10 +383,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         QString listed;
         if (tools || ShowExtraneousLists) {
             shown = true;
-            std::int32_t n = 0;
-            const char* text = title(fileTitle, n);
-            const std::string x = bytes(ext);
-            e->FileNonterminals(&h, &t, text, n, x.data(), static_cast<std::int32_t>(x.size()));
+            engine.FileNonterminals(h, t, fileTitle, bytes(ext));
             if (engineWrote(*e))
                 if (frmDocument* d = LoadResultDocument(docTitle, ext)) listed = cp1251::toUnicode(d->rtfText.Text());
         }
@@ -448,9 +423,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         status("List of unreachable nonteminals is empty");
     }
     if (tools) {
-        std::int32_t n = 0;
-        const char* text = title(" grammar after removing extraneous symbols", n);
-        e->FileGrammar(&rh, &rt, text, n, ".tmp", 4);
+        engine.FileGrammar(rh, rt, " grammar after removing extraneous symbols", ".tmp");
         const std::string file = mv::names::ResultFileName(RunBase, ".tmp");
         if (engineWrote(*e) && !RunBase.empty() && !isGrammarFile(file) && fileExists(file)) {
             std::ifstream in(file, std::ios::binary);
@@ -464,9 +437,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
     } else if (shown) {
         const QString docTitle = QStringLiteral("Grammar after removing extraneous symbols");
         g->RemoveDocument(docTitle);
-        std::int32_t n = 0;
-        const char* text = title(" grammar after removing extraneous symbols", n);
-        e->FileRules(&rh, &rt, text, n, ".tmp", 4);
+        engine.FileRules(rh, rt, " grammar after removing extraneous symbols", ".tmp");
         if (engineWrote(*e)) LoadResultDocument(docTitle, QStringLiteral(".tmp"));
         removeResult(".tmp");
     }
@@ -546,7 +517,7 @@ void Pipeline::GetNewParser(std::int32_t language)
     // A run that ends early leaves its reason in the status bar, not the step it was at.
     const auto failed = [this] {
         const std::string why = ParseErrorText.substr(0, ParseErrorText.find_first_of("\r\n"));
-        status(cp1251::toUnicode(trimmed(why.data(), why.size())));
+        status(cp1251::toUnicode(EngineClient::Trimmed(why.data(), why.size())));
     };
     RemoveExtraneousRules(language, first, last);
     if (!ParseErrorText.empty()) {
@@ -569,9 +540,9 @@ void Pipeline::GetNewParser(std::int32_t language)
         LoadResultDocument(QStringLiteral("Nullable rules"), QStringLiteral(".tmp"));
     }
     letRun();
+    const EngineClient engine(*e);
     if (ShowNonterminals) {
-        const std::string x = bytes(ExtNonterminals);
-        e->FileNonterminals(&first, &last, " list of nonterminals", 21, x.data(), static_cast<std::int32_t>(x.size()));
+        engine.FileNonterminals(first, last, " list of nonterminals", bytes(ExtNonterminals));
         if (engineWrote(*e)) LoadResultDocument(QStringLiteral("Nonterminals"), ExtNonterminals);
     }
 
@@ -594,17 +565,12 @@ void Pipeline::GetNewParser(std::int32_t language)
     if (T < 0) T = 0;
 
     status("...getting names of nonterminals:");
-    char name[1024];
-    NonterminalNames.assign(static_cast<size_t>(N) + 1, QString());
-    std::int32_t cursor = 0;
-    for (int i = 1; i <= N; ++i) {
-        e->GetNtmName(name, sizeof name, &cursor);
-        NonterminalNames[static_cast<size_t>(i)] = cp1251::toUnicode(trimmed(name, sizeof name));
-        letRun();
-    }
+    NonterminalNames.clear();
+    for (const std::string& name : engine.NonterminalNames(N)) NonterminalNames.push_back(cp1251::toUnicode(name));
+    letRun();
     Log(" ... getting names of terminals ");
     status("...getting names of terminals:");
-    TerminalNames.assign(static_cast<size_t>(T) + 2, QString());
+    TerminalNames.clear();
     std::string list;
     frmDocument* terminals = nullptr;
     if (ShowTerminals) {
@@ -612,13 +578,11 @@ void Pipeline::GetNewParser(std::int32_t language)
         ActiveChild = terminals;
         main_.WinOnTop(terminals);
     }
-    cursor = 0;
-    for (int i = 1; i <= T; ++i) {
-        e->GetTrmName(name, sizeof name, &cursor);
-        std::string t = trimmed(name, sizeof name);
-        if (t.empty()) t = " ";
-        TerminalNames[static_cast<size_t>(i)] = cp1251::toUnicode(t);
-        if (ShowTerminals) {
+    const std::vector<std::string> terminalNames = engine.TerminalNames(T);
+    for (std::size_t i = 0; i < terminalNames.size(); ++i) {
+        const std::string& t = terminalNames[i];
+        TerminalNames.push_back(cp1251::toUnicode(t));
+        if (ShowTerminals && i > 0) {
             const int c = static_cast<unsigned char>(t[0]);
             std::string number = std::to_string(i);
             if (number.size() < 7) number.insert(0, 7 - number.size(), ' ');
@@ -626,9 +590,9 @@ void Pipeline::GetNewParser(std::int32_t language)
             list += c == 10 ? std::string(10, ' ') + "        chr(" : std::string("chr(");
             list += std::to_string(c) + ")\r\n";
         }
-        letRun();
     }
-    TerminalNames[static_cast<size_t>(T) + 1] = QStringLiteral("end marker");
+    TerminalNames.push_back(QStringLiteral("end marker"));
+    letRun();
     if (terminals) {
         const bool idle = Idle;
         Idle = false;
@@ -650,10 +614,7 @@ void Pipeline::GetNewParser(std::int32_t language)
 
     Log("   - Initializing matrixes...");
     status("Initializing matrixes");
-    // Room for the whole capacity message, whose two lines pass 100 characters.
-    char message[1024];
-    e->InitMatrix(message, sizeof message);
-    ParseErrorText = trimmed(message, sizeof message);
+    ParseErrorText = engine.InitMatrix();
     MatrixFailed = !ParseErrorText.empty();
     if (!ParseErrorText.empty()) {
         // Logged as the engine words it, after its leading blank.
@@ -662,16 +623,6 @@ void Pipeline::GetNewParser(std::int32_t language)
         failed();
         return;
     }
-    const auto size = [](int rows, int cols) { return static_cast<size_t>(rows) * static_cast<size_t>(cols); };
-    std::string matrix;
-    Log("   - Calculating Is-End-Of matrix...");
-    status("Calculating Is-End-Of matrix");
-    letRun();
-    e->IsEndOf();
-    matrix.assign(size(N, N), ' ');
-    letRun();
-    e->GetIsEndOf(matrix.data(), static_cast<std::int32_t>(matrix.size()));
-    letRun();
     bool firstGrid = false;
     if (ShowIsEndOf || ShowBeginsWith || ShowIsFollowedBy) {
         TitlePictures.assign(static_cast<size_t>(N + T) + 2, QPixmap());
@@ -679,50 +630,52 @@ void Pipeline::GetNewParser(std::int32_t language)
         TitlesCached = false;
         firstGrid = true;
     }
-    if (ShowIsEndOf) gridStep(matrix, N, T, N + 1, 0, N, QStringLiteral("Is-End-Of"), RGB(192, 0, 0), firstGrid);
-
-    Log("   - Calculating Is-Followed-Directly-By matrix...");
-    status("Calculating Is-Followed-Directly-By matrix");
-    letRun();
-    e->IsFollowedDirectlyBy();
-    matrix.assign(size(N + T, N), ' ');
-    letRun();
-    e->GetIsFolDirBy(matrix.data(), static_cast<std::int32_t>(matrix.size()));
-
-    Log("   - Calculating (Is-End-Of) x (Is-Followed-Directly-By) Production matrix");
-    status("Calculating (Is-End-Of) x (Is-Followed-Directly-By) Production matrix");
-    letRun();
-    e->EndOf_FolDirBy_Prod();
-
-    Log("   - Calculating Begins-With matrix...");
-    status("Calculating Begins-With matrix");
-    letRun();
-    e->BeginsWith();
-    letRun();
-    matrix.assign(size(N + T, N), ' ');
-    e->GetBeginsWith(matrix.data(), static_cast<std::int32_t>(matrix.size()));
-    if (ShowBeginsWith)
-        gridStep(matrix, N, T, N + T + 1, T, N + T, QStringLiteral("Begins-With"), RGB(0, 192, 0), firstGrid);
-
-    Log("   - Calculating Is-Followed-By matrix...");
-    status("Calculating Is-Followed-By matrix");
-    letRun();
-    e->IsFollowedBy();
-    matrix.assign(size(N + T + 1, N), ' ');
-    letRun();
-    e->GetIsFollowedBy(matrix.data(), static_cast<std::int32_t>(matrix.size()));
-    if (ShowIsFollowedBy)
-        gridStep(matrix, N, T, N + T + 2, T + 1, N + T + 1, QStringLiteral("Is-Followed-By"), RGB(0, 0, 192),
-                 firstGrid);
+    // The relation matrices in the order the engine builds them, each from the ones before.
+    // A matrix has one column per nonterminal and N rows, then T rows per `terminalRows` and
+    // `extraRows` more; its grid has a title column and terminal titles for the rows past N.
+    struct MatrixStep {
+        const char* log;  // the status bar shows it without its indent and dots
+        void (*EngineExports::*compute)();
+        EngineClient::MatrixGetter fetch;  // none for the product, which is only kept
+        int terminalRows, extraRows;
+        const bool* show;
+        const char* title;
+        std::int32_t colour;
+    };
+    const MatrixStep steps[] = {
+        {"   - Calculating Is-End-Of matrix...", &EngineExports::IsEndOf, &EngineExports::GetIsEndOf, 0, 0,
+         &ShowIsEndOf, "Is-End-Of", RGB(192, 0, 0)},
+        {"   - Calculating Is-Followed-Directly-By matrix...", &EngineExports::IsFollowedDirectlyBy,
+         &EngineExports::GetIsFolDirBy, 1, 0, nullptr, nullptr, 0},
+        {"   - Calculating (Is-End-Of) x (Is-Followed-Directly-By) Production matrix",
+         &EngineExports::EndOf_FolDirBy_Prod, nullptr, 0, 0, nullptr, nullptr, 0},
+        {"   - Calculating Begins-With matrix...", &EngineExports::BeginsWith, &EngineExports::GetBeginsWith, 1, 0,
+         &ShowBeginsWith, "Begins-With", RGB(0, 192, 0)},
+        {"   - Calculating Is-Followed-By matrix...", &EngineExports::IsFollowedBy, &EngineExports::GetIsFollowedBy, 1,
+         1, &ShowIsFollowedBy, "Is-Followed-By", RGB(0, 0, 192)},
+    };
+    for (const MatrixStep& step : steps) {
+        const QString log = QLatin1String(step.log);
+        Log(log);
+        QString shown = log.mid(5);
+        if (shown.endsWith(QLatin1String("..."))) shown.chop(3);
+        status(shown);
+        letRun();
+        (e->*step.compute)();
+        letRun();
+        if (!step.fetch) continue;
+        const int symbolRows = T * step.terminalRows + step.extraRows, rows = N + symbolRows;
+        const std::string matrix = engine.Matrix(step.fetch, static_cast<std::size_t>(rows), static_cast<std::size_t>(N));
+        letRun();
+        if (step.show && *step.show)
+            gridStep(matrix, N, T, rows + 1, symbolRows, rows, QLatin1String(step.title), step.colour, firstGrid);
+    }
 
     Log("   - Calculating the Set of select...");
     status("Calculating the Set of select");
     letRun();
-    std::int16_t verdict = 0;
-    const std::string x = bytes(ExtSelect);
-    e->FileSetOfSelect(&verdict, x.data(), static_cast<std::int32_t>(x.size()));
+    GrammarIsLL1 = engine.FileSetOfSelect(bytes(ExtSelect));
     const bool selectWritten = engineWrote(*e);
-    GrammarIsLL1 = verdict == -1;
     if (!GrammarIsLL1) {
         Log(" ... grammar is not LL(1)");
         status("Grammar is not LL(1)");
@@ -750,7 +703,7 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     status("getting parser code");
     letRun();
     e->TamberlixCode(&language);
-    const std::string failure = engineError(*e);
+    const std::string failure = EngineClient(*e).LastError();
 
     const bool java = main_.ButtonImage(QStringLiteral("Build")) == QLatin1String("java_");
     const QString prefix = java ? QStringLiteral("Parser") : QString();

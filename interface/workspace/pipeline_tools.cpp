@@ -40,8 +40,6 @@ const Link chain[] = {
      &ShowLeftRecursion},
 };
 
-std::int32_t length(const std::string& s) { return static_cast<std::int32_t>(s.size()); }
-
 } // namespace
 
 void Pipeline::transformLink(int link, std::int32_t& first, std::int32_t& last)
@@ -68,8 +66,7 @@ void Pipeline::preparatoryTransformations(std::int32_t& first, std::int32_t& las
         const Link& l = chain[i];
         if (!*l.pre) continue;
         transformLink(i, first, last);
-        const std::string title = l.title, x = cp1251::fromUnicode(*l.extension);
-        e->FileRules(&first, &last, title.data(), length(title), x.data(), length(x));
+        EngineClient(*e).FileRules(first, last, l.title, cp1251::fromUnicode(*l.extension));
         if (engineWrote(*e) && *l.show) LoadResultDocument(QLatin1String(l.document), *l.extension);
     }
 }
@@ -108,8 +105,7 @@ void Pipeline::toolsStep(int links)
     Log(QStringLiteral("   - Try to transform grammar to LL(1)..."));
     for (int i = 0; i < links; ++i) transformLink(i, first, last);
     const Link& l = chain[links - 1];
-    const std::string title = l.title, x = cp1251::fromUnicode(*l.extension);
-    e->FileGrammar(&first, &last, title.data(), length(title), x.data(), length(x));
+    EngineClient(*e).FileGrammar(first, last, l.title, cp1251::fromUnicode(*l.extension));
     // The text stays as it was when the engine could not print the grammar.
     if (!engineWrote(*e) || !loadPrintedGrammar(*g, *l.extension))
         ui::Ui().messageBox(QStringLiteral("The transformed grammar could not be loaded; the text is unchanged."),

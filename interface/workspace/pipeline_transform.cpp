@@ -116,10 +116,7 @@ void Pipeline::TryToTransformToLL1(bool& failed)
     const auto accept = [&](bool typical) {
         const EngineExports* e = Engine();
         if (!e) throw RunFailed(TransformOutcome::Failure);
-        const std::string x = ".tmp";
-        e->FileGrammar(&GrammarFirst, &GrammarLast, PrintedTitle,
-                       static_cast<std::int32_t>(std::char_traits<char>::length(PrintedTitle)), x.data(),
-                       static_cast<std::int32_t>(x.size()));
+        EngineClient(*e).FileGrammar(GrammarFirst, GrammarLast, PrintedTitle, ".tmp");
         if (!engineWrote(*e) || !loadPrintedGrammar(*g, QStringLiteral(".tmp")))
             throw RunFailed(TransformOutcome::Failure);
         if (typical) {

@@ -5,19 +5,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <iterator>
 #include <new>
 #include <stdexcept>
 #include <string>
 
-#include "morvantelisk.h"
+#include "engine_client.h"
 #include "output/result_name.h"
 
 namespace {
@@ -47,10 +45,13 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
-std::string Trimmed(const char* buffer, size_t size) {
-  std::string text(buffer, size);
-  size_t end = text.find_last_not_of(' ');
-  return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+// The exports of the library this program is linked with.
+EngineExports LinkedExports() {
+  EngineExports table;
+#define MORVANTELISK_RUN_LINK(name) table.name = &::name;
+  TAMBERLIX_ENGINE_EXPORTS(MORVANTELISK_RUN_LINK)
+#undef MORVANTELISK_RUN_LINK
+  return table;
 }
 
 using mv::names::Printable;
@@ -137,23 +138,18 @@ int Run(int argc, char** argv) {
   if (folder.back() == ' ')
     return Fail(2, "the work folder \"" + folder +
                        "\" ends in a blank, which the engine cannot take: choose another folder");
-  const int16_t off = 0;
-  BnfParserInit(&language, folder.data(), int32_t(folder.size()), &off, &off, &off);
-  char error[1024];
-  GetEngineError(error, int32_t(sizeof error));
-  if (!Trimmed(error, sizeof error).empty()) return Fail(1, Trimmed(error, sizeof error));
+  const EngineExports exports = LinkedExports();
+  const EngineClient engine(exports);
+  engine.Start(language, folder, false, false, false);
+  failure = engine.LastError();
+  if (!failure.empty()) return Fail(1, failure);
   // No result file may replace the grammar file.
-  const std::string grammarPath = grammar.string();
-  SetGrammarFile(grammarPath.data(), int32_t(grammarPath.size()));
+  engine.SetGrammarFile(grammar.string());
   Morvantelisk(text.data(), int32_t(text.size()));
 
-  GetEngineError(error, int32_t(sizeof error));
-  failure = Trimmed(error, sizeof error);
+  failure = engine.LastError();
   if (!failure.empty()) return Fail(1, failure);
-  char name[80];
-  std::fill(std::begin(name), std::end(name), ' ');
-  GetGrammarName(name, int32_t(sizeof name));
-  const std::string grammarName = Trimmed(name, sizeof name);
+  const std::string grammarName = engine.GrammarName().value_or(std::string());
   if (grammarName.empty()) return Fail(1, "the text holds no rule; nothing was written");
   std::printf("%s: result files written to %s\n", Printable(grammarName).c_str(),
               Printable(folder).c_str());

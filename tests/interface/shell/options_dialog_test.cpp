@@ -155,8 +155,11 @@ TEST_F(OptionsDialogTest, EachControlReachesItsFieldAndItsVariableAndComesBack)
         const QString flipped = before == "0" ? "1" : "0";
         WithDialog([&](frmOptions& d) {
             d.findChild<QAbstractButton*>(r.control)->click();
-            EXPECT_EQ(r.variable(), logical(flipped == "1"));
+            // The dialog edits a copy: the program takes it on Apply.
+            EXPECT_EQ(d.Edited().checks[static_cast<size_t>(r.field - 2)], flipped.toInt());
+            EXPECT_EQ(r.variable(), logical(before == "1"));
             d.cmdApply->click();
+            EXPECT_EQ(r.variable(), logical(flipped == "1"));
         });
         EXPECT_EQ(StoredField(r.field), flipped);
         Store(withFields(Stored(), {{r.field, before}}));
@@ -224,26 +227,26 @@ TEST_F(OptionsDialogTest, ClearingABeforeBoxLocksItsShowBoxAndExtension)
     Store(options::FormatOptions(options::DefaultSet()));
     Start();
     WithDialog([](frmOptions& d) {
-        d.chkShowFact->click();  // ticked
-        ASSERT_TRUE(ShowFact);
-        d.chkPreFact->click();
-        EXPECT_FALSE(PreFact);
+        d.showPage->chkShowFact->click();  // ticked
+        ASSERT_EQ(d.Edited().checks[options::ShowFact], 1);
+        d.buildPage->chkPreFact->click();
+        EXPECT_EQ(d.Edited().checks[options::PreFact], 0);
         EXPECT_FALSE(ShowFact);
-        EXPECT_FALSE(d.chkShowFact->isEnabled());
-        EXPECT_EQ(d.chkShowFact->Value(), 1);
-        EXPECT_TRUE(d.txtFact->isReadOnly());
-        d.chkPreFact->click();
-        EXPECT_TRUE(PreFact);
-        EXPECT_TRUE(d.chkShowFact->isEnabled());
-        EXPECT_TRUE(ShowFact);
-        EXPECT_FALSE(d.txtFact->isReadOnly());
+        EXPECT_FALSE(d.showPage->chkShowFact->isEnabled());
+        EXPECT_EQ(d.showPage->chkShowFact->Value(), 1);
+        EXPECT_TRUE(d.filesPage->txtFact->isReadOnly());
+        d.buildPage->chkPreFact->click();
+        EXPECT_EQ(d.Edited().checks[options::PreFact], 1);
+        EXPECT_TRUE(d.showPage->chkShowFact->isEnabled());
+        EXPECT_EQ(d.Edited().checks[options::ShowFact], 1);
+        EXPECT_FALSE(d.filesPage->txtFact->isReadOnly());
         // Stored with its "before" box clear, a ticked Show box reads back disabled and true.
-        d.chkPreFact->click();
+        d.buildPage->chkPreFact->click();
         d.cmdApply->click();
     });
     WithDialog([](frmOptions& d) {
-        EXPECT_FALSE(d.chkShowFact->isEnabled());
-        EXPECT_EQ(d.chkShowFact->Value(), 1);
+        EXPECT_FALSE(d.showPage->chkShowFact->isEnabled());
+        EXPECT_EQ(d.showPage->chkShowFact->Value(), 1);
         EXPECT_TRUE(ShowFact);
         d.cmdCancel->click();
     });
@@ -260,15 +263,15 @@ TEST_F(OptionsDialogTest, CancelPutsBackEverythingTheDialogChanged)
     big.FontSize = 20;
     fonts_->answers.push_back(big);
     WithDialog([](frmOptions& d) {
-        d.optJava->click();
-        d.optW3C->click();
-        d.chkBuildTree->click();
-        d.chkPreLoops->click();
-        d.optMarkerGra->click();
-        d.txtSelect->setText(".sel");
-        d.cmdFont[2]->click();
-        EXPECT_EQ(CurLanguage, 5);
-        EXPECT_EQ(NtmFont.FontSize, 20);
+        d.languagesPage->optJava->click();
+        d.languagesPage->optW3C->click();
+        d.buildPage->chkBuildTree->click();
+        d.buildPage->chkPreLoops->click();
+        d.fontsPage->optMarkerGra->click();
+        d.filesPage->txtSelect->setText(".sel");
+        d.fontsPage->cmdFont[2]->click();
+        EXPECT_EQ(d.Edited().language(), 5);
+        EXPECT_EQ(d.Edited().fonts[2].FontSize, 20);
         EXPECT_EQ(d.chkDefault->Value(), 0);
         d.cmdCancel->click();
     });
@@ -285,9 +288,9 @@ TEST_F(OptionsDialogTest, CancelPutsBackEverythingTheDialogChanged)
 
     // What Apply stored stays when a later change is cancelled.
     WithDialog([](frmOptions& d) {
-        d.optJava->click();
+        d.languagesPage->optJava->click();
         d.cmdApply->click();
-        d.optDelphi->click();
+        d.languagesPage->optDelphi->click();
         d.reject();  // the close box and Escape
     });
     EXPECT_EQ(CurLanguage, 5);
@@ -303,22 +306,22 @@ TEST_F(OptionsDialogTest, TheDefaultBoxCyclesThroughTheDefaultSetTheDemonstratio
     WithDialog([](frmOptions& d) {
         d.chkDefault->click();
         EXPECT_EQ(d.chkDefault->Value(), 1);
-        EXPECT_EQ(CurLanguage, 1);
-        EXPECT_EQ(TextsFont.FontSize, 10);
-        EXPECT_FALSE(BuildTree);
+        EXPECT_EQ(d.Edited().language(), 1);
+        EXPECT_EQ(d.Edited().fonts[0].FontSize, 10);
+        EXPECT_EQ(d.Edited().checks[options::BuildTree], 0);
         d.chkDefault->click();
         EXPECT_EQ(d.chkDefault->Value(), 2);
-        EXPECT_EQ(TextsFont.FontSize, 8);
-        EXPECT_TRUE(BuildTree);
+        EXPECT_EQ(d.Edited().fonts[0].FontSize, 8);
+        EXPECT_EQ(d.Edited().checks[options::BuildTree], 1);
         d.chkDefault->click();
         EXPECT_EQ(d.chkDefault->Value(), 0);
-        EXPECT_EQ(CurLanguage, 9);
-        EXPECT_EQ(TextsFont.FontSize, 12);
+        EXPECT_EQ(d.Edited().language(), 9);
+        EXPECT_EQ(d.Edited().fonts[0].FontSize, 12);
         // A changed control takes the box back from a set; the two first buttons do not.
         d.chkDefault->click();
-        d.optVB->click();
+        d.languagesPage->optVB->click();
         EXPECT_EQ(d.chkDefault->Value(), 1);
-        d.optFortran77->click();
+        d.languagesPage->optFortran77->click();
         EXPECT_EQ(d.chkDefault->Value(), 0);
         d.cmdCancel->click();
     });
@@ -336,11 +339,11 @@ TEST_F(OptionsDialogTest, FontButtonsEditTheirRecordAndTheMatrixTitlesKeepTheirS
     fonts_->answers = {chosen, chosen, std::nullopt};
     WithDialog([](frmOptions& d) {
         d.chkDefault->click();  // the default set, box 1
-        d.cmdFont[1]->click();
-        d.cmdFont[6]->click();
+        d.fontsPage->cmdFont[1]->click();
+        d.fontsPage->cmdFont[6]->click();
         EXPECT_EQ(d.chkDefault->Value(), 0);
         d.chkDefault->SetValue(1);
-        d.cmdFont[3]->click();  // cancelled: nothing changes, the box neither
+        d.fontsPage->cmdFont[3]->click();  // cancelled: nothing changes, the box neither
         EXPECT_EQ(d.chkDefault->Value(), 1);
         d.cmdOK->click();
     });
@@ -364,7 +367,7 @@ TEST_F(OptionsDialogTest, AFontNameWithACommaIsRefusedOnItsButton)
     fonts_->answers = {chosen};
     const readers::FontRec before = TextsFont;
     WithDialog([](frmOptions& d) {
-        d.cmdFont[0]->click();
+        d.fontsPage->cmdFont[0]->click();
         d.cmdOK->click();
     });
     EXPECT_EQ(TextsFont, before);
@@ -383,7 +386,7 @@ TEST_F(OptionsDialogTest, ExtensionsThatWouldBreakTheTextOrLeaveTheWorkFolderAre
         ui_->messages.clear();
         bool closed = true;
         WithDialog([&](frmOptions& d) {
-            d.txtLoops->setText(QString::fromLatin1(bad));
+            d.filesPage->txtLoops->setText(QString::fromLatin1(bad));
             d.cmdOK->click();
             closed = d.result() == QDialog::Accepted;
             EXPECT_EQ(d.tbsOptions->currentIndex(), 3);
@@ -401,9 +404,9 @@ TEST_F(OptionsDialogTest, SavingNumbersResultExtensionsThatEqualTheSourceOne)
 {
     Start();
     WithDialog([](frmOptions& d) {
-        d.txtSource->setText(".tmp");
+        d.filesPage->txtSource->setText(".tmp");
         d.cmdApply->click();
-        EXPECT_EQ(d.txtNull->text(), ".tmp7");
+        EXPECT_EQ(d.filesPage->txtNull->text(), ".tmp7");
         d.cmdCancel->click();
     });
     EXPECT_EQ(fieldsOf(Stored()).mid(33, 10).join(' '), ".tmp .tmp2 .tmp3 .tmp4 .tmp5 .tmp6 .tmp7 .tmp8 .tmp9 .tmp10");
@@ -416,12 +419,12 @@ TEST_F(OptionsDialogTest, ApplyHandsTheNotationToTheGrammarWithItsRuleEnds)
     Start();
     ASSERT_TRUE(active());
     WithDialog([](frmOptions& d) {
-        d.optMSDNComma->click();
-        d.optJava->click();
+        d.languagesPage->optMSDNComma->click();
+        d.languagesPage->optJava->click();
         d.cmdApply->click();
         EXPECT_EQ(RuleEnd1, ";");
         EXPECT_EQ(RuleEnd2, ";");
-        d.optW3C->click();
+        d.languagesPage->optW3C->click();
         d.cmdOK->click();
     });
     EXPECT_EQ(active()->iGrmNotation, 2);
@@ -444,7 +447,7 @@ TEST_F(OptionsDialogTest, ANewTextsFontReachesTheLogAndEveryOpenGrammar)
     chosen.FontItalic = true;
     fonts_->answers = {chosen};
     WithDialog([](frmOptions& d) {
-        d.cmdFont[0]->click();
+        d.fontsPage->cmdFont[0]->click();
         d.cmdOK->click();
     });
     ASSERT_TRUE(LogWindow);
@@ -464,7 +467,7 @@ TEST_F(OptionsDialogTest, CtrlTabWrapsAroundTheTabs)
         EXPECT_EQ(d.tbsOptions->currentIndex(), 0);
         d.Form_KeyDown(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(d.tbsOptions->tabText(d.tbsOptions->currentIndex()), "Fonts");
-        EXPECT_FALSE(d.Marker->pixmap().isNull());
+        EXPECT_FALSE(d.fontsPage->Marker->pixmap().isNull());
         EXPECT_FALSE(d.picOptions[0]->isEnabled());
         d.Form_KeyDown(Qt::Key_Tab, Qt::ControlModifier);
         EXPECT_EQ(d.tbsOptions->tabText(d.tbsOptions->currentIndex()), "Languages");
@@ -481,8 +484,8 @@ TEST_F(OptionsDialogTest, TheDialogShowsTheStringTableCaptions)
         EXPECT_EQ(d.windowTitle(), "Options");
         EXPECT_EQ(d.cmdApply->text(), "&Apply");
         EXPECT_EQ(d.findChild<QGroupBox*>("fraTransformation")->title(), "Before parser code builder starts:");
-        EXPECT_TRUE(d.txtParserCode->isReadOnly());
-        EXPECT_EQ(d.txtParserCode->text(), " Auto");
+        EXPECT_TRUE(d.filesPage->txtParserCode->isReadOnly());
+        EXPECT_EQ(d.filesPage->txtParserCode->text(), " Auto");
         d.cmdCancel->click();
     });
     EXPECT_EQ(modal_->runs, 1);
@@ -492,8 +495,8 @@ TEST_F(OptionsDialogTest, ChosenOptionsReachTheCommandsThatUseThem)
 {
     Start();
     WithDialog([](frmOptions& d) {
-        d.txtSource->setText(".gram");
-        d.optDelphi->click();
+        d.filesPage->txtSource->setText(".gram");
+        d.languagesPage->optDelphi->click();
         d.cmdOK->click();
     });
     main()->mnuFileOpen_Click();
@@ -554,7 +557,7 @@ TEST_F(OptionsDialogTest, ApplyWithNoGrammarOpenStoresTheOptionsAndTouchesNoWind
     main()->CloseAllGrammars();
     ASSERT_EQ(OpenGrammars(), 0);
     WithDialog([](frmOptions& d) {
-        d.optMSDNComma->click();
+        d.languagesPage->optMSDNComma->click();
         d.cmdOK->click();
     });
     EXPECT_EQ(StoredField(22), "True");
@@ -562,18 +565,35 @@ TEST_F(OptionsDialogTest, ApplyWithNoGrammarOpenStoresTheOptionsAndTouchesNoWind
     EXPECT_TRUE(Idle);
 }
 
+TEST_F(OptionsDialogTest, TheToolbarShowsTheChosenNotationAndLanguageOnceTheyAreApplied)
+{
+    Start();
+    main()->CloseAllGrammars();
+    const QString build = main()->ButtonImage("Build");
+    WithDialog([&](frmOptions& d) {
+        d.languagesPage->optJava->click();
+        d.languagesPage->optW3C->click();
+        // The program, toolbar included, keeps its options until they are applied.
+        EXPECT_EQ(main()->ButtonImage("Build"), build);
+        EXPECT_EQ(CurLanguage, 1);
+        d.cmdOK->click();
+    });
+    EXPECT_EQ(main()->ButtonImage("Build"), "java_");
+    EXPECT_EQ(main()->ButtonImage("Notation"), "w3c");
+}
+
 TEST_F(OptionsDialogTest, TheAlwaysRunRemovalsStayGrayAfterTheOptionsAreSaved)
 {
     Store(options::FormatOptions(options::DefaultSet()));
     Start();
     const auto gray = [](frmOptions& d) {
-        for (OptionCheckBox* box : {d.chkPreDead, d.chkPreUnreach, d.chkShowDead, d.chkShowUnreach})
+        for (OptionCheckBox* box : {d.buildPage->chkPreDead, d.buildPage->chkPreUnreach, d.showPage->chkShowDead, d.showPage->chkShowUnreach})
             EXPECT_EQ(box->Value(), 2) << box->objectName().toStdString();
     };
     WithDialog([&](frmOptions& d) {
         gray(d);
-        d.chkPreDead->click();
-        d.chkShowUnreach->click();
+        d.buildPage->chkPreDead->click();
+        d.showPage->chkShowUnreach->click();
         gray(d);
         d.cmdOK->click();
     });
@@ -595,7 +615,7 @@ TEST_F(OptionsDialogTest, ApplyKeepsTheGrammarsNotationAndLanguageUnlessTheUserC
     fonts_->answers = {chosen};
     WithDialog([this](frmOptions& d) {
         d.tbsOptions->setCurrentIndex(4);
-        d.cmdFont[0]->click();
+        d.fontsPage->cmdFont[0]->click();
         d.cmdApply->click();
         EXPECT_EQ(active()->iGrmNotation, 2);
         EXPECT_EQ(active()->iGrmLanguage, 5);
@@ -608,11 +628,11 @@ TEST_F(OptionsDialogTest, ApplyKeepsTheGrammarsNotationAndLanguageUnlessTheUserC
     EXPECT_EQ(main()->ButtonImage("Build"), "java_");
     // A choice made and taken back is no change either; one made is handed over.
     WithDialog([this](frmOptions& d) {
-        d.optMSDN->click();
-        d.optTypical->click();
+        d.languagesPage->optMSDN->click();
+        d.languagesPage->optTypical->click();
         d.cmdApply->click();
         EXPECT_EQ(active()->iGrmNotation, 2);
-        d.optDelphi->click();
+        d.languagesPage->optDelphi->click();
         d.cmdOK->click();
     });
     EXPECT_EQ(active()->iGrmNotation, 2);
