@@ -8,8 +8,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+
+#include <algorithm>
 
 #include "cp1251.h"
 
@@ -17,6 +20,48 @@ namespace {
 
 // The colour code as stored, kept on the characters so that it reads back unchanged.
 constexpr int ColourCodeProperty = QTextFormat::UserProperty + 1;
+
+using Ranges = QList<QTextLayout::FormatRange>;
+
+// Marks a block whose layout holds laid-over ranges, so that finding them creates no layout for
+// the blocks that have none.
+class Overlaid final : public QTextBlockUserData {};
+
+bool overlaid(const QTextBlock& b) { return dynamic_cast<Overlaid*>(b.userData()) != nullptr; }
+
+Ranges overlaysOf(const QTextBlock& b) { return overlaid(b) ? b.layout()->formats() : Ranges{}; }
+
+// r over ranges that are in order and apart: what r covers is cut out of them. A range that goes
+// on where the last one ended, in its format, joins it.
+void layOver(Ranges& ranges, const QTextLayout::FormatRange& r)
+{
+    const int end = r.start + r.length;
+    if (ranges.isEmpty() || ranges.last().start + ranges.last().length <= r.start) {
+        if (!ranges.isEmpty() && ranges.last().start + ranges.last().length == r.start && ranges.last().format == r.format)
+            ranges.last().length += r.length;
+        else
+            ranges.append(r);
+        return;
+    }
+    Ranges out;
+    out.reserve(ranges.size() + 2);
+    bool placed = false;
+    for (const auto& x : ranges) {
+        const int xEnd = x.start + x.length;
+        if (xEnd <= r.start) {
+            out.append(x);
+            continue;
+        }
+        if (x.start < r.start) out.append({x.start, r.start - x.start, x.format});
+        if (!placed) {
+            out.append(r);
+            placed = true;
+        }
+        if (xEnd > end) out.append({std::max(x.start, end), xEnd - std::max(x.start, end), x.format});
+    }
+    if (!placed) out.append(r);
+    ranges = std::move(out);
+}
 
 QString toEditorText(std::string_view bytes)
 {
@@ -153,21 +198,46 @@ int RichText::GetLineFromChar(Pos pos) const
 }
 
 // The value of a character attribute over the selection; nullopt when it is mixed. An empty
-// selection answers the format at the caret.
+// selection answers the format at the caret. A character's format is its own with the ranges
+// laid over it merged in.
 template <typename T, typename Get>
 std::optional<T> RichText::common(Get get) const
 {
     const QTextCursor c = cursor();
-    if (!c.hasSelection()) return get(c.charFormat());
+    if (!c.hasSelection()) {
+        const QTextBlock b = c.block();
+        const int at = std::max(c.position() - b.position() - 1, 0);
+        QTextCharFormat f = c.charFormat();
+        for (const auto& r : overlaysOf(b))
+            if (r.start <= at && at < r.start + r.length) f.merge(r.format);
+        return get(f);
+    }
     const int a = c.selectionStart(), e = c.selectionEnd();
     std::optional<T> value;
+    const auto take = [&](const QTextCharFormat& f) {
+        const T v = get(f);
+        if (!value) value = v;
+        return *value == v;
+    };
     for (QTextBlock b = document()->findBlock(a); b.isValid() && b.position() < e; b = b.next()) {
+        const Ranges over = overlaysOf(b);
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment f = it.fragment();
-            if (f.position() + f.length() <= a || f.position() >= e) continue;
-            const T v = get(f.charFormat());
-            if (!value) value = v;
-            else if (*value != v) return std::nullopt;
+            // The part of the fragment in the selection, in the block's own positions.
+            int p = std::max(f.position(), a) - b.position();
+            const int end = std::min(f.position() + f.length(), e) - b.position();
+            if (p >= end) continue;
+            for (const auto& r : over) {
+                const int rEnd = r.start + r.length;
+                if (rEnd <= p || r.start >= end) continue;
+                if (r.start > p && !take(f.charFormat())) return std::nullopt;
+                QTextCharFormat merged = f.charFormat();
+                merged.merge(r.format);
+                if (!take(merged)) return std::nullopt;
+                p = rEnd;
+                if (p >= end) break;
+            }
+            if (p < end && !take(f.charFormat())) return std::nullopt;
         }
     }
     if (!value) return get(c.charFormat());
@@ -223,6 +293,8 @@ void mergeIn(Box* edit, const QTextCharFormat& f)
 void RichText::merge(const QTextCharFormat& f)
 {
     box([&](auto* e) { mergeIn(e, f); });
+    const QTextCursor c = cursor();
+    if (c.hasSelection()) mergeOverlays(c.selectionStart(), c.selectionEnd(), f);
 }
 
 void RichText::SetSelFontName(const std::string& v)
@@ -269,4 +341,122 @@ void RichText::SetSelStrikeThru(bool v)
     QTextCharFormat f;
     f.setFontStrikeOut(v);
     merge(f);
+}
+
+// ---- formats laid over the text ----
+
+void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTextCharFormat>& formats,
+                       const Progress& progress)
+{
+    QTextDocument* doc = document();
+    const int last = doc->characterCount() - 1;
+    // The blocks touched, in text order, each with its start and its ranges as they will be.
+    // The ranges come mostly in text order: a block after the last one touched is new, any
+    // other is searched for.
+    struct Touched {
+        QTextBlock block;
+        int start;
+        Ranges ranges;
+    };
+    std::vector<Touched> touched;
+    const auto rangesOf = [&](const QTextBlock& b, int start) -> Ranges& {
+        if (touched.empty() || touched.back().start < start) return touched.emplace_back(Touched{b, start, overlaysOf(b)}).ranges;
+        auto it = std::lower_bound(touched.begin(), touched.end(), start,
+                                   [](const Touched& t, int s) { return t.start < s; });
+        if (it == touched.end() || it->start != start) it = touched.insert(it, Touched{b, start, overlaysOf(b)});
+        return it->ranges;
+    };
+    // The block of the range before, with its start and end (its break) kept: a block's
+    // position is a search of its own.
+    QTextBlock block = doc->begin();
+    int blockStart = 0, blockEnd = block.length() - 1;
+    const std::size_t slice = 4096;
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        const Overlay& r = ranges[i];
+        int a = std::max(r.start, 0);
+        const int e = std::min(r.start + r.length, last);
+        if (r.format < 0 || static_cast<std::size_t>(r.format) >= formats.size()) continue;
+        while (a < e) {
+            if (a < blockStart || a > blockEnd) {
+                const QTextBlock next = block.next();
+                block = a == blockEnd + 1 && next.isValid() ? next : doc->findBlock(a);
+                blockStart = block.position();
+                blockEnd = blockStart + block.length() - 1;
+            }
+            // The block's break takes no format of its own: nothing is drawn there.
+            const int pieceEnd = std::min(e, blockEnd);
+            if (pieceEnd > a) layOver(rangesOf(block, blockStart), {a - blockStart, pieceEnd - a, formats[static_cast<std::size_t>(r.format)]});
+            a = blockEnd + 1;
+        }
+        if (progress && (i + 1) % slice == 0) progress(i + 1, ranges.size());
+    }
+    int from = last, to = 0;
+    for (Touched& t : touched) {
+        t.block.layout()->setFormats(t.ranges);
+        if (!overlaid(t.block)) t.block.setUserData(new Overlaid);
+    }
+    if (!touched.empty()) {
+        from = touched.front().start;
+        to = touched.back().start + touched.back().block.length();
+    }
+    // Each touched block lays itself out again when it is next seen; nothing is laid out here.
+    if (from < to) doc->markContentsDirty(from, to - from);
+    if (progress) progress(ranges.size(), ranges.size());
+}
+
+void RichText::ClearOverlays()
+{
+    QTextDocument* doc = document();
+    int from = -1, to = 0;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        if (!overlaid(b)) continue;
+        b.layout()->clearFormats();
+        b.setUserData(nullptr);
+        if (from < 0) from = b.position();
+        to = b.position() + b.length();
+    }
+    if (from >= 0) doc->markContentsDirty(from, to - from);
+}
+
+std::unique_ptr<QTextDocument> RichText::Flattened() const
+{
+    const QTextDocument* doc = document();
+    std::unique_ptr<QTextDocument> copy(doc->clone());
+    QTextCursor c(copy.get());
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        for (const auto& r : overlaysOf(b)) {
+            c.setPosition(b.position() + r.start);
+            c.setPosition(b.position() + r.start + r.length, QTextCursor::KeepAnchor);
+            c.mergeCharFormat(r.format);
+        }
+    }
+    return copy;
+}
+
+// A format merged into the selection reaches the laid-over ranges under it too.
+void RichText::mergeOverlays(int from, int to, const QTextCharFormat& f)
+{
+    QTextDocument* doc = document();
+    bool changed = false;
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
+        if (!overlaid(b)) continue;
+        const int a = from - b.position(), e = to - b.position();
+        Ranges out;
+        for (const auto& r : b.layout()->formats()) {
+            const int rEnd = r.start + r.length;
+            const int inA = std::max(r.start, a), inE = std::min(rEnd, e);
+            if (inA >= inE) {
+                out.append(r);
+                continue;
+            }
+            if (r.start < inA) out.append({r.start, inA - r.start, r.format});
+            QTextCharFormat merged = r.format;
+            merged.merge(f);
+            out.append({inA, inE - inA, merged});
+            if (rEnd > inE) out.append({inE, rEnd - inE, r.format});
+        }
+        b.layout()->setFormats(out);
+        changed = true;
+    }
+    if (changed) doc->markContentsDirty(from, to - from);
 }

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <QColor>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "style_hooks.h"
 
@@ -64,6 +67,23 @@ public:
     Pos toDocument(Pos pos) const;
     Pos fromDocument(int docPos) const;
 
+    // Formats laid over the text instead of written into it: each block's layout holds its
+    // ranges and draws them when the block is first seen, so colouring a long text neither
+    // splits the document's fragments nor lays it out. The attributes above read them back over
+    // the characters' own formats. A range is in the editor's positions; a later range wins
+    // where it meets an earlier one.
+    struct Overlay {
+        int start, length;
+        int format;
+    };
+    using Progress = std::function<void(std::size_t done, std::size_t total)>;
+    void LayOver(const std::vector<Overlay>& ranges, const std::vector<QTextCharFormat>& formats,
+                 const Progress& progress = {});
+    // Takes every laid-over range away.
+    void ClearOverlays();
+    // A copy of the document with the laid-over ranges written into its characters (for print).
+    std::unique_ptr<QTextDocument> Flattened() const;
+
     // A stored colour (RGB or system colour) as a colour on the screen.
     static QColor ColourOf(std::int32_t code);
     // A character format that sets the stored colour and keeps its code for reading back.
@@ -74,6 +94,7 @@ private:
     void setCursor(const QTextCursor& c);
     // Onto the selection, or onto what is typed next when nothing is selected.
     void merge(const QTextCharFormat& f);
+    void mergeOverlays(int from, int to, const QTextCharFormat& f);
     template <typename T, typename Get>
     std::optional<T> common(Get get) const;
 

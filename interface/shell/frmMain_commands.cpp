@@ -18,6 +18,7 @@
 #include <QTime>
 #include <QToolBar>
 #include <QUrl>
+#include <memory>
 
 #include "cp1251.h"
 #include "dialogs.h"
@@ -156,7 +157,9 @@ void frmMain::mnuFilePrint_Click()
         part.setPlainText(cp1251::toUnicode(t->SelText()));
         part.print(&Printer());
     } else {
-        t->document()->print(&Printer());
+        // The colours are laid over the view, not held by the document's characters.
+        const std::unique_ptr<QTextDocument> whole = t->Flattened();
+        whole->print(&Printer());
     }
 }
 

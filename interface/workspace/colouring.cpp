@@ -148,47 +148,47 @@ void Colouring::Finish(const Progress& progress, const readers::FontRec* base)
     finished_ = true;
     QTextDocument* doc = text_.document();
     const auto& runs = target_.Runs();
-    const auto& formats = target_.Formats();
     const int skipped = base ? target_.IndexOf(*base) : -1;
     if (!runs.empty()) {
-        const bool undo = doc->isUndoRedoEnabled();
-        doc->setUndoRedoEnabled(false);
-        const bool hold = text_.HoldUnchanged();
-        text_.SetHoldUnchanged(true);
-        QTextCursor c(doc);
-        // One edit: the document is laid out once, not once per range.
-        c.beginEditBlock();
-        const int last = doc->characterCount() - 1;
-        const std::size_t slice = 4096;
-        // The ranges come in text order: walk the blocks forwards instead of searching.
         if (base) {
-            c.setPosition(0);
-            c.setPosition(last, QTextCursor::KeepAnchor);
+            // The whole text takes the base as its own format, in one step that no undo keeps.
+            const bool undo = doc->isUndoRedoEnabled();
+            doc->setUndoRedoEnabled(false);
+            const bool hold = text_.HoldUnchanged();
+            text_.SetHoldUnchanged(true);
+            QTextCursor c(doc);
+            c.select(QTextCursor::Document);
             c.setCharFormat(DeferredRichText::FormatOf(*base));
+            text_.ClearOverlays();
+            text_.SetHoldUnchanged(hold);
+            doc->setUndoRedoEnabled(undo);
         }
+        // The ranges come in text order: walk the blocks forwards, adding up their lengths,
+        // instead of searching. A block starts at its editor position plus one for each break
+        // before it.
         QTextBlock block = doc->begin();
+        int start = 0;
+        Pos number = 0;
         const auto toDocument = [&](Pos pos) -> int {
-            const auto startOf = [](const QTextBlock& b) { return static_cast<Pos>(b.position()) + b.blockNumber(); };
-            if (!block.isValid() || pos < startOf(block)) return static_cast<int>(text_.toDocument(pos));
-            for (QTextBlock next = block.next(); next.isValid() && startOf(next) <= pos; next = next.next()) block = next;
-            const Pos within = std::min<Pos>(pos - startOf(block), block.length() - 1);
-            return static_cast<int>(block.position() + within);
+            if (!block.isValid() || pos < start + number) return static_cast<int>(text_.toDocument(pos));
+            for (QTextBlock next = block.next(); next.isValid() && start + block.length() + number + 1 <= pos;
+                 next = next.next()) {
+                start += block.length();
+                block = next;
+                ++number;
+            }
+            const Pos within = std::min<Pos>(pos - (start + number), block.length() - 1);
+            return static_cast<int>(start + within);
         };
-        for (std::size_t i = 0; i < runs.size(); ++i) {
-            const auto& r = runs[i];
+        std::vector<RichText::Overlay> overlays;
+        overlays.reserve(runs.size());
+        for (const auto& r : runs) {
             if (r.length <= 0 || r.format < 0 || r.format == skipped) continue;
             const int a = toDocument(r.start);
             const int b = toDocument(r.start + r.length);
-            if (a >= last && a >= b) continue;
-            c.setPosition(a);
-            c.setPosition(b > last ? last : b, QTextCursor::KeepAnchor);
-            c.mergeCharFormat(formats[static_cast<size_t>(r.format)]);
-            if (progress && (i + 1) % slice == 0) progress(i + 1, runs.size());
+            if (b > a) overlays.push_back({a, b - a, r.format});
         }
-        c.endEditBlock();
-        if (progress) progress(runs.size(), runs.size());
-        text_.SetHoldUnchanged(hold);
-        doc->setUndoRedoEnabled(undo);
+        text_.LayOver(overlays, target_.Formats(), progress);
         target_.Clear();
     }
     text_.SetSelStart(target_.SelStart());

@@ -88,6 +88,9 @@ public:
     void DelDocument(int lDocumentNumber);
     void DelGrid(int lGridNumber);
     void RemoveDocument(const QString& sName);
+    // Closes a result window and frees it at once, not when the event loop next runs: a run
+    // that replaces its results would otherwise hold the old ones and the new ones together.
+    static void CloseResultWindow(QWidget* w);
     void CloseAllDocuments();
     void CloseAllGrids();
     void ArrangeTree();

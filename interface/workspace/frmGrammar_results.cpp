@@ -2,6 +2,7 @@
 // the commands that close, minimize and raise them.
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 
 #include "frmDocument.h"
 #include "frmGrammar.h"
@@ -25,11 +26,6 @@ void raiseWindow(QWidget* w)
     }
 }
 
-void closeWindow(QWidget* w)
-{
-    if (QMdiSubWindow* sub = subOf(w)) sub->close();
-    else if (w) w->close();
-}
 
 bool navOn() { return ShowNavigation && NavWindow; }
 
@@ -175,6 +171,15 @@ void frmGrammar::resultClosed(bool grid, int number)
     c = 0;
 }
 
+void frmGrammar::CloseResultWindow(QWidget* w)
+{
+    QPointer<QWidget> target = subOf(w) ? subOf(w) : w;
+    if (!target) return;
+    // Closing clears the attribute and leaves a deferred delete, which this one replaces.
+    const bool deletes = target->testAttribute(Qt::WA_DeleteOnClose);
+    if (target->close() && deletes && target) delete target.data();
+}
+
 void frmGrammar::DelDocument(int lDocumentNumber) { resultClosed(false, lDocumentNumber); }
 void frmGrammar::DelGrid(int lGridNumber) { resultClosed(true, lGridNumber); }
 
@@ -182,7 +187,7 @@ void frmGrammar::RemoveDocument(const QString& sName)
 {
     const QString caption = GrammarName + " - " + sName;
     for (int i = docCount_; i >= 1; --i)
-        if (frmDocument* d = Document(i); d && d->windowTitle() == caption) closeWindow(d);
+        if (frmDocument* d = Document(i); d && d->windowTitle() == caption) CloseResultWindow(d);
 }
 
 // A document whose closing question is cancelled keeps its slot, so its later notice stays
@@ -190,7 +195,7 @@ void frmGrammar::RemoveDocument(const QString& sName)
 void frmGrammar::CloseAllDocuments()
 {
     for (int i = docCount_; i >= 1; --i)
-        if (frmDocument* d = Document(i)) closeWindow(d);
+        if (frmDocument* d = Document(i)) CloseResultWindow(d);
     int highest = 0;
     for (int i = 1; i < static_cast<int>(docWindows_.size()); ++i)
         if (Document(i)) highest = i;
@@ -201,7 +206,7 @@ void frmGrammar::CloseAllDocuments()
 void frmGrammar::CloseAllGrids()
 {
     for (int i = gridCount_; i >= 1; --i)
-        if (frmGrid* g = Grid(i)) closeWindow(g);
+        if (frmGrid* g = Grid(i)) CloseResultWindow(g);
     gridCount_ = 0;
     gridWindows_.assign(1, nullptr);
 }

@@ -4,8 +4,9 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
+#include <QAbstractTableModel>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "frmGrammar.h"
@@ -49,6 +50,102 @@ QPixmap markerPicture(QColor colour)
 }
 } // namespace
 
+// The cells of one matrix, answered from the engine's matrix text as the view asks for them.
+class MatrixModel final : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : columns_; }
+    Qt::ItemFlags flags(const QModelIndex&) const override { return Qt::ItemIsSelectable | Qt::ItemIsEnabled; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const int r = index.row(), c = index.column();
+        if (r == 0 || c == 0) {
+            if (role == Qt::BackgroundRole) return QBrush(fixed_);
+            if (role == Qt::ForegroundRole) return QBrush(ink_);
+            if (r == 0 && c > 0) {
+                const Title& t = titles_[static_cast<size_t>(c)];
+                if (role == Qt::DecorationRole && !t.picture.isNull()) return t.picture;
+                if (role == Qt::DisplayRole && t.written) return t.text;
+                if (role == Qt::TextAlignmentRole && t.written) return int(Qt::AlignHCenter | Qt::AlignBottom);
+            }
+            if (c == 0 && r > 0 && role == Qt::DisplayRole && !rowTitles_[static_cast<size_t>(r)].isNull())
+                return rowTitles_[static_cast<size_t>(r)];
+            return {};
+        }
+        if (!marked(r, c)) return {};
+        if (graphic_) return role == Qt::DecorationRole ? QVariant(marker_) : QVariant();
+        switch (role) {
+        case Qt::DisplayRole: return QStringLiteral("X");
+        case Qt::ForegroundRole: return QBrush(colour_);
+        case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
+        default: return {};
+        }
+    }
+
+    // Title cells only, in the button colour with the matrix font's colour for their text.
+    void Shape(int rows, int columns, QColor fixed, QColor ink)
+    {
+        beginResetModel();
+        rows_ = std::max(rows, 0);
+        columns_ = std::max(columns, 0);
+        fixed_ = fixed;
+        ink_ = ink;
+        titles_.assign(static_cast<size_t>(columns_), Title{});
+        rowTitles_.assign(static_cast<size_t>(rows_), QString());
+        matrix_.clear();
+        stride_ = nonterminals_ = 0;
+        endResetModel();
+    }
+    // A column's title: a picture, or a one-character text written at the bottom.
+    void SetTitle(int c, const QPixmap& picture)
+    {
+        if (c >= 1 && c < columns_) titles_[static_cast<size_t>(c)] = {picture, QString(), false};
+    }
+    void SetTitle(int c, const QString& text)
+    {
+        if (c >= 1 && c < columns_) titles_[static_cast<size_t>(c)] = {QPixmap(), text, true};
+    }
+    // The marked cells: row i (1..N) holds K bytes of the matrix, '*' where related.
+    void Fill(const std::string& matrix, int N, int K, const std::vector<QString>& names, QColor colour,
+              const QPixmap& marker)
+    {
+        matrix_ = matrix;
+        nonterminals_ = N;
+        stride_ = K;
+        colour_ = colour;
+        graphic_ = !marker.isNull();
+        marker_ = marker;
+        for (int i = 1; i <= N && i < rows_ && i < static_cast<int>(names.size()); ++i)
+            rowTitles_[static_cast<size_t>(i)] = "<" + names[static_cast<size_t>(i)] + ">";
+        if (rows_ > 0 && columns_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columns_ - 1));
+    }
+
+private:
+    bool marked(int r, int c) const
+    {
+        if (r > nonterminals_ || c > stride_) return false;
+        const size_t at = static_cast<size_t>(r - 1) * static_cast<size_t>(stride_) + static_cast<size_t>(c - 1);
+        return at < matrix_.size() && matrix_[at] == '*';
+    }
+
+    struct Title {
+        QPixmap picture;
+        QString text;
+        bool written = false;
+    };
+    int rows_ = 0, columns_ = 0;
+    QColor fixed_, ink_, colour_;
+    std::vector<Title> titles_;
+    std::vector<QString> rowTitles_;
+    std::string matrix_;
+    int nonterminals_ = 0, stride_ = 0;
+    bool graphic_ = false;
+    QPixmap marker_;
+};
+
 QFont frmGrid::TitleFont()
 {
     QFont f(QStringLiteral("Arial"));
@@ -57,8 +154,9 @@ QFont frmGrid::TitleFont()
 }
 
 frmGrid::frmGrid(frmGrammar* owner, QWidget* parent)
-    : ChildForm(parent), MSHFlexGrid1(new QTableWidget(this)), owner_(owner)
+    : ChildForm(parent), MSHFlexGrid1(new QTableView(this)), owner_(owner), model_(new MatrixModel(this))
 {
+    MSHFlexGrid1->setModel(model_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(MSHFlexGrid1);
@@ -79,7 +177,7 @@ frmGrid::frmGrid(frmGrammar* owner, QWidget* parent)
     const auto fixedView = [this](const char* name) {
         auto* v = new QTableView(MSHFlexGrid1);
         v->setObjectName(QLatin1String(name));
-        v->setModel(MSHFlexGrid1->model());
+        v->setModel(model_);
         v->setFocusPolicy(Qt::NoFocus);
         v->setSelectionMode(QAbstractItemView::NoSelection);
         v->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -117,39 +215,40 @@ frmGrid::frmGrid(frmGrammar* owner, QWidget* parent)
             &QScrollBar::setValue);
     connect(MSHFlexGrid1->horizontalScrollBar(), &QScrollBar::valueChanged, fixedRow_->horizontalScrollBar(),
             &QScrollBar::setValue);
-    connect(MSHFlexGrid1->model(), &QAbstractItemModel::rowsInserted, this, [this] { placeFixed(); });
-    connect(MSHFlexGrid1->model(), &QAbstractItemModel::columnsInserted, this, [this] { placeFixed(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { placeFixed(); });
 }
 
 void frmGrid::placeFixed()
 {
     if (!fixedColumn_) return;
-    QTableWidget* t = MSHFlexGrid1;
-    const bool titled = t->rowCount() > 0 && t->columnCount() > 0;
+    QTableView* t = MSHFlexGrid1;
+    const bool titled = model_->rowCount() > 0 && model_->columnCount() > 0;
     for (QTableView* v : {fixedColumn_, fixedRow_, corner_}) v->setVisible(titled);
     if (!titled) return;
-    // Only the title column, row and corner show in their views.
-    for (int c = 1; c < t->columnCount(); ++c) {
-        fixedColumn_->setColumnHidden(c, true);
-        corner_->setColumnHidden(c, true);
-    }
-    for (int r = 1; r < t->rowCount(); ++r) {
-        fixedRow_->setRowHidden(r, true);
-        corner_->setRowHidden(r, true);
-    }
-    fixedColumn_->setColumnHidden(0, false);
-    fixedRow_->setRowHidden(0, false);
+    // Each view is only as wide or as tall as the titles it shows; the cells beyond are outside
+    // it and never drawn.
     const QRect area = t->viewport()->geometry();
     const int w = std::min(t->columnWidth(0), area.width());
     const int h = std::min(t->rowHeight(0), area.height());
     fixedColumn_->setGeometry(area.left(), area.top(), w, area.height());
     fixedRow_->setGeometry(area.left(), area.top(), area.width(), h);
     corner_->setGeometry(area.left(), area.top(), w, h);
+    fixedColumn_->horizontalScrollBar()->setValue(0);
+    fixedRow_->verticalScrollBar()->setValue(0);
     fixedColumn_->verticalScrollBar()->setValue(t->verticalScrollBar()->value());
     fixedRow_->horizontalScrollBar()->setValue(t->horizontalScrollBar()->value());
     fixedColumn_->raise();
     fixedRow_->raise();
     corner_->raise();
+}
+
+void frmGrid::sizeSections()
+{
+    // The headers keep their least sizes, as every row and column kept them before.
+    for (QTableView* v : {MSHFlexGrid1, fixedColumn_, fixedRow_, corner_}) {
+        v->verticalHeader()->setDefaultSectionSize(TitleTextHeight);
+        v->horizontalHeader()->setDefaultSectionSize(TitleTextHeight + TitleMargin);
+    }
 }
 
 frmGrid::~frmGrid()
@@ -162,8 +261,6 @@ int frmGrid::Number() const { return Tag.mid(10).trimmed().toInt(); }
 void frmGrid::GridInit(const std::vector<QString>& NtmName, int N, const std::vector<QString>& TrmName, int T,
                        int nCols, int nRows)
 {
-    MSHFlexGrid1->setRowCount(nRows);
-    MSHFlexGrid1->setColumnCount(nCols);
     if (!TitlesCached) {
         TitlesCached = true;
         const QFontMetrics fm(TitleFont());
@@ -177,22 +274,15 @@ void frmGrid::GridInit(const std::vector<QString>& NtmName, int N, const std::ve
         TitleTextHeight = fm.height();
         TitlePictures.assign(static_cast<size_t>(N + T + 2), QPixmap());
     }
+    // The default sizes are given while the grid has no sections yet: each change of a default
+    // walks every section there is.
+    sizeSections();
+    model_->Shape(nRows, nCols, palette().color(QPalette::Button), RichText::ColourOf(MatrixFont.FontColor));
     MSHFlexGrid1->setRowHeight(0, TitleLength);
     MSHFlexGrid1->setColumnWidth(0, std::max(TitleLength, QFontMetrics(MSHFlexGrid1->font()).horizontalAdvance("<W>")));
-    for (int c = 1; c < nCols; ++c) MSHFlexGrid1->setColumnWidth(c, TitleTextHeight + TitleMargin);
     MSHFlexGrid1->setIconSize(QSize(TitleTextHeight + TitleMargin, TitleLength));
     for (QTableView* v : {fixedColumn_, fixedRow_, corner_}) v->setIconSize(MSHFlexGrid1->iconSize());
-    // The title cells: the button colour behind, the matrix font's colour for their text.
-    const QColor fixed = palette().color(QPalette::Button);
-    const QColor ink = RichText::ColourOf(MatrixFont.FontColor);
-    const auto title = [&](int r, int c) {
-        auto* item = new QTableWidgetItem;
-        item->setBackground(fixed);
-        item->setForeground(ink);
-        MSHFlexGrid1->setItem(r, c, item);
-    };
-    for (int c = 0; c < nCols; ++c) title(0, c);
-    for (int r = 1; r < nRows; ++r) title(r, 0);
+    placeFixed();
 }
 
 void frmGrid::VertText(const std::vector<QString>& NtmName, int N, const std::vector<QString>& TrmName, int T)
@@ -209,47 +299,20 @@ void frmGrid::ColumnTitles(const std::vector<QString>& NtmName, int N, const std
                            int terminals)
 {
     (void)NtmName;
-    MSHFlexGrid1->setUpdatesEnabled(false);
     const auto picture = [](int i) {
         return i < static_cast<int>(TitlePictures.size()) ? TitlePictures[static_cast<size_t>(i)] : QPixmap();
     };
-    for (int i = 1; i <= N && i < MSHFlexGrid1->columnCount(); ++i)
-        MSHFlexGrid1->item(0, i)->setData(Qt::DecorationRole, picture(i));
-    for (int i = 1; i <= terminals && N + i < MSHFlexGrid1->columnCount(); ++i) {
-        QTableWidgetItem* cell = MSHFlexGrid1->item(0, N + i);
+    for (int i = 1; i <= N && i < model_->columnCount(); ++i) model_->SetTitle(i, picture(i));
+    for (int i = 1; i <= terminals && N + i < model_->columnCount(); ++i) {
         const QString& name = i < static_cast<int>(TrmName.size()) ? TrmName[static_cast<size_t>(i)] : QString();
-        if (name.size() > 1) {
-            cell->setData(Qt::DecorationRole, picture(N + i));
-        } else {
-            cell->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-            cell->setText(name);
-        }
+        if (name.size() > 1) model_->SetTitle(N + i, picture(N + i));
+        else model_->SetTitle(N + i, name);
     }
-    MSHFlexGrid1->setUpdatesEnabled(true);
 }
 
 void frmGrid::FillGrid(const std::string& M, const std::vector<QString>& NtmName, int N, int K, QColor colour)
 {
-    MSHFlexGrid1->setUpdatesEnabled(false);
-    const QPixmap marker = MarkerGraphic ? markerPicture(colour) : QPixmap();
-    for (int i = 1; i <= N && i < MSHFlexGrid1->rowCount(); ++i) {
-        MSHFlexGrid1->setRowHeight(i, TitleTextHeight);
-        MSHFlexGrid1->item(i, 0)->setText("<" + NtmName[static_cast<size_t>(i)] + ">");
-        for (int j = 1; j <= K && j < MSHFlexGrid1->columnCount(); ++j) {
-            const size_t at = static_cast<size_t>(i - 1) * static_cast<size_t>(K) + static_cast<size_t>(j - 1);
-            if (at >= M.size() || M[at] != '*') continue;
-            auto* cell = new QTableWidgetItem;
-            if (MarkerGraphic) {
-                cell->setData(Qt::DecorationRole, marker);
-            } else {
-                cell->setText(QStringLiteral("X"));
-                cell->setForeground(colour);
-                cell->setTextAlignment(Qt::AlignCenter);
-            }
-            MSHFlexGrid1->setItem(i, j, cell);
-        }
-    }
-    MSHFlexGrid1->setUpdatesEnabled(true);
+    model_->Fill(M, N, K, NtmName, colour, MarkerGraphic ? markerPicture(colour) : QPixmap());
     MSHFlexGrid1->setVisible(true);
     placeFixed();
     MSHFlexGrid1->viewport()->update();
@@ -258,7 +321,7 @@ void frmGrid::FillGrid(const std::string& M, const std::vector<QString>& NtmName
 // The symbol columns and nonterminal rows, the title column and row not counted.
 QString frmGrid::StatusText() const
 {
-    return QStringLiteral("%1 columns %2 rows ").arg(MSHFlexGrid1->columnCount() - 1).arg(MSHFlexGrid1->rowCount() - 1);
+    return QStringLiteral("%1 columns %2 rows ").arg(model_->columnCount() - 1).arg(model_->rowCount() - 1);
 }
 
 void frmGrid::MSHFlexGrid1_GotFocus()

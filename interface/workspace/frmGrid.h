@@ -10,8 +10,8 @@
 #include "child_form.h"
 
 class QTableView;
-class QTableWidget;
 class frmGrammar;
+class MatrixModel;
 
 class frmGrid : public ChildForm {
     Q_OBJECT
@@ -20,8 +20,9 @@ public:
     ~frmGrid() override;
 
     RichText* rtf() override { return nullptr; }
-    // Row 0 and column 0 are the title cells.
-    QTableWidget* MSHFlexGrid1 = nullptr;
+    // Row 0 and column 0 are the title cells. The cells are read from the matrix when drawn,
+    // not held one object each: a grid of a large grammar has millions.
+    QTableView* MSHFlexGrid1 = nullptr;
     QString Tag;
 
     int Number() const;
@@ -54,7 +55,10 @@ protected:
 
 private:
     void placeFixed();
+    // Every row and column but the titles' at the default size.
+    void sizeSections();
 
+    MatrixModel* model_ = nullptr;
     QPointer<frmGrammar> owner_;
     QTableView* fixedColumn_ = nullptr;
     QTableView* fixedRow_ = nullptr;

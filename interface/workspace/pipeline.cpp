@@ -718,8 +718,7 @@ void Pipeline::ParserCodeStep(std::int32_t language)
         frmDocument* logDoc = g->LoadNewDoc(grammarName, title);
         logDoc->LoadFile(logFile);
         head = cp1251::toUnicode(logDoc->rtfText.Text().substr(0, 46));
-        if (QWidget* sub = logDoc->parentWidget()) sub->close();
-        else logDoc->close();
+        frmGrammar::CloseResultWindow(logDoc);
     }
     // What the engine could not write is a failure, never a parser "kept in file".
     if (!failure.empty() || RunBase.empty() || isGrammarFile(parserFile) || !fileExists(parserFile)) {

@@ -1,5 +1,11 @@
 // The code page and the rich-text positions, where CR LF counts as two.
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include "cp1251.h"
 #include "rich_text.h"
@@ -62,4 +68,106 @@ TEST(RichTextPositions, AttributesReadBackAsStoredAndMixedSelectionsHaveNone)
     EXPECT_EQ(t.SelBold(), std::nullopt);
     EXPECT_EQ(t.SelColor(), std::nullopt);
     EXPECT_EQ(t.SelItalic(), false);
+}
+
+namespace {
+
+// The colour that a selection of `length` characters at `at` reads back, -1 when mixed.
+std::int32_t ColourAt(RichText& t, RichText::Pos at, RichText::Pos length)
+{
+    t.SetSelStart(at);
+    t.SetSelLength(length);
+    return t.SelColor().value_or(-1);
+}
+
+QTextCharFormat Coloured(std::int32_t code) { return RichText::ColourFormat(code); }
+
+} // namespace
+
+TEST(RichTextOverlays, LaterRangesWinAndTheCharactersOwnFormatShowsWhereNoneLies)
+{
+    QPlainTextEdit edit;
+    RichText t(&edit);
+    t.SetText("abcdef\r\nghij");
+    t.SetSelStart(0);
+    t.SetSelLength(t.TextLength());
+    t.SetSelColor(1);
+    // Editor positions: "abcdef" is 0..5, the break 6, "ghij" 7..10.
+    t.LayOver({{0, 4, 0}, {2, 1, 1}, {5, 4, 0}}, {Coloured(2), Coloured(3)});
+    struct Case {
+        RichText::Pos at, length;
+        std::int32_t colour;
+    };
+    for (const Case& c : {Case{0, 2, 2}, Case{2, 1, 3}, Case{3, 1, 2}, Case{4, 1, 1}, Case{5, 1, 2}, Case{8, 2, 2},
+                          Case{10, 2, 1}, Case{3, 2, -1}, Case{1, 2, -1}}) {
+        SCOPED_TRACE(c.at);
+        EXPECT_EQ(ColourAt(t, c.at, c.length), c.colour);
+    }
+    // A caret answers the format of the character before it.
+    t.SetSelStart(3);
+    EXPECT_EQ(t.SelColor(), 3);
+    t.ClearOverlays();
+    EXPECT_EQ(ColourAt(t, 0, t.TextLength()), 1);
+}
+
+TEST(RichTextOverlays, AttributesSetOnASelectionReachTheRangesUnderIt)
+{
+    QPlainTextEdit edit;
+    RichText t(&edit);
+    t.SetText("abcdef");
+    t.LayOver({{0, 6, 0}}, {Coloured(2)});
+    t.SetSelStart(2);
+    t.SetSelLength(2);
+    t.SetSelColor(7);
+    t.SetSelBold(true);
+    EXPECT_EQ(ColourAt(t, 2, 2), 7);
+    EXPECT_EQ(ColourAt(t, 0, 2), 2);
+    EXPECT_EQ(ColourAt(t, 4, 2), 2);
+    t.SetSelStart(2);
+    t.SetSelLength(2);
+    EXPECT_EQ(t.SelBold(), true);
+    t.SetSelLength(3);
+    EXPECT_EQ(t.SelBold(), std::nullopt);
+}
+
+TEST(RichTextOverlays, AFlattenedCopyHoldsTheColoursInItsCharacters)
+{
+    QPlainTextEdit edit;
+    RichText t(&edit);
+    t.SetText("abc\r\ndef");
+    t.LayOver({{1, 5, 0}}, {Coloured(ModuleMain::RGB(0, 0, 255))});
+    const auto copy = t.Flattened();
+    ASSERT_EQ(copy->toPlainText(), QStringLiteral("abc\ndef"));
+    const auto colourAfter = [&](int pos) {
+        QTextCursor c(copy.get());
+        c.setPosition(pos);
+        return c.charFormat().foreground().color();
+    };
+    EXPECT_NE(colourAfter(1), QColor(Qt::blue));
+    EXPECT_EQ(colourAfter(2), QColor(Qt::blue));
+    EXPECT_EQ(colourAfter(6), QColor(Qt::blue));
+    EXPECT_NE(colourAfter(7), QColor(Qt::blue));
+}
+
+// Colouring a long text lays out nothing: a block is laid out when it is first seen.
+TEST(RichTextOverlays, ColouringALongTextLeavesTheBlocksOutOfSightUnlaidOut)
+{
+    QPlainTextEdit edit;
+    edit.resize(300, 200);
+    edit.show();
+    RichText t(&edit);
+    std::string text;
+    for (int i = 0; i < 5000; ++i) text += "<N" + std::to_string(i) + "> ::= a b c\r\n";
+    t.SetText(text);
+    QApplication::processEvents();
+    std::vector<RichText::Overlay> ranges;
+    for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next()) ranges.push_back({b.position(), 4, 0});
+    t.LayOver(ranges, {Coloured(2)});
+    QApplication::processEvents();
+    const QTextBlock last = edit.document()->lastBlock().previous();
+    EXPECT_EQ(last.layout()->lineCount(), 0);
+    EXPECT_EQ(last.layout()->formats().size(), 1);
+    EXPECT_EQ(ColourAt(t, t.TextLength() - 19, 4), 2);
+    // The first block is seen, laid out again with its colours.
+    EXPECT_GT(edit.document()->begin().layout()->lineCount(), 0);
 }

@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QScrollBar>
 #include <QTableView>
-#include <QTableWidget>
 #include <set>
 
 #include "frmGrammar.h"
@@ -15,15 +14,20 @@ using namespace ModuleMain;
 
 namespace {
 
+// What a cell shows in a role, read through the grid's model as its view draws it.
+QVariant Cell(QTableView* t, int r, int c, int role = Qt::DisplayRole) { return t->model()->index(r, c).data(role); }
+int Rows(QTableView* t) { return t->model()->rowCount(); }
+int ColumnCount(QTableView* t) { return t->model()->columnCount(); }
+
 // The marked cells of a grid as "row title / column title".
 std::set<std::string> Marked(frmGrid* g, const std::vector<QString>& columns)
 {
     std::set<std::string> out;
-    QTableWidget* t = g->MSHFlexGrid1;
-    for (int r = 1; r < t->rowCount(); ++r)
-        for (int c = 1; c < t->columnCount(); ++c)
-            if (QTableWidgetItem* cell = t->item(r, c); cell && cell->text() == "X")
-                out.insert(t->item(r, 0)->text().toStdString() + " / " + columns.at(static_cast<size_t>(c)).toStdString());
+    QTableView* t = g->MSHFlexGrid1;
+    for (int r = 1; r < Rows(t); ++r)
+        for (int c = 1; c < ColumnCount(t); ++c)
+            if (Cell(t, r, c).toString() == "X")
+                out.insert(Cell(t, r, 0).toString().toStdString() + " / " + columns.at(static_cast<size_t>(c)).toStdString());
     return out;
 }
 
@@ -72,16 +76,16 @@ TEST_F(GridTest, TitlesAreRotatedPicturesExceptOneCharacterTerminalsAndNeverCut)
     TestRun();
     frmGrid* g = GridTitled("Is-Followed-By");
     ASSERT_NE(g, nullptr);
-    QTableWidget* t = g->MSHFlexGrid1;
+    QTableView* t = g->MSHFlexGrid1;
     const std::vector<QString> columns = Columns();
-    for (int c = 1; c < t->columnCount(); ++c) {
+    for (int c = 1; c < ColumnCount(t); ++c) {
         const QString& title = columns.at(static_cast<size_t>(c));
-        const QVariant picture = t->item(0, c)->data(Qt::DecorationRole);
+        const QVariant picture = Cell(t, 0, c, Qt::DecorationRole);
         if (title.size() > 1) {
             EXPECT_FALSE(picture.value<QPixmap>().isNull()) << title.toStdString();
-            EXPECT_TRUE(t->item(0, c)->text().isEmpty());
+            EXPECT_TRUE(Cell(t, 0, c).toString().isEmpty());
         } else {
-            EXPECT_EQ(t->item(0, c)->text(), title);
+            EXPECT_EQ(Cell(t, 0, c).toString(), title);
         }
     }
     // The longest title, the end marker's included, fits the title row.
@@ -110,13 +114,13 @@ TEST_F(GridTest, TheGraphicMarkerPutsAPictureInEachRelatedCell)
     SetGrammar(TextbookGrammar);
     TestRun();
     MarkerGraphic = false;
-    QTableWidget* t = GridTitled("Begins-With")->MSHFlexGrid1;
+    QTableView* t = GridTitled("Begins-With")->MSHFlexGrid1;
     int pictures = 0;
-    for (int r = 1; r < t->rowCount(); ++r)
-        for (int c = 1; c < t->columnCount(); ++c)
-            if (QTableWidgetItem* cell = t->item(r, c); cell && !cell->data(Qt::DecorationRole).value<QPixmap>().isNull()) {
+    for (int r = 1; r < Rows(t); ++r)
+        for (int c = 1; c < ColumnCount(t); ++c)
+            if (!Cell(t, r, c, Qt::DecorationRole).value<QPixmap>().isNull()) {
                 ++pictures;
-                EXPECT_TRUE(cell->text().isEmpty());
+                EXPECT_TRUE(Cell(t, r, c).toString().isEmpty());
             }
     EXPECT_GT(pictures, 0);
 }
@@ -134,7 +138,7 @@ TEST_F(GridTest, TheTitleColumnAndRowStayInPlaceWhileTheCellsScroll)
     TestRun();
     frmGrid* g = GridTitled("Is-Followed-By");
     ASSERT_NE(g, nullptr);
-    QTableWidget* t = g->MSHFlexGrid1;
+    QTableView* t = g->MSHFlexGrid1;
     EXPECT_EQ(g->StatusText(), "40 columns 17 rows ");
     main()->show();
     if (QWidget* sub = g->parentWidget()) {
@@ -160,7 +164,7 @@ TEST_F(GridTest, TheTitleColumnAndRowStayInPlaceWhileTheCellsScroll)
         const int row = t->rowAt(area.height() - 4);
         ASSERT_GE(row, 1);
         EXPECT_EQ(column->visualRect(t->model()->index(row, 0)).top(), t->visualRect(t->model()->index(row, 1)).top());
-        EXPECT_EQ(column->model()->index(row, 0).data().toString(), t->item(row, 0)->text());
+        EXPECT_EQ(column->model()->index(row, 0).data().toString(), Cell(t, row, 0).toString());
         // The title row along the top edge, each title above its own column.
         QTableView* top = g->FixedRow();
         EXPECT_TRUE(top->isVisible());

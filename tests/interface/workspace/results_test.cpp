@@ -1,9 +1,11 @@
 // The result windows of a grammar: which ones the options open, their numbers and navigation
 // nodes, who is told when one closes, and result files that are missing or not written.
+#include <QApplication>
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
 #include <filesystem>
+#include <map>
 
 #include "frmGrammar.h"
 #include "readers.h"
@@ -276,4 +278,33 @@ TEST_F(WorkspaceTest, InDockingViewResultWindowsFollowTheirGrammarWindow)
     EXPECT_EQ(subOf(g->Document(1))->geometry(), mine->geometry());
     EXPECT_EQ(subOf(g->Grid(1))->geometry(), mine->geometry());
     DockingView = false;
+}
+
+// Repeated Builds of one grammar replace their results: what a Build leaves alive (windows,
+// documents, laid-out text, tables) is the same after the fifth as after the first, and the old
+// results are gone before the new ones are made, not when the event loop next gets round to it.
+TEST_F(WorkspaceTest, RepeatedBuildsLeaveNoOldResultsAlive)
+{
+    SetGrammar(TextbookGrammar);
+    const auto alive = [this] {
+        std::map<std::string, int> count;
+        for (QObject* o : main()->findChildren<QObject*>()) ++count[o->metaObject()->className()];
+        // The main window's layout animations end on timers, which a test does not wait for.
+        count.erase("QPropertyAnimation");
+        return count;
+    };
+    BuildRun();
+    const auto afterOne = alive();
+    ASSERT_GT(afterOne.count("frmDocument"), 0u);
+    for (int i = 0; i < 4; ++i) BuildRun();
+    // The kinds whose number changed, with the number after one Build and after five.
+    std::string changed;
+    auto afterFive = alive();
+    for (const auto& [kind, n] : afterOne) afterFive.try_emplace(kind, 0);
+    for (const auto& [kind, n] : afterFive) {
+        const auto one = afterOne.find(kind);
+        const int before = one == afterOne.end() ? 0 : one->second;
+        if (before != n) changed += kind + " " + std::to_string(before) + " -> " + std::to_string(n) + "\n";
+    }
+    EXPECT_EQ(changed, "");
 }

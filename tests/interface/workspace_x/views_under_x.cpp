@@ -18,7 +18,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -177,7 +177,7 @@ int main(int argc, char** argv)
             w->MdiArea()->setActiveSubWindow(sub);
         }
         settle(w);
-        QTableWidget* t = grid->MSHFlexGrid1;
+        QTableView* t = grid->MSHFlexGrid1;
         t->horizontalScrollBar()->setValue(t->horizontalScrollBar()->maximum());
         t->verticalScrollBar()->setValue(t->verticalScrollBar()->maximum());
         shoot(w, folder + "/tamberlix_grid_scrolled.png");
