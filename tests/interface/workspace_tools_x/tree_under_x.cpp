@@ -77,9 +77,13 @@ int main(int argc, char** argv)
         QTimer::singleShot(300, [&] {
             // The click brought the grammar window forward over the tree; the tree on top for
             // the picture.
+            // Placed again here: the tree's window is laid out by the area once it is shown,
+            // which puts it back over the grammar.
             if (g->DerivTree)
-                if (auto* sub = qobject_cast<QMdiSubWindow*>(g->DerivTree->parentWidget()))
+                if (auto* sub = qobject_cast<QMdiSubWindow*>(g->DerivTree->parentWidget())) {
+                    sub->move(w->MdiArea()->width() / 2, 0);
                     w->MdiArea()->setActiveSubWindow(sub);
+                }
             QApplication::processEvents();
             const QPixmap pixmap = w->screen()->grabWindow(w->winId());
             if (!pixmap.save(shot)) {
