@@ -18,4 +18,4 @@ int codeOf(char32_t u);
 // for a character the code page lacks and for each byte that is no part of valid UTF-8.
 std::string fromUtf8(std::string_view utf8, char missing = '?');
 
-}  // namespace cp1251
+} // namespace cp1251

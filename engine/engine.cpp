@@ -23,8 +23,8 @@ Engine::Engine()
   InitGrammarStore();
 }
 
-void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
-                           int32_t buildActions, int32_t buildTree, int32_t buildNames) {
+void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder, int32_t buildActions,
+                           int32_t buildTree, int32_t buildNames) {
   // The folder is taken in the file system's own bytes. When it cannot be entered the run
   // writes nothing: never into whatever folder happens to be current. An empty one keeps the
   // current folder (the caller chose it).
@@ -34,8 +34,8 @@ void Engine::BnfParserInit(int32_t languageCode, const std::string& workFolder,
     fault = "The work folder \"" + Printable(folder) + "\" is longer than " +
             std::to_string(MaxWorkFolderLength) + " characters: no file is written.";
   } else if (!folder.empty() && ::chdir(folder.c_str()) != 0) {
-    fault = "The work folder \"" + Printable(folder) + "\" cannot be entered: " +
-            std::strerror(errno) + "; no file is written.";
+    fault = "The work folder \"" + Printable(folder) + "\" cannot be entered: " + std::strerror(errno) +
+            "; no file is written.";
   }
   run.BuildActions = buildActions;
   run.BuildTree = buildTree;

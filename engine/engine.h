@@ -29,8 +29,8 @@ public:
   Engine& operator=(const Engine&) = delete;
 
   // Start of a run: language, work folder (made current; when it cannot be, every file of the
-  // run is refused with the reason; an empty one keeps the current folder), generator options; empties the record memory and the
-  // grammar store and forgets the grammar file.
+  // run is refused with the reason; an empty one keeps the current folder), generator options; empties the
+  // record memory and the grammar store and forgets the grammar file.
   void BnfParserInit(int32_t languageCode, const std::string& workFolder, int32_t buildActions,
                      int32_t buildTree, int32_t buildNames);
   // Defaults of every component for a new run (after InitRecordMemory).

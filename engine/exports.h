@@ -75,8 +75,7 @@ inline int32_t Value(const int16_t* p) { return p ? int32_t(*p) : 0; }
 // run (one given back included) makes the list empty, so that nothing walks from it.
 inline Chain ListArgument(const Engine& eng, const int32_t* head, const int32_t* tail) {
   Chain list{Value(head), Value(tail)};
-  if (!eng.mem.IsLiveRecord(NonterminalPool, list.First) ||
-      !eng.mem.IsLiveRecord(NonterminalPool, list.Last))
+  if (!eng.mem.IsLiveRecord(NonterminalPool, list.First) || !eng.mem.IsLiveRecord(NonterminalPool, list.Last))
     return Chain{};
   return list;
 }

@@ -30,8 +30,7 @@ MORVANTELISK_API char* GetGrammarName(char* buffer, int32_t bufferLength);
 MORVANTELISK_API char* GetName(char* buffer, int32_t bufferLength);
 MORVANTELISK_API void GetGrammarParam(int32_t* nonterminals, int32_t* terminals);
 MORVANTELISK_API char* ReturnString(char* buffer, int32_t bufferLength, const char* text1,
-                                    int32_t text1Length, const char* text2,
-                                    int32_t text2Length);
+                                    int32_t text1Length, const char* text2, int32_t text2Length);
 
 /* Builder: names, rules, elements, action definitions. */
 MORVANTELISK_API void BKSACT(void);
@@ -98,14 +97,11 @@ MORVANTELISK_API void BKSSYN(void);
 /* Listings: the rules, the grammar or the names of a NonterminalList written into the result
  * file ResultBaseName + extension in the work folder. The title is not written. */
 MORVANTELISK_API void FileRules(const int32_t* head, const int32_t* tail, const char* title,
-                                int32_t titleLength, const char* extension,
-                                int32_t extensionLength);
+                                int32_t titleLength, const char* extension, int32_t extensionLength);
 MORVANTELISK_API void FileGrammar(const int32_t* head, const int32_t* tail, const char* title,
-                                  int32_t titleLength, const char* extension,
-                                  int32_t extensionLength);
-MORVANTELISK_API void FileNonterminals(const int32_t* head, const int32_t* tail,
-                                       const char* title, int32_t titleLength,
-                                       const char* extension, int32_t extensionLength);
+                                  int32_t titleLength, const char* extension, int32_t extensionLength);
+MORVANTELISK_API void FileNonterminals(const int32_t* head, const int32_t* tail, const char* title,
+                                       int32_t titleLength, const char* extension, int32_t extensionLength);
 
 /* The text of the latest call's failure (a file that could not be written, a refused name,
  * a work folder that cannot be used, no memory left, a fatal message), blank when the latest
@@ -141,16 +137,14 @@ MORVANTELISK_API void GetIsFollowedBy(char* matrix, int32_t capacity);
 
 /* Analysis: select sets and the LL(1) verdict (-1 LL(1), 0 not), which is set even when the
  * result file cannot be written. */
-MORVANTELISK_API void FileSetOfSelect(int16_t* verdict, const char* extension,
-                                      int32_t extensionLength);
+MORVANTELISK_API void FileSetOfSelect(int16_t* verdict, const char* extension, int32_t extensionLength);
 
 /* Removal of identical rules, dead and unreachable nonterminals. Lists are NonterminalLists
  * given by their first and last record (0 and 0 for an empty list). */
 MORVANTELISK_API void IdenticalRules(int32_t* head, int32_t* tail);
-MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* aliveHead,
-                            int32_t* aliveTail);
-MORVANTELISK_API void UnReachable(int32_t* unreachableHead, int32_t* unreachableTail,
-                                  int32_t* reachableHead, int32_t* reachableTail);
+MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* aliveHead, int32_t* aliveTail);
+MORVANTELISK_API void UnReachable(int32_t* unreachableHead, int32_t* unreachableTail, int32_t* reachableHead,
+                                  int32_t* reachableTail);
 MORVANTELISK_API void DeleteNonterminals(const int32_t* head, const int32_t* tail);
 
 /* Transformations towards LL(1); each writes the grammar's NonterminalList afterwards and

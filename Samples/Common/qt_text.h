@@ -60,4 +60,4 @@ inline QString ShownError(const std::string& error, const std::string& src, cons
     return shown;
 }
 
-}  // namespace samples
+} // namespace samples

@@ -20,4 +20,4 @@ inline int SaveScreenshotAndQuit(QApplication& app, QWidget& window, const QStri
     return status;
 }
 
-}  // namespace samples
+} // namespace samples

@@ -33,7 +33,7 @@ void Context(const std::string& src, long indSrc, long& lineNum, long& left, lon
     }
 }
 
-}  // namespace
+} // namespace
 
 ContextRange ErrorContext(const std::string& src, long indSrc)
 {
@@ -50,14 +50,18 @@ std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long 
     Context(src, indSrc, lineNum, left, right);
 
     std::string msg = "Line " + std::to_string(lineNum) + ", syntax error, found ";
-    if (ll1 == fin)
-        msg += "\"end marker\"";
-    else if (ll1 >= 0 && ll1 <= 255)
-        msg += "\"" + std::string(1, static_cast<char>(ll1)) + "\"";
+    if (ll1 == fin) msg += "\"end marker\"";
+    else if (ll1 >= 0 && ll1 <= 255) msg += "\"" + std::string(1, static_cast<char>(ll1)) + "\"";
     switch (errNum) {
-    case NoAlternative: msg += " when expecting " + what + " with one of: " + expected; break;
-    case WrongTerminal: msg += " when expecting \"" + expected + "\""; break;
-    default: msg += " where " + what + " is nested too deeply"; break;
+    case NoAlternative:
+        msg += " when expecting " + what + " with one of: " + expected;
+        break;
+    case WrongTerminal:
+        msg += " when expecting \"" + expected + "\"";
+        break;
+    default:
+        msg += " where " + what + " is nested too deeply";
+        break;
     }
     msg += "\r\n";
     if (left < right) msg += src.substr(static_cast<size_t>(left - 1), static_cast<size_t>(right - left));
@@ -69,4 +73,4 @@ std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long 
     return msg;
 }
 
-}  // namespace samples
+} // namespace samples

@@ -33,4 +33,4 @@ std::string SyntaxErrorText(const std::string& src, long indSrc, long ll1, long 
 // as deep as the engine's generated parsers allow. Lists are loops and do not count.
 constexpr int MaxNesting = 10000;
 
-}  // namespace samples
+} // namespace samples

@@ -30,12 +30,13 @@ inline void FitToText(QDialog& dialog, QPlainTextEdit& box, const QRect& screen)
     for (QTextBlock b = box.document()->begin(); b.isValid(); b = b.next(), ++lines)
         widest = std::max(widest, metrics.horizontalAdvance(b.text()));
     // The document's margins, the frame, and the cursor's room at the end of the widest line.
-    const int margins = 2 * static_cast<int>(box.document()->documentMargin()) + 2 * box.frameWidth() +
-                        metrics.averageCharWidth();
+    const int margins =
+        2 * static_cast<int>(box.document()->documentMargin()) + 2 * box.frameWidth() + metrics.averageCharWidth();
     const int scrollBar = box.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int maxWidth = screen.width() * 9 / 10, maxHeight = screen.height() / 2;
     // Half a line to spare: the box shows a scroll bar as soon as its last line is cut at all.
-    int width = widest + margins, height = std::max(lines, 1) * metrics.lineSpacing() + metrics.lineSpacing() / 2 + margins;
+    int width = widest + margins,
+        height = std::max(lines, 1) * metrics.lineSpacing() + metrics.lineSpacing() / 2 + margins;
     const bool across = width > maxWidth, down = height > maxHeight;
     if (across) {
         width = maxWidth;
@@ -56,4 +57,4 @@ inline void FitToText(QDialog& dialog, QPlainTextEdit& box, const QRect& screen)
     box.horizontalScrollBar()->setValue(0);
 }
 
-}  // namespace samples
+} // namespace samples

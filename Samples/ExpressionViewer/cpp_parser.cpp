@@ -152,7 +152,7 @@ const char* const ExpectedSets[] = {
     "! & ( *-+ - D G v-x z ~ \354 \371 ) ]",
 };
 
-}  // namespace
+} // namespace
 
 CppParser::CppParser(DerivationTree& tree) : ParserFrame(tree) {}
 
@@ -176,9 +176,20 @@ void CppParser::s_1(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <cpp_grammar>::=<expression>
-        s_2(thisIndex, thisNode);  // <expression>
+        s_2(thisIndex, thisNode); // <expression>
         break;
     default:
         ErrH(1, thisNode, Expected(1));
@@ -195,11 +206,22 @@ void CppParser::s_2(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <expression>::=<assignment_expression><expression_list1>
-        s_3(thisIndex, thisNode);  // <assignment_expression>
+        s_3(thisIndex, thisNode); // <assignment_expression>
         if (bad) return;
-        s_4(thisIndex, thisNode);  // <expression_list1>
+        s_4(thisIndex, thisNode); // <expression_list1>
         break;
     default:
         ErrH(1, thisNode, Expected(2));
@@ -216,11 +238,22 @@ void CppParser::s_3(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <assignment_expression>::=<logical_or_expression><conditional_or_assignment_expression>
-        s_5(thisIndex, thisNode);  // <logical_or_expression>
+        s_5(thisIndex, thisNode); // <logical_or_expression>
         if (bad) return;
-        s_6(thisIndex, thisNode);  // <conditional_or_assignment_expression>
+        s_6(thisIndex, thisNode); // <conditional_or_assignment_expression>
         break;
     default:
         ErrH(1, thisNode, Expected(3));
@@ -239,15 +272,18 @@ void CppParser::s_4(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 44:  // ','
+        case 44: // ','
             // <expression_list1>::=,<assignment_expression><expression_list1>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_3(thisIndex, thisNode);  // <assignment_expression>
+            s_3(thisIndex, thisNode); // <assignment_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <expression_list1>
-        case 41: case 58: case 93: case -1:  // ')' ':' ']' finish
+            continue; // <expression_list1>
+        case 41:
+        case 58:
+        case 93:
+        case -1: // ')' ':' ']' finish
             // <expression_list1>::=
             break;
         default:
@@ -267,11 +303,22 @@ void CppParser::s_5(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <logical_or_expression>::=<logical_and_expression><logical_or_expression_list>
-        s_7(thisIndex, thisNode);  // <logical_and_expression>
+        s_7(thisIndex, thisNode); // <logical_and_expression>
         if (bad) return;
-        s_8(thisIndex, thisNode);  // <logical_or_expression_list>
+        s_8(thisIndex, thisNode); // <logical_or_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(5));
@@ -288,15 +335,21 @@ void CppParser::s_6(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 41: case 44: case 58: case 63: case 93: case -1:  // ')' ',' ':' '?' ']' finish
+    case 41:
+    case 44:
+    case 58:
+    case 63:
+    case 93:
+    case -1: // ')' ',' ':' '?' ']' finish
         // <conditional_or_assignment_expression>::=<conditional_expression_right>
-        s_9(thisIndex, thisNode);  // <conditional_expression_right>
+        s_9(thisIndex, thisNode); // <conditional_expression_right>
         break;
-    case 61: case 78 ... 87:  // '=' 'N'-'W'
+    case 61:
+    case 78 ... 87: // '=' 'N'-'W'
         // <conditional_or_assignment_expression>::=<assignment_operator><assignment_expression>
-        s_10(thisIndex, thisNode);  // <assignment_operator>
+        s_10(thisIndex, thisNode); // <assignment_operator>
         if (bad) return;
-        s_3(thisIndex, thisNode);  // <assignment_expression>
+        s_3(thisIndex, thisNode); // <assignment_expression>
         break;
     default:
         ErrH(1, thisNode, Expected(6));
@@ -313,11 +366,22 @@ void CppParser::s_7(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <logical_and_expression>::=<inclusive_or_expression><logical_and_expression_list>
-        s_11(thisIndex, thisNode);  // <inclusive_or_expression>
+        s_11(thisIndex, thisNode); // <inclusive_or_expression>
         if (bad) return;
-        s_12(thisIndex, thisNode);  // <logical_and_expression_list>
+        s_12(thisIndex, thisNode); // <logical_and_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(7));
@@ -336,15 +400,22 @@ void CppParser::s_8(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 74:  // 'J'
+        case 74: // 'J'
             // <logical_or_expression_list>::=<LOG_OR><logical_and_expression><logical_or_expression_list>
-            s_13(thisIndex, thisNode);  // <LOG_OR>
+            s_13(thisIndex, thisNode); // <LOG_OR>
             if (bad) return;
-            s_7(thisIndex, thisNode);  // <logical_and_expression>
+            s_7(thisIndex, thisNode); // <logical_and_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <logical_or_expression_list>
-        case 41: case 44: case 58: case 61: case 63: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'N'-'W' ']' finish
+            continue; // <logical_or_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 61:
+        case 63:
+        case 78 ... 87:
+        case 93:
+        case -1: // ')' ',' ':' '=' '?' 'N'-'W' ']' finish
             // <logical_or_expression_list>::=
             break;
         default:
@@ -364,11 +435,11 @@ void CppParser::s_9(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 63:  // '?'
+    case 63: // '?'
         // <conditional_expression_right>::=?<expression>:<assignment_expression>
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_2(thisIndex, thisNode);  // <expression>
+        s_2(thisIndex, thisNode); // <expression>
         if (bad) return;
         if (LL1 != 58) {
             ErrH(2, " ", ":");
@@ -376,9 +447,13 @@ void CppParser::s_9(long parentIndex, const std::string& parentNode)
         }
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_3(thisIndex, thisNode);  // <assignment_expression>
+        s_3(thisIndex, thisNode); // <assignment_expression>
         break;
-    case 41: case 44: case 58: case 93: case -1:  // ')' ',' ':' ']' finish
+    case 41:
+    case 44:
+    case 58:
+    case 93:
+    case -1: // ')' ',' ':' ']' finish
         // <conditional_expression_right>::=
         break;
     default:
@@ -396,50 +471,50 @@ void CppParser::s_10(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 61:  // '='
+    case 61: // '='
         // <assignment_operator>::==
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
         break;
-    case 82:  // 'R'
+    case 82: // 'R'
         // <assignment_operator>::=<ASS_MUL>
-        s_14(thisIndex, thisNode);  // <ASS_MUL>
+        s_14(thisIndex, thisNode); // <ASS_MUL>
         break;
-    case 80:  // 'P'
+    case 80: // 'P'
         // <assignment_operator>::=<ASS_DIV>
-        s_15(thisIndex, thisNode);  // <ASS_DIV>
+        s_15(thisIndex, thisNode); // <ASS_DIV>
         break;
-    case 81:  // 'Q'
+    case 81: // 'Q'
         // <assignment_operator>::=<ASS_MOD>
-        s_16(thisIndex, thisNode);  // <ASS_MOD>
+        s_16(thisIndex, thisNode); // <ASS_MOD>
         break;
-    case 78:  // 'N'
+    case 78: // 'N'
         // <assignment_operator>::=<ASS_ADD>
-        s_17(thisIndex, thisNode);  // <ASS_ADD>
+        s_17(thisIndex, thisNode); // <ASS_ADD>
         break;
-    case 86:  // 'V'
+    case 86: // 'V'
         // <assignment_operator>::=<ASS_SUB>
-        s_18(thisIndex, thisNode);  // <ASS_SUB>
+        s_18(thisIndex, thisNode); // <ASS_SUB>
         break;
-    case 85:  // 'U'
+    case 85: // 'U'
         // <assignment_operator>::=<ASS_SHR>
-        s_19(thisIndex, thisNode);  // <ASS_SHR>
+        s_19(thisIndex, thisNode); // <ASS_SHR>
         break;
-    case 84:  // 'T'
+    case 84: // 'T'
         // <assignment_operator>::=<ASS_SHL>
-        s_20(thisIndex, thisNode);  // <ASS_SHL>
+        s_20(thisIndex, thisNode); // <ASS_SHL>
         break;
-    case 79:  // 'O'
+    case 79: // 'O'
         // <assignment_operator>::=<ASS_AND>
-        s_21(thisIndex, thisNode);  // <ASS_AND>
+        s_21(thisIndex, thisNode); // <ASS_AND>
         break;
-    case 87:  // 'W'
+    case 87: // 'W'
         // <assignment_operator>::=<ASS_XOR>
-        s_22(thisIndex, thisNode);  // <ASS_XOR>
+        s_22(thisIndex, thisNode); // <ASS_XOR>
         break;
-    case 83:  // 'S'
+    case 83: // 'S'
         // <assignment_operator>::=<ASS_OR>
-        s_23(thisIndex, thisNode);  // <ASS_OR>
+        s_23(thisIndex, thisNode); // <ASS_OR>
         break;
     default:
         ErrH(1, thisNode, Expected(10));
@@ -456,11 +531,22 @@ void CppParser::s_11(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <inclusive_or_expression>::=<exclusive_or_expression><inclusive_or_expression_list>
-        s_24(thisIndex, thisNode);  // <exclusive_or_expression>
+        s_24(thisIndex, thisNode); // <exclusive_or_expression>
         if (bad) return;
-        s_25(thisIndex, thisNode);  // <inclusive_or_expression_list>
+        s_25(thisIndex, thisNode); // <inclusive_or_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(11));
@@ -479,15 +565,23 @@ void CppParser::s_12(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 73:  // 'I'
+        case 73: // 'I'
             // <logical_and_expression_list>::=<LOG_AND><inclusive_or_expression><logical_and_expression_list>
-            s_26(thisIndex, thisNode);  // <LOG_AND>
+            s_26(thisIndex, thisNode); // <LOG_AND>
             if (bad) return;
-            s_11(thisIndex, thisNode);  // <inclusive_or_expression>
+            s_11(thisIndex, thisNode); // <inclusive_or_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <logical_and_expression_list>
-        case 41: case 44: case 58: case 61: case 63: case 74: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'J' 'N'-'W' ']' finish
+            continue; // <logical_and_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 61:
+        case 63:
+        case 74:
+        case 78 ... 87:
+        case 93:
+        case -1: // ')' ',' ':' '=' '?' 'J' 'N'-'W' ']' finish
             // <logical_and_expression_list>::=
             break;
         default:
@@ -507,7 +601,7 @@ void CppParser::s_13(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 74:  // 'J'
+    case 74: // 'J'
         // <LOG_OR>::=J
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -527,7 +621,7 @@ void CppParser::s_14(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 82:  // 'R'
+    case 82: // 'R'
         // <ASS_MUL>::=R
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -547,7 +641,7 @@ void CppParser::s_15(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 80:  // 'P'
+    case 80: // 'P'
         // <ASS_DIV>::=P
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -567,7 +661,7 @@ void CppParser::s_16(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 81:  // 'Q'
+    case 81: // 'Q'
         // <ASS_MOD>::=Q
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -587,7 +681,7 @@ void CppParser::s_17(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 78:  // 'N'
+    case 78: // 'N'
         // <ASS_ADD>::=N
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -607,7 +701,7 @@ void CppParser::s_18(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 86:  // 'V'
+    case 86: // 'V'
         // <ASS_SUB>::=V
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -627,7 +721,7 @@ void CppParser::s_19(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 85:  // 'U'
+    case 85: // 'U'
         // <ASS_SHR>::=U
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -647,7 +741,7 @@ void CppParser::s_20(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 84:  // 'T'
+    case 84: // 'T'
         // <ASS_SHL>::=T
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -667,7 +761,7 @@ void CppParser::s_21(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 79:  // 'O'
+    case 79: // 'O'
         // <ASS_AND>::=O
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -687,7 +781,7 @@ void CppParser::s_22(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 87:  // 'W'
+    case 87: // 'W'
         // <ASS_XOR>::=W
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -707,7 +801,7 @@ void CppParser::s_23(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 83:  // 'S'
+    case 83: // 'S'
         // <ASS_OR>::=S
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -727,11 +821,22 @@ void CppParser::s_24(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <exclusive_or_expression>::=<and_expression><exclusive_or_expression_list>
-        s_27(thisIndex, thisNode);  // <and_expression>
+        s_27(thisIndex, thisNode); // <and_expression>
         if (bad) return;
-        s_28(thisIndex, thisNode);  // <exclusive_or_expression_list>
+        s_28(thisIndex, thisNode); // <exclusive_or_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(24));
@@ -750,15 +855,23 @@ void CppParser::s_25(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 124:  // '|'
+        case 124: // '|'
             // <inclusive_or_expression_list>::="|"<exclusive_or_expression><inclusive_or_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_24(thisIndex, thisNode);  // <exclusive_or_expression>
+            s_24(thisIndex, thisNode); // <exclusive_or_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <inclusive_or_expression_list>
-        case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']' finish
+            continue; // <inclusive_or_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 61:
+        case 63:
+        case 73 ... 74:
+        case 78 ... 87:
+        case 93:
+        case -1: // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']' finish
             // <inclusive_or_expression_list>::=
             break;
         default:
@@ -778,7 +891,7 @@ void CppParser::s_26(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 73:  // 'I'
+    case 73: // 'I'
         // <LOG_AND>::=I
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -798,11 +911,22 @@ void CppParser::s_27(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <and_expression>::=<equality_expression><and_expression_list>
-        s_29(thisIndex, thisNode);  // <equality_expression>
+        s_29(thisIndex, thisNode); // <equality_expression>
         if (bad) return;
-        s_30(thisIndex, thisNode);  // <and_expression_list>
+        s_30(thisIndex, thisNode); // <and_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(27));
@@ -821,15 +945,24 @@ void CppParser::s_28(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 94:  // '^'
+        case 94: // '^'
             // <exclusive_or_expression_list>::=^<and_expression><exclusive_or_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_27(thisIndex, thisNode);  // <and_expression>
+            s_27(thisIndex, thisNode); // <and_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <exclusive_or_expression_list>
-        case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93: case 124: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']' '|' finish
+            continue; // <exclusive_or_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 61:
+        case 63:
+        case 73 ... 74:
+        case 78 ... 87:
+        case 93:
+        case 124:
+        case -1: // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']' '|' finish
             // <exclusive_or_expression_list>::=
             break;
         default:
@@ -849,11 +982,22 @@ void CppParser::s_29(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <equality_expression>::=<relational_expression><equality_expression_list>
-        s_31(thisIndex, thisNode);  // <relational_expression>
+        s_31(thisIndex, thisNode); // <relational_expression>
         if (bad) return;
-        s_32(thisIndex, thisNode);  // <equality_expression_list>
+        s_32(thisIndex, thisNode); // <equality_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(29));
@@ -872,15 +1016,24 @@ void CppParser::s_30(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 38:  // '&'
+        case 38: // '&'
             // <and_expression_list>::=&<equality_expression><and_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_29(thisIndex, thisNode);  // <equality_expression>
+            s_29(thisIndex, thisNode); // <equality_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <and_expression_list>
-        case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93 ... 94: case 124: case -1:  // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']'-'^' '|' finish
+            continue; // <and_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 61:
+        case 63:
+        case 73 ... 74:
+        case 78 ... 87:
+        case 93 ... 94:
+        case 124:
+        case -1: // ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']'-'^' '|' finish
             // <and_expression_list>::=
             break;
         default:
@@ -900,11 +1053,22 @@ void CppParser::s_31(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <relational_expression>::=<shift_expression><relational_expression_list>
-        s_33(thisIndex, thisNode);  // <shift_expression>
+        s_33(thisIndex, thisNode); // <shift_expression>
         if (bad) return;
-        s_34(thisIndex, thisNode);  // <relational_expression_list>
+        s_34(thisIndex, thisNode); // <relational_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(31));
@@ -923,23 +1087,33 @@ void CppParser::s_32(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 69:  // 'E'
+        case 69: // 'E'
             // <equality_expression_list>::=<EQ><relational_expression><equality_expression_list>
-            s_35(thisIndex, thisNode);  // <EQ>
+            s_35(thisIndex, thisNode); // <EQ>
             if (bad) return;
-            s_31(thisIndex, thisNode);  // <relational_expression>
+            s_31(thisIndex, thisNode); // <relational_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <equality_expression_list>
-        case 75:  // 'K'
+            continue; // <equality_expression_list>
+        case 75: // 'K'
             // <equality_expression_list>::=<NE><relational_expression><equality_expression_list>
-            s_36(thisIndex, thisNode);  // <NE>
+            s_36(thisIndex, thisNode); // <NE>
             if (bad) return;
-            s_31(thisIndex, thisNode);  // <relational_expression>
+            s_31(thisIndex, thisNode); // <relational_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <equality_expression_list>
-        case 38: case 41: case 44: case 58: case 61: case 63: case 73 ... 74: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']'-'^' '|' finish
+            continue; // <equality_expression_list>
+        case 38:
+        case 41:
+        case 44:
+        case 58:
+        case 61:
+        case 63:
+        case 73 ... 74:
+        case 78 ... 87:
+        case 93 ... 94:
+        case 124:
+        case -1: // '&' ')' ',' ':' '=' '?' 'I'-'J' 'N'-'W' ']'-'^' '|' finish
             // <equality_expression_list>::=
             break;
         default:
@@ -959,11 +1133,22 @@ void CppParser::s_33(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <shift_expression>::=<additive_expression><shift_expression_list>
-        s_37(thisIndex, thisNode);  // <additive_expression>
+        s_37(thisIndex, thisNode); // <additive_expression>
         if (bad) return;
-        s_38(thisIndex, thisNode);  // <shift_expression_list>
+        s_38(thisIndex, thisNode); // <shift_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(33));
@@ -982,31 +1167,43 @@ void CppParser::s_34(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 60: case 62:  // '<' '>'
+        case 60:
+        case 62: // '<' '>'
             // <relational_expression_list>::="<"<shift_expression><relational_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_33(thisIndex, thisNode);  // <shift_expression>
+            s_33(thisIndex, thisNode); // <shift_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <relational_expression_list>
-        case 72:  // 'H'
+            continue; // <relational_expression_list>
+        case 72: // 'H'
             // <relational_expression_list>::=<LE><shift_expression><relational_expression_list>
-            s_39(thisIndex, thisNode);  // <LE>
+            s_39(thisIndex, thisNode); // <LE>
             if (bad) return;
-            s_33(thisIndex, thisNode);  // <shift_expression>
+            s_33(thisIndex, thisNode); // <shift_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <relational_expression_list>
-        case 70:  // 'F'
+            continue; // <relational_expression_list>
+        case 70: // 'F'
             // <relational_expression_list>::=<GE><shift_expression><relational_expression_list>
-            s_40(thisIndex, thisNode);  // <GE>
+            s_40(thisIndex, thisNode); // <GE>
             if (bad) return;
-            s_33(thisIndex, thisNode);  // <shift_expression>
+            s_33(thisIndex, thisNode); // <shift_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <relational_expression_list>
-        case 38: case 41: case 44: case 58: case 61: case 63: case 69: case 73 ... 75: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '=' '?' 'E' 'I'-'K' 'N'-'W' ']'-'^' '|' finish
+            continue; // <relational_expression_list>
+        case 38:
+        case 41:
+        case 44:
+        case 58:
+        case 61:
+        case 63:
+        case 69:
+        case 73 ... 75:
+        case 78 ... 87:
+        case 93 ... 94:
+        case 124:
+        case -1: // '&' ')' ',' ':' '=' '?' 'E' 'I'-'K' 'N'-'W' ']'-'^' '|' finish
             // <relational_expression_list>::=
             break;
         default:
@@ -1026,7 +1223,7 @@ void CppParser::s_35(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 69:  // 'E'
+    case 69: // 'E'
         // <EQ>::=E
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1046,7 +1243,7 @@ void CppParser::s_36(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 75:  // 'K'
+    case 75: // 'K'
         // <NE>::=K
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1066,11 +1263,22 @@ void CppParser::s_37(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <additive_expression>::=<multiplicative_expression><additive_expression_list>
-        s_41(thisIndex, thisNode);  // <multiplicative_expression>
+        s_41(thisIndex, thisNode); // <multiplicative_expression>
         if (bad) return;
-        s_42(thisIndex, thisNode);  // <additive_expression_list>
+        s_42(thisIndex, thisNode); // <additive_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(37));
@@ -1089,23 +1297,33 @@ void CppParser::s_38(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 76:  // 'L'
+        case 76: // 'L'
             // <shift_expression_list>::=<SHL><additive_expression><shift_expression_list>
-            s_43(thisIndex, thisNode);  // <SHL>
+            s_43(thisIndex, thisNode); // <SHL>
             if (bad) return;
-            s_37(thisIndex, thisNode);  // <additive_expression>
+            s_37(thisIndex, thisNode); // <additive_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <shift_expression_list>
-        case 77:  // 'M'
+            continue; // <shift_expression_list>
+        case 77: // 'M'
             // <shift_expression_list>::=<SHR><additive_expression><shift_expression_list>
-            s_44(thisIndex, thisNode);  // <SHR>
+            s_44(thisIndex, thisNode); // <SHR>
             if (bad) return;
-            s_37(thisIndex, thisNode);  // <additive_expression>
+            s_37(thisIndex, thisNode); // <additive_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <shift_expression_list>
-        case 38: case 41: case 44: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 75: case 78 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '<'-'?' 'E'-'F' 'H'-'K' 'N'-'W' ']'-'^' '|' finish
+            continue; // <shift_expression_list>
+        case 38:
+        case 41:
+        case 44:
+        case 58:
+        case 60 ... 63:
+        case 69 ... 70:
+        case 72 ... 75:
+        case 78 ... 87:
+        case 93 ... 94:
+        case 124:
+        case -1: // '&' ')' ',' ':' '<'-'?' 'E'-'F' 'H'-'K' 'N'-'W' ']'-'^' '|' finish
             // <shift_expression_list>::=
             break;
         default:
@@ -1125,7 +1343,7 @@ void CppParser::s_39(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 72:  // 'H'
+    case 72: // 'H'
         // <LE>::=H
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1145,7 +1363,7 @@ void CppParser::s_40(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 70:  // 'F'
+    case 70: // 'F'
         // <GE>::=F
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1165,11 +1383,22 @@ void CppParser::s_41(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <multiplicative_expression>::=<segment_expression><multiplicative_expression_list>
-        s_45(thisIndex, thisNode);  // <segment_expression>
+        s_45(thisIndex, thisNode); // <segment_expression>
         if (bad) return;
-        s_46(thisIndex, thisNode);  // <multiplicative_expression_list>
+        s_46(thisIndex, thisNode); // <multiplicative_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(41));
@@ -1188,15 +1417,25 @@ void CppParser::s_42(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 43: case 45:  // '+' '-'
+        case 43:
+        case 45: // '+' '-'
             // <additive_expression_list>::=+<multiplicative_expression><additive_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_41(thisIndex, thisNode);  // <multiplicative_expression>
+            s_41(thisIndex, thisNode); // <multiplicative_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <additive_expression_list>
-        case 38: case 41: case 44: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' ',' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
+            continue; // <additive_expression_list>
+        case 38:
+        case 41:
+        case 44:
+        case 58:
+        case 60 ... 63:
+        case 69 ... 70:
+        case 72 ... 87:
+        case 93 ... 94:
+        case 124:
+        case -1: // '&' ')' ',' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
             // <additive_expression_list>::=
             break;
         default:
@@ -1216,7 +1455,7 @@ void CppParser::s_43(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 76:  // 'L'
+    case 76: // 'L'
         // <SHL>::=L
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1236,7 +1475,7 @@ void CppParser::s_44(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 77:  // 'M'
+    case 77: // 'M'
         // <SHR>::=M
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1256,11 +1495,22 @@ void CppParser::s_45(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <segment_expression>::=<pm_expression><segment_expression_list>
-        s_47(thisIndex, thisNode);  // <pm_expression>
+        s_47(thisIndex, thisNode); // <pm_expression>
         if (bad) return;
-        s_48(thisIndex, thisNode);  // <segment_expression_list>
+        s_48(thisIndex, thisNode); // <segment_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(45));
@@ -1279,15 +1529,26 @@ void CppParser::s_46(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 37: case 42: case 47:  // '%' '*' '/'
+        case 37:
+        case 42:
+        case 47: // '%' '*' '/'
             // <multiplicative_expression_list>::=%<segment_expression><multiplicative_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_45(thisIndex, thisNode);  // <segment_expression>
+            s_45(thisIndex, thisNode); // <segment_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <multiplicative_expression_list>
-        case 38: case 41: case 43 ... 45: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '&' ')' '+'-'-' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
+            continue; // <multiplicative_expression_list>
+        case 38:
+        case 41:
+        case 43 ... 45:
+        case 58:
+        case 60 ... 63:
+        case 69 ... 70:
+        case 72 ... 87:
+        case 93 ... 94:
+        case 124:
+        case -1: // '&' ')' '+'-'-' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
             // <multiplicative_expression_list>::=
             break;
         default:
@@ -1307,11 +1568,22 @@ void CppParser::s_47(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <pm_expression>::=<cast_expression><pm_expression_list>
-        s_49(thisIndex, thisNode);  // <cast_expression>
+        s_49(thisIndex, thisNode); // <cast_expression>
         if (bad) return;
-        s_50(thisIndex, thisNode);  // <pm_expression_list>
+        s_50(thisIndex, thisNode); // <pm_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(47));
@@ -1330,15 +1602,24 @@ void CppParser::s_48(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 121:  // 'y'
+        case 121: // 'y'
             // <segment_expression_list>::=<CG><pm_expression><segment_expression_list>
-            s_51(thisIndex, thisNode);  // <CG>
+            s_51(thisIndex, thisNode); // <CG>
             if (bad) return;
-            s_47(thisIndex, thisNode);  // <pm_expression>
+            s_47(thisIndex, thisNode); // <pm_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <segment_expression_list>
-        case 37 ... 38: case 41 ... 45: case 47: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
+            continue; // <segment_expression_list>
+        case 37 ... 38:
+        case 41 ... 45:
+        case 47:
+        case 58:
+        case 60 ... 63:
+        case 69 ... 70:
+        case 72 ... 87:
+        case 93 ... 94:
+        case 124:
+        case -1: // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' '|' finish
             // <segment_expression_list>::=
             break;
         default:
@@ -1358,9 +1639,20 @@ void CppParser::s_49(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <cast_expression>::=<unary_expression>
-        s_52(thisIndex, thisNode);  // <unary_expression>
+        s_52(thisIndex, thisNode); // <unary_expression>
         break;
     default:
         ErrH(1, thisNode, Expected(49));
@@ -1379,23 +1671,33 @@ void CppParser::s_50(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 88:  // 'X'
+        case 88: // 'X'
             // <pm_expression_list>::=<DOT_STAR><cast_expression><pm_expression_list>
-            s_53(thisIndex, thisNode);  // <DOT_STAR>
+            s_53(thisIndex, thisNode); // <DOT_STAR>
             if (bad) return;
-            s_49(thisIndex, thisNode);  // <cast_expression>
+            s_49(thisIndex, thisNode); // <cast_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <pm_expression_list>
-        case 67:  // 'C'
+            continue; // <pm_expression_list>
+        case 67: // 'C'
             // <pm_expression_list>::=<ARROW_STAR><cast_expression><pm_expression_list>
-            s_54(thisIndex, thisNode);  // <ARROW_STAR>
+            s_54(thisIndex, thisNode); // <ARROW_STAR>
             if (bad) return;
-            s_49(thisIndex, thisNode);  // <cast_expression>
+            s_49(thisIndex, thisNode); // <cast_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <pm_expression_list>
-        case 37 ... 38: case 41 ... 45: case 47: case 58: case 60 ... 63: case 69 ... 70: case 72 ... 87: case 93 ... 94: case 121: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' 'y' '|' finish
+            continue; // <pm_expression_list>
+        case 37 ... 38:
+        case 41 ... 45:
+        case 47:
+        case 58:
+        case 60 ... 63:
+        case 69 ... 70:
+        case 72 ... 87:
+        case 93 ... 94:
+        case 121:
+        case 124:
+        case -1: // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'E'-'F' 'H'-'W' ']'-'^' 'y' '|' finish
             // <pm_expression_list>::=
             break;
         default:
@@ -1415,7 +1717,7 @@ void CppParser::s_51(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 121:  // 'y'
+    case 121: // 'y'
         // <CG>::=y
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1435,15 +1737,25 @@ void CppParser::s_52(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 118 ... 120: case 122: case 236: case 249:  // '(' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' 'v'-'x' 'z' 'м' 'щ'
         // <unary_expression>::=<postfix_expression>
-        s_55(thisIndex, thisNode);  // <postfix_expression>
+        s_55(thisIndex, thisNode); // <postfix_expression>
         break;
-    case 33: case 38: case 42 ... 43: case 45: case 68: case 71: case 126:  // '!' '&' '*'-'+' '-' 'D' 'G' '~'
+    case 33:
+    case 38:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 126: // '!' '&' '*'-'+' '-' 'D' 'G' '~'
         // <unary_expression>::=<unary_prefix_operator><cast_expression>
-        s_56(thisIndex, thisNode);  // <unary_prefix_operator>
+        s_56(thisIndex, thisNode); // <unary_prefix_operator>
         if (bad) return;
-        s_49(thisIndex, thisNode);  // <cast_expression>
+        s_49(thisIndex, thisNode); // <cast_expression>
         break;
     default:
         ErrH(1, thisNode, Expected(52));
@@ -1460,7 +1772,7 @@ void CppParser::s_53(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 88:  // 'X'
+    case 88: // 'X'
         // <DOT_STAR>::=X
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1480,7 +1792,7 @@ void CppParser::s_54(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 67:  // 'C'
+    case 67: // 'C'
         // <ARROW_STAR>::=C
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1500,11 +1812,15 @@ void CppParser::s_55(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 118 ... 120: case 122: case 236: case 249:  // '(' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' 'v'-'x' 'z' 'м' 'щ'
         // <postfix_expression>::=<primary_expression><unary_postfix_operator>
-        s_57(thisIndex, thisNode);  // <primary_expression>
+        s_57(thisIndex, thisNode); // <primary_expression>
         if (bad) return;
-        s_58(thisIndex, thisNode);  // <unary_postfix_operator>
+        s_58(thisIndex, thisNode); // <unary_postfix_operator>
         break;
     default:
         ErrH(1, thisNode, Expected(55));
@@ -1521,18 +1837,22 @@ void CppParser::s_56(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 42 ... 43: case 45: case 126:  // '!' '&' '*'-'+' '-' '~'
+    case 33:
+    case 38:
+    case 42 ... 43:
+    case 45:
+    case 126: // '!' '&' '*'-'+' '-' '~'
         // <unary_prefix_operator>::=!
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
         break;
-    case 71:  // 'G'
+    case 71: // 'G'
         // <unary_prefix_operator>::=<INC>
-        s_59(thisIndex, thisNode);  // <INC>
+        s_59(thisIndex, thisNode); // <INC>
         break;
-    case 68:  // 'D'
+    case 68: // 'D'
         // <unary_prefix_operator>::=<DEC>
-        s_60(thisIndex, thisNode);  // <DEC>
+        s_60(thisIndex, thisNode); // <DEC>
         break;
     default:
         ErrH(1, thisNode, Expected(56));
@@ -1549,15 +1869,17 @@ void CppParser::s_57(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 118 ... 120: case 236: case 249:  // 'v'-'x' 'м' 'щ'
+    case 118 ... 120:
+    case 236:
+    case 249: // 'v'-'x' 'м' 'щ'
         // <primary_expression>::=<literal>
-        s_61(thisIndex, thisNode);  // <literal>
+        s_61(thisIndex, thisNode); // <literal>
         break;
-    case 40:  // '('
+    case 40: // '('
         // <primary_expression>::=(<expression>)<typed_id_expression><arguments>
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_2(thisIndex, thisNode);  // <expression>
+        s_2(thisIndex, thisNode); // <expression>
         if (bad) return;
         if (LL1 != 41) {
             ErrH(2, " ", ")");
@@ -1565,15 +1887,15 @@ void CppParser::s_57(long parentIndex, const std::string& parentNode)
         }
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_62(thisIndex, thisNode);  // <typed_id_expression>
+        s_62(thisIndex, thisNode); // <typed_id_expression>
         if (bad) return;
-        s_63(thisIndex, thisNode);  // <arguments>
+        s_63(thisIndex, thisNode); // <arguments>
         break;
-    case 122:  // 'z'
+    case 122: // 'z'
         // <primary_expression>::=<id_expression><arguments>
-        s_64(thisIndex, thisNode);  // <id_expression>
+        s_64(thisIndex, thisNode); // <id_expression>
         if (bad) return;
-        s_63(thisIndex, thisNode);  // <arguments>
+        s_63(thisIndex, thisNode); // <arguments>
         break;
     default:
         ErrH(1, thisNode, Expected(57));
@@ -1590,15 +1912,26 @@ void CppParser::s_58(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 71:  // 'G'
+    case 71: // 'G'
         // <unary_postfix_operator>::=<INC>
-        s_59(thisIndex, thisNode);  // <INC>
+        s_59(thisIndex, thisNode); // <INC>
         break;
-    case 68:  // 'D'
+    case 68: // 'D'
         // <unary_postfix_operator>::=<DEC>
-        s_60(thisIndex, thisNode);  // <DEC>
+        s_60(thisIndex, thisNode); // <DEC>
         break;
-    case 37 ... 38: case 41 ... 45: case 47: case 58: case 60 ... 63: case 67: case 69 ... 70: case 72 ... 88: case 93 ... 94: case 121: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'C' 'E'-'F' 'H'-'X' ']'-'^' 'y' '|' finish
+    case 37 ... 38:
+    case 41 ... 45:
+    case 47:
+    case 58:
+    case 60 ... 63:
+    case 67:
+    case 69 ... 70:
+    case 72 ... 88:
+    case 93 ... 94:
+    case 121:
+    case 124:
+    case -1: // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'C' 'E'-'F' 'H'-'X' ']'-'^' 'y' '|' finish
         // <unary_postfix_operator>::=
         break;
     default:
@@ -1616,7 +1949,7 @@ void CppParser::s_59(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 71:  // 'G'
+    case 71: // 'G'
         // <INC>::=G
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1636,7 +1969,7 @@ void CppParser::s_60(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 68:  // 'D'
+    case 68: // 'D'
         // <DEC>::=D
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1656,21 +1989,22 @@ void CppParser::s_61(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 118:  // 'v'
+    case 118: // 'v'
         // <literal>::=<character_constant>
-        s_65(thisIndex, thisNode);  // <character_constant>
+        s_65(thisIndex, thisNode); // <character_constant>
         break;
-    case 119:  // 'w'
+    case 119: // 'w'
         // <literal>::=<string_literal>
-        s_66(thisIndex, thisNode);  // <string_literal>
+        s_66(thisIndex, thisNode); // <string_literal>
         break;
-    case 120:  // 'x'
+    case 120: // 'x'
         // <literal>::=<numeric_constant>
-        s_67(thisIndex, thisNode);  // <numeric_constant>
+        s_67(thisIndex, thisNode); // <numeric_constant>
         break;
-    case 236: case 249:  // 'м' 'щ'
+    case 236:
+    case 249: // 'м' 'щ'
         // <literal>::=<bool>
-        s_68(thisIndex, thisNode);  // <bool>
+        s_68(thisIndex, thisNode); // <bool>
         break;
     default:
         ErrH(1, thisNode, Expected(61));
@@ -1687,11 +2021,21 @@ void CppParser::s_62(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 122:  // 'z'
+    case 122: // 'z'
         // <typed_id_expression>::=<identifier>
-        s_69(thisIndex, thisNode);  // <identifier>
+        s_69(thisIndex, thisNode); // <identifier>
         break;
-    case 37 ... 38: case 40 ... 45: case 47: case 58: case 60 ... 63: case 67 ... 88: case 91: case 93 ... 94: case 121: case 124: case -1:  // '%'-'&' '('-'-' '/' ':' '<'-'?' 'C'-'X' '[' ']'-'^' 'y' '|' finish
+    case 37 ... 38:
+    case 40 ... 45:
+    case 47:
+    case 58:
+    case 60 ... 63:
+    case 67 ... 88:
+    case 91:
+    case 93 ... 94:
+    case 121:
+    case 124:
+    case -1: // '%'-'&' '('-'-' '/' ':' '<'-'?' 'C'-'X' '[' ']'-'^' 'y' '|' finish
         // <typed_id_expression>::=
         break;
     default:
@@ -1709,11 +2053,11 @@ void CppParser::s_63(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40:  // '('
+    case 40: // '('
         // <arguments>::=(<expression_list>)
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_70(thisIndex, thisNode);  // <expression_list>
+        s_70(thisIndex, thisNode); // <expression_list>
         if (bad) return;
         if (LL1 != 41) {
             ErrH(2, " ", ")");
@@ -1722,11 +2066,11 @@ void CppParser::s_63(long parentIndex, const std::string& parentNode)
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
         break;
-    case 91:  // '['
+    case 91: // '['
         // <arguments>::="["<expression_list>"]"
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_70(thisIndex, thisNode);  // <expression_list>
+        s_70(thisIndex, thisNode); // <expression_list>
         if (bad) return;
         if (LL1 != 93) {
             ErrH(2, " ", "]");
@@ -1735,7 +2079,16 @@ void CppParser::s_63(long parentIndex, const std::string& parentNode)
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
         break;
-    case 37 ... 38: case 41 ... 45: case 47: case 58: case 60 ... 63: case 67 ... 88: case 93 ... 94: case 121: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'C'-'X' ']'-'^' 'y' '|' finish
+    case 37 ... 38:
+    case 41 ... 45:
+    case 47:
+    case 58:
+    case 60 ... 63:
+    case 67 ... 88:
+    case 93 ... 94:
+    case 121:
+    case 124:
+    case -1: // '%'-'&' ')'-'-' '/' ':' '<'-'?' 'C'-'X' ']'-'^' 'y' '|' finish
         // <arguments>::=
         break;
     default:
@@ -1753,9 +2106,9 @@ void CppParser::s_64(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 122:  // 'z'
+    case 122: // 'z'
         // <id_expression>::=<identifier>
-        s_69(thisIndex, thisNode);  // <identifier>
+        s_69(thisIndex, thisNode); // <identifier>
         break;
     default:
         ErrH(1, thisNode, Expected(64));
@@ -1772,7 +2125,7 @@ void CppParser::s_65(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 118:  // 'v'
+    case 118: // 'v'
         // <character_constant>::=v
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1792,7 +2145,7 @@ void CppParser::s_66(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 119:  // 'w'
+    case 119: // 'w'
         // <string_literal>::=w
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1812,7 +2165,7 @@ void CppParser::s_67(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 120:  // 'x'
+    case 120: // 'x'
         // <numeric_constant>::=x
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1832,7 +2185,8 @@ void CppParser::s_68(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 236: case 249:  // 'м' 'щ'
+    case 236:
+    case 249: // 'м' 'щ'
         // <bool>::=м
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1852,7 +2206,7 @@ void CppParser::s_69(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 122:  // 'z'
+    case 122: // 'z'
         // <identifier>::=z
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1872,13 +2226,25 @@ void CppParser::s_70(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 33: case 38: case 40: case 42 ... 43: case 45: case 68: case 71: case 118 ... 120: case 122: case 126: case 236: case 249:  // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
+    case 33:
+    case 38:
+    case 40:
+    case 42 ... 43:
+    case 45:
+    case 68:
+    case 71:
+    case 118 ... 120:
+    case 122:
+    case 126:
+    case 236:
+    case 249: // '!' '&' '(' '*'-'+' '-' 'D' 'G' 'v'-'x' 'z' '~' 'м' 'щ'
         // <expression_list>::=<assignment_expression><expression_list1>
-        s_3(thisIndex, thisNode);  // <assignment_expression>
+        s_3(thisIndex, thisNode); // <assignment_expression>
         if (bad) return;
-        s_4(thisIndex, thisNode);  // <expression_list1>
+        s_4(thisIndex, thisNode); // <expression_list1>
         break;
-    case 41: case 93:  // ')' ']'
+    case 41:
+    case 93: // ')' ']'
         // <expression_list>::=
         break;
     default:
@@ -1887,4 +2253,4 @@ void CppParser::s_70(long parentIndex, const std::string& parentNode)
     CompleteNode(thisIndex, thisNode, indSrc);
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

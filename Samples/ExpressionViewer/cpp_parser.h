@@ -91,4 +91,4 @@ private:
     void s_70(long parentIndex, const std::string& parentNode);
 };
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

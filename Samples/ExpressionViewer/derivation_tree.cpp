@@ -45,8 +45,7 @@ void DerivationTree::NewNode(long parentIndex, const std::string& parentNode, lo
     if (Add(std::move(node)) >= 0) RootCreated = true;
 }
 
-void DerivationTree::NewLeaf(long thisIndex, const std::string& thisNode, long sourcePosition,
-                             const std::string& token)
+void DerivationTree::NewLeaf(long thisIndex, const std::string& thisNode, long sourcePosition, const std::string& token)
 {
     if (!RootCreated) return;
     MemNode node;
@@ -100,21 +99,21 @@ std::vector<ShownNode> DerivationTree::Layout(bool reduced)
         }
     }
     for (auto& n : NodeList)
-        if (n.end < 0) n.end = n.start - 1;  // derived nothing
+        if (n.end < 0) n.end = n.start - 1; // derived nothing
 
     auto empty = [this](int i) {
         const MemNode& n = NodeList[static_cast<size_t>(i)];
         return !n.leaf && n.end < n.start;
     };
-    std::vector<int> shownAs(NodeList.size(), -1);  // where a node's children hang
+    std::vector<int> shownAs(NodeList.size(), -1); // where a node's children hang
     std::vector<ShownNode> shown;
     for (size_t i = 0; i < NodeList.size(); ++i) {
         MemNode& n = NodeList[i];
         const int parent = n.Parent < 0 ? -1 : shownAs[static_cast<size_t>(n.Parent)];
         if (n.Parent >= 0 && reduced) {
             const bool hollow = empty(static_cast<int>(i));
-            const bool chain = !n.leaf && n.Children.size() <= 2 &&
-                               std::any_of(n.Children.begin(), n.Children.end(), empty);
+            const bool chain =
+                !n.leaf && n.Children.size() <= 2 && std::any_of(n.Children.begin(), n.Children.end(), empty);
             if (hollow || chain) {
                 n.reduce = true;
                 shownAs[i] = parent;
@@ -127,4 +126,4 @@ std::vector<ShownNode> DerivationTree::Layout(bool reduced)
     return shown;
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -9,15 +9,15 @@
 namespace kelvantroc {
 
 struct MemNode {
-    bool reduce = false;  // hidden in the reduced tree
-    long tag = 0;         // a leaf's last character; a nonterminal's position when it ended
+    bool reduce = false; // hidden in the reduced tree
+    long tag = 0; // a leaf's last character; a nonterminal's position when it ended
     bool leaf = false;
-    std::string txt;      // the nonterminal's name or the token's text
+    std::string txt; // the nonterminal's name or the token's text
     std::string key;
-    std::vector<int> Children;  // indexes into the tree's NodeList, in creation order
-    int Parent = -1;            // -1 for the root
-    long start = 0;             // 1-based index of the first character the node stands for
-    long end = 0;               // index of its last character; start - 1 when it derived nothing
+    std::vector<int> Children; // indexes into the tree's NodeList, in creation order
+    int Parent = -1; // -1 for the root
+    long start = 0; // 1-based index of the first character the node stands for
+    long end = 0; // index of its last character; start - 1 when it derived nothing
 };
 
 // One node as the window shows it: the node and the shown node it hangs under (-1 for the root).
@@ -51,4 +51,4 @@ private:
     bool RootCreated = false;
 };
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

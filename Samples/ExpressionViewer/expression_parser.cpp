@@ -9,7 +9,7 @@ namespace kelvantroc {
 namespace {
 
 const char* const EnglishNames[] = {
-    "",  // the Russian grammar's start rule
+    "", // the Russian grammar's start rule
     "<expression>",
     "<assignment_expression>",
     "<expression_list>",
@@ -78,7 +78,8 @@ const char* const RussianNames[] = {
     "<\363\361\353\356\342\355\356\345 \342\373\360\340\346\345\355\350\345>",
     "<\356\357\345\360\340\366\350\377 \357\360\350\361\342\340\350\342\340\355\350\377>",
     "<\353\356\343\350\367\345\361\352\356\345 \"\350\353\350\">",
-    "<\363\361\353\356\342\355\356\345 \342\373\360\340\346\345\355\350\345 \357\360\340\342\340\377 \367\340\361\362\374>",
+    "<\363\361\353\356\342\355\356\345 \342\373\360\340\346\345\355\350\345 \357\360\340\342\340\377 "
+    "\367\340\361\362\374>",
     "<ASS_MUL>",
     "<ASS_DIV>",
     "<ASS_MOD>",
@@ -100,11 +101,13 @@ const char* const RussianNames[] = {
     "<\357\356\341\350\362\356\342\356\345 \"\350\353\350\" \357\360\340\342\340\377 \367\340\361\362\374>",
     "<LOG_AND>",
     "<\357\356\341\350\362\356\342\356\345 \"\350\">",
-    "<\357\356\341\350\362\356\342\356\345 \350\361\352\353\376\367\340\376\371\345\345 \"\350\353\350\" \357\360\340\342\340\377 \367\340\361\362\374>",
+    "<\357\356\341\350\362\356\342\356\345 \350\361\352\353\376\367\340\376\371\345\345 \"\350\353\350\" "
+    "\357\360\340\342\340\377 \367\340\361\362\374>",
     "<\342\373\360\340\346\345\355\350\345 \360\340\342\355\345\355\361\362\342\340>",
     "<\357\356\341\350\362\356\342\356\345 \"\350\" \357\360\340\342\340\377 \367\340\361\362\374>",
     "<\342\373\360\340\346\345\355\350\345 \361\360\340\342\355\345\355\350\377>",
-    "<\342\373\360\340\346\345\355\350\345 \360\340\342\355\345\355\361\362\342\340 \357\360\340\342\340\377 \367\340\361\362\374>",
+    "<\342\373\360\340\346\345\355\350\345 \360\340\342\355\345\355\361\362\342\340 \357\360\340\342\340\377 "
+    "\367\340\361\362\374>",
     "<\357\356\341\350\362\356\342\373\351 \361\344\342\350\343>",
     "<\361\360\340\342\355\345\355\350\345 \357\360\340\342\340\377 \367\340\361\362\374>",
     "<EQ>",
@@ -113,11 +116,13 @@ const char* const RussianNames[] = {
     "<\357\356\341\350\362\356\342\373\351 \361\344\342\350\343 \357\360\340\342\340\377 \367\340\361\362\374>",
     "<EG>",
     "<\363\354\355\356\346\345\355\350\345, \344\345\353\345\355\350\345>",
-    "<\361\353\356\346\345\355\350\345, \342\373\367\350\362\340\355\350\345 \357\360\340\342\340\377 \367\340\361\362\374>",
+    "<\361\353\356\346\345\355\350\345, \342\373\367\350\362\340\355\350\345 \357\360\340\342\340\377 "
+    "\367\340\361\362\374>",
     "<SHL>",
     "<SHR>",
     "<\361\345\343\354\345\355\362 \356\344\355\356\367\353\345\355\340>",
-    "<\363\354\355\356\346\345\355\350\345, \344\345\353\345\355\350\345 \357\360\340\342\340\377 \367\340\361\362\374>",
+    "<\363\354\355\356\346\345\355\350\345, \344\345\353\345\355\350\345 \357\360\340\342\340\377 "
+    "\367\340\361\362\374>",
     "<\363\352\340\347\340\362\345\353\374>",
     "<\361\345\343\354\345\355\362 \356\344\355\356\367\353\345\355\340 \357\360\340\342\340\377 \367\340\361\362\374>",
     "<\352\356\355\361\362\340\355\362\340, \357\345\360\345\354\345\355\355\340\377>",
@@ -194,12 +199,11 @@ const char* const ExpectedSets[] = {
     "C",
 };
 
-}  // namespace
+} // namespace
 
 ExpressionParser::ExpressionParser(DerivationTree& tree, bool russian)
-    : ParserFrame(tree), Names(russian ? RussianNames : EnglishNames), StartSymbol(russian ? 1 : 2)
-{
-}
+        : ParserFrame(tree), Names(russian ? RussianNames : EnglishNames), StartSymbol(russian ? 1 : 2)
+{}
 
 void ExpressionParser::Parse(const std::string& SourceStr, std::string& ErrorMsg)
 {
@@ -221,9 +225,19 @@ void ExpressionParser::s_1(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 61: case 70: case 72: case 78 ... 87: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' '=' 'F' 'H' 'N'-'W' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 61:
+    case 70:
+    case 72:
+    case 78 ... 87:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' '=' 'F' 'H' 'N'-'W' 'v'-'x' 'z' 'м' 'щ'
         // <expression_rus>::=<выражение>
-        s_2(thisIndex, thisNode);  // <выражение>
+        s_2(thisIndex, thisNode); // <выражение>
         break;
     default:
         ErrH(1, thisNode, Expected(1));
@@ -240,11 +254,21 @@ void ExpressionParser::s_2(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 61: case 70: case 72: case 78 ... 87: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' '=' 'F' 'H' 'N'-'W' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 61:
+    case 70:
+    case 72:
+    case 78 ... 87:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' '=' 'F' 'H' 'N'-'W' 'v'-'x' 'z' 'м' 'щ'
         // <expression>::=<assignment_expression><expression_list>
-        s_3(thisIndex, thisNode);  // <assignment_expression>
+        s_3(thisIndex, thisNode); // <assignment_expression>
         if (bad) return;
-        s_4(thisIndex, thisNode);  // <expression_list>
+        s_4(thisIndex, thisNode); // <expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(2));
@@ -263,16 +287,25 @@ void ExpressionParser::s_3(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+        case 40:
+        case 43:
+        case 45:
+        case 118 ... 120:
+        case 122:
+        case 236:
+        case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
             // <assignment_expression>::=<conditional_expression>
-            s_5(thisIndex, thisNode);  // <conditional_expression>
+            s_5(thisIndex, thisNode); // <conditional_expression>
             break;
-        case 61: case 70: case 72: case 78 ... 87:  // '=' 'F' 'H' 'N'-'W'
+        case 61:
+        case 70:
+        case 72:
+        case 78 ... 87: // '=' 'F' 'H' 'N'-'W'
             // <assignment_expression>::=<assignment_operator><assignment_expression>
-            s_6(thisIndex, thisNode);  // <assignment_operator>
+            s_6(thisIndex, thisNode); // <assignment_operator>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <assignment_expression>
+            continue; // <assignment_expression>
         default:
             ErrH(1, thisNode, Expected(3));
         }
@@ -292,15 +325,17 @@ void ExpressionParser::s_4(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 44:  // ','
+        case 44: // ','
             // <expression_list>::=,<assignment_expression><expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_3(thisIndex, thisNode);  // <assignment_expression>
+            s_3(thisIndex, thisNode); // <assignment_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <expression_list>
-        case 41: case 58: case -1:  // ')' ':' finish
+            continue; // <expression_list>
+        case 41:
+        case 58:
+        case -1: // ')' ':' finish
             // <expression_list>::=
             break;
         default:
@@ -320,11 +355,17 @@ void ExpressionParser::s_5(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <conditional_expression>::=<logical_or_expression><conditional_expression_right>
-        s_7(thisIndex, thisNode);  // <logical_or_expression>
+        s_7(thisIndex, thisNode); // <logical_or_expression>
         if (bad) return;
-        s_8(thisIndex, thisNode);  // <conditional_expression_right>
+        s_8(thisIndex, thisNode); // <conditional_expression_right>
         break;
     default:
         ErrH(1, thisNode, Expected(5));
@@ -341,58 +382,58 @@ void ExpressionParser::s_6(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 61:  // '='
+    case 61: // '='
         // <assignment_operator>::==
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
         break;
-    case 82:  // 'R'
+    case 82: // 'R'
         // <assignment_operator>::=<ASS_MUL>
-        s_9(thisIndex, thisNode);  // <ASS_MUL>
+        s_9(thisIndex, thisNode); // <ASS_MUL>
         break;
-    case 80:  // 'P'
+    case 80: // 'P'
         // <assignment_operator>::=<ASS_DIV>
-        s_10(thisIndex, thisNode);  // <ASS_DIV>
+        s_10(thisIndex, thisNode); // <ASS_DIV>
         break;
-    case 81:  // 'Q'
+    case 81: // 'Q'
         // <assignment_operator>::=<ASS_MOD>
-        s_11(thisIndex, thisNode);  // <ASS_MOD>
+        s_11(thisIndex, thisNode); // <ASS_MOD>
         break;
-    case 78:  // 'N'
+    case 78: // 'N'
         // <assignment_operator>::=<ASS_ADD>
-        s_12(thisIndex, thisNode);  // <ASS_ADD>
+        s_12(thisIndex, thisNode); // <ASS_ADD>
         break;
-    case 86:  // 'V'
+    case 86: // 'V'
         // <assignment_operator>::=<ASS_SUB>
-        s_13(thisIndex, thisNode);  // <ASS_SUB>
+        s_13(thisIndex, thisNode); // <ASS_SUB>
         break;
-    case 70:  // 'F'
+    case 70: // 'F'
         // <assignment_operator>::=<GE>
-        s_14(thisIndex, thisNode);  // <GE>
+        s_14(thisIndex, thisNode); // <GE>
         break;
-    case 85:  // 'U'
+    case 85: // 'U'
         // <assignment_operator>::=<ASS_SHR>
-        s_15(thisIndex, thisNode);  // <ASS_SHR>
+        s_15(thisIndex, thisNode); // <ASS_SHR>
         break;
-    case 72:  // 'H'
+    case 72: // 'H'
         // <assignment_operator>::=<LE>
-        s_16(thisIndex, thisNode);  // <LE>
+        s_16(thisIndex, thisNode); // <LE>
         break;
-    case 84:  // 'T'
+    case 84: // 'T'
         // <assignment_operator>::=<ASS_SHL>
-        s_17(thisIndex, thisNode);  // <ASS_SHL>
+        s_17(thisIndex, thisNode); // <ASS_SHL>
         break;
-    case 79:  // 'O'
+    case 79: // 'O'
         // <assignment_operator>::=<ASS_AND>
-        s_18(thisIndex, thisNode);  // <ASS_AND>
+        s_18(thisIndex, thisNode); // <ASS_AND>
         break;
-    case 87:  // 'W'
+    case 87: // 'W'
         // <assignment_operator>::=<ASS_XOR>
-        s_19(thisIndex, thisNode);  // <ASS_XOR>
+        s_19(thisIndex, thisNode); // <ASS_XOR>
         break;
-    case 83:  // 'S'
+    case 83: // 'S'
         // <assignment_operator>::=<ASS_OR>
-        s_20(thisIndex, thisNode);  // <ASS_OR>
+        s_20(thisIndex, thisNode); // <ASS_OR>
         break;
     default:
         ErrH(1, thisNode, Expected(6));
@@ -409,11 +450,17 @@ void ExpressionParser::s_7(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <logical_or_expression>::=<logical_and_expression><logical_or_expression_list>
-        s_21(thisIndex, thisNode);  // <logical_and_expression>
+        s_21(thisIndex, thisNode); // <logical_and_expression>
         if (bad) return;
-        s_22(thisIndex, thisNode);  // <logical_or_expression_list>
+        s_22(thisIndex, thisNode); // <logical_or_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(7));
@@ -430,11 +477,11 @@ void ExpressionParser::s_8(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 63:  // '?'
+    case 63: // '?'
         // <conditional_expression_right>::=?<expression>:<conditional_expression>
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_2(thisIndex, thisNode);  // <expression>
+        s_2(thisIndex, thisNode); // <expression>
         if (bad) return;
         if (LL1 != 58) {
             ErrH(2, " ", ":");
@@ -442,9 +489,12 @@ void ExpressionParser::s_8(long parentIndex, const std::string& parentNode)
         }
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_5(thisIndex, thisNode);  // <conditional_expression>
+        s_5(thisIndex, thisNode); // <conditional_expression>
         break;
-    case 41: case 44: case 58: case -1:  // ')' ',' ':' finish
+    case 41:
+    case 44:
+    case 58:
+    case -1: // ')' ',' ':' finish
         // <conditional_expression_right>::=
         break;
     default:
@@ -462,7 +512,7 @@ void ExpressionParser::s_9(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 82:  // 'R'
+    case 82: // 'R'
         // <ASS_MUL>::=R
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -482,7 +532,7 @@ void ExpressionParser::s_10(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 80:  // 'P'
+    case 80: // 'P'
         // <ASS_DIV>::=P
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -502,7 +552,7 @@ void ExpressionParser::s_11(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 81:  // 'Q'
+    case 81: // 'Q'
         // <ASS_MOD>::=Q
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -522,7 +572,7 @@ void ExpressionParser::s_12(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 78:  // 'N'
+    case 78: // 'N'
         // <ASS_ADD>::=N
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -542,7 +592,7 @@ void ExpressionParser::s_13(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 86:  // 'V'
+    case 86: // 'V'
         // <ASS_SUB>::=V
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -562,7 +612,7 @@ void ExpressionParser::s_14(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 70:  // 'F'
+    case 70: // 'F'
         // <GE>::=F
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -582,7 +632,7 @@ void ExpressionParser::s_15(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 85:  // 'U'
+    case 85: // 'U'
         // <ASS_SHR>::=U
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -602,7 +652,7 @@ void ExpressionParser::s_16(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 72:  // 'H'
+    case 72: // 'H'
         // <LE>::=H
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -622,7 +672,7 @@ void ExpressionParser::s_17(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 84:  // 'T'
+    case 84: // 'T'
         // <ASS_SHL>::=T
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -642,7 +692,7 @@ void ExpressionParser::s_18(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 79:  // 'O'
+    case 79: // 'O'
         // <ASS_AND>::=O
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -662,7 +712,7 @@ void ExpressionParser::s_19(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 87:  // 'W'
+    case 87: // 'W'
         // <ASS_XOR>::=W
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -682,7 +732,7 @@ void ExpressionParser::s_20(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 83:  // 'S'
+    case 83: // 'S'
         // <ASS_OR>::=S
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -702,11 +752,17 @@ void ExpressionParser::s_21(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <logical_and_expression>::=<inclusive_or_expression><logical_and_expression_list>
-        s_23(thisIndex, thisNode);  // <inclusive_or_expression>
+        s_23(thisIndex, thisNode); // <inclusive_or_expression>
         if (bad) return;
-        s_24(thisIndex, thisNode);  // <logical_and_expression_list>
+        s_24(thisIndex, thisNode); // <logical_and_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(21));
@@ -725,15 +781,19 @@ void ExpressionParser::s_22(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 74:  // 'J'
+        case 74: // 'J'
             // <logical_or_expression_list>::=<LOG_OR><logical_and_expression><logical_or_expression_list>
-            s_25(thisIndex, thisNode);  // <LOG_OR>
+            s_25(thisIndex, thisNode); // <LOG_OR>
             if (bad) return;
-            s_21(thisIndex, thisNode);  // <logical_and_expression>
+            s_21(thisIndex, thisNode); // <logical_and_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <logical_or_expression_list>
-        case 41: case 44: case 58: case 63: case -1:  // ')' ',' ':' '?' finish
+            continue; // <logical_or_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 63:
+        case -1: // ')' ',' ':' '?' finish
             // <logical_or_expression_list>::=
             break;
         default:
@@ -753,11 +813,17 @@ void ExpressionParser::s_23(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <inclusive_or_expression>::=<exclusive_or_expression><inclusive_or_expression_list>
-        s_26(thisIndex, thisNode);  // <exclusive_or_expression>
+        s_26(thisIndex, thisNode); // <exclusive_or_expression>
         if (bad) return;
-        s_27(thisIndex, thisNode);  // <inclusive_or_expression_list>
+        s_27(thisIndex, thisNode); // <inclusive_or_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(23));
@@ -776,15 +842,20 @@ void ExpressionParser::s_24(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 73:  // 'I'
+        case 73: // 'I'
             // <logical_and_expression_list>::=<LOG_AND><inclusive_or_expression><logical_and_expression_list>
-            s_28(thisIndex, thisNode);  // <LOG_AND>
+            s_28(thisIndex, thisNode); // <LOG_AND>
             if (bad) return;
-            s_23(thisIndex, thisNode);  // <inclusive_or_expression>
+            s_23(thisIndex, thisNode); // <inclusive_or_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <logical_and_expression_list>
-        case 41: case 44: case 58: case 63: case 74: case -1:  // ')' ',' ':' '?' 'J' finish
+            continue; // <logical_and_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 63:
+        case 74:
+        case -1: // ')' ',' ':' '?' 'J' finish
             // <logical_and_expression_list>::=
             break;
         default:
@@ -804,7 +875,7 @@ void ExpressionParser::s_25(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 74:  // 'J'
+    case 74: // 'J'
         // <LOG_OR>::=J
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -824,11 +895,17 @@ void ExpressionParser::s_26(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <exclusive_or_expression>::=<and_expression><exclusive_or_expression_list>
-        s_29(thisIndex, thisNode);  // <and_expression>
+        s_29(thisIndex, thisNode); // <and_expression>
         if (bad) return;
-        s_30(thisIndex, thisNode);  // <exclusive_or_expression_list>
+        s_30(thisIndex, thisNode); // <exclusive_or_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(26));
@@ -847,15 +924,20 @@ void ExpressionParser::s_27(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 124:  // '|'
+        case 124: // '|'
             // <inclusive_or_expression_list>::="|"<exclusive_or_expression><inclusive_or_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_26(thisIndex, thisNode);  // <exclusive_or_expression>
+            s_26(thisIndex, thisNode); // <exclusive_or_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <inclusive_or_expression_list>
-        case 41: case 44: case 58: case 63: case 73 ... 74: case -1:  // ')' ',' ':' '?' 'I'-'J' finish
+            continue; // <inclusive_or_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 63:
+        case 73 ... 74:
+        case -1: // ')' ',' ':' '?' 'I'-'J' finish
             // <inclusive_or_expression_list>::=
             break;
         default:
@@ -875,7 +957,7 @@ void ExpressionParser::s_28(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 73:  // 'I'
+    case 73: // 'I'
         // <LOG_AND>::=I
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -895,11 +977,17 @@ void ExpressionParser::s_29(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <and_expression>::=<equality_expression><and_expression_list>
-        s_31(thisIndex, thisNode);  // <equality_expression>
+        s_31(thisIndex, thisNode); // <equality_expression>
         if (bad) return;
-        s_32(thisIndex, thisNode);  // <and_expression_list>
+        s_32(thisIndex, thisNode); // <and_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(29));
@@ -918,15 +1006,21 @@ void ExpressionParser::s_30(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 94:  // '^'
+        case 94: // '^'
             // <exclusive_or_expression_list>::=^<and_expression><exclusive_or_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_29(thisIndex, thisNode);  // <and_expression>
+            s_29(thisIndex, thisNode); // <and_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <exclusive_or_expression_list>
-        case 41: case 44: case 58: case 63: case 73 ... 74: case 124: case -1:  // ')' ',' ':' '?' 'I'-'J' '|' finish
+            continue; // <exclusive_or_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 63:
+        case 73 ... 74:
+        case 124:
+        case -1: // ')' ',' ':' '?' 'I'-'J' '|' finish
             // <exclusive_or_expression_list>::=
             break;
         default:
@@ -946,11 +1040,17 @@ void ExpressionParser::s_31(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <equality_expression>::=<relational_expression><equality_expression_list>
-        s_33(thisIndex, thisNode);  // <relational_expression>
+        s_33(thisIndex, thisNode); // <relational_expression>
         if (bad) return;
-        s_34(thisIndex, thisNode);  // <equality_expression_list>
+        s_34(thisIndex, thisNode); // <equality_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(31));
@@ -969,15 +1069,22 @@ void ExpressionParser::s_32(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 38:  // '&'
+        case 38: // '&'
             // <and_expression_list>::=&<equality_expression><and_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_31(thisIndex, thisNode);  // <equality_expression>
+            s_31(thisIndex, thisNode); // <equality_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <and_expression_list>
-        case 41: case 44: case 58: case 63: case 73 ... 74: case 94: case 124: case -1:  // ')' ',' ':' '?' 'I'-'J' '^' '|' finish
+            continue; // <and_expression_list>
+        case 41:
+        case 44:
+        case 58:
+        case 63:
+        case 73 ... 74:
+        case 94:
+        case 124:
+        case -1: // ')' ',' ':' '?' 'I'-'J' '^' '|' finish
             // <and_expression_list>::=
             break;
         default:
@@ -997,11 +1104,17 @@ void ExpressionParser::s_33(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <relational_expression>::=<shift_expression><relational_expression_list>
-        s_35(thisIndex, thisNode);  // <shift_expression>
+        s_35(thisIndex, thisNode); // <shift_expression>
         if (bad) return;
-        s_36(thisIndex, thisNode);  // <relational_expression_list>
+        s_36(thisIndex, thisNode); // <relational_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(33));
@@ -1020,23 +1133,31 @@ void ExpressionParser::s_34(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 69:  // 'E'
+        case 69: // 'E'
             // <equality_expression_list>::=<EQ><relational_expression><equality_expression_list>
-            s_37(thisIndex, thisNode);  // <EQ>
+            s_37(thisIndex, thisNode); // <EQ>
             if (bad) return;
-            s_33(thisIndex, thisNode);  // <relational_expression>
+            s_33(thisIndex, thisNode); // <relational_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <equality_expression_list>
-        case 75:  // 'K'
+            continue; // <equality_expression_list>
+        case 75: // 'K'
             // <equality_expression_list>::=<NE><relational_expression><equality_expression_list>
-            s_38(thisIndex, thisNode);  // <NE>
+            s_38(thisIndex, thisNode); // <NE>
             if (bad) return;
-            s_33(thisIndex, thisNode);  // <relational_expression>
+            s_33(thisIndex, thisNode); // <relational_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <equality_expression_list>
-        case 38: case 41: case 44: case 58: case 63: case 73 ... 74: case 94: case 124: case -1:  // '&' ')' ',' ':' '?' 'I'-'J' '^' '|' finish
+            continue; // <equality_expression_list>
+        case 38:
+        case 41:
+        case 44:
+        case 58:
+        case 63:
+        case 73 ... 74:
+        case 94:
+        case 124:
+        case -1: // '&' ')' ',' ':' '?' 'I'-'J' '^' '|' finish
             // <equality_expression_list>::=
             break;
         default:
@@ -1056,11 +1177,17 @@ void ExpressionParser::s_35(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 118 ... 120: case 122: case 236: case 249:  // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 43:
+    case 45:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' '+' '-' 'v'-'x' 'z' 'м' 'щ'
         // <shift_expression>::=<additive_expression><shift_expression_list>
-        s_39(thisIndex, thisNode);  // <additive_expression>
+        s_39(thisIndex, thisNode); // <additive_expression>
         if (bad) return;
-        s_40(thisIndex, thisNode);  // <shift_expression_list>
+        s_40(thisIndex, thisNode); // <shift_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(35));
@@ -1079,31 +1206,41 @@ void ExpressionParser::s_36(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 60: case 62:  // '<' '>'
+        case 60:
+        case 62: // '<' '>'
             // <relational_expression_list>::="<"<shift_expression><relational_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_35(thisIndex, thisNode);  // <shift_expression>
+            s_35(thisIndex, thisNode); // <shift_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <relational_expression_list>
-        case 72:  // 'H'
+            continue; // <relational_expression_list>
+        case 72: // 'H'
             // <relational_expression_list>::=<LE><shift_expression><relational_expression_list>
-            s_16(thisIndex, thisNode);  // <LE>
+            s_16(thisIndex, thisNode); // <LE>
             if (bad) return;
-            s_35(thisIndex, thisNode);  // <shift_expression>
+            s_35(thisIndex, thisNode); // <shift_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <relational_expression_list>
-        case 65:  // 'A'
+            continue; // <relational_expression_list>
+        case 65: // 'A'
             // <relational_expression_list>::=<EG><shift_expression><relational_expression_list>
-            s_41(thisIndex, thisNode);  // <EG>
+            s_41(thisIndex, thisNode); // <EG>
             if (bad) return;
-            s_35(thisIndex, thisNode);  // <shift_expression>
+            s_35(thisIndex, thisNode); // <shift_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <relational_expression_list>
-        case 38: case 41: case 44: case 58: case 63: case 69: case 73 ... 75: case 94: case 124: case -1:  // '&' ')' ',' ':' '?' 'E' 'I'-'K' '^' '|' finish
+            continue; // <relational_expression_list>
+        case 38:
+        case 41:
+        case 44:
+        case 58:
+        case 63:
+        case 69:
+        case 73 ... 75:
+        case 94:
+        case 124:
+        case -1: // '&' ')' ',' ':' '?' 'E' 'I'-'K' '^' '|' finish
             // <relational_expression_list>::=
             break;
         default:
@@ -1123,7 +1260,7 @@ void ExpressionParser::s_37(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 69:  // 'E'
+    case 69: // 'E'
         // <EQ>::=E
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1143,7 +1280,7 @@ void ExpressionParser::s_38(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 75:  // 'K'
+    case 75: // 'K'
         // <NE>::=K
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1163,19 +1300,24 @@ void ExpressionParser::s_39(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 118 ... 120: case 122: case 236: case 249:  // '(' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' 'v'-'x' 'z' 'м' 'щ'
         // <additive_expression>::=<multiplicative_expression><additive_expression_list>
-        s_42(thisIndex, thisNode);  // <multiplicative_expression>
+        s_42(thisIndex, thisNode); // <multiplicative_expression>
         if (bad) return;
-        s_43(thisIndex, thisNode);  // <additive_expression_list>
+        s_43(thisIndex, thisNode); // <additive_expression_list>
         break;
-    case 43: case 45:  // '+' '-'
+    case 43:
+    case 45: // '+' '-'
         // <additive_expression>::=+<multiplicative_expression><additive_expression_list>
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_42(thisIndex, thisNode);  // <multiplicative_expression>
+        s_42(thisIndex, thisNode); // <multiplicative_expression>
         if (bad) return;
-        s_43(thisIndex, thisNode);  // <additive_expression_list>
+        s_43(thisIndex, thisNode); // <additive_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(39));
@@ -1194,23 +1336,34 @@ void ExpressionParser::s_40(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 76:  // 'L'
+        case 76: // 'L'
             // <shift_expression_list>::=<SHL><additive_expression><shift_expression_list>
-            s_44(thisIndex, thisNode);  // <SHL>
+            s_44(thisIndex, thisNode); // <SHL>
             if (bad) return;
-            s_39(thisIndex, thisNode);  // <additive_expression>
+            s_39(thisIndex, thisNode); // <additive_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <shift_expression_list>
-        case 77:  // 'M'
+            continue; // <shift_expression_list>
+        case 77: // 'M'
             // <shift_expression_list>::=<SHR><additive_expression><shift_expression_list>
-            s_45(thisIndex, thisNode);  // <SHR>
+            s_45(thisIndex, thisNode); // <SHR>
             if (bad) return;
-            s_39(thisIndex, thisNode);  // <additive_expression>
+            s_39(thisIndex, thisNode); // <additive_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <shift_expression_list>
-        case 38: case 41: case 44: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 75: case 94: case 124: case -1:  // '&' ')' ',' ':' '<' '>'-'?' 'A' 'E' 'H'-'K' '^' '|' finish
+            continue; // <shift_expression_list>
+        case 38:
+        case 41:
+        case 44:
+        case 58:
+        case 60:
+        case 62 ... 63:
+        case 65:
+        case 69:
+        case 72 ... 75:
+        case 94:
+        case 124:
+        case -1: // '&' ')' ',' ':' '<' '>'-'?' 'A' 'E' 'H'-'K' '^' '|' finish
             // <shift_expression_list>::=
             break;
         default:
@@ -1230,7 +1383,7 @@ void ExpressionParser::s_41(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 65:  // 'A'
+    case 65: // 'A'
         // <EG>::=A
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1250,11 +1403,15 @@ void ExpressionParser::s_42(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 118 ... 120: case 122: case 236: case 249:  // '(' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' 'v'-'x' 'z' 'м' 'щ'
         // <multiplicative_expression>::=<segment_expression><multiplicative_expression_list>
-        s_46(thisIndex, thisNode);  // <segment_expression>
+        s_46(thisIndex, thisNode); // <segment_expression>
         if (bad) return;
-        s_47(thisIndex, thisNode);  // <multiplicative_expression_list>
+        s_47(thisIndex, thisNode); // <multiplicative_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(42));
@@ -1273,15 +1430,27 @@ void ExpressionParser::s_43(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 43: case 45:  // '+' '-'
+        case 43:
+        case 45: // '+' '-'
             // <additive_expression_list>::=+<multiplicative_expression><additive_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_42(thisIndex, thisNode);  // <multiplicative_expression>
+            s_42(thisIndex, thisNode); // <multiplicative_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <additive_expression_list>
-        case 38: case 41: case 44: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '&' ')' ',' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
+            continue; // <additive_expression_list>
+        case 38:
+        case 41:
+        case 44:
+        case 58:
+        case 60:
+        case 62 ... 63:
+        case 65:
+        case 69:
+        case 72 ... 77:
+        case 94:
+        case 124:
+        case -1: // '&' ')' ',' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
             // <additive_expression_list>::=
             break;
         default:
@@ -1301,7 +1470,7 @@ void ExpressionParser::s_44(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 76:  // 'L'
+    case 76: // 'L'
         // <SHL>::=L
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1321,7 +1490,7 @@ void ExpressionParser::s_45(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 77:  // 'M'
+    case 77: // 'M'
         // <SHR>::=M
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1341,11 +1510,15 @@ void ExpressionParser::s_46(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 118 ... 120: case 122: case 236: case 249:  // '(' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' 'v'-'x' 'z' 'м' 'щ'
         // <segment_expression>::=<pm_expression><segment_expression_list>
-        s_48(thisIndex, thisNode);  // <pm_expression>
+        s_48(thisIndex, thisNode); // <pm_expression>
         if (bad) return;
-        s_49(thisIndex, thisNode);  // <segment_expression_list>
+        s_49(thisIndex, thisNode); // <segment_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(46));
@@ -1364,15 +1537,28 @@ void ExpressionParser::s_47(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 37: case 42: case 47:  // '%' '*' '/'
+        case 37:
+        case 42:
+        case 47: // '%' '*' '/'
             // <multiplicative_expression_list>::=%<segment_expression><multiplicative_expression_list>
             NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
             LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-            s_46(thisIndex, thisNode);  // <segment_expression>
+            s_46(thisIndex, thisNode); // <segment_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <multiplicative_expression_list>
-        case 38: case 41: case 43 ... 45: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '&' ')' '+'-'-' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
+            continue; // <multiplicative_expression_list>
+        case 38:
+        case 41:
+        case 43 ... 45:
+        case 58:
+        case 60:
+        case 62 ... 63:
+        case 65:
+        case 69:
+        case 72 ... 77:
+        case 94:
+        case 124:
+        case -1: // '&' ')' '+'-'-' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
             // <multiplicative_expression_list>::=
             break;
         default:
@@ -1392,11 +1578,15 @@ void ExpressionParser::s_48(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40: case 118 ... 120: case 122: case 236: case 249:  // '(' 'v'-'x' 'z' 'м' 'щ'
+    case 40:
+    case 118 ... 120:
+    case 122:
+    case 236:
+    case 249: // '(' 'v'-'x' 'z' 'м' 'щ'
         // <pm_expression>::=<cast_expression><pm_expression_list>
-        s_50(thisIndex, thisNode);  // <cast_expression>
+        s_50(thisIndex, thisNode); // <cast_expression>
         if (bad) return;
-        s_51(thisIndex, thisNode);  // <pm_expression_list>
+        s_51(thisIndex, thisNode); // <pm_expression_list>
         break;
     default:
         ErrH(1, thisNode, Expected(48));
@@ -1415,15 +1605,26 @@ void ExpressionParser::s_49(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 121:  // 'y'
+        case 121: // 'y'
             // <segment_expression_list>::=<CG><pm_expression><segment_expression_list>
-            s_52(thisIndex, thisNode);  // <CG>
+            s_52(thisIndex, thisNode); // <CG>
             if (bad) return;
-            s_48(thisIndex, thisNode);  // <pm_expression>
+            s_48(thisIndex, thisNode); // <pm_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <segment_expression_list>
-        case 37 ... 38: case 41 ... 45: case 47: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
+            continue; // <segment_expression_list>
+        case 37 ... 38:
+        case 41 ... 45:
+        case 47:
+        case 58:
+        case 60:
+        case 62 ... 63:
+        case 65:
+        case 69:
+        case 72 ... 77:
+        case 94:
+        case 124:
+        case -1: // '%'-'&' ')'-'-' '/' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' '|' finish
             // <segment_expression_list>::=
             break;
         default:
@@ -1443,11 +1644,11 @@ void ExpressionParser::s_50(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 40:  // '('
+    case 40: // '('
         // <cast_expression>::=(<expression>)
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
-        s_2(thisIndex, thisNode);  // <expression>
+        s_2(thisIndex, thisNode); // <expression>
         if (bad) return;
         if (LL1 != 41) {
             ErrH(2, " ", ")");
@@ -1456,25 +1657,26 @@ void ExpressionParser::s_50(long parentIndex, const std::string& parentNode)
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
         break;
-    case 122:  // 'z'
+    case 122: // 'z'
         // <cast_expression>::=<identifier>
-        s_53(thisIndex, thisNode);  // <identifier>
+        s_53(thisIndex, thisNode); // <identifier>
         break;
-    case 118:  // 'v'
+    case 118: // 'v'
         // <cast_expression>::=<character_constant>
-        s_54(thisIndex, thisNode);  // <character_constant>
+        s_54(thisIndex, thisNode); // <character_constant>
         break;
-    case 119:  // 'w'
+    case 119: // 'w'
         // <cast_expression>::=<string_literal>
-        s_55(thisIndex, thisNode);  // <string_literal>
+        s_55(thisIndex, thisNode); // <string_literal>
         break;
-    case 120:  // 'x'
+    case 120: // 'x'
         // <cast_expression>::=<numeric_constant>
-        s_56(thisIndex, thisNode);  // <numeric_constant>
+        s_56(thisIndex, thisNode); // <numeric_constant>
         break;
-    case 236: case 249:  // 'м' 'щ'
+    case 236:
+    case 249: // 'м' 'щ'
         // <cast_expression>::=<bool>
-        s_57(thisIndex, thisNode);  // <bool>
+        s_57(thisIndex, thisNode); // <bool>
         break;
     default:
         ErrH(1, thisNode, Expected(50));
@@ -1493,23 +1695,35 @@ void ExpressionParser::s_51(long parentIndex, const std::string& parentNode)
         NewNode(tail.ParentIndex(), tail.ParentNode(), thisIndex, thisNode);
         if (TooDeep(thisNode)) return;
         switch (LL1) {
-        case 88:  // 'X'
+        case 88: // 'X'
             // <pm_expression_list>::=<DOT_STAR><cast_expression><pm_expression_list>
-            s_58(thisIndex, thisNode);  // <DOT_STAR>
+            s_58(thisIndex, thisNode); // <DOT_STAR>
             if (bad) return;
-            s_50(thisIndex, thisNode);  // <cast_expression>
+            s_50(thisIndex, thisNode); // <cast_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <pm_expression_list>
-        case 67:  // 'C'
+            continue; // <pm_expression_list>
+        case 67: // 'C'
             // <pm_expression_list>::=<ARROW_STAR><cast_expression><pm_expression_list>
-            s_59(thisIndex, thisNode);  // <ARROW_STAR>
+            s_59(thisIndex, thisNode); // <ARROW_STAR>
             if (bad) return;
-            s_50(thisIndex, thisNode);  // <cast_expression>
+            s_50(thisIndex, thisNode); // <cast_expression>
             if (bad) return;
             tail.Repeat(thisIndex);
-            continue;  // <pm_expression_list>
-        case 37 ... 38: case 41 ... 45: case 47: case 58: case 60: case 62 ... 63: case 65: case 69: case 72 ... 77: case 94: case 121: case 124: case -1:  // '%'-'&' ')'-'-' '/' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' 'y' '|' finish
+            continue; // <pm_expression_list>
+        case 37 ... 38:
+        case 41 ... 45:
+        case 47:
+        case 58:
+        case 60:
+        case 62 ... 63:
+        case 65:
+        case 69:
+        case 72 ... 77:
+        case 94:
+        case 121:
+        case 124:
+        case -1: // '%'-'&' ')'-'-' '/' ':' '<' '>'-'?' 'A' 'E' 'H'-'M' '^' 'y' '|' finish
             // <pm_expression_list>::=
             break;
         default:
@@ -1529,7 +1743,7 @@ void ExpressionParser::s_52(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 121:  // 'y'
+    case 121: // 'y'
         // <CG>::=y
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1549,7 +1763,7 @@ void ExpressionParser::s_53(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 122:  // 'z'
+    case 122: // 'z'
         // <identifier>::=z
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1569,7 +1783,7 @@ void ExpressionParser::s_54(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 118:  // 'v'
+    case 118: // 'v'
         // <character_constant>::=v
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1589,7 +1803,7 @@ void ExpressionParser::s_55(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 119:  // 'w'
+    case 119: // 'w'
         // <string_literal>::=w
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1609,7 +1823,7 @@ void ExpressionParser::s_56(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 120:  // 'x'
+    case 120: // 'x'
         // <numeric_constant>::=x
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1629,7 +1843,8 @@ void ExpressionParser::s_57(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 236: case 249:  // 'м' 'щ'
+    case 236:
+    case 249: // 'м' 'щ'
         // <bool>::=м
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1649,7 +1864,7 @@ void ExpressionParser::s_58(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 88:  // 'X'
+    case 88: // 'X'
         // <DOT_STAR>::=X
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1669,7 +1884,7 @@ void ExpressionParser::s_59(long parentIndex, const std::string& parentNode)
     NewNode(parentIndex, parentNode, thisIndex, thisNode);
     if (TooDeep(thisNode)) return;
     switch (LL1) {
-    case 67:  // 'C'
+    case 67: // 'C'
         // <ARROW_STAR>::=C
         NewLeaf(thisIndex, thisNode, indSrc, Lexeme);
         LL1 = GetLexeme(Src, indSrc, LL0, Lexeme);
@@ -1680,4 +1895,4 @@ void ExpressionParser::s_59(long parentIndex, const std::string& parentNode)
     CompleteNode(thisIndex, thisNode, indSrc);
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

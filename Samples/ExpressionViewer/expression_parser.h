@@ -14,7 +14,7 @@ public:
 
     std::string Name(int n) const;
     static const char* Expected(int n);
-    static int Count();  // procedures s_1 to s_Count
+    static int Count(); // procedures s_1 to s_Count
 
     const char* const* Names;
     const int StartSymbol;
@@ -81,4 +81,4 @@ private:
     void s_59(long parentIndex, const std::string& parentNode);
 };
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

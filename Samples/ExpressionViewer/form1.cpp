@@ -34,7 +34,7 @@ const char* const DocumentFiles[] = {"express_eng.rtf", "express_rus.rtf", "cpp_
 
 QColor Rgb(uint32_t c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
-}  // namespace
+} // namespace
 
 Form1::Form1(MessagePresenter* presenter, QWidget* parent) : QMainWindow(parent)
 {
@@ -83,9 +83,9 @@ Form1::Form1(MessagePresenter* presenter, QWidget* parent) : QMainWindow(parent)
         int index;
         const char* caption;
     } buttons[] = {
-        {"Demo", 0, "Reduced tree"}, {"Demo", 1, "Full tree"}, {"Demo", 4, "Grammar"},
+        {"Demo", 0, "Reduced tree"},      {"Demo", 1, "Full tree"},     {"Demo", 4, "Grammar"},
         {"Демо", 2, "Упрощенное дерево"}, {"Демо", 3, "Полное дерево"}, {"Демо", 5, "Грамматика"},
-        {"Тест", 6, "Reduced tree"}, {"Тест", 7, "Full tree"}, {"Тест", 8, "New grammar"},
+        {"Тест", 6, "Reduced tree"},      {"Тест", 7, "Full tree"},     {"Тест", 8, "New grammar"},
     };
     auto* right = new QVBoxLayout;
     QVBoxLayout* frameLayout = nullptr;
@@ -137,7 +137,8 @@ void Form1::Command1_Click(int index)
     std::string source = SourceText();
     const size_t first = source.find_first_not_of(' ');
     SourceOffset = first == std::string::npos ? 0 : static_cast<long>(first);
-    source = first == std::string::npos ? std::string() : source.substr(first, source.find_last_not_of(' ') - first + 1);
+    source =
+        first == std::string::npos ? std::string() : source.substr(first, source.find_last_not_of(' ') - first + 1);
     Source[0]->setFocus();
     ClearTree();
 
@@ -154,7 +155,8 @@ void Form1::Command1_Click(int index)
     }
     if (!error.empty()) {
         // The characters as typed, for those that the code page lacks.
-        const QString typed = Source[0]->toPlainText().replace("\n", "\r\n").mid(SourceOffset, static_cast<qsizetype>(source.size()));
+        const QString typed =
+            Source[0]->toPlainText().replace("\n", "\r\n").mid(SourceOffset, static_cast<qsizetype>(source.size()));
         const QString shown = samples::ShownError(error, source, typed, errorPosition);
         Messages_->ShowIt(error, cp1251::fromUtf8("Синтаксическая ошибка"), OkOnly,
                           shown == samples::ToQt(error) ? std::u16string() : shown.toStdU16String());
@@ -253,7 +255,7 @@ void Form1::TView_NodeClick(QTreeWidgetItem* node)
     const MemNode& n = Tree_.Nodes()[static_cast<size_t>(at)];
     // Positions count CR LF as two characters; the box holds one line feed for each.
     const std::string source = SourceText();
-    auto boxPosition = [&](long index) {  // 0-based index into the source
+    auto boxPosition = [&](long index) { // 0-based index into the source
         long crs = 0;
         for (long i = 0; i < index && static_cast<size_t>(i) < source.size(); ++i)
             if (source[static_cast<size_t>(i)] == '\r' && static_cast<size_t>(i) + 1 < source.size() &&
@@ -277,4 +279,4 @@ void Form1::mnuOpen_Click()
 
 void Form1::mnuExit_Click() { close(); }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

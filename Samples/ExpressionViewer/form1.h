@@ -43,8 +43,8 @@ public:
     // The encoding of the file the source came from, which saving keeps.
     TextEncoding SourceEncoding = TextEncoding::Cp1251;
 
-    std::array<QPlainTextEdit*, 1> Source;  // Text1(0)
-    QLineEdit* Status;                      // Text1(1)
+    std::array<QPlainTextEdit*, 1> Source; // Text1(0)
+    QLineEdit* Status; // Text1(1)
     QTreeWidget* TView;
     QTextEdit* RichTextBox1;
     std::array<QPushButton*, 9> Command1;
@@ -66,7 +66,7 @@ private:
     DerivationTree Tree_;
     bool ReduceTree = false;
     bool RootShown = false;
-    long SourceOffset = 0;  // blanks cut from the front of the source before the parse
+    long SourceOffset = 0; // blanks cut from the front of the source before the parse
 };
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

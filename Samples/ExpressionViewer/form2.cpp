@@ -22,7 +22,7 @@ namespace {
 
 std::filesystem::path PathOf(const QString& name) { return std::filesystem::path(name.toStdString()); }
 
-}  // namespace
+} // namespace
 
 Form2::Form2(Form1& main) : QDialog(&main), Main(main)
 {
@@ -74,10 +74,7 @@ void Form2::ListFolder()
     File1->addItems(Folder.entryList({"*.cpp", "*.c", "*.cxx"}, QDir::Files, QDir::Name));
 }
 
-void Form2::Drive1_Change()
-{
-    Dir1_Change(Drive1->currentText());
-}
+void Form2::Drive1_Change() { Dir1_Change(Drive1->currentText()); }
 
 void Form2::Dir1_Change(const QString& folder)
 {
@@ -116,10 +113,7 @@ void Form2::cmdLoad_Click(int index)
     if (Main.isVisible()) Main.Source[0]->setFocus();
 }
 
-QString Form2::InFolder(const QString& name) const
-{
-    return name.isEmpty() ? name : Folder.absoluteFilePath(name);
-}
+QString Form2::InFolder(const QString& name) const { return name.isEmpty() ? name : Folder.absoluteFilePath(name); }
 
 void Form2::LoadSourceFile(const QString& name)
 {
@@ -143,4 +137,4 @@ void Form2::SaveSourceFile(const QString& name)
     kelvantroc::SaveSourceFile(PathOf(name), bytes, Main.Message(), Main.SourceEncoding);
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

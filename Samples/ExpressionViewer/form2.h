@@ -34,14 +34,14 @@ public:
 
     QComboBox* Drive1;
     QListWidget* Dir1;
-    QLabel* lblFolder;  // the folder that Dir1 and File1 list
+    QLabel* lblFolder; // the folder that Dir1 and File1 list
     QListWidget* File1;
     QLineEdit* Text1;
     std::array<QPushButton*, 3> cmdLoad;
 
     // Kept while the program runs, also after the chooser is closed.
-    static QString SourcePath;      // the folder of the file last clicked, with a trailing "/"
-    static QString fileSourceName;  // the name last used for loading or saving
+    static QString SourcePath; // the folder of the file last clicked, with a trailing "/"
+    static QString fileSourceName; // the name last used for loading or saving
 
 private:
     void ListFolder();
@@ -52,4 +52,4 @@ private:
     QDir Folder;
 };
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -87,10 +87,8 @@ void frmMessage::Place(const QRect& screen)
 void frmMessage::Command1_Click(int index)
 {
     answer_ = index == 0;
-    if (answer_)
-        accept();
-    else
-        reject();
+    if (answer_) accept();
+    else reject();
 }
 
 MessageReply QtMessagePresenter::Present(const MessageRequest& request)
@@ -102,4 +100,4 @@ MessageReply QtMessagePresenter::Present(const MessageRequest& request)
     return {dialog.Answer(), dialog.Check1->isChecked()};
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -29,12 +29,12 @@ public:
 
     std::array<QPushButton*, 2> Command1;
     QCheckBox* Check1;
-    QPlainTextEdit* Text1;  // the message, read-only
+    QPlainTextEdit* Text1; // the message, read-only
 
 private:
     void Place(const QRect& screen);
 
-    bool answer_ = false;  // the close box leaves it false: Cancel
+    bool answer_ = false; // the close box leaves it false: Cancel
 };
 
 // Shows each message in a modal frmMessage owned by `owner`.
@@ -47,4 +47,4 @@ private:
     QWidget* Owner;
 };
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -40,8 +40,7 @@ std::string Run(Colour colour, const std::string& text)
 // character it stands for, in quotes.
 std::string Line(const std::string& line)
 {
-    if (!line.empty() && (line[0] == '!' || line.compare(0, 2, "//") == 0))
-        return "{\\i " + Run(Comment, line) + "}";
+    if (!line.empty() && (line[0] == '!' || line.compare(0, 2, "//") == 0)) return "{\\i " + Run(Comment, line) + "}";
     std::string out;
     size_t i = 0;
     while (i < line.size()) {
@@ -70,14 +69,14 @@ std::string Line(const std::string& line)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 std::string WriteGrammarRtf(const std::string& title, const std::string& grammarText)
 {
-    std::string rtf =
-        "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fmodern Courier New;}}\n"
-        "{\\colortbl;\\red0\\green0\\blue255;\\red192\\green0\\blue0;\\red0\\green128\\blue0;}\n"
-        "\\f0\\fs28{\\b " + Escaped(title) + "}\\fs20\\par\\par\n";
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fmodern Courier New;}}\n"
+                      "{\\colortbl;\\red0\\green0\\blue255;\\red192\\green0\\blue0;\\red0\\green128\\blue0;}\n"
+                      "\\f0\\fs28{\\b " +
+                      Escaped(title) + "}\\fs20\\par\\par\n";
     size_t from = 0;
     while (from < grammarText.size()) {
         size_t end = grammarText.find('\n', from);
@@ -95,7 +94,7 @@ bool ReadRtf(const std::string& rtf, RtfDocument& document)
     if (rtf.compare(0, 5, "{\\rtf") != 0) return false;
     struct State {
         RtfRun format;
-        int skip = 0;  // 1: an ignored destination, 2: the font table, 3: the colour table
+        int skip = 0; // 1: an ignored destination, 2: the font table, 3: the colour table
         int unicodeSkip = 1;
     };
     std::vector<State> stack{State{}};
@@ -103,16 +102,14 @@ bool ReadRtf(const std::string& rtf, RtfDocument& document)
     uint32_t colour = 0;
     document = RtfDocument{};
     document.paragraphs.emplace_back();
-    int pendingSkip = 0;  // characters still to skip after a \uN
+    int pendingSkip = 0; // characters still to skip after a \uN
     bool fontDone = false;
 
     auto emit = [&](char c) {
         State& s = stack.back();
         if (s.skip == 2) {
-            if (c == ';')
-                fontDone = true;
-            else if (!fontDone)
-                document.font += c;
+            if (c == ';') fontDone = true;
+            else if (!fontDone) document.font += c;
             return;
         }
         if (s.skip == 3) {
@@ -199,7 +196,7 @@ bool ReadRtf(const std::string& rtf, RtfDocument& document)
             if (number > 1000000) number = 1000000;
         }
         if (negative) number = -number;
-        if (i < rtf.size() && rtf[i] == ' ') ++i;  // the delimiter belongs to the word
+        if (i < rtf.size() && rtf[i] == ' ') ++i; // the delimiter belongs to the word
 
         State& st = stack.back();
         RtfRun& f = st.format;
@@ -214,7 +211,8 @@ bool ReadRtf(const std::string& rtf, RtfDocument& document)
         } else if (word == "plain") {
             f = RtfRun{};
         } else if (word == "cf") {
-            f.color = number >= 0 && static_cast<size_t>(number) < colours.size() ? colours[static_cast<size_t>(number)] : 0;
+            f.color =
+                number >= 0 && static_cast<size_t>(number) < colours.size() ? colours[static_cast<size_t>(number)] : 0;
         } else if (word == "fs") {
             if (number > 0) f.halfPoints = static_cast<int>(number);
         } else if (word == "red" || word == "green" || word == "blue") {
@@ -224,8 +222,8 @@ bool ReadRtf(const std::string& rtf, RtfDocument& document)
             st.skip = 2;
         } else if (word == "colortbl") {
             st.skip = 3;
-        } else if (word == "stylesheet" || word == "info" || word == "pict" || word == "header" ||
-                   word == "footer" || word == "generator") {
+        } else if (word == "stylesheet" || word == "info" || word == "pict" || word == "header" || word == "footer" ||
+                   word == "generator") {
             st.skip = 1;
         } else if (word == "uc") {
             st.unicodeSkip = static_cast<int>(number);
@@ -241,4 +239,4 @@ bool ReadRtf(const std::string& rtf, RtfDocument& document)
     return true;
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

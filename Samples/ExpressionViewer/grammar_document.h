@@ -10,10 +10,10 @@
 namespace kelvantroc {
 
 struct RtfRun {
-    std::string text;  // CP1251
+    std::string text; // CP1251
     bool bold = false;
     bool italic = false;
-    uint32_t color = 0;  // 0xRRGGBB
+    uint32_t color = 0; // 0xRRGGBB
     int halfPoints = 24;
 };
 
@@ -30,4 +30,4 @@ std::string WriteGrammarRtf(const std::string& title, const std::string& grammar
 // when the text is not RTF.
 bool ReadRtf(const std::string& rtf, RtfDocument& document);
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -13,7 +13,7 @@ struct Unattended : kelvantroc::MessagePresenter {
     kelvantroc::MessageReply Present(const kelvantroc::MessageRequest&) override { return {}; }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -7,11 +7,11 @@ namespace {
 unsigned char Lower(unsigned char c)
 {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDF)) return static_cast<unsigned char>(c + 0x20);
-    if (c == 0xA8) return 0xB8;  // Ё
+    if (c == 0xA8) return 0xB8; // Ё
     return c;
 }
 
-}  // namespace
+} // namespace
 
 bool SameCaption(const std::string& a, const std::string& b)
 {
@@ -36,4 +36,4 @@ bool Messages::ShowIt(const std::string& text, const std::string& caption, int m
     return MessageAnswer;
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -10,8 +10,8 @@ namespace kelvantroc {
 enum MessageMode { OkOnly = 0, ContinueCancel = 1 };
 
 struct MessageRequest {
-    std::string text;     // CP1251
-    std::string caption;  // CP1251
+    std::string text; // CP1251
+    std::string caption; // CP1251
     int mode = OkOnly;
     // The text as the person sees it, when it holds characters that the code page lacks;
     // empty otherwise.
@@ -19,8 +19,8 @@ struct MessageRequest {
 };
 
 struct MessageReply {
-    bool answer = false;         // the first button (OK, Continue); false for Cancel and the close box
-    bool dontShowAgain = false;  // the check box was left ticked
+    bool answer = false; // the first button (OK, Continue); false for Cancel and the close box
+    bool dontShowAgain = false; // the check box was left ticked
 };
 
 class MessagePresenter {
@@ -39,7 +39,7 @@ public:
                 const std::u16string& shown = {});
 
     bool MessageAnswer = false;
-    std::string SuppressedCaption;  // empty while nothing is suppressed
+    std::string SuppressedCaption; // empty while nothing is suppressed
     bool SuppressedAnswer = false;
 
 private:
@@ -49,4 +49,4 @@ private:
 // Captions are compared without regard to case, Latin and Cyrillic letters alike.
 bool SameCaption(const std::string& a, const std::string& b);
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -34,4 +34,4 @@ bool ParserFrame::TooDeep(const std::string& thisNode)
     return true;
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -20,8 +20,8 @@ protected:
     // The entry's steps around the start symbol's procedure `start`: set up, read the first
     // token, parse, and report text after a complete expression.
     template <class Parser>
-    void Run(Parser& parser, void (Parser::*start)(long, const std::string&),
-             const std::string& SourceStr, std::string& ErrorMsg);
+    void Run(Parser& parser, void (Parser::*start)(long, const std::string&), const std::string& SourceStr,
+             std::string& ErrorMsg);
 
     void ErrH(int ErrNum, const std::string& GramSymb, const std::string& ExpectedSet);
 
@@ -57,9 +57,8 @@ protected:
     class TailCalls {
     public:
         TailCalls(ParserFrame& p, long parentIndex, const std::string& parentNode, const std::string& thisNode)
-            : P(p), Parent(parentIndex), ParentName(&parentNode), Name(thisNode)
-        {
-        }
+                : P(p), Parent(parentIndex), ParentName(&parentNode), Name(thisNode)
+        {}
         ~TailCalls()
         {
             for (auto at = Open.rbegin(); at != Open.rend(); ++at) P.CompleteNode(*at, Name, P.indSrc);
@@ -99,7 +98,7 @@ private:
     void Start(const std::string& SourceStr);
 };
 
-}  // namespace kelvantroc
+} // namespace kelvantroc
 
 #include "scanner.h"
 

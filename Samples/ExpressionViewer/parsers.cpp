@@ -29,15 +29,21 @@ void Run(Parser&& parser, const std::string& SourceStr, std::string& ErrorMsg, l
     if (errorPosition) *errorPosition = parser.ErrorPosition();
 }
 
-}  // namespace
+} // namespace
 
 void Parse(Grammar grammar, const std::string& SourceStr, std::string& ErrorMsg, DerivationTree& tree,
            long* errorPosition)
 {
     switch (grammar) {
-    case Grammar::English: Run(ExpressionParser(tree, false), SourceStr, ErrorMsg, errorPosition); break;
-    case Grammar::Russian: Run(ExpressionParser(tree, true), SourceStr, ErrorMsg, errorPosition); break;
-    case Grammar::Cpp: Run(CppParser(tree), SourceStr, ErrorMsg, errorPosition); break;
+    case Grammar::English:
+        Run(ExpressionParser(tree, false), SourceStr, ErrorMsg, errorPosition);
+        break;
+    case Grammar::Russian:
+        Run(ExpressionParser(tree, true), SourceStr, ErrorMsg, errorPosition);
+        break;
+    case Grammar::Cpp:
+        Run(CppParser(tree), SourceStr, ErrorMsg, errorPosition);
+        break;
     }
 }
 
@@ -56,4 +62,4 @@ std::vector<std::pair<std::string, std::string>> ExpectedSets(Grammar grammar)
     return sets;
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

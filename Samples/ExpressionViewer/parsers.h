@@ -25,4 +25,4 @@ void Parse(Grammar grammar, const std::string& SourceStr, std::string& ErrorMsg,
 // procedure reports when no alternative fits.
 std::vector<std::pair<std::string, std::string>> ExpectedSets(Grammar grammar);
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

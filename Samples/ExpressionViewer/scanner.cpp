@@ -37,7 +37,7 @@ void IntegerSuffix(Cursor& c)
         if (c.At() == 'l' || c.At() == 'L') {
             const unsigned char l = c.At();
             ++c.i;
-            c.Take(l);  // ll or LL, never lL
+            c.Take(l); // ll or LL, never lL
         }
     };
     if (c.At() == 'u' || c.At() == 'U') {
@@ -53,8 +53,8 @@ void IntegerSuffix(Cursor& c)
 template <class IsKind>
 void Digits(Cursor& c, IsKind isKind)
 {
-    while (isKind(c.At()) || (c.At() == '\'' && c.i > 0 && isKind(static_cast<unsigned char>(c.s[c.i - 1])) &&
-                              isKind(c.At(1))))
+    while (isKind(c.At()) ||
+           (c.At() == '\'' && c.i > 0 && isKind(static_cast<unsigned char>(c.s[c.i - 1])) && isKind(c.At(1))))
         ++c.i;
 }
 
@@ -106,7 +106,7 @@ bool Literal(Cursor& c, unsigned char quote)
         ++c.i;
         any = true;
     }
-    if (quote == '\'' && !any) return false;  // '' is no character
+    if (quote == '\'' && !any) return false; // '' is no character
     ++c.i;
     return true;
 }
@@ -150,32 +150,79 @@ char PrefixedLiteral(Cursor& c)
 
 // Operators of two or more characters, longest first where one begins another.
 const std::pair<const char*, char> Operators[] = {
-    {"->*", 'C'}, {"<<=", 'T'}, {">>=", 'U'}, {"...", 'Y'},
-    {"=>", 'A'}, {"->", 'B'}, {"--", 'D'}, {"==", 'E'}, {">=", 'F'}, {"++", 'G'}, {"<=", 'H'},
-    {"&&", 'I'}, {"||", 'J'}, {"!=", 'K'}, {"<<", 'L'}, {">>", 'M'}, {"+=", 'N'}, {"&=", 'O'},
-    {"/=", 'P'}, {"%=", 'Q'}, {"*=", 'R'}, {"|=", 'S'}, {"-=", 'V'}, {"^=", 'W'}, {".*", 'X'},
-    {"::", 'Z'}, {":>", 'y'},
+    {"->*", 'C'}, {"<<=", 'T'}, {">>=", 'U'}, {"...", 'Y'}, {"=>", 'A'}, {"->", 'B'}, {"--", 'D'},
+    {"==", 'E'},  {">=", 'F'},  {"++", 'G'},  {"<=", 'H'},  {"&&", 'I'}, {"||", 'J'}, {"!=", 'K'},
+    {"<<", 'L'},  {">>", 'M'},  {"+=", 'N'},  {"&=", 'O'},  {"/=", 'P'}, {"%=", 'Q'}, {"*=", 'R'},
+    {"|=", 'S'},  {"-=", 'V'},  {"^=", 'W'},  {".*", 'X'},  {"::", 'Z'}, {":>", 'y'},
 };
 
-}  // namespace
+} // namespace
 
 char ScanKeyword(const std::string& identifier)
 {
-    static const std::map<std::string, unsigned char> keywords = {
-        {"float", 168}, {"const_cast", 184}, {"private", 192}, {"protected", 193},
-        {"public", 194}, {"bool", 195}, {"char", 196}, {"double", 197}, {"int", 198},
-        {"long", 199}, {"short", 200}, {"signed", 201}, {"unsigned", 202}, {"void", 203},
-        {"wchar_t", 204}, {"class", 205}, {"enum", 206}, {"namespace", 207}, {"struct", 208},
-        {"typename", 209}, {"union", 210}, {"const", 211}, {"volatile", 212}, {"auto", 213},
-        {"explicit", 214}, {"export", 215}, {"extern", 216}, {"friend", 217}, {"inline", 218},
-        {"mutable", 219}, {"register", 220}, {"static", 221}, {"template", 222},
-        {"typedef", 223}, {"using", 224}, {"virtual", 225}, {"asm", 226}, {"break", 227},
-        {"case", 228}, {"catch", 229}, {"continue", 230}, {"default", 231}, {"delete", 232},
-        {"do", 233}, {"dynamic_cast", 234}, {"else", 235}, {"false", 236}, {"for", 237},
-        {"goto", 238}, {"if", 239}, {"new", 240}, {"operator", 241},
-        {"reinterpret_cast", 242}, {"return", 243}, {"sizeof", 244}, {"static_cast", 245},
-        {"switch", 246}, {"this", 247}, {"throw", 248}, {"true", 249}, {"try", 250},
-        {"typeid", 251}, {"while", 252}};
+    static const std::map<std::string, unsigned char> keywords = {{"float", 168},
+                                                                  {"const_cast", 184},
+                                                                  {"private", 192},
+                                                                  {"protected", 193},
+                                                                  {"public", 194},
+                                                                  {"bool", 195},
+                                                                  {"char", 196},
+                                                                  {"double", 197},
+                                                                  {"int", 198},
+                                                                  {"long", 199},
+                                                                  {"short", 200},
+                                                                  {"signed", 201},
+                                                                  {"unsigned", 202},
+                                                                  {"void", 203},
+                                                                  {"wchar_t", 204},
+                                                                  {"class", 205},
+                                                                  {"enum", 206},
+                                                                  {"namespace", 207},
+                                                                  {"struct", 208},
+                                                                  {"typename", 209},
+                                                                  {"union", 210},
+                                                                  {"const", 211},
+                                                                  {"volatile", 212},
+                                                                  {"auto", 213},
+                                                                  {"explicit", 214},
+                                                                  {"export", 215},
+                                                                  {"extern", 216},
+                                                                  {"friend", 217},
+                                                                  {"inline", 218},
+                                                                  {"mutable", 219},
+                                                                  {"register", 220},
+                                                                  {"static", 221},
+                                                                  {"template", 222},
+                                                                  {"typedef", 223},
+                                                                  {"using", 224},
+                                                                  {"virtual", 225},
+                                                                  {"asm", 226},
+                                                                  {"break", 227},
+                                                                  {"case", 228},
+                                                                  {"catch", 229},
+                                                                  {"continue", 230},
+                                                                  {"default", 231},
+                                                                  {"delete", 232},
+                                                                  {"do", 233},
+                                                                  {"dynamic_cast", 234},
+                                                                  {"else", 235},
+                                                                  {"false", 236},
+                                                                  {"for", 237},
+                                                                  {"goto", 238},
+                                                                  {"if", 239},
+                                                                  {"new", 240},
+                                                                  {"operator", 241},
+                                                                  {"reinterpret_cast", 242},
+                                                                  {"return", 243},
+                                                                  {"sizeof", 244},
+                                                                  {"static_cast", 245},
+                                                                  {"switch", 246},
+                                                                  {"this", 247},
+                                                                  {"throw", 248},
+                                                                  {"true", 249},
+                                                                  {"try", 250},
+                                                                  {"typeid", 251},
+                                                                  {"while", 252}};
     const auto k = keywords.find(identifier);
     return static_cast<char>(k == keywords.end() ? token::Identifier : k->second);
 }
@@ -196,10 +243,8 @@ char ScanLexeme(std::string_view rest, long& length)
         code = token::Number;
     } else if (first == '"' || first == '\'') {
         // An unterminated literal is the quote alone, coded by itself; the parser reports it.
-        if (Literal(c, first))
-            code = first == '"' ? token::StringLiteral : token::CharLiteral;
-        else
-            c.i = 1;
+        if (Literal(c, first)) code = first == '"' ? token::StringLiteral : token::CharLiteral;
+        else c.i = 1;
     } else if (first >= 128) {
         c.i = 1;
         code = static_cast<char>(token::Foreign);
@@ -223,8 +268,7 @@ int GetLexeme(const std::string& text, long& position, long& previous, std::stri
     previous = LastLexemeCode;
     position = position + 1;
     const long len = static_cast<long>(text.size());
-    while (position <= len && IsSpace(static_cast<unsigned char>(text[static_cast<size_t>(position - 1)])))
-        ++position;
+    while (position <= len && IsSpace(static_cast<unsigned char>(text[static_cast<size_t>(position - 1)]))) ++position;
     if (position > len) {
         LastLexemeCode = token::End;
         lexeme.clear();
@@ -239,4 +283,4 @@ int GetLexeme(const std::string& text, long& position, long& previous, std::stri
     return code;
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -15,7 +15,7 @@ constexpr int CharLiteral = 'v', StringLiteral = 'w', Number = 'x', Identifier =
 // A byte from 128 on that is no part of a literal: a code that no grammar uses, so that a
 // stray byte can never pass for one of the keywords' codes.
 constexpr int Foreign = 128;
-}  // namespace token
+} // namespace token
 
 // Reads the token after `position` (the 1-based index of the last character consumed, 0 at
 // the start) in `text`: leaves `position` on the token's last character, gives the code returned
@@ -28,4 +28,4 @@ char ScanLexeme(std::string_view rest, long& length);
 // The keyword's code character for an identifier, or "z" when it is no keyword.
 char ScanKeyword(const std::string& identifier);
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

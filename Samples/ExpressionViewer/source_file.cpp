@@ -43,7 +43,7 @@ bool ValidUtf8(std::string_view bytes, bool& beyondAscii)
 const std::string ReadCaption() { return cp1251::fromUtf8("Чтение файла"); }
 const std::string SaveCaption() { return cp1251::fromUtf8("Сохранение файла"); }
 
-}  // namespace
+} // namespace
 
 TextEncoding EncodingOf(std::string_view bytes)
 {
@@ -58,12 +58,11 @@ bool ExistFile(const std::filesystem::path& file)
     return std::filesystem::is_regular_file(file, ec);
 }
 
-bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messages& messages,
-                    TextEncoding* encoding)
+bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messages& messages, TextEncoding* encoding)
 {
     if (!ExistFile(file)) {
-        messages.ShowIt(cp1251::fromUtf8("Файл ") + Shown(file) + cp1251::fromUtf8(" не существует"),
-                        ReadCaption(), OkOnly);
+        messages.ShowIt(cp1251::fromUtf8("Файл ") + Shown(file) + cp1251::fromUtf8(" не существует"), ReadCaption(),
+                        OkOnly);
         return false;
     }
     std::ifstream in(file, std::ios::binary);
@@ -96,8 +95,7 @@ bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, 
                     TextEncoding encoding)
 {
     if (ExistFile(file) &&
-        !messages.ShowIt(cp1251::fromUtf8("Файл ") + Shown(file) +
-                             cp1251::fromUtf8(" существует, перезаписать его?"),
+        !messages.ShowIt(cp1251::fromUtf8("Файл ") + Shown(file) + cp1251::fromUtf8(" существует, перезаписать его?"),
                          SaveCaption(), ContinueCancel))
         return false;
     std::error_code ec;
@@ -105,8 +103,8 @@ bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, 
     temporary += ".saving";
     // A pattern such as the chooser's "*.cpp" and a folder are no names to save under.
     const std::string name = file.filename().string();
-    bool written = !name.empty() && name.find_first_of("*?") == std::string::npos &&
-                   !std::filesystem::is_directory(file, ec);
+    bool written =
+        !name.empty() && name.find_first_of("*?") == std::string::npos && !std::filesystem::is_directory(file, ec);
     if (written) {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (encoding == TextEncoding::Utf8WithBom) out << Bom;
@@ -126,4 +124,4 @@ bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, 
     return true;
 }
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

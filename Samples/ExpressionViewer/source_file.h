@@ -33,4 +33,4 @@ bool LoadSourceFile(const std::filesystem::path& file, std::string& text, Messag
 bool SaveSourceFile(const std::filesystem::path& file, const std::string& text, Messages& messages,
                     TextEncoding encoding = TextEncoding::Cp1251);
 
-}  // namespace kelvantroc
+} // namespace kelvantroc

@@ -52,9 +52,9 @@ struct FlatGrammar {
 // that has an edge into it.
 struct ComponentOrder {
   int32_t N = 0;
-  std::vector<int32_t> Members;      // component c: Members[MemberStart[c] .. MemberStart[c+1])
+  std::vector<int32_t> Members;  // component c: Members[MemberStart[c] .. MemberStart[c+1])
   std::vector<int32_t> MemberStart;
-  std::vector<int32_t> Sources;      // component c: Sources[SourceStart[c] .. SourceStart[c+1])
+  std::vector<int32_t> Sources;  // component c: Sources[SourceStart[c] .. SourceStart[c+1])
   std::vector<int32_t> SourceStart;
   int32_t Components() const { return MemberStart.empty() ? 0 : int32_t(MemberStart.size()) - 1; }
 };
@@ -117,7 +117,7 @@ public:
   // clashes in SelectCollisionList and sets flag to -1 when there is none, else 0.
   void SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>& owners, int32_t& flag);
   std::vector<SelectCollision> SelectCollisions() const;
-  Chain SelectCollisionList;  // pool 4: field 2 terminal index, field 3 alternative
+  Chain SelectCollisionList;                // pool 4: field 2 terminal index, field 3 alternative
   std::vector<SelectCollision> Collisions;  // the same clashes, read back from here
   // Writes the select-set report through the output line; returns the verdict (-1 LL(1)).
   int32_t CheckLL1();
@@ -169,8 +169,7 @@ void CloseAlong(const ComponentOrder& g, BitMatrix& m);
 void ProductAlong(const ComponentOrder& g, const BitMatrix& b, BitMatrix& c);
 void TransitiveClosure(BitMatrix& m, int32_t n);
 // Mode 1 or less: a is N x N; otherwise a is S x N and its terminal rows are copied too.
-void MatrixProduct(const BitMatrix& a, const BitMatrix& b, BitMatrix& c, int32_t s, int32_t n,
-                   int32_t mode);
+void MatrixProduct(const BitMatrix& a, const BitMatrix& b, BitMatrix& c, int32_t s, int32_t n, int32_t mode);
 // IS-END-OF closed; order, when given, receives the components of its direct edges.
 void BuildEndOf(const FlatGrammar& g, BitMatrix& m, ComponentOrder* order = nullptr);
 void BuildFollowedDirectly(const FlatGrammar& g, BitMatrix& m);

@@ -16,12 +16,10 @@ void Out(int32_t* p, int32_t value) {
 void GetMatrix(Analysis::Matrix which, const char* name, char* matrix, int32_t capacity) {
   Guarded([&](Engine& eng) {
     if (eng.an.MatrixText(which, matrix, capacity < 0 ? 0 : capacity)) return;
-    eng.out.LastError =
-        !eng.an.LayoutFits()
-            ? std::string(name) + ": the relation matrices are not laid out."
-            : std::string(name) + ": the array holds " + std::to_string(capacity) +
-                  " bytes, the matrix needs " + std::to_string(eng.an.MatrixTextSize(which)) +
-                  ".";
+    eng.out.LastError = !eng.an.LayoutFits() ? std::string(name) + ": the relation matrices are not laid out."
+                                             : std::string(name) + ": the array holds " +
+                                                   std::to_string(capacity) + " bytes, the matrix needs " +
+                                                   std::to_string(eng.an.MatrixTextSize(which)) + ".";
   });
 }
 
@@ -106,8 +104,7 @@ MORVANTELISK_API void GetIsFollowedBy(char* matrix, int32_t capacity) {
   GetMatrix(Analysis::Matrix::FollowedBy, "GetIsFollowedBy", matrix, capacity);
 }
 
-MORVANTELISK_API void FileSetOfSelect(int16_t* verdict, const char* extension,
-                                      int32_t extensionLength) {
+MORVANTELISK_API void FileSetOfSelect(int16_t* verdict, const char* extension, int32_t extensionLength) {
   Guarded([&](Engine& eng) {
     int16_t v = 0;
     eng.an.FileSetOfSelect(mv::TextArgument(extension, extensionLength), v);

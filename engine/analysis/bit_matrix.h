@@ -37,9 +37,7 @@ public:
   }
 
   uint64_t* Column(int32_t j) { return Bits.data() + size_t(j - 1) * size_t(Words); }
-  const uint64_t* Column(int32_t j) const {
-    return Bits.data() + size_t(j - 1) * size_t(Words);
-  }
+  const uint64_t* Column(int32_t j) const { return Bits.data() + size_t(j - 1) * size_t(Words); }
 
   // Clears the bits of column j beyond the last row (after OR-ing in a longer column).
   void TrimColumn(int32_t j) {
@@ -51,11 +49,13 @@ public:
   }
 
   // Calls f(i) for every true row i of column j, ascending.
-  template <class F> void ForEachInColumn(int32_t j, F&& f) const {
+  template <class F>
+  void ForEachInColumn(int32_t j, F&& f) const {
     ForEachInRows(j, 1, Rows, static_cast<F&&>(f));
   }
   // The same over rows first..last only: the words outside them are not read.
-  template <class F> void ForEachInRows(int32_t j, int32_t first, int32_t last, F&& f) const {
+  template <class F>
+  void ForEachInRows(int32_t j, int32_t first, int32_t last, F&& f) const {
     if (j < 1 || j > Cols) return;
     if (first < 1) first = 1;
     if (last > Rows) last = Rows;

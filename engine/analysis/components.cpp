@@ -44,8 +44,7 @@ ComponentOrder OrderComponents(const BitMatrix& m, int32_t n) {
       if (next[size_t(v)] < start[size_t(v) + 1]) {
         const int32_t w = edges[size_t(next[size_t(v)]++)];
         if (!index[size_t(w)]) visit(w);
-        else if (component[size_t(w)] < 0)
-          low[size_t(v)] = std::min(low[size_t(v)], index[size_t(w)]);
+        else if (component[size_t(w)] < 0) low[size_t(v)] = std::min(low[size_t(v)], index[size_t(w)]);
         continue;
       }
       calls.pop_back();

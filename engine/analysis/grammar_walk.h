@@ -17,8 +17,7 @@ template <class Visit>
 void WalkAlternatives(const RecordMemory& m, int32_t nonterminal, Visit&& visit) {
   int32_t last = m.IVLR(NonterminalPool, nonterminal, NtmLastRule);
   if (last < 1) return;
-  WalkChain(m, RulePool, RuleNext, m.IVLR(NonterminalPool, nonterminal, NtmFirstRule), last,
-            visit);
+  WalkChain(m, RulePool, RuleNext, m.IVLR(NonterminalPool, nonterminal, NtmFirstRule), last, visit);
 }
 
 template <class Visit>

@@ -11,8 +11,8 @@ namespace mv {
 namespace {
 
 // The nullable-search links.
-constexpr ChainFields NullLinks{NtmNullNext, NtmNullBack, NtmNullFirstRule, NtmNullLastRule,
-                                RuleNullNext, RuleNullBack};
+constexpr ChainFields NullLinks{NtmNullNext,     NtmNullBack,  NtmNullFirstRule,
+                                NtmNullLastRule, RuleNullNext, RuleNullBack};
 
 bool HasTerminal(const RecordMemory& m, int32_t rule) {
   bool found = false;
@@ -24,8 +24,7 @@ bool HasTerminal(const RecordMemory& m, int32_t rule) {
 
 }  // namespace
 
-void Analysis::FindNullable(int32_t head, int32_t tail, int32_t& nullHead,
-                            int32_t& nullTail) {
+void Analysis::FindNullable(int32_t head, int32_t tail, int32_t& nullHead, int32_t& nullTail) {
   RecordMemory& m = Eng.mem;
   GrammarStore& st = Eng.store;
   // An empty list still gets its (empty) listing below.
@@ -51,9 +50,9 @@ void Analysis::FindNullable(int32_t head, int32_t tail, int32_t& nullHead,
     if (last < 1) return;
     WalkChain(m, RulePool, NullLinks.RuleNext, first, last, [&](int32_t r) {
       if (!HasTerminal(m, r)) return;
-      Eng.store.RemoveAlternative(NullLinks.RuleNext, NullLinks.RuleBack, first, last, r,
-                                  NullLinks.NtmNext, NullLinks.NtmBack, work.First, work.Last,
-                                  NullLinks.NtmFirstRule, NullLinks.NtmLastRule, a);
+      Eng.store.RemoveAlternative(NullLinks.RuleNext, NullLinks.RuleBack, first, last, r, NullLinks.NtmNext,
+                                  NullLinks.NtmBack, work.First, work.Last, NullLinks.NtmFirstRule,
+                                  NullLinks.NtmLastRule, a);
     });
   });
   // 3. The nullable ones, split off along the nullable-search links; 4. their listing.

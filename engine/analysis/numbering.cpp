@@ -11,8 +11,7 @@ namespace {
 constexpr size_t NameBufferLength = 1024;
 }  // namespace
 
-Analysis::Analysis(RecordMemory& mem, GrammarStore& store, Output& out)
-    : Eng{mem, store, out} {}
+Analysis::Analysis(RecordMemory& mem, GrammarStore& store, Output& out) : Eng{mem, store, out} {}
 
 void Analysis::InitRun() {
   NullableList = Chain{};
@@ -25,8 +24,7 @@ void Analysis::InitRun() {
 
 Chain Analysis::Nullable() {
   NullableList = Chain{};
-  FindNullable(Eng.store.Grammar.First, Eng.store.Grammar.Last, NullableList.First,
-               NullableList.Last);
+  FindNullable(Eng.store.Grammar.First, Eng.store.Grammar.Last, NullableList.First, NullableList.Last);
   return NullableList;
 }
 
@@ -45,8 +43,7 @@ int32_t Analysis::RulesNumbering() {
 int32_t Analysis::NumberNonterminals(int32_t pool, int32_t head, int32_t tail) {
   int32_t count = 0;
   if (head < 1 || tail < 1) return 0;
-  WalkChain(Eng.mem, pool, 1, head, tail,
-                 [&](int32_t r) { Eng.mem.VLW(pool, r, 7, ++count); });
+  WalkChain(Eng.mem, pool, 1, head, tail, [&](int32_t r) { Eng.mem.VLW(pool, r, 7, ++count); });
   return count;
 }
 
@@ -54,7 +51,7 @@ int32_t Analysis::NumberTerminals() {
   RecordMemory& m = Eng.mem;
   const GrammarStore& st = Eng.store;
   WalkChain(m, TerminalPool, TrmNext, st.Terminals.First, st.Terminals.Last,
-                 [&](int32_t t) { m.VLW(TerminalPool, t, TrmNumber, -1); });
+            [&](int32_t t) { m.VLW(TerminalPool, t, TrmNumber, -1); });
   int32_t count = 0;
   WalkGrammar(m, st, [&](int32_t a) {
     WalkAlternatives(m, a, [&](int32_t r) {
@@ -95,10 +92,8 @@ std::string Analysis::GetNtmName(int32_t& cursor) {
   cursor = m.IVLR(NonterminalPool, at, NtmNumber);
   std::string name = CutName(st, m, NonterminalPool, at);
   int32_t next = m.IVLR(NonterminalPool, at, NtmNext);
-  if (at == st.Grammar.Last || next < 1)
-    cursor = 0;
-  else
-    NtmPosition = next;
+  if (at == st.Grammar.Last || next < 1) cursor = 0;
+  else NtmPosition = next;
   return name;
 }
 
@@ -112,8 +107,7 @@ std::string Analysis::GetTrmName(int32_t& cursor) {
   // The terminal that carries the wanted number, 0 when none does.
   auto numbered = [&](int32_t number) {
     int64_t limit = m.StepLimit(TerminalPool);
-    for (int32_t t = st.Terminals.First; t >= 1 && limit-- > 0;
-         t = m.IVLR(TerminalPool, t, TrmNext)) {
+    for (int32_t t = st.Terminals.First; t >= 1 && limit-- > 0; t = m.IVLR(TerminalPool, t, TrmNext)) {
       if (m.IVLR(TerminalPool, t, TrmNumber) == number) return t;
       if (t == st.Terminals.Last) break;
     }

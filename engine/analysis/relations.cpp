@@ -46,8 +46,7 @@ FlatGrammar Analysis::Flatten() const {
   return g;
 }
 
-void MatrixProduct(const BitMatrix& a, const BitMatrix& b, BitMatrix& c, int32_t s, int32_t n,
-                   int32_t mode) {
+void MatrixProduct(const BitMatrix& a, const BitMatrix& b, BitMatrix& c, int32_t s, int32_t n, int32_t mode) {
   c.Reset(c.RowCount(), c.ColCount());
   const int32_t words = std::min(b.WordsPerColumn(), c.WordsPerColumn());
   const int32_t cols = std::min({n, c.ColCount(), a.ColCount()});
@@ -147,9 +146,8 @@ void Analysis::EndOf_FolDirBy_Prod() {
   if (!Fits) return;
   int32_t n = Eng.store.Counts.N, s = Eng.store.Counts.S;
   Region3.M.Reset(s, n);
-  ProductAlongEndOf = Region1.What == Holds::EndOf && EndOfOrder.N == n &&
-                      Region1.M.RowCount() == n && Region1.M.ColCount() == n &&
-                      Region2.M.ColCount() == n;
+  ProductAlongEndOf = Region1.What == Holds::EndOf && EndOfOrder.N == n && Region1.M.RowCount() == n &&
+                      Region1.M.ColCount() == n && Region2.M.ColCount() == n;
   if (ProductAlongEndOf) {
     ProductAlong(EndOfOrder, Region2.M, Region3.M);
     ProductOrder = EndOfOrder;
@@ -204,10 +202,18 @@ bool Analysis::FollowedByHolds(int32_t i, int32_t j) const {
 const Analysis::Region* Analysis::RegionOf(Matrix m, int32_t& rows) const {
   int32_t n = Eng.store.Counts.N, s = Eng.store.Counts.S;
   switch (m) {
-    case Matrix::EndOf: rows = n; return &Region1;
-    case Matrix::FolDirBy: rows = s; return &Region2;
-    case Matrix::BeginsWith: rows = s; return &Region2;
-    case Matrix::FollowedBy: rows = s + 1; return &Region1;
+    case Matrix::EndOf:
+      rows = n;
+      return &Region1;
+    case Matrix::FolDirBy:
+      rows = s;
+      return &Region2;
+    case Matrix::BeginsWith:
+      rows = s;
+      return &Region2;
+    case Matrix::FollowedBy:
+      rows = s + 1;
+      return &Region1;
   }
   rows = 0;
   return nullptr;

@@ -20,8 +20,7 @@ void Analysis::MarkSelect(int32_t index, int32_t rule, std::vector<int32_t>& own
   else if (owner != rule) Collisions.push_back({index, rule});
 }
 
-void Analysis::SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>& owners,
-                                      int32_t& flag) {
+void Analysis::SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>& owners, int32_t& flag) {
   RecordMemory& m = Eng.mem;
   const int32_t n = Eng.store.Counts.N, t = Eng.store.Counts.T;
   Collisions.clear();
@@ -40,15 +39,13 @@ void Analysis::SelectSetOfAlternative(int32_t nonterminal, std::vector<int32_t>&
       } else if (kind == KindNonterminal) {
         const int32_t b = m.IVLR(NonterminalPool, ref, NtmNumber);
         if (Region2.What == Holds::BeginsWith)
-          Region2.M.ForEachInRows(b, n + 1, n + t,
-                                  [&](int32_t i) { MarkSelect(i - n, r, owners); });
+          Region2.M.ForEachInRows(b, n + 1, n + t, [&](int32_t i) { MarkSelect(i - n, r, owners); });
         ended = m.IVLR(NonterminalPool, ref, NtmNullable) != 1;
       }
     });
     // Nothing but empty elements, actions and nullable nonterminals: the follow set selects.
     if (!ended && Region1.What == Holds::FollowedBy)
-      Region1.M.ForEachInRows(a, n + 1, n + t + 1,
-                              [&](int32_t i) { MarkSelect(i - n, r, owners); });
+      Region1.M.ForEachInRows(a, n + 1, n + t + 1, [&](int32_t i) { MarkSelect(i - n, r, owners); });
   });
   flag = Collisions.empty() ? -1 : 0;
   KeepCollisionRecords();

@@ -28,8 +28,7 @@ CodeTable BuildCodeTable(const RecordMemory& m, const GrammarStore& st) {
   if (st.Terminals.Last >= 1)
     WalkChain(m, TerminalPool, TrmNext, st.Terminals.First, st.Terminals.Last, [&](int32_t r) {
       const int32_t number = m.IVLR(TerminalPool, r, TrmNumber);
-      const int32_t code =
-          m.IVLR(NameCharPool, m.IVLR(TerminalPool, r, TrmNameFirst), mv::CharCode);
+      const int32_t code = m.IVLR(NameCharPool, m.IVLR(TerminalPool, r, TrmNameFirst), mv::CharCode);
       // A terminal that no alternative uses has no index, and a code beyond the table none
       // of its entries.
       if (number < 1 || number > t) return;
@@ -80,13 +79,10 @@ void WriteClashForm(Output& out, const CodeTable& table, int32_t index) {
 }
 
 // The select set of alternative r as runs of consecutive codes.
-void WriteSelectSet(Output& out, const CodeTable& table, const std::vector<int32_t>& owners,
-                    int32_t r) {
+void WriteSelectSet(Output& out, const CodeTable& table, const std::vector<int32_t>& owners, int32_t r) {
   bool any = false;
   size_t i = 0;
-  const auto selected = [&](int32_t c) {
-    return owners[size_t(table.IndexOfCode[size_t(c)])] == r;
-  };
+  const auto selected = [&](int32_t c) { return owners[size_t(table.IndexOfCode[size_t(c)])] == r; };
   while (i < table.Codes.size()) {
     const int32_t first = table.Codes[i];
     if (!selected(first)) {
@@ -94,8 +90,7 @@ void WriteSelectSet(Output& out, const CodeTable& table, const std::vector<int32
       continue;
     }
     int32_t last = first;
-    while (i + 1 < table.Codes.size() && table.Codes[i + 1] == last + 1 &&
-           selected(table.Codes[i + 1]))
+    while (i + 1 < table.Codes.size() && table.Codes[i + 1] == last + 1 && selected(table.Codes[i + 1]))
       last = table.Codes[++i];
     ++i;
     if (any) out.WriteText(" ");
@@ -123,8 +118,7 @@ int32_t Analysis::CheckLL1() {
     SelectSetOfAlternative(a, owners, flag);
     verdict &= flag;
     if (previous >= 1) {
-      out.ListingLineNumber =
-          -m.IVLR(RulePool, m.IVLR(NonterminalPool, previous, NtmLastRule), RuleNumber);
+      out.ListingLineNumber = -m.IVLR(RulePool, m.IVLR(NonterminalPool, previous, NtmLastRule), RuleNumber);
       out.StartOutputLine(0);
       out.WriteText("'" + std::string(63, '~'));
     }

@@ -18,12 +18,9 @@ struct CodeOutput::Lexer {
     if (Comment) return;
     if (Quote) {
       if (Family == CodeFamily::CLike) {
-        if (Escape)
-          Escape = false;
-        else if (ch == '\\')
-          Escape = true;
-        else if (ch == Quote)
-          Quote = 0;
+        if (Escape) Escape = false;
+        else if (ch == '\\') Escape = true;
+        else if (ch == Quote) Quote = 0;
       } else if (ch == Quote) {
         Quote = 0;  // a doubled quote reopens at once
       }
@@ -32,29 +29,22 @@ struct CodeOutput::Lexer {
     switch (Family) {
       case CodeFamily::CLike:
       case CodeFamily::Java:
-        if (ch == '"' || ch == '\'')
-          Quote = ch;
+        if (ch == '"' || ch == '\'') Quote = ch;
         else if (ch == '/' && i + 1 < text.size() && (text[i + 1] == '/' || text[i + 1] == '*'))
           Comment = true;
         break;
       case CodeFamily::Basic:
-        if (ch == '"')
-          Quote = ch;
-        else if (ch == '\'')
-          Comment = true;
+        if (ch == '"') Quote = ch;
+        else if (ch == '\'') Comment = true;
         break;
       case CodeFamily::FreeFortran:
       case CodeFamily::FixedFortran:
-        if (ch == '"' || ch == '\'')
-          Quote = ch;
-        else if (ch == '!')
-          Comment = true;
+        if (ch == '"' || ch == '\'') Quote = ch;
+        else if (ch == '!') Comment = true;
         break;
       case CodeFamily::Pascal:
-        if (ch == '\'')
-          Quote = ch;
-        else if (ch == '/' && i + 1 < text.size() && text[i + 1] == '/')
-          Comment = true;
+        if (ch == '\'') Quote = ch;
+        else if (ch == '/' && i + 1 < text.size() && text[i + 1] == '/') Comment = true;
         break;
     }
   }
@@ -76,10 +66,8 @@ std::string_view Rendered(std::string_view text, std::string& spelt) {
   if (plain == text.size()) return text;
   spelt.assign(text.substr(0, plain));
   for (size_t i = plain; i < text.size(); ++i) {
-    if (Escaped(text[i]))
-      spelt += "''" + std::to_string(static_cast<unsigned char>(text[i])) + "''";
-    else
-      spelt += text[i];
+    if (Escaped(text[i])) spelt += "''" + std::to_string(static_cast<unsigned char>(text[i])) + "''";
+    else spelt += text[i];
   }
   return spelt;
 }
@@ -99,10 +87,8 @@ void CodeOutput::Comment(const std::string& text) {
 void CodeOutput::Statement(int tabs, const std::string& text) {
   static constexpr std::string_view Tabs = "\t\t\t\t\t\t\t\t";
   Eng.out.StartOutputLine(0);
-  if (tabs > int(Tabs.size()))
-    Put(std::string(size_t(tabs), '\t'));
-  else if (tabs > 0)
-    Put(Tabs.substr(0, size_t(tabs)));
+  if (tabs > int(Tabs.size())) Put(std::string(size_t(tabs), '\t'));
+  else if (tabs > 0) Put(Tabs.substr(0, size_t(tabs)));
   Append(text);
 }
 
@@ -172,10 +158,14 @@ void CodeOutput::SplitLiteral(char quote) {
 
 int32_t CodeOutput::Reserve() const {
   switch (Family) {
-    case CodeFamily::Basic: return 2;         // " _"
-    case CodeFamily::FreeFortran: return 2;   // " &"
-    case CodeFamily::FixedFortran: return 3;  // "'//" that closes a split literal
-    default: return 0;
+    case CodeFamily::Basic:
+      return 2;  // " _"
+    case CodeFamily::FreeFortran:
+      return 2;  // " &"
+    case CodeFamily::FixedFortran:
+      return 3;  // "'//" that closes a split literal
+    default:
+      return 0;
   }
 }
 
@@ -217,8 +207,7 @@ void CodeOutput::Append(const std::string& raw) {
   }
 }
 
-void CodeOutput::AppendPiece(std::string_view text, size_t pos, size_t end, Lexer lex,
-                             int32_t limit) {
+void CodeOutput::AppendPiece(std::string_view text, size_t pos, size_t end, Lexer lex, int32_t limit) {
   const int32_t size = int32_t(end - pos);
   // A piece that would fit on a line of its own goes to the next line; a longer one is split
   // where it stands.

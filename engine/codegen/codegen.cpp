@@ -77,8 +77,7 @@ private:
 
 }  // namespace
 
-CodeGen::CodeGen(RecordMemory& mem, GrammarStore& store, Output& out, RunSettings& run,
-                 Analysis& an)
+CodeGen::CodeGen(RecordMemory& mem, GrammarStore& store, Output& out, RunSettings& run, Analysis& an)
     : Eng{mem, store, out, run, an} {}
 
 bool CodeGen::CheckDeadStart(int32_t start, const Chain& dead) {
@@ -87,9 +86,8 @@ bool CodeGen::CheckDeadStart(int32_t start, const Chain& dead) {
     WalkChain(Eng.mem, NonterminalPool, NtmNext, dead.First, dead.Last,
               [&](int32_t a) { found = found || a == start; });
   if (!found) return false;
-  const std::string name =
-      Eng.store.NameText(Eng.mem.IVLR(NonterminalPool, start, NtmNameFirst),
-                         Eng.mem.IVLR(NonterminalPool, start, NtmNameLast));
+  const std::string name = Eng.store.NameText(Eng.mem.IVLR(NonterminalPool, start, NtmNameFirst),
+                                              Eng.mem.IVLR(NonterminalPool, start, NtmNameLast));
   StartSymbolFault = "The start symbol <" + name + "> derives no sentence: no parser is written.";
   Eng.out.LastError = StartSymbolFault;
   return true;
@@ -190,15 +188,16 @@ void CodeGen::WriteParserFiles(const GeneratorArgs& args) {
     return;
   }
   // The generator of each flag of the target table.
-  static constexpr std::pair<bool TargetLanguageFlags::*, void (CodeGen::*)(const GeneratorArgs&)> generators[] = {
-      {&TargetLanguageFlags::Fortran77, &CodeGen::FileParserF77},
-      {&TargetLanguageFlags::Fortran90, &CodeGen::FileParserF90},
-      {&TargetLanguageFlags::VisualBasic, &CodeGen::FileParserVB},
-      {&TargetLanguageFlags::Pascal, &CodeGen::FileParserPascal},
-      {&TargetLanguageFlags::Java, &CodeGen::FileParserJava},
-      {&TargetLanguageFlags::CppClass, &CodeGen::FileParserCppClass},
-      {&TargetLanguageFlags::CppProcedural, &CodeGen::FileParserCpp},
-  };
+  static constexpr std::pair<bool TargetLanguageFlags::*, void (CodeGen::*)(const GeneratorArgs&)>
+      generators[] = {
+          {&TargetLanguageFlags::Fortran77, &CodeGen::FileParserF77},
+          {&TargetLanguageFlags::Fortran90, &CodeGen::FileParserF90},
+          {&TargetLanguageFlags::VisualBasic, &CodeGen::FileParserVB},
+          {&TargetLanguageFlags::Pascal, &CodeGen::FileParserPascal},
+          {&TargetLanguageFlags::Java, &CodeGen::FileParserJava},
+          {&TargetLanguageFlags::CppClass, &CodeGen::FileParserCppClass},
+          {&TargetLanguageFlags::CppProcedural, &CodeGen::FileParserCpp},
+      };
   for (const auto& [flag, write] : generators)
     if (flag == target.Flag) (this->*write)(args);
   Eng.out.FlushOutputLine();

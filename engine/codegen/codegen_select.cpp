@@ -7,8 +7,7 @@
 
 namespace mv {
 
-bool CodeGen::SelectSets(int32_t nonterminal, const GeneratorArgs& args,
-                         std::vector<int32_t>& owners,
+bool CodeGen::SelectSets(int32_t nonterminal, const GeneratorArgs& args, std::vector<int32_t>& owners,
                          std::vector<std::pair<int32_t, int32_t>>& conflicts) {
   (void)args;
   int32_t flag = -1;

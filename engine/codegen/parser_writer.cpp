@@ -42,8 +42,7 @@ bool ChrForLast(const CodeItem& item) {
 
 }  // namespace
 
-ParserWriter::ParserWriter(CodeGen& gen, const GeneratorArgs& args, CodeFamily family,
-                           int32_t width)
+ParserWriter::ParserWriter(CodeGen& gen, const GeneratorArgs& args, CodeFamily family, int32_t width)
     : Eng{gen.Eng.mem, gen.Eng.store, gen.Eng.out, gen.Eng.run, gen},
       Args(args),
       Out(gen.Eng.out, family, width) {}
@@ -139,10 +138,8 @@ std::string ParserWriter::ShapeKey(int32_t rule) const {
   for (int32_t guard = 0; element >= 1 && guard < Steps(ElementPool); ++guard) {
     const int32_t kind = Field(ElementPool, element, ElemKind);
     put(kind);
-    if (kind == KindTerminal && !firstTerminalSeen)
-      firstTerminalSeen = true;
-    else if (kind != KindEmpty)
-      put(Field(ElementPool, element, ElemReferent));
+    if (kind == KindTerminal && !firstTerminalSeen) firstTerminalSeen = true;
+    else if (kind != KindEmpty) put(Field(ElementPool, element, ElemReferent));
     if (element == last) break;
     element = Field(ElementPool, element, ElemNext);
   }
@@ -160,7 +157,8 @@ NonterminalPlan ParserWriter::Plan(int32_t nonterminal) {
   std::vector<std::pair<int32_t, int32_t>> conflicts;
   plan.LL1 = Eng.codegen.SelectSets(nonterminal, Args, owners, conflicts);
   SelectTable.assign(size_t(T) + 3, 0);
-  for (int32_t i = 1; i <= T + 1 && size_t(i) < owners.size(); ++i) SelectTable[size_t(i)] = owners[size_t(i)];
+  for (int32_t i = 1; i <= T + 1 && size_t(i) < owners.size(); ++i)
+    SelectTable[size_t(i)] = owners[size_t(i)];
 
   int32_t rule = Field(NonterminalPool, nonterminal, NtmFirstRule);
   int32_t lastRule = Field(NonterminalPool, nonterminal, NtmLastRule);
@@ -208,7 +206,8 @@ NonterminalPlan ParserWriter::Plan(int32_t nonterminal) {
   if (distinct) {
     std::unordered_map<int32_t, int32_t> absorber(absorbed.begin(), absorbed.end());
     for (int32_t i = 1; i <= T + 2; ++i)
-      if (auto to = absorber.find(SelectTable[size_t(i)]); to != absorber.end()) SelectTable[size_t(i)] = to->second;
+      if (auto to = absorber.find(SelectTable[size_t(i)]); to != absorber.end())
+        SelectTable[size_t(i)] = to->second;
   } else {
     for (auto [from, to] : absorbed)
       for (int32_t i = 1; i <= T + 2; ++i)
@@ -283,8 +282,7 @@ std::string ParserWriter::CharListText(const std::vector<CodeItem>& items) {
   return text;
 }
 
-std::string ParserWriter::ExpectedSetPart(const std::vector<CodeItem>& items,
-                                          bool doubleBackslash) {
+std::string ParserWriter::ExpectedSetPart(const std::vector<CodeItem>& items, bool doubleBackslash) {
   std::string text;
   for (auto& item : items) {
     text += ' ';
@@ -294,12 +292,9 @@ std::string ParserWriter::ExpectedSetPart(const std::vector<CodeItem>& items,
       text += ExpectedChar(item.First, doubleBackslash);
     } else {
       text += ExpectedChar(item.First, doubleBackslash) + "-";
-      if (ChrForLast(item))
-        text += "chr(" + std::to_string(item.Last) + ")";
-      else if (item.Last == 92 && doubleBackslash)
-        text += " \\\\";
-      else
-        text += ExpectedChar(item.Last, doubleBackslash);
+      if (ChrForLast(item)) text += "chr(" + std::to_string(item.Last) + ")";
+      else if (item.Last == 92 && doubleBackslash) text += " \\\\";
+      else text += ExpectedChar(item.Last, doubleBackslash);
     }
   }
   return text;
@@ -311,14 +306,10 @@ std::string ParserWriter::AmbiguityText(const std::vector<int32_t>& conflicts) c
     const int32_t c = index >= 1 && index <= Args.T && size_t(index) < CodeOfNumber.size()
                           ? CodeOfNumber[size_t(index)]
                           : -1;
-    if (c < 0)
-      text += "finish";  // the end of the text has no character
-    else if (c == 34)
-      text += "'\"'";
-    else if ((c >= 0 && c <= 31) || c == 127)
-      text += "char(" + std::to_string(c) + ")";
-    else
-      text += std::string("\"") + char(c) + "\"";
+    if (c < 0) text += "finish";  // the end of the text has no character
+    else if (c == 34) text += "'\"'";
+    else if ((c >= 0 && c <= 31) || c == 127) text += "char(" + std::to_string(c) + ")";
+    else text += std::string("\"") + char(c) + "\"";
     text += ' ';
   }
   return text;
@@ -376,18 +367,14 @@ void ParserWriter::HeaderComments(const std::string& first, const std::string& f
   Eng.codegen.GrammarComment();
 }
 
-std::string ParserWriter::CodeListNumbers(const std::vector<CodeItem>& items,
-                                          const std::string& sep, const std::string& rangeWord,
-                                          const std::string& endWord) const {
+std::string ParserWriter::CodeListNumbers(const std::vector<CodeItem>& items, const std::string& sep,
+                                          const std::string& rangeWord, const std::string& endWord) const {
   std::string text;
   for (auto& item : items) {
     if (!text.empty()) text += sep;
-    if (item.End)
-      text += endWord;
-    else if (item.First == item.Last)
-      text += std::to_string(item.First);
-    else
-      text += std::to_string(item.First) + rangeWord + std::to_string(item.Last);
+    if (item.End) text += endWord;
+    else if (item.First == item.Last) text += std::to_string(item.First);
+    else text += std::to_string(item.First) + rangeWord + std::to_string(item.Last);
   }
   return text;
 }
@@ -411,10 +398,8 @@ void ParserWriter::WriteAlternativeElements(const NonterminalPlan& nt, const Alt
         break;
       }
       case KindNonterminal:
-        if (Tails.count(element))
-          TailCall(nt, element, MayReadNothing(alt));
-        else
-          NonterminalElement(referent, element, element == last);
+        if (Tails.count(element)) TailCall(nt, element, MayReadNothing(alt));
+        else NonterminalElement(referent, element, element == last);
         firstTerminalState = false;
         break;
       default:
@@ -450,10 +435,8 @@ void ParserWriter::UnchosenNote(const NonterminalPlan& nt, const AlternativePlan
 void ParserWriter::PrintAlternative(const NonterminalPlan& nt, const AlternativePlan& alt) {
   // Numbers that tell the alternatives apart lead straight to the record: no walk of the
   // nonterminal's other alternatives per printed one.
-  if (RuleOfNumber)
-    Eng.out.PrintRuleRecord(alt.Rule, nt.Record);
-  else
-    Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
+  if (RuleOfNumber) Eng.out.PrintRuleRecord(alt.Rule, nt.Record);
+  else Eng.codegen.PrintRuleInto(alt.Number, nt.Record);
 }
 
 void ParserWriter::WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
@@ -563,8 +546,7 @@ std::string GenerationDate(const CodeGen& gen) {
   std::tm local{};
   localtime_r(&now, &local);
   char text[40];
-  std::snprintf(text, sizeof text, "%02d.%02d.%02d", local.tm_mday, local.tm_mon + 1,
-                local.tm_year % 100);
+  std::snprintf(text, sizeof text, "%02d.%02d.%02d", local.tm_mday, local.tm_mon + 1, local.tm_year % 100);
   return text;
 }
 
@@ -634,7 +616,8 @@ ParserWriter::CallShape ParserWriter::CallGraph() const {
       }
       int32_t done = v;
       path.pop_back();
-      if (!path.empty()) low[size_t(path.back().first)] = std::min(low[size_t(path.back().first)], low[size_t(done)]);
+      if (!path.empty())
+        low[size_t(path.back().first)] = std::min(low[size_t(path.back().first)], low[size_t(done)]);
       if (low[size_t(done)] != index[size_t(done)]) continue;
       std::vector<int32_t> component;
       int32_t w = 0;

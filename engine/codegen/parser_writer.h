@@ -124,7 +124,10 @@ protected:
   // Opens a pass of an alternative whose tail call checks the progress.
   virtual void PassStart() {}
   virtual void EmptyElement() {}
-  virtual void CloseBranch(const NonterminalPlan& nt, const AlternativePlan& alt) { (void)nt; (void)alt; }
+  virtual void CloseBranch(const NonterminalPlan& nt, const AlternativePlan& alt) {
+    (void)nt;
+    (void)alt;
+  }
   virtual void ElseBranch(const NonterminalPlan& nt) = 0;
   virtual void EndProcedure(const NonterminalPlan& nt) = 0;
 
@@ -196,8 +199,8 @@ protected:
   void PrintAlternative(const NonterminalPlan& nt, const AlternativePlan& alt);
   // The rule comment: a statement line holding `code`, then in the comment state the lead
   // and the alternative in the printed notation; the line is flushed.
-  void WriteRuleComment(int tabs, const std::string& code, const std::string& lead,
-                        const NonterminalPlan& nt, const AlternativePlan& alt);
+  void WriteRuleComment(int tabs, const std::string& code, const std::string& lead, const NonterminalPlan& nt,
+                        const AlternativePlan& alt);
   // The terminal comment: the lead, the terminal's name and, for a first terminal, "|" and the
   // first terminal of each absorbed alternative. lastName is the last name written.
   std::string TerminalComment(const std::string& lead, int32_t terminal,
@@ -221,7 +224,7 @@ private:
   // Two alternatives share a branch when their keys are equal.
   std::string ShapeKey(int32_t rule) const;
 
-  std::vector<int32_t> CodeTable;  // code 0..EndCode -> terminal index
+  std::vector<int32_t> CodeTable;     // code 0..EndCode -> terminal index
   std::vector<int32_t> CodeOfNumber;  // terminal index -> its character code, -1 for none
   int32_t EndCode = 4096;
   std::vector<int32_t> SelectTable;

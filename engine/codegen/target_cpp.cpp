@@ -111,7 +111,7 @@ private:
   }
   std::string Proc(int32_t number) const {
     return number >= 1 && size_t(number) < ProcNames.size() ? ProcNames[size_t(number)]
-                                                           : GId + std::to_string(number);
+                                                            : GId + std::to_string(number);
   }
 
   void NameProcedures() {
@@ -119,9 +119,8 @@ private:
     // With names from the symbols the entry is "<grammar>main", so the start symbol's own
     // name (the grammar's) is free for its procedure.
     if (!(Names && !ClassMode)) used.insert(GId);
-    for (const std::string& own :
-         {Entry, GId + "Errh", GId + "NewNode", GId + "NewLeaf", GId + "CompleteNode",
-          GId + "Parser", GId + "Acts", Acts})
+    for (const std::string& own : {Entry, GId + "Errh", GId + "NewNode", GId + "NewLeaf",
+                                   GId + "CompleteNode", GId + "Parser", GId + "Acts", Acts})
       used.insert(own);
     ProcNames.assign(size_t(Args.N) + 1, std::string());
     int32_t nonterminal = Eng.store.Grammar.First;
@@ -175,17 +174,18 @@ private:
     Out.Statement(0, "#include <stdio.h>");
     Out.BlankLine();
     Out.Statement(0, "static long ll1 = 32;\t//\tll1 = src[indSrc - 1] - last scanned symbol");
-    if (UsesLl0) Out.Statement(0, "static long ll0 = 32;\t//\tll0 = src[indSrc - 2] - previous scanned symbol");
-    for (const char* line : {
-             "static bool bad;\t//\tbad                   - error flag",
-             "static char errMsg[4096];\t//\terrMsg                - error message",
-             "static char *src = NULL;\t//\tsrc                   - source string",
-             "static long indSrc;\t//\tindSrc                - index",
-             "static long lenSrc;\t//\tlenSrc                - length",
-             "static const long fin = -1;\t//\tfin                   - end marker"})
+    if (UsesLl0)
+      Out.Statement(0, "static long ll0 = 32;\t//\tll0 = src[indSrc - 2] - previous scanned symbol");
+    for (const char* line : {"static bool bad;\t//\tbad                   - error flag",
+                             "static char errMsg[4096];\t//\terrMsg                - error message",
+                             "static char *src = NULL;\t//\tsrc                   - source string",
+                             "static long indSrc;\t//\tindSrc                - index",
+                             "static long lenSrc;\t//\tlenSrc                - length",
+                             "static const long fin = -1;\t//\tfin                   - end marker"})
       Out.Statement(0, line);
     if (UsesLowCase)
-      Out.Statement(0, "static bool lowCase;\t//\tlowCase           - flag of scanning in lower case register");
+      Out.Statement(0,
+                    "static bool lowCase;\t//\tlowCase           - flag of scanning in lower case register");
     WriteDepthLimit();
     Out.BlankLine();
     Out.Comment("additional declarations:");
@@ -217,7 +217,8 @@ private:
     Out.Statement(0, "/*");
     if (Tree) {
       Out.Comment("\tuser defined AST generating procedures");
-      Out.Statement(1, "void " + newNode + "(int parentIndex, const char *parentNode, int thisIndex, const char *thisNode);");
+      Out.Statement(1, "void " + newNode +
+                           "(int parentIndex, const char *parentNode, int thisIndex, const char *thisNode);");
       Out.Statement(1, "void " + completeNode + "(int thisIndex, const char *thisNode, int indSrc);");
       Out.Statement(1, "void " + newLeaf + "(int thisIndex, const char *thisNode, int indSrc, int ll1);");
     }
@@ -269,16 +270,16 @@ private:
     Out.Statement(0, "class " + GId + "Parser ");
     Out.Statement(0, "{");
     Out.Statement(0, "public:");
-    for (const char* line : {
-             "char *src;\t\t\t//\tsrc                   - source string",
-             "int indSrc;\t\t\t//\tindSrc                - index",
-             "int lenSrc;\t\t\t//\tlenSrc                - length",
-             "int ll1;\t\t\t//\tll1 = src[indSrc - 1] - last scanned symbol",
-             "int ll0;\t\t\t//\tll0 = src[indSrc - 2] - previous scanned symbol",
-             "bool bad;\t\t\t//\tbad                   - error flag",
-             "char errMsg[4096];\t//\terrMsg                - error message",
-             "int fin;\t\t\t//\tfin                   - end marker",
-             "bool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case"})
+    for (const char* line :
+         {"char *src;\t\t\t//\tsrc                   - source string",
+          "int indSrc;\t\t\t//\tindSrc                - index",
+          "int lenSrc;\t\t\t//\tlenSrc                - length",
+          "int ll1;\t\t\t//\tll1 = src[indSrc - 1] - last scanned symbol",
+          "int ll0;\t\t\t//\tll0 = src[indSrc - 2] - previous scanned symbol",
+          "bool bad;\t\t\t//\tbad                   - error flag",
+          "char errMsg[4096];\t//\terrMsg                - error message",
+          "int fin;\t\t\t//\tfin                   - end marker",
+          "bool lowCase;\t\t//\tlowCase               - flag of scanning in the lower case"})
       Out.Statement(1, line);
     if (UsesActs()) {
       Out.BlankLine();
@@ -367,21 +368,18 @@ private:
     if (index) Out.Statement(1, "int parentIndex;");
     if (node) Out.Statement(1, "const char *parentNode;");
     if (index)
-      Out.Comment("parentIndex - the index of the nonterminal start"
-                  " \xe2\xee \xe2\xf5\xee\xe4\xed\xee\xe9 \xf1\xf2\xf0\xee\xea\xe5");
+      Out.Comment(
+          "parentIndex - the index of the nonterminal start"
+          " \xe2\xee \xe2\xf5\xee\xe4\xed\xee\xe9 \xf1\xf2\xf0\xee\xea\xe5");
     if (node) Out.Comment("parentNode  - the nonterminal name");
     if (index) Out.Statement(1, "parentIndex = 1;");
     if (node) Out.Statement(1, "parentNode =\"\";");
     if (!ClassMode && UsesLl0) Out.Statement(1, "ll0 = 0;");
-    if (given && !has("char *sourceStr"))
-      Out.Comment("\tsrc = sourceStr;");
-    else
-      Out.Statement(1, "src = sourceStr;");
+    if (given && !has("char *sourceStr")) Out.Comment("\tsrc = sourceStr;");
+    else Out.Statement(1, "src = sourceStr;");
     if (!has("indSrc")) Out.Statement(1, "indSrc = 0;");
-    if (given)
-      Out.Comment("\tlenSrc = strlen(src);");
-    else
-      Out.Statement(1, "lenSrc = strlen(src);");
+    if (given) Out.Comment("\tlenSrc = strlen(src);");
+    else Out.Statement(1, "lenSrc = strlen(src);");
     if (!has("errMsg")) Out.Statement(1, "errMsg[0] = '\\0';");
     if (!has("bad")) Out.Statement(1, "bad = false;");
     // The procedural parser's end marker is a constant.
@@ -410,8 +408,7 @@ private:
     Out.Statement(1, "{");
     if (ErrJob.empty() || Extern)
       Out.Statement(2, "bad = " + ErrorCall() + "(1, " + Quoted("<" + start + ">") + ", \"finish\");");
-    else
-      Out.Statement(2, ErrJob);
+    else Out.Statement(2, ErrJob);
     Out.Statement(1, "}");
     any = false;
     for (auto& line : Eng.store.UserPostParse) {
@@ -421,17 +418,15 @@ private:
       Out.Statement(1, Cut(line));
     }
     if (!given) {
-      StatementLines({
-          {1, "if (bad)"},
-          {1, "{"},
-          {2, "*errorMsg = errMsg;"},
-          {2, "return false;"},
-          {1, "}"},
-          {1, "else"},
-          {1, "{"},
-          {2, "return true;"},
-          {1, "}"}
-      });
+      StatementLines({{1, "if (bad)"},
+                      {1, "{"},
+                      {2, "*errorMsg = errMsg;"},
+                      {2, "return false;"},
+                      {1, "}"},
+                      {1, "else"},
+                      {1, "{"},
+                      {2, "return true;"},
+                      {1, "}"}});
     } else {
       Out.Comment("\t*errorMsg = errMsg;");
     }
@@ -458,113 +453,97 @@ private:
     Out.Statement(0, Linkage() + "void " + Q() + "next(void)");
     Out.Statement(0, "{\t// Read Next Symbol");
     if (UsesLl0) Out.Statement(1, "ll0 = ll1;");
-    StatementLines({
-        {1, "indSrc++;"},
-        {1, "if (indSrc <= lenSrc)"},
-        {1, "{"}
-    });
+    StatementLines({{1, "indSrc++;"}, {1, "if (indSrc <= lenSrc)"}, {1, "{"}});
     // Codes 128 to 255 are characters, not negative values (-1 is the end marker).
     Out.Statement(2, "ll1 = (unsigned char) src[indSrc - 1];");
     if (UsesLowCase)
-      StatementLines({
-          {2, "if (lowCase)"},
-          {2, "{"},
-          {3, "if ((ll1>=65 && ll1<=90) || (ll1>=192 && ll1<=223)) ll1 = ll1 + 32;"},
-          {2, "}"}
-      });
-    StatementLines({
-        {1, "}"},
-        {1, "else ll1 = fin;"},
-        {0, "}"}
-    });
+      StatementLines({{2, "if (lowCase)"},
+                      {2, "{"},
+                      {3, "if ((ll1>=65 && ll1<=90) || (ll1>=192 && ll1<=223)) ll1 = ll1 + 32;"},
+                      {2, "}"}});
+    StatementLines({{1, "}"}, {1, "else ll1 = fin;"}, {0, "}"}});
   }
 
   void WriteErrorProcedure() {
     Out.Statement(0, "bool " + (ClassMode ? Q() + "errh" : GId + "Errh") +
                          "(int numErr, const char *gramSymb, const char *expectedSet)");
     Out.Statement(0, "{\t// Error Handler");
-    for (const char* line : {"int lineNum;", "int leftContext;", "int rightContext;", "int i;",
-                             "char a;", "char buf20[20];"})
+    for (const char* line :
+         {"int lineNum;", "int leftContext;", "int rightContext;", "int i;", "char a;", "char buf20[20];"})
       Out.Statement(1, line);
     Out.Comment("the message never runs past the end of errMsg");
-    StatementLines({
-        {1, "auto append = [&](const char *text, long count)"},
-        {1, "{"},
-        {2, "size_t used = strlen(errMsg);"},
-        {2, "size_t room = sizeof(errMsg) - 1 - used;"},
-        {2, "if (count < 0) count = (long) strlen(text);"},
-        {2, "if ((size_t) count > room) count = (long) room;"},
-        {2, "memcpy(errMsg + used, text, (size_t) count);"},
-        {2, "errMsg[used + count] = '\\0';"},
-        {1, "};"}
-    });
+    StatementLines({{1, "auto append = [&](const char *text, long count)"},
+                    {1, "{"},
+                    {2, "size_t used = strlen(errMsg);"},
+                    {2, "size_t room = sizeof(errMsg) - 1 - used;"},
+                    {2, "if (count < 0) count = (long) strlen(text);"},
+                    {2, "if ((size_t) count > room) count = (long) room;"},
+                    {2, "memcpy(errMsg + used, text, (size_t) count);"},
+                    {2, "errMsg[used + count] = '\\0';"},
+                    {1, "};"}});
     Out.Comment("the error line: from the line feed before the error to the one after it");
-    StatementLines({
-        {1, "lineNum = 1;"},
-        {1, "leftContext = 0;"},
-        {1, "rightContext = lenSrc;"},
-        {1, "for (i = 0; i < lenSrc; i++)"},
-        {1, "{"},
-        {2, "if (src[i] == 10)"},
-        {2, "{"},
-        {3, "if (indSrc - 1 > i)"},
-        {3, "{"},
-        {4, "lineNum++;"},
-        {4, "leftContext = i + 1;"},
-        {3, "}"},
-        {3, "else"},
-        {3, "{"},
-        {4, "rightContext = i;"},
-        {4, "break;"},
-        {3, "}"},
-        {2, "}"},
-        {1, "}"},
-        {1, "if (rightContext > leftContext && src[rightContext - 1] == 13) rightContext--;"}
-    });
+    StatementLines({{1, "lineNum = 1;"},
+                    {1, "leftContext = 0;"},
+                    {1, "rightContext = lenSrc;"},
+                    {1, "for (i = 0; i < lenSrc; i++)"},
+                    {1, "{"},
+                    {2, "if (src[i] == 10)"},
+                    {2, "{"},
+                    {3, "if (indSrc - 1 > i)"},
+                    {3, "{"},
+                    {4, "lineNum++;"},
+                    {4, "leftContext = i + 1;"},
+                    {3, "}"},
+                    {3, "else"},
+                    {3, "{"},
+                    {4, "rightContext = i;"},
+                    {4, "break;"},
+                    {3, "}"},
+                    {2, "}"},
+                    {1, "}"},
+                    {1, "if (rightContext > leftContext && src[rightContext - 1] == 13) rightContext--;"}});
     Out.Comment("a long line is shown around the error column");
-    StatementLines({
-        {1, "if (indSrc - 1 - leftContext > 60) leftContext = indSrc - 1 - 40;"},
-        {1, "if (rightContext - leftContext > 120) rightContext = leftContext + 120;"},
-        {1, "errMsg[0] = '\\0';"},
-        {1, "append(\"Line\", -1);"},
-        {1, "snprintf(buf20, sizeof(buf20), \"%d\", lineNum);"},
-        {1, "append(buf20, -1);"},
-        {1, "if (ll1 == fin)\tappend(\", syntax error, found \\\"end marker\\\"\", -1);"},
-        {1, "else"},
-        {1, "{"},
-        {2, "append(\", syntax error, found \\\"\", -1);"},
-        {2, "a = (char) ll1;"},
-        {2, "append(&a, 1);"},
-        {2, "append(\"\\\"\", -1);"},
-        {1, "}"},
-        {1, "if (numErr == 3)\tappend(\", the nesting is too deep\", -1);"},
-        {1, "else\tappend(\" when expecting \", -1);"},
-        {1, "if (numErr == 1)"},
-        {1, "{"},
-        {2, "append(gramSymb, -1);"},
-        {2, "append(\" with one of: \", -1);"},
-        {2, "append(expectedSet, -1);"},
-        {1, "}"},
-        {1, "else"},
-        {1, "{"},
-        {2, "if (numErr == 2)"},
-        {2, "{"},
-        {3, "append(\"\\\"\", -1);"},
-        {3, "append(expectedSet, -1);"},
-        {3, "append(\"\\\"\", -1);"},
-        {2, "}"},
-        {2, "append(\"\\n\", -1);"},
-        {2, "append(&src[leftContext], rightContext - leftContext);"},
-        {2, "append(\"\\n\", -1);"}
-    });
+    StatementLines({{1, "if (indSrc - 1 - leftContext > 60) leftContext = indSrc - 1 - 40;"},
+                    {1, "if (rightContext - leftContext > 120) rightContext = leftContext + 120;"},
+                    {1, "errMsg[0] = '\\0';"},
+                    {1, "append(\"Line\", -1);"},
+                    {1, "snprintf(buf20, sizeof(buf20), \"%d\", lineNum);"},
+                    {1, "append(buf20, -1);"},
+                    {1, "if (ll1 == fin)\tappend(\", syntax error, found \\\"end marker\\\"\", -1);"},
+                    {1, "else"},
+                    {1, "{"},
+                    {2, "append(\", syntax error, found \\\"\", -1);"},
+                    {2, "a = (char) ll1;"},
+                    {2, "append(&a, 1);"},
+                    {2, "append(\"\\\"\", -1);"},
+                    {1, "}"},
+                    {1, "if (numErr == 3)\tappend(\", the nesting is too deep\", -1);"},
+                    {1, "else\tappend(\" when expecting \", -1);"},
+                    {1, "if (numErr == 1)"},
+                    {1, "{"},
+                    {2, "append(gramSymb, -1);"},
+                    {2, "append(\" with one of: \", -1);"},
+                    {2, "append(expectedSet, -1);"},
+                    {1, "}"},
+                    {1, "else"},
+                    {1, "{"},
+                    {2, "if (numErr == 2)"},
+                    {2, "{"},
+                    {3, "append(\"\\\"\", -1);"},
+                    {3, "append(expectedSet, -1);"},
+                    {3, "append(\"\\\"\", -1);"},
+                    {2, "}"},
+                    {2, "append(\"\\n\", -1);"},
+                    {2, "append(&src[leftContext], rightContext - leftContext);"},
+                    {2, "append(\"\\n\", -1);"}});
     Out.Comment("\ta tab stays a tab, so that the mark stands under the error");
-    StatementLines({
-        {2, "for (i = leftContext; i < indSrc - 1 && i < lenSrc; i++) append(src[i] == 9 ? \"\\t\" : \" \", 1);"},
-        {2, "append(\"!\", -1);"},
-        {1, "}"},
-        {1, "return true;"},
-        {0, "}"}
-    });
+    StatementLines({{2,
+                     "for (i = leftContext; i < indSrc - 1 && i < lenSrc; i++) append(src[i] == 9 ? \"\\t\" "
+                     ": \" \", 1);"},
+                    {2, "append(\"!\", -1);"},
+                    {1, "}"},
+                    {1, "return true;"},
+                    {0, "}"}});
   }
 
   // Nonterminal functions.
@@ -603,15 +582,14 @@ private:
   }
 
   std::string DepthError(const NonterminalPlan& nt) const {
-    if (ErrJob.empty() || Extern) return "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");";
+    if (ErrJob.empty() || Extern)
+      return "bad = " + ErrorCall() + "(3, " + Quoted("<" + nt.Name + ">") + ", \"\");";
     return ErrJob;
   }
 
   void Indented(bool loop, int tabs, const std::string& text) {
-    if (loop)
-      Out.Statement(0, std::string(size_t(tabs) * 2, ' ') + text);
-    else
-      Out.Statement(tabs, text);
+    if (loop) Out.Statement(0, std::string(size_t(tabs) * 2, ' ') + text);
+    else Out.Statement(tabs, text);
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool first) override {
@@ -678,8 +656,7 @@ private:
     if (ErrJob.empty() || Extern)
       Out.Statement(2, "bad = " + ErrorCall() + "(1, " + Quoted("<" + nt.Name + ">") + ", \"" +
                            nt.ExpectedSet + "\");");
-    else
-      Out.Statement(2, ErrJob);
+    else Out.Statement(2, ErrJob);
     if (Loops()) Out.Statement(2, "break;");
     Out.Statement(1, "}");
   }

@@ -28,10 +28,8 @@ std::string First66(const std::string& text) { return text.substr(0, std::min(te
 std::string TemplateText(const std::string& text) {
   std::string out;
   for (char ch : ParserWriter::Cut(First66(text))) {
-    if (ch == '$')
-      out += "TB_";
-    else
-      out += ch;
+    if (ch == '$') out += "TB_";
+    else out += ch;
   }
   return out;
 }
@@ -40,8 +38,7 @@ class F77Writer : public ParserWriter {
 public:
   // A statement runs to column 72; the output keeps three more columns free only to close a
   // literal it splits, so it is given the width 75.
-  F77Writer(CodeGen& gen, const GeneratorArgs& args)
-      : ParserWriter(gen, args, CodeFamily::FixedFortran, 75) {
+  F77Writer(CodeGen& gen, const GeneratorArgs& args) : ParserWriter(gen, args, CodeFamily::FixedFortran, 75) {
     CommentSign = "!";
     AlwaysActions = true;
   }
@@ -102,9 +99,7 @@ private:
     Out.Append(text);
   }
 
-  void WriteHeader() {
-    HeaderComments(Title.empty() ? "SUBROUTINE " + G + "(Src)" : Title, G + ".for");
-  }
+  void WriteHeader() { HeaderComments(Title.empty() ? "SUBROUTINE " + G + "(Src)" : Title, G + ".for"); }
 
   void WriteData() {
     if (Title.empty()) {
@@ -113,14 +108,12 @@ private:
     } else {
       Out.Statement(0, Title);
     }
-    StatementLines({
-        {0, "INTEGER LL0, LL1"},
-        {0, "DATA LL0/0/, LL1/0/"},
-        {0, "LOGICAL ERR"},
-        {0, "INTEGER TB_NQURC,TB_NFRET,TB_LNKRC,TB_RCTOP"},
-        {0, "INTEGER TB_ENTRY,TB_CALL,TB_LOC,TB_RETUR"},
-        {0, "INTEGER TB_TRALI(0:256)"}
-    });
+    StatementLines({{0, "INTEGER LL0, LL1"},
+                    {0, "DATA LL0/0/, LL1/0/"},
+                    {0, "LOGICAL ERR"},
+                    {0, "INTEGER TB_NQURC,TB_NFRET,TB_LNKRC,TB_RCTOP"},
+                    {0, "INTEGER TB_ENTRY,TB_CALL,TB_LOC,TB_RETUR"},
+                    {0, "INTEGER TB_TRALI(0:256)"}});
     Out.Comment("the return stack holds TB_MAXD return points; a call when it is full is an error");
     Out.Statement(0, "INTEGER TB_DEPTH,TB_MAXD");
     Out.Statement(0, "PARAMETER (TB_MAXD=" + std::to_string(MaxDepth) + ")");
@@ -195,7 +188,8 @@ private:
       Out.Statement(0, "CONTINUE");
     } else {
       Out.Statement(0, "RETURN");
-      std::string middle = Eng.store.UserTitle.size() > 10 ? Eng.store.UserTitle.substr(10, 56) : std::string();
+      std::string middle =
+          Eng.store.UserTitle.size() > 10 ? Eng.store.UserTitle.substr(10, 56) : std::string();
       size_t stars = size_t(std::count(middle.begin(), middle.end(), '*'));
       if (stars >= 1) Labelled(90006, "RETURN 1");
       if (stars >= 2) Labelled(90007, "RETURN 2");
@@ -209,24 +203,23 @@ private:
     Out.Statement(0, "Character *(*) Src");
     Out.Statement(0, "Integer LL0, LL1");
     Out.Comment("Src - is the source string");
-    Out.Comment("LL0 - ichar(c), where c is the actual symbol for user's Actions and it is preceding "
-                "symbol of parsing with LL(1) grammar");
+    Out.Comment(
+        "LL0 - ichar(c), where c is the actual symbol for user's Actions and it is preceding "
+        "symbol of parsing with LL(1) grammar");
     Out.Comment("LL1 - ichar(c), where c is actual symbol for parsing with LL(1) grammar");
     Out.Statement(0, "Integer, save :: ind");
     Out.Statement(0, "\tData ind/0/");
     Out.Comment("a new parse (LL1 below 0) starts at the first character");
-    StatementLines({
-        {0, "\tIf (LL1 < 0) ind = 0"},
-        {0, "\tLL0 = LL1"},
-        {0, "\tind = ind + 1"},
-        {0, "\tIf (ind <= len(Src)) Then"},
-        {0, "\t\tLL1 = ichar(Src(ind:ind))"},
-        {0, "\tElse"},
-        {0, "\t\tLL1 = 256"},
-        {0, "\t\tind = 0"},
-        {0, "\tEnd If"},
-        {0, "End Subroutine Next"}
-    });
+    StatementLines({{0, "\tIf (LL1 < 0) ind = 0"},
+                    {0, "\tLL0 = LL1"},
+                    {0, "\tind = ind + 1"},
+                    {0, "\tIf (ind <= len(Src)) Then"},
+                    {0, "\t\tLL1 = ichar(Src(ind:ind))"},
+                    {0, "\tElse"},
+                    {0, "\t\tLL1 = 256"},
+                    {0, "\t\tind = 0"},
+                    {0, "\tEnd If"},
+                    {0, "End Subroutine Next"}});
   }
 
   std::string Runs(int32_t from, int32_t alternative, std::vector<int32_t>& table) const {
@@ -238,10 +231,8 @@ private:
       while (end + 1 <= last && table[size_t(end + 1)] == alternative) ++end;
       for (int32_t k = u; k <= end; ++k) table[size_t(k)] = 0;
       if (!items.empty()) items += ".OR.";
-      if (end == u)
-        items += "TB_ENTRY.EQ." + std::to_string(u);
-      else
-        items += "TB_ENTRY.GE." + std::to_string(u) + ".AND.TB_ENTRY.LE." + std::to_string(end);
+      if (end == u) items += "TB_ENTRY.EQ." + std::to_string(u);
+      else items += "TB_ENTRY.GE." + std::to_string(u) + ".AND.TB_ENTRY.LE." + std::to_string(end);
       u = end;
     }
     return items;
@@ -261,16 +252,12 @@ private:
       int32_t j = table[size_t(t)];
       if (j == 0) continue;
       std::string line = "IF(" + Runs(t, j, table) + ")GOTO " + std::to_string(90010 + N + j);
-      if (!labelled)
-        Labelled(90010 + nt.Number, line);
-      else
-        Out.Statement(0, line);
+      if (!labelled) Labelled(90010 + nt.Number, line);
+      else Out.Statement(0, line);
       labelled = true;
     }
-    if (!labelled)
-      Labelled(90010 + nt.Number, "GOTO 90003");
-    else
-      Out.Statement(0, "GOTO 90003");
+    if (!labelled) Labelled(90010 + nt.Number, "GOTO 90003");
+    else Out.Statement(0, "GOTO 90003");
   }
 
   void OpenBranch(const NonterminalPlan&, const AlternativePlan& alt, bool) override {
@@ -290,7 +277,8 @@ private:
     std::string lastName;
     Out.Comment(TerminalComment("", terminal, mergedFirst, lastName));
     if (!first)
-      Out.Statement(0, "IF(TB_ENTRY.NE." + std::to_string(Field(TerminalPool, terminal, TrmNumber)) + ")GOTO 90003");
+      Out.Statement(
+          0, "IF(TB_ENTRY.NE." + std::to_string(Field(TerminalPool, terminal, TrmNumber)) + ")GOTO 90003");
     Out.Statement(0, Scanner.empty() ? std::string("CALL NEXT(Src,LL0,LL1)") : Scanner);
     Out.Statement(0, "TB_ENTRY=TB_TRALI(LL1)");
   }

@@ -38,8 +38,7 @@ std::string TestChar(int32_t c) {
 
 class F90Writer : public ParserWriter {
 public:
-  F90Writer(CodeGen& gen, const GeneratorArgs& args)
-      : ParserWriter(gen, args, CodeFamily::FreeFortran, 129) {
+  F90Writer(CodeGen& gen, const GeneratorArgs& args) : ParserWriter(gen, args, CodeFamily::FreeFortran, 129) {
     CommentSign = "!";
     ActionCommentLead = "\t\t\t\t\t\t! ";
     AlwaysActions = true;
@@ -70,12 +69,9 @@ private:
     std::string text;
     for (auto& item : items) {
       if (!text.empty()) text += ",";
-      if (item.End)
-        text += "finish";
-      else if (item.First == item.Last)
-        text += ListChar(item.First);
-      else
-        text += ListChar(item.First) + ":" + ListChar(item.Last);
+      if (item.End) text += "finish";
+      else if (item.First == item.Last) text += ListChar(item.First);
+      else text += ListChar(item.First) + ":" + ListChar(item.Last);
     }
     return text;
   }
@@ -84,12 +80,9 @@ private:
     std::string text;
     for (auto& item : items) {
       text += ' ';
-      if (item.End)
-        text += "finish";
-      else if (item.First == item.Last)
-        text += ExpectedChar(item.First);
-      else
-        text += ExpectedChar(item.First) + "-" + ExpectedChar(item.Last);
+      if (item.End) text += "finish";
+      else if (item.First == item.Last) text += ExpectedChar(item.First);
+      else text += ExpectedChar(item.First) + "-" + ExpectedChar(item.Last);
     }
     return text;
   }
@@ -115,14 +108,16 @@ private:
       Out.Statement(0, Title);
     }
     Out.Statement(0, "Integer LL0, LL1");
-    Out.Comment("LL0 - ichar(c), where c is the actual symbol for user's Actions and it is preceding "
-                "symbol of parsing with LL(1) grammar");
+    Out.Comment(
+        "LL0 - ichar(c), where c is the actual symbol for user's Actions and it is preceding "
+        "symbol of parsing with LL(1) grammar");
     Out.Comment("LL1 - ichar(c), where c is actual symbol for parsing with LL(1) grammar");
     Out.Statement(0, "Integer indSrc, LenSrc");
     Out.Statement(0, "Logical Err");
     Out.Statement(0, "Logical LowCase");
-    Out.Comment("deepest nesting of the procedures; past it the parser reports an error instead of "
-                "running out of stack");
+    Out.Comment(
+        "deepest nesting of the procedures; past it the parser reports an error instead of "
+        "running out of stack");
     Out.Statement(0, "Integer, Parameter :: MaxNestingDepth = " + std::to_string(MaxDepth));
     Out.Statement(0, "Integer NestingDepth");
     for (auto& line : st.UserDeclarations)
@@ -146,93 +141,87 @@ private:
 
   void WriteScanner() {
     Out.Comment("____________________ Read Next Symbol");
-    StatementLines({
-        {0, "Subroutine Next"},
-        {1, "LL0 = LL1"},
-        {1, "indSrc = indSrc + 1"},
-        {1, "If (indSrc <= LenSrc) Then"},
-        {2, "LL1 = ichar(Src(indSrc:indSrc))"},
-        {2, "If (LowCase) Then"},
-        {3, "Select Case (LL1)"},
-        {3, "Case (ichar('A'):ichar('Z'))"},
-        {4, "LL1 = LL1 + ichar('a')-ichar('A')"},
-        {3, "End Select"},
-        {2, "End If"},
-        {1, "Else"}
-    });
+    StatementLines({{0, "Subroutine Next"},
+                    {1, "LL0 = LL1"},
+                    {1, "indSrc = indSrc + 1"},
+                    {1, "If (indSrc <= LenSrc) Then"},
+                    {2, "LL1 = ichar(Src(indSrc:indSrc))"},
+                    {2, "If (LowCase) Then"},
+                    {3, "Select Case (LL1)"},
+                    {3, "Case (ichar('A'):ichar('Z'))"},
+                    {4, "LL1 = LL1 + ichar('a')-ichar('A')"},
+                    {3, "End Select"},
+                    {2, "End If"},
+                    {1, "Else"}});
     Out.Statement(2, "LL1 = " + std::to_string(End));
     StatementLines({{1, "End If"}, {0, "End Subroutine Next"}});
   }
 
   void WriteErrorRoutine() {
     Out.Comment("____________________ Error Handler");
-    StatementLines({
-        {0, "Subroutine ErrH(ErrNum, GramSymb, ExpectedSet)"},
-        {0, "Integer ErrNum"},
-        {0, "Character *(*) GramSymb"},
-        {0, "Character *(*) ExpectedSet"},
-        {0, "Integer LineNum, LeftContext, RightContext, i"},
-        {0, "Character *10 Found"},
-        {0, "Integer FoundLen"},
-        {1, "Err = .True."},
-        {1, "LineNum = 1"},
-        {1, "LeftContext = 1"}
-    });
+    StatementLines({{0, "Subroutine ErrH(ErrNum, GramSymb, ExpectedSet)"},
+                    {0, "Integer ErrNum"},
+                    {0, "Character *(*) GramSymb"},
+                    {0, "Character *(*) ExpectedSet"},
+                    {0, "Integer LineNum, LeftContext, RightContext, i"},
+                    {0, "Character *10 Found"},
+                    {0, "Integer FoundLen"},
+                    {1, "Err = .True."},
+                    {1, "LineNum = 1"},
+                    {1, "LeftContext = 1"}});
     Out.Comment("the error line runs to the next line feed or to the end of the text");
-    StatementLines({
-        {1, "RightContext = LenSrc"},
-        {1, "Do i = 1, LenSrc"},
-        {2, "If (ichar(Src(i:i)) == 10) Then"},
-        {3, "If (indSrc > i) Then"},
-        {4, "LineNum = LineNum + 1"},
-        {4, "LeftContext = i + 1"},
-        {3, "Else"},
-        {4, "RightContext = i - 1"},
-        {4, "Exit"},
-        {3, "End If"},
-        {2, "End If"},
-        {1, "End Do"},
-        {1, "If (RightContext >= LeftContext) Then"},
-        {2, "If (ichar(Src(RightContext:RightContext)) == 13) RightContext = RightContext - 1"},
-        {1, "End If"}
-    });
+    StatementLines({{1, "RightContext = LenSrc"},
+                    {1, "Do i = 1, LenSrc"},
+                    {2, "If (ichar(Src(i:i)) == 10) Then"},
+                    {3, "If (indSrc > i) Then"},
+                    {4, "LineNum = LineNum + 1"},
+                    {4, "LeftContext = i + 1"},
+                    {3, "Else"},
+                    {4, "RightContext = i - 1"},
+                    {4, "Exit"},
+                    {3, "End If"},
+                    {2, "End If"},
+                    {1, "End Do"},
+                    {1, "If (RightContext >= LeftContext) Then"},
+                    {2, "If (ichar(Src(RightContext:RightContext)) == 13) RightContext = RightContext - 1"},
+                    {1, "End If"}});
     Out.Comment("a long line is shown around the error column");
-    StatementLines({
-        {1, "If (indSrc - LeftContext > 60) LeftContext = indSrc - 40"},
-        {1, "If (RightContext - LeftContext >= 120) RightContext = LeftContext + 119"}
-    });
+    StatementLines({{1, "If (indSrc - LeftContext > 60) LeftContext = indSrc - 40"},
+                    {1, "If (RightContext - LeftContext >= 120) RightContext = LeftContext + 119"}});
     Out.Statement(1, "If (LL1 == " + std::to_string(End) + ") Then");
-    StatementLines({
-        {2, "Found = 'end marker'"},
-        {2, "FoundLen = 10"},
-        {1, "Else"},
-        {2, "Found = char(LL1)"},
-        {2, "FoundLen = 1"},
-        {1, "End If"},
-        {1, "Select Case (ErrNum)"},
-        {1, "Case (1)"},
-        {2, "Write(*,'(1x,A,I6,8A)') &"},
-        {2, "' Line',LineNum,', syntax error, found ','''',Found(1:FoundLen),'''',' when expecting ',GramSymb,' with one of: ',ExpectedSet"},
-        {1, "Case (2)"},
-        {2, "Write(*,'(1x,A,I6,8A)')' Line',LineNum,', syntax error, found ','''',Found(1:FoundLen),'''',' when expecting ','''',ExpectedSet,''''"},
-        {1, "Case (3)"},
-        {2, "Write(*,'(1x,A,I6,5A)')' Line',LineNum,', syntax error, found ','''',Found(1:FoundLen),'''',', the nesting is too deep'"},
-        {1, "End Select"},
-        {1, "Write (*,'(1x,A)') Src(LeftContext:RightContext)"}
-    });
+    StatementLines({{2, "Found = 'end marker'"},
+                    {2, "FoundLen = 10"},
+                    {1, "Else"},
+                    {2, "Found = char(LL1)"},
+                    {2, "FoundLen = 1"},
+                    {1, "End If"},
+                    {1, "Select Case (ErrNum)"},
+                    {1, "Case (1)"},
+                    {2, "Write(*,'(1x,A,I6,8A)') &"},
+                    {2,
+                     "' Line',LineNum,', syntax error, found ','''',Found(1:FoundLen),'''',' when expecting "
+                     "',GramSymb,' with one of: ',ExpectedSet"},
+                    {1, "Case (2)"},
+                    {2,
+                     "Write(*,'(1x,A,I6,8A)')' Line',LineNum,', syntax error, found "
+                     "','''',Found(1:FoundLen),'''',' when expecting ','''',ExpectedSet,''''"},
+                    {1, "Case (3)"},
+                    {2,
+                     "Write(*,'(1x,A,I6,5A)')' Line',LineNum,', syntax error, found "
+                     "','''',Found(1:FoundLen),'''',', the nesting is too deep'"},
+                    {1, "End Select"},
+                    {1, "Write (*,'(1x,A)') Src(LeftContext:RightContext)"}});
     Out.Comment("a tab stays a tab, so that the mark stands under the error");
-    StatementLines({
-        {1, "Write (*,'(1x)',advance='no')"},
-        {1, "Do i = LeftContext, Min(indSrc - 1, LenSrc)"},
-        {2, "If (ichar(Src(i:i)) == 9) Then"},
-        {3, "Write (*,'(A)',advance='no') char(9)"},
-        {2, "Else"},
-        {3, "Write (*,'(A)',advance='no') ' '"},
-        {2, "End If"},
-        {1, "End Do"},
-        {1, "Write (*,'(A)') '!'"},
-        {0, "End Subroutine ErrH"}
-    });
+    StatementLines({{1, "Write (*,'(1x)',advance='no')"},
+                    {1, "Do i = LeftContext, Min(indSrc - 1, LenSrc)"},
+                    {2, "If (ichar(Src(i:i)) == 9) Then"},
+                    {3, "Write (*,'(A)',advance='no') char(9)"},
+                    {2, "Else"},
+                    {3, "Write (*,'(A)',advance='no') ' '"},
+                    {2, "End If"},
+                    {1, "End Do"},
+                    {1, "Write (*,'(A)') '!'"},
+                    {0, "End Subroutine ErrH"}});
   }
 
   void BeginProcedure(const NonterminalPlan& nt) override {

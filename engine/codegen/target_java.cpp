@@ -51,7 +51,8 @@ const char* const ParentIndexComment =
     "parentIndex - \xf3\xea\xe0\xe7\xe0\xf2\xe5\xeb\xfc \xed\xe0 \xed\xe0\xf7\xe0\xeb\xee "
     "\xed\xe5\xf2\xe5\xf0\xec\xe8\xed\xe0\xeb\xe0 \xe2\xee \xe2\xf5\xee\xe4\xed\xee\xe9 "
     "\xf1\xf2\xf0\xee\xea\xe5";
-const char* const ParentNodeComment = "parentNode  - \xe8\xec\xff \xed\xe5\xf2\xe5\xf0\xec\xe8\xed\xe0\xeb\xe0";
+const char* const ParentNodeComment =
+    "parentNode  - \xe8\xec\xff \xed\xe5\xf2\xe5\xf0\xec\xe8\xed\xe0\xeb\xe0";
 const char* const PreStepComment =
     "\xcf\xf0\xe5\xe4\xe2\xe0\xf0\xe8\xf2\xe5\xeb\xfc\xed\xfb\xe5 \xe4\xe5\xe9\xf1\xf2\xe2\xe8\xff:";
 const char* const PreStepEndComment =
@@ -64,8 +65,7 @@ const char* const PostStepComment =
 
 class JavaWriter : public ParserWriter {
 public:
-  JavaWriter(CodeGen& gen, const GeneratorArgs& args)
-      : ParserWriter(gen, args, CodeFamily::Java, 1000) {
+  JavaWriter(CodeGen& gen, const GeneratorArgs& args) : ParserWriter(gen, args, CodeFamily::Java, 1000) {
     CommentSign = "//";
   }
 
@@ -88,10 +88,8 @@ public:
     Out.BlankLine();
     Out.Flush();
     int32_t count = WriteNonterminals();
-    if (ErrJob.empty())
-      WriteException();
-    else
-      Out.Statement(0, "}");
+    if (ErrJob.empty()) WriteException();
+    else Out.Statement(0, "}");
     WriteCountLine(count);
   }
 
@@ -102,8 +100,9 @@ private:
     int32_t nonterminal = Eng.store.Grammar.First;
     for (int32_t guard = 0; nonterminal >= 1 && guard < Steps(NonterminalPool); ++guard) {
       int32_t n = Field(NonterminalPool, nonterminal, NtmNumber);
-      std::string name = JavaIdentifier(Eng.codegen.IdentifierText(
-          Field(NonterminalPool, nonterminal, NtmNameFirst), Field(NonterminalPool, nonterminal, NtmNameLast)));
+      std::string name =
+          JavaIdentifier(Eng.codegen.IdentifierText(Field(NonterminalPool, nonterminal, NtmNameFirst),
+                                                    Field(NonterminalPool, nonterminal, NtmNameLast)));
       // A name must fit on a line with its call; two names that spell one identifier stay
       // distinct.
       if (name.size() > MaxNameLength) name.resize(MaxNameLength);
@@ -116,16 +115,16 @@ private:
   }
 
   std::string Method(int32_t number) const {
-    return number >= 1 && size_t(number) < Methods.size() ? Methods[size_t(number)] : "s_" + std::to_string(number);
+    return number >= 1 && size_t(number) < Methods.size() ? Methods[size_t(number)]
+                                                          : "s_" + std::to_string(number);
   }
 
   std::string Throw(int number, const std::string& symbol, const std::string& set) const {
-    return "throw new " + Name + "ParseException(" + std::to_string(number) + ", " + symbol + ", " + set + ");";
+    return "throw new " + Name + "ParseException(" + std::to_string(number) + ", " + symbol + ", " + set +
+           ");";
   }
 
-  void WriteHeader() {
-    HeaderComments("", G + "Parser.java");
-  }
+  void WriteHeader() { HeaderComments("", G + "Parser.java"); }
 
   void WriteClassHead() {
     // A public class must be named as its file; a grammar name that is no identifier makes
@@ -133,21 +132,23 @@ private:
     std::string base = Cut(Eng.store.ResultBaseName);
     Out.Statement(0, std::string(base == Name ? "public " : "") + "class " + Name + "Parser");
     Out.Statement(0, "{");
-    for (const char* line : {
-             "protected String src;\t//\tsrc                   - source text",
-             "protected int indSrc;\t//\tindSrc                - index",
-             "protected int lenSrc;\t//\tlenSrc                - length",
-             "protected int ll1;\t//\tll1 = src[indSrc - 1] - last scanned symbol",
-             "protected int ll0;\t//\tll0 = src[indSrc - 2] - previous scanned symbol",
-             "protected boolean bad;\t//\tbad                   - error flag",
-             "protected int fin;\t//\tfin                   - end marker",
-             "protected boolean lowCase;\t//\tlowCase               - flag scan conversion to lowercase"})
+    for (const char* line :
+         {"protected String src;\t//\tsrc                   - source text",
+          "protected int indSrc;\t//\tindSrc                - index",
+          "protected int lenSrc;\t//\tlenSrc                - length",
+          "protected int ll1;\t//\tll1 = src[indSrc - 1] - last scanned symbol",
+          "protected int ll0;\t//\tll0 = src[indSrc - 2] - previous scanned symbol",
+          "protected boolean bad;\t//\tbad                   - error flag",
+          "protected int fin;\t//\tfin                   - end marker",
+          "protected boolean lowCase;\t//\tlowCase               - flag scan conversion to lowercase"})
       Out.Statement(1, line);
     Out.Statement(1, "protected " + Name + "Acts " + Name + "Acts;");
-    Out.Comment("deepest nesting of the methods; past it the parser reports an error instead of running "
-                "out of stack");
+    Out.Comment(
+        "deepest nesting of the methods; past it the parser reports an error instead of running "
+        "out of stack");
     Out.Statement(1, "protected static final int maxNestingDepth = " + std::to_string(MaxDepth) + ";");
-    Out.Statement(1, "protected int nestingDepth;\t//\tnestingDepth          - nesting of the methods now running");
+    Out.Statement(
+        1, "protected int nestingDepth;\t//\tnestingDepth          - nesting of the methods now running");
     Out.BlankLine();
     Out.Comment("additional declarations:");
     for (auto& line : Eng.store.UserDeclarations)
@@ -203,15 +204,11 @@ private:
       if (lacks("parentNode")) Out.Statement(2, "parentNode =\"\";");
     }
     Out.Statement(2, "ll0 = 0;");
-    if (!given || Has(title, "char *sourceStr"))
-      Out.Statement(2, "src = sourceStr;");
-    else
-      Out.Comment("\t\tsrc = sourceStr;");
+    if (!given || Has(title, "char *sourceStr")) Out.Statement(2, "src = sourceStr;");
+    else Out.Comment("\t\tsrc = sourceStr;");
     if (lacks("indSrc")) Out.Statement(2, "indSrc = 0;");
-    if (!given)
-      Out.Statement(2, "lenSrc = src.length();");
-    else
-      Out.Comment("\t\tlenSrc = src.length();");
+    if (!given) Out.Statement(2, "lenSrc = src.length();");
+    else Out.Comment("\t\tlenSrc = src.length();");
     if (lacks("bad")) Out.Statement(2, "bad = false;");
     if (lacks("fin")) Out.Statement(2, "fin = -1;");
     if (lacks("lowCase")) Out.Statement(2, "lowCase = false;");
@@ -235,45 +232,38 @@ private:
     // the verdict does not hang on the stack of the caller's thread. Should the stack still
     // run out, the parse ends with the nesting error, not the error of the machine.
     std::string start = Quoted("<" + NameOf(NonterminalPool, Eng.store.Grammar.First) + ">");
-    StatementLines({
-        {2, "final Throwable[] failure = new Throwable[1];"},
-        {2, "Thread parser = new Thread(null, () ->"},
-        {2, "{"},
-        {3, "try"},
-        {3, "{"}
-    });
+    StatementLines({{2, "final Throwable[] failure = new Throwable[1];"},
+                    {2, "Thread parser = new Thread(null, () ->"},
+                    {2, "{"},
+                    {3, "try"},
+                    {3, "{"}});
     Out.Statement(4, Method(1) + "(" + (Tree ? "parentIndex, parentNode" : "") + ");");
-    StatementLines({
-        {3, "}"},
-        {3, "catch (StackOverflowError e)"},
-        {3, "{"}
-    });
-    Out.Statement(4, Throws ? "failure[0] = new " + Name + "ParseException(3, " + start + ", \"\");" : ErrJob);
-    StatementLines({
-        {3, "}"},
-        {3, "catch (Throwable e)"},
-        {3, "{"},
-        {4, "failure[0] = e;"},
-        {3, "}"},
-        {2, "}, \"parse\", maxNestingDepth * 2048L + (8L << 20));"},
-        {2, "parser.start();"},
-        {2, "boolean interrupted = false;"},
-        {2, "while (parser.isAlive())"},
-        {2, "{"},
-        {3, "try"},
-        {3, "{"},
-        {4, "parser.join();"},
-        {3, "}"},
-        {3, "catch (InterruptedException e)"},
-        {3, "{"},
-        {4, "interrupted = true;"},
-        {3, "}"},
-        {2, "}"},
-        {2, "if (interrupted) Thread.currentThread().interrupt();"},
-        {2, "if (failure[0] instanceof RuntimeException) throw (RuntimeException) failure[0];"},
-        {2, "if (failure[0] instanceof Error) throw (Error) failure[0];"},
-        {2, "if (failure[0] != null) throw new RuntimeException(failure[0]);"}
-    });
+    StatementLines({{3, "}"}, {3, "catch (StackOverflowError e)"}, {3, "{"}});
+    Out.Statement(4,
+                  Throws ? "failure[0] = new " + Name + "ParseException(3, " + start + ", \"\");" : ErrJob);
+    StatementLines({{3, "}"},
+                    {3, "catch (Throwable e)"},
+                    {3, "{"},
+                    {4, "failure[0] = e;"},
+                    {3, "}"},
+                    {2, "}, \"parse\", maxNestingDepth * 2048L + (8L << 20));"},
+                    {2, "parser.start();"},
+                    {2, "boolean interrupted = false;"},
+                    {2, "while (parser.isAlive())"},
+                    {2, "{"},
+                    {3, "try"},
+                    {3, "{"},
+                    {4, "parser.join();"},
+                    {3, "}"},
+                    {3, "catch (InterruptedException e)"},
+                    {3, "{"},
+                    {4, "interrupted = true;"},
+                    {3, "}"},
+                    {2, "}"},
+                    {2, "if (interrupted) Thread.currentThread().interrupt();"},
+                    {2, "if (failure[0] instanceof RuntimeException) throw (RuntimeException) failure[0];"},
+                    {2, "if (failure[0] instanceof Error) throw (Error) failure[0];"},
+                    {2, "if (failure[0] != null) throw new RuntimeException(failure[0]);"}});
     // A parse that stops before the end of the text has not read the text.
     Out.Statement(2, "if (!bad && ll1 != fin)");
     Out.Statement(2, "{");
@@ -301,106 +291,101 @@ private:
   }
 
   void WriteScanner() {
-    StatementLines({
-        {1, "protected void next()"},
-        {1, "{\t// Read Next Symbol"},
-        {2, "ll0 = ll1;"},
-        {2, "indSrc++;"},
-        {2, "if (indSrc <= lenSrc)"},
-        {2, "{"},
-        {3, "ll1 = src.charAt(indSrc - 1);"},
-        {3, "if (lowCase)"},
-        {3, "{"},
-        {4, "if (ll1>=65 && ll1<=90 || ll1>=192 && ll1<=223) ll1 = ll1 + 32;"},
-        {3, "}"},
-        {2, "}"},
-        {2, "else ll1 = fin;"},
-        {1, "}"}
-    });
+    StatementLines({{1, "protected void next()"},
+                    {1, "{\t// Read Next Symbol"},
+                    {2, "ll0 = ll1;"},
+                    {2, "indSrc++;"},
+                    {2, "if (indSrc <= lenSrc)"},
+                    {2, "{"},
+                    {3, "ll1 = src.charAt(indSrc - 1);"},
+                    {3, "if (lowCase)"},
+                    {3, "{"},
+                    {4, "if (ll1>=65 && ll1<=90 || ll1>=192 && ll1<=223) ll1 = ll1 + 32;"},
+                    {3, "}"},
+                    {2, "}"},
+                    {2, "else ll1 = fin;"},
+                    {1, "}"}});
   }
 
   void WriteException() {
     Out.BlankLine();
     Out.Flush();
     Out.Statement(1, "public class " + Name + "ParseException extends RuntimeException {");
-    StatementLines({
-        {2, "private static final long serialVersionUID = 1L;"},
-        {2, "protected String message = new String();"},
-        {2, "protected StringBuffer showError = new StringBuffer();"},
-        {2, "protected int lineNumber = 0;"},
-        {2, "protected int numErr = 0;"},
-        {2, "protected String gramSymb;"},
-        {2, "protected String expectedSet;"},
-        {2, "protected int sourceIndex = -1;"}
-    });
+    StatementLines({{2, "private static final long serialVersionUID = 1L;"},
+                    {2, "protected String message = new String();"},
+                    {2, "protected StringBuffer showError = new StringBuffer();"},
+                    {2, "protected int lineNumber = 0;"},
+                    {2, "protected int numErr = 0;"},
+                    {2, "protected String gramSymb;"},
+                    {2, "protected String expectedSet;"},
+                    {2, "protected int sourceIndex = -1;"}});
     Out.BlankLine();
     Out.Statement(2, "public " + Name + "ParseException(int numErr, String gramSymb, String expectedSet)");
-    StatementLines({
-        {2, "{"},
-        {3, "int lineNum;"},
-        {3, "int leftContext;"},
-        {3, "int rightContext;"},
-        {3, "bad = true;"},
-        {3, "lineNum = 1;"},
-        {3, "leftContext = 0;"}
-    });
+    StatementLines({{2, "{"},
+                    {3, "int lineNum;"},
+                    {3, "int leftContext;"},
+                    {3, "int rightContext;"},
+                    {3, "bad = true;"},
+                    {3, "lineNum = 1;"},
+                    {3, "leftContext = 0;"}});
     Out.Comment("\t\t\tthe error line runs to the next line feed or the end of the text; the error is");
     Out.Comment("\t\t\tat index indSrc - 1");
-    StatementLines({
-        {3, "rightContext = lenSrc;"},
-        {3, "loop:"},
-        {3, "for (int i = 0; i < lenSrc; i++)"},
-        {3, "{"},
-        {4, "if (src.charAt(i) == '\\n')"},
-        {4, "{"},
-        {5, "if (indSrc - 1 > i)"},
-        {5, "{"},
-        {6, "lineNum = lineNum + 1;"},
-        {6, "leftContext = i + 1;"},
-        {5, "}"},
-        {5, "else"},
-        {5, "{"},
-        {6, "rightContext = i;"},
-        {6, "break loop;"},
-        {5, "}"},
-        {4, "}"},
-        {3, "}"},
-        {3, "if (rightContext > leftContext && src.charAt(rightContext - 1) == '\\r') rightContext--;"}
-    });
+    StatementLines(
+        {{3, "rightContext = lenSrc;"},
+         {3, "loop:"},
+         {3, "for (int i = 0; i < lenSrc; i++)"},
+         {3, "{"},
+         {4, "if (src.charAt(i) == '\\n')"},
+         {4, "{"},
+         {5, "if (indSrc - 1 > i)"},
+         {5, "{"},
+         {6, "lineNum = lineNum + 1;"},
+         {6, "leftContext = i + 1;"},
+         {5, "}"},
+         {5, "else"},
+         {5, "{"},
+         {6, "rightContext = i;"},
+         {6, "break loop;"},
+         {5, "}"},
+         {4, "}"},
+         {3, "}"},
+         {3, "if (rightContext > leftContext && src.charAt(rightContext - 1) == '\\r') rightContext--;"}});
     Out.Comment("\t\t\ta long line is shown around the error column");
-    StatementLines({
-        {3, "if (indSrc - 1 - leftContext > 60) leftContext = indSrc - 1 - 40;"},
-        {3, "if (rightContext - leftContext > 120) rightContext = leftContext + 120;"},
-        {3, "String found = ll1 == fin ? \"end marker\" : String.valueOf((char) ll1);"},
-        {3, "if (numErr == 1)"},
-        {3, "{"},
-        {4, "message = \"Line \"+lineNum+\" syntax error, found '\" + found + \"' when expecting \" + gramSymb + \" with one of: \" + expectedSet;"},
-        {3, "}"},
-        {3, "else if(numErr == 2)"},
-        {3, "{"},
-        {4, "message = \"Line \"+lineNum+\" syntax error, found '\" + found + \"' when expecting '\"+expectedSet+\"'\";"},
-        {3, "}"},
-        {3, "else if(numErr == 3)"},
-        {3, "{"},
-        {4, "message = \"Line \"+lineNum+\" syntax error, found '\" + found + \"', the nesting is too deep\";"},
-        {3, "}"},
-        {3, "showError.append(src.substring(leftContext, rightContext));"},
-        {3, "showError.append(\"\\n\");"}
-    });
+    StatementLines(
+        {{3, "if (indSrc - 1 - leftContext > 60) leftContext = indSrc - 1 - 40;"},
+         {3, "if (rightContext - leftContext > 120) rightContext = leftContext + 120;"},
+         {3, "String found = ll1 == fin ? \"end marker\" : String.valueOf((char) ll1);"},
+         {3, "if (numErr == 1)"},
+         {3, "{"},
+         {4,
+          "message = \"Line \"+lineNum+\" syntax error, found '\" + found + \"' when expecting \" + gramSymb "
+          "+ \" with one of: \" + expectedSet;"},
+         {3, "}"},
+         {3, "else if(numErr == 2)"},
+         {3, "{"},
+         {4,
+          "message = \"Line \"+lineNum+\" syntax error, found '\" + found + \"' when expecting "
+          "'\"+expectedSet+\"'\";"},
+         {3, "}"},
+         {3, "else if(numErr == 3)"},
+         {3, "{"},
+         {4,
+          "message = \"Line \"+lineNum+\" syntax error, found '\" + found + \"', the nesting is too deep\";"},
+         {3, "}"},
+         {3, "showError.append(src.substring(leftContext, rightContext));"},
+         {3, "showError.append(\"\\n\");"}});
     Out.Comment("\t\t\ta tab stays a tab, so that the mark stands under the error");
-    StatementLines({
-        {3, "for (int i = leftContext; i < indSrc - 1 && i < lenSrc; i++)"},
-        {3, "{"},
-        {4, "showError.append(src.charAt(i) == '\\t' ? '\\t' : ' ');"},
-        {3, "}"},
-        {3, "showError.append('^');"},
-        {3, "this.numErr = numErr;"},
-        {3, "this.gramSymb = gramSymb;"},
-        {3, "this.lineNumber = lineNum;"},
-        {3, "this.expectedSet = expectedSet;"},
-        {3, "this.sourceIndex = indSrc;"},
-        {2, "}"}
-    });
+    StatementLines({{3, "for (int i = leftContext; i < indSrc - 1 && i < lenSrc; i++)"},
+                    {3, "{"},
+                    {4, "showError.append(src.charAt(i) == '\\t' ? '\\t' : ' ');"},
+                    {3, "}"},
+                    {3, "showError.append('^');"},
+                    {3, "this.numErr = numErr;"},
+                    {3, "this.gramSymb = gramSymb;"},
+                    {3, "this.lineNumber = lineNum;"},
+                    {3, "this.expectedSet = expectedSet;"},
+                    {3, "this.sourceIndex = indSrc;"},
+                    {2, "}"}});
     const std::pair<const char*, const char*> getters[] = {
         {"public String getMessage()", "return message;"},
         {"public String getExpectedSet()", "return expectedSet;"},
@@ -427,8 +412,9 @@ private:
   void BeginProcedure(const NonterminalPlan& nt) override {
     Out.BlankLine();
     Out.Flush();
-    Out.Statement(0, "protected void " + Method(nt.Number) + "(" + (Tree ? "int parentIndex, String parentNode" : "") +
-                         ")" + (Throws ? " throws " + Name + "ParseException" : ""));
+    Out.Statement(0, "protected void " + Method(nt.Number) + "(" +
+                         (Tree ? "int parentIndex, String parentNode" : "") + ")" +
+                         (Throws ? " throws " + Name + "ParseException" : ""));
     Out.Statement(0, "{\t// Procedure <" + nt.Name + ">");
     if (Tree) {
       Out.Statement(1, "String thisNode;");
@@ -530,10 +516,8 @@ private:
       Out.Statement(1, "else");
     }
     Out.Statement(1, "{");
-    if (Throws)
-      Out.Statement(2, Throw(1, Quoted("<" + nt.Name + ">"), Quoted(nt.ExpectedSet)));
-    else
-      Out.Statement(0, ErrJob);
+    if (Throws) Out.Statement(2, Throw(1, Quoted("<" + nt.Name + ">"), Quoted(nt.ExpectedSet)));
+    else Out.Statement(0, ErrJob);
     if (Loops() && !Throws) LeaveLoop();
     Out.Statement(1, "}");
   }

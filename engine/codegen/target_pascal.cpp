@@ -30,8 +30,7 @@ std::string ExpectedItem(int32_t c) {
 
 class PascalWriter : public ParserWriter {
 public:
-  PascalWriter(CodeGen& gen, const GeneratorArgs& args)
-      : ParserWriter(gen, args, CodeFamily::Pascal, 1000) {
+  PascalWriter(CodeGen& gen, const GeneratorArgs& args) : ParserWriter(gen, args, CodeFamily::Pascal, 1000) {
     CommentSign = "//";
     AlwaysActions = true;
   }
@@ -77,12 +76,9 @@ private:
     std::string text;
     for (auto& item : items) {
       if (!text.empty()) text += ' ';
-      if (item.End)
-        text += "finish";
-      else if (item.First == item.Last)
-        text += CommentItem(item.First);
-      else
-        text += CommentItem(item.First) + ".." + CommentItem(item.Last);
+      if (item.End) text += "finish";
+      else if (item.First == item.Last) text += CommentItem(item.First);
+      else text += CommentItem(item.First) + ".." + CommentItem(item.Last);
     }
     return text;
   }
@@ -103,8 +99,9 @@ private:
     Out.BlankLine();
     Out.Statement(0, "uses SysUtils;");
     Out.BlankLine();
-    Out.Comment("deepest nesting of the procedures; past it the parser reports an error instead of "
-                "running out of stack");
+    Out.Comment(
+        "deepest nesting of the procedures; past it the parser reports an error instead of "
+        "running out of stack");
     Out.Statement(0, "const");
     Out.Statement(1, "maxNestingDepth = " + std::to_string(MaxDepth) + ";");
     Out.BlankLine();
@@ -118,8 +115,9 @@ private:
       Out.Statement(2, "lenSrc: integer;");
     }
     Out.Statement(2, "LL0, LL1: integer;");
-    Out.Comment("LL0 - ichar(c), where c is the actual symbol for user's Actions and it is preceding "
-                "symbol of parsing with LL(1) grammar");
+    Out.Comment(
+        "LL0 - ichar(c), where c is the actual symbol for user's Actions and it is preceding "
+        "symbol of parsing with LL(1) grammar");
     Out.Comment("LL1 - ichar(c), where c is actual symbol for parsing with LL(1) grammar");
     Out.Statement(2, "err: boolean;");
     Out.Statement(2, "nestingDepth: integer;");
@@ -128,7 +126,8 @@ private:
     // A user's scanner or error reaction is a text in place of the calls, not a method.
     if (Scanner.empty()) Out.Statement(2, "procedure next;");
     if (ErrJob.empty())
-      Out.Statement(2, "procedure ErrH(var err: boolean; ErrNum: integer; gramSymb: string; expectedSet: string);");
+      Out.Statement(
+          2, "procedure ErrH(var err: boolean; ErrNum: integer; gramSymb: string; expectedSet: string);");
     int32_t nonterminal = Eng.store.Grammar.First;
     for (int32_t guard = 0; nonterminal >= 1 && guard < Steps(NonterminalPool); ++guard) {
       Out.Statement(2, "procedure s_" + std::to_string(Field(NonterminalPool, nonterminal, NtmNumber)) + ";");
@@ -144,8 +143,8 @@ private:
   }
 
   void WriteEntry() {
-    Out.Statement(0, Title.empty() ? "procedure " + T + "." + GId + "(src: string);"
-                                   : "procedure " + T + "." + Title);
+    Out.Statement(
+        0, Title.empty() ? "procedure " + T + "." + GId + "(src: string);" : "procedure " + T + "." + Title);
     Out.Statement(1, "begin");
     if (Title.empty()) {
       Out.Statement(2, "indSrc := 0;");
@@ -156,89 +155,86 @@ private:
     Out.Statement(2, "nestingDepth := 0;");
     for (auto& line : Eng.store.UserPreParse)
       if (!Blank(line)) Out.Statement(0, Cut(line));
-    if (Scanner.empty())
-      Out.Statement(2, "next;");
-    else
-      Out.Statement(0, Scanner);
+    if (Scanner.empty()) Out.Statement(2, "next;");
+    else Out.Statement(0, Scanner);
     Out.Statement(2, "s_1;");
     // A parse that stops before the end of the text has not read the text.
     std::string start = NameOf(NonterminalPool, Eng.store.Grammar.First);
-    Out.Statement(2, "if not err and (LL1 <> " + std::to_string(End) + ") then " +
-                         (ErrJob.empty() ? ErrorCall(1, Quoted("<" + start + ">"), "'finish'") + ";" : ErrJob));
+    Out.Statement(2,
+                  "if not err and (LL1 <> " + std::to_string(End) + ") then " +
+                      (ErrJob.empty() ? ErrorCall(1, Quoted("<" + start + ">"), "'finish'") + ";" : ErrJob));
     Out.Statement(1, "end;");
   }
 
   void WriteScanner() {
     Out.Comment("____________________ Read Next Symbol");
     Out.Statement(0, "procedure " + T + ".next;");
-    StatementLines({
-        {1, "begin"},
-        {2, "LL0 := LL1;"},
-        {2, "indSrc := indSrc + 1;"},
-        {2, "if (indSrc <= lenSrc) then"},
-        {3, "begin"},
-        {4, "LL1 := ord(src[indSrc]);"},
-        {3, "end"},
-        {2, "else"},
-        {3, "begin"}
-    });
+    StatementLines({{1, "begin"},
+                    {2, "LL0 := LL1;"},
+                    {2, "indSrc := indSrc + 1;"},
+                    {2, "if (indSrc <= lenSrc) then"},
+                    {3, "begin"},
+                    {4, "LL1 := ord(src[indSrc]);"},
+                    {3, "end"},
+                    {2, "else"},
+                    {3, "begin"}});
     Out.Statement(4, "LL1 := " + std::to_string(End) + ";");
     StatementLines({{3, "end;"}, {1, "end;"}});
   }
 
   void WriteErrorProcedure() {
     Out.Comment("____________________ Error Handler");
-    Out.Statement(0, "procedure " + T + ".ErrH(var err: boolean; ErrNum: integer; gramSymb: string; expectedSet: string);");
-    StatementLines({
-        {1, "var"},
-        {1, "LineNum, LeftContext, RightContext, i: integer;"},
-        {1, "found: string;"},
-        {1, "begin"},
-        {2, "err := true;"},
-        {2, "LineNum := 1;"},
-        {2, "LeftContext := 0;"},
-        {2, "RightContext := indSrc;"}
-    });
+    Out.Statement(0, "procedure " + T +
+                         ".ErrH(var err: boolean; ErrNum: integer; gramSymb: string; expectedSet: string);");
+    StatementLines({{1, "var"},
+                    {1, "LineNum, LeftContext, RightContext, i: integer;"},
+                    {1, "found: string;"},
+                    {1, "begin"},
+                    {2, "err := true;"},
+                    {2, "LineNum := 1;"},
+                    {2, "LeftContext := 0;"},
+                    {2, "RightContext := indSrc;"}});
     Out.Comment("the error line: from the line feed before the error to the next one or the end");
-    StatementLines({
-        {2, "LeftContext := 1;"},
-        {2, "RightContext := lenSrc;"},
-        {2, "for i := 1 to lenSrc do"},
-        {3, "if (ord(src[i]) = 10) then"},
-        {4, "if (indSrc > i) then"},
-        {5, "begin"},
-        {6, "LineNum := LineNum + 1;"},
-        {6, "LeftContext := i + 1;"},
-        {5, "end"},
-        {4, "else"},
-        {5, "begin"},
-        {6, "RightContext := i - 1;"},
-        {6, "break;"},
-        {5, "end;"},
-        {2, "if (RightContext >= LeftContext) and (ord(src[RightContext]) = 13) then RightContext := RightContext - 1;"}
-    });
+    StatementLines({{2, "LeftContext := 1;"},
+                    {2, "RightContext := lenSrc;"},
+                    {2, "for i := 1 to lenSrc do"},
+                    {3, "if (ord(src[i]) = 10) then"},
+                    {4, "if (indSrc > i) then"},
+                    {5, "begin"},
+                    {6, "LineNum := LineNum + 1;"},
+                    {6, "LeftContext := i + 1;"},
+                    {5, "end"},
+                    {4, "else"},
+                    {5, "begin"},
+                    {6, "RightContext := i - 1;"},
+                    {6, "break;"},
+                    {5, "end;"},
+                    {2,
+                     "if (RightContext >= LeftContext) and (ord(src[RightContext]) = 13) then RightContext "
+                     ":= RightContext - 1;"}});
     Out.Comment("a long line is shown around the error column");
-    StatementLines({
-        {2, "if (indSrc - LeftContext > 60) then LeftContext := indSrc - 40;"},
-        {2, "if (RightContext - LeftContext >= 120) then RightContext := LeftContext + 119;"}
-    });
-    Out.Statement(2, "if (LL1 = " + std::to_string(End) + ") then found := 'end marker' else found := chr(LL1);");
-    StatementLines({
-        {2, "case ErrNum of"},
-        {3, "1: writeln('  Line', LineNum:6, ', syntax error, found ''', found, ''' when expecting ', gramSymb, ' with one of: ', expectedSet);"},
-        {3, "2: writeln('  Line', LineNum:6, ', syntax error, found ''', found, ''' when expecting ''', expectedSet, '''');"},
-        {3, "3: writeln('  Line', LineNum:6, ', syntax error, found ''', found, ''', the nesting is too deep');"},
-        {2, "end;"},
-        {2, "writeln(' ', copy(src, LeftContext, RightContext - LeftContext + 1));"},
-        {2, "write(' ');"}
-    });
+    StatementLines({{2, "if (indSrc - LeftContext > 60) then LeftContext := indSrc - 40;"},
+                    {2, "if (RightContext - LeftContext >= 120) then RightContext := LeftContext + 119;"}});
+    Out.Statement(
+        2, "if (LL1 = " + std::to_string(End) + ") then found := 'end marker' else found := chr(LL1);");
+    StatementLines({{2, "case ErrNum of"},
+                    {3,
+                     "1: writeln('  Line', LineNum:6, ', syntax error, found ''', found, ''' when expecting "
+                     "', gramSymb, ' with one of: ', expectedSet);"},
+                    {3,
+                     "2: writeln('  Line', LineNum:6, ', syntax error, found ''', found, ''' when expecting "
+                     "''', expectedSet, '''');"},
+                    {3,
+                     "3: writeln('  Line', LineNum:6, ', syntax error, found ''', found, ''', the nesting is "
+                     "too deep');"},
+                    {2, "end;"},
+                    {2, "writeln(' ', copy(src, LeftContext, RightContext - LeftContext + 1));"},
+                    {2, "write(' ');"}});
     Out.Comment("a tab stays a tab, so that the mark stands under the error");
-    StatementLines({
-        {2, "for i := LeftContext to indSrc - 1 do"},
-        {3, "if (i <= lenSrc) and (ord(src[i]) = 9) then write(chr(9)) else write(' ');"},
-        {2, "writeln('!');"},
-        {1, "end;"}
-    });
+    StatementLines({{2, "for i := LeftContext to indSrc - 1 do"},
+                    {3, "if (i <= lenSrc) and (ord(src[i]) = 9) then write(chr(9)) else write(' ');"},
+                    {2, "writeln('!');"},
+                    {1, "end;"}});
   }
 
   void BeginProcedure(const NonterminalPlan& nt) override {
@@ -305,7 +301,8 @@ private:
     std::string lastName;
     Out.Comment(TerminalComment("", terminal, mergedFirst, lastName));
     if (!first) {
-      std::string ch = code >= 0 && code <= 31 ? "char(" + std::to_string(code) + ")" : Quoted(std::string(1, char(code)));
+      std::string ch =
+          code >= 0 && code <= 31 ? "char(" + std::to_string(code) + ")" : Quoted(std::string(1, char(code)));
       // A failed test leaves the procedure, as the other targets do.
       std::string reaction = ErrJob.empty() ? ErrorCall(2, "' '", ch) : ErrJob;
       Out.Statement(5, "if LL1 <> " + std::to_string(code) + " then begin " + reaction + "; exit; end;");
@@ -336,16 +333,15 @@ private:
 
   void ElseBranch(const NonterminalPlan& nt) override {
     // The expected-set items are spelled for a literal already (a quote doubled).
-    std::string error = ErrJob.empty() ? ErrorCall(1, Quoted("<" + nt.Name + ">"), "'" + nt.ExpectedSet + "'") : ErrJob;
+    std::string error =
+        ErrJob.empty() ? ErrorCall(1, Quoted("<" + nt.Name + ">"), "'" + nt.ExpectedSet + "'") : ErrJob;
     // A case needs a label: a nonterminal without alternatives only reports its error.
     if (!CaseOpen) {
       Out.Statement(2, error + ";");
       return;
     }
-    if (Loops())
-      Out.Statement(3, "else begin " + error + "; break; end;");
-    else
-      Out.Statement(3, "else " + error);
+    if (Loops()) Out.Statement(3, "else begin " + error + "; break; end;");
+    else Out.Statement(3, "else " + error);
     Out.Statement(2, "end;");
   }
 

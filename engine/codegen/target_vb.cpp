@@ -15,8 +15,7 @@ std::string Quoted(const std::string& text) { return ParserWriter::DoubledQuotes
 
 class VbWriter : public ParserWriter {
 public:
-  VbWriter(CodeGen& gen, const GeneratorArgs& args)
-      : ParserWriter(gen, args, CodeFamily::Basic, 1000) {
+  VbWriter(CodeGen& gen, const GeneratorArgs& args) : ParserWriter(gen, args, CodeFamily::Basic, 1000) {
     CommentSign = "'";
     ActionCommentLead = "\t\t' ";
   }
@@ -41,9 +40,7 @@ public:
   }
 
 private:
-  void WriteHeader() {
-    HeaderComments(Title.empty() ? "Sub " + G + "(Source, ErrMsg)" : Title, G + ".bas");
-  }
+  void WriteHeader() { HeaderComments(Title.empty() ? "Sub " + G + "(Source, ErrMsg)" : Title, G + ".bas"); }
 
   void WriteState() {
     for (const char* line :
@@ -56,14 +53,13 @@ private:
     for (const char* line :
          {"LL1 = ichar(Src(indSrc)), where Src(indSrc) is an actual parsing character",
           "LL0 = ichar(Src(indSrc-1)), where Src(indSrc-1) is a preceding character",
-          "bad     - flag indicates whether a parsing error has occurred",
-          "ErrMsg  - error message", "Src     - source string", "indSrc  - source string index",
-          "LenSrc  - source string length", "fin     - end marker",
-          "LowCase - turn scanner to read characters with reducing in low case",
+          "bad     - flag indicates whether a parsing error has occurred", "ErrMsg  - error message",
+          "Src     - source string", "indSrc  - source string index", "LenSrc  - source string length",
+          "fin     - end marker", "LowCase - turn scanner to read characters with reducing in low case",
           "NestingDepth    - nesting of the procedures now running",
-          "MaxNestingDepth - deepest nesting; past it the parser reports an error instead of running out of stack",
-          "",
-          "User declared:"})
+          "MaxNestingDepth - deepest nesting; past it the parser reports an error instead of running out of "
+          "stack",
+          "", "User declared:"})
       Out.Comment(line);
     for (auto& line : Eng.store.UserDeclarations)
       if (!Blank(line)) Out.Statement(0, Cut(line));
@@ -84,8 +80,7 @@ private:
       Out.Comment("User declared title:");
       Out.Statement(0, Title);
       if (Has(title, "SourceStr As String")) Out.Comment("SourceStr - source string, input param");
-      if (Has(title, "ErrorMsg As String"))
-        Out.Comment("ErrorMsg  - error message string, output param");
+      if (Has(title, "ErrorMsg As String")) Out.Comment("ErrorMsg  - error message string, output param");
     }
     bool index = Tree && !(given && Has(title, "parentIndex"));
     bool node = Tree && !(given && Has(title, "parentNode"));
@@ -95,19 +90,15 @@ private:
     if (node) Out.Comment("parentNode  - name of grammar symbol");
     if (index) Out.Statement(1, "parentIndex = 1");
     if (node) Out.Statement(1, "parentNode =\"\"");
-    if (given && !Has(title, "SourceStr As String"))
-      Out.Comment("Src = SourceStr");
-    else
-      Out.Statement(1, "Src = SourceStr");
-    StatementLines({
-        {1, "indSrc = 0"},
-        {1, "LenSrc = Len(Src)"},
-        {1, "ErrMsg = \"\""},
-        {1, "bad = False"},
-        {1, "fin = -1"},
-        {1, "LowCase = False"},
-        {1, "NestingDepth = 0"}
-    });
+    if (given && !Has(title, "SourceStr As String")) Out.Comment("Src = SourceStr");
+    else Out.Statement(1, "Src = SourceStr");
+    StatementLines({{1, "indSrc = 0"},
+                    {1, "LenSrc = Len(Src)"},
+                    {1, "ErrMsg = \"\""},
+                    {1, "bad = False"},
+                    {1, "fin = -1"},
+                    {1, "LowCase = False"},
+                    {1, "NestingDepth = 0"}});
     bool any = false;
     for (auto& line : st.UserPreParse) {
       if (Blank(line)) continue;
@@ -126,15 +117,11 @@ private:
     // A parse that stops before the end of the text has not read the text.
     std::string start = NameOf(NonterminalPool, st.Grammar.First);
     Out.Statement(1, "If Not bad And LL1 <> fin Then");
-    if (ErrJob.empty())
-      Out.Statement(2, "ErrH 1, " + Quoted("<" + start + ">") + ", \"finish\"");
-    else
-      Out.Statement(2, ErrJob);
+    if (ErrJob.empty()) Out.Statement(2, "ErrH 1, " + Quoted("<" + start + ">") + ", \"finish\"");
+    else Out.Statement(2, ErrJob);
     Out.Statement(1, "End If");
-    if (given && !Has(title, "ErrorMsg As String"))
-      Out.Comment("ErrorMsg = ErrMsg");
-    else
-      Out.Statement(1, "ErrorMsg = ErrMsg");
+    if (given && !Has(title, "ErrorMsg As String")) Out.Comment("ErrorMsg = ErrMsg");
+    else Out.Statement(1, "ErrorMsg = ErrMsg");
     any = false;
     for (auto& line : st.UserPostParse) {
       if (Blank(line)) continue;
@@ -149,67 +136,66 @@ private:
     Out.BlankLine();
     Out.Statement(0, "Private Sub Scan()");
     Out.Comment("Read Next Symbol");
-    StatementLines({
-        {1, "LL0 = LL1"},
-        {1, "indSrc = indSrc + 1"},
-        {1, "If indSrc <= LenSrc Then"},
-        {2, "If LowCase Then"},
-        {3, "LL1 = Asc(LCase(Mid(Src, indSrc, 1)))"},
-        {2, "Else"},
-        {3, "LL1 = Asc(Mid(Src, indSrc, 1))"},
-        {2, "End If"},
-        {1, "Else"},
-        {2, "LL1 = fin"},
-        {1, "End If"},
-        {0, "End Sub"}
-    });
+    StatementLines({{1, "LL0 = LL1"},
+                    {1, "indSrc = indSrc + 1"},
+                    {1, "If indSrc <= LenSrc Then"},
+                    {2, "If LowCase Then"},
+                    {3, "LL1 = Asc(LCase(Mid(Src, indSrc, 1)))"},
+                    {2, "Else"},
+                    {3, "LL1 = Asc(Mid(Src, indSrc, 1))"},
+                    {2, "End If"},
+                    {1, "Else"},
+                    {2, "LL1 = fin"},
+                    {1, "End If"},
+                    {0, "End Sub"}});
   }
 
   void WriteErrorProcedure() {
     Out.BlankLine();
     Out.Statement(0, "Private Sub ErrH(ErrNum As Long, GramSymb As String, ExpectedSet As String)");
     Out.Comment("Error Handler");
-    for (const char* line : {"Dim LineNum As Long", "Dim LeftContext As Long",
-                             "Dim RightContext As Long", "Dim i As Long", "bad = True",
-                             "LineNum = 1", "LeftContext = 1",
+    for (const char* line : {"Dim LineNum As Long", "Dim LeftContext As Long", "Dim RightContext As Long",
+                             "Dim i As Long", "bad = True", "LineNum = 1", "LeftContext = 1",
                              // the error line runs to the next line feed or the end of the text
                              "RightContext = LenSrc + 1", "For i = 1 To LenSrc"})
       Out.Statement(1, line);
-    StatementLines({
-        {2, "If Asc(Mid(Src, i, 1)) = 10 Then"},
-        {3, "If indSrc > i Then"},
-        {4, "LineNum = LineNum + 1"},
-        {4, "LeftContext = i + 1"},
-        {3, "Else"},
-        {4, "RightContext = i"},
-        {4, "Exit For"},
-        {3, "End If"},
-        {2, "End If"},
-        {1, "Next i"}
-    });
+    StatementLines({{2, "If Asc(Mid(Src, i, 1)) = 10 Then"},
+                    {3, "If indSrc > i Then"},
+                    {4, "LineNum = LineNum + 1"},
+                    {4, "LeftContext = i + 1"},
+                    {3, "Else"},
+                    {4, "RightContext = i"},
+                    {4, "Exit For"},
+                    {3, "End If"},
+                    {2, "End If"},
+                    {1, "Next i"}});
     // A carriage return before the line feed is not part of the shown line.
-    StatementLines({
-        {1, "If RightContext > LeftContext Then"},
-        {2, "If Asc(Mid(Src, RightContext - 1, 1)) = 13 Then RightContext = RightContext - 1"},
-        {1, "End If"},
-        {1, "If LL1 = fin Then "},
-        {2, "ErrMsg = \"Line\" + Str(LineNum) + \", syntax error, found \" + \"\"\"\" + \"end marker\" + \"\"\"\" + \" when expecting \""},
-        {1, "ElseIf LL1 <= 255 Then"},
-        {2, "ErrMsg = \"Line\" + Str(LineNum) + \", syntax error, found \" + \"\"\"\" + Chr(LL1) + \"\"\"\" + \" when expecting \""},
-        {1, "End If"},
-        {1, "Select Case ErrNum"},
-        {1, "Case 1"},
-        {2, "ErrMsg = ErrMsg + GramSymb + \" with one of: \" + ExpectedSet"},
-        {1, "Case 2"},
-        {2, "ErrMsg = ErrMsg + \"\"\"\" + ExpectedSet + \"\"\"\""},
-        {1, "Case 3"},
-        {2, "ErrMsg = Left$(ErrMsg, Len(ErrMsg) - Len(\" when expecting \")) + \", the nesting is too deep\""},
-        {1, "End Select"},
-        {1, "ErrMsg = ErrMsg + vbNewLine"},
-        {1, "ErrMsg = ErrMsg + Mid$(Src, LeftContext, RightContext - LeftContext) + vbNewLine"},
-        {1, "ErrMsg = ErrMsg + String(indSrc - LeftContext, \" \") + \"!\""},
-        {0, "End Sub"}
-    });
+    StatementLines(
+        {{1, "If RightContext > LeftContext Then"},
+         {2, "If Asc(Mid(Src, RightContext - 1, 1)) = 13 Then RightContext = RightContext - 1"},
+         {1, "End If"},
+         {1, "If LL1 = fin Then "},
+         {2,
+          "ErrMsg = \"Line\" + Str(LineNum) + \", syntax error, found \" + \"\"\"\" + \"end marker\" + "
+          "\"\"\"\" + \" when expecting \""},
+         {1, "ElseIf LL1 <= 255 Then"},
+         {2,
+          "ErrMsg = \"Line\" + Str(LineNum) + \", syntax error, found \" + \"\"\"\" + Chr(LL1) + \"\"\"\" + "
+          "\" when expecting \""},
+         {1, "End If"},
+         {1, "Select Case ErrNum"},
+         {1, "Case 1"},
+         {2, "ErrMsg = ErrMsg + GramSymb + \" with one of: \" + ExpectedSet"},
+         {1, "Case 2"},
+         {2, "ErrMsg = ErrMsg + \"\"\"\" + ExpectedSet + \"\"\"\""},
+         {1, "Case 3"},
+         {2,
+          "ErrMsg = Left$(ErrMsg, Len(ErrMsg) - Len(\" when expecting \")) + \", the nesting is too deep\""},
+         {1, "End Select"},
+         {1, "ErrMsg = ErrMsg + vbNewLine"},
+         {1, "ErrMsg = ErrMsg + Mid$(Src, LeftContext, RightContext - LeftContext) + vbNewLine"},
+         {1, "ErrMsg = ErrMsg + String(indSrc - LeftContext, \" \") + \"!\""},
+         {0, "End Sub"}});
   }
 
   void BeginProcedure(const NonterminalPlan& nt) override {
@@ -218,10 +204,7 @@ private:
                          (Tree ? "parentIndex As Long, parentNode As String" : "") + ")");
     Out.Comment("Procedure <" + nt.Name + ">");
     if (Tree) {
-      StatementLines({
-          {1, "Dim thisNode As String"},
-          {1, "Dim thisIndex As Long"}
-      });
+      StatementLines({{1, "Dim thisNode As String"}, {1, "Dim thisIndex As Long"}});
       // A loop makes a node of its own in every pass, under the caller's node.
       if (!Loops()) NewNode(nt);
     }
@@ -283,10 +266,8 @@ private:
       Out.Statement(2, "End If");
     }
     if (Tree) Out.Statement(2, "NewLeaf thisIndex, thisNode, indSrc, LL1");
-    if (Scanner.empty())
-      Out.Statement(2, "Scan");
-    else
-      Out.Statement(0, Scanner);
+    if (Scanner.empty()) Out.Statement(2, "Scan");
+    else Out.Statement(0, Scanner);
   }
 
   // The loop's next pass does the tail call.
@@ -316,8 +297,7 @@ private:
     Out.Statement(1, "Case Else");
     if (ErrJob.empty())
       Out.Statement(2, "ErrH 1, " + Quoted("<" + nt.Name + ">") + ", " + Quoted(nt.ExpectedSet));
-    else
-      Out.Statement(2, ErrJob);
+    else Out.Statement(2, ErrJob);
     if (Loops()) Out.Statement(2, "Exit Do");
     Out.Statement(1, "End Select");
   }

@@ -12,40 +12,73 @@ namespace spelling {
 
 inline const char* Word(unsigned char c) {
   switch (c) {
-    case '[': return "square_";
-    case ']': return "_square";
-    case '{': return "brace_";
-    case '}': return "_brace";
-    case '-': return "_dash_";
-    case '$': return "dollar_";
-    case ' ': return "_space_";
-    case '!': return "_exclamation_";
-    case '"': return "_doublequote_";
-    case '#': return "_number_";
-    case '%': return "_percent_";
-    case '&': return "_and_";
-    case '\'': return "_quote_";
-    case '(': return "bracket_";
-    case ')': return "_bracket";
-    case '*': return "_mult_";
-    case '+': return "_plus_";
-    case ',': return "_comma_";
-    case '.': return "_point_";
-    case '/': return "_slash_";
-    case ':': return "_colon_";
-    case ';': return "_commapoint_";
-    case '<': return "_less_";
-    case '=': return "_equal_";
-    case '>': return "_more_";
-    case '?': return "_question_";
-    case '@': return "_etta_";
-    case '\\': return "_backslash_";
-    case '^': return "_power_";
-    case '`': return "_apostrophe_";
-    case '|': return "_or_";
+    case '[':
+      return "square_";
+    case ']':
+      return "_square";
+    case '{':
+      return "brace_";
+    case '}':
+      return "_brace";
+    case '-':
+      return "_dash_";
+    case '$':
+      return "dollar_";
+    case ' ':
+      return "_space_";
+    case '!':
+      return "_exclamation_";
+    case '"':
+      return "_doublequote_";
+    case '#':
+      return "_number_";
+    case '%':
+      return "_percent_";
+    case '&':
+      return "_and_";
+    case '\'':
+      return "_quote_";
+    case '(':
+      return "bracket_";
+    case ')':
+      return "_bracket";
+    case '*':
+      return "_mult_";
+    case '+':
+      return "_plus_";
+    case ',':
+      return "_comma_";
+    case '.':
+      return "_point_";
+    case '/':
+      return "_slash_";
+    case ':':
+      return "_colon_";
+    case ';':
+      return "_commapoint_";
+    case '<':
+      return "_less_";
+    case '=':
+      return "_equal_";
+    case '>':
+      return "_more_";
+    case '?':
+      return "_question_";
+    case '@':
+      return "_etta_";
+    case '\\':
+      return "_backslash_";
+    case '^':
+      return "_power_";
+    case '`':
+      return "_apostrophe_";
+    case '|':
+      return "_or_";
     // No identifier of the targets may hold these either.
-    case '~': return "_tilde_";
-    default: return nullptr;
+    case '~':
+      return "_tilde_";
+    default:
+      return nullptr;
   }
 }
 
@@ -62,7 +95,7 @@ inline bool IsProcedureName(const std::string& key) {
 
 // Begins with a letter; "_" appended while the name (lower-cased when caseBlind) is taken.
 inline std::string SuffixedIdentifier(std::string name, const std::set<std::string>& taken, bool caseBlind,
-                               size_t maxLength) {
+                                      size_t maxLength) {
   if (name.empty() || !((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= 'a' && name[0] <= 'z')))
     name.insert(0, "L");
   if (name.size() > maxLength) name.resize(maxLength);
@@ -84,31 +117,120 @@ inline std::string IdentifierSpelling(const std::string& name) {
   if (first >= '0' && first <= '9') text += 'L';
   for (char ch : name) {
     unsigned char c = static_cast<unsigned char>(ch);
-    if (const char* word = spelling::Word(c))
-      text += word;
+    if (const char* word = spelling::Word(c)) text += word;
     else if (c < 32 || c >= 127)  // control codes and the upper half: spelled by their code
       text += "_" + std::to_string(c) + "_";
-    else
-      text += ch;
+    else text += ch;
   }
   return text;
 }
 
 // An Object Pascal name: "_" appended while it is a keyword or one of the unit's own names.
 inline std::string PascalIdentifier(const std::string& name) {
-  static const std::set<std::string> taken = {
-      "and", "array", "as", "asm", "begin", "case", "class", "const", "constructor",
-      "destructor", "div", "do", "downto", "else", "end", "except", "exports", "file",
-      "finalization", "finally", "for", "function", "goto", "if", "implementation", "in",
-      "inherited", "initialization", "inline", "interface", "is", "label", "library", "mod",
-      "nil", "not", "object", "of", "on", "operator", "or", "out", "packed", "procedure",
-      "program", "property", "raise", "record", "repeat", "resourcestring", "set", "shl", "shr",
-      "string", "then", "threadvar", "to", "try", "type", "unit", "until", "uses", "var",
-      "while", "with", "xor", "self", "result", "exit", "true", "false", "integer", "boolean",
-      "sysutils", "system", "tobject", "src", "indsrc", "lensrc", "ll0", "ll1", "err", "next",
-      "errh", "nestingdepth", "maxnestingdepth", "ord", "chr", "length", "writeln", "write",
-      "copy", "stringofchar", "linenum", "leftcontext", "rightcontext", "i", "errnum",
-      "gramsymb", "expectedset", "found", "create", "free", "destroy"};
+  static const std::set<std::string> taken = {"and",
+                                              "array",
+                                              "as",
+                                              "asm",
+                                              "begin",
+                                              "case",
+                                              "class",
+                                              "const",
+                                              "constructor",
+                                              "destructor",
+                                              "div",
+                                              "do",
+                                              "downto",
+                                              "else",
+                                              "end",
+                                              "except",
+                                              "exports",
+                                              "file",
+                                              "finalization",
+                                              "finally",
+                                              "for",
+                                              "function",
+                                              "goto",
+                                              "if",
+                                              "implementation",
+                                              "in",
+                                              "inherited",
+                                              "initialization",
+                                              "inline",
+                                              "interface",
+                                              "is",
+                                              "label",
+                                              "library",
+                                              "mod",
+                                              "nil",
+                                              "not",
+                                              "object",
+                                              "of",
+                                              "on",
+                                              "operator",
+                                              "or",
+                                              "out",
+                                              "packed",
+                                              "procedure",
+                                              "program",
+                                              "property",
+                                              "raise",
+                                              "record",
+                                              "repeat",
+                                              "resourcestring",
+                                              "set",
+                                              "shl",
+                                              "shr",
+                                              "string",
+                                              "then",
+                                              "threadvar",
+                                              "to",
+                                              "try",
+                                              "type",
+                                              "unit",
+                                              "until",
+                                              "uses",
+                                              "var",
+                                              "while",
+                                              "with",
+                                              "xor",
+                                              "self",
+                                              "result",
+                                              "exit",
+                                              "true",
+                                              "false",
+                                              "integer",
+                                              "boolean",
+                                              "sysutils",
+                                              "system",
+                                              "tobject",
+                                              "src",
+                                              "indsrc",
+                                              "lensrc",
+                                              "ll0",
+                                              "ll1",
+                                              "err",
+                                              "next",
+                                              "errh",
+                                              "nestingdepth",
+                                              "maxnestingdepth",
+                                              "ord",
+                                              "chr",
+                                              "length",
+                                              "writeln",
+                                              "write",
+                                              "copy",
+                                              "stringofchar",
+                                              "linenum",
+                                              "leftcontext",
+                                              "rightcontext",
+                                              "i",
+                                              "errnum",
+                                              "gramsymb",
+                                              "expectedset",
+                                              "found",
+                                              "create",
+                                              "free",
+                                              "destroy"};
   return spelling::SuffixedIdentifier(name, taken, true, 200);
 }
 

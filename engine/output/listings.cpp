@@ -16,8 +16,17 @@ namespace {
 // First characters that make a printed terminal quoted (the tab only where tabQuoted is set).
 bool IsSpecialFirst(int32_t code, bool tabQuoted) {
   switch (code) {
-    case ' ': case '-': case '|': case '}': case '\'': case '{': case '<': case '~': case '[':
-    case ']': case '`':
+    case ' ':
+    case '-':
+    case '|':
+    case '}':
+    case '\'':
+    case '{':
+    case '<':
+    case '~':
+    case '[':
+    case ']':
+    case '`':
       return true;
     case '\t':
       return tabQuoted;
@@ -74,9 +83,8 @@ void Output::WriteName(int32_t pool, int32_t record) {
   // A nonterminal or action name is printed so that the Typical reader takes it back whole.
   std::vector<int32_t>& codes = NameCodes;
   codes.clear();
-  WalkChain(mem, NameCharPool, CharField::CharNext, first, last, [&](int32_t r) {
-    codes.push_back(CharCode(mem.IVLR(NameCharPool, r, CharField::CharCode)));
-  });
+  WalkChain(mem, NameCharPool, CharField::CharNext, first, last,
+            [&](int32_t r) { codes.push_back(CharCode(mem.IVLR(NameCharPool, r, CharField::CharCode))); });
   const int32_t close = pool == ActionPool ? '`' : '>';
   // Codes 0..255 go on as bytes; only the code 256 needs the name in codes.
   if (std::find(codes.begin(), codes.end(), 256) == codes.end()) {
@@ -107,10 +115,10 @@ void Output::WriteElements(int32_t rule, bool tabQuoted, bool showActions) {
                   // In the grammar file a code written as ''NN'' stands bare: that is how a
                   // reader takes it back as one terminal, and quoted it would be five.
                   const bool escapedFirst = GrammarFileMode && IsEscaped(code, true);
-                  const char* quote = escapedFirst                        ? ""
+                  const char* quote = escapedFirst                      ? ""
                                       : IsSpecialFirst(code, tabQuoted) ? "\""
-                                      : code == '"'                   ? "'"
-                                                                      : "";
+                                      : code == '"'                     ? "'"
+                                                                        : "";
                   WriteText(quote);
                   WriteName(TerminalPool, referent);
                   WriteText(quote);
@@ -144,8 +152,7 @@ void Output::WriteActionHead(int32_t action) {
 void Output::WriteActionLine(int32_t line) {
   const RecordMemory& mem = Eng.mem;
   WriteNameChain(ActionCharPool, mem.IVLR(ActionLinePool, line, LineFirstChar),
-                 mem.IVLR(ActionLinePool, line, LineLastChar), CharField::CharNext,
-                 CharField::CharCode);
+                 mem.IVLR(ActionLinePool, line, LineLastChar), CharField::CharNext, CharField::CharCode);
 }
 
 void Output::PrintRules(std::string_view /*title*/, int32_t head, int32_t tail) {
@@ -182,8 +189,7 @@ void Output::PrintRuleRecord(int32_t rule, int32_t nonterminal) {
   WriteElements(rule, false, false);
 }
 
-void Output::PrintGrammarComment(std::string_view text, int32_t count, int32_t head,
-                                 int32_t tail) {
+void Output::PrintGrammarComment(std::string_view text, int32_t count, int32_t head, int32_t tail) {
   const RecordMemory& mem = Eng.mem;
   StartOutputLine(CommentLabel);
   WriteText(text, count);
@@ -207,8 +213,7 @@ void Output::PrintGrammarComment(std::string_view text, int32_t count, int32_t h
     StartOutputLine(CommentLabel);
     WriteActionHead(action);
     WalkChain(mem, ActionLinePool, LineNext, mem.IVLR(ActionPool, action, ActFirstLine),
-              mem.IVLR(ActionPool, action, ActLastLine),
-              [&](int32_t line) { WriteActionLine(line); });
+              mem.IVLR(ActionPool, action, ActLastLine), [&](int32_t line) { WriteActionLine(line); });
   });
   // Left pending: the generator's next line writes the block's closing comment marker.
   StartOutputLine(CommentLabel);
@@ -221,10 +226,8 @@ void Output::PrintGrammar(std::string_view /*title*/, int32_t head, int32_t tail
     WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, ntm, NtmFirstRule),
               mem.IVLR(NonterminalPool, ntm, NtmLastRule), [&](int32_t rule) {
                 StartOutputLine(0);
-                if (first)
-                  WriteRuleHead(ntm);
-                else
-                  WriteText("      |");
+                if (first) WriteRuleHead(ntm);
+                else WriteText("      |");
                 first = false;
                 WriteElements(rule, true, true);
               });
@@ -244,8 +247,8 @@ void Output::PrintGrammar(std::string_view /*title*/, int32_t head, int32_t tail
                 WalkChain(mem, ElementPool, ElemNext, mem.IVLR(RulePool, rule, RuleFirstElement),
                           mem.IVLR(RulePool, rule, RuleLastElement), [&](int32_t e) {
                             int32_t a = mem.IVLR(ElementPool, e, ElemReferent);
-                            if (mem.IVLR(ElementPool, e, ElemKind) == KindAction &&
-                                defined.count(a) && listed.insert(a).second)
+                            if (mem.IVLR(ElementPool, e, ElemKind) == KindAction && defined.count(a) &&
+                                listed.insert(a).second)
                               order.push_back(a);
                           });
               });
@@ -260,8 +263,8 @@ void Output::PrintGrammar(std::string_view /*title*/, int32_t head, int32_t tail
       WriteActionHead(action);
       continue;
     }
-    WalkChain(mem, ActionLinePool, LineNext, firstLine,
-              mem.IVLR(ActionPool, action, ActLastLine), [&](int32_t line) {
+    WalkChain(mem, ActionLinePool, LineNext, firstLine, mem.IVLR(ActionPool, action, ActLastLine),
+              [&](int32_t line) {
                 StartOutputLine(0);
                 WriteActionHead(action);
                 WriteActionLine(line);
@@ -284,14 +287,14 @@ void Output::PrintGrammar(std::string_view /*title*/, int32_t head, int32_t tail
   FlushOutputLine();
 }
 
-bool Output::WriteResultFile(ResultFileKind kind, int32_t head, int32_t tail,
-                             std::string_view title, std::string_view extension) {
+bool Output::WriteResultFile(ResultFileKind kind, int32_t head, int32_t tail, std::string_view title,
+                             std::string_view extension) {
   if (!OpenResultFile(std::string(extension))) return false;
   std::string cutTitle = TrimmedRight(std::string(title));
   if (head == 0) {
     ListingLineNumber = -1;
-    std::string message = kind == ResultFileKind::Nonterminals ? "List of nonterminals is empty"
-                                                               : "List of rules is empty";
+    std::string message =
+        kind == ResultFileKind::Nonterminals ? "List of nonterminals is empty" : "List of rules is empty";
     WriteListingLine(message);
   } else if (kind == ResultFileKind::Rules) {
     ListingLineNumber = 0;

@@ -126,8 +126,7 @@ std::string GrammarNameFault(std::string_view base) { return names::GrammarNameF
 
 std::string Printable(std::string_view name) { return names::Printable(name); }
 
-Output::Output(RecordMemory& mem, GrammarStore& store, const RunSettings& run)
-    : Eng{mem, store, run} {
+Output::Output(RecordMemory& mem, GrammarStore& store, const RunSettings& run) : Eng{mem, store, run} {
   ResultUnit.ReportTo(&LastError);
   SourceUnit.ReportTo(&LastError);
 }
@@ -179,8 +178,8 @@ bool Output::MayWrite(const std::string& name) {
     return false;
   }
   if (name.empty() || LeavesWorkFolder(name)) {
-    LastError = "The file name \"" + Printable(name) +
-                "\" is refused: the file would not be in the work folder.";
+    LastError =
+        "The file name \"" + Printable(name) + "\" is refused: the file would not be in the work folder.";
     return false;
   }
   struct stat st {};

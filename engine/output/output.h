@@ -106,8 +106,7 @@ public:
   void AppendLineCodes(const int32_t* codes, int32_t n);
   void FlushOutputLine();
   void SetCommentState();
-  void WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link,
-                      int32_t codeField);
+  void WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link, int32_t codeField);
   void WriteIntList(const int32_t* values, int32_t n);
   // One listing record on ResultUnit, numbered by ListingLineNumber; `text` as written, with
   // only its tabs still to escape in the grammar file.

@@ -3,13 +3,11 @@
 
 namespace {
 
-void ResultFileExport(mv::ResultFileKind kind, const int32_t* head, const int32_t* tail,
-                      const char* title, int32_t titleLength, const char* extension,
-                      int32_t extensionLength) {
+void ResultFileExport(mv::ResultFileKind kind, const int32_t* head, const int32_t* tail, const char* title,
+                      int32_t titleLength, const char* extension, int32_t extensionLength) {
   mv::Guarded([&](mv::Engine& eng) {
     mv::Chain list = mv::ListingArgument(eng, head, tail);
-    eng.out.WriteResultFile(kind, list.First, list.Last,
-                            mv::TextArgument(title, titleLength),
+    eng.out.WriteResultFile(kind, list.First, list.Last, mv::TextArgument(title, titleLength),
                             mv::TextArgument(extension, extensionLength));
   });
 }
@@ -17,22 +15,17 @@ void ResultFileExport(mv::ResultFileKind kind, const int32_t* head, const int32_
 }  // namespace
 
 MORVANTELISK_API void FileRules(const int32_t* head, const int32_t* tail, const char* title,
-                                int32_t titleLength, const char* extension,
-                                int32_t extensionLength) {
-  ResultFileExport(mv::ResultFileKind::Rules, head, tail, title, titleLength, extension,
-                   extensionLength);
+                                int32_t titleLength, const char* extension, int32_t extensionLength) {
+  ResultFileExport(mv::ResultFileKind::Rules, head, tail, title, titleLength, extension, extensionLength);
 }
 
 MORVANTELISK_API void FileGrammar(const int32_t* head, const int32_t* tail, const char* title,
-                                  int32_t titleLength, const char* extension,
-                                  int32_t extensionLength) {
-  ResultFileExport(mv::ResultFileKind::Grammar, head, tail, title, titleLength, extension,
-                   extensionLength);
+                                  int32_t titleLength, const char* extension, int32_t extensionLength) {
+  ResultFileExport(mv::ResultFileKind::Grammar, head, tail, title, titleLength, extension, extensionLength);
 }
 
-MORVANTELISK_API void FileNonterminals(const int32_t* head, const int32_t* tail,
-                                       const char* title, int32_t titleLength,
-                                       const char* extension, int32_t extensionLength) {
+MORVANTELISK_API void FileNonterminals(const int32_t* head, const int32_t* tail, const char* title,
+                                       int32_t titleLength, const char* extension, int32_t extensionLength) {
   ResultFileExport(mv::ResultFileKind::Nonterminals, head, tail, title, titleLength, extension,
                    extensionLength);
 }

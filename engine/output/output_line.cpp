@@ -33,10 +33,14 @@ const TargetForm SlashCommentForm{1000, "// ", "//", BreakForm::WriteOnly, ""};
 
 const TargetForm& FormOf(LineForm line) {
   switch (line) {
-    case LineForm::Fortran77: return Fortran77Form;
-    case LineForm::Fortran90: return Fortran90Form;
-    case LineForm::SlashComment: return SlashCommentForm;
-    case LineForm::VisualBasic: break;
+    case LineForm::Fortran77:
+      return Fortran77Form;
+    case LineForm::Fortran90:
+      return Fortran90Form;
+    case LineForm::SlashComment:
+      return SlashCommentForm;
+    case LineForm::VisualBasic:
+      break;
   }
   return VisualBasicForm;
 }
@@ -91,10 +95,8 @@ std::string_view Output::ListingBytes(std::string_view text) {
   if (!GrammarFileMode || text.find('\t') == std::string_view::npos) return text;
   Scratch.clear();
   for (char c : text) {
-    if (c == '\t')
-      Scratch += "''9''";
-    else
-      Scratch.push_back(c);
+    if (c == '\t') Scratch += "''9''";
+    else Scratch.push_back(c);
   }
   return Scratch;
 }
@@ -168,12 +170,9 @@ const EscapeTable Escapes;
 
 void Output::AppendCode(int32_t code) {
   const int32_t k = CharCode(code);
-  if (k == 256)
-    Pending.push_back('\0');
-  else if (const std::string& spelling = Escapes.Spelling[size_t(k)]; !spelling.empty())
-    Pending += spelling;
-  else
-    Pending.push_back(char(k));
+  if (k == 256) Pending.push_back('\0');
+  else if (const std::string& spelling = Escapes.Spelling[size_t(k)]; !spelling.empty()) Pending += spelling;
+  else Pending.push_back(char(k));
   if (++Column >= LineCapacity) LineFull();
 }
 
@@ -243,10 +242,8 @@ void Output::AppendWrapped(const Code* codes, int32_t n) {
   const Code* next = codes;
   const bool asComment = CommentState || Eng.store.CollisionReportFlag;
   auto append = [&](int32_t count) {
-    if constexpr (std::is_same_v<Code, char>)
-      AppendCodes(std::string_view(next, size_t(count)));
-    else
-      AppendCodes(next, count);
+    if constexpr (std::is_same_v<Code, char>) AppendCodes(std::string_view(next, size_t(count)));
+    else AppendCodes(next, count);
   };
   for (;;) {
     if (Column >= width) {
@@ -300,8 +297,7 @@ void Output::WriteText(std::string_view text, int32_t n) {
 
 void Output::WriteText(std::string_view text) { WriteText(text, int32_t(text.size())); }
 
-void Output::WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link,
-                            int32_t codeField) {
+void Output::WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link, int32_t codeField) {
   if (first == 0 || last == 0) return;
   std::vector<int32_t>& codes = NameCodes;
   codes.clear();

@@ -13,8 +13,8 @@
 
 namespace mv {
 
-BatchRun::BatchRun(RecordMemory& mem, GrammarStore& store, Output& out, RunSettings& run,
-                   Analysis& an, Extraneous& extra, CodeGen& codegen)
+BatchRun::BatchRun(RecordMemory& mem, GrammarStore& store, Output& out, RunSettings& run, Analysis& an,
+                   Extraneous& extra, CodeGen& codegen)
     : Eng{mem, store, out, run, an, extra, codegen} {}
 
 std::string BatchRun::NoRoomLine(int64_t need) {
@@ -116,8 +116,7 @@ void BatchRun::ProcessGrammar() {
   // Unreachable nonterminals; the reachable ones are the grammar.
   Chain unreachable = alive, reachable;
   if (alive.First >= 1)
-    extra.SplitReachable(alive.First, unreachable.First, unreachable.Last, reachable.First,
-                         reachable.Last);
+    extra.SplitReachable(alive.First, unreachable.First, unreachable.Last, reachable.First, reachable.Last);
   WriteRules(".unr", " unreachable nonterminals", unreachable.First, unreachable.Last);
   extra.DeleteRulesOf(unreachable.First, unreachable.Last);
   st.Grammar = reachable;

@@ -29,8 +29,7 @@ public:
 private:
   // Writes the rules of a list into ResultBaseName + extension; a file that cannot be written
   // is skipped, its failure kept in LastError.
-  void WriteRules(const std::string& extension, const std::string& title, int32_t head,
-                  int32_t tail);
+  void WriteRules(const std::string& extension, const std::string& title, int32_t head, int32_t tail);
   void WriteNonterminals();
   // Whether every file the run may write is allowed (LastError says why not).
   bool MayWriteEveryFile();

@@ -24,8 +24,7 @@ constexpr std::string_view NameExpected =
     "char(0)-char(8) char(11)-char(12) char(14)-! #-& (-= ?-" MV_YA " >";
 constexpr std::string_view ActionExpected = "char(0)-char(8) char(11)-char(12) char(14)-| ~-" MV_YA " }";
 constexpr std::string_view StatementExpected = "char(0)-char(9) char(11)-" MV_YA;
-constexpr std::string_view LineExpected =
-    "char(0)-char(9) char(11)-char(12) char(14)-" MV_YA " char(13)";
+constexpr std::string_view LineExpected = "char(0)-char(9) char(11)-char(12) char(14)-" MV_YA " char(13)";
 constexpr std::string_view Quote1Expected = "char(0)-& (-" MV_YA " '";
 constexpr std::string_view Quote2Expected = "char(0)-! #-" MV_YA " \"";
 constexpr std::string_view IntegerExpected = "0-9 \" '";
@@ -56,8 +55,7 @@ const Keyword Keywords[] = {
 
 }  // namespace
 
-GrammarReader::GrammarReader(Builder& builder, Output& out, BatchRun& batch)
-    : Eng{builder, out, batch} {}
+GrammarReader::GrammarReader(Builder& builder, Output& out, BatchRun& batch) : Eng{builder, out, batch} {}
 
 void GrammarReader::Read() {
   ++Position;
@@ -108,12 +106,22 @@ void GrammarReader::ItemList() {
     if (!StartsItems(Current)) return ErrorOf("<Rules set>", BnfExpected);
     Blanks();
     switch (Current) {
-      case '<': Rule(); break;
-      case '{': ActionDefinition(); break;
-      case '\'': Comment(); break;
-      case '$': Option(); break;
-      case EndMark: return;
-      default: return ErrorOf("<Rules-Actions-Options set>", ItemExpected);
+      case '<':
+        Rule();
+        break;
+      case '{':
+        ActionDefinition();
+        break;
+      case '\'':
+        Comment();
+        break;
+      case '$':
+        Option();
+        break;
+      case EndMark:
+        return;
+      default:
+        return ErrorOf("<Rules-Actions-Options set>", ItemExpected);
     }
     if (Error) return;
   }
@@ -193,8 +201,7 @@ void GrammarReader::RightPart() {
   } else {
     for (bool first = true; Current != ';' && Current != '|'; first = false) {
       if (Current == EndMark)
-        return ErrorOf(first ? "<Grammatical symbols>" : "<Blank-Grammatical symbols>",
-                       SymbolsExpected);
+        return ErrorOf(first ? "<Grammatical symbols>" : "<Blank-Grammatical symbols>", SymbolsExpected);
       GrammaticalSymbol();
       if (Error) return;
       Blanks();
@@ -308,8 +315,7 @@ void GrammarReader::Statement() {
 void GrammarReader::Comment() {
   Read();
   while (Current != Return) {
-    if (Current == LineFeed || Current == EndMark)
-      return ErrorOf("<Comment set-list>", LineExpected);
+    if (Current == LineFeed || Current == EndMark) return ErrorOf("<Comment set-list>", LineExpected);
     Read();
   }
   Expect(Return);
@@ -360,8 +366,7 @@ void GrammarReader::Report(const std::string& expecting) {
   if (number.size() < 6) number.insert(0, 6 - number.size(), ' ');
   const char found = Current == EndMark ? '\0' : char(Current & 0xFF);
   const std::string lines[3] = {
-      "  Line" + number + ", syntax error, found '" + std::string(1, found) +
-          "' when expecting " + expecting,
+      "  Line" + number + ", syntax error, found '" + std::string(1, found) + "' when expecting " + expecting,
       " " + (end >= start ? Source.substr(size_t(start - 1), size_t(end - start + 1)) : ""),
       " " + std::string(size_t(Position - start > 0 ? Position - start : 0), ' ') + "!",
   };

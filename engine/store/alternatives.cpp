@@ -10,17 +10,14 @@
 
 namespace mv {
 
-void GrammarStore::RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& ruleHead,
-                                     int32_t& ruleTail, int32_t rule, int32_t ntmNext,
-                                     int32_t ntmBack, int32_t& listHead, int32_t& listTail,
-                                     int32_t firstRuleField, int32_t lastRuleField,
+void GrammarStore::RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& ruleHead, int32_t& ruleTail,
+                                     int32_t rule, int32_t ntmNext, int32_t ntmBack, int32_t& listHead,
+                                     int32_t& listTail, int32_t firstRuleField, int32_t lastRuleField,
                                      int32_t nonterminal) {
   RecordMemory& mem = Eng.mem;
   const bool giveBack = GiveBackSwitch;
-  if (giveBack)
-    mem.UnlinkRecord(RulePool, ruleNext, ruleBack, ruleHead, ruleTail, rule);
-  else
-    mem.DetachRecord(RulePool, ruleNext, ruleBack, ruleHead, ruleTail, rule);
+  if (giveBack) mem.UnlinkRecord(RulePool, ruleNext, ruleBack, ruleHead, ruleTail, rule);
+  else mem.DetachRecord(RulePool, ruleNext, ruleBack, ruleHead, ruleTail, rule);
   if (ruleHead >= 1) {
     mem.VLW(NonterminalPool, nonterminal, firstRuleField, ruleHead);
     mem.VLW(NonterminalPool, nonterminal, lastRuleField, ruleTail);
@@ -34,8 +31,7 @@ void GrammarStore::RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t
   }
 }
 
-void GrammarStore::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& aliveHead,
-                              int32_t& aliveTail) {
+void GrammarStore::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& aliveHead, int32_t& aliveTail) {
   RecordMemory& mem = Eng.mem;
   const ChainFields f = Fields;
   const int32_t start = workHead;
@@ -48,12 +44,11 @@ void GrammarStore::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& ali
   // a pass takes the members that became ready in list order: a member made ready by one that
   // comes after it in the list waits for the next pass, as the walk would have passed it.
   std::vector<int32_t> work;
-  WalkChain(mem, NonterminalPool, f.NtmNext, workHead, workTail,
-            [&](int32_t ntm) { work.push_back(ntm); });
+  WalkChain(mem, NonterminalPool, f.NtmNext, workHead, workTail, [&](int32_t ntm) { work.push_back(ntm); });
   std::vector<int32_t> order;  // the members to move, in the order the passes move them
   {
     std::unordered_map<int32_t, std::vector<int32_t>> waiting;  // nonterminal -> alternatives
-    std::vector<int32_t> missing, owner;                          // per alternative
+    std::vector<int32_t> missing, owner;                        // per alternative
     std::vector<uint8_t> firstPassMoves(work.size(), 0);
     std::unordered_map<int32_t, size_t> position;  // first position of each member
     for (size_t p = 0; p < work.size(); ++p) {
@@ -66,8 +61,7 @@ void GrammarStore::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& ali
                   bool nonterminals = false;
                   WalkChain(mem, ElementPool, ElemNext, mem.IVLR(RulePool, rule, RuleFirstElement),
                             mem.IVLR(RulePool, rule, RuleLastElement), [&](int32_t element) {
-                              if (mem.IVLR(ElementPool, element, ElemKind) != KindNonterminal)
-                                return;
+                              if (mem.IVLR(ElementPool, element, ElemKind) != KindNonterminal) return;
                               nonterminals = true;
                               const int32_t ref = mem.IVLR(ElementPool, element, ElemReferent);
                               if (alive.count(ref)) return;
@@ -101,8 +95,7 @@ void GrammarStore::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& ali
       const int64_t passLimit = mem.StepLimit(NonterminalPool);
       for (int64_t passes = 1; !ready.empty() && passes < passLimit; ++passes) {
         size_t walked = 0;  // the walk's place in the list
-        for (auto it = ready.lower_bound(walked); it != ready.end();
-             it = ready.lower_bound(walked)) {
+        for (auto it = ready.lower_bound(walked); it != ready.end(); it = ready.lower_bound(walked)) {
           const size_t p = *it;
           ready.erase(it);
           walked = p + 1;
@@ -114,8 +107,7 @@ void GrammarStore::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& ali
     }
   }
   for (int32_t ntm : order)
-    mem.MoveRecord(NonterminalPool, f.NtmNext, f.NtmBack, workHead, workTail, ntm, aliveHead,
-                   aliveTail);
+    mem.MoveRecord(NonterminalPool, f.NtmNext, f.NtmBack, workHead, workTail, ntm, aliveHead, aliveTail);
 
   // Pruning runs even when every member became alive: an alternative may still refer to a
   // nonterminal outside the work list. An alternative stays when all its nonterminals are alive.
@@ -136,8 +128,8 @@ void GrammarStore::SplitAlive(int32_t& workHead, int32_t& workTail, int32_t& ali
       int32_t ruleTail = mem.IVLR(NonterminalPool, ntm, f.NtmLastRule);
       WalkChain(mem, RulePool, f.RuleNext, ruleHead, ruleTail, [&](int32_t rule) {
         if (qualifies(rule)) return;
-        RemoveAlternative(f.RuleNext, f.RuleBack, ruleHead, ruleTail, rule, f.NtmNext,
-                          f.NtmBack, aliveHead, aliveTail, f.NtmFirstRule, f.NtmLastRule, ntm);
+        RemoveAlternative(f.RuleNext, f.RuleBack, ruleHead, ruleTail, rule, f.NtmNext, f.NtmBack, aliveHead,
+                          aliveTail, f.NtmFirstRule, f.NtmLastRule, ntm);
         if (ruleHead < 1) alive.erase(ntm);
       });
     });

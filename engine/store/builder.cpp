@@ -57,8 +57,7 @@ void Builder::BKSSYM(int32_t code) {
   }
   const Chain before = CurrentName.Chars;
   const bool fresh = before.First < 1;
-  int32_t r = mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First,
-                               CurrentName.Chars.Last);
+  int32_t r = mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First, CurrentName.Chars.Last);
   if (fresh && store.NameTaken(r)) store.NameReleased(r);
   mem.VLW(NameCharPool, r, CharCode, code);
   // The bucket sum and index key grow with the name.
@@ -89,9 +88,7 @@ void Builder::BKSNL() {
   AlternativeJustOpened = false;
 }
 
-void Builder::BKSNTM() {
-  Eng.store.AddNonterminalElement(CurrentName.Chars.First, CurrentName.Chars.Last);
-}
+void Builder::BKSNTM() { Eng.store.AddNonterminalElement(CurrentName.Chars.First, CurrentName.Chars.Last); }
 
 void Builder::BKSTRM() {
   if (CharacterClass.Negated) {
@@ -101,17 +98,14 @@ void Builder::BKSTRM() {
   Eng.store.EnterNamedRecord(CurrentName.Chars.First, CurrentName.Chars.Last);
 }
 
-void Builder::BKSACR() {
-  Eng.store.AddActionElement(CurrentName.Chars.First, CurrentName.Chars.Last);
-}
+void Builder::BKSACR() { Eng.store.AddActionElement(CurrentName.Chars.First, CurrentName.Chars.Last); }
 
 void Builder::BKSNUL() { Eng.store.AddEmptyElement(); }
 
 void Builder::BKSEND() { Eng.store.CloseAlternative(); }
 
 void Builder::BKSACL() {
-  Eng.store.CurrentAction = Eng.store.FindOrAddAction(CurrentName.Chars.First,
-                                                      CurrentName.Chars.Last);
+  Eng.store.CurrentAction = Eng.store.FindOrAddAction(CurrentName.Chars.First, CurrentName.Chars.Last);
 }
 
 void Builder::BKSACB() {
@@ -142,10 +136,14 @@ void Builder::BKSSTM() {
 std::string* Builder::SingleText(int32_t target) {
   GrammarStore& s = Eng.store;
   switch (target) {
-    case TargetTitle: return &s.UserTitle;
-    case TargetExternal: return &s.UserExternal;
-    case TargetScanner: return &s.UserScanner;
-    case TargetErrorReaction: return &s.UserErrorReaction;
+    case TargetTitle:
+      return &s.UserTitle;
+    case TargetExternal:
+      return &s.UserExternal;
+    case TargetScanner:
+      return &s.UserScanner;
+    case TargetErrorReaction:
+      return &s.UserErrorReaction;
     default:
       if (target >= TargetTemplateFirst && target <= TargetTemplateLast)
         return &s.F77StackTemplates[size_t(target - TargetTemplateFirst)];
@@ -156,10 +154,14 @@ std::string* Builder::SingleText(int32_t target) {
 std::vector<std::string>* Builder::LineArray(int32_t target) {
   GrammarStore& s = Eng.store;
   switch (target) {
-    case TargetDeclarations: return &s.UserDeclarations;
-    case TargetPreParse: return &s.UserPreParse;
-    case TargetPostParse: return &s.UserPostParse;
-    default: return nullptr;
+    case TargetDeclarations:
+      return &s.UserDeclarations;
+    case TargetPreParse:
+      return &s.UserPreParse;
+    case TargetPostParse:
+      return &s.UserPostParse;
+    default:
+      return nullptr;
   }
 }
 

@@ -23,9 +23,15 @@ struct NameState {
 // Targets of the option and action text entries.
 enum TextTarget : int32_t {
   TargetNone = 0,
-  TargetTitle = 1, TargetExternal = 2, TargetScanner = 3, TargetErrorReaction = 4,
-  TargetTemplateFirst = 5, TargetTemplateLast = 10,
-  TargetDeclarations = 11, TargetPreParse = 12, TargetPostParse = 13,
+  TargetTitle = 1,
+  TargetExternal = 2,
+  TargetScanner = 3,
+  TargetErrorReaction = 4,
+  TargetTemplateFirst = 5,
+  TargetTemplateLast = 10,
+  TargetDeclarations = 11,
+  TargetPreParse = 12,
+  TargetPostParse = 13,
   TargetActionText = 14,
 };
 

@@ -115,8 +115,7 @@ void Builder::BKSWBC() {
 void Builder::BKSTRE() {
   int32_t lo = RangeLowerBound, hi = ItemCode();
   bool negated = CharacterClass.Negated;
-  Chain name = NewNameChain(std::string(negated ? "^" : "") + CharacterText(lo) + "-" +
-                            CharacterText(hi));
+  Chain name = NewNameChain(std::string(negated ? "^" : "") + CharacterText(lo) + "-" + CharacterText(hi));
   SetCurrentChain(name);
   Place(name);
   PushGroup(0, GroupKind::Plain);

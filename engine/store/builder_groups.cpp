@@ -66,9 +66,9 @@ bool Builder::PopGroup() {
   RecordMemory& mem = Eng.mem;
   int32_t r = 0;
   mem.VLSPOP(GroupPool, GrpNext, GroupStack, r);
-  Eng.store.CurrentAlternative = AlternativeState{mem.IVLR(GroupPool, r, GrpRule),
-                                                  mem.IVLR(GroupPool, r, GrpFirstElement),
-                                                  mem.IVLR(GroupPool, r, GrpLastElement)};
+  Eng.store.CurrentAlternative =
+      AlternativeState{mem.IVLR(GroupPool, r, GrpRule), mem.IVLR(GroupPool, r, GrpFirstElement),
+                       mem.IVLR(GroupPool, r, GrpLastElement)};
   RuleHeadName = Chain{mem.IVLR(GroupPool, r, GrpHeadFirst), mem.IVLR(GroupPool, r, GrpHeadLast)};
   mem.VLON(GroupPool, r);
   if (!GroupFrames.empty() && GroupFrames.back().Record == r) GroupFrames.pop_back();
@@ -76,8 +76,7 @@ bool Builder::PopGroup() {
 }
 
 Builder::GroupFrame* Builder::TopFrame() {
-  if (GroupStack < 1 || GroupFrames.empty() || GroupFrames.back().Record != GroupStack)
-    return nullptr;
+  if (GroupStack < 1 || GroupFrames.empty() || GroupFrames.back().Record != GroupStack) return nullptr;
   return &GroupFrames.back();
 }
 

@@ -11,8 +11,8 @@ namespace mv {
 // successor before the visit (so the visit may move the member). Stops at a link below 1, and
 // after as many steps as the pool's class has records, so a damaged chain cannot loop forever.
 template <class Visit>
-void WalkChain(const RecordMemory& mem, int32_t pool, int32_t link, int32_t first,
-               int32_t last, Visit&& visit) {
+void WalkChain(const RecordMemory& mem, int32_t pool, int32_t link, int32_t first, int32_t last,
+               Visit&& visit) {
   const int64_t limit = mem.StepLimit(pool);
   int32_t r = first;
   for (int64_t steps = 0; r >= 1 && steps < limit; ++steps) {

@@ -88,10 +88,10 @@ const NameProbe* GrammarStore::ProbeOf(int32_t first, int32_t last) const {
 
 NameLookup GrammarStore::Remembered(int32_t first, int32_t last, int32_t record) const {
   const RecordMemory& mem = Eng.mem;
-  return NameLookup{Chain{first, last}, record,
-                    Chain{mem.IVLR(NonterminalPool, record, NtmNameFirst),
-                          mem.IVLR(NonterminalPool, record, NtmNameLast)},
-                    NameEpoch};
+  return NameLookup{
+      Chain{first, last}, record,
+      Chain{mem.IVLR(NonterminalPool, record, NtmNameFirst), mem.IVLR(NonterminalPool, record, NtmNameLast)},
+      NameEpoch};
 }
 
 bool GrammarStore::StillLeads(const NameLookup& lookup, int32_t first, int32_t last) const {
@@ -116,8 +116,7 @@ int32_t GrammarStore::NameHash(int32_t modulus, int32_t first, int32_t last) con
   return modulus < 1 ? 0 : int32_t(sum % modulus);
 }
 
-bool GrammarStore::SameName(int32_t first1, int32_t last1, int32_t first2,
-                            int32_t last2) const {
+bool GrammarStore::SameName(int32_t first1, int32_t last1, int32_t first2, int32_t last2) const {
   const RecordMemory& mem = Eng.mem;
   int32_t a = first1, b = first2;
   for (int64_t steps = 0, limit = mem.StepLimit(NameCharPool); a >= 1 && b >= 1; ++steps) {
@@ -159,10 +158,14 @@ std::string GrammarStore::NameKey(int32_t first, int32_t last) const {
 NameKeyIndex* GrammarStore::IndexOf(int32_t firstBucket, int32_t modulus) {
   if (!NameIndexOn || modulus != NameHashModulus) return nullptr;
   switch (firstBucket) {
-    case NonterminalBuckets: return &NameIndex[0];
-    case TerminalBuckets: return &NameIndex[1];
-    case ActionBuckets: return &NameIndex[2];
-    default: return nullptr;
+    case NonterminalBuckets:
+      return &NameIndex[0];
+    case TerminalBuckets:
+      return &NameIndex[1];
+    case ActionBuckets:
+      return &NameIndex[2];
+    default:
+      return nullptr;
   }
 }
 
@@ -185,8 +188,7 @@ Chain GrammarStore::CopyName(int32_t first, int32_t last) {
   }
   Chain copy;
   for (int32_t code : codes)
-    mem.VLW(NameCharPool, mem.AppendRecord(NameCharPool, CharNext, copy.First, copy.Last),
-            CharCode, code);
+    mem.VLW(NameCharPool, mem.AppendRecord(NameCharPool, CharNext, copy.First, copy.Last), CharCode, code);
   return copy;
 }
 
@@ -222,21 +224,21 @@ void GrammarStore::RemoveName(int32_t pool, int32_t firstBucket, int32_t record)
   }
 }
 
-int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
-                                    int32_t firstBucket, int32_t modulus, int32_t& head,
-                                    int32_t& tail, const std::vector<int32_t>& extraFields) {
+int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, int32_t firstBucket,
+                                    int32_t modulus, int32_t& head, int32_t& tail,
+                                    const std::vector<int32_t>& extraFields) {
   RecordMemory& mem = Eng.mem;
   const NameProbe* probe = ProbeOf(first, last);
-  int32_t bucket = firstBucket + (!probe          ? NameHash(modulus, first, last)
-                                  : modulus < 1   ? 0
-                                                  : int32_t(probe->Sum % modulus));
+  int32_t bucket = firstBucket + (!probe        ? NameHash(modulus, first, last)
+                                  : modulus < 1 ? 0
+                                                : int32_t(probe->Sum % modulus));
   bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
   int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
   auto* index = bucketValid ? IndexOf(firstBucket, modulus) : nullptr;
   std::string walkedKey = index && !probe ? NameKey(first, last) : std::string();
   const std::string_view key = probe ? std::string_view(probe->Key) : walkedKey;
   if (key.empty()) index = nullptr;
-  const uint64_t hash = !index ? 0
+  const uint64_t hash = !index  ? 0
                         : probe ? NameKeyIndex::Finish(NameKeyIndex::Step(probe->KeyHash, 'L'))
                                 : NameKeyIndex::Hash(key);
   bool walk = bucketFirst >= 1;
@@ -299,22 +301,22 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last,
 
 int32_t GrammarStore::FindOrAddNonterminal(int32_t first, int32_t last) {
   static const std::vector<int32_t> extra{NtmFirstRule, NtmLastRule};
-  const int32_t r = FindOrAddName(NonterminalPool, first, last, NonterminalBuckets,
-                                  NameHashModulus, Grammar.First, Grammar.Last, extra);
+  const int32_t r = FindOrAddName(NonterminalPool, first, last, NonterminalBuckets, NameHashModulus,
+                                  Grammar.First, Grammar.Last, extra);
   LastNonterminal = Remembered(first, last, r);
   return r;
 }
 
 int32_t GrammarStore::FindOrAddTerminal(int32_t first, int32_t last) {
   static const std::vector<int32_t> extra;
-  return FindOrAddName(TerminalPool, first, last, TerminalBuckets, NameHashModulus,
-                       Terminals.First, Terminals.Last, extra);
+  return FindOrAddName(TerminalPool, first, last, TerminalBuckets, NameHashModulus, Terminals.First,
+                       Terminals.Last, extra);
 }
 
 int32_t GrammarStore::FindOrAddAction(int32_t first, int32_t last) {
   static const std::vector<int32_t> extra{ActFirstLine, ActLastLine};
-  return FindOrAddName(ActionPool, first, last, ActionBuckets, NameHashModulus, Actions.First,
-                       Actions.Last, extra);
+  return FindOrAddName(ActionPool, first, last, ActionBuckets, NameHashModulus, Actions.First, Actions.Last,
+                       extra);
 }
 
 void GrammarStore::OpenRuleAlternative(int32_t first, int32_t last) {
@@ -335,8 +337,7 @@ void GrammarStore::OpenRuleAlternative(int32_t first, int32_t last) {
   int32_t lastRule = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
   if (lastRule >= 1) mem.VLW(RulePool, lastRule, RuleNext, rule);
   mem.VLW(RulePool, rule, RuleBack, lastRule);
-  if (mem.IVLR(NonterminalPool, ntm, NtmFirstRule) < 1)
-    mem.VLW(NonterminalPool, ntm, NtmFirstRule, rule);
+  if (mem.IVLR(NonterminalPool, ntm, NtmFirstRule) < 1) mem.VLW(NonterminalPool, ntm, NtmFirstRule, rule);
   mem.VLW(NonterminalPool, ntm, NtmLastRule, rule);
   mem.VLW(RulePool, rule, RuleFirstElement, 0);
   mem.VLW(RulePool, rule, RuleLastElement, 0);

@@ -26,41 +26,79 @@ inline constexpr int32_t GroupContextPool = 7;
 
 // NonterminalRecord fields.
 enum NonterminalField : int32_t {
-  NtmNext = 1, NtmBack = 2, NtmNameFirst = 3, NtmNameLast = 4, NtmBucketNext = 5,
-  NtmBucketLast = 6, NtmNumber = 7, NtmFirstRule = 8, NtmLastRule = 9, NtmNullNext = 10,
-  NtmNullBack = 11, NtmNullFirstRule = 12, NtmNullLastRule = 13, NtmNullable = 14,
+  NtmNext = 1,
+  NtmBack = 2,
+  NtmNameFirst = 3,
+  NtmNameLast = 4,
+  NtmBucketNext = 5,
+  NtmBucketLast = 6,
+  NtmNumber = 7,
+  NtmFirstRule = 8,
+  NtmLastRule = 9,
+  NtmNullNext = 10,
+  NtmNullBack = 11,
+  NtmNullFirstRule = 12,
+  NtmNullLastRule = 13,
+  NtmNullable = 14,
 };
 // RuleRecord fields.
 enum RuleField : int32_t {
-  RuleNext = 1, RuleBack = 2, RuleNullNext = 3, RuleNullBack = 4, RuleFirstElement = 5,
-  RuleLastElement = 6, RuleNumber = 7,
+  RuleNext = 1,
+  RuleBack = 2,
+  RuleNullNext = 3,
+  RuleNullBack = 4,
+  RuleFirstElement = 5,
+  RuleLastElement = 6,
+  RuleNumber = 7,
 };
 // ElementRecord fields.
 enum ElementField : int32_t { ElemNext = 1, ElemBack = 2, ElemReferent = 3, ElemKind = 4 };
 // ElementKind values.
 enum ElementKind : int32_t {
-  KindNonterminal = 1, KindTerminal = 2, KindEmpty = 3, KindAction = 4,
+  KindNonterminal = 1,
+  KindTerminal = 2,
+  KindEmpty = 3,
+  KindAction = 4,
 };
 // NameCharRecord and ActionCharRecord fields.
 enum CharField : int32_t { CharNext = 1, CharCode = 2 };
 // TerminalRecord fields.
 enum TerminalField : int32_t {
-  TrmNext = 1, TrmBack = 2, TrmNameFirst = 3, TrmNameLast = 4, TrmBucketNext = 5,
-  TrmBucketLast = 6, TrmNumber = 7,
+  TrmNext = 1,
+  TrmBack = 2,
+  TrmNameFirst = 3,
+  TrmNameLast = 4,
+  TrmBucketNext = 5,
+  TrmBucketLast = 6,
+  TrmNumber = 7,
 };
 // ActionRecord fields.
 enum ActionField : int32_t {
-  ActNext = 1, ActBack = 2, ActNameFirst = 3, ActNameLast = 4, ActBucketNext = 5,
-  ActBucketLast = 6, ActFirstLine = 8, ActLastLine = 9,
+  ActNext = 1,
+  ActBack = 2,
+  ActNameFirst = 3,
+  ActNameLast = 4,
+  ActBucketNext = 5,
+  ActBucketLast = 6,
+  ActFirstLine = 8,
+  ActLastLine = 9,
 };
 // ActionLineRecord fields.
 enum ActionLineField : int32_t {
-  LineNext = 1, LineBack = 2, LineFirstChar = 3, LineLastChar = 4,
+  LineNext = 1,
+  LineBack = 2,
+  LineFirstChar = 3,
+  LineLastChar = 4,
 };
 // GroupContextRecord fields.
 enum GroupContextField : int32_t {
-  GrpNext = 1, GrpNumber = 2, GrpRule = 3, GrpFirstElement = 4, GrpLastElement = 5,
-  GrpHeadFirst = 6, GrpHeadLast = 7,
+  GrpNext = 1,
+  GrpNumber = 2,
+  GrpRule = 3,
+  GrpFirstElement = 4,
+  GrpLastElement = 5,
+  GrpHeadFirst = 6,
+  GrpHeadLast = 7,
 };
 
 // Name tables: one bucket array, 255 buckets per table.
@@ -115,7 +153,7 @@ struct NameProbe {
   Chain Of;
   uint64_t Epoch = 0;
   int64_t Sum = 0;
-  std::string Key;  // the index key
+  std::string Key;                        // the index key
   uint64_t KeyHash = NameKeyIndex::Seed;  // the key's hash before its last byte
 };
 
@@ -152,9 +190,8 @@ public:
   NameProbe Spelled, Built;
   // Finds the record named by the chain in one table or adds it at the chain's tail;
   // extraFields are zeroed on a new record. Sets Found.
-  int32_t FindOrAddName(int32_t pool, int32_t first, int32_t last, int32_t firstBucket,
-                        int32_t modulus, int32_t& head, int32_t& tail,
-                        const std::vector<int32_t>& extraFields);
+  int32_t FindOrAddName(int32_t pool, int32_t first, int32_t last, int32_t firstBucket, int32_t modulus,
+                        int32_t& head, int32_t& tail, const std::vector<int32_t>& extraFields);
   // The three tables' lookups.
   int32_t FindOrAddNonterminal(int32_t first, int32_t last);
   int32_t FindOrAddTerminal(int32_t first, int32_t last);
@@ -182,10 +219,9 @@ public:
 
   // Takes an alternative out of its chain; a nonterminal left without alternatives leaves its
   // list. Records are given back or only detached according to GiveBackSwitch.
-  void RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& ruleHead,
-                         int32_t& ruleTail, int32_t rule, int32_t ntmNext, int32_t ntmBack,
-                         int32_t& listHead, int32_t& listTail, int32_t firstRuleField,
-                         int32_t lastRuleField, int32_t nonterminal);
+  void RemoveAlternative(int32_t ruleNext, int32_t ruleBack, int32_t& ruleHead, int32_t& ruleTail,
+                         int32_t rule, int32_t ntmNext, int32_t ntmBack, int32_t& listHead, int32_t& listTail,
+                         int32_t firstRuleField, int32_t lastRuleField, int32_t nonterminal);
   // Moves the productive members of the work list to the alive list and prunes the alive
   // members' alternatives that refer to a nonterminal that is not alive. Follows the chains
   // through the store's current chain fields.
@@ -196,7 +232,7 @@ public:
 
   // Store block.
   std::array<int32_t, NameTableSize + 1> NameTable{};  // index 0 unused
-  Chain Grammar;    // NonterminalList of the grammar
+  Chain Grammar;                                       // NonterminalList of the grammar
   Chain Terminals;
   Chain Actions;
   Chain GrammarName;

@@ -28,8 +28,7 @@ private:
 inline MemberSet MembersOf(const RecordMemory& mem, int32_t link, Chain list) {
   MemberSet members(mem);
   if (list.First >= 1)
-    WalkChain(mem, NonterminalPool, link, list.First, list.Last,
-              [&](int32_t r) { members.insert(r); });
+    WalkChain(mem, NonterminalPool, link, list.First, list.Last, [&](int32_t r) { members.insert(r); });
   return members;
 }
 

@@ -2,22 +2,21 @@
 
 #include <sys/mman.h>
 
-
 namespace mv {
 
 const int32_t RecordMemory::ClassSlot[ClassCount + 1] = {0, 2, 4, 7, 8, 14, 28, 56};
 
 // Smallest size class whose slot holds the pool's declared length.
 const uint8_t RecordMemory::ClassOfPool[PageLength + 1] = {
-    0,                                        // no pool 0
-    1, 1,                                     // 1-2
-    2, 2,                                     // 3-4
-    3, 3, 3,                                  // 5-7
-    4,                                        // 8
-    5, 5, 5, 5, 5, 5,                         // 9-14
-    6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, // 15-28
-    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, // 29-42
-    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, // 43-56
+    0,                                         // no pool 0
+    1, 1,                                      // 1-2
+    2, 2,                                      // 3-4
+    3, 3, 3,                                   // 5-7
+    4,                                         // 8
+    5, 5, 5, 5, 5, 5,                          // 9-14
+    6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6,  // 15-28
+    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  // 29-42
+    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  // 43-56
 };
 
 int32_t* WordSpace::NewBlock() {
@@ -155,15 +154,15 @@ void RecordMemory::VLSPOP(int32_t pool, int32_t link, int32_t& top, int32_t& rec
   top = IVLR(pool, record, link);
 }
 
-int32_t RecordMemory::AppendLinkedRecord(int32_t pool, int32_t next, int32_t back,
-                                         int32_t& head, int32_t& tail) {
+int32_t RecordMemory::AppendLinkedRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
+                                         int32_t& tail) {
   int32_t r = IVLOFF(pool);
   LinkRecord(pool, next, back, head, tail, r);
   return r;
 }
 
-void RecordMemory::LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
-                              int32_t& tail, int32_t record) {
+void RecordMemory::LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
+                              int32_t record) {
   if (record < 1) return;
   if (tail >= 1) VLW(pool, tail, next, record);
   VLW(pool, record, back, tail < 1 ? 0 : tail);
@@ -171,8 +170,8 @@ void RecordMemory::LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t&
   if (head < 1) head = record;
 }
 
-int32_t RecordMemory::Unhook(int32_t pool, int32_t next, int32_t back, int32_t& head,
-                             int32_t& tail, int32_t record) {
+int32_t RecordMemory::Unhook(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
+                             int32_t record) {
   if (record < 1 || head < 1) return 0;
   int32_t b = IVLR(pool, record, back);
   int32_t n = IVLR(pool, record, next);
@@ -188,18 +187,18 @@ int32_t RecordMemory::Unhook(int32_t pool, int32_t next, int32_t back, int32_t& 
   return record;
 }
 
-void RecordMemory::UnlinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
-                                int32_t& tail, int32_t record) {
+void RecordMemory::UnlinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
+                                int32_t record) {
   if (Unhook(pool, next, back, head, tail, record) >= 1) VLON(pool, record);
 }
 
-void RecordMemory::DetachRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
-                                int32_t& tail, int32_t record) {
+void RecordMemory::DetachRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
+                                int32_t record) {
   Unhook(pool, next, back, head, tail, record);
 }
 
-void RecordMemory::MoveRecord(int32_t pool, int32_t next, int32_t back, int32_t& head1,
-                              int32_t& tail1, int32_t record, int32_t& head2, int32_t& tail2) {
+void RecordMemory::MoveRecord(int32_t pool, int32_t next, int32_t back, int32_t& head1, int32_t& tail1,
+                              int32_t record, int32_t& head2, int32_t& tail2) {
   DetachRecord(pool, next, back, head1, tail1, record);
   LinkRecord(pool, next, back, head2, tail2, record);
 }
@@ -261,8 +260,7 @@ void RecordMemory::VLTOVR() {
   // One more page, a one-page chain of free pages.
   Words.Grow(Words.size() + PageLength);
   // The marks grow in large steps: they are at least as many as the words, never fewer.
-  if (FreeMark.size() < Words.size())
-    FreeMark.resize(std::max(Words.size(), 2 * FreeMark.size()), false);
+  if (FreeMark.size() < Words.size()) FreeMark.resize(std::max(Words.size(), 2 * FreeMark.size()), false);
   FreeMark[Words.size() - PageLength] = true;
   PageClass.push_back(7);
   FreeHead[7] = int32_t(PagesInUse());

@@ -68,7 +68,7 @@ private:
 class RecordMemory {
 public:
   static constexpr int32_t PageLength = 56;
-  static constexpr int32_t CorePages = 2340;            // 131,040 words
+  static constexpr int32_t CorePages = 2340;  // 131,040 words
   static constexpr int32_t FilePages = 3200000;
   static constexpr int64_t DefaultCapacityPages = int64_t(CorePages) + FilePages;
   static constexpr int32_t ClassCount = 7;
@@ -96,16 +96,12 @@ public:
   int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail);
   void VLSPSH(int32_t pool, int32_t link, int32_t& top, int32_t record);
   void VLSPOP(int32_t pool, int32_t link, int32_t& top, int32_t& record);
-  int32_t AppendLinkedRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
-                             int32_t& tail);
-  void LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
-                  int32_t record);
-  void UnlinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
-                    int32_t record);
-  void DetachRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
-                    int32_t record);
-  void MoveRecord(int32_t pool, int32_t next, int32_t back, int32_t& head1, int32_t& tail1,
-                  int32_t record, int32_t& head2, int32_t& tail2);
+  int32_t AppendLinkedRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail);
+  void LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail, int32_t record);
+  void UnlinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail, int32_t record);
+  void DetachRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail, int32_t record);
+  void MoveRecord(int32_t pool, int32_t next, int32_t back, int32_t& head1, int32_t& tail1, int32_t record,
+                  int32_t& head2, int32_t& tail2);
 
   // Makes the chain head..tail of pool (linked by field 1) hold `count` records, record k's
   // fields from 2 on written by fill(k, set) through set(field, value): with the same records,
@@ -164,8 +160,7 @@ private:
   void TakeFreeRecord(int32_t sizeClass);
   void FormatFreeChain(int32_t sizeClass, int32_t page);
   void VLTOVR();
-  int32_t Unhook(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
-                 int32_t record);
+  int32_t Unhook(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail, int32_t record);
 
   // The records of a chain in use and the word of each one's field 1 (RefillChain).
   struct HeldRecord {
@@ -182,8 +177,8 @@ private:
   static const int32_t ClassSlot[ClassCount + 1];
   static const uint8_t ClassOfPool[PageLength + 1];
 
-  WordSpace Words;               // index 0 unused
-  std::vector<uint8_t> PageClass; // class of each page in use (7 = whole page); index 0 unused
+  WordSpace Words;                 // index 0 unused
+  std::vector<uint8_t> PageClass;  // class of each page in use (7 = whole page); index 0 unused
   // Beside the words: set on the first word of every free slot, so that a record given back
   // twice, or a free chain written over, cannot make the free chains loop.
   std::vector<bool> FreeMark;
@@ -195,8 +190,7 @@ private:
 };
 
 template <class Fill>
-void RecordMemory::RefillChain(int32_t pool, int32_t& head, int32_t& tail, int64_t count,
-                               Fill&& fill) {
+void RecordMemory::RefillChain(int32_t pool, int32_t& head, int32_t& tail, int64_t count, Fill&& fill) {
   if (head >= 1 && !StillHeld(pool, head, tail)) {
     Held.clear();
     // Only a chain that is whole (every member in use, the last reached) is kept in place.

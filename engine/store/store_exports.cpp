@@ -19,8 +19,7 @@ MORVANTELISK_API void BnfParserInit(const int32_t* languageCode, const char* wor
                                     const int16_t* buildTree, const int16_t* buildNames) {
   // The one export that runs after a stopped run: it starts the next one.
   try {
-    mv::ProcessEngine().BnfParserInit(Value(languageCode),
-                                      mv::TextArgument(workFolder, workFolderLength),
+    mv::ProcessEngine().BnfParserInit(Value(languageCode), mv::TextArgument(workFolder, workFolderLength),
                                       Value(buildActions), Value(buildTree), Value(buildNames));
   } catch (...) {
   }
@@ -49,8 +48,7 @@ MORVANTELISK_API void GetGrammarParam(int32_t* nonterminals, int32_t* terminals)
 }
 
 MORVANTELISK_API char* ReturnString(char* buffer, int32_t bufferLength, const char* text1,
-                                    int32_t text1Length, const char* text2,
-                                    int32_t text2Length) {
+                                    int32_t text1Length, const char* text2, int32_t text2Length) {
   try {
     mv::FillBuffer(buffer, bufferLength,
                    mv::TextArgument(text1, text1Length) + mv::TextArgument(text2, text2Length));
@@ -59,14 +57,18 @@ MORVANTELISK_API char* ReturnString(char* buffer, int32_t bufferLength, const ch
   return buffer;
 }
 
-#define MV_BUILDER_ENTRY(name) \
-  MORVANTELISK_API void name(void) { Guarded([](Engine& eng) { eng.builder.name(); }); }
-#define MV_BUILDER_CODE_ENTRY(name)                                                \
-  MORVANTELISK_API void name(const int32_t* code) {                                \
-    Guarded([code](Engine& eng) { eng.builder.name(Value(code)); });               \
+#define MV_BUILDER_ENTRY(name)                        \
+  MORVANTELISK_API void name(void) {                  \
+    Guarded([](Engine& eng) { eng.builder.name(); }); \
   }
-#define MV_SELECTOR_ENTRY(name, call, target) \
-  MORVANTELISK_API void name(void) { Guarded([](Engine& eng) { eng.builder.call(target); }); }
+#define MV_BUILDER_CODE_ENTRY(name)                                  \
+  MORVANTELISK_API void name(const int32_t* code) {                  \
+    Guarded([code](Engine& eng) { eng.builder.name(Value(code)); }); \
+  }
+#define MV_SELECTOR_ENTRY(name, call, target)               \
+  MORVANTELISK_API void name(void) {                        \
+    Guarded([](Engine& eng) { eng.builder.call(target); }); \
+  }
 
 MV_BUILDER_ENTRY(BKSACT)
 MV_BUILDER_ENTRY(BKSNAI)

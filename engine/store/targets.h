@@ -51,21 +51,18 @@ inline constexpr TargetRow TargetTable[] = {
 };
 
 // The row of a code, or nullptr outside 1 to 9.
-inline constexpr const TargetRow* TargetRowOf(int32_t code)
-{
+inline constexpr const TargetRow* TargetRowOf(int32_t code) {
   return code >= 1 && code <= 9 ? &TargetTable[code - 1] : nullptr;
 }
 
 // The row whose generator a run of that code uses: unknown codes write Visual Basic.
-inline constexpr const TargetRow& WrittenTarget(int32_t code)
-{
+inline constexpr const TargetRow& WrittenTarget(int32_t code) {
   const TargetRow* row = TargetRowOf(code);
   return TargetTable[(row ? row->Writes : 1) - 1];
 }
 
 // The row of the flag a run has set.
-inline constexpr const TargetRow& TargetOfFlags(const TargetLanguageFlags& flags)
-{
+inline constexpr const TargetRow& TargetOfFlags(const TargetLanguageFlags& flags) {
   for (const TargetRow& row : TargetTable)
     if (row.Code == row.Writes && flags.*row.Flag) return row;
   return TargetTable[0];

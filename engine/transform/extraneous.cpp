@@ -12,8 +12,7 @@
 
 namespace mv {
 
-Extraneous::Extraneous(RecordMemory& mem, GrammarStore& store, Builder& builder)
-    : Eng{mem, store, builder} {}
+Extraneous::Extraneous(RecordMemory& mem, GrammarStore& store, Builder& builder) : Eng{mem, store, builder} {}
 
 void Extraneous::InitRun() {
   DeadList = AliveList = UnreachableList = ReachableList = Chain{};
@@ -117,18 +116,16 @@ Chain Extraneous::IdenticalRules() {
   return Eng.store.Grammar;
 }
 
-void Extraneous::SplitReachable(int32_t start, int32_t& unreachableHead,
-                                int32_t& unreachableTail, int32_t& reachableHead,
-                                int32_t& reachableTail) {
+void Extraneous::SplitReachable(int32_t start, int32_t& unreachableHead, int32_t& unreachableTail,
+                                int32_t& reachableHead, int32_t& reachableTail) {
   RecordMemory& mem = Eng.mem;
-  MemberSet unreachable =
-      MembersOf(mem, NtmNext, {unreachableHead, unreachableTail});
+  MemberSet unreachable = MembersOf(mem, NtmNext, {unreachableHead, unreachableTail});
   MemberSet reachable = MembersOf(mem, NtmNext, {reachableHead, reachableTail});
   // Only members of the unreachable list move, so a stray reference cannot break a chain.
   auto reach = [&](int32_t ntm) {
     if (reachable.count(ntm) || !unreachable.count(ntm)) return;
-    mem.MoveRecord(NonterminalPool, NtmNext, NtmBack, unreachableHead, unreachableTail, ntm,
-                   reachableHead, reachableTail);
+    mem.MoveRecord(NonterminalPool, NtmNext, NtmBack, unreachableHead, unreachableTail, ntm, reachableHead,
+                   reachableTail);
     unreachable.erase(ntm);
     reachable.insert(ntm);
   };
@@ -138,8 +135,7 @@ void Extraneous::SplitReachable(int32_t start, int32_t& unreachableHead,
   for (int32_t ntm = reachableHead, steps = 0; ntm >= 1 && steps < limit; ++steps) {
     WalkChain(mem, RulePool, RuleNext, mem.IVLR(NonterminalPool, ntm, NtmFirstRule),
               mem.IVLR(NonterminalPool, ntm, NtmLastRule), [&](int32_t rule) {
-                WalkChain(mem, ElementPool, ElemNext,
-                          mem.IVLR(RulePool, rule, RuleFirstElement),
+                WalkChain(mem, ElementPool, ElemNext, mem.IVLR(RulePool, rule, RuleFirstElement),
                           mem.IVLR(RulePool, rule, RuleLastElement), [&](int32_t element) {
                             if (mem.IVLR(ElementPool, element, ElemKind) == KindNonterminal)
                               reach(mem.IVLR(ElementPool, element, ElemReferent));

@@ -14,8 +14,7 @@ MORVANTELISK_API void IdenticalRules(int32_t* head, int32_t* tail) {
   mv::Guarded([&](mv::Engine& eng) { Put(head, tail, eng.extra.IdenticalRules()); });
 }
 
-MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* aliveHead,
-                            int32_t* aliveTail) {
+MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* aliveHead, int32_t* aliveTail) {
   mv::Guarded([&](mv::Engine& eng) {
     mv::Chain dead, alive;
     const int32_t start = eng.store.Grammar.First;
@@ -27,8 +26,8 @@ MORVANTELISK_API void Alive(int32_t* deadHead, int32_t* deadTail, int32_t* alive
   });
 }
 
-MORVANTELISK_API void UnReachable(int32_t* unreachableHead, int32_t* unreachableTail,
-                                  int32_t* reachableHead, int32_t* reachableTail) {
+MORVANTELISK_API void UnReachable(int32_t* unreachableHead, int32_t* unreachableTail, int32_t* reachableHead,
+                                  int32_t* reachableTail) {
   mv::Guarded([&](mv::Engine& eng) {
     mv::Chain unreachable, reachable;
     eng.extra.UnReachable(unreachable, reachable);

@@ -22,8 +22,7 @@ bool Match(const RecordMemory& m, int32_t e1, int32_t e2) {
 }
 
 int32_t PoolOfKind(int32_t kind) {
-  return kind == KindNonterminal ? NonterminalPool : kind == KindTerminal ? TerminalPool
-                                                                          : ActionPool;
+  return kind == KindNonterminal ? NonterminalPool : kind == KindTerminal ? TerminalPool : ActionPool;
 }
 
 }  // namespace
@@ -51,10 +50,8 @@ std::string Transform::FactoredName(int32_t a, int32_t r, int32_t k) const {
     const int32_t kind = m.IVLR(ElementPool, e, ElemKind);
     // A ">" stays itself: the printed grammar spells it chr(62), which reads back as ">".
     for (char c : Name(PoolOfKind(kind), m.IVLR(ElementPool, e, ElemReferent))) {
-      if (c == '\'' || c == '"')
-        name += std::string(2, c);
-      else
-        name.push_back(c);
+      if (c == '\'' || c == '"') name += std::string(2, c);
+      else name.push_back(c);
     }
   }
   return name;
@@ -102,7 +99,7 @@ void Transform::FactorNonterminal(int32_t a) {
     setDepth(r, 1);
     for (size_t j : later[i]) setDepth(alternatives[j], 1);
     int32_t prefix = 1;
-    for (bool ends = false; !ends && size_t(prefix) < re.size(); ) {
+    for (bool ends = false; !ends && size_t(prefix) < re.size();) {
       const int32_t k = prefix;
       for (size_t j : later[i]) {
         const std::vector<int32_t>& r2e = elements[j];

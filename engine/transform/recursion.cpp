@@ -137,8 +137,8 @@ void Transform::SelfRecursionOf(int32_t a) {
     if (mk < 0) continue;
     if (mk == 0 && !rememberedSet) {
       // beta becomes beta $A in place.
-      st.CurrentAlternative = AlternativeState{r, m.IVLR(RulePool, r, RuleFirstElement),
-                                               m.IVLR(RulePool, r, RuleLastElement)};
+      st.CurrentAlternative =
+          AlternativeState{r, m.IVLR(RulePool, r, RuleFirstElement), m.IVLR(RulePool, r, RuleLastElement)};
       AppendNonterminal(tail);
       Eng.builder.BKSEND();
     } else if (mk == 0) {
@@ -155,10 +155,8 @@ void Transform::SelfRecursionOf(int32_t a) {
       OpenAlternative(tail);
       bool afterA = false;
       for (int32_t e : Elements(r)) {
-        if (afterA)
-          CopyElement(e);
-        else if (m.IVLR(ElementPool, e, ElemKind) != KindAction)
-          afterA = true;
+        if (afterA) CopyElement(e);
+        else if (m.IVLR(ElementPool, e, ElemKind) != KindAction) afterA = true;
       }
       AppendNonterminal(tail);
       Eng.builder.BKSEND();

@@ -204,10 +204,8 @@ void Transform::SubstituteCorner(int32_t a, int32_t r) {
     for (size_t i = 0; i < at; ++i) appended = CopyElement(elements[i]) || appended;
     // Every element of rb is copied, also those after an empty element.
     for (int32_t e : Elements(rb)) {
-      if (CopyElement(e))
-        fromB = true;
-      else
-        bEmpty = true;
+      if (CopyElement(e)) fromB = true;
+      else bEmpty = true;
     }
     for (size_t i = at + 1; i < elements.size(); ++i) fromRest = CopyElement(elements[i]) || fromRest;
     appended = appended || fromB || fromRest;

@@ -43,8 +43,8 @@ struct CornerRecord {
 
 class Transform {
 public:
-  Transform(RecordMemory& mem, GrammarStore& store, Builder& builder, Analysis& an,
-            Extraneous& extra, Output& out);
+  Transform(RecordMemory& mem, GrammarStore& store, Builder& builder, Analysis& an, Extraneous& extra,
+            Output& out);
 
   // A new run has no clashes, no history and no corners.
   void InitRun();

@@ -9,8 +9,9 @@ class BoundBuilder final : public readers::Builder {
 public:
     explicit BoundBuilder(const EngineExports& engine) : e_(engine) {}
 
-#define SHELL_BOUND_PLAIN(name) void name() override { e_.name(); }
-#define SHELL_BOUND_CODE(name) \
+#define SHELL_BOUND_PLAIN(name)                                                                                        \
+    void name() override { e_.name(); }
+#define SHELL_BOUND_CODE(name)                                                                                         \
     void name(std::int32_t code) override { e_.name(&code); }
     READERS_BUILDER_ENTRIES(SHELL_BOUND_PLAIN)
     READERS_BUILDER_CODE_ENTRIES(SHELL_BOUND_CODE)

@@ -39,7 +39,7 @@ QStringList EngineBinding::candidates() const
 #ifdef TAMBERLIX_ENGINE_DIR
     out << QDir(QStringLiteral(TAMBERLIX_ENGINE_DIR)).filePath(LibraryName());
 #endif
-    out << LibraryName();  // the system's search path
+    out << LibraryName(); // the system's search path
     return out;
 }
 
@@ -65,9 +65,9 @@ bool EngineBinding::load()
         if (!reasons.isEmpty()) error_ += '\n' + reasons.trimmed();
     } else {
         QStringList missing;
-#define TAMBERLIX_ENGINE_BIND(name)                                                       \
-        table_.name = reinterpret_cast<decltype(table_.name)>(dlsym(handle_, #name));     \
-        if (!table_.name) missing << QStringLiteral(#name);
+#define TAMBERLIX_ENGINE_BIND(name)                                                                                    \
+    table_.name = reinterpret_cast<decltype(table_.name)>(dlsym(handle_, #name));                                      \
+    if (!table_.name) missing << QStringLiteral(#name);
         TAMBERLIX_ENGINE_EXPORTS(TAMBERLIX_ENGINE_BIND)
 #undef TAMBERLIX_ENGINE_BIND
         if (!missing.isEmpty())

@@ -16,20 +16,22 @@
 #include "morvantelisk.h"
 
 // Every export of the library, by name.
-#define TAMBERLIX_ENGINE_EXPORTS(X)                                                            \
-    X(BnfParserInit) X(GetGrammarName) X(GetName) X(GetGrammarParam) X(ReturnString)           \
-    X(BKSACT) X(BKSNAI) X(BKSSYM) X(BKSNLI) X(BKSGMN) X(BKSNL) X(BKSNTM) X(BKSTRM) X(BKSACR)   \
-    X(BKSNUL) X(BKSEND) X(BKSACL) X(BKSACB) X(BKSSTS) X(BKSSTM) X(BKSTRB) X(BKSTRE) X(BKSBRS)  \
-    X(BKSNEG) X(BKSTRL) X(BKSTRF) X(BKSPOS) X(BKSWBC) X(BKSBRO) X(BKSBRC) X(BKSBRT) X(BKSBCO)  \
-    X(BKSBCN) X(BKSBC1) X(BKSBCR) X(BKSBCC) X(BKSRPT) X(BKSWBO) X(BKSW3C) X(BKSWBR) X(BKSWBQ)  \
-    X(BKSNEX) X(BKSPRG) X(BKSEXT) X(BKSNXT) X(BKSERJ) X(BKSOFF) X(BKSVLW) X(BKSPSH) X(BKSVLR)  \
-    X(BKSPOP) X(BKSON) X(BKSDEC) X(BKSBEG) X(BKSPOST) X(BKSS) X(BKSSYN)                       \
-    X(FileRules) X(FileGrammar) X(FileNonterminals) X(GetEngineError) X(SetGrammarFile)        \
-    X(Nullable) X(NtmNumbering) X(TrmNumbering) X(RulesNumbering) X(GetNtmName) X(GetTrmName)  \
-    X(InitMatrix) X(IsEndOf) X(IsFollowedDirectlyBy) X(EndOf_FolDirBy_Prod) X(BeginsWith)      \
-    X(IsFollowedBy) X(GetIsEndOf) X(GetIsFolDirBy) X(GetBeginsWith) X(GetIsFollowedBy)         \
-    X(FileSetOfSelect) X(IdenticalRules) X(Alive) X(UnReachable) X(DeleteNonterminals)         \
-    X(LeftFactoring) X(RecursiveLoops) X(SelfRecursion) X(SubstOfAmbigCorner) X(TamberlixCode)
+#define TAMBERLIX_ENGINE_EXPORTS(X)                                                                                    \
+    X(BnfParserInit)                                                                                                   \
+    X(GetGrammarName) X(GetName) X(GetGrammarParam) X(ReturnString) X(BKSACT) X(BKSNAI) X(BKSSYM) X(BKSNLI) X(BKSGMN)  \
+        X(BKSNL) X(BKSNTM) X(BKSTRM) X(BKSACR) X(BKSNUL) X(BKSEND) X(BKSACL) X(BKSACB) X(BKSSTS) X(BKSSTM) X(BKSTRB)   \
+            X(BKSTRE) X(BKSBRS) X(BKSNEG) X(BKSTRL) X(BKSTRF) X(BKSPOS) X(BKSWBC) X(BKSBRO) X(BKSBRC) X(BKSBRT)        \
+                X(BKSBCO) X(BKSBCN) X(BKSBC1) X(BKSBCR) X(BKSBCC) X(BKSRPT) X(BKSWBO) X(BKSW3C) X(BKSWBR) X(BKSWBQ)    \
+                    X(BKSNEX) X(BKSPRG) X(BKSEXT) X(BKSNXT) X(BKSERJ) X(BKSOFF) X(BKSVLW) X(BKSPSH) X(BKSVLR)          \
+                        X(BKSPOP) X(BKSON) X(BKSDEC) X(BKSBEG) X(BKSPOST) X(BKSS) X(BKSSYN) X(FileRules)               \
+                            X(FileGrammar) X(FileNonterminals) X(GetEngineError) X(SetGrammarFile) X(Nullable)         \
+                                X(NtmNumbering) X(TrmNumbering) X(RulesNumbering) X(GetNtmName) X(GetTrmName)          \
+                                    X(InitMatrix) X(IsEndOf) X(IsFollowedDirectlyBy) X(EndOf_FolDirBy_Prod)            \
+                                        X(BeginsWith) X(IsFollowedBy) X(GetIsEndOf) X(GetIsFolDirBy) X(GetBeginsWith)  \
+                                            X(GetIsFollowedBy) X(FileSetOfSelect) X(IdenticalRules) X(Alive)           \
+                                                X(UnReachable) X(DeleteNonterminals) X(LeftFactoring)                  \
+                                                    X(RecursiveLoops) X(SelfRecursion) X(SubstOfAmbigCorner)           \
+                                                        X(TamberlixCode)
 
 struct EngineExports {
 #define TAMBERLIX_ENGINE_FIELD(name) decltype(&::name) name = nullptr;

@@ -26,11 +26,16 @@ const LanguageRow* LanguageRowOf(int code)
 QString NotationImage(int notation)
 {
     switch (notation) {
-    case 1: return QStringLiteral("Typical");
-    case 2: return QStringLiteral("w3c");
-    case 3: return QStringLiteral("MSDN");
-    case 4: return QStringLiteral("MSDN with ;");
-    default: return QString();
+    case 1:
+        return QStringLiteral("Typical");
+    case 2:
+        return QStringLiteral("w3c");
+    case 3:
+        return QStringLiteral("MSDN");
+    case 4:
+        return QStringLiteral("MSDN with ;");
+    default:
+        return QString();
     }
 }
 

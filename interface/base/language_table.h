@@ -6,8 +6,8 @@
 
 struct LanguageRow {
     const char* Name;
-    const char* Extension;  // of the parser file
-    const char* Image;      // of the Build button
+    const char* Extension; // of the parser file
+    const char* Image; // of the Build button
 };
 
 // Rows 1 to 9; row 0 is empty.

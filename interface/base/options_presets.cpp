@@ -27,8 +27,8 @@ OptionValues commonSet(int treeNamesAndMatrices, int size, std::int32_t errorCol
         f.FontColor = colour;
         return f;
     };
-    v.fonts = {font("Courier New", size, SystemColour(8)),  font("Arial", 7, SystemColour(13)),
-               font("Courier New", size, RGB(0, 0, 128)),   font("Courier New", size, RGB(0, 0, 192)),
+    v.fonts = {font("Courier New", size, SystemColour(8)),    font("Arial", 7, SystemColour(13)),
+               font("Courier New", size, RGB(0, 0, 128)),     font("Courier New", size, RGB(0, 0, 192)),
                font("Courier New", size, RGB(128, 128, 128)), font("Courier New", size, RGB(0, 128, 0)),
                font("Courier New", size, errorColour)};
     return v;

@@ -12,7 +12,8 @@ constexpr std::array<std::int32_t, 4> NotationCodes = {1, 2, 3, 4};
 constexpr std::array<std::int32_t, 9> LanguageCodes = {1, 2, 3, 4, 5, 6, 7, 9, 8};
 
 template <std::size_t Count>
-std::int32_t chosen(const std::array<bool, ButtonCount>& buttons, int first, const std::array<std::int32_t, Count>& codes)
+std::int32_t chosen(const std::array<bool, ButtonCount>& buttons, int first,
+                    const std::array<std::int32_t, Count>& codes)
 {
     for (std::size_t k = 0; k < Count; ++k)
         if (buttons[static_cast<std::size_t>(first) + k]) return codes[k];
@@ -209,14 +210,13 @@ void DistinctResultExtensions(std::array<QString, ExtCount>& extensions)
 
 QString ExtensionProblem(const QString& extension)
 {
-    if (extension.contains(QLatin1Char(',')))
-        return QStringLiteral("An extension cannot hold a comma.");
+    if (extension.contains(QLatin1Char(','))) return QStringLiteral("An extension cannot hold a comma.");
     if (extension.contains(QLatin1Char('/')) || extension.contains(QLatin1Char('\\')))
         return QStringLiteral("An extension cannot hold a folder separator (/ or \\).");
-    if (extension.contains(QLatin1String("..")))
-        return QStringLiteral("An extension cannot hold \"..\".");
+    if (extension.contains(QLatin1String(".."))) return QStringLiteral("An extension cannot hold \"..\".");
     for (const QChar c : extension)
-        if (c.unicode() < 32 || c.unicode() == 127) return QStringLiteral("An extension cannot hold a control character.");
+        if (c.unicode() < 32 || c.unicode() == 127)
+            return QStringLiteral("An extension cannot hold a control character.");
     return QString();
 }
 

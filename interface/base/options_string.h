@@ -14,22 +14,49 @@ namespace options {
 using FontRec = readers::FontRec;
 
 constexpr int FieldCount = 92;
-constexpr int CheckCount = 17;   // fields 2 to 18
-constexpr int ButtonCount = 15;  // fields 19 to 33
-constexpr int ExtCount = 10;     // fields 34 to 43
-constexpr int FontCount = 7;     // fields 44 to 92, seven per record
+constexpr int CheckCount = 17; // fields 2 to 18
+constexpr int ButtonCount = 15; // fields 19 to 33
+constexpr int ExtCount = 10; // fields 34 to 43
+constexpr int FontCount = 7; // fields 44 to 92, seven per record
 constexpr int FieldsPerFont = 7;
 
 // Positions in the check-box list (fields 2 to 18, in this order).
 enum Check {
-    PreFact, PreLoops, PreLeftRecursion, BuildActions, BuildTree, BuildNames, ShowFact, ShowLoops,
-    ShowLeftRecursion, ShowNull, ShowNonterminals, ShowTerminals, ShowSelect, ShowIsEndOf, ShowBeginsWith,
-    ShowIsFollowedBy, ShowParser
+    PreFact,
+    PreLoops,
+    PreLeftRecursion,
+    BuildActions,
+    BuildTree,
+    BuildNames,
+    ShowFact,
+    ShowLoops,
+    ShowLeftRecursion,
+    ShowNull,
+    ShowNonterminals,
+    ShowTerminals,
+    ShowSelect,
+    ShowIsEndOf,
+    ShowBeginsWith,
+    ShowIsFollowedBy,
+    ShowParser
 };
 // Positions in the option-button list (fields 19 to 33, in this order).
 enum Button {
-    Typical, W3C, MSDN, MSDNComma, VB, VBScript, Fortran90, Fortran77, Java, JScript, Delphi, Cpp, Cc,
-    MarkerTxt, MarkerGra
+    Typical,
+    W3C,
+    MSDN,
+    MSDNComma,
+    VB,
+    VBScript,
+    Fortran90,
+    Fortran77,
+    Java,
+    JScript,
+    Delphi,
+    Cpp,
+    Cc,
+    MarkerTxt,
+    MarkerGra
 };
 // Positions in the extension list (fields 34 to 43, in this order).
 enum Ext { Source, Dead, Unreach, Fact, Loops, LeftRecursion, Null, Nonterminals, Terminals, Select };
@@ -69,7 +96,7 @@ QString FormatOptions(const OptionValues& values);
 struct ReadResult {
     OptionValues values;
     bool damaged = false;
-    int firstDamagedField = 0;  // 1-based; 0 when nothing was damaged
+    int firstDamagedField = 0; // 1-based; 0 when nothing was damaged
     bool defaultBoxRead = false;
 };
 ReadResult ReadOptions(const QString& text, const OptionValues& fallback);

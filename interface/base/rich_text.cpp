@@ -37,10 +37,10 @@ void layOver(Ranges& ranges, const QTextLayout::FormatRange& r)
 {
     const int end = r.start + r.length;
     if (ranges.isEmpty() || ranges.last().start + ranges.last().length <= r.start) {
-        if (!ranges.isEmpty() && ranges.last().start + ranges.last().length == r.start && ranges.last().format == r.format)
+        if (!ranges.isEmpty() && ranges.last().start + ranges.last().length == r.start &&
+            ranges.last().format == r.format)
             ranges.last().length += r.length;
-        else
-            ranges.append(r);
+        else ranges.append(r);
         return;
     }
     Ranges out;
@@ -79,10 +79,14 @@ QColor RichText::ColourOf(std::int32_t code)
     if (u & 0x80000000u) {
         const QPalette p = QApplication::palette();
         switch (u & 0xFFu) {
-        case 5: return p.color(QPalette::Base);
-        case 13: return p.color(QPalette::Highlight);
-        case 14: return p.color(QPalette::HighlightedText);
-        default: return p.color(QPalette::Text);
+        case 5:
+            return p.color(QPalette::Base);
+        case 13:
+            return p.color(QPalette::Highlight);
+        case 14:
+            return p.color(QPalette::HighlightedText);
+        default:
+            return p.color(QPalette::Text);
         }
     }
     return QColor(u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF);
@@ -118,10 +122,8 @@ RichText::Pos RichText::toDocument(Pos pos) const
     // Last block whose start (in CR LF count) is at or before pos.
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
-        if (d->findBlockByNumber(mid).position() + static_cast<Pos>(mid) <= pos)
-            lo = mid;
-        else
-            hi = mid - 1;
+        if (d->findBlockByNumber(mid).position() + static_cast<Pos>(mid) <= pos) lo = mid;
+        else hi = mid - 1;
     }
     const QTextBlock b = d->findBlockByNumber(lo);
     const Pos start = b.position() + static_cast<Pos>(lo);
@@ -360,7 +362,8 @@ void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTe
     };
     std::vector<Touched> touched;
     const auto rangesOf = [&](const QTextBlock& b, int start) -> Ranges& {
-        if (touched.empty() || touched.back().start < start) return touched.emplace_back(Touched{b, start, overlaysOf(b)}).ranges;
+        if (touched.empty() || touched.back().start < start)
+            return touched.emplace_back(Touched{b, start, overlaysOf(b)}).ranges;
         auto it = std::lower_bound(touched.begin(), touched.end(), start,
                                    [](const Touched& t, int s) { return t.start < s; });
         if (it == touched.end() || it->start != start) it = touched.insert(it, Touched{b, start, overlaysOf(b)});
@@ -385,7 +388,9 @@ void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTe
             }
             // The block's break takes no format of its own: nothing is drawn there.
             const int pieceEnd = std::min(e, blockEnd);
-            if (pieceEnd > a) layOver(rangesOf(block, blockStart), {a - blockStart, pieceEnd - a, formats[static_cast<std::size_t>(r.format)]});
+            if (pieceEnd > a)
+                layOver(rangesOf(block, blockStart),
+                        {a - blockStart, pieceEnd - a, formats[static_cast<std::size_t>(r.format)]});
             a = blockEnd + 1;
         }
         if (progress && (i + 1) % slice == 0) progress(i + 1, ranges.size());

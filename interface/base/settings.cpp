@@ -18,15 +18,11 @@ int readTwips(const QSettings& s, const char* key, int fallback, int low, int hi
 } // namespace
 
 Settings::Settings()
-    : store_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                         ui::AppTitle(), ui::AppTitle()))
-{
-}
+        : store_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ui::AppTitle(),
+                                             ui::AppTitle()))
+{}
 
-Settings::Settings(const QString& iniFile)
-    : store_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
-{
-}
+Settings::Settings(const QString& iniFile) : store_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
 
 Settings::~Settings() = default;
 

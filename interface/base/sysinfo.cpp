@@ -16,7 +16,8 @@ public:
     {
         if (root != LocalMachine || key != QLatin1String(PathKey) || name != QLatin1String(PathValue))
             return std::nullopt;
-        for (const char* program : {"hardinfo2", "hardinfo", "lshw-gtk", "gnome-system-monitor", "plasma-systemmonitor"}) {
+        for (const char* program :
+             {"hardinfo2", "hardinfo", "lshw-gtk", "gnome-system-monitor", "plasma-systemmonitor"}) {
             const QString path = QStandardPaths::findExecutable(QLatin1String(program));
             if (!path.isEmpty()) return KeyValue{TextValue, path.toLocal8Bit()};
         }

@@ -19,16 +19,15 @@ enum class Icon { None, Information, Exclamation, Critical, Question };
 
 struct FileDialog {
     QString title;
-    QString filter;        // "Grammars (*.grm)|*.grm|All Files (*.*)|*.*"
+    QString filter; // "Grammars (*.grm)|*.grm|All Files (*.*)|*.*"
     QString initialFolder;
-    QString fileName;      // proposed name
+    QString fileName; // proposed name
 };
 
 class UiServices {
 public:
     virtual ~UiServices() = default;
-    virtual Answer messageBox(const QString& text, const QString& title, Buttons buttons,
-                              Icon icon) = 0;
+    virtual Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon) = 0;
     // nullopt when the dialog was cancelled.
     virtual std::optional<QString> openFileName(const FileDialog& dialog) = 0;
     virtual std::optional<QString> saveFileName(const FileDialog& dialog) = 0;

@@ -11,30 +11,44 @@ namespace {
 // Every entry of the quick list of frequent words is also in the full list, so one set of the
 // full list answers both.
 constexpr std::string_view kVBKeywords[] = {
-    "Alias", "And", "As", "Binary", "Boolean", "ByRef", "Byte", "ByVal", "Call", "Case", "Const",
-    "Currency", "Date", "Declare", "Dim", "Do", "Double", "Each", "Else", "ElseIf", "Empty", "End",
-    "Enum", "Eqv", "Erase", "Error", "Event", "Exit", "False", "For", "Friend", "Function", "Get",
-    "GoSub", "GoTo", "If", "Imp", "Implements", "Input", "Is", "Integer", "Len", "Let", "Lib",
-    "Like", "Line", "Load", "Lock", "Long", "Loop", "LSet", "Mod", "New", "Next", "Not", "Nothing",
-    "Null", "Object", "On", "Open", "Option", "Base", "Compare", "Explicit", "Optional", "Or",
-    "OutPut", "ParamArray", "Preserve", "Print", "Private", "Property", "Property Let",
-    "Property Set", "Public", "Put", "RaiseEvent", "Random", "Redim", "Resume", "Return", "RSet",
-    "Seek", "Select", "Set", "Single", "Static", "Step", "Stop", "String", "Sub", "Then", "Time",
-    "True", "To", "Type", "Unlock", "Until", "Variant", "WithEvents", "Wend", "While", "Width",
-    "With", "Write", "Xor"};
+    "Alias",        "And",          "As",       "Binary", "Boolean",    "ByRef",    "Byte",   "ByVal",   "Call",
+    "Case",         "Const",        "Currency", "Date",   "Declare",    "Dim",      "Do",     "Double",  "Each",
+    "Else",         "ElseIf",       "Empty",    "End",    "Enum",       "Eqv",      "Erase",  "Error",   "Event",
+    "Exit",         "False",        "For",      "Friend", "Function",   "Get",      "GoSub",  "GoTo",    "If",
+    "Imp",          "Implements",   "Input",    "Is",     "Integer",    "Len",      "Let",    "Lib",     "Like",
+    "Line",         "Load",         "Lock",     "Long",   "Loop",       "LSet",     "Mod",    "New",     "Next",
+    "Not",          "Nothing",      "Null",     "Object", "On",         "Open",     "Option", "Base",    "Compare",
+    "Explicit",     "Optional",     "Or",       "OutPut", "ParamArray", "Preserve", "Print",  "Private", "Property",
+    "Property Let", "Property Set", "Public",   "Put",    "RaiseEvent", "Random",   "Redim",  "Resume",  "Return",
+    "RSet",         "Seek",         "Select",   "Set",    "Single",     "Static",   "Step",   "Stop",    "String",
+    "Sub",          "Then",         "Time",     "True",   "To",         "Type",     "Unlock", "Until",   "Variant",
+    "WithEvents",   "Wend",         "While",    "Width",  "With",       "Write",    "Xor"};
 
-constexpr std::string_view kCppPreprocessor[] = {"#include", "#define", "#undef", "#if", "#ifdef",
-                                                 "#ifndef", "#elif", "#else", "#endif", "#pragma",
-                                                 "#line", "#error", "##"};
+constexpr std::string_view kCppPreprocessor[] = {"#include", "#define", "#undef", "#if",    "#ifdef",
+                                                 "#ifndef",  "#elif",   "#else",  "#endif", "#pragma",
+                                                 "#line",    "#error",  "##"};
 
-constexpr std::string_view kCppKeywords[] = {
-    "asm", "auto", "break", "case", "catch", "char", "class", "const", "continue", "default",
-    "delete", "do", "double", "else", "enum", "extern", "float", "for", "friend", "goto", "if",
-    "inline", "int", "long", "new", "operator", "private", "protected", "public", "register",
-    "return", "short", "signed", "sizeof", "static", "struct", "switch", "template", "this",
-    "throw", "try", "typedef", "typeid", "union", "unsigned", "virtual", "void", "volatile",
-    "while", "overload", "bool", "false", "true", "dynamic_cast", "explicit", "namespace",
-    "reinterpret_cast", "static_cast", "using", "throws", "abstract", "boolean"};
+constexpr std::string_view kCppKeywords[] = {"asm",         "auto",      "break",
+                                             "case",        "catch",     "char",
+                                             "class",       "const",     "continue",
+                                             "default",     "delete",    "do",
+                                             "double",      "else",      "enum",
+                                             "extern",      "float",     "for",
+                                             "friend",      "goto",      "if",
+                                             "inline",      "int",       "long",
+                                             "new",         "operator",  "private",
+                                             "protected",   "public",    "register",
+                                             "return",      "short",     "signed",
+                                             "sizeof",      "static",    "struct",
+                                             "switch",      "template",  "this",
+                                             "throw",       "try",       "typedef",
+                                             "typeid",      "union",     "unsigned",
+                                             "virtual",     "void",      "volatile",
+                                             "while",       "overload",  "bool",
+                                             "false",       "true",      "dynamic_cast",
+                                             "explicit",    "namespace", "reinterpret_cast",
+                                             "static_cast", "using",     "throws",
+                                             "abstract",    "boolean"};
 
 template <std::size_t N>
 std::unordered_set<std::string_view> SetOf(const std::string_view (&words)[N])

@@ -19,7 +19,7 @@ public:
     virtual double ProgressBarMax() const = 0;
     virtual void SetProgressValue(double value) = 0;
     virtual void SetStatusText(const std::string& text) = 0;
-    virtual Pos GetLineFromChar(Pos offset) const = 0;  // 0-based line of a 0-based offset
+    virtual Pos GetLineFromChar(Pos offset) const = 0; // 0-based line of a 0-based offset
     virtual Pos SelStart() const = 0;
 };
 

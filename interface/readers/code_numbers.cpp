@@ -73,8 +73,7 @@ void ReaderFrame::CodeAboveRange(const Node& n, Pos start, bool hex)
 {
     const CharSet& digits = hex ? kHexDigits : kDigits;
     Pos end = start;
-    while (end <= LenSrc && digits.has(static_cast<unsigned char>(Src[static_cast<std::size_t>(end - 1)])))
-        ++end;
+    while (end <= LenSrc && digits.has(static_cast<unsigned char>(Src[static_cast<std::size_t>(end - 1)]))) ++end;
     // The caller reports the error at indSrc: it stays at the number's start.
     indSrc = start;
     ErrH(1, hex ? "<Hex>" : "<Dec>", hex ? "0-FF" : "0-255",

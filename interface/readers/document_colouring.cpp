@@ -6,26 +6,50 @@ namespace readers {
 
 namespace {
 
-constexpr CharSet kBase = Codes({{0, 8}, {11, 12}, {14, 31}, {35, 35}, {37, 38}, {40, 44}, {46, 46}, {48, 59},
-                                 {61, 61}, {63, 90}, {92, 92}, {94, 95}, {97, 122}, {126, 255}});
+constexpr CharSet kBase = Codes({{0, 8},
+                                 {11, 12},
+                                 {14, 31},
+                                 {35, 35},
+                                 {37, 38},
+                                 {40, 44},
+                                 {46, 46},
+                                 {48, 59},
+                                 {61, 61},
+                                 {63, 90},
+                                 {92, 92},
+                                 {94, 95},
+                                 {97, 122},
+                                 {126, 255}});
 constexpr CharSet kNameChar = AllBut({9, 10, 13, '>'});
 constexpr CharSet kActionChar = AllBut({9, 10, 13, '`'});
 constexpr CharSet kLineChar = AllBut({10, 13});
-constexpr CharSet kPlainTerminal = Codes({{0, 8}, {11, 12}, {14, 31}, {33, 33}, {35, 38}, {40, 44}, {46, 59},
-                                          {61, 90}, {92, 92}, {94, 95}, {97, 122}, {126, 255}});
-constexpr CharSet kLabelChar = Codes({{0, 8}, {11, 12}, {14, 31}, {35, 35}, {37, 38}, {40, 46}, {48, 59},
-                                      {61, 95}, {97, 123}, {125, 255}});
+constexpr CharSet kPlainTerminal = Codes({{0, 8},
+                                          {11, 12},
+                                          {14, 31},
+                                          {33, 33},
+                                          {35, 38},
+                                          {40, 44},
+                                          {46, 59},
+                                          {61, 90},
+                                          {92, 92},
+                                          {94, 95},
+                                          {97, 122},
+                                          {126, 255}});
+constexpr CharSet kLabelChar =
+    Codes({{0, 8}, {11, 12}, {14, 31}, {35, 35}, {37, 38}, {40, 46}, {48, 59}, {61, 95}, {97, 123}, {125, 255}});
 constexpr CharSet kNotationStart = Codes({{0, 9}, {11, 12}, {14, 33}, {35, 35}, {37, 46}, {48, 255}});
 constexpr CharSet kRuleStart = Codes({{0, 8}, {11, 12}, {14, 31}, {35, 35}, {37, 38}, {40, 46}, {48, 95}, {97, 255}});
 constexpr CharSet kRightPart = Codes({{0, 9}, {11, 44}, {46, 90}, {92, 92}, {94, 122}, {124, 124}, {126, 255}});
-constexpr CharSet kSymbolStart = Codes({{0, 8}, {11, 12}, {14, 31}, {33, 44}, {46, 90}, {92, 92}, {94, 122}, {126, 255}});
+constexpr CharSet kSymbolStart =
+    Codes({{0, 8}, {11, 12}, {14, 31}, {33, 44}, {46, 90}, {92, 92}, {94, 122}, {126, 255}});
 constexpr CharSet kTermRangeEnd = kRightPart;
 constexpr CharSet kDigits = Codes({{'0', '9'}});
 constexpr CharSet kBlank = Codes({{9, 9}, {32, 32}});
 constexpr CharSet kStatementStart = AllBut({10});
 
 #define DOC_BASE_EXPECTED "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) # %-& (-, . 0-; = ?-Z \\ ^-_ a-z ~-" READERS_YA
-constexpr std::string_view kNotationExpected = "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(33) # %-. 0-" READERS_YA " finish";
+constexpr std::string_view kNotationExpected =
+    "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(33) # %-. 0-" READERS_YA " finish";
 constexpr std::string_view kSymbolsExpected =
     "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) !-, .-Z \\ ^-z ~-" READERS_YA " chr(13) |";
 constexpr std::string_view kLineContentsExpected = "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(255) chr(13)";
@@ -98,7 +122,8 @@ void DocumentColouring::Notation(const Node& p)
 
 void DocumentColouring::Blanks(const Node& p)
 {
-    CharList(p, "<Blanks>", kBlank, AllBut({10}), true, "chr(9) ' ' chr(0)-chr(8) chr(11)-chr(31) !-" READERS_YA " finish");
+    CharList(p, "<Blanks>", kBlank, AllBut({10}), true,
+             "chr(9) ' ' chr(0)-chr(8) chr(11)-chr(31) !-" READERS_YA " finish");
 }
 
 void DocumentColouring::Rule(const Node& p)
@@ -172,7 +197,8 @@ void DocumentColouring::Label(const Node& p)
             if (!bad) Blanks(n);
             return Next::More;
         }
-        if (LL1 != '<') Fail(n, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) # %-& (-. 0-; =-_ a-{ }-" READERS_YA " <");
+        if (LL1 != '<')
+            Fail(n, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) # %-& (-. 0-; =-_ a-{ }-" READERS_YA " <");
         return Next::Done;
     });
 }
@@ -364,7 +390,8 @@ void DocumentColouring::Terminal(const Node& p)
         QuoteContents(n, LL0);
         if (bad) return;
     } else {
-        Fail(n, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) ! #-& (-, .-; =-Z \\ ^-_ a-z ~-" READERS_YA " ' chr(34)");
+        Fail(n,
+             "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) ! #-& (-, .-; =-Z \\ ^-_ a-z ~-" READERS_YA " ' chr(34)");
         return;
     }
     Complete(n);
@@ -412,8 +439,7 @@ void DocumentColouring::Integer(const Node& p)
     });
 }
 
-void DocumentColouring::SetChar(const Node& p, std::string_view name, const CharSet& set,
-                                std::string_view expected)
+void DocumentColouring::SetChar(const Node& p, std::string_view name, const CharSet& set, std::string_view expected)
 {
     const Node n = Enter(p, name);
     if (!set.has(LL1)) {

@@ -29,15 +29,14 @@ const LineLexicon kBracketLexicon{
 };
 
 LineNotationReader::LineNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon)
-    : LineProcedures(hooks, kRangeProcs), lx_(lexicon)
-{
-}
+        : LineProcedures(hooks, kRangeProcs), lx_(lexicon)
+{}
 
 void LineNotationReader::OpenGroup()
 {
     if (++groupDepth_ > MaxGroupDepth)
-        throw ReaderFailure("Groups are nested more than " + std::to_string(MaxGroupDepth) +
-                            " deep at character " + std::to_string(indSrc) + ".");
+        throw ReaderFailure("Groups are nested more than " + std::to_string(MaxGroupDepth) + " deep at character " +
+                            std::to_string(indSrc) + ".");
 }
 
 void LineNotationReader::RuleHead(const Node& n)
@@ -103,12 +102,10 @@ void LineNotationReader::NameCharacters(const Node& p, bool action)
 {
     const CharSet& set = action ? lx_.actionChar : kNameChar;
     const int close = action ? '`' : '>';
-    const std::string_view listName =
-        action ? "<Action character list>" : "<Nonterminal character list>";
+    const std::string_view listName = action ? "<Action character list>" : "<Nonterminal character list>";
     const std::string_view charName = action ? "<Action character>" : "<Nonterminal character>";
     const std::string_view charExpected =
-        action ? lx_.actionCharExpected
-               : "chr(0)-chr(8) chr(9)-chr(12) ' '-= ?-} chr(14)-chr(31) ~-" READERS_YA;
+        action ? lx_.actionCharExpected : "chr(0)-chr(8) chr(9)-chr(12) ' '-= ?-} chr(14)-chr(31) ~-" READERS_YA;
     const std::string_view nameExpected =
         action ? lx_.actionNameExpected : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA;
     const std::string_view listExpected =
@@ -173,14 +170,10 @@ void LineNotationReader::Comment(const Node& p)
 }
 
 BracketNotationReader::BracketNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon)
-    : LineNotationReader(hooks, lexicon), terminal_(hooks)
-{
-}
+        : LineNotationReader(hooks, lexicon), terminal_(hooks)
+{}
 
-void BracketNotationReader::Space(const Node& p)
-{
-    CharList(p, "<Space>", kSpace, kAllCodes, true, {});
-}
+void BracketNotationReader::Space(const Node& p) { CharList(p, "<Space>", kSpace, kAllCodes, true, {}); }
 
 void BracketNotationReader::Nonterminal(const Node& p)
 {

@@ -10,12 +10,12 @@ namespace readers {
 
 // Character classes and expected-set texts in which the notations differ.
 struct LineLexicon {
-    CharSet statementStart;             // "<Statement>"
+    CharSet statementStart; // "<Statement>"
     std::string_view statementExpected;
-    CharSet lineChar;                   // a character of a statement or comment line
+    CharSet lineChar; // a character of a statement or comment line
     std::string_view lineContentExpected;
-    std::string_view lineCharExpected;  // "<Statement character>"
-    CharSet actionChar;                 // a character of an action name
+    std::string_view lineCharExpected; // "<Statement character>"
+    CharSet actionChar; // a character of an action name
     std::string_view actionNameExpected, actionListExpected, actionCharExpected;
 };
 
@@ -81,7 +81,7 @@ protected:
     BracketNotationReader(const ReaderHooks& hooks, const LineLexicon& lexicon);
 
     void Space(const Node& p) override;
-    void Nonterminal(const Node& p) override;  // "<" name ">"
+    void Nonterminal(const Node& p) override; // "<" name ">"
     // A terminal: the terminal reader reads it, then "<Terminal character>" consumes its first
     // character here.
     void Terminal(const Node& p, const CharSet& plain, std::string_view expected);

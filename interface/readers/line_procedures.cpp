@@ -94,15 +94,25 @@ void LineProcedures::Param(const Node& p)
 {
     const Node n = Enter(p, "<Param>");
     switch (LL1) {
-    case 'd': Keyword(n, "eclare", &Builder::BKSDEC); break;
-    case 'e': Keyword(n, "rrjob", &Builder::BKSERJ); break;
-    case 'n': Keyword(n, "ext", &Builder::BKSNXT); break;
-    case 't': Keyword(n, "itle", &Builder::BKSPRG); break;
+    case 'd':
+        Keyword(n, "eclare", &Builder::BKSDEC);
+        break;
+    case 'e':
+        Keyword(n, "rrjob", &Builder::BKSERJ);
+        break;
+    case 'n':
+        Keyword(n, "ext", &Builder::BKSNXT);
+        break;
+    case 't':
+        Keyword(n, "itle", &Builder::BKSPRG);
+        break;
     case 'p':
         Consume(n);
         ParamP(n);
         break;
-    default: Fail(n, "t d p e n"); return;
+    default:
+        Fail(n, "t d p e n");
+        return;
     }
     if (bad) return;
     Complete(n);
@@ -112,9 +122,15 @@ void LineProcedures::ParamP(const Node& p)
 {
     const Node n = Enter(p, "<$Param_p>");
     switch (LL1) {
-    case 'o': Keyword(n, "st-step", &Builder::BKSPOST); break;
-    case 'r': Keyword(n, "e-step", &Builder::BKSBEG); break;
-    default: Fail(n, "r o"); return;
+    case 'o':
+        Keyword(n, "st-step", &Builder::BKSPOST);
+        break;
+    case 'r':
+        Keyword(n, "e-step", &Builder::BKSBEG);
+        break;
+    default:
+        Fail(n, "r o");
+        return;
     }
     if (bad) return;
     Complete(n);

@@ -16,7 +16,7 @@ protected:
     virtual void NameCharacters(const Node& p, bool action) = 0;
     virtual void Statement(const Node& p) = 0;
 
-    READERS_NOINLINE void Definition(const Node& p);  // "<::=>"
+    READERS_NOINLINE void Definition(const Node& p); // "<::=>"
     READERS_NOINLINE void ActionSymbol(const Node& p);
     READERS_NOINLINE void Action(const Node& p);
     READERS_NOINLINE void Option(const Node& p);

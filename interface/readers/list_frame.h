@@ -60,8 +60,8 @@ protected:
 
     // A list of single characters: those of `set` are consumed, one per level; the list ends
     // on a character of `end` and fails with `expected` on any other.
-    void CharList(const Node& p, std::string_view name, const CharSet& set, const CharSet& end,
-                  bool endOnFin, std::string_view expected)
+    void CharList(const Node& p, std::string_view name, const CharSet& set, const CharSet& end, bool endOnFin,
+                  std::string_view expected)
     {
         List(p, name, [&](const Node& n) {
             if (set.has(LL1)) {
@@ -79,8 +79,7 @@ private:
     {
         if (step < 255) [[likely]]
             steps_.push_back(static_cast<unsigned char>(step));
-        else
-            PushWideStep(step);
+        else PushWideStep(step);
     }
     [[gnu::always_inline]] std::uint64_t PopStep()
     {

@@ -27,8 +27,8 @@ struct MsdnDialect {
 namespace {
 
 constexpr CharSet kBlank = Codes({{9, 9}, {32, 32}});
-constexpr CharSet kLabelChar = Codes(
-    {{0, 8}, {11, 12}, {14, 31}, {34, 35}, {37, 38}, {40, 46}, {48, 59}, {61, 95}, {97, 123}, {125, 255}});
+constexpr CharSet kLabelChar =
+    Codes({{0, 8}, {11, 12}, {14, 31}, {34, 35}, {37, 38}, {40, 46}, {48, 59}, {61, 95}, {97, 123}, {125, 255}});
 constexpr CharSet kRightPart = Codes({{0, 45}, {47, 92}, {94, 124}, {126, 255}});
 constexpr CharSet kAllCodes = Codes({{0, 255}});
 
@@ -73,14 +73,10 @@ const MsdnDialect kSemicolonEnded{
 } // namespace
 
 MsdnReader::MsdnReader(const ReaderHooks& hooks, bool semicolon)
-    : BracketNotationReader(hooks, kBracketLexicon), d_(semicolon ? kSemicolonEnded : kLineEnded)
-{
-}
+        : BracketNotationReader(hooks, kBracketLexicon), d_(semicolon ? kSemicolonEnded : kLineEnded)
+{}
 
-void MsdnReader::BNF_multipoint(std::string_view SourceStr, std::string& ErrorMsg)
-{
-    Read(SourceStr, ErrorMsg);
-}
+void MsdnReader::BNF_multipoint(std::string_view SourceStr, std::string& ErrorMsg) { Read(SourceStr, ErrorMsg); }
 
 void MsdnReader::BNF_multipoint_commapoint(std::string_view SourceStr, std::string& ErrorMsg)
 {

@@ -43,7 +43,6 @@ namespace readers {
 
 // The entries as the other readers have them.
 void BNF_multipoint(std::string_view SourceStr, std::string& ErrorMsg, const ReaderHooks& hooks);
-void BNF_multipoint_commapoint(std::string_view SourceStr, std::string& ErrorMsg,
-                               const ReaderHooks& hooks);
+void BNF_multipoint_commapoint(std::string_view SourceStr, std::string& ErrorMsg, const ReaderHooks& hooks);
 
 } // namespace readers

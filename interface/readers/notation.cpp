@@ -12,8 +12,7 @@ void BNF_multipoint(std::string_view SourceStr, std::string& ErrorMsg, const Rea
     MsdnReader(hooks).BNF_multipoint(SourceStr, ErrorMsg);
 }
 
-void BNF_multipoint_commapoint(std::string_view SourceStr, std::string& ErrorMsg,
-                               const ReaderHooks& hooks)
+void BNF_multipoint_commapoint(std::string_view SourceStr, std::string& ErrorMsg, const ReaderHooks& hooks)
 {
     MsdnReader(hooks, true).BNF_multipoint_commapoint(SourceStr, ErrorMsg);
 }
@@ -57,12 +56,11 @@ ReadStatus ParseGrammarByNotation(int notation, std::string_view SourceStr, std:
     return status;
 }
 
-ReadStatus ColourGrammarText(int notation, std::string_view SourceStr, std::string& ErrorMsg,
-                             StyleHooks& style, ProgramState* program)
+ReadStatus ColourGrammarText(int notation, std::string_view SourceStr, std::string& ErrorMsg, StyleHooks& style,
+                             ProgramState* program)
 {
     NullBuilder nothing;
-    return ParseGrammarByNotation(notation, SourceStr, ErrorMsg, {&nothing, &style, nullptr},
-                                  program);
+    return ParseGrammarByNotation(notation, SourceStr, ErrorMsg, {&nothing, &style, nullptr}, program);
 }
 
 } // namespace readers

@@ -11,24 +11,40 @@ NullTreeHooks nullTree;
 int LowerCode(int code)
 {
     if (code >= 'A' && code <= 'Z') return code + 32;
-    if (code >= 192 && code <= 223) return code + 32;  // А..Я
+    if (code >= 192 && code <= 223) return code + 32; // А..Я
     switch (code) {
-    case 128: return 144;  // Ђ
-    case 129: return 131;  // Ѓ
-    case 138: return 154;  // Љ
-    case 140: return 156;  // Њ
-    case 141: return 157;  // Ќ
-    case 142: return 158;  // Ћ
-    case 143: return 159;  // Џ
-    case 161: return 162;  // Ў
-    case 163: return 188;  // Ј
-    case 165: return 180;  // Ґ
-    case 168: return 184;  // Ё
-    case 170: return 186;  // Є
-    case 175: return 191;  // Ї
-    case 178: return 179;  // І
-    case 189: return 190;  // Ѕ
-    default: return code;
+    case 128:
+        return 144; // Ђ
+    case 129:
+        return 131; // Ѓ
+    case 138:
+        return 154; // Љ
+    case 140:
+        return 156; // Њ
+    case 141:
+        return 157; // Ќ
+    case 142:
+        return 158; // Ћ
+    case 143:
+        return 159; // Џ
+    case 161:
+        return 162; // Ў
+    case 163:
+        return 188; // Ј
+    case 165:
+        return 180; // Ґ
+    case 168:
+        return 184; // Ё
+    case 170:
+        return 186; // Є
+    case 175:
+        return 191; // Ї
+    case 178:
+        return 179; // І
+    case 189:
+        return 190; // Ѕ
+    default:
+        return code;
     }
 }
 
@@ -45,12 +61,9 @@ std::string ToCrLf(std::string_view text)
 }
 
 ReaderFrame::ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> rangeProcs)
-    : builder_(hooks.builder ? hooks.builder : &nullBuilder),
-      style_(hooks.style ? hooks.style : &nullStyle),
-      tree_(hooks.tree ? hooks.tree : &nullTree),
-      rangeProcs_(rangeProcs)
-{
-}
+        : builder_(hooks.builder ? hooks.builder : &nullBuilder), style_(hooks.style ? hooks.style : &nullStyle),
+          tree_(hooks.tree ? hooks.tree : &nullTree), rangeProcs_(rangeProcs)
+{}
 
 void NodeStack::NameNumber(std::string_view name)
 {
@@ -122,8 +135,7 @@ void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view E
     }
 }
 
-void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet,
-                       std::string_view found)
+void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet, std::string_view found)
 {
     bad = true;
     Pos lineNum = 1;
@@ -218,8 +230,7 @@ bool ReaderFrame::Match(const Node& n, int c)
     return true;
 }
 
-void ReaderFrame::CharProc(const Node& parent, std::string_view name, const CharSet& set,
-                           std::string_view expected)
+void ReaderFrame::CharProc(const Node& parent, std::string_view name, const CharSet& set, std::string_view expected)
 {
     const Node n = Enter(parent, name);
     if (!set.has(LL1)) {

@@ -89,7 +89,7 @@ struct RangeProc {
 struct CodeForm {
     CharSet ends;
     std::string_view decMore, hexMore;
-    bool hexDigitNestsDigit;  // "<Hex digit>" reads 0-9 through "<Digit>"
+    bool hexDigitNestsDigit; // "<Hex digit>" reads 0-9 through "<Digit>"
 };
 
 // Never inlined into a caller: keeps the frames of the recursive procedures small, so that deep
@@ -131,9 +131,9 @@ private:
     void PushWide(std::uint64_t delta);
 
     std::vector<unsigned char> bytes_;
-    std::vector<std::string_view> names_;  // a node's name is stored as its number here
-    Pos top_ = 0;                          // index of the node on top
-    const char* lastName_ = nullptr;       // the name pushed last and its number
+    std::vector<std::string_view> names_; // a node's name is stored as its number here
+    Pos top_ = 0; // index of the node on top
+    const char* lastName_ = nullptr; // the name pushed last and its number
     unsigned char lastId_ = 0;
 };
 
@@ -155,8 +155,7 @@ public:
     void Scan();
     void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet);
     // The same, with `found` in place of the character at indSrc (a whole number as written).
-    void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet,
-              std::string_view found);
+    void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet, std::string_view found);
 
 protected:
     explicit ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> rangeProcs = {});
@@ -180,8 +179,7 @@ protected:
     READERS_NOINLINE void Fail(const Node& n, std::string_view expected);
     // A procedure that consumes one character of `set`; the characters of a range procedure
     // of this reader whose range the set holds go through that procedure.
-    void CharProc(const Node& parent, std::string_view name, const CharSet& set,
-                  std::string_view expected);
+    void CharProc(const Node& parent, std::string_view name, const CharSet& set, std::string_view expected);
     // An unrolled right recursion: each level's node is pushed, and at the end the innermost
     // node and then those above `base` are completed, innermost first.
     READERS_NOINLINE void PushNested(const Node& n);

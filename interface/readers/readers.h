@@ -24,16 +24,16 @@ enum NotationCode { Typical = 1, W3C = 2, MSDN = 3, MSDNWithSemicolon = 4 };
 
 // How a reading ended. Only Read is a successful reading.
 enum class ReadStatus {
-    Read,          // ErrorMsg is ""
-    SyntaxError,   // ErrorMsg holds the error text
-    Failed,        // the reader stopped for another reason; ErrorMsg says why
-    NoReader,      // not a notation code; ErrorMsg left as the caller set it
+    Read, // ErrorMsg is ""
+    SyntaxError, // ErrorMsg holds the error text
+    Failed, // the reader stopped for another reason; ErrorMsg says why
+    NoReader, // not a notation code; ErrorMsg left as the caller set it
 };
 
 // The program-wide flags that the dispatch touches.
 struct ProgramState {
     bool Idle = true;
-    std::function<void()> RestoreMousePointer;  // of ActiveChild, when there is one
+    std::function<void()> RestoreMousePointer; // of ActiveChild, when there is one
 };
 
 // Runs the reader of `notation` over SourceStr (CR LF line ends).
@@ -41,8 +41,8 @@ ReadStatus ParseGrammarByNotation(int notation, std::string_view SourceStr, std:
                                   const ReaderHooks& hooks, ProgramState* program = nullptr);
 
 // A reading only for colouring: the engine's store is never touched.
-ReadStatus ColourGrammarText(int notation, std::string_view SourceStr, std::string& ErrorMsg,
-                             StyleHooks& style, ProgramState* program = nullptr);
+ReadStatus ColourGrammarText(int notation, std::string_view SourceStr, std::string& ErrorMsg, StyleHooks& style,
+                             ProgramState* program = nullptr);
 
 // The entry as the other readers have it.
 void BNF_Typical(std::string_view SourceStr, std::string& ErrorMsg, const ReaderHooks& hooks);

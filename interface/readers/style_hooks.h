@@ -55,7 +55,7 @@ class RichTextTarget {
 public:
     virtual ~RichTextTarget() = default;
     virtual Pos SelStart() const = 0;
-    virtual void SetSelStart(Pos start) = 0;  // also empties the selection
+    virtual void SetSelStart(Pos start) = 0; // also empties the selection
     virtual void SetSelLength(Pos length) = 0;
     virtual std::optional<std::string> SelFontName() const = 0;
     virtual std::optional<std::int32_t> SelFontSize() const = 0;

@@ -22,27 +22,32 @@ constexpr CharSet kListFirst = AllBut({10, 13, '#'});
 constexpr CharSet kDigits = Codes({{'0', '9'}});
 constexpr CharSet kHexDigits = Codes({{'0', '9'}, {'A', 'F'}, {'a', 'f'}});
 
-const CodeForm kCodeForm{Codes({{'"', '#'}, {'\'', '\''}, {'-', '-'}}),
-                          "0-9 chr(34)-# ' -", "0-9 A-F a-f chr(34)-# ' -", false};
+const CodeForm kCodeForm{Codes({{'"', '#'}, {'\'', '\''}, {'-', '-'}}), "0-9 chr(34)-# ' -",
+                         "0-9 A-F a-f chr(34)-# ' -", false};
 
 } // namespace
 
 struct TerminalReader::QuoteKind {
     int quote;
     std::string_view content, list, character, codes, termList, regList, regStar, reg, regChar;
-    std::string_view contentExpected, characterExpected, codesExpected, regStarExpected,
-        regExpected, regCharExpected;
-    CharSet inString;   // all but LF, CR and the quote
-    CharSet inList;     // all but LF, CR, the quote and "-"
+    std::string_view contentExpected, characterExpected, codesExpected, regStarExpected, regExpected, regCharExpected;
+    CharSet inString; // all but LF, CR and the quote
+    CharSet inList; // all but LF, CR, the quote and "-"
 };
 
 namespace {
 
 const TerminalReader::QuoteKind kSingleQuote{
     '\'',
-    "<Quote content>", "<''String list''>", "<''String character''>", "<$Quote content_''>",
-    "<''Terminal list''>", "<''Regular Terminal list''>", "<''Regular Terminal''*>",
-    "<''Regular Terminal''>", "<''^Terminal character''>",
+    "<Quote content>",
+    "<''String list''>",
+    "<''String character''>",
+    "<$Quote content_''>",
+    "<''Terminal list''>",
+    "<''Regular Terminal list''>",
+    "<''Regular Terminal''*>",
+    "<''Regular Terminal''>",
+    "<''^Terminal character''>",
     "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(38) (-" READERS_YA " '",
     "chr(0)-chr(8) chr(9) chr(11)-chr(12) ' '-& (-} chr(14)-chr(31) ~-" READERS_YA,
     "0-9 # ^",
@@ -55,9 +60,15 @@ const TerminalReader::QuoteKind kSingleQuote{
 
 const TerminalReader::QuoteKind kDoubleQuote{
     '"',
-    "<Double quote content>", "<\"String list\">", "<\"String character\">",
-    "<$Double quote content_\">", "<\"Terminal list\">", "<\"Regular Terminal list\">",
-    "<\"Regular Terminal\"*>", "<\"Regular Terminal\">", "<\"^Terminal character\">",
+    "<Double quote content>",
+    "<\"String list\">",
+    "<\"String character\">",
+    "<$Double quote content_\">",
+    "<\"Terminal list\">",
+    "<\"Regular Terminal list\">",
+    "<\"Regular Terminal\"*>",
+    "<\"Regular Terminal\">",
+    "<\"^Terminal character\">",
     "chr(0)-chr(9) chr(11)-chr(12) chr(14)-chr(33) #-" READERS_YA " chr(34)",
     "chr(0)-chr(8) chr(9) chr(11)-chr(12) ' '-! #-} chr(14)-chr(31) ~-" READERS_YA,
     "0-9 A-F a-f # ^",
@@ -72,15 +83,13 @@ const TerminalReader::QuoteKind kDoubleQuote{
 
 TerminalReader::TerminalReader(const ReaderHooks& hooks) : ReaderFrame(hooks, kRangeProcs) {}
 
-void TerminalReader::ParseTerminal(std::string_view callerSrc, Pos& callerInd,
-                                   std::string& callerErrMsg, bool& callerBad, Pos parentIndex,
-                                   std::string_view parentNode)
+void TerminalReader::ParseTerminal(std::string_view callerSrc, Pos& callerInd, std::string& callerErrMsg,
+                                   bool& callerBad, Pos parentIndex, std::string_view parentNode)
 {
     // The terminal begins at a character of the text, or at its end (where it is missing).
     if (callerInd < 1 || callerInd > static_cast<Pos>(callerSrc.size()) + 1)
-        throw ReaderFailure("A terminal is read from position " + std::to_string(callerInd) +
-                            ", outside the text of " + std::to_string(callerSrc.size()) +
-                            " characters.");
+        throw ReaderFailure("A terminal is read from position " + std::to_string(callerInd) + ", outside the text of " +
+                            std::to_string(callerSrc.size()) + " characters.");
     Src = callerSrc;
     indSrc = 0;
     LenSrc = static_cast<Pos>(Src.size());
@@ -96,8 +105,7 @@ void TerminalReader::ParseTerminal(std::string_view callerSrc, Pos& callerInd,
     callerBad = bad;
 }
 
-void TerminalReader::NamedChar(const Node& n, std::string_view name, const CharSet& set,
-                               std::string_view expected)
+void TerminalReader::NamedChar(const Node& n, std::string_view name, const CharSet& set, std::string_view expected)
 {
     S().ApplyTextsFont(indSrc);
     B().BKSNAI();

@@ -14,8 +14,8 @@ public:
 
     // callerInd: on entry the index of the terminal's first character; on return the index of
     // its last character, or after a syntax error the position of the error.
-    void ParseTerminal(std::string_view callerSrc, Pos& callerInd, std::string& callerErrMsg,
-                       bool& callerBad, Pos parentIndex, std::string_view parentNode);
+    void ParseTerminal(std::string_view callerSrc, Pos& callerInd, std::string& callerErrMsg, bool& callerBad,
+                       Pos parentIndex, std::string_view parentNode);
 
     struct QuoteKind;
 
@@ -38,8 +38,7 @@ private:
     void AsciiTerminalRange(const Node& p);
     void AsciiTerminals(const Node& p);
     // A character item of a terminal: styled as a terminal and named to the builder.
-    void NamedChar(const Node& n, std::string_view name, const CharSet& set,
-                   std::string_view expected);
+    void NamedChar(const Node& n, std::string_view name, const CharSet& set, std::string_view expected);
 };
 
 } // namespace readers

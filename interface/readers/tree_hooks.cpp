@@ -45,16 +45,14 @@ TreeHost::NodeId DerivationTree::nodeWithKey(const std::string& key) const
     return it == keys_.end() ? TreeHost::NoNode : it->second;
 }
 
-TreeHost::NodeId DerivationTree::add(TreeHost::NodeId parent, const std::string& key,
-                                     const std::string& text)
+TreeHost::NodeId DerivationTree::add(TreeHost::NodeId parent, const std::string& key, const std::string& text)
 {
     const TreeHost::NodeId id = host_.AddNode(parent, key, text);
     if (id != TreeHost::NoNode) keys_.emplace(key, id);
     return id;
 }
 
-void DerivationTree::NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex,
-                             std::string_view thisNode)
+void DerivationTree::NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex, std::string_view thisNode)
 {
     if (!host_.TreeBuilding()) return;
     const int window = host_.WindowNumber();

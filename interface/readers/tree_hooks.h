@@ -15,8 +15,7 @@ namespace readers {
 class TreeHooks {
 public:
     virtual ~TreeHooks() = default;
-    virtual void NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex,
-                         std::string_view thisNode) = 0;
+    virtual void NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex, std::string_view thisNode) = 0;
     virtual void NewLeaf(Pos thisIndex, std::string_view thisNode, Pos indSrc, int LL1) = 0;
     virtual void CompleteNode(Pos thisIndex, std::string_view thisNode, Pos indSrc) = 0;
 };
@@ -42,7 +41,7 @@ public:
     virtual void SetTreeAllowed(bool on) = 0;
     virtual bool HasTreeForm() const = 0;
     virtual std::string GrammarName() const = 0;
-    virtual void LoadTree(const std::string& name) = 0;  // creates the tree window
+    virtual void LoadTree(const std::string& name) = 0; // creates the tree window
     virtual int WindowNumber() const = 0;
     virtual Pos TextLength() const = 0;
     // tree view of the tree window
@@ -85,8 +84,7 @@ public:
     std::int64_t ProgressReportAt = 0;
     std::int64_t ProgressReportStep = 1;
 
-    void NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex,
-                 std::string_view thisNode) override;
+    void NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex, std::string_view thisNode) override;
     void NewLeaf(Pos thisIndex, std::string_view thisNode, Pos indSrc, int LL1) override;
     void CompleteNode(Pos thisIndex, std::string_view thisNode, Pos indSrc) override;
     void TreeNodeLimitError();
@@ -105,7 +103,7 @@ private:
 
     TreeHost& host_;
     std::vector<Open> open_;
-    std::unordered_map<std::string, TreeHost::NodeId> keys_;  // of the current tree window
+    std::unordered_map<std::string, TreeHost::NodeId> keys_; // of the current tree window
 };
 
 } // namespace readers

@@ -16,15 +16,14 @@ constexpr RangeProc kRangeProcs[] = {
 constexpr CharSet kSpace = Codes({{9, 10}, {13, 13}, {32, 32}});
 constexpr CharSet kBlank = Codes({{9, 9}, {32, 32}});
 constexpr CharSet kAll = Codes({{0, 255}});
-constexpr CharSet kLabelStart =
-    Codes({{0, 8}, {11, 12}, {14, 31}, {34, 35}, {37, 38}, {40, 46}, {48, 255}});
-constexpr CharSet kLabelChar = Codes(
-    {{0, 8}, {11, 12}, {14, 31}, {34, 35}, {37, 38}, {40, 46}, {48, 59}, {61, 95}, {97, 123}, {125, 255}});
+constexpr CharSet kLabelStart = Codes({{0, 8}, {11, 12}, {14, 31}, {34, 35}, {37, 38}, {40, 46}, {48, 255}});
+constexpr CharSet kLabelChar =
+    Codes({{0, 8}, {11, 12}, {14, 31}, {34, 35}, {37, 38}, {40, 46}, {48, 59}, {61, 95}, {97, 123}, {125, 255}});
 constexpr CharSet kRightPart = Codes({{0, 92}, {94, 124}, {126, 255}});
 constexpr CharSet kSymbolStart = Codes({{0, 8}, {10, 12}, {14, 31}, {33, 92}, {94, 123}, {126, 255}});
 constexpr CharSet kSymbolsEnd = Codes({{13, 13}, {']', ']'}, {'|', '|'}, {'}', '}'}});
-constexpr CharSet kPlainTerminal = Codes(
-    {{0, 8}, {10, 12}, {14, 31}, {33, 59}, {61, 90}, {92, 92}, {94, 95}, {97, 122}, {126, 255}});
+constexpr CharSet kPlainTerminal =
+    Codes({{0, 8}, {10, 12}, {14, 31}, {33, 59}, {61, 90}, {92, 92}, {94, 95}, {97, 122}, {126, 255}});
 constexpr CharSet kNameChar = Codes({{0, 12}, {14, 61}, {63, 255}});
 constexpr CharSet kActionChar = Codes({{0, 12}, {14, 95}, {97, 255}});
 constexpr CharSet kBracketsStart = Codes({{0, 12}, {14, 92}, {94, 123}, {126, 255}});
@@ -51,15 +50,11 @@ std::size_t CodeSpellingAt(std::string_view src, std::size_t at, int& code)
 constexpr std::string_view kSymbolsExpected =
     "chr(0)-chr(8) chr(10)-chr(12) chr(14)-chr(31) !-\\ ^-{ ~-" READERS_YA " chr(13) ] |-}";
 constexpr std::string_view kLineContentExpected = "chr(0)-chr(12) chr(14)-chr(255) chr(13)";
-constexpr std::string_view kStatementCharExpected =
-    "chr(0)-chr(8) chr(9)-chr(12) ' '-} chr(14)-chr(31) ~-" READERS_YA;
+constexpr std::string_view kStatementCharExpected = "chr(0)-chr(8) chr(9)-chr(12) ' '-} chr(14)-chr(31) ~-" READERS_YA;
 
 } // namespace
 
-TypicalReader::TypicalReader(const ReaderHooks& hooks)
-    : LineProcedures(hooks, kRangeProcs), terminal_(hooks)
-{
-}
+TypicalReader::TypicalReader(const ReaderHooks& hooks) : LineProcedures(hooks, kRangeProcs), terminal_(hooks) {}
 
 void TypicalReader::BNF_Typical(std::string_view SourceStr, std::string& ErrorMsg)
 {
@@ -118,8 +113,7 @@ void TypicalReader::Notation(const Node& p)
             CompleteNested(c, base);
             return;
         } else {
-            Fail(c, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) chr(34)-# %-& (-. 0-" READERS_YA
-                    " $ ! ' / finish");
+            Fail(c, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) chr(34)-# %-& (-. 0-" READERS_YA " $ ! ' / finish");
             return;
         }
     }
@@ -153,8 +147,7 @@ void TypicalReader::Label(const Node& p)
             continue;
         }
         if (LL1 == '<' || LL1 == '`' || LL1 == '|') break;
-        Fail(n, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) chr(34)-# %-& (-. 0-; =-_ a-{ }-" READERS_YA
-                " < ` |");
+        Fail(n, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) chr(34)-# %-& (-. 0-; =-_ a-{ }-" READERS_YA " < ` |");
         return;
     }
     CompleteNested(n, base);
@@ -281,8 +274,7 @@ void TypicalReader::GrammaticalSymbol(const Node& p)
         --groupDepth_;
         if (bad) return;
     } else {
-        Fail(n, "< chr(0)-chr(8) chr(10)-chr(12) chr(14)-chr(31) !-; =-Z \\ ^-_ a-z ~-" READERS_YA
-                " ` [ {");
+        Fail(n, "< chr(0)-chr(8) chr(10)-chr(12) chr(14)-chr(31) !-; =-Z \\ ^-_ a-z ~-" READERS_YA " ` [ {");
         return;
     }
     Complete(n);
@@ -290,8 +282,8 @@ void TypicalReader::GrammaticalSymbol(const Node& p)
 
 void TypicalReader::TooDeep()
 {
-    throw ReaderFailure("Groups are nested more than " + std::to_string(MaxGroupDepth) +
-                        " deep at character " + std::to_string(indSrc) + ".");
+    throw ReaderFailure("Groups are nested more than " + std::to_string(MaxGroupDepth) + " deep at character " +
+                        std::to_string(indSrc) + ".");
 }
 
 void TypicalReader::Nonterminal(const Node& p)
@@ -315,17 +307,15 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
 {
     const CharSet& set = action ? kActionChar : kNameChar;
     const int close = action ? '`' : '>';
-    const std::string_view listName =
-        action ? "<Action character list>" : "<Nonterminal character list>";
+    const std::string_view listName = action ? "<Action character list>" : "<Nonterminal character list>";
     const std::string_view charName = action ? "<Action character>" : "<Nonterminal character>";
-    const std::string_view charExpected =
-        action ? "chr(0)-chr(8) chr(9)-chr(12) ' '-_ a-} chr(14)-chr(31) ~-" READERS_YA
-               : "chr(0)-chr(8) chr(9)-chr(12) ' '-= ?-} chr(14)-chr(31) ~-" READERS_YA;
-    const std::string_view nameExpected = action ? "chr(0)-chr(12) chr(14)-chr(95) a-" READERS_YA
-                                                 : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA;
-    const std::string_view listExpected = action
-                                              ? "chr(0)-chr(12) chr(14)-chr(95) a-" READERS_YA " `"
-                                              : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA " >";
+    const std::string_view charExpected = action
+                                              ? "chr(0)-chr(8) chr(9)-chr(12) ' '-_ a-} chr(14)-chr(31) ~-" READERS_YA
+                                              : "chr(0)-chr(8) chr(9)-chr(12) ' '-= ?-} chr(14)-chr(31) ~-" READERS_YA;
+    const std::string_view nameExpected =
+        action ? "chr(0)-chr(12) chr(14)-chr(95) a-" READERS_YA : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA;
+    const std::string_view listExpected = action ? "chr(0)-chr(12) chr(14)-chr(95) a-" READERS_YA " `"
+                                                 : "chr(0)-chr(12) chr(14)-chr(61) ?-" READERS_YA " >";
 
     Node n = Enter(p, action ? "<Action name>" : "<Nonterminal name>");
     const NodeStack::Mark base = NestedBase();
@@ -336,8 +326,7 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
             int code = LL1;
             std::size_t spelling = 1;
             if (LL1 == 'c' && indSrc >= 1)
-                spelling = std::max<std::size_t>(
-                    1, CodeSpellingAt(Src, static_cast<std::size_t>(indSrc - 1), code));
+                spelling = std::max<std::size_t>(1, CodeSpellingAt(Src, static_cast<std::size_t>(indSrc - 1), code));
             for (std::size_t k = 0; k < spelling; ++k) {
                 CharProc(n, charName, set, charExpected);
                 if (bad) return;

@@ -7,25 +7,24 @@ namespace readers {
 namespace {
 
 constexpr CharSet kSpaceChar = Codes({{9, 10}, {13, 13}, {32, 32}});
-constexpr CharSet kNameChar = AllBut({9, 10, 13, 32, '"', '!', '#', '$', '\'', '(', ')', '*', '+',
-                                      '-', '/', ':', '?', '[', ']', '^', '`', '|'});
+constexpr CharSet kNameChar =
+    AllBut({9, 10, 13, 32, '"', '!', '#', '$', '\'', '(', ')', '*', '+', '-', '/', ':', '?', '[', ']', '^', '`', '|'});
 constexpr CharSet kLabelPrefix =
     Codes({{'"', '#'}, {'\'', '+'}, {'-', '-'}, {':', ':'}, {'?', '?'}, {'[', '['}, {']', '^'}});
 constexpr CharSet kContentStart = AllBut({9, 10, 13, 32, '!', '$', '/'});
 constexpr CharSet kLabelChar = AllBut({9, 32, '/'});
 constexpr CharSet kRightPartStart = AllBut({10, '!', '$', ')', '*', '+', '-', ':', '?', ']', '^'});
 constexpr CharSet kBracketsStart = AllBut({10, 13, '!', '$', '*', '+', '-', ':', '?', ']', '^'});
-constexpr CharSet kSymbolOpen =
-    AllBut({9, 10, 13, 32, '!', '$', ')', '*', '+', '-', '/', ':', '?', ']', '^', '|'});
+constexpr CharSet kSymbolOpen = AllBut({9, 10, 13, 32, '!', '$', ')', '*', '+', '-', '/', ':', '?', ']', '^', '|'});
 constexpr CharSet kSymbolsEnd = Codes({{13, 13}, {')', ')'}, {'|', '|'}});
 constexpr CharSet kBlankChar = Codes({{9, 9}, {32, 32}, {'/', '/'}});
-constexpr CharSet kBlanksStarEnd = Codes({{0, 8}, {11, 31}, {34, 35}, {37, 41}, {44, 44}, {46, 46},
-                                          {48, 57}, {59, 62}, {64, 92}, {95, 255}});
+constexpr CharSet kBlanksStarEnd =
+    Codes({{0, 8}, {11, 31}, {34, 35}, {37, 41}, {44, 44}, {46, 46}, {48, 57}, {59, 62}, {64, 92}, {95, 255}});
 constexpr CharSet kNameEnd =
     Codes({{9, 10}, {13, 13}, {32, 32}, {')', '+'}, {'-', '-'}, {'/', '/'}, {':', ':'}, {'?', '?'}, {'|', '|'}});
 constexpr CharSet kExpEnd = Codes({{9, 9}, {13, 13}, {32, 32}, {')', ')'}, {'/', '/'}, {'|', '|'}});
-constexpr CharSet kCodeEnd = Codes(
-    {{9, 9}, {13, 13}, {32, 32}, {'#', '#'}, {')', ')'}, {'-', '-'}, {'/', '/'}, {']', ']'}, {'|', '|'}});
+constexpr CharSet kCodeEnd =
+    Codes({{9, 9}, {13, 13}, {32, 32}, {'#', '#'}, {')', ')'}, {'-', '-'}, {'/', '/'}, {']', ']'}, {'|', '|'}});
 constexpr CharSet kNotStar = AllBut({'*'});
 constexpr CharSet kNotStarSlash = AllBut({'*', '/'});
 constexpr CharSet kNegationEmpty = AllBut({9, 10, 13, '^'});
@@ -33,19 +32,17 @@ constexpr CharSet kSimpleFirst = AllBut({9, 10, 13, '#', '^'});
 constexpr CharSet kSimpleNext = AllBut({9, 10, 13, '-', ']'});
 constexpr CharSet kSimpleSecond = AllBut({9, 10, 13});
 constexpr CharSet kDigits = Codes({{'0', '9'}});
-const CodeForm kCodeForm{kCodeEnd, "0-9 chr(9) chr(13) ' ' # ) - / ] |",
-                         "0-9 A-F a-f chr(9) chr(13) ' ' # ) - / ] |", true};
+const CodeForm kCodeForm{kCodeEnd, "0-9 chr(9) chr(13) ' ' # ) - / ] |", "0-9 A-F a-f chr(9) chr(13) ' ' # ) - / ] |",
+                         true};
 
 #define W3C_NAME_EXPECTED "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) %-& , . 0-9 ;-> @-Z \\ _ a-{ }-" READERS_YA
 constexpr std::string_view kNameExpected = W3C_NAME_EXPECTED;
 constexpr std::string_view kSymbolsExpected =
-    "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) chr(34)-# %-( , . 0-9 ;-> @-\\ _-{ }-" READERS_YA
-    " chr(13) ) |";
+    "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) chr(34)-# %-( , . 0-9 ;-> @-\\ _-{ }-" READERS_YA " chr(13) ) |";
 constexpr std::string_view kExpExpected = "* + ? chr(9) chr(13) ' ' ) / |";
 constexpr std::string_view kBlankExpected = "chr(9) ' ' /";
 constexpr std::string_view kCommentContentExpected = "chr(0)-chr(41) +-" READERS_YA " *";
-constexpr std::string_view kSimpleListExpected =
-    "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(34) $-] _-" READERS_YA;
+constexpr std::string_view kSimpleListExpected = "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(34) $-] _-" READERS_YA;
 
 const LineLexicon kW3CLexicon{
     AllBut({10}),
@@ -145,8 +142,7 @@ void W3CReader::Notation(const Node& p)
             } else if (LL1 == '`') {
                 Action(ra);
             } else {
-                Fail(ra, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) %-& , . 0-9 ;-> @-Z \\ _ a-" READERS_YA
-                         " `");
+                Fail(ra, "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(31) %-& , . 0-9 ;-> @-Z \\ _ a-" READERS_YA " `");
                 return;
             }
             if (bad) return;
@@ -228,7 +224,8 @@ void W3CReader::Rule(const Node& p)
 
 void W3CReader::RightPart(const Node& p)
 {
-    Alternative(p, "<Right part>", kRightPartStart, "chr(0)-chr(9) chr(11)-' ' chr(34)-# %-( , .-9 ;-> @-\\ _-" READERS_YA);
+    Alternative(p, "<Right part>", kRightPartStart,
+                "chr(0)-chr(9) chr(11)-' ' chr(34)-# %-( , .-9 ;-> @-\\ _-" READERS_YA);
 }
 
 // <Grammatical symbols> ::= <Grammatical symbol> <Symbols with blanks> | (empty: BKSNUL)
@@ -673,8 +670,7 @@ void W3CReader::SimpleTerminal(const Node& p, bool first)
     const Node n = Enter(p, first ? "<Simple Terminal first>" : "<Simple Terminal>");
     const CharSet& set = first ? kSimpleFirst : kSimpleNext;
     if (!set.has(LL1)) {
-        Fail(n, first ? kSimpleListExpected
-                      : "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(44) .-\\ ^-" READERS_YA);
+        Fail(n, first ? kSimpleListExpected : "chr(0)-chr(8) chr(11)-chr(12) chr(14)-chr(44) .-\\ ^-" READERS_YA);
         return;
     }
     if (first)
@@ -689,8 +685,7 @@ void W3CReader::SimpleTerminal(const Node& p, bool first)
     Complete(n);
 }
 
-void W3CReader::ClassCharacter(const Node& n, std::string_view name, const CharSet& set,
-                               std::string_view expected)
+void W3CReader::ClassCharacter(const Node& n, std::string_view name, const CharSet& set, std::string_view expected)
 {
     S().ApplyTextsFont(indSrc);
     B().BKSNAI();

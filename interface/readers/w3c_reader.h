@@ -11,7 +11,6 @@ class W3CReader : public LineNotationReader {
 public:
     explicit W3CReader(const ReaderHooks& hooks);
 
-
     // ErrorMsg: "" when the text was read, else the text of the first syntax error.
     void BNF_W3C(std::string_view SourceStr, std::string& ErrorMsg);
 
@@ -53,8 +52,7 @@ private:
     void AsciiTerminal(const Node& p);
     void AsciiTerminalRange(const Node& p);
     // BKSNAI, one character of a class as a terminal, BKSSYM, styled as a terminal.
-    void ClassCharacter(const Node& n, std::string_view name, const CharSet& set,
-                        std::string_view expected);
+    void ClassCharacter(const Node& n, std::string_view name, const CharSet& set, std::string_view expected);
 };
 
 // The entry as the other readers have it.

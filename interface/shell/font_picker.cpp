@@ -47,7 +47,8 @@ public:
         std::int32_t colourCode = preset.FontColor;
         auto* colour = new QPushButton(QStringLiteral("&Colour..."), &dialog);
         const auto showColour = [colour, &colourCode] {
-            colour->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(RichText::ColourOf(colourCode).name()));
+            colour->setStyleSheet(
+                QStringLiteral("QPushButton { color: %1; }").arg(RichText::ColourOf(colourCode).name()));
         };
         showColour();
         QObject::connect(colour, &QPushButton::clicked, &dialog, [&] {

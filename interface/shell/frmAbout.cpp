@@ -72,7 +72,8 @@ bool frmAbout::GetKeyValue(std::uint32_t keyRoot, const QString& keyName, const 
         keyVal = QString::number(n);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return true;
 }
@@ -84,8 +85,8 @@ void frmAbout::StartSysInfo()
     bool started = false;
     if (GetKeyValue(sysinfo::LocalMachine, QLatin1String(sysinfo::PathKey), QLatin1String(sysinfo::PathValue), path)) {
         started = system.StartProgram(path);
-    } else if (GetKeyValue(sysinfo::LocalMachine, QLatin1String(sysinfo::FolderKey), QLatin1String(sysinfo::FolderValue),
-                           path)) {
+    } else if (GetKeyValue(sysinfo::LocalMachine, QLatin1String(sysinfo::FolderKey),
+                           QLatin1String(sysinfo::FolderValue), path)) {
         const QString program = QDir(path).filePath(QLatin1String(sysinfo::ProgramFile));
         if (system.FileExists(program)) started = system.StartProgram(program);
     }

@@ -45,13 +45,29 @@ const char* const kPanel1Key = "Root  0";
 
 QString ButtonLabel(const QString& image)
 {
-    static const QHash<QString, QString> labels = {
-        {"Quick_yellow", "Quick"}, {"Quick_green", "Quick"}, {"Undo", "Undo"}, {"Undo_Tr", "Undo"},
-        {"StopUndo_Tr", "Undo"}, {"Redo", "Redo"}, {"Redo_Tr", "Redo"}, {"StopRedo_Tr", "Redo"},
-        {"Factoring", "Fact"}, {"Recursion", "Recur"}, {"LL1", "LL(1)"}, {"Typical", "Typ"},
-        {"w3c", "W3C"}, {"MSDN with ;", "MSDN;"}, {"bas", "VB"}, {"vbs", "VBS"}, {"f90", "F90"},
-        {"for", "F77"}, {"java_", "Java"}, {"js", "JS"}, {"pas", "Pascal"}, {"cc", "C++"},
-        {"cpp", "C++ class"}};
+    static const QHash<QString, QString> labels = {{"Quick_yellow", "Quick"},
+                                                   {"Quick_green", "Quick"},
+                                                   {"Undo", "Undo"},
+                                                   {"Undo_Tr", "Undo"},
+                                                   {"StopUndo_Tr", "Undo"},
+                                                   {"Redo", "Redo"},
+                                                   {"Redo_Tr", "Redo"},
+                                                   {"StopRedo_Tr", "Redo"},
+                                                   {"Factoring", "Fact"},
+                                                   {"Recursion", "Recur"},
+                                                   {"LL1", "LL(1)"},
+                                                   {"Typical", "Typ"},
+                                                   {"w3c", "W3C"},
+                                                   {"MSDN with ;", "MSDN;"},
+                                                   {"bas", "VB"},
+                                                   {"vbs", "VBS"},
+                                                   {"f90", "F90"},
+                                                   {"for", "F77"},
+                                                   {"java_", "Java"},
+                                                   {"js", "JS"},
+                                                   {"pas", "Pascal"},
+                                                   {"cc", "C++"},
+                                                   {"cpp", "C++ class"}};
     return labels.value(image, image);
 }
 
@@ -63,10 +79,12 @@ QIcon iconFor(const QString& image)
     static QHash<QString, QIcon> cache;
     if (auto it = cache.find(image); it != cache.end()) return *it;
     QStyle* s = QApplication::style();
-    static const QHash<QString, QStyle::StandardPixmap> standard = {
-        {"New", QStyle::SP_FileIcon},          {"Open", QStyle::SP_DialogOpenButton},
-        {"Save", QStyle::SP_DialogSaveButton}, {"Help", QStyle::SP_DialogHelpButton},
-        {"Delete Results", QStyle::SP_TrashIcon}, {"Grammar1", QStyle::SP_FileIcon}};
+    static const QHash<QString, QStyle::StandardPixmap> standard = {{"New", QStyle::SP_FileIcon},
+                                                                    {"Open", QStyle::SP_DialogOpenButton},
+                                                                    {"Save", QStyle::SP_DialogSaveButton},
+                                                                    {"Help", QStyle::SP_DialogHelpButton},
+                                                                    {"Delete Results", QStyle::SP_TrashIcon},
+                                                                    {"Grammar1", QStyle::SP_FileIcon}};
     QIcon icon;
     if (standard.contains(image)) {
         icon = s->standardIcon(standard.value(image));
@@ -130,30 +148,61 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), pipeline_(std::make_uni
 // The string ids of the menus, their entries and the toolbar's tool tips.
 void frmMain::tagStrings()
 {
-    static const std::pair<const char*, int> captions[] = {
-        {"mnuFile", 1000}, {"mnuFileNew", 1001}, {"mnuFileOpen", 1002}, {"mnuFileClose", 1003},
-        {"mnuFileCloseResults", 1078}, {"mnuFileSave", 1004}, {"mnuFileSaveAs", 1005}, {"mnuFileSaveAll", 1006},
-        {"mnuFileSaveParser", 1099}, {"mnuFileSaveParserAs", 1100}, {"mnuFilePageSetup", 1008},
-        {"mnuFilePrint", 1010}, {"mnuFileExit", 1012}, {"mnuEdit", 1013}, {"mnuEditUndo", 1014},
-        {"mnuEditCut", 1015}, {"mnuEditCopy", 1016}, {"mnuEditPaste", 1017}, {"mnuEditSelectAll", 1091},
-        {"mnuEditFind", 1018}, {"mnuEditFindNext", 1011}, {"mnuEditReplace", 1009}, {"mnuView", 1019},
-        {"mnuViewToolbar", 1020}, {"mnuViewStatusBar", 1021}, {"mnuViewProcess", 1080},
-        {"mnuViewNavigation", 1079}, {"mnuViewOptions", 1023}, {"mnuTools", 1025}, {"mnuToolsUndo", 1045},
-        {"mnuToolsRedo", 1046}, {"mnuToolsExtraneous", 1090}, {"mnuToolsLeftFactoring", 1081},
-        {"mnuToolsRecursionLoops", 1082}, {"mnuToolsLeftRecursion", 1083}, {"mnuToolsOptions", 1026},
-        {"mnuWindow", 1027}, {"mnuWindowNewWindow", 1028}, {"mnuWindowDocking", 1088},
-        {"mnuWindowCascade", 1029}, {"mnuWindowTileHorizontal", 1030}, {"mnuWindowTileVertical", 1031},
-        {"mnuWindowArrangeIcons", 1032}, {"mnuHelp", 1033}, {"mnuHelpContents", 1034},
-        {"mnuHelpSearchForHelpOn", 1035}};
+    static const std::pair<const char*, int> captions[] = {{"mnuFile", 1000},
+                                                           {"mnuFileNew", 1001},
+                                                           {"mnuFileOpen", 1002},
+                                                           {"mnuFileClose", 1003},
+                                                           {"mnuFileCloseResults", 1078},
+                                                           {"mnuFileSave", 1004},
+                                                           {"mnuFileSaveAs", 1005},
+                                                           {"mnuFileSaveAll", 1006},
+                                                           {"mnuFileSaveParser", 1099},
+                                                           {"mnuFileSaveParserAs", 1100},
+                                                           {"mnuFilePageSetup", 1008},
+                                                           {"mnuFilePrint", 1010},
+                                                           {"mnuFileExit", 1012},
+                                                           {"mnuEdit", 1013},
+                                                           {"mnuEditUndo", 1014},
+                                                           {"mnuEditCut", 1015},
+                                                           {"mnuEditCopy", 1016},
+                                                           {"mnuEditPaste", 1017},
+                                                           {"mnuEditSelectAll", 1091},
+                                                           {"mnuEditFind", 1018},
+                                                           {"mnuEditFindNext", 1011},
+                                                           {"mnuEditReplace", 1009},
+                                                           {"mnuView", 1019},
+                                                           {"mnuViewToolbar", 1020},
+                                                           {"mnuViewStatusBar", 1021},
+                                                           {"mnuViewProcess", 1080},
+                                                           {"mnuViewNavigation", 1079},
+                                                           {"mnuViewOptions", 1023},
+                                                           {"mnuTools", 1025},
+                                                           {"mnuToolsUndo", 1045},
+                                                           {"mnuToolsRedo", 1046},
+                                                           {"mnuToolsExtraneous", 1090},
+                                                           {"mnuToolsLeftFactoring", 1081},
+                                                           {"mnuToolsRecursionLoops", 1082},
+                                                           {"mnuToolsLeftRecursion", 1083},
+                                                           {"mnuToolsOptions", 1026},
+                                                           {"mnuWindow", 1027},
+                                                           {"mnuWindowNewWindow", 1028},
+                                                           {"mnuWindowDocking", 1088},
+                                                           {"mnuWindowCascade", 1029},
+                                                           {"mnuWindowTileHorizontal", 1030},
+                                                           {"mnuWindowTileVertical", 1031},
+                                                           {"mnuWindowArrangeIcons", 1032},
+                                                           {"mnuHelp", 1033},
+                                                           {"mnuHelpContents", 1034},
+                                                           {"mnuHelpSearchForHelpOn", 1035}};
     for (const auto& [name, id] : captions) {
         if (QAction* a = action(name)) a->setProperty("tag", id);
         else if (QMenu* m = menu(name)) m->menuAction()->setProperty("tag", id);
     }
     static const std::pair<const char*, int> tips[] = {
-        {"New", 1037}, {"Open", 1038}, {"Save", 1039}, {"Cut", 1041}, {"Copy", 1042}, {"Paste", 1043},
-        {"Find", 1044}, {"Quick", 1087}, {"Notation", 1092}, {"Extra", 1090}, {"Factoring", 1081},
-        {"Loops", 1082}, {"Recursion", 1083}, {"Tree", 1085}, {"LL1", 1097}, {"Build", 1086},
-        {"Delete Results", 1078}, {"Help", 1050}};
+        {"New", 1037},       {"Open", 1038},           {"Save", 1039},      {"Cut", 1041},      {"Copy", 1042},
+        {"Paste", 1043},     {"Find", 1044},           {"Quick", 1087},     {"Notation", 1092}, {"Extra", 1090},
+        {"Factoring", 1081}, {"Loops", 1082},          {"Recursion", 1083}, {"Tree", 1085},     {"LL1", 1097},
+        {"Build", 1086},     {"Delete Results", 1078}, {"Help", 1050}};
     for (const auto& [key, id] : tips)
         if (QAction* a = toolButton(key)) a->setProperty("tip", id);
     LoadFormStrings(this);
@@ -189,7 +238,8 @@ QPrinter& frmMain::Printer()
 
 // ---- controls ----
 
-QAction* frmMain::addAction(QAction* Commands::*member, const QString& name, const QString& text, void (frmMain::*slot)())
+QAction* frmMain::addAction(QAction* Commands::*member, const QString& name, const QString& text,
+                            void (frmMain::*slot)())
 {
     auto* a = new QAction(text, this);
     a->setObjectName(name);
@@ -202,18 +252,22 @@ QAction* frmMain::addAction(QAction* Commands::*member, const QString& name, con
 void frmMain::createActions()
 {
     addAction(&Commands::mnuFileNew, "mnuFileNew", "&New", &frmMain::mnuFileNew_Click)->setShortcut(QKeySequence::New);
-    addAction(&Commands::mnuFileOpen, "mnuFileOpen", "&Open...", &frmMain::mnuFileOpen_Click)->setShortcut(QKeySequence::Open);
+    addAction(&Commands::mnuFileOpen, "mnuFileOpen", "&Open...", &frmMain::mnuFileOpen_Click)
+        ->setShortcut(QKeySequence::Open);
     addAction(&Commands::mnuFileClose, "mnuFileClose", "&Close Grammar", &frmMain::mnuFileClose_Click);
-    addAction(&Commands::mnuFileCloseResults, "mnuFileCloseResults", "&Remove Results", &frmMain::mnuFileCloseResults_Click);
+    addAction(&Commands::mnuFileCloseResults, "mnuFileCloseResults", "&Remove Results",
+              &frmMain::mnuFileCloseResults_Click);
     addAction(&Commands::mnuFileSave, "mnuFileSave", "&Save Grammar", nullptr)->setShortcut(QKeySequence::Save);
     connect(cmd_.mnuFileSave, &QAction::triggered, this, [this] { mnuFileSave_Click(); });
     addAction(&Commands::mnuFileSaveAs, "mnuFileSaveAs", "Save Grammar &As...", nullptr);
     connect(cmd_.mnuFileSaveAs, &QAction::triggered, this, [this] { mnuFileSaveAs_Click(); });
     addAction(&Commands::mnuFileSaveAll, "mnuFileSaveAll", "Save A&ll Grammars", &frmMain::mnuFileSaveAll_Click);
     addAction(&Commands::mnuFileSaveParser, "mnuFileSaveParser", "Sa&ve Parser", &frmMain::mnuFileSaveParser_Click);
-    addAction(&Commands::mnuFileSaveParserAs, "mnuFileSaveParserAs", "Save Pa&rser As...", &frmMain::mnuFileSaveParserAs_Click);
+    addAction(&Commands::mnuFileSaveParserAs, "mnuFileSaveParserAs", "Save Pa&rser As...",
+              &frmMain::mnuFileSaveParserAs_Click);
     addAction(&Commands::mnuFilePageSetup, "mnuFilePageSetup", "Page Set&up...", &frmMain::mnuFilePageSetup_Click);
-    addAction(&Commands::mnuFilePrint, "mnuFilePrint", "&Print...", &frmMain::mnuFilePrint_Click)->setShortcut(QKeySequence::Print);
+    addAction(&Commands::mnuFilePrint, "mnuFilePrint", "&Print...", &frmMain::mnuFilePrint_Click)
+        ->setShortcut(QKeySequence::Print);
     addAction(&Commands::mnuFileExit, "mnuFileExit", "E&xit", &frmMain::mnuFileExit_Click);
 
     addAction(&Commands::mnuEditUndo, "mnuEditUndo", "&Undo", &frmMain::mnuEditUndo_Click);
@@ -222,14 +276,21 @@ void frmMain::createActions()
     addAction(&Commands::mnuEditPaste, "mnuEditPaste", "&Paste", &frmMain::mnuEditPaste_Click);
     addAction(&Commands::mnuEditDelete, "mnuEditDelete", "De&lete", &frmMain::mnuEditDelete_Click);
     addAction(&Commands::mnuEditSelectAll, "mnuEditSelectAll", "Select &All", &frmMain::mnuEditSelectAll_Click);
-    addAction(&Commands::mnuEditFind, "mnuEditFind", "&Find...", &frmMain::mnuEditFind_Click)->setShortcut(QKeySequence::Find);
-    addAction(&Commands::mnuEditFindNext, "mnuEditFindNext", "Find &Next", &frmMain::mnuEditFindNext_Click)->setShortcut(QKeySequence::FindNext);
-    addAction(&Commands::mnuEditReplace, "mnuEditReplace", "&Replace...", &frmMain::mnuEditReplace_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(&Commands::mnuEditFind, "mnuEditFind", "&Find...", &frmMain::mnuEditFind_Click)
+        ->setShortcut(QKeySequence::Find);
+    addAction(&Commands::mnuEditFindNext, "mnuEditFindNext", "Find &Next", &frmMain::mnuEditFindNext_Click)
+        ->setShortcut(QKeySequence::FindNext);
+    addAction(&Commands::mnuEditReplace, "mnuEditReplace", "&Replace...", &frmMain::mnuEditReplace_Click)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 
-    addAction(&Commands::mnuViewToolbar, "mnuViewToolbar", "&Toolbar", &frmMain::mnuViewToolbar_Click)->setCheckable(true);
-    addAction(&Commands::mnuViewStatusBar, "mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)->setCheckable(true);
-    addAction(&Commands::mnuViewProcess, "mnuViewProcess", "&Process Window", &frmMain::mnuViewProcess_Click)->setCheckable(true);
-    addAction(&Commands::mnuViewNavigation, "mnuViewNavigation", "&Navigation", &frmMain::mnuViewNavigation_Click)->setCheckable(true);
+    addAction(&Commands::mnuViewToolbar, "mnuViewToolbar", "&Toolbar", &frmMain::mnuViewToolbar_Click)
+        ->setCheckable(true);
+    addAction(&Commands::mnuViewStatusBar, "mnuViewStatusBar", "Status &Bar", &frmMain::mnuViewStatusBar_Click)
+        ->setCheckable(true);
+    addAction(&Commands::mnuViewProcess, "mnuViewProcess", "&Process Window", &frmMain::mnuViewProcess_Click)
+        ->setCheckable(true);
+    addAction(&Commands::mnuViewNavigation, "mnuViewNavigation", "&Navigation", &frmMain::mnuViewNavigation_Click)
+        ->setCheckable(true);
     addAction(&Commands::mnuViewOptions, "mnuViewOptions", "&Options...", &frmMain::mnuViewOptions_Click);
     // Check marks are set by the commands themselves, not by the click.
     for (QAction* a : {cmd_.mnuViewToolbar, cmd_.mnuViewStatusBar, cmd_.mnuViewProcess, cmd_.mnuViewNavigation})
@@ -239,21 +300,31 @@ void frmMain::createActions()
 
     addAction(&Commands::mnuToolsUndo, "mnuToolsUndo", "&Undo Transformation", &frmMain::mnuToolsUndo_Click);
     addAction(&Commands::mnuToolsRedo, "mnuToolsRedo", "&Redo Transformation", &frmMain::mnuToolsRedo_Click);
-    addAction(&Commands::mnuToolsExtraneous, "mnuToolsExtraneous", "Remove &Extraneous Symbols", &frmMain::mnuToolsExtraneous_Click);
-    addAction(&Commands::mnuToolsLeftFactoring, "mnuToolsLeftFactoring", "Left &Factoring", &frmMain::mnuToolsLeftFactoring_Click);
-    addAction(&Commands::mnuToolsRecursionLoops, "mnuToolsRecursionLoops", "Reduce Indirect Left Recursion to Immediate One", &frmMain::mnuToolsRecursionLoops_Click);
-    addAction(&Commands::mnuToolsLeftRecursion, "mnuToolsLeftRecursion", "Eliminate Immediate Left Recursion", &frmMain::mnuToolsLeftRecursion_Click);
+    addAction(&Commands::mnuToolsExtraneous, "mnuToolsExtraneous", "Remove &Extraneous Symbols",
+              &frmMain::mnuToolsExtraneous_Click);
+    addAction(&Commands::mnuToolsLeftFactoring, "mnuToolsLeftFactoring", "Left &Factoring",
+              &frmMain::mnuToolsLeftFactoring_Click);
+    addAction(&Commands::mnuToolsRecursionLoops, "mnuToolsRecursionLoops",
+              "Reduce Indirect Left Recursion to Immediate One", &frmMain::mnuToolsRecursionLoops_Click);
+    addAction(&Commands::mnuToolsLeftRecursion, "mnuToolsLeftRecursion", "Eliminate Immediate Left Recursion",
+              &frmMain::mnuToolsLeftRecursion_Click);
     addAction(&Commands::mnuToolsOptions, "mnuToolsOptions", "&Options...", &frmMain::mnuToolsOptions_Click);
 
     addAction(&Commands::mnuWindowNewWindow, "mnuWindowNewWindow", "&New Window", &frmMain::mnuWindowNewWindow_Click);
-    addAction(&Commands::mnuWindowDocking, "mnuWindowDocking", "&Docking View", &frmMain::mnuWindowDocking_Click)->setCheckable(true);
+    addAction(&Commands::mnuWindowDocking, "mnuWindowDocking", "&Docking View", &frmMain::mnuWindowDocking_Click)
+        ->setCheckable(true);
     addAction(&Commands::mnuWindowCascade, "mnuWindowCascade", "&Cascade", &frmMain::mnuWindowCascade_Click);
-    addAction(&Commands::mnuWindowTileHorizontal, "mnuWindowTileHorizontal", "Tile &Horizontal", &frmMain::mnuWindowTileHorizontal_Click);
-    addAction(&Commands::mnuWindowTileVertical, "mnuWindowTileVertical", "Tile &Vertical", &frmMain::mnuWindowTileVertical_Click);
-    addAction(&Commands::mnuWindowArrangeIcons, "mnuWindowArrangeIcons", "&Arrange Icons", &frmMain::mnuWindowArrangeIcons_Click);
+    addAction(&Commands::mnuWindowTileHorizontal, "mnuWindowTileHorizontal", "Tile &Horizontal",
+              &frmMain::mnuWindowTileHorizontal_Click);
+    addAction(&Commands::mnuWindowTileVertical, "mnuWindowTileVertical", "Tile &Vertical",
+              &frmMain::mnuWindowTileVertical_Click);
+    addAction(&Commands::mnuWindowArrangeIcons, "mnuWindowArrangeIcons", "&Arrange Icons",
+              &frmMain::mnuWindowArrangeIcons_Click);
 
-    addAction(&Commands::mnuHelpContents, "mnuHelpContents", "&Contents", &frmMain::mnuHelpContents_Click)->setShortcut(QKeySequence::HelpContents);
-    addAction(&Commands::mnuHelpSearchForHelpOn, "mnuHelpSearchForHelpOn", "&Search For Help On...", &frmMain::mnuHelpSearchForHelpOn_Click);
+    addAction(&Commands::mnuHelpContents, "mnuHelpContents", "&Contents", &frmMain::mnuHelpContents_Click)
+        ->setShortcut(QKeySequence::HelpContents);
+    addAction(&Commands::mnuHelpSearchForHelpOn, "mnuHelpSearchForHelpOn", "&Search For Help On...",
+              &frmMain::mnuHelpSearchForHelpOn_Click);
     addAction(&Commands::mnuHelpAbout, "mnuHelpAbout", "&About " + ui::AppTitle(), &frmMain::mnuHelpAbout_Click);
 }
 
@@ -272,10 +343,11 @@ void frmMain::createMenus()
         if (opened) connect(m, &QMenu::aboutToShow, this, [this, opened] { (this->*opened)(); });
         return m;
     };
-    QMenu* file = make("mnuFile", "&File", &frmMain::mnuFile_Click,
-                       {cmd_.mnuFileNew, cmd_.mnuFileOpen, cmd_.mnuFileClose, nullptr, cmd_.mnuFileCloseResults, nullptr,
-                        cmd_.mnuFileSave, cmd_.mnuFileSaveAs, cmd_.mnuFileSaveAll, nullptr, cmd_.mnuFileSaveParser,
-                        cmd_.mnuFileSaveParserAs, nullptr, cmd_.mnuFilePageSetup, cmd_.mnuFilePrint, nullptr, cmd_.mnuFileExit});
+    QMenu* file =
+        make("mnuFile", "&File", &frmMain::mnuFile_Click,
+             {cmd_.mnuFileNew, cmd_.mnuFileOpen, cmd_.mnuFileClose, nullptr, cmd_.mnuFileCloseResults, nullptr,
+              cmd_.mnuFileSave, cmd_.mnuFileSaveAs, cmd_.mnuFileSaveAll, nullptr, cmd_.mnuFileSaveParser,
+              cmd_.mnuFileSaveParserAs, nullptr, cmd_.mnuFilePageSetup, cmd_.mnuFilePrint, nullptr, cmd_.mnuFileExit});
     mnuRecentFile.push_back(file->addSeparator());
     mnuRecentFile.front()->setVisible(false);
     for (int i = 1; i <= Settings::RecentFileCount; ++i) {
@@ -289,7 +361,8 @@ void frmMain::createMenus()
          {cmd_.mnuEditUndo, nullptr, cmd_.mnuEditCut, cmd_.mnuEditCopy, cmd_.mnuEditPaste, cmd_.mnuEditDelete, nullptr,
           cmd_.mnuEditSelectAll, nullptr, cmd_.mnuEditFind, cmd_.mnuEditFindNext, cmd_.mnuEditReplace});
     make("mnuView", "&View", nullptr,
-         {cmd_.mnuViewToolbar, cmd_.mnuViewStatusBar, cmd_.mnuViewProcess, cmd_.mnuViewNavigation, nullptr, cmd_.mnuViewOptions});
+         {cmd_.mnuViewToolbar, cmd_.mnuViewStatusBar, cmd_.mnuViewProcess, cmd_.mnuViewNavigation, nullptr,
+          cmd_.mnuViewOptions});
     make("mnuTools", "&Tools", &frmMain::mnuTools_Click,
          {cmd_.mnuToolsUndo, cmd_.mnuToolsRedo, nullptr, cmd_.mnuToolsExtraneous, cmd_.mnuToolsLeftFactoring,
           cmd_.mnuToolsRecursionLoops, cmd_.mnuToolsLeftRecursion, nullptr, cmd_.mnuToolsOptions});
@@ -318,18 +391,34 @@ void frmMain::createToolBar()
     };
     // Button 12 is Notation and button 25 Build; "-" is a separator, which counts as a button.
     static const Button buttons[] = {
-        {"New", "New", "New"}, {"Open", "Open", "Open"}, {"Save", "Save", "Save"}, {"-", "", ""},
-        {"Cut", "Cut", "Cut"}, {"Copy", "Copy", "Copy"}, {"Paste", "Paste", "Paste"}, {"-", "", ""},
-        {"Find", "Find", "Find"}, {"Quick", "Switch of Colouring/Fast Work", "Quick_yellow"}, {"-", "", ""},
-        {"Notation", "Active Grammar Notation", "Typical"}, {"-", "", ""},
-        {"Undo", "Undo Transformation", "StopUndo_Tr"}, {"Redo", "Redo Transformation", "StopRedo_Tr"}, {"-", "", ""},
-        {"Extra", "Remove Extraneous Symbols", "Extra"}, {"Factoring", "Left Factoring", "Factoring"},
+        {"New", "New", "New"},
+        {"Open", "Open", "Open"},
+        {"Save", "Save", "Save"},
+        {"-", "", ""},
+        {"Cut", "Cut", "Cut"},
+        {"Copy", "Copy", "Copy"},
+        {"Paste", "Paste", "Paste"},
+        {"-", "", ""},
+        {"Find", "Find", "Find"},
+        {"Quick", "Switch of Colouring/Fast Work", "Quick_yellow"},
+        {"-", "", ""},
+        {"Notation", "Active Grammar Notation", "Typical"},
+        {"-", "", ""},
+        {"Undo", "Undo Transformation", "StopUndo_Tr"},
+        {"Redo", "Redo Transformation", "StopRedo_Tr"},
+        {"-", "", ""},
+        {"Extra", "Remove Extraneous Symbols", "Extra"},
+        {"Factoring", "Left Factoring", "Factoring"},
         {"Loops", "Reduce Indirect Left Recursion to Immediate One", "Loops"},
-        {"Recursion", "Eliminate Immediate Left Recursion", "Recursion"}, {"-", "", ""},
+        {"Recursion", "Eliminate Immediate Left Recursion", "Recursion"},
+        {"-", "", ""},
         {"Tree", "Build Derivation Tree", "Tree"},
-        {"LL1", "Test of grammar for a belonging to LL(1) type", "LL1"}, {"-", "", ""},
-        {"Build", "Parser code builder", "bas"}, {"Delete Results", "Remove Results", "Delete Results"},
-        {"-", "", ""}, {"Help", "Help", "Help"},
+        {"LL1", "Test of grammar for a belonging to LL(1) type", "LL1"},
+        {"-", "", ""},
+        {"Build", "Parser code builder", "bas"},
+        {"Delete Results", "Remove Results", "Delete Results"},
+        {"-", "", ""},
+        {"Help", "Help", "Help"},
     };
     QToolBar* bar = tbToolBar;
     for (const Button& b : buttons) {
@@ -350,11 +439,13 @@ void frmMain::createToolBar()
             auto* m = new QMenu(this);
             const int parent = key == "Notation" ? 12 : 25;
             const QStringList items = key == "Notation"
-                ? QStringList{"Typical EBNF", "W3C EBNF", "... repeater", "... repeater;"}
-                : QStringList{"VB, VBA", "VBScript", "Fortran 90", "Fortran 77", "Java", "JScript", "Delphi", "C++", "C++ class"};
+                                          ? QStringList{"Typical EBNF", "W3C EBNF", "... repeater", "... repeater;"}
+                                          : QStringList{"VB, VBA", "VBScript", "Fortran 90", "Fortran 77", "Java",
+                                                        "JScript", "Delphi",   "C++",        "C++ class"};
             for (int i = 0; i < items.size(); ++i) {
                 QAction* item = m->addAction(items[i]);
-                connect(item, &QAction::triggered, this, [this, parent, i] { tbToolBar_ButtonMenuClick(parent, i + 1); });
+                connect(item, &QAction::triggered, this,
+                        [this, parent, i] { tbToolBar_ButtonMenuClick(parent, i + 1); });
             }
             a->setMenu(m);
             bar->addAction(a);
@@ -498,7 +589,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         for (const PanelRec& p : panels_) {
             if (p.label == watched) {
                 const QString key = p.key;
-                QMetaObject::invokeMethod(this, [this, key] { sbStatusBar_PanelClick(key); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this, key] { sbStatusBar_PanelClick(key); }, Qt::QueuedConnection);
                 break;
             }
         }
@@ -692,10 +784,8 @@ frmGrammar* frmMain::AddGrammarWindow(const QString& fileName)
     auto* g = new frmGrammar;
     Grammars[static_cast<size_t>(GrammarCount)] = g;
     g->Tag = GrammarCount;
-    if (fileName.isEmpty())
-        g->SetCaption(QStringLiteral("Untitled %1").arg(++UntitledCount));
-    else
-        g->SetCaption(fileName);
+    if (fileName.isEmpty()) g->SetCaption(QStringLiteral("Untitled %1").arg(++UntitledCount));
+    else g->SetCaption(fileName);
     ActiveGrammar = g;
     ActiveChild = g;
     QMdiSubWindow* sub = mdiArea->addSubWindow(g);

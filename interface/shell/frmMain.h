@@ -70,7 +70,7 @@ public:
     void RefreshGrammarText(const std::string& errorText) override;
     void ProcessChecker();
     void NavigationChecker();
-    std::string LogText;            // the log as bytes, what "Tamberlix.log" holds
+    std::string LogText; // the log as bytes, what "Tamberlix.log" holds
     bool LogInErrorColour = false;
     QString LogFilePath() const { return logFilePath_; }
 
@@ -132,7 +132,7 @@ public:
     // ---- file commands ----
     void OpenGrammarFolder(const QString& path);
     QString GrammarFilter() const;
-    QString HelpFile;  // empty: no help is associated with the program
+    QString HelpFile; // empty: no help is associated with the program
 
     // ---- form-level state ----
     bool BuildRequested = false;
@@ -186,8 +186,7 @@ public:
     void RaiseDocks() override;
     bool SaveGrammar() override { return mnuFileSave_Click(); }
     bool SaveGrammarAs() override { return mnuFileSaveAs_Click(); }
-    void ShowUndoState(const QString& undoImage, bool undoEnabled, const QString& redoImage,
-                       bool redoEnabled) override;
+    void ShowUndoState(const QString& undoImage, bool undoEnabled, const QString& redoImage, bool redoEnabled) override;
     bool IsBuildRequested() const override { return BuildRequested; }
     bool IsLL1Run() const override { return LL1Run; }
 
@@ -295,4 +294,3 @@ private:
 
 // The word a toolbar image without a standard icon shows, whole ("C++ class").
 QString ButtonLabel(const QString& image);
-

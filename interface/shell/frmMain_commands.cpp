@@ -62,8 +62,8 @@ void frmMain::mnuTools_Click()
 {
     if (!Idle) return;
     frmGrammar* g = ActiveGrammar;
-    for (QAction* a : {cmd_.mnuToolsExtraneous, cmd_.mnuToolsLeftFactoring, cmd_.mnuToolsRecursionLoops,
-                       cmd_.mnuToolsLeftRecursion})
+    for (QAction* a :
+         {cmd_.mnuToolsExtraneous, cmd_.mnuToolsLeftFactoring, cmd_.mnuToolsRecursionLoops, cmd_.mnuToolsLeftRecursion})
         a->setEnabled(g && !g->TextEmpty());
     if (!g) {
         cmd_.mnuToolsUndo->setEnabled(false);
@@ -185,12 +185,14 @@ void frmMain::mnuEditCut_Click()
 
 void frmMain::mnuEditCopy_Click()
 {
-    if (Idle && ActiveChild && ActiveChild->rtf()) QApplication::clipboard()->setText(cp1251::toUnicode(ActiveChild->rtf()->SelText()));
+    if (Idle && ActiveChild && ActiveChild->rtf())
+        QApplication::clipboard()->setText(cp1251::toUnicode(ActiveChild->rtf()->SelText()));
 }
 
 void frmMain::mnuEditPaste_Click()
 {
-    if (Idle && ActiveChild && ActiveChild->rtf()) ActiveChild->rtf()->SetSelText(cp1251::fromUnicode(QApplication::clipboard()->text()));
+    if (Idle && ActiveChild && ActiveChild->rtf())
+        ActiveChild->rtf()->SetSelText(cp1251::fromUnicode(QApplication::clipboard()->text()));
 }
 
 void frmMain::mnuEditDelete_Click()
@@ -368,7 +370,7 @@ void frmMain::mnuWindowDocking_Click()
 {
     QAction* a = cmd_.mnuWindowDocking;
     if (!Idle) {
-        a->setChecked(DockingView);  // the menu's click inverted it
+        a->setChecked(DockingView); // the menu's click inverted it
         return;
     }
     a->setChecked(!DockingView);
@@ -392,10 +394,8 @@ void frmMain::arrange(int how)
             if (s->isVisible()) visible << s;
         const int n = static_cast<int>(visible.size());
         for (int i = 0; i < n; ++i) {
-            if (how == 1)
-                visible[i]->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
-            else
-                visible[i]->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
+            if (how == 1) visible[i]->setGeometry(0, area.height() * i / n, area.width(), area.height() / n);
+            else visible[i]->setGeometry(area.width() * i / n, 0, area.width() / n, area.height());
         }
     }
     if (QMdiSubWindow* active = mdiArea->activeSubWindow()) WinOnTop(active);
@@ -428,8 +428,9 @@ void frmMain::mnuWindowArrangeIcons_Click()
 void frmMain::mnuHelpContents_Click()
 {
     if (HelpFile.isEmpty()) {
-        ui::Ui().messageBox(QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
-                            windowTitle(), ui::Buttons::Ok, ui::Icon::Information);
+        ui::Ui().messageBox(
+            QStringLiteral("Unable to display Help Contents. There is no Help associated with this project."),
+            windowTitle(), ui::Buttons::Ok, ui::Icon::Information);
         return;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFile)))
@@ -533,9 +534,9 @@ void frmMain::tbLL1()
     pipeline_->GetNewParser(0);
     if (!GrammarIsLL1) {
         const QString name = ActiveGrammar ? ActiveGrammar->GrammarName : QString();
-        const ui::Answer a = ui::Ui().messageBox(
-            "<" + name + "> is not LL1 grammar.\r\nTry to transform <" + name + "> to LL1 type?",
-            ui::AppTitle(), ui::Buttons::YesNo, ui::Icon::Question);
+        const ui::Answer a =
+            ui::Ui().messageBox("<" + name + "> is not LL1 grammar.\r\nTry to transform <" + name + "> to LL1 type?",
+                                ui::AppTitle(), ui::Buttons::YesNo, ui::Icon::Question);
         if (a == ui::Yes) {
             widenPanel1();
             bool failed = false;
@@ -543,10 +544,8 @@ void frmMain::tbLL1()
             const QString text = pipeline_->TransformReport(name, failed);
             WriteLog(timeOfDay() + "   - " + text + "\r\n");
             SetPanel1Text(text);
-            if (failed)
-                ui::Ui().messageBox(text, ui::AppTitle(), ui::Buttons::Ok, ui::Icon::None);
-            else
-                pipeline_->GetNewParser(0);
+            if (failed) ui::Ui().messageBox(text, ui::AppTitle(), ui::Buttons::Ok, ui::Icon::None);
+            else pipeline_->GetNewParser(0);
         }
     }
     LL1Run = false;
@@ -572,13 +571,25 @@ void frmMain::tbToolBar_Dispatch(const QString& key)
 {
     // What each button runs, by its key.
     static const std::pair<const char*, void (frmMain::*)()> steps[] = {
-        {"New", &frmMain::mnuFileNew_Click}, {"Open", &frmMain::mnuFileOpen_Click}, {"Save", &frmMain::tbSave},
-        {"Cut", &frmMain::mnuEditCut_Click}, {"Copy", &frmMain::mnuEditCopy_Click}, {"Paste", &frmMain::mnuEditPaste_Click},
-        {"Find", &frmMain::mnuEditFind_Click}, {"Quick", &frmMain::tbQuick}, {"Undo", &frmMain::mnuToolsUndo_Click},
-        {"Redo", &frmMain::mnuToolsRedo_Click}, {"Notation", &frmMain::tbNotation}, {"Tree", &frmMain::tbTree},
-        {"Extra", &frmMain::mnuToolsExtraneous_Click}, {"Factoring", &frmMain::mnuToolsLeftFactoring_Click},
-        {"Loops", &frmMain::mnuToolsRecursionLoops_Click}, {"Recursion", &frmMain::mnuToolsLeftRecursion_Click},
-        {"LL1", &frmMain::tbLL1}, {"Build", &frmMain::tbBuild}, {"Delete Results", &frmMain::mnuFileCloseResults_Click},
+        {"New", &frmMain::mnuFileNew_Click},
+        {"Open", &frmMain::mnuFileOpen_Click},
+        {"Save", &frmMain::tbSave},
+        {"Cut", &frmMain::mnuEditCut_Click},
+        {"Copy", &frmMain::mnuEditCopy_Click},
+        {"Paste", &frmMain::mnuEditPaste_Click},
+        {"Find", &frmMain::mnuEditFind_Click},
+        {"Quick", &frmMain::tbQuick},
+        {"Undo", &frmMain::mnuToolsUndo_Click},
+        {"Redo", &frmMain::mnuToolsRedo_Click},
+        {"Notation", &frmMain::tbNotation},
+        {"Tree", &frmMain::tbTree},
+        {"Extra", &frmMain::mnuToolsExtraneous_Click},
+        {"Factoring", &frmMain::mnuToolsLeftFactoring_Click},
+        {"Loops", &frmMain::mnuToolsRecursionLoops_Click},
+        {"Recursion", &frmMain::mnuToolsLeftRecursion_Click},
+        {"LL1", &frmMain::tbLL1},
+        {"Build", &frmMain::tbBuild},
+        {"Delete Results", &frmMain::mnuFileCloseResults_Click},
         {"Help", &frmMain::tbHelp},
     };
     for (const auto& [name, step] : steps)

@@ -82,7 +82,8 @@ void frmMain::OpenGrammarFolder(const QString& path)
     const bool readOk = file.error() == QFileDevice::NoError;
     file.close();
     if (!readOk) {
-        ui::Ui().messageBox(QStringLiteral("Can't read ") + path, ui::AppTitle(), ui::Buttons::Ok, ui::Icon::Exclamation);
+        ui::Ui().messageBox(QStringLiteral("Can't read ") + path, ui::AppTitle(), ui::Buttons::Ok,
+                            ui::Icon::Exclamation);
         Idle = true;
         return;
     }
@@ -197,10 +198,8 @@ void frmMain::mnuFileSaveAll_Click()
     for (int i = 1; i <= count; ++i) {
         frmGrammar* g = GrammarAt(i);
         if (!g) continue;
-        if (NeverSaved(g->Caption()))
-            saveNeverSaved(g, QStringLiteral("Save"));
-        else if (saveGrammarTo(g, g->Caption()))
-            g->MarkSaved();
+        if (NeverSaved(g->Caption())) saveNeverSaved(g, QStringLiteral("Save"));
+        else if (saveGrammarTo(g, g->Caption())) g->MarkSaved();
     }
 }
 

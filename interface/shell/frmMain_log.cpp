@@ -85,7 +85,8 @@ void frmMain::saveLogFile()
     const auto write = [this](const QString& path) {
         QFile f(path);
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-        const bool ok = f.write(LogText.data(), static_cast<qint64>(LogText.size())) == static_cast<qint64>(LogText.size());
+        const bool ok =
+            f.write(LogText.data(), static_cast<qint64>(LogText.size())) == static_cast<qint64>(LogText.size());
         f.close();
         return ok && f.error() == QFileDevice::NoError;
     };

@@ -193,8 +193,10 @@ void frmOptions::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
 
 void frmOptions::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && (event->modifiers() & Qt::ControlModifier)) {
-        Form_KeyDown(Qt::Key_Tab, event->modifiers() | (event->key() == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier));
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+        (event->modifiers() & Qt::ControlModifier)) {
+        Form_KeyDown(Qt::Key_Tab,
+                     event->modifiers() | (event->key() == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier));
         return;
     }
     QDialog::keyPressEvent(event);

@@ -16,7 +16,7 @@ int nearest(double v) { return static_cast<int>(std::nearbyint(v)); }
 } // namespace
 
 frmSplash2::frmSplash2(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+        : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("frmSplash2"));
     setAttribute(Qt::WA_TranslucentBackground, false);
@@ -89,8 +89,7 @@ void frmSplash2::splashTail()
 {
     timer_.stop();
     startFade();
-    while (FadePass()) {
-    }
+    while (FadePass()) {}
     repaint();
 }
 

@@ -37,8 +37,8 @@ public:
     // The colour of a row at gradient row k (1 to 255) and fade step i.
     static QRgb RowColour(int k, int i);
 
-    int Passes = 0;          // passes of the last fade
-    QImage Canvas;           // what the window shows
+    int Passes = 0; // passes of the last fade
+    QImage Canvas; // what the window shows
 
 protected:
     void paintEvent(QPaintEvent* event) override;

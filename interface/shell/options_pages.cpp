@@ -72,10 +72,16 @@ constexpr Before Befores[] = {{options::PreFact, options::ShowFact, options::Fac
 
 // Labels of the extension boxes, also in the message that refuses one.
 constexpr std::array<const char*, options::ExtCount> ExtensionLabels = {
-    "Source grammar", "Dead nonterminals (if exist) ", "Unreachable nonterminals (if exist)",
-    "Grammar after left factoring", "Grammar after reducing indirect left recursion",
-    "Grammar after elimination of immediate left recursion", "Nullable rules (if exist)", "Nonterminals",
-    "Terminals", "Set of select"};
+    "Source grammar",
+    "Dead nonterminals (if exist) ",
+    "Unreachable nonterminals (if exist)",
+    "Grammar after left factoring",
+    "Grammar after reducing indirect left recursion",
+    "Grammar after elimination of immediate left recursion",
+    "Nullable rules (if exist)",
+    "Nonterminals",
+    "Terminals",
+    "Set of select"};
 
 } // namespace
 
@@ -84,9 +90,12 @@ constexpr std::array<const char*, options::ExtCount> ExtensionLabels = {
 int OptionCheckBox::Value() const
 {
     switch (checkState()) {
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
-    default: return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
     }
 }
 
@@ -153,7 +162,8 @@ void CheckBoxesPage::Take(options::OptionValues& v) const
 
 LanguagesPage::LanguagesPage(QWidget* parent) : OptionsPage(parent)
 {
-    auto* lang = frame("fraLanguage", QStringLiteral("Output language"), this, "Choose output language for parser code");
+    auto* lang =
+        frame("fraLanguage", QStringLiteral("Output language"), this, "Choose output language for parser code");
     optVB = radio("optVB", "VB, VBA", lang);
     optVBScript = radio("optVBScript", "VBScript", lang);
     optFortran90 = radio("optFortran90", "Fortran 90", lang);
@@ -164,7 +174,8 @@ LanguagesPage::LanguagesPage(QWidget* parent) : OptionsPage(parent)
     optCc = radio("optCc", "C++", lang);
     optCpp = radio("optCpp", "C++ OOP", lang);
     add(lang, {optVB, optVBScript, optFortran90, optFortran77, optJava, optJScript, optDelphi, optCc, optCpp});
-    auto* notation = frame("optNotation", QStringLiteral("Input notation"), this, "Choose BNF notation for source grammar");
+    auto* notation =
+        frame("optNotation", QStringLiteral("Input notation"), this, "Choose BNF notation for source grammar");
     optTypical = radio("optTypical", "Typical  EBNF", notation, "Widely-distributed");
     optW3C = radio("optW3C", "W3C  EBNF", notation, "The notation of the W3C XML recommendation");
     optMSDN = radio("optMSDN", "... repeater", notation, "It is found in MSDN");
@@ -179,8 +190,8 @@ LanguagesPage::LanguagesPage(QWidget* parent) : OptionsPage(parent)
 
 std::array<QRadioButton*, 13> LanguagesPage::buttons() const
 {
-    return {optTypical, optW3C,       optMSDN, optMSDNComma, optVB,     optVBScript, optFortran90,
-            optFortran77, optJava,    optJScript, optDelphi, optCpp,    optCc};
+    return {optTypical,   optW3C,  optMSDN,    optMSDNComma, optVB,  optVBScript, optFortran90,
+            optFortran77, optJava, optJScript, optDelphi,    optCpp, optCc};
 }
 
 void LanguagesPage::fill(const options::OptionValues& v)
@@ -247,12 +258,12 @@ ShowPage::ShowPage(QWidget* parent) : CheckBoxesPage(parent)
     chkShowBeginsWith = check("chkShowBeginsWith", "Begins-With relation matrix", show);
     chkShowIsFollowedBy = check("chkShowIsFollowedBy", "Is-Followed-By relation matrix", show);
     chkShowParser = check("chkShowParser", "Parser code", show);
-    add(show, {chkShowDead, chkShowUnreach, chkShowFact, chkShowLoops, chkShowLeftRecursion, chkShowNull,
-               chkShowNonterminals, chkShowTerminals, chkShowSelect, chkShowIsEndOf, chkShowBeginsWith,
-               chkShowIsFollowedBy, chkShowParser});
-    holdFields(options::ShowFact, {chkShowFact, chkShowLoops, chkShowLeftRecursion, chkShowNull, chkShowNonterminals,
-                                   chkShowTerminals, chkShowSelect, chkShowIsEndOf, chkShowBeginsWith,
-                                   chkShowIsFollowedBy, chkShowParser});
+    add(show,
+        {chkShowDead, chkShowUnreach, chkShowFact, chkShowLoops, chkShowLeftRecursion, chkShowNull, chkShowNonterminals,
+         chkShowTerminals, chkShowSelect, chkShowIsEndOf, chkShowBeginsWith, chkShowIsFollowedBy, chkShowParser});
+    holdFields(options::ShowFact,
+               {chkShowFact, chkShowLoops, chkShowLeftRecursion, chkShowNull, chkShowNonterminals, chkShowTerminals,
+                chkShowSelect, chkShowIsEndOf, chkShowBeginsWith, chkShowIsFollowedBy, chkShowParser});
     auto* l = new QVBoxLayout(this);
     l->addWidget(show);
     l->addStretch();
@@ -348,7 +359,7 @@ FontsPage::FontsPage(QWidget* parent) : OptionsPage(parent)
 {
     auto* general = frame("fraFonts", LoadResString(1063), this);
     auto* parsing = frame("fraParseFonts", QStringLiteral("Parsing Fonts"), this);
-    const char* names[] = {"cmdFontTexts", "cmdFontMatrix", "cmdNtmFont", "cmdTrmFont",
+    const char* names[] = {"cmdFontTexts", "cmdFontMatrix", "cmdNtmFont",  "cmdTrmFont",
                            "cmdActFont",   "cmdCnsFont",    "cmdErrorFont"};
     const char* captions[] = {"Texts", "Matrix titles", "Nonterminals", "Terminals", "Actions", "Comments", "Errors"};
     for (size_t k = 0; k < cmdFont.size(); ++k) {

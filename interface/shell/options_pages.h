@@ -143,7 +143,7 @@ public:
     // Draws the sample of the graphic marker: a small circle in the text marker's colour.
     void DrawMarkerSample();
 
-    std::array<QPushButton*, options::FontCount> cmdFont{};  // cmdFontTexts ... cmdErrorFont
+    std::array<QPushButton*, options::FontCount> cmdFont{}; // cmdFontTexts ... cmdErrorFont
     QRadioButton *optMarkerTxt = nullptr, *optMarkerGra = nullptr;
     QLabel* lblMarker = nullptr;
     QLabel* Marker = nullptr;

@@ -13,18 +13,18 @@ namespace mm = ModuleMain;
 // The variables of the check boxes of fields 2 to 18, in field order.
 std::array<bool*, CheckCount> checkVariables()
 {
-    return {&mm::PreFact,       &mm::PreLoops,    &mm::PreLeftRecursion,  &mm::BuildActions,
-            &mm::BuildTree,     &mm::BuildNames,  &mm::ShowFact,          &mm::ShowLoops,
-            &mm::ShowLeftRecursion, &mm::ShowNull, &mm::ShowNonterminals, &mm::ShowTerminals,
-            &mm::ShowSelect,    &mm::ShowIsEndOf, &mm::ShowBeginsWith,    &mm::ShowIsFollowedBy,
+    return {&mm::PreFact,           &mm::PreLoops,    &mm::PreLeftRecursion, &mm::BuildActions,
+            &mm::BuildTree,         &mm::BuildNames,  &mm::ShowFact,         &mm::ShowLoops,
+            &mm::ShowLeftRecursion, &mm::ShowNull,    &mm::ShowNonterminals, &mm::ShowTerminals,
+            &mm::ShowSelect,        &mm::ShowIsEndOf, &mm::ShowBeginsWith,   &mm::ShowIsFollowedBy,
             &mm::ShowParser};
 }
 
 // The variables of the extension boxes of fields 34 to 43; the null and terminal boxes have none.
 std::array<QString*, ExtCount> extensionVariables()
 {
-    return {&mm::ExtSource, &mm::ExtDead,          &mm::ExtUnreach, &mm::ExtFact,        &mm::ExtLoops,
-            &mm::ExtLeftRecursion, nullptr,         &mm::ExtNonterminals, nullptr,          &mm::ExtSelect};
+    return {&mm::ExtSource,        &mm::ExtDead, &mm::ExtUnreach,      &mm::ExtFact, &mm::ExtLoops,
+            &mm::ExtLeftRecursion, nullptr,      &mm::ExtNonterminals, nullptr,      &mm::ExtSelect};
 }
 
 std::array<FontRec*, FontCount> fontRecords()

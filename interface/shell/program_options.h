@@ -9,7 +9,7 @@
 namespace options {
 
 struct StoredOptions {
-    QString text;  // as stored; empty when nothing is
+    QString text; // as stored; empty when nothing is
     OptionValues values;
     bool defaultBoxRead = false;
 };

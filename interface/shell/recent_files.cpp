@@ -47,9 +47,7 @@ int FindInRecentMenu(const QString& fileName)
 void RefreshRecentFiles(const QString& fileName)
 {
     const int k = FindInRecentMenu(fileName);
-    if (k < 1)
-        SaveRecentFile(fileName, Settings::RecentFileCount - 1);
-    else
-        SaveRecentFile(fileName, k - 1);
+    if (k < 1) SaveRecentFile(fileName, Settings::RecentFileCount - 1);
+    else SaveRecentFile(fileName, k - 1);
     LoadRecentFileMenu();
 }

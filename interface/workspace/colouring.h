@@ -124,7 +124,8 @@ private:
 class CodeProgress final : public readers::CodeColouringHost {
 public:
     CodeProgress(QProgressBar* bar, QLabel* status, const RichText& text, const Colouring& colouring)
-        : bar_(bar), status_(status), text_(text), colouring_(colouring) {}
+            : bar_(bar), status_(status), text_(text), colouring_(colouring)
+    {}
 
     void ShowProgressBar(bool visible) override;
     double ProgressBarMax() const override;

@@ -19,9 +19,9 @@ public:
     std::unordered_map<std::string, std::vector<Alternative>> rules;
     int alternatives = 0;
 
-#define COLLECT_PLAIN(entry) \
+#define COLLECT_PLAIN(entry)                                                                                           \
     void entry() override { Call(#entry); }
-#define COLLECT_CODE(entry) \
+#define COLLECT_CODE(entry)                                                                                            \
     void entry(std::int32_t code) override { Code(#entry, code); }
     READERS_BUILDER_ENTRIES(COLLECT_PLAIN)
     READERS_BUILDER_CODE_ENTRIES(COLLECT_CODE)
@@ -63,8 +63,7 @@ std::string Shape(const RuleCollector& r)
     for (std::size_t i = 1; i < r.heads.size(); ++i) {
         const std::string& h = r.heads[i];
         const auto& alts = r.rules.at(h);
-        if (Made(h) && alts.size() == 1 && alts[0].size() == 1 && alts[0][0][0] == 'N' &&
-            alts[0][0].substr(1) != h)
+        if (Made(h) && alts.size() == 1 && alts[0].size() == 1 && alts[0][0][0] == 'N' && alts[0][0].substr(1) != h)
             standsFor[h] = alts[0][0].substr(1);
     }
     const auto resolve = [&](std::string name) {
@@ -115,7 +114,8 @@ QString CycleWatch::Check(int cycle, const std::string& printed)
     std::string shape = Shape(r);
     const auto seen = shapes_.find(shape);
     if (seen != shapes_.end())
-        return QStringLiteral("cycle %1 repeats the grammar of cycle %2 but for the names it made: it is not made LL(1)")
+        return QStringLiteral(
+                   "cycle %1 repeats the grammar of cycle %2 but for the names it made: it is not made LL(1)")
             .arg(cycle)
             .arg(seen->second);
     shapes_.emplace(std::move(shape), cycle);

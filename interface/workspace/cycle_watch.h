@@ -19,5 +19,5 @@ public:
 private:
     int start_ = 0, bound_ = 0;
     bool grown_ = false;
-    std::map<std::string, int> shapes_;  // the shape of each cycle's grammar, and the cycle
+    std::map<std::string, int> shapes_; // the shape of each cycle's grammar, and the cycle
 };

@@ -20,14 +20,14 @@ void FindNextInText()
     const auto selStart = rtf->SelStart();
     qsizetype s = selStart + ((selStart == FindStart && !FindRestart) ? 1 : 0);
 
-    qsizetype q = 0;  // 1-based, 0 = not found
+    qsizetype q = 0; // 1-based, 0 = not found
     if (len > 0) {
         if (FindDirection != 1) {
             if (FindWrapAnswer != 0 || s - 1 < 0) {
                 q = text.lastIndexOf(FindText, -1, cs) + 1;
             } else {
                 // The last occurrence that ends at or before position s - 1.
-                const qsizetype lastStart = s - 1 - len;  // 0-based
+                const qsizetype lastStart = s - 1 - len; // 0-based
                 q = lastStart < 0 ? 0 : text.lastIndexOf(FindText, lastStart, cs) + 1;
             }
         } else {
@@ -45,8 +45,8 @@ void FindNextInText()
         rtf->SetSelStart(q - 1);
         rtf->SetSelLength(len);
     } else {
-        FindWrapAnswer = ui::Ui().messageBox(QStringLiteral("The specified region has been searched."),
-                                             ui::AppTitle(), ui::Buttons::Ok, ui::Icon::None);
+        FindWrapAnswer = ui::Ui().messageBox(QStringLiteral("The specified region has been searched."), ui::AppTitle(),
+                                             ui::Buttons::Ok, ui::Icon::None);
     }
     FindStart = static_cast<std::int32_t>(rtf->SelStart());
     FindRestart = false;

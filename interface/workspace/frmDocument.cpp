@@ -19,7 +19,7 @@
 using namespace ModuleMain;
 
 frmDocument::frmDocument(frmGrammar* owner, QWidget* parent)
-    : ChildForm(parent), editor(new QPlainTextEdit(this)), rtfText(editor), owner_(owner)
+        : ChildForm(parent), editor(new QPlainTextEdit(this)), rtfText(editor), owner_(owner)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

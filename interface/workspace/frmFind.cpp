@@ -118,7 +118,7 @@ void frmFind::replaceSelection(RichText& t)
     if (!g) return;
     const std::string T = t.Text() + "\r\n";
     const std::size_t before = P > 0 ? T.rfind('\n', static_cast<std::size_t>(P - 1)) : std::string::npos;
-    const std::size_t A = before == std::string::npos ? 0 : before + 1;  // the line's first character
+    const std::size_t A = before == std::string::npos ? 0 : before + 1; // the line's first character
     std::size_t E = T.find('\r', std::max<std::size_t>(A, P > 0 ? static_cast<std::size_t>(P - 1) : 0));
     if (E == std::string::npos) E = T.size() - 2;
     t.view()->setUpdatesEnabled(false);

@@ -14,8 +14,7 @@
 
 using namespace ModuleMain;
 
-frmGrammar::frmGrammar(QWidget* parent)
-    : ChildForm(parent), editor(new QPlainTextEdit(this)), rtfText(editor)
+frmGrammar::frmGrammar(QWidget* parent) : ChildForm(parent), editor(new QPlainTextEdit(this)), rtfText(editor)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -29,7 +28,10 @@ frmGrammar::frmGrammar(QWidget* parent)
     connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
 }
 
-QString frmGrammar::KeyOf(int number) { return QStringLiteral("Root") + QString::number(number).rightJustified(3, ' '); }
+QString frmGrammar::KeyOf(int number)
+{
+    return QStringLiteral("Root") + QString::number(number).rightJustified(3, ' ');
+}
 QString frmGrammar::Key() const { return KeyOf(Number()); }
 
 void frmGrammar::SetCaption(const QString& caption) { setWindowTitle(caption); }
@@ -117,7 +119,6 @@ void frmGrammar::rtfText_GotFocus()
     NotationLanguageSwitch();
 }
 
-
 // Unload query, then unload. A changed grammar whose save is cancelled or fails stays open.
 void frmGrammar::closeEvent(QCloseEvent* event)
 {
@@ -129,10 +130,9 @@ void frmGrammar::closeEvent(QCloseEvent* event)
         return;
     }
     if (Changed()) {
-        const ui::Answer a = ui::Ui().messageBox(
-            QStringLiteral("Save changes to the ") + Caption() + "?",
-            Frame ? Frame->Window()->windowTitle() : ui::AppTitle(), ui::Buttons::YesNoCancel,
-            ui::Icon::Exclamation);
+        const ui::Answer a = ui::Ui().messageBox(QStringLiteral("Save changes to the ") + Caption() + "?",
+                                                 Frame ? Frame->Window()->windowTitle() : ui::AppTitle(),
+                                                 ui::Buttons::YesNoCancel, ui::Icon::Exclamation);
         if (a == ui::Cancel) {
             CloseCancelled = true;
             event->ignore();
@@ -141,8 +141,8 @@ void frmGrammar::closeEvent(QCloseEvent* event)
         if (a == ui::Yes && Frame) {
             frmGrammar* previous = ActiveGrammar;
             ActiveGrammar = this;
-            const bool saved = Caption().left(8) == QLatin1String("Untitled") ? Frame->SaveGrammarAs()
-                                                                            : Frame->SaveGrammar();
+            const bool saved =
+                Caption().left(8) == QLatin1String("Untitled") ? Frame->SaveGrammarAs() : Frame->SaveGrammar();
             if (!saved) {
                 ActiveGrammar = previous;
                 CloseCancelled = true;
@@ -163,10 +163,8 @@ void frmGrammar::closeEvent(QCloseEvent* event)
     ActiveChild = nullptr;
     if (Frame) {
         Frame->SetNextGrammar(n);
-        if (ActiveGrammar)
-            Frame->LineNum();
-        else
-            Frame->SetPanel1Text(QStringLiteral("Ready"));
+        if (ActiveGrammar) Frame->LineNum();
+        else Frame->SetPanel1Text(QStringLiteral("Ready"));
     }
     if (!ActiveGrammar) {
         Store.Clear();

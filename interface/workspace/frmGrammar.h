@@ -36,8 +36,8 @@ public:
     QString GrammarName;
     std::int32_t iGrmNotation = 1;
     std::int32_t iGrmLanguage = 1;
-    QString grmDir;                   // the file's folder with its final "/", "" when untitled
-    ChildForm* frmParser = nullptr;   // the result document of the generated parser
+    QString grmDir; // the file's folder with its final "/", "" when untitled
+    ChildForm* frmParser = nullptr; // the result document of the generated parser
     bool bHoldUnChanged = false;
     bool HoldSelChange = false;
     bool TreeBuilding = false;
@@ -144,7 +144,7 @@ private:
         std::int64_t start = 0;
     };
     std::vector<ErrorEntry> errorList_;
-    int errorCurrent_ = 0;  // 1-based entry of the caret's line, 0 none
+    int errorCurrent_ = 0; // 1-based entry of the caret's line, 0 none
     int errorFree_ = 0;
     int lastLine_ = 0;
 };

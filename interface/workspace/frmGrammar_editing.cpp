@@ -192,8 +192,9 @@ void frmGrammar::rtfText_SelChange()
                 Colouring colouring(rtfText);
                 colouring.SetCaret(rs);
                 std::string error;
-                colouring.Read(iGrmNotation, std::string_view(t).substr(static_cast<size_t>(rs), static_cast<size_t>(n)),
-                               error, nullptr);
+                colouring.Read(iGrmNotation,
+                               std::string_view(t).substr(static_cast<size_t>(rs), static_cast<size_t>(n)), error,
+                               nullptr);
                 if (!error.empty()) MarkRuleError(t.substr(0, static_cast<size_t>(re)), error, colouring);
                 colouring.Finish();
             }

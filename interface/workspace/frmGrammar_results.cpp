@@ -26,7 +26,6 @@ void raiseWindow(QWidget* w)
     }
 }
 
-
 bool navOn() { return ShowNavigation && NavWindow; }
 
 } // namespace
@@ -38,12 +37,16 @@ QString frmGrammar::resultKey(const char* kind, int number) const
 
 frmDocument* frmGrammar::Document(int i) const
 {
-    return i >= 1 && i < static_cast<int>(docWindows_.size()) ? qobject_cast<frmDocument*>(docWindows_[static_cast<size_t>(i)].data()) : nullptr;
+    return i >= 1 && i < static_cast<int>(docWindows_.size())
+               ? qobject_cast<frmDocument*>(docWindows_[static_cast<size_t>(i)].data())
+               : nullptr;
 }
 
 frmGrid* frmGrammar::Grid(int i) const
 {
-    return i >= 1 && i < static_cast<int>(gridWindows_.size()) ? qobject_cast<frmGrid*>(gridWindows_[static_cast<size_t>(i)].data()) : nullptr;
+    return i >= 1 && i < static_cast<int>(gridWindows_.size())
+               ? qobject_cast<frmGrid*>(gridWindows_[static_cast<size_t>(i)].data())
+               : nullptr;
 }
 
 std::vector<frmDocument*> frmGrammar::Documents() const
@@ -71,7 +74,8 @@ void frmGrammar::showResult(QWidget* w)
     }
     QMdiSubWindow* sub = Frame->MdiArea()->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose, true);
-    sub->setWindowIcon(frmSwitch::Image(qobject_cast<frmGrid*>(w) ? QStringLiteral("Grid") : QStringLiteral("Document")));
+    sub->setWindowIcon(
+        frmSwitch::Image(qobject_cast<frmGrid*>(w) ? QStringLiteral("Grid") : QStringLiteral("Document")));
     if (QMdiSubWindow* mine = subWindow()) sub->setGeometry(mine->geometry());
     sub->show();
     Frame->MdiArea()->setActiveSubWindow(sub);
@@ -149,7 +153,9 @@ void frmGrammar::resultClosed(bool grid, int number)
         if (frmParser && frmParser == static_cast<ChildForm*>(Document(number))) frmParser = nullptr;
         docWindows_[static_cast<size_t>(number)] = nullptr;
     }
-    const auto at = [&](int i) -> QWidget* { return grid ? static_cast<QWidget*>(Grid(i)) : static_cast<QWidget*>(Document(i)); };
+    const auto at = [&](int i) -> QWidget* {
+        return grid ? static_cast<QWidget*>(Grid(i)) : static_cast<QWidget*>(Document(i));
+    };
     const auto front = [&](int i) {
         raiseWindow(at(i));
         if (NavWindow) NavWindow->SelectNode(resultKey(grid ? "Grd" : "Doc", i));

@@ -11,10 +11,7 @@
 
 using namespace ModuleMain;
 
-UndoStore::Step frmGrammar::shownStep() const
-{
-    return {rtfText.Text(), rtfText.SelStart(), iGrmNotation};
-}
+UndoStore::Step frmGrammar::shownStep() const { return {rtfText.Text(), rtfText.SelStart(), iGrmNotation}; }
 
 void frmGrammar::rtfStoreAdd()
 {

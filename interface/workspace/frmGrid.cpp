@@ -78,10 +78,14 @@ public:
         if (!marked(r, c)) return {};
         if (graphic_) return role == Qt::DecorationRole ? QVariant(marker_) : QVariant();
         switch (role) {
-        case Qt::DisplayRole: return QStringLiteral("X");
-        case Qt::ForegroundRole: return QBrush(colour_);
-        case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
-        default: return {};
+        case Qt::DisplayRole:
+            return QStringLiteral("X");
+        case Qt::ForegroundRole:
+            return QBrush(colour_);
+        case Qt::TextAlignmentRole:
+            return int(Qt::AlignCenter);
+        default:
+            return {};
         }
     }
 
@@ -154,7 +158,7 @@ QFont frmGrid::TitleFont()
 }
 
 frmGrid::frmGrid(frmGrammar* owner, QWidget* parent)
-    : ChildForm(parent), MSHFlexGrid1(new QTableView(this)), owner_(owner), model_(new MatrixModel(this))
+        : ChildForm(parent), MSHFlexGrid1(new QTableView(this)), model_(new MatrixModel(this)), owner_(owner)
 {
     MSHFlexGrid1->setModel(model_);
     auto* layout = new QVBoxLayout(this);

@@ -13,6 +13,6 @@ public:
     // Places the window over the main window.
     void Form_Load();
 
-    QLabel* Label1 = nullptr;  // "... nodes remain to remove"
-    QLabel* Label2 = nullptr;  // "Please Wait"
+    QLabel* Label1 = nullptr; // "... nodes remain to remove"
+    QLabel* Label2 = nullptr; // "Please Wait"
 };

@@ -13,8 +13,8 @@ public:
     explicit frmStop(QWidget* parent = nullptr);
 
     QPushButton* Command1 = nullptr;
-    QLabel* Label1 = nullptr;  // loops
-    QLabel* Label2 = nullptr;  // substitutions
+    QLabel* Label1 = nullptr; // loops
+    QLabel* Label2 = nullptr; // substitutions
 
     // Places the window over the middle of the main window.
     void Form_Load();

@@ -31,8 +31,7 @@ QMdiSubWindow* subOf(QWidget* w) { return w ? qobject_cast<QMdiSubWindow*>(w->pa
 
 void statusLine(const frmGrammar& g)
 {
-    if (Frame)
-        Frame->SetPanel1Text(QStringLiteral("Line %1").arg(g.rtfText.GetLineFromChar(g.rtfText.SelStart()) + 1));
+    if (Frame) Frame->SetPanel1Text(QStringLiteral("Line %1").arg(g.rtfText.GetLineFromChar(g.rtfText.SelStart()) + 1));
 }
 } // namespace
 
@@ -54,8 +53,8 @@ frmTree::frmTree(frmGrammar& owner, QWidget* parent) : ChildForm(parent), owner_
 
 int frmTree::AddNode(int parent, const QString& key, const QString& text)
 {
-    QTreeWidgetItem* node = parent >= 0 && parent < NodeCount() ? new QTreeWidgetItem(NodeAt(parent))
-                                                                : new QTreeWidgetItem(TView);
+    QTreeWidgetItem* node =
+        parent >= 0 && parent < NodeCount() ? new QTreeWidgetItem(NodeAt(parent)) : new QTreeWidgetItem(TView);
     node->setText(0, text);
     node->setData(0, KeyRole, key);
     nodes_.push_back(node);

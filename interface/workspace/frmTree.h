@@ -21,7 +21,7 @@ public:
 
     RichText* rtf() override { return nullptr; }
     QTreeWidget* TView = nullptr;
-    QString Tag;  // the navigation key
+    QString Tag; // the navigation key
     // The grammar text the tree was built from; the positions of its nodes hold only for it.
     std::string BuiltText;
 

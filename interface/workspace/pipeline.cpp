@@ -307,7 +307,8 @@ void Pipeline::MarkSyntaxErrors(RichText& text, const std::string& source, const
             p = lf == std::string::npos ? 0 : static_cast<readers::Pos>(lf) + 1;
         }
         const auto lastLf = error.rfind('\n');
-        const readers::Pos k = static_cast<readers::Pos>(lastLf == std::string::npos ? error.size() : error.size() - lastLf - 1);
+        const readers::Pos k =
+            static_cast<readers::Pos>(lastLf == std::string::npos ? error.size() : error.size() - lastLf - 1);
         if (k == 0) break;
         const auto cr = source.find('\r', static_cast<size_t>(p));
         const readers::Pos e = cr == std::string::npos ? 0 : static_cast<readers::Pos>(cr) + 1;
@@ -365,7 +366,8 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
     const auto name = [g] { return g->GrammarName; };
     const EngineClient engine(*e);
     bool shown = false;
-    main_.WriteLog(Time() + " ... grammar - " + name() + CrLf + Time() + "   - Searching and removing identical rules..." + CrLf);
+    main_.WriteLog(Time() + " ... grammar - " + name() + CrLf + Time() +
+                   "   - Searching and removing identical rules..." + CrLf);
     status("Searching and removing identical rules");
     letRun();
     std::int32_t ih = 0, it = 0;
@@ -390,8 +392,7 @@ void Pipeline::removeExtraneous(bool tools, std::int32_t& head, std::int32_t& ta
         main_.WriteLog((tools ? listed : QString()) + Time() + " ... removing " + what + " nonterminals" + CrLf);
         if (what == QLatin1String("dead"))
             status(tools ? QStringLiteral("Deleting dead nonterminals") : QStringLiteral("Removing dead nonterminals"));
-        else
-            status(QStringLiteral("Removing unreachable nonterminals"));
+        else status(QStringLiteral("Removing unreachable nonterminals"));
         letRun();
         e->DeleteNonterminals(&h, &t);
     };
@@ -633,9 +634,9 @@ void Pipeline::GetNewParser(std::int32_t language)
     // A matrix has one column per nonterminal and N rows, then T rows per `terminalRows` and
     // `extraRows` more; its grid has a title column and terminal titles for the rows past N.
     struct MatrixStep {
-        const char* log;  // the status bar shows it without its indent and dots
+        const char* log; // the status bar shows it without its indent and dots
         void (*EngineExports::*compute)();
-        EngineClient::MatrixGetter fetch;  // none for the product, which is only kept
+        EngineClient::MatrixGetter fetch; // none for the product, which is only kept
         int terminalRows, extraRows;
         const bool* show;
         const char* title;
@@ -664,7 +665,8 @@ void Pipeline::GetNewParser(std::int32_t language)
         letRun();
         if (!step.fetch) continue;
         const int symbolRows = T * step.terminalRows + step.extraRows, rows = N + symbolRows;
-        const std::string matrix = engine.Matrix(step.fetch, static_cast<std::size_t>(rows), static_cast<std::size_t>(N));
+        const std::string matrix =
+            engine.Matrix(step.fetch, static_cast<std::size_t>(rows), static_cast<std::size_t>(N));
         letRun();
         if (step.show && *step.show)
             gridStep(matrix, N, T, rows + 1, symbolRows, rows, QLatin1String(step.title), step.colour, firstGrid);
@@ -722,8 +724,9 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     }
     // What the engine could not write is a failure, never a parser "kept in file".
     if (!failure.empty() || RunBase.empty() || isGrammarFile(parserFile) || !fileExists(parserFile)) {
-        const QString why = failure.empty() ? "The parser file \"" + cp1251::toUnicode(parserFile) + "\" was not written."
-                                            : cp1251::toUnicode(failure);
+        const QString why = failure.empty()
+                                ? "The parser file \"" + cp1251::toUnicode(parserFile) + "\" was not written."
+                                : cp1251::toUnicode(failure);
         main_.WriteLog(Time() + " ..." + head + CrLf + Time() + " ... " + why + CrLf);
         status(why);
         removeResult(".tmp");
@@ -776,4 +779,3 @@ void Pipeline::ParserCodeStep(std::int32_t language)
 }
 
 // ---- commands of the transformation issue ----
-

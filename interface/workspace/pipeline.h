@@ -73,8 +73,8 @@ private:
     void readGrammar(frmGrammar& g, bool engineRun, std::int32_t language);
     void removeExtraneous(bool tools, std::int32_t& head, std::int32_t& tail);
     void showMatrixGrid(bool& firstGrid);
-    void gridStep(const std::string& matrix, int N, int T, int cols, int terminalTitles, int rows,
-                  const QString& title, std::int32_t colour, bool& firstGrid);
+    void gridStep(const std::string& matrix, int N, int T, int cols, int terminalTitles, int rows, const QString& title,
+                  std::int32_t colour, bool& firstGrid);
     // One link of the chain of transformations towards LL(1): 0 left factoring, 1 recursion
     // loops, 2 immediate left recursion.
     void transformLink(int link, std::int32_t& first, std::int32_t& last);

@@ -22,16 +22,16 @@ struct Link {
     void (*EngineExports::*transform)(std::int32_t*, std::int32_t*);
     const char* log;
     const char* status;
-    const char* title;          // of the printed grammar or of the rule listing
-    QString* extension;         // the user's extension option
-    const char* document;       // title of the run's result document
-    bool* pre;                  // the run's switch
-    bool* show;                 // the run's display switch
+    const char* title; // of the printed grammar or of the rule listing
+    QString* extension; // the user's extension option
+    const char* document; // title of the run's result document
+    bool* pre; // the run's switch
+    bool* show; // the run's display switch
 };
 
 const Link chain[] = {
-    {&EngineExports::LeftFactoring, " ... left factoring", "Left factoring", " grammar after left factoring",
-     &ExtFact, "Left factoring", &PreFact, &ShowFact},
+    {&EngineExports::LeftFactoring, " ... left factoring", "Left factoring", " grammar after left factoring", &ExtFact,
+     "Left factoring", &PreFact, &ShowFact},
     {&EngineExports::RecursiveLoops, " ... reducing left recursion loops", "Reducing left recursion loops",
      " grammar after transforming left recursion loops", &ExtLoops, "No recursion loops", &PreLoops, &ShowLoops},
     {&EngineExports::SelfRecursion, " ... eliminating immediate left recursion", "Eliminating immediate left recursion",

@@ -181,7 +181,8 @@ void Pipeline::TryToTransformToLL1(bool& failed)
                 letRun();
                 ++cycles;
                 if (substitutions > 0) total += substitutions;
-                const QString made = QStringLiteral("%1, %2 substitutions have been made").arg(cycles).arg(substitutions);
+                const QString made =
+                    QStringLiteral("%1, %2 substitutions have been made").arg(cycles).arg(substitutions);
                 Log(" ... cycle " + made);
                 status("Cycle " + made);
                 accept(true);

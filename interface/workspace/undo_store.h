@@ -10,8 +10,8 @@
 class UndoStore {
 public:
     struct Step {
-        std::string text;         // CR LF line ends, as the editor gives it
-        std::int64_t caret = 0;   // 0-based, CR LF counted as two
+        std::string text; // CR LF line ends, as the editor gives it
+        std::int64_t caret = 0; // 0-based, CR LF counted as two
         std::int32_t notation = 1;
     };
     struct Buttons {
@@ -43,6 +43,6 @@ private:
     void keepEdits(const Step& shown);
 
     std::vector<Step> steps_;
-    int pos_ = 0;  // 1..Count, 0 while empty
+    int pos_ = 0; // 1..Count, 0 while empty
     bool pending_ = false;
 };

@@ -65,4 +65,4 @@ void Form1::Command1_Click()
 
 void Form1::ShowSyntaxError(const QString& message) { ShowError(this, message); }
 
-}  // namespace zentrav
+} // namespace zentrav

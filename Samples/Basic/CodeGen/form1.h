@@ -36,4 +36,4 @@ private:
     ErrorShower ShowError;
 };
 
-}  // namespace zentrav
+} // namespace zentrav

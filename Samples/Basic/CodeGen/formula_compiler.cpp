@@ -37,7 +37,7 @@ const std::pair<const char*, const char*> Procedures[] = {
     {"<a-z>", "a-z"},
 };
 
-}  // namespace
+} // namespace
 
 std::vector<std::pair<std::string, std::string>> FormulaCompiler::ExpectedSets()
 {
@@ -95,7 +95,12 @@ void FormulaCompiler::s_1()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[0].first)) return;
     switch (LL1) {
-    case 40: case 43: case 45: case 48 ... 57: case 65 ... 90: case 97 ... 122:  // ( + - 0-9 A-Z a-z
+    case 40:
+    case 43:
+    case 45:
+    case 48 ... 57:
+    case 65 ... 90:
+    case 97 ... 122: // ( + - 0-9 A-Z a-z
         // <Zentrav> ::= `InitCodeGen` <Express>
         InitCodeGen();
         s_2();
@@ -111,20 +116,23 @@ void FormulaCompiler::s_2()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[1].first)) return;
     switch (LL1) {
-    case 40: case 48 ... 57: case 65 ... 90: case 97 ... 122:  // ( 0-9 A-Z a-z
+    case 40:
+    case 48 ... 57:
+    case 65 ... 90:
+    case 97 ... 122: // ( 0-9 A-Z a-z
         // <Express> ::= <Term> <E-List>
         s_3();
         if (bad) return;
         s_4();
         break;
-    case 43:  // +
+    case 43: // +
         // <Express> ::= + <Term> <E-List>
         Scan();
         s_3();
         if (bad) return;
         s_4();
         break;
-    case 45:  // -
+    case 45: // -
         // <Express> ::= - `PushSymbol(LL0)` <Term> `EmitCalculation(2)` <E-List>
         Scan();
         PushSymbol(LL0);
@@ -144,7 +152,10 @@ void FormulaCompiler::s_3()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[2].first)) return;
     switch (LL1) {
-    case 40: case 48 ... 57: case 65 ... 90: case 97 ... 122:  // ( 0-9 A-Z a-z
+    case 40:
+    case 48 ... 57:
+    case 65 ... 90:
+    case 97 ... 122: // ( 0-9 A-Z a-z
         // <Term> ::= <Fact> <T-List>
         s_5();
         if (bad) return;
@@ -163,21 +174,23 @@ void FormulaCompiler::s_4()
     // The list's call of itself at the end of its alternative is a turn of this loop, so a long
     // formula does not nest.
     for (;;) switch (LL1) {
-    case 43: case 45:  // + -
-        // <E-List> ::= + `PushSymbol(LL0)` <Term> `EmitCalculation(3)` <E-List>
-        Scan();
-        PushSymbol(LL0);
-        s_3();
-        if (bad) return;
-        EmitCalculation(3);
-        continue;  // <E-List>
-    case 41: case -1:  // ) finish
-        // <E-List> ::=
-        return;
-    default:
-        ErrH(1, Procedures[3].first, Procedures[3].second);
-        return;
-    }
+        case 43:
+        case 45: // + -
+            // <E-List> ::= + `PushSymbol(LL0)` <Term> `EmitCalculation(3)` <E-List>
+            Scan();
+            PushSymbol(LL0);
+            s_3();
+            if (bad) return;
+            EmitCalculation(3);
+            continue; // <E-List>
+        case 41:
+        case -1: // ) finish
+            // <E-List> ::=
+            return;
+        default:
+            ErrH(1, Procedures[3].first, Procedures[3].second);
+            return;
+        }
 }
 
 // <Fact>
@@ -186,7 +199,10 @@ void FormulaCompiler::s_5()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[4].first)) return;
     switch (LL1) {
-    case 40: case 48 ... 57: case 65 ... 90: case 97 ... 122:  // ( 0-9 A-Z a-z
+    case 40:
+    case 48 ... 57:
+    case 65 ... 90:
+    case 97 ... 122: // ( 0-9 A-Z a-z
         // <Fact> ::= <P> <F-List>
         s_7();
         if (bad) return;
@@ -203,21 +219,25 @@ void FormulaCompiler::s_6()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[5].first)) return;
     for (;;) switch (LL1) {
-    case 42: case 47:  // * /
-        // <T-List> ::= * `PushSymbol(LL0)` <Fact> `EmitCalculation(3)` <T-List>
-        Scan();
-        PushSymbol(LL0);
-        s_5();
-        if (bad) return;
-        EmitCalculation(3);
-        continue;  // <T-List>
-    case 41: case 43: case 45: case -1:  // ) + - finish
-        // <T-List> ::=
-        return;
-    default:
-        ErrH(1, Procedures[5].first, Procedures[5].second);
-        return;
-    }
+        case 42:
+        case 47: // * /
+            // <T-List> ::= * `PushSymbol(LL0)` <Fact> `EmitCalculation(3)` <T-List>
+            Scan();
+            PushSymbol(LL0);
+            s_5();
+            if (bad) return;
+            EmitCalculation(3);
+            continue; // <T-List>
+        case 41:
+        case 43:
+        case 45:
+        case -1: // ) + - finish
+            // <T-List> ::=
+            return;
+        default:
+            ErrH(1, Procedures[5].first, Procedures[5].second);
+            return;
+        }
 }
 
 // <P>
@@ -226,7 +246,7 @@ void FormulaCompiler::s_7()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[6].first)) return;
     switch (LL1) {
-    case 40:  // (
+    case 40: // (
         // <P> ::= ( <Express> )
         Scan();
         s_2();
@@ -237,19 +257,19 @@ void FormulaCompiler::s_7()
         }
         Scan();
         break;
-    case 48 ... 57:  // 0-9
+    case 48 ... 57: // 0-9
         // <P> ::= <0-9> `PushSymbol(LL0)`
         s_9();
         if (bad) return;
         PushSymbol(LL0);
         break;
-    case 65 ... 90:  // A-Z
+    case 65 ... 90: // A-Z
         // <P> ::= <A-Z> `PushSymbol(LL0)`
         s_10();
         if (bad) return;
         PushSymbol(LL0);
         break;
-    case 97 ... 122:  // a-z
+    case 97 ... 122: // a-z
         // <P> ::= <a-z> `PushSymbol(LL0)`
         s_11();
         if (bad) return;
@@ -266,21 +286,24 @@ void FormulaCompiler::s_8()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[7].first)) return;
     for (;;) switch (LL1) {
-    case 94:  // ^
-        // <F-List> ::= ^ `PushSymbol(LL0)` <P> `EmitCalculation(3)` <F-List>
-        Scan();
-        PushSymbol(LL0);
-        s_7();
-        if (bad) return;
-        EmitCalculation(3);
-        continue;  // <F-List>
-    case 41 ... 43: case 45: case 47: case -1:  // )-+ - / finish
-        // <F-List> ::=
-        return;
-    default:
-        ErrH(1, Procedures[7].first, Procedures[7].second);
-        return;
-    }
+        case 94: // ^
+            // <F-List> ::= ^ `PushSymbol(LL0)` <P> `EmitCalculation(3)` <F-List>
+            Scan();
+            PushSymbol(LL0);
+            s_7();
+            if (bad) return;
+            EmitCalculation(3);
+            continue; // <F-List>
+        case 41 ... 43:
+        case 45:
+        case 47:
+        case -1: // )-+ - / finish
+            // <F-List> ::=
+            return;
+        default:
+            ErrH(1, Procedures[7].first, Procedures[7].second);
+            return;
+        }
 }
 
 // <0-9>
@@ -289,7 +312,7 @@ void FormulaCompiler::s_9()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[8].first)) return;
     switch (LL1) {
-    case 48 ... 57:  // 0-9
+    case 48 ... 57: // 0-9
         Scan();
         break;
     default:
@@ -303,7 +326,7 @@ void FormulaCompiler::s_10()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[9].first)) return;
     switch (LL1) {
-    case 65 ... 90:  // A-Z
+    case 65 ... 90: // A-Z
         Scan();
         break;
     default:
@@ -317,7 +340,7 @@ void FormulaCompiler::s_11()
     DepthGuard guard(Depth);
     if (!Enter(Procedures[10].first)) return;
     switch (LL1) {
-    case 97 ... 122:  // a-z
+    case 97 ... 122: // a-z
         Scan();
         break;
     default:
@@ -334,16 +357,12 @@ void FormulaCompiler::InitCodeGen()
     Text2.clear();
     // Each operator gives at most one step, so the formula bounds the last address; cells widen
     // beyond four characters only when an address would not fit, and stay aligned.
-    const auto operators = std::count_if(Src.begin(), Src.end(), [](char c) {
-        return c == '+' || c == '-' || c == '*' || c == '/' || c == '^';
-    });
+    const auto operators = std::count_if(
+        Src.begin(), Src.end(), [](char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; });
     CellWidth = std::max<size_t>(4, std::to_string(NextAddress + operators).size());
 }
 
-void FormulaCompiler::PushSymbol(long code)
-{
-    CellStack += std::string(CellWidth - 1, ' ') + static_cast<char>(code);
-}
+void FormulaCompiler::PushSymbol(long code) { CellStack += std::string(CellWidth - 1, ' ') + static_cast<char>(code); }
 
 void FormulaCompiler::EmitCalculation(long count)
 {
@@ -359,4 +378,4 @@ void FormulaCompiler::EmitCalculation(long count)
     CellStack += address;
 }
 
-}  // namespace zentrav
+} // namespace zentrav

@@ -62,4 +62,4 @@ private:
     std::string Text2;
 };
 
-}  // namespace zentrav
+} // namespace zentrav

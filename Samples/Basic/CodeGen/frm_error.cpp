@@ -30,4 +30,4 @@ void frmError::SetMessage(const QString& message)
     samples::FitToText(*this, *Text1, samples::ScreenOf(parentWidget()));
 }
 
-}  // namespace zentrav
+} // namespace zentrav

@@ -19,4 +19,4 @@ public:
     QPushButton* Command1;
 };
 
-}  // namespace zentrav
+} // namespace zentrav
