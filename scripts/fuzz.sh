@@ -54,7 +54,7 @@ for t in "${targets[@]}"; do
     tail -n 60 "$build/fuzz_$t.log"
     failed+=("$t")
   else
-    grep -E "stat::number_of_executed_units|cov:" "$build/fuzz_$t.log" | tail -n 2 || true
+    grep -a -E "stat::number_of_executed_units|cov:" "$build/fuzz_$t.log" | tail -n 2 || true
   fi
 done
 if [ ${#failed[@]} -ne 0 ]; then
