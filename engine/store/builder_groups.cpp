@@ -81,11 +81,14 @@ Builder::GroupFrame* Builder::TopFrame() {
 }
 
 void Builder::ClearGroupStack() {
-  while (GroupStack >= 1) {
+  // A stack that a caller's calls left running round is popped no further than the pool has
+  // records; what is left of it is dropped.
+  for (int64_t steps = 0, limit = Eng.mem.StepLimit(GroupPool); GroupStack >= 1 && steps < limit; ++steps) {
     int32_t r = 0;
     Eng.mem.VLSPOP(GroupPool, GrpNext, GroupStack, r);
     Eng.mem.VLON(GroupPool, r);
   }
+  GroupStack = 0;
   GroupFrames.clear();
 }
 

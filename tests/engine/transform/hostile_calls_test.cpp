@@ -190,3 +190,21 @@ TEST(HostileCalls, CornersAndParsersEndOnAChainThatMissesItsEnd) {
   }
   std::filesystem::remove_all(folder);
 }
+
+// Clearing the group stack popped until it met the bottom; a stack that runs round (as
+// arbitrary builder calls can leave it) held the next action or run start for ever.
+TEST(HostileCalls, GroupStackThatRunsRoundIsCleared) {
+  EXPECT_TRUE(Returns([] {
+    RunScript("INIT ACT N:S NLI GMN NL BRO");
+    mv::Engine& eng = mv::ProcessEngine();
+    const int32_t top = eng.builder.GroupStack;
+    if (top < 1) _exit(2);
+    // Below the top, a record already given back whose link leads to itself.
+    const int32_t given = eng.mem.IVLOFF(mv::GroupContextPool);
+    eng.mem.VLON(mv::GroupContextPool, given);
+    eng.mem.VLW(mv::GroupContextPool, given, mv::GrpNext, given);
+    eng.mem.VLW(mv::GroupContextPool, top, mv::GrpNext, given);
+    RunScript("ACT");
+    if (eng.builder.GroupStack != 0) _exit(3);
+  }));
+}
