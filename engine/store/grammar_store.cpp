@@ -86,20 +86,20 @@ const NameProbe* GrammarStore::ProbeOf(int32_t first, int32_t last) const {
   return nullptr;
 }
 
-NameLookup GrammarStore::Remembered(int32_t first, int32_t last, int32_t record) const {
-  const RecordMemory& mem = Eng.mem;
-  return NameLookup{
-      Chain{first, last}, record,
-      Chain{mem.IVLR(NonterminalPool, record, NtmNameFirst), mem.IVLR(NonterminalPool, record, NtmNameLast)},
-      NameEpoch};
+NameStamp GrammarStore::StampOf(int32_t pool) const {
+  return NameStamp{NameEpoch, Eng.mem.GiveBacks(RecordMemory::SizeClass(pool)),
+                   Eng.mem.GiveBacks(RecordMemory::SizeClass(NameCharPool))};
 }
 
+NameLookup GrammarStore::Remembered(int32_t first, int32_t last, int32_t record) const {
+  return NameLookup{Chain{first, last}, record, StampOf(NonterminalPool)};
+}
+
+// The record was found under the same stamp, so it still carries the name; the chain looked
+// up is the same records, whose codes nothing writes over while the stamp holds.
 bool GrammarStore::StillLeads(const NameLookup& lookup, int32_t first, int32_t last) const {
-  const RecordMemory& mem = Eng.mem;
-  return first >= 1 && NameIndexOn && lookup.Epoch == NameEpoch && lookup.Name == Chain{first, last} &&
-         mem.IsLiveRecord(NonterminalPool, lookup.Record) &&
-         mem.IVLR(NonterminalPool, lookup.Record, NtmNameFirst) == lookup.RecordName.First &&
-         mem.IVLR(NonterminalPool, lookup.Record, NtmNameLast) == lookup.RecordName.Last;
+  return first >= 1 && NameIndexOn && lookup.Record >= 1 && lookup.Name == Chain{first, last} &&
+         lookup.Stamp == StampOf(NonterminalPool);
 }
 
 // Name chains are walked with a bound: a chain that runs into a loop ends there.
@@ -155,18 +155,30 @@ std::string GrammarStore::NameKey(int32_t first, int32_t last) const {
   return key;
 }
 
-NameKeyIndex* GrammarStore::IndexOf(int32_t firstBucket, int32_t modulus) {
+NameKeyIndex* GrammarStore::IndexOf(int32_t pool, int32_t firstBucket, int32_t modulus, bool& trusted) {
+  trusted = false;
   if (!NameIndexOn || modulus != NameHashModulus) return nullptr;
+  size_t table = 0;
   switch (firstBucket) {
     case NonterminalBuckets:
-      return &NameIndex[0];
+      table = 0;
+      break;
     case TerminalBuckets:
-      return &NameIndex[1];
+      table = 1;
+      break;
     case ActionBuckets:
-      return &NameIndex[2];
+      table = 2;
+      break;
     default:
       return nullptr;
   }
+  const NameStamp now = StampOf(pool);
+  if (!(IndexStamp[table] == now)) {
+    IndexStamp[table] = now;
+    IndexTrusted[table] = NameIndex[table].IsEmpty();
+  }
+  trusted = IndexTrusted[table];
+  return &NameIndex[table];
 }
 
 bool GrammarStore::NameTaken(int32_t first) const {
@@ -196,7 +208,8 @@ void GrammarStore::RemoveName(int32_t pool, int32_t firstBucket, int32_t record)
   RecordMemory& mem = Eng.mem;
   ++NameEpoch;
   const int32_t nameFirst = mem.IVLR(pool, record, 3), nameLast = mem.IVLR(pool, record, 4);
-  if (auto* index = IndexOf(firstBucket, NameHashModulus)) {
+  bool trusted = false;
+  if (auto* index = IndexOf(pool, firstBucket, NameHashModulus, trusted)) {
     index->Remove(NameKey(nameFirst, nameLast), record);
   }
   const int32_t bucket = firstBucket + NameHash(NameHashModulus, nameFirst, nameLast);
@@ -229,27 +242,31 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, i
                                     const std::vector<int32_t>& extraFields) {
   RecordMemory& mem = Eng.mem;
   const NameProbe* probe = ProbeOf(first, last);
-  int32_t bucket = firstBucket + (!probe        ? NameHash(modulus, first, last)
-                                  : modulus < 1 ? 0
-                                                : int32_t(probe->Sum % modulus));
-  bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
-  int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
-  auto* index = bucketValid ? IndexOf(firstBucket, modulus) : nullptr;
-  std::string walkedKey = index && !probe ? NameKey(first, last) : std::string();
+  const int32_t bucket = firstBucket + (!probe        ? NameHash(modulus, first, last)
+                                        : modulus < 1 ? 0
+                                                      : int32_t(probe->Sum % modulus));
+  const bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
+  const int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
+  bool trusted = false;
+  auto* index = bucketValid ? IndexOf(pool, firstBucket, modulus, trusted) : nullptr;
+  const std::string walkedKey = index && !probe ? NameKey(first, last) : std::string();
   const std::string_view key = probe ? std::string_view(probe->Key) : walkedKey;
   if (key.empty()) index = nullptr;
   const uint64_t hash = !index  ? 0
                         : probe ? NameKeyIndex::Finish(NameKeyIndex::Step(probe->KeyHash, 'L'))
                                 : NameKeyIndex::Hash(key);
+  NameKeyIndex::Spot spot;
   bool walk = bucketFirst >= 1;
   if (index) {
-    if (const int32_t r = index->Find(key, hash)) {
-      if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
+    spot = index->Seek(key, hash);
+    if (const int32_t r = spot.Record) {
+      if (trusted || SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
         return r;
       }
       // The record's name changed under the index: the bucket decides.
       index->Remove(key);
+      spot = index->Seek(key, hash);
     } else {
       walk = false;
     }
@@ -260,7 +277,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, i
     for (int32_t r = bucketFirst, steps = 0; r >= 1 && steps < mem.StepLimit(pool); ++steps) {
       if (SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
         Found = true;
-        if (index) index->Add(key, hash, r);
+        if (index) index->Insert(spot, key, hash, r);
         return r;
       }
       if (r == bucketLast) break;
@@ -286,7 +303,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, i
   mem.VLW(pool, r, 5, 0);
   mem.VLW(pool, r, 6, 0);
   for (int32_t f : extraFields) mem.VLW(pool, r, f, 0);
-  if (index) index->Add(key, hash, r);
+  if (index) index->Insert(spot, key, hash, r);
   if (bucketValid) {
     if (bucketFirst < 1) {
       NameTable[size_t(bucket)] = r;

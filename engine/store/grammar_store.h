@@ -157,12 +157,21 @@ struct NameProbe {
   uint64_t KeyHash = NameKeyIndex::Seed;  // the key's hash before its last byte
 };
 
-// A name looked up lately and the record it led to, with that record's name chain then.
+// What a record's name depends on: the name tables' epoch and how often records of the
+// record's size class and of the name characters' class were given back. While all three stay,
+// every record in use keeps the name it was found or added under.
+struct NameStamp {
+  uint64_t Epoch = 0;
+  uint64_t RecordGiveBacks = 0;
+  uint64_t CharGiveBacks = 0;
+  bool operator==(const NameStamp&) const = default;
+};
+
+// A name looked up lately and the record it led to, under the stamp of then.
 struct NameLookup {
   Chain Name;
   int32_t Record = 0;
-  Chain RecordName;
-  uint64_t Epoch = 0;
+  NameStamp Stamp;
 };
 
 class GrammarStore {
@@ -272,20 +281,26 @@ private:
   // Whether a lookup still leads from the chain first..last to its record.
   bool StillLeads(const NameLookup& lookup, int32_t first, int32_t last) const;
   NameLookup Remembered(int32_t first, int32_t last, int32_t record) const;
+  NameStamp StampOf(int32_t pool) const;
   // Moves on whenever a name may have left the tables or a chain may have been given back:
   // probes and remembered lookups of an earlier epoch are not trusted.
   uint64_t NameEpoch = 1;
   // The rule head opened last, and the nonterminal looked up last (a group's name is placed
   // and then opened as a rule head).
   NameLookup HeadLookup, LastNonterminal;
-  // The index of the table whose buckets begin at firstBucket, or null.
-  NameKeyIndex* IndexOf(int32_t firstBucket, int32_t modulus);
+  // The index of the table whose buckets begin at firstBucket, or null. Trusted is set when
+  // every record the index leads to has carried its key's name all along: the index was empty
+  // under the stamp that holds now, so each was added or found under it.
+  NameKeyIndex* IndexOf(int32_t pool, int32_t firstBucket, int32_t modulus, bool& trusted);
 
   // Beside the bucket chains, one index per table from a name's codes to its record: a
   // look-up costs one hash probe instead of a walk of a bucket that may hold hundreds of
   // names. Kept by FindOrAddName, RemoveName and ClearNameTables, the only steps that change
   // the buckets.
   std::array<NameKeyIndex, 3> NameIndex;
+  // The stamp of each index's latest look-up, and whether the index was empty under it.
+  std::array<NameStamp, 3> IndexStamp;
+  std::array<bool, 3> IndexTrusted{};
   // First NameCharRecords of the chains that name a record.
   std::vector<bool> TakenNames;
   // What it uses of the engine, by the engine's own names.

@@ -28,40 +28,69 @@ public:
     return Finish(h);
   }
 
-  // The record that key leads to, or 0.
-  int32_t Find(std::string_view key) const { return Find(key, Hash(key)); }
-  int32_t Find(std::string_view key, uint64_t hash) const {
-    if (Slots.empty()) return 0;
+  // Where a key was looked for: the record it leads to (0 for none), and the slot that holds
+  // it or that a new record for the key would take.
+  struct Spot {
+    int32_t Record = 0;
+    size_t Slot = 0;
+  };
+  // One probe sequence for both finding and adding.
+  Spot Seek(std::string_view key, uint64_t hash) const {
+    Spot spot;
+    if (Slots.empty()) return spot;
     const uint32_t tag = Tag(hash);
+    bool vacancy = false;
     for (size_t s = tag & Mask();; s = (s + 1) & Mask()) {
       const Slot& slot = Slots[s];
-      if (slot.Record == Empty) return 0;
-      if (slot.Record != Removed && slot.Tag == tag && KeyOf(slot) == key) return slot.Record;
+      if (slot.Record == Empty) {
+        if (!vacancy) spot.Slot = s;
+        return spot;
+      }
+      if (slot.Record == Removed) {
+        if (!vacancy) spot.Slot = s;
+        vacancy = true;
+        continue;
+      }
+      if (slot.Tag == tag && KeyOf(slot) == key) {
+        spot.Record = slot.Record;
+        spot.Slot = s;
+        return spot;
+      }
     }
   }
+  // key now leads to record, in the slot that Seek gave while key led nowhere (the index not
+  // changed since).
+  void Insert(const Spot& spot, std::string_view key, uint64_t hash, int32_t record) {
+    if (record < 1) return;
+    const Slot slot{Tag(hash), record, uint32_t(Keys.size()), uint32_t(key.size())};
+    if (Slots.empty() || (Used + 1) * 2 > Slots.size()) {
+      Rehash(Slots.empty() ? 64 : Live * 2 + 64);
+      Place(slot);
+    } else {
+      if (Slots[spot.Slot].Record == Empty) ++Used;
+      Slots[spot.Slot] = slot;
+      ++Live;
+    }
+    Keys.append(key);
+  }
+  bool IsEmpty() const { return Live == 0; }
+
+  // The record that key leads to, or 0.
+  int32_t Find(std::string_view key) const { return Find(key, Hash(key)); }
+  int32_t Find(std::string_view key, uint64_t hash) const { return Seek(key, hash).Record; }
   // key now leads to record, unless it leads somewhere already.
   void Add(std::string_view key, int32_t record) { Add(key, Hash(key), record); }
   void Add(std::string_view key, uint64_t hash, int32_t record) {
-    if (record < 1 || Find(key, hash) != 0) return;
-    if ((Used + 1) * 2 > Slots.size()) Rehash(Slots.empty() ? 64 : Live * 2 + 64);
-    Place(Slot{Tag(hash), record, uint32_t(Keys.size()), uint32_t(key.size())});
-    Keys.append(key);
+    if (record < 1) return;
+    const Spot spot = Seek(key, hash);
+    if (spot.Record == 0) Insert(spot, key, hash, record);
   }
   // key leads nowhere any more (when it led to record, or to anything when record is 0).
   void Remove(std::string_view key, int32_t record = 0) {
-    if (Slots.empty()) return;
-    const uint32_t tag = Tag(Hash(key));
-    for (size_t s = tag & Mask();; s = (s + 1) & Mask()) {
-      Slot& slot = Slots[s];
-      if (slot.Record == Empty) return;
-      if (slot.Record != Removed && slot.Tag == tag && KeyOf(slot) == key) {
-        if (record == 0 || slot.Record == record) {
-          slot.Record = Removed;
-          --Live;
-        }
-        return;
-      }
-    }
+    const Spot spot = Seek(key, Hash(key));
+    if (spot.Record == 0 || (record != 0 && spot.Record != record)) return;
+    Slots[spot.Slot].Record = Removed;
+    --Live;
   }
   void Clear() {
     Slots.clear();

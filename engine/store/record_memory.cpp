@@ -46,6 +46,8 @@ void RecordMemory::InitRecordMemory() {
   PageClass.shrink_to_fit();
   for (auto& h : FreeHead) h = 0;
   for (auto& n : ClassRecords) n = 0;
+  // Every record of the run before is given back at once.
+  for (auto& n : GiveBackCount) ++n;
   CoreSetUp = false;
   ExhaustedFlag = false;
   Held.clear();
@@ -86,6 +88,7 @@ void RecordMemory::VLON(int32_t pool, int32_t record) {
   int64_t w = WordIndex(pool, record, 1);
   if (w < 0 || FreeMark[size_t(w)]) return;  // given back already
   int32_t cls = ClassOfPool[pool];
+  ++GiveBackCount[cls];
   Words[size_t(w)] = FreeHead[cls];
   FreeMark[size_t(w)] = true;
   FreeHead[cls] = record;
@@ -115,6 +118,7 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
   }
   int32_t cls = ClassOfPool[pool];
   if (whole) {
+    ++GiveBackCount[cls];
     int32_t r = first;
     for (int64_t k = 0; k < count; ++k) {
       size_t rw = size_t(WordIndex(pool, r, 1));

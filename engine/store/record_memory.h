@@ -143,6 +143,12 @@ public:
   int32_t FreeChainHead(int32_t sizeClass) const {
     return sizeClass >= 1 && sizeClass <= ClassCount ? FreeHead[sizeClass] : 0;
   }
+  // How many times records of a size class were given back, over the object's whole life: a
+  // record in use keeps what was written into it as long as this stays the same, whatever
+  // handle the giving back came through.
+  uint64_t GiveBacks(int32_t sizeClass) const {
+    return sizeClass >= 1 && sizeClass <= ClassCount ? GiveBackCount[sizeClass] : 0;
+  }
 
 private:
   // Word index of a field, or -1 when the pool, record or field is not valid: below 1, a field
@@ -184,6 +190,7 @@ private:
   std::vector<bool> FreeMark;
   int32_t FreeHead[ClassCount + 1] = {};
   int64_t ClassRecords[ClassCount + 1] = {};  // records carved in each class
+  uint64_t GiveBackCount[ClassCount + 1] = {};  // never reset
   int64_t CapacityPages = DefaultCapacityPages;
   bool CoreSetUp = false;
   bool ExhaustedFlag = false;
@@ -225,6 +232,7 @@ void RecordMemory::RefillChain(int32_t pool, int32_t& head, int32_t& tail, int64
   if (count < held) {
     // The rest of the old chain goes back whole, onto the free chain's head.
     const int32_t cls = ClassOfPool[pool];
+    ++GiveBackCount[cls];
     for (int64_t k = count; k < held; ++k) FreeMark[Held[size_t(k)].Word] = true;
     Words[Held.back().Word] = FreeHead[cls];
     FreeHead[cls] = Held[size_t(count)].Record;
