@@ -219,6 +219,62 @@ TEST(NameIndex, DeletedAndClearedNamesAreForgottenByTheIndex) {
   }
 }
 
+// A record given back through a stale handle while the name tables still list it, and taken
+// over by an action (a record of the same size), no longer carries its name: a later look-up
+// of the name, as an element or as the rule head read last, does not lead to it, with the
+// index as without.
+TEST(NameIndex, ARecordGivenBackUnderItsNameIsNotFoundAgain) {
+  enum Reading { Element, ReopenedHead };
+  const struct {
+    int32_t handlePool;
+    Reading reading;
+  } cases[] = {{mv::NonterminalPool, Element},
+               {mv::ActionPool, Element},
+               {mv::NonterminalPool, ReopenedHead},
+               {mv::ActionPool, ReopenedHead}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.handlePool) + (c.reading == Element ? " element" : " head"));
+    std::string outcome[2];
+    for (bool index : {false, true}) {
+      test_support::WorkFolder folder("name-index");
+      mv::Engine eng;
+      eng.BnfParserInit(0, folder.Path().string(), 0, 0, 0);
+      eng.store.NameIndexOn = index;
+      mv::Builder& b = eng.builder;
+      auto name = [&](const char* text) {
+        b.BKSNAI();
+        for (const char* ch = text; *ch; ++ch) b.BKSSYM(*ch);
+      };
+      b.BKSACT();
+      name("A"); b.BKSNLI(); b.BKSGMN(); b.BKSNL(); name("B"); b.BKSNTM(); b.BKSEND();
+      const int32_t a = eng.store.Grammar.First;
+      const mv::Chain head = b.RuleHeadName;
+      eng.mem.VLON(c.handlePool, a);
+      name("act");
+      b.BKSACR();
+      ASSERT_EQ(eng.mem.IVLR(mv::ElementPool, eng.store.CurrentAlternative.Last, mv::ElemReferent), a);
+      int32_t led = 0;
+      if (c.reading == Element) {
+        name("A");
+        b.BKSNTM();
+        led = eng.mem.IVLR(mv::ElementPool, eng.store.CurrentAlternative.Last, mv::ElemReferent);
+      } else {
+        ASSERT_EQ(b.RuleHeadName, head);
+        b.BKSNL();
+        // The name leads to the record that took the new alternative.
+        name("A");
+        led = eng.store.FindOrAddNonterminal(b.CurrentName.Chars.First, b.CurrentName.Chars.Last);
+        EXPECT_TRUE(eng.store.Found);
+        EXPECT_EQ(eng.mem.IVLR(mv::NonterminalPool, led, mv::NtmLastRule), eng.store.CurrentAlternative.Rule);
+      }
+      EXPECT_NE(led, a);
+      outcome[index] = std::to_string(eng.store.Found) + " " + std::to_string(led) + " " +
+                       std::to_string(eng.store.Grammar.First) + " " + std::to_string(eng.store.Grammar.Last);
+    }
+    EXPECT_EQ(outcome[0], outcome[1]);
+  }
+}
+
 // The hash a spelled name carries along byte by byte is the hash of its whole key, and the
 // index finds every key it holds through many growths, with some keys removed on the way.
 TEST(NameIndex, KeysStayFoundThroughGrowthAndCarriedHashes) {
