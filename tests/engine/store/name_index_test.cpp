@@ -185,20 +185,29 @@ TEST(NameIndex, EveryNameSitsInTheBucketOfItsCharacters) {
   EXPECT_GT(names, 3000);
 }
 
+// An engine at a run start, with the index on or off, and a name spelled through its builder.
+struct IndexedRun {
+  explicit IndexedRun(bool index) {
+    eng.BnfParserInit(0, folder.Path().string(), 0, 0, 0);
+    eng.store.NameIndexOn = index;
+  }
+  void Name(const char* text) {
+    eng.builder.BKSNAI();
+    for (const char* c = text; *c; ++c) eng.builder.BKSSYM(*c);
+  }
+  test_support::WorkFolder folder{"name-index"};
+  mv::Engine eng;
+};
+
 // Deleted names leave the index as they leave the buckets: reading a deleted name again adds a
 // new record in both cases.
 TEST(NameIndex, DeletedAndClearedNamesAreForgottenByTheIndex) {
   for (bool index : {false, true}) {
     SCOPED_TRACE(index);
-    test_support::WorkFolder folder("name-index");
-    mv::Engine eng;
-    eng.BnfParserInit(0, folder.Path().string(), 0, 0, 0);
-    eng.store.NameIndexOn = index;
+    IndexedRun run(index);
+    mv::Engine& eng = run.eng;
     mv::Builder& b = eng.builder;
-    auto name = [&](const char* text) {
-      b.BKSNAI();
-      for (const char* c = text; *c; ++c) b.BKSSYM(*c);
-    };
+    auto name = [&](const char* text) { run.Name(text); };
     b.BKSACT();
     name("S"); b.BKSNLI(); b.BKSGMN(); b.BKSNL(); name("s"); b.BKSTRM(); b.BKSEND();
     name("D"); b.BKSNTM();
@@ -236,15 +245,10 @@ TEST(NameIndex, ARecordGivenBackUnderItsNameIsNotFoundAgain) {
     SCOPED_TRACE(std::to_string(c.handlePool) + (c.reading == Element ? " element" : " head"));
     std::string outcome[2];
     for (bool index : {false, true}) {
-      test_support::WorkFolder folder("name-index");
-      mv::Engine eng;
-      eng.BnfParserInit(0, folder.Path().string(), 0, 0, 0);
-      eng.store.NameIndexOn = index;
+      IndexedRun run(index);
+      mv::Engine& eng = run.eng;
       mv::Builder& b = eng.builder;
-      auto name = [&](const char* text) {
-        b.BKSNAI();
-        for (const char* ch = text; *ch; ++ch) b.BKSSYM(*ch);
-      };
+      auto name = [&](const char* text) { run.Name(text); };
       b.BKSACT();
       name("A"); b.BKSNLI(); b.BKSGMN(); b.BKSNL(); name("B"); b.BKSNTM(); b.BKSEND();
       const int32_t a = eng.store.Grammar.First;
