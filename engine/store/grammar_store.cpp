@@ -1,5 +1,6 @@
 #include "store/grammar_store.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "store/record_memory.h"
@@ -340,8 +341,14 @@ void GrammarStore::OpenRuleAlternative(int32_t first, int32_t last) {
   RecordMemory& mem = Eng.mem;
   // Every alternative of a rule opens on the same head: the lookup is remembered.
   int32_t ntm = 0;
-  if (StillLeads(HeadLookup, first, last)) {
-    ntm = HeadLookup.Record;
+  size_t known = Heads.size() - 1;
+  for (size_t k = 0; k < Heads.size(); ++k)
+    if (StillLeads(Heads[k], first, last)) {
+      ntm = Heads[k].Record;
+      known = k;
+      break;
+    }
+  if (ntm >= 1) {
     Found = true;
   } else if (StillLeads(LastNonterminal, first, last)) {
     ntm = LastNonterminal.Record;
@@ -349,7 +356,8 @@ void GrammarStore::OpenRuleAlternative(int32_t first, int32_t last) {
   } else {
     ntm = FindOrAddNonterminal(first, last);
   }
-  HeadLookup = Remembered(first, last, ntm);
+  std::move_backward(Heads.begin(), Heads.begin() + known, Heads.begin() + known + 1);
+  Heads[0] = Remembered(first, last, ntm);
   int32_t rule = mem.IVLOFF(RulePool);
   int32_t lastRule = mem.IVLR(NonterminalPool, ntm, NtmLastRule);
   if (lastRule >= 1) mem.VLW(RulePool, lastRule, RuleNext, rule);

@@ -285,9 +285,11 @@ private:
   // Moves on whenever a name may have left the tables or a chain may have been given back:
   // probes and remembered lookups of an earlier epoch are not trusted.
   uint64_t NameEpoch = 1;
-  // The rule head opened last, and the nonterminal looked up last (a group's name is placed
-  // and then opened as a rule head).
-  NameLookup HeadLookup, LastNonterminal;
+  // The rule heads opened lately, the latest first: a rule's head is opened again after each
+  // group inside it, whose own head comes between. And the nonterminal looked up last (a
+  // group's name is placed and then opened as a rule head).
+  std::array<NameLookup, 8> Heads;
+  NameLookup LastNonterminal;
   // The index of the table whose buckets begin at firstBucket, or null. Trusted is set when
   // every record the index leads to has carried its key's name all along: the index was empty
   // under the stamp that holds now, so each was added or found under it.

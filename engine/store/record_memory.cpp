@@ -19,12 +19,14 @@ const uint8_t RecordMemory::ClassOfPool[PageLength + 1] = {
     7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  // 43-56
 };
 
-int32_t* WordSpace::NewBlock() {
-  void* p = ::operator new(BlockBytes, std::align_val_t(BlockBytes));
+WordSpace::Block WordSpace::NewBlock() {
+  Block block;
+  block.Words.reset(static_cast<int32_t*>(::operator new(BlockBytes, std::align_val_t(BlockBytes))));
   // Large pages: a grammar of many megabytes touches its records in a few hundred faults
   // instead of tens of thousands. Only advice; without it the block is as good.
-  madvise(p, BlockBytes, MADV_HUGEPAGE);
-  return static_cast<int32_t*>(p);
+  madvise(block.Words.get(), BlockBytes, MADV_HUGEPAGE);
+  block.Marks.reset(new uint64_t[BlockWords / 64]);
+  return block;
 }
 
 RecordMemory::RecordMemory() { InitRecordMemory(); }
@@ -40,8 +42,6 @@ int32_t RecordMemory::SizeClass(int32_t pool) {
 void RecordMemory::InitRecordMemory() {
   // Nothing is read below the first page, which the first extension makes.
   Words.Reset(0);
-  FreeMark.assign(1, false);
-  FreeMark.shrink_to_fit();
   PageClass.assign(1, 0);
   PageClass.shrink_to_fit();
   for (auto& h : FreeHead) h = 0;
@@ -61,13 +61,13 @@ int32_t RecordMemory::IVLOFF(int32_t pool) {
   // records are carved instead of handing out one record twice.
   if (FreeHead[cls] != 0) {
     int64_t head = WordIndex(pool, FreeHead[cls], 1);
-    if (head < 0 || !FreeMark[size_t(head)]) FreeHead[cls] = 0;
+    if (head < 0 || !Words.Marked(size_t(head))) FreeHead[cls] = 0;
   }
   if (FreeHead[cls] == 0) TakeFreeRecord(cls);
   int32_t r = FreeHead[cls];
   size_t w = size_t(int64_t(ClassSlot[cls]) * (r - 1) + 1);
   FreeHead[cls] = Words[w];
-  FreeMark[w] = false;
+  Words.SetMark(w, false);
   return r;
 }
 
@@ -78,7 +78,7 @@ bool RecordMemory::StillHeld(int32_t pool, int32_t head, int32_t tail) const {
   const size_t n = Held.size();
   for (size_t k = 0; k < n; ++k) {
     const size_t w = Held[k].Word;
-    ok &= w < Words.size() && !FreeMark[w];
+    ok &= w < Words.size() && !Words.Marked(w);
     if (k + 1 < n) ok &= Words[w] == Held[k + 1].Record;
   }
   return ok;
@@ -86,11 +86,11 @@ bool RecordMemory::StillHeld(int32_t pool, int32_t head, int32_t tail) const {
 
 void RecordMemory::VLON(int32_t pool, int32_t record) {
   int64_t w = WordIndex(pool, record, 1);
-  if (w < 0 || FreeMark[size_t(w)]) return;  // given back already
+  if (w < 0 || Words.Marked(size_t(w))) return;  // given back already
   int32_t cls = ClassOfPool[pool];
   ++GiveBackCount[cls];
   Words[size_t(w)] = FreeHead[cls];
-  FreeMark[size_t(w)] = true;
+  Words.SetMark(size_t(w), true);
   FreeHead[cls] = record;
 }
 
@@ -108,7 +108,7 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
   bool whole = false;
   for (int32_t r = first; count < limit;) {
     int64_t rw = WordIndex(pool, r, 1);
-    if (rw < 0 || FreeMark[size_t(rw)]) break;
+    if (rw < 0 || Words.Marked(size_t(rw))) break;
     ++count;
     if (r == last) {
       whole = true;
@@ -122,7 +122,7 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
     int32_t r = first;
     for (int64_t k = 0; k < count; ++k) {
       size_t rw = size_t(WordIndex(pool, r, 1));
-      FreeMark[rw] = true;
+      Words.SetMark(rw, true);
       r = Words[rw];
     }
     Words[size_t(w)] = FreeHead[cls];
@@ -213,14 +213,14 @@ void RecordMemory::TakeFreeRecord(int32_t cls) {
   int32_t page = FreeHead[7];
   int64_t pageWord = WordIndex(PageLength, page, 1);
   size_t w = size_t(pageWord);
-  if (pageWord < 0 || !FreeMark[w]) {
+  if (pageWord < 0 || !Words.Marked(w)) {
     // The chain of free pages was written over: a fresh page instead.
     FreeHead[7] = 0;
     TakeFreeRecord(cls);
     return;
   }
   FreeHead[7] = Words[w];
-  FreeMark[w] = false;
+  Words.SetMark(w, false);
   FormatFreeChain(cls, page);
 }
 
@@ -233,7 +233,7 @@ void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
   for (int32_t r = page * perPage; r >= lowest; --r) {
     size_t base = size_t(int64_t(slot) * (r - 1));
     Words[base + 1] = FreeHead[cls];
-    FreeMark[base + 1] = true;
+    Words.SetMark(base + 1, true);
     for (int32_t f = 2; f <= slot; ++f) Words[base + size_t(f)] = 0;
     FreeHead[cls] = r;
   }
@@ -246,12 +246,11 @@ void RecordMemory::VLTOVR() {
     CoreSetUp = true;
     int64_t pages = CapacityPages < CorePages ? CapacityPages : CorePages;
     Words.Reset(size_t(pages * PageLength + 1));
-    FreeMark.assign(Words.size(), false);
     PageClass.assign(size_t(pages + 1), 7);
     PageClass[0] = 0;
     for (int64_t p = 1; p <= pages; ++p) {
       Words[size_t(PageLength * (p - 1) + 1)] = p < pages ? int32_t(p + 1) : 0;
-      FreeMark[size_t(PageLength * (p - 1) + 1)] = true;
+      Words.SetMark(size_t(PageLength * (p - 1) + 1), true);
     }
     FreeHead[7] = 1;
     return;
@@ -263,9 +262,7 @@ void RecordMemory::VLTOVR() {
   }
   // One more page, a one-page chain of free pages.
   Words.Grow(Words.size() + PageLength);
-  // The marks grow in large steps: they are at least as many as the words, never fewer.
-  if (FreeMark.size() < Words.size()) FreeMark.resize(std::max(Words.size(), 2 * FreeMark.size()), false);
-  FreeMark[Words.size() - PageLength] = true;
+  Words.SetMark(Words.size() - PageLength, true);
   PageClass.push_back(7);
   FreeHead[7] = int32_t(PagesInUse());
 }

@@ -25,6 +25,11 @@ struct RunStopped : std::runtime_error {
 
 // The word space, held in blocks of a fixed size: growing it never moves or copies the words
 // held already, so a run that reads a large grammar costs time and memory in proportion.
+// Beside each block, one mark bit per word.
+//
+// A reset keeps the blocks: the next run takes them again, cleared as it takes words, instead
+// of having the system give fresh pages and clear them a second time. The space thus holds on
+// to the largest run's size, as a page file of that size would.
 class WordSpace {
 public:
   // 2 MB blocks: the size of a large page, which the system is asked to back them with.
@@ -32,36 +37,57 @@ public:
   static constexpr size_t BlockWords = size_t(1) << BlockShift;
   static constexpr size_t BlockBytes = BlockWords * sizeof(int32_t);
 
-  int32_t& operator[](size_t w) { return Blocks[w >> BlockShift][w & (BlockWords - 1)]; }
-  int32_t operator[](size_t w) const { return Blocks[w >> BlockShift][w & (BlockWords - 1)]; }
+  int32_t& operator[](size_t w) { return Blocks[w >> BlockShift].Words[w & (BlockWords - 1)]; }
+  int32_t operator[](size_t w) const { return Blocks[w >> BlockShift].Words[w & (BlockWords - 1)]; }
+  bool Marked(size_t w) const {
+    const size_t at = w & (BlockWords - 1);
+    return (Blocks[w >> BlockShift].Marks[at >> 6] >> (at & 63)) & 1;
+  }
+  void SetMark(size_t w, bool on) {
+    const size_t at = w & (BlockWords - 1);
+    uint64_t& bits = Blocks[w >> BlockShift].Marks[at >> 6];
+    const uint64_t bit = uint64_t(1) << (at & 63);
+    bits = on ? bits | bit : bits & ~bit;
+  }
   size_t size() const { return Size; }
-  // n words, all 0; the blocks of before are given back but the first, which every run needs.
+  // n words, all 0 and unmarked.
   void Reset(size_t n) {
-    if (Blocks.size() > 1) {
-      Blocks.resize(1);
-      Blocks.shrink_to_fit();
-    }
     Size = 0;
     Grow(n);
   }
-  // Grows to n words; the new ones are 0. Blocks come unwritten and only the words taken are
-  // cleared, so a small run does not clear a whole block.
+  // Grows to n words; the new ones are 0 and unmarked. Blocks come unwritten and only the words
+  // taken are cleared, so a small run does not clear a whole block.
   void Grow(size_t n) {
-    while (Blocks.size() * BlockWords < n) Blocks.emplace_back(NewBlock());
+    while (Blocks.size() * BlockWords < n) Blocks.push_back(NewBlock());
     while (Size < n) {
       const size_t offset = Size & (BlockWords - 1);
       const size_t count = std::min(n - Size, BlockWords - offset);
-      std::memset(Blocks[Size >> BlockShift].get() + offset, 0, count * sizeof(int32_t));
+      Block& block = Blocks[Size >> BlockShift];
+      std::memset(block.Words.get() + offset, 0, count * sizeof(int32_t));
+      ClearMarks(block.Marks.get(), offset, offset + count);
       Size += count;
     }
   }
 
 private:
-  struct FreeBlock {
+  struct FreeWords {
     void operator()(int32_t* p) const { ::operator delete(p, std::align_val_t(BlockBytes)); }
   };
-  static int32_t* NewBlock();
-  std::vector<std::unique_ptr<int32_t[], FreeBlock>> Blocks;
+  struct Block {
+    std::unique_ptr<int32_t[], FreeWords> Words;
+    std::unique_ptr<uint64_t[]> Marks;
+  };
+  static Block NewBlock();
+  // Clears the mark bits from..to (exclusive) of one block.
+  static void ClearMarks(uint64_t* marks, size_t from, size_t to) {
+    while (from < to) {
+      const size_t bit = from & 63, span = std::min<size_t>(64 - bit, to - from);
+      const uint64_t mask = span == 64 ? ~uint64_t(0) : ((uint64_t(1) << span) - 1) << bit;
+      marks[from >> 6] &= ~mask;
+      from += span;
+    }
+  }
+  std::vector<Block> Blocks;
   size_t Size = 0;
 };
 
@@ -131,7 +157,7 @@ public:
   // Whether record is a record in use: a slot of pool's class that is not on a free chain.
   bool IsLiveRecord(int32_t pool, int32_t record) const {
     int64_t w = WordIndex(pool, record, 1);
-    return w >= 0 && !FreeMark[size_t(w)];
+    return w >= 0 && !Words.Marked(size_t(w));
   }
   // More steps than a chain of one pool's records can take (its class has no more records): a
   // walk that goes on longer follows a damaged chain round a loop.
@@ -183,11 +209,10 @@ private:
   static const int32_t ClassSlot[ClassCount + 1];
   static const uint8_t ClassOfPool[PageLength + 1];
 
-  WordSpace Words;                 // index 0 unused
+  // Index 0 unused. The mark of a word is set on the first word of every free slot, so that a
+  // record given back twice, or a free chain written over, cannot make the free chains loop.
+  WordSpace Words;
   std::vector<uint8_t> PageClass;  // class of each page in use (7 = whole page); index 0 unused
-  // Beside the words: set on the first word of every free slot, so that a record given back
-  // twice, or a free chain written over, cannot make the free chains loop.
-  std::vector<bool> FreeMark;
   int32_t FreeHead[ClassCount + 1] = {};
   int64_t ClassRecords[ClassCount + 1] = {};  // records carved in each class
   uint64_t GiveBackCount[ClassCount + 1] = {};  // never reset
@@ -205,7 +230,7 @@ void RecordMemory::RefillChain(int32_t pool, int32_t& head, int32_t& tail, int64
     bool whole = false;
     for (int32_t r = head; int64_t(Held.size()) < limit;) {
       const int64_t w = WordIndex(pool, r, 1);
-      if (w < 0 || FreeMark[size_t(w)]) break;
+      if (w < 0 || Words.Marked(size_t(w))) break;
       Held.push_back({r, size_t(w)});
       if (r == tail) {
         whole = true;
@@ -233,7 +258,7 @@ void RecordMemory::RefillChain(int32_t pool, int32_t& head, int32_t& tail, int64
     // The rest of the old chain goes back whole, onto the free chain's head.
     const int32_t cls = ClassOfPool[pool];
     ++GiveBackCount[cls];
-    for (int64_t k = count; k < held; ++k) FreeMark[Held[size_t(k)].Word] = true;
+    for (int64_t k = count; k < held; ++k) Words.SetMark(Held[size_t(k)].Word, true);
     Words[Held.back().Word] = FreeHead[cls];
     FreeHead[cls] = Held[size_t(count)].Record;
     if (count == 0) head = tail = 0;
