@@ -230,19 +230,20 @@ TEST(NameIndex, DeletedAndClearedNamesAreForgottenByTheIndex) {
 
 // A record given back through a stale handle while the name tables still list it, and taken
 // over by an action (a record of the same size), no longer carries its name: a later look-up
-// of the name, as an element or as the rule head read last, does not lead to it, with the
-// index as without.
+// of the name, as an element or as a rule head read lately (last, or before a group), does
+// not lead to it, with the index as without.
 TEST(NameIndex, ARecordGivenBackUnderItsNameIsNotFoundAgain) {
-  enum Reading { Element, ReopenedHead };
+  enum Reading { Element, ReopenedHead, ReopenedAfterGroup };
   const struct {
     int32_t handlePool;
     Reading reading;
   } cases[] = {{mv::NonterminalPool, Element},
                {mv::ActionPool, Element},
                {mv::NonterminalPool, ReopenedHead},
-               {mv::ActionPool, ReopenedHead}};
+               {mv::ActionPool, ReopenedHead},
+               {mv::NonterminalPool, ReopenedAfterGroup}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(std::to_string(c.handlePool) + (c.reading == Element ? " element" : " head"));
+    SCOPED_TRACE(std::to_string(c.handlePool) + " " + std::to_string(c.reading));
     std::string outcome[2];
     for (bool index : {false, true}) {
       IndexedRun run(index);
@@ -250,7 +251,11 @@ TEST(NameIndex, ARecordGivenBackUnderItsNameIsNotFoundAgain) {
       mv::Builder& b = eng.builder;
       auto name = [&](const char* text) { run.Name(text); };
       b.BKSACT();
-      name("A"); b.BKSNLI(); b.BKSGMN(); b.BKSNL(); name("B"); b.BKSNTM(); b.BKSEND();
+      name("A"); b.BKSNLI(); b.BKSGMN(); b.BKSNL(); name("B"); b.BKSNTM();
+      if (c.reading == ReopenedAfterGroup) {
+        b.BKSBRO(); b.BKSNL(); name("C"); b.BKSNTM(); b.BKSEND(); b.BKSBRC();
+      }
+      b.BKSEND();
       const int32_t a = eng.store.Grammar.First;
       const mv::Chain head = b.RuleHeadName;
       eng.mem.VLON(c.handlePool, a);
