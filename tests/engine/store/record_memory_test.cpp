@@ -196,6 +196,31 @@ TEST_F(RecordMemoryTest, InitForgetsThePreviousRun) {
   EXPECT_EQ(mem.IVLOFF(2), 1);
 }
 
+// The words of a large run are taken again by the next one: its records come with the same
+// numbers, every field 0 and nothing marked as given back, over several blocks of words.
+TEST_F(RecordMemoryTest, ARunAfterALargeOneTakesCleanRecords) {
+  for (int32_t pool : {2, 14, 56}) {
+    SCOPED_TRACE(pool);
+    mem.InitRecordMemory();
+    const int64_t count = int64_t(3) * WordSpace::BlockWords / RecordMemory::SlotLength(pool);
+    std::vector<int32_t> first;
+    for (int64_t k = 0; k < count; ++k) {
+      const int32_t r = mem.IVLOFF(pool);
+      for (int32_t f = 1; f <= pool; ++f) mem.VLW(pool, r, f, -1);
+      first.push_back(r);
+    }
+    // Every other record given back: marks all over the blocks.
+    for (size_t k = 0; k < first.size(); k += 2) mem.VLON(pool, first[k]);
+    mem.InitRecordMemory();
+    for (int64_t k = 0; k < count; ++k) {
+      const int32_t r = mem.IVLOFF(pool);
+      ASSERT_EQ(r, first[size_t(k)]);
+      ASSERT_TRUE(mem.IsLiveRecord(pool, r));
+      for (int32_t f = 2; f <= pool; ++f) ASSERT_EQ(mem.IVLR(pool, r, f), 0) << r << " " << f;
+    }
+  }
+}
+
 TEST_F(RecordMemoryTest, ExhaustionStopsTheRunWithItsMessage) {
   mem.SetCapacityPages(2);
   EXPECT_EQ(mem.IVLOFF(56), 1);
