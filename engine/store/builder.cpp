@@ -57,9 +57,9 @@ void Builder::BKSSYM(int32_t code) {
   }
   const Chain before = CurrentName.Chars;
   const bool fresh = before.First < 1;
-  int32_t r = mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First, CurrentName.Chars.Last);
+  int32_t r =
+      mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First, CurrentName.Chars.Last, CharCode, code);
   if (fresh && store.NameTaken(r)) store.NameReleased(r);
-  mem.VLW(NameCharPool, r, CharCode, code);
   // The bucket sum and index key grow with the name.
   if (fresh) probe = store.NewProbe();
   if (fresh || probe.Of == before) GrammarStore::AddToProbe(probe, r, code);
@@ -115,8 +115,7 @@ void Builder::BKSACB() {
 
 void Builder::BKSSTS(int32_t code) {
   RecordMemory& mem = Eng.mem;
-  int32_t r = mem.AppendRecord(ActionCharPool, CharNext, ActionText.First, ActionText.Last);
-  mem.VLW(ActionCharPool, r, CharCode, code);
+  mem.AppendRecord(ActionCharPool, CharNext, ActionText.First, ActionText.Last, CharCode, code);
 }
 
 void Builder::BKSSTM() {

@@ -49,10 +49,7 @@ int32_t Builder::ItemCode() const {
 
 void Builder::AppendToClassName(const std::string& text) {
   Chain& name = CharacterClass.Name;
-  for (unsigned char c : text) {
-    int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, name.First, name.Last);
-    Eng.mem.VLW(NameCharPool, r, CharCode, c);
-  }
+  for (unsigned char c : text) Eng.mem.AppendRecord(NameCharPool, CharNext, name.First, name.Last, CharCode, c);
 }
 
 // One alternative of RuleHeadName per member, each holding the terminal of that code.

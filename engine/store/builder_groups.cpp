@@ -17,8 +17,7 @@ Chain Builder::NewNameChain(const std::vector<int32_t>& codes) {
   NameProbe& probe = Eng.store.Built;
   probe = Eng.store.NewProbe();
   for (int32_t code : codes) {
-    int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, chain.First, chain.Last);
-    Eng.mem.VLW(NameCharPool, r, CharCode, code);
+    const int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, chain.First, chain.Last, CharCode, code);
     GrammarStore::AddToProbe(probe, r, code);
   }
   return chain;

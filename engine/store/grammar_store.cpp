@@ -201,7 +201,7 @@ Chain GrammarStore::CopyName(int32_t first, int32_t last) {
   }
   Chain copy;
   for (int32_t code : codes)
-    mem.VLW(NameCharPool, mem.AppendRecord(NameCharPool, CharNext, copy.First, copy.Last), CharCode, code);
+    mem.AppendRecord(NameCharPool, CharNext, copy.First, copy.Last, CharCode, code);
   return copy;
 }
 

@@ -2,6 +2,8 @@
 
 #include <sys/mman.h>
 
+#include <cstring>
+
 namespace mv {
 
 const int32_t RecordMemory::ClassSlot[ClassCount + 1] = {0, 2, 4, 7, 8, 14, 28, 56};
@@ -52,23 +54,6 @@ void RecordMemory::InitRecordMemory() {
   ExhaustedFlag = false;
   Held.clear();
   HeldPool = 0;
-}
-
-int32_t RecordMemory::IVLOFF(int32_t pool) {
-  int32_t cls = SizeClass(pool);
-  if (cls == 0) return 0;
-  // A free chain that leads to a record in use was written over: it is dropped, and fresh
-  // records are carved instead of handing out one record twice.
-  if (FreeHead[cls] != 0) {
-    int64_t head = WordIndex(pool, FreeHead[cls], 1);
-    if (head < 0 || !Words.Marked(size_t(head))) FreeHead[cls] = 0;
-  }
-  if (FreeHead[cls] == 0) TakeFreeRecord(cls);
-  int32_t r = FreeHead[cls];
-  size_t w = size_t(int64_t(ClassSlot[cls]) * (r - 1) + 1);
-  FreeHead[cls] = Words[w];
-  Words.SetMark(w, false);
-  return r;
 }
 
 bool RecordMemory::StillHeld(int32_t pool, int32_t head, int32_t tail) const {
@@ -136,14 +121,6 @@ void RecordMemory::ReleaseRecord(int32_t pool, int32_t first, int32_t last) {
     r = Words[size_t(WordIndex(pool, r, 1))];
   }
   for (auto it = members.rbegin(); it != members.rend(); ++it) VLON(pool, *it);
-}
-
-int32_t RecordMemory::AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail) {
-  int32_t r = IVLOFF(pool);
-  if (tail >= 1) VLW(pool, tail, link, r);
-  tail = r;
-  if (head < 1) head = r;
-  return r;
 }
 
 void RecordMemory::VLSPSH(int32_t pool, int32_t link, int32_t& top, int32_t record) {
@@ -229,7 +206,19 @@ void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
   int32_t perPage = PageLength / slot;
   PageClass[size_t(page)] = uint8_t(cls);
   ClassRecords[cls] += perPage;
-  int32_t lowest = (page - 1) * perPage + 1;
+  // The page's records in order, each linked to the next, the last to the old head; every
+  // field but the link 0.
+  const int32_t lowest = (page - 1) * perPage + 1;
+  const size_t first = size_t(PageLength) * size_t(page - 1) + 1;
+  if (int32_t* words = Words.Run(first, PageLength)) {
+    std::memset(words, 0, PageLength * sizeof(int32_t));
+    for (int32_t k = 0; k < perPage; ++k) {
+      words[k * slot] = k + 1 < perPage ? lowest + k + 1 : FreeHead[cls];
+      Words.SetMark(first + size_t(k * slot), true);
+    }
+    FreeHead[cls] = lowest;
+    return;
+  }
   for (int32_t r = page * perPage; r >= lowest; --r) {
     size_t base = size_t(int64_t(slot) * (r - 1));
     Words[base + 1] = FreeHead[cls];

@@ -50,6 +50,11 @@ public:
     bits = on ? bits | bit : bits & ~bit;
   }
   size_t size() const { return Size; }
+  // The words w..w+n-1 as one array, or null when they do not lie in one block.
+  int32_t* Run(size_t w, size_t n) {
+    if (n == 0 || (w >> BlockShift) != ((w + n - 1) >> BlockShift)) return nullptr;
+    return Blocks[w >> BlockShift].Words.get() + (w & (BlockWords - 1));
+  }
   // n words, all 0 and unmarked.
   void Reset(size_t n) {
     Size = 0;
@@ -115,11 +120,24 @@ public:
     int64_t w = WordIndex(pool, record, field);
     if (w >= 0) Words[size_t(w)] = value;
   }
-  int32_t IVLOFF(int32_t pool);
+  int32_t IVLOFF(int32_t pool) {
+    size_t word = 0;
+    return Take(pool, word);
+  }
   void VLON(int32_t pool, int32_t record);
   void ReleaseRecord(int32_t pool, int32_t first, int32_t last);
   // Returns the new record as well (it is also the new tail).
-  int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail);
+  int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail) {
+    size_t word = 0;
+    return Append(pool, link, head, tail, word);
+  }
+  // The same, with one field of the new record written: a character chain grows by one code.
+  int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail, int32_t field, int32_t value) {
+    size_t word = 0;
+    const int32_t r = Append(pool, link, head, tail, word);
+    if (r >= 1 && field >= 1 && field <= pool) Words[word + size_t(field - 1)] = value;
+    return r;
+  }
   void VLSPSH(int32_t pool, int32_t link, int32_t& top, int32_t record);
   void VLSPOP(int32_t pool, int32_t link, int32_t& top, int32_t& record);
   int32_t AppendLinkedRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail);
@@ -188,6 +206,31 @@ private:
     int64_t page = first / PageLength + 1;
     if (page >= int64_t(PageClass.size()) || PageClass[size_t(page)] != cls) return -1;
     return first + field;
+  }
+  // The head of the pool's free chain taken out of it, with the word of its field 1; 0 for a
+  // pool outside 1..56.
+  int32_t Take(int32_t pool, size_t& word) {
+    const int32_t cls = SizeClass(pool);
+    if (cls == 0) return 0;
+    // A free chain that leads to a record in use was written over: it is dropped, and fresh
+    // records are carved instead of handing out one record twice.
+    if (FreeHead[cls] != 0) {
+      const int64_t head = WordIndex(pool, FreeHead[cls], 1);
+      if (head < 0 || !Words.Marked(size_t(head))) FreeHead[cls] = 0;
+    }
+    if (FreeHead[cls] == 0) TakeFreeRecord(cls);
+    const int32_t r = FreeHead[cls];
+    word = size_t(int64_t(ClassSlot[cls]) * (r - 1) + 1);
+    FreeHead[cls] = Words[word];
+    Words.SetMark(word, false);
+    return r;
+  }
+  int32_t Append(int32_t pool, int32_t link, int32_t& head, int32_t& tail, size_t& word) {
+    const int32_t r = Take(pool, word);
+    if (tail >= 1) VLW(pool, tail, link, r);
+    tail = r;
+    if (head < 1) head = r;
+    return r;
   }
   void TakeFreeRecord(int32_t sizeClass);
   void FormatFreeChain(int32_t sizeClass, int32_t page);
