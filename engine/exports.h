@@ -13,7 +13,10 @@
 namespace mv {
 
 // The engine that the exports forward to.
-Engine& ProcessEngine();
+inline Engine& ProcessEngine() {
+  static Engine engine;
+  return engine;
+}
 
 // Keeps the text of a failed call for GetEngineError; with no memory left even for the text,
 // a fixed one.

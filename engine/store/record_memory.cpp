@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace mv {
@@ -32,14 +33,6 @@ WordSpace::Block WordSpace::NewBlock() {
 }
 
 RecordMemory::RecordMemory() { InitRecordMemory(); }
-
-int32_t RecordMemory::SlotLength(int32_t pool) {
-  return pool >= 1 && pool <= PageLength ? ClassSlot[ClassOfPool[pool]] : 0;
-}
-
-int32_t RecordMemory::SizeClass(int32_t pool) {
-  return pool >= 1 && pool <= PageLength ? ClassOfPool[pool] : 0;
-}
 
 void RecordMemory::InitRecordMemory() {
   // Nothing is read below the first page, which the first extension makes.
@@ -212,10 +205,9 @@ void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
   const size_t first = size_t(PageLength) * size_t(page - 1) + 1;
   if (int32_t* words = Words.Run(first, PageLength)) {
     std::memset(words, 0, PageLength * sizeof(int32_t));
-    for (int32_t k = 0; k < perPage; ++k) {
-      words[k * slot] = k + 1 < perPage ? lowest + k + 1 : FreeHead[cls];
-      Words.SetMark(first + size_t(k * slot), true);
-    }
+    for (int32_t k = 0; k + 1 < perPage; ++k) words[k * slot] = lowest + k + 1;
+    words[(perPage - 1) * slot] = FreeHead[cls];
+    Words.MarkEvery(first, size_t(perPage), size_t(slot));
     FreeHead[cls] = lowest;
     return;
   }
@@ -249,11 +241,17 @@ void RecordMemory::VLTOVR() {
     if (ExhaustedNotice) ExhaustedNotice();
     throw RunStopped();
   }
-  // One more page, a one-page chain of free pages.
-  Words.Grow(Words.size() + PageLength);
-  Words.SetMark(Words.size() - PageLength, true);
+  // One more page, a one-page chain of free pages. The words are cleared for many pages at a
+  // time; only the pages in use can be reached.
+  const int64_t page = PagesInUse() + 1;
+  const size_t first = size_t(PageLength * (page - 1) + 1);
+  if (Words.size() < first + PageLength) {
+    const int64_t upTo = std::min(CapacityPages, page + GrowthPages - 1);
+    Words.Grow(size_t(upTo * PageLength + 1));
+  }
+  Words.SetMark(first, true);
   PageClass.push_back(7);
-  FreeHead[7] = int32_t(PagesInUse());
+  FreeHead[7] = int32_t(page);
 }
 
 }  // namespace mv

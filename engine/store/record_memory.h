@@ -49,6 +49,17 @@ public:
     const uint64_t bit = uint64_t(1) << (at & 63);
     bits = on ? bits | bit : bits & ~bit;
   }
+  // Sets the marks of n words from w on, step words apart.
+  void MarkEvery(size_t w, size_t n, size_t step) {
+    if (n == 0) return;
+    const size_t last = w + (n - 1) * step;
+    if ((w >> BlockShift) != (last >> BlockShift)) {
+      for (size_t k = 0; k < n; ++k, w += step) SetMark(w, true);
+      return;
+    }
+    uint64_t* marks = Blocks[w >> BlockShift].Marks.get();
+    for (size_t at = w & (BlockWords - 1), k = 0; k < n; ++k, at += step) marks[at >> 6] |= uint64_t(1) << (at & 63);
+  }
   size_t size() const { return Size; }
   // The words w..w+n-1 as one array, or null when they do not lie in one block.
   int32_t* Run(size_t w, size_t n) {
@@ -103,6 +114,8 @@ public:
   static constexpr int32_t FilePages = 3200000;
   static constexpr int64_t DefaultCapacityPages = int64_t(CorePages) + FilePages;
   static constexpr int32_t ClassCount = 7;
+  // Pages whose words are cleared at once when the memory grows beyond the core.
+  static constexpr int64_t GrowthPages = 512;
   static constexpr const char* ExhaustedRoutine = "VLTOVR";
   static constexpr const char* ExhaustedMessage =
       "Fatal error: end of space to swop (INICUR(NDISK).GT.IREND)!";
@@ -156,9 +169,11 @@ public:
   void RefillChain(int32_t pool, int32_t& head, int32_t& tail, int64_t count, Fill&& fill);
 
   // Slot length of a pool's size class, 0 for a pool outside 1..56.
-  static int32_t SlotLength(int32_t pool);
+  static int32_t SlotLength(int32_t pool) {
+    return pool >= 1 && pool <= PageLength ? ClassSlot[ClassOfPool[pool]] : 0;
+  }
   // Size class 1..7 of a pool, 0 for a pool outside 1..56.
-  static int32_t SizeClass(int32_t pool);
+  static int32_t SizeClass(int32_t pool) { return pool >= 1 && pool <= PageLength ? ClassOfPool[pool] : 0; }
 
   // Told when the memory runs out, before the run stops: the engine writes the fatal message.
   std::function<void()> ExhaustedNotice;

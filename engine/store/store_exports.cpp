@@ -1,15 +1,6 @@
 // Exports of the run start, the grammar access and the builder entries.
 #include "exports.h"
 
-namespace mv {
-
-Engine& ProcessEngine() {
-  static Engine engine;
-  return engine;
-}
-
-}  // namespace mv
-
 using mv::Engine;
 using mv::Guarded;
 using mv::Value;
