@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "store/large_array.h"
 
 namespace mv {
 
@@ -93,8 +94,7 @@ public:
     --Live;
   }
   void Clear() {
-    Slots.clear();
-    Slots.shrink_to_fit();
+    Slots = LargeArray<Slot>();
     Keys.clear();
     Keys.shrink_to_fit();
     Used = Live = 0;
@@ -128,14 +128,14 @@ private:
   void Rehash(size_t wanted) {
     size_t size = 64;
     while (size < wanted) size *= 2;
-    std::vector<Slot> old(size);
+    LargeArray<Slot> old(size);
     old.swap(Slots);
     Used = Live = 0;
     for (const Slot& slot : old)
       if (slot.Record != Empty && slot.Record != Removed) Place(slot);
   }
 
-  std::vector<Slot> Slots;
+  LargeArray<Slot> Slots;
   // Below 4 GB: every key is the key of a name chain in the record memory, which holds far
   // fewer characters.
   std::string Keys;

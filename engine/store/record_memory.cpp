@@ -1,7 +1,5 @@
 #include "store/record_memory.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstring>
 
@@ -23,11 +21,11 @@ const uint8_t RecordMemory::ClassOfPool[PageLength + 1] = {
 };
 
 WordSpace::Block WordSpace::NewBlock() {
+  static_assert(BlockBytes == LargePageBytes);
   Block block;
-  block.Words.reset(static_cast<int32_t*>(::operator new(BlockBytes, std::align_val_t(BlockBytes))));
   // Large pages: a grammar of many megabytes touches its records in a few hundred faults
-  // instead of tens of thousands. Only advice; without it the block is as good.
-  madvise(block.Words.get(), BlockBytes, MADV_HUGEPAGE);
+  // instead of tens of thousands.
+  block.Words.reset(static_cast<int32_t*>(NewLargeMemory(BlockBytes)));
   block.Marks.reset(new uint64_t[BlockWords / 64]);
   return block;
 }
@@ -47,6 +45,8 @@ void RecordMemory::InitRecordMemory() {
   ExhaustedFlag = false;
   Held.clear();
   HeldPool = 0;
+  LastAppended = KnownRecord{};
+  for (auto& range : Carved) range = RecordRange{};
 }
 
 bool RecordMemory::StillHeld(int32_t pool, int32_t head, int32_t tail) const {
@@ -202,6 +202,7 @@ void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
   // The page's records in order, each linked to the next, the last to the old head; every
   // field but the link 0.
   const int32_t lowest = (page - 1) * perPage + 1;
+  Carved[cls] = RecordRange{lowest, page * perPage};
   const size_t first = size_t(PageLength) * size_t(page - 1) + 1;
   if (int32_t* words = Words.Run(first, PageLength)) {
     std::memset(words, 0, PageLength * sizeof(int32_t));

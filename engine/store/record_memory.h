@@ -15,6 +15,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "store/large_array.h"
+
 namespace mv {
 
 // Thrown when the record memory is used up; the export boundary catches it and the run stays
@@ -87,7 +89,7 @@ public:
 
 private:
   struct FreeWords {
-    void operator()(int32_t* p) const { ::operator delete(p, std::align_val_t(BlockBytes)); }
+    void operator()(int32_t* p) const { FreeLargeMemory(p, BlockBytes); }
   };
   struct Block {
     std::unique_ptr<int32_t[], FreeWords> Words;
@@ -224,17 +226,22 @@ private:
   }
   // The head of the pool's free chain taken out of it, with the word of its field 1; 0 for a
   // pool outside 1..56.
-  int32_t Take(int32_t pool, size_t& word) {
+  [[gnu::always_inline]] int32_t Take(int32_t pool, size_t& word) {
     const int32_t cls = SizeClass(pool);
     if (cls == 0) return 0;
     // A free chain that leads to a record in use was written over: it is dropped, and fresh
-    // records are carved instead of handing out one record twice.
-    if (FreeHead[cls] != 0) {
-      const int64_t head = WordIndex(pool, FreeHead[cls], 1);
-      if (head < 0 || !Words.Marked(size_t(head))) FreeHead[cls] = 0;
+    // records are carved instead of handing out one record twice. A record of the page that
+    // was carved last for the class needs no page check.
+    int32_t r = FreeHead[cls];
+    if (r != 0) {
+      const int64_t head = r >= Carved[cls].First && r <= Carved[cls].Last ? int64_t(ClassSlot[cls]) * (r - 1) + 1
+                                                                           : WordIndex(pool, r, 1);
+      if (head < 0 || !Words.Marked(size_t(head))) r = FreeHead[cls] = 0;
     }
-    if (FreeHead[cls] == 0) TakeFreeRecord(cls);
-    const int32_t r = FreeHead[cls];
+    if (r == 0) {
+      TakeFreeRecord(cls);
+      r = FreeHead[cls];
+    }
     word = size_t(int64_t(ClassSlot[cls]) * (r - 1) + 1);
     FreeHead[cls] = Words[word];
     Words.SetMark(word, false);
@@ -242,11 +249,32 @@ private:
   }
   int32_t Append(int32_t pool, int32_t link, int32_t& head, int32_t& tail, size_t& word) {
     const int32_t r = Take(pool, word);
-    if (tail >= 1) VLW(pool, tail, link, r);
+    if (tail >= 1) {
+      // Mostly the tail is the record appended just before: its word is known.
+      if (tail == LastAppended.Record && pool == LastAppended.Pool && link >= 1 && link <= pool)
+        Words[LastAppended.Word + size_t(link - 1)] = r;
+      else
+        VLW(pool, tail, link, r);
+    }
+    LastAppended = KnownRecord{pool, r, word};
     tail = r;
     if (head < 1) head = r;
     return r;
   }
+  // A record and the word of its field 1, which stay so for the whole run once the record was
+  // handed out, since a page keeps its size class.
+  struct KnownRecord {
+    int32_t Pool = 0;
+    int32_t Record = 0;
+    size_t Word = 0;
+  };
+  KnownRecord LastAppended;
+  // The records of the page carved last for each class.
+  struct RecordRange {
+    int32_t First = 0;
+    int32_t Last = -1;
+  };
+  RecordRange Carved[ClassCount + 1];
   void TakeFreeRecord(int32_t sizeClass);
   void FormatFreeChain(int32_t sizeClass, int32_t page);
   void VLTOVR();
