@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/grammar_store.h"
@@ -141,7 +142,9 @@ public:
 private:
   // Shared steps of the group and class entries (builder_groups.cpp).
   Chain NewNameChain(const std::vector<int32_t>& codes);
-  Chain NewNameChain(const std::string& text);
+  Chain NewNameChain(std::string_view text);
+  template <class Codes>
+  Chain SpellNewChain(const Codes& codes);
   std::vector<int32_t> ChainCodes(const Chain& name) const;
   Chain NumberedName(char open, int32_t number, const char* suffix);
   void PushGroup(int32_t number, GroupKind kind);

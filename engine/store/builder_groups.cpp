@@ -2,6 +2,8 @@
 // alternatives; while a group is open RuleHeadName names the group's nonterminal, so the
 // reader's BKSNL and BKSEND work inside it, and the enclosing alternative waits on the
 // GroupStack until the close.
+#include <charconv>
+
 #include "store/builder.h"
 
 #include "store/record_memory.h"
@@ -12,21 +14,25 @@ namespace {
 constexpr int32_t GroupPool = GroupContextPool;
 }  // namespace
 
-Chain Builder::NewNameChain(const std::vector<int32_t>& codes) {
+// A fresh chain spelling the codes, its probe gathered on the way.
+template <class Codes>
+Chain Builder::SpellNewChain(const Codes& codes) {
   Chain chain;
   NameProbe& probe = Eng.store.Built;
   probe = Eng.store.NewProbe();
-  for (int32_t code : codes) {
+  for (const auto c : codes) {
+    const int32_t code = int32_t(c);
     const int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, chain.First, chain.Last, CharCode, code);
     GrammarStore::AddToProbe(probe, r, code);
   }
   return chain;
 }
 
-Chain Builder::NewNameChain(const std::string& text) {
-  std::vector<int32_t> codes;
-  for (unsigned char c : text) codes.push_back(c);
-  return NewNameChain(codes);
+Chain Builder::NewNameChain(const std::vector<int32_t>& codes) { return SpellNewChain(codes); }
+
+Chain Builder::NewNameChain(std::string_view text) {
+  return SpellNewChain(std::basic_string_view<unsigned char>(reinterpret_cast<const unsigned char*>(text.data()),
+                                                             text.size()));
 }
 
 std::vector<int32_t> Builder::ChainCodes(const Chain& name) const {
@@ -42,7 +48,12 @@ std::vector<int32_t> Builder::ChainCodes(const Chain& name) const {
 // Plain decimal of any length, so that groups past 9,999 keep distinct names.
 Chain Builder::NumberedName(char open, int32_t number, const char* suffix) {
   const char close = open == '[' ? ']' : open == '{' ? '}' : ')';
-  return NewNameChain(std::string(1, open) + std::to_string(number) + close + suffix);
+  char digits[16];
+  const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  std::string text(1, open);
+  text.append(digits, size_t(end - digits));
+  text.push_back(close);
+  return NewNameChain(text.append(suffix));
 }
 
 void Builder::PushGroup(int32_t number, GroupKind kind) {

@@ -61,13 +61,18 @@ void GrammarStore::ClearNameTables() {
 
 int64_t GrammarStore::HashTerm(int32_t code) { return std::llabs(int64_t(code) % 256) + 1; }
 
+size_t GrammarStore::KeyBytes(int32_t code, char (&bytes)[5]) {
+  bytes[0] = char(code);
+  if (code >= 0 && code < 255) return 1;
+  bytes[0] = char(255);
+  size_t n = 1;
+  for (int shift = 0; shift < 32; shift += 8) bytes[n++] = char(uint32_t(code) >> shift);
+  return n;
+}
+
 void GrammarStore::AppendKeyCode(std::string& key, int32_t code) {
-  if (code >= 0 && code < 255) {
-    key.push_back(char(code));
-  } else {
-    key.push_back(char(255));
-    for (int shift = 0; shift < 32; shift += 8) key.push_back(char(uint32_t(code) >> shift));
-  }
+  char bytes[5];
+  key.append(bytes, KeyBytes(code, bytes));
 }
 
 void GrammarStore::AddWideCodeToProbe(NameProbe& probe, int32_t code) {
@@ -129,6 +134,22 @@ bool GrammarStore::SameName(int32_t first1, int32_t last1, int32_t first2, int32
     b = mem.IVLR(NameCharPool, b, CharNext);
   }
   return a < 1 && b < 1;
+}
+
+bool GrammarStore::ChainHasKey(int32_t first, int32_t last, std::string_view key) const {
+  const RecordMemory& mem = Eng.mem;
+  char bytes[5];
+  std::string_view rest = key;
+  const int64_t limit = mem.StepLimit(NameCharPool);
+  for (int64_t steps = 0; first >= 1; ++steps) {
+    if (steps >= limit) return false;
+    const size_t n = KeyBytes(mem.IVLR(NameCharPool, first, CharCode), bytes);
+    if (rest.substr(0, n) != std::string_view(bytes, n)) return false;
+    rest.remove_prefix(n);
+    if (first == last) return rest == "L";
+    first = mem.IVLR(NameCharPool, first, CharNext);
+  }
+  return rest == "R";
 }
 
 std::string GrammarStore::NameText(int32_t first, int32_t last) const {
@@ -261,7 +282,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, i
   if (index) {
     spot = index->Seek(key, hash);
     if (const int32_t r = spot.Record) {
-      if (trusted || SameName(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), first, last)) {
+      if (trusted || ChainHasKey(mem.IVLR(pool, r, 3), mem.IVLR(pool, r, 4), key)) {
         Found = true;
         return r;
       }

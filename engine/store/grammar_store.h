@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/name_key_index.h"
@@ -207,6 +208,8 @@ public:
   int32_t FindOrAddAction(int32_t first, int32_t last);
   // True when two character chains spell the same codes.
   bool SameName(int32_t first1, int32_t last1, int32_t first2, int32_t last2) const;
+  // True when a character chain has the index key (what SameName with the key's chain says).
+  bool ChainHasKey(int32_t first, int32_t last, std::string_view key) const;
   // Takes a record out of its table's bucket chain, so that no later look-up reaches it.
   void RemoveName(int32_t pool, int32_t firstBucket, int32_t record);
   // Whether a name chain is the name of a record already; a new record never shares it.
@@ -276,6 +279,8 @@ private:
   static int64_t HashTerm(int32_t code);
   static void AddWideCodeToProbe(NameProbe& probe, int32_t code);
   static void AppendKeyCode(std::string& key, int32_t code);
+  // The key bytes of one code; how many.
+  static size_t KeyBytes(int32_t code, char (&bytes)[5]);
   // The probe that stands for the chain first..last, or null.
   const NameProbe* ProbeOf(int32_t first, int32_t last) const;
   // Whether a lookup still leads from the chain first..last to its record.
