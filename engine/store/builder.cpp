@@ -57,8 +57,8 @@ void Builder::BKSSYM(int32_t code) {
   }
   const Chain before = CurrentName.Chars;
   const bool fresh = before.First < 1;
-  int32_t r =
-      mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First, CurrentName.Chars.Last, CharCode, code);
+  int32_t r = mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First, CurrentName.Chars.Last,
+                               CharCode, code);
   if (fresh && store.NameTaken(r)) store.NameReleased(r);
   // The bucket sum and index key grow with the name.
   if (fresh) probe = store.NewProbe();

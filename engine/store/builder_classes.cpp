@@ -49,7 +49,8 @@ int32_t Builder::ItemCode() const {
 
 void Builder::AppendToClassName(const std::string& text) {
   Chain& name = CharacterClass.Name;
-  for (unsigned char c : text) Eng.mem.AppendRecord(NameCharPool, CharNext, name.First, name.Last, CharCode, c);
+  for (unsigned char c : text)
+    Eng.mem.AppendRecord(NameCharPool, CharNext, name.First, name.Last, CharCode, c);
 }
 
 // One alternative of RuleHeadName per member, each holding the terminal of that code.

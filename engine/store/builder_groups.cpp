@@ -31,8 +31,8 @@ Chain Builder::SpellNewChain(const Codes& codes) {
 Chain Builder::NewNameChain(const std::vector<int32_t>& codes) { return SpellNewChain(codes); }
 
 Chain Builder::NewNameChain(std::string_view text) {
-  return SpellNewChain(std::basic_string_view<unsigned char>(reinterpret_cast<const unsigned char*>(text.data()),
-                                                             text.size()));
+  return SpellNewChain(std::basic_string_view<unsigned char>(
+      reinterpret_cast<const unsigned char*>(text.data()), text.size()));
 }
 
 std::vector<int32_t> Builder::ChainCodes(const Chain& name) const {

@@ -221,8 +221,7 @@ Chain GrammarStore::CopyName(int32_t first, int32_t last) {
     c = mem.IVLR(NameCharPool, c, CharNext);
   }
   Chain copy;
-  for (int32_t code : codes)
-    mem.AppendRecord(NameCharPool, CharNext, copy.First, copy.Last, CharCode, code);
+  for (int32_t code : codes) mem.AppendRecord(NameCharPool, CharNext, copy.First, copy.Last, CharCode, code);
   return copy;
 }
 

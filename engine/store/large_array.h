@@ -33,7 +33,8 @@ class LargeArray {
 
 public:
   LargeArray() = default;
-  explicit LargeArray(size_t n) : Data(n ? static_cast<T*>(NewLargeMemory(n * sizeof(T))) : nullptr), Count(n) {
+  explicit LargeArray(size_t n)
+      : Data(n ? static_cast<T*>(NewLargeMemory(n * sizeof(T))) : nullptr), Count(n) {
     if (n) std::memset(static_cast<void*>(Data), 0, n * sizeof(T));
   }
   LargeArray(const LargeArray&) = delete;

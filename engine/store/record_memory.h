@@ -60,7 +60,8 @@ public:
       return;
     }
     uint64_t* marks = Blocks[w >> BlockShift].Marks.get();
-    for (size_t at = w & (BlockWords - 1), k = 0; k < n; ++k, at += step) marks[at >> 6] |= uint64_t(1) << (at & 63);
+    for (size_t at = w & (BlockWords - 1), k = 0; k < n; ++k, at += step)
+      marks[at >> 6] |= uint64_t(1) << (at & 63);
   }
   size_t size() const { return Size; }
   // The words w..w+n-1 as one array, or null when they do not lie in one block.
@@ -147,7 +148,8 @@ public:
     return Append(pool, link, head, tail, word);
   }
   // The same, with one field of the new record written: a character chain grows by one code.
-  int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail, int32_t field, int32_t value) {
+  int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail, int32_t field,
+                       int32_t value) {
     size_t word = 0;
     const int32_t r = Append(pool, link, head, tail, word);
     if (r >= 1 && field >= 1 && field <= pool) Words[word + size_t(field - 1)] = value;
@@ -234,8 +236,9 @@ private:
     // was carved last for the class needs no page check.
     int32_t r = FreeHead[cls];
     if (r != 0) {
-      const int64_t head = r >= Carved[cls].First && r <= Carved[cls].Last ? int64_t(ClassSlot[cls]) * (r - 1) + 1
-                                                                           : WordIndex(pool, r, 1);
+      const int64_t head = r >= Carved[cls].First && r <= Carved[cls].Last
+                               ? int64_t(ClassSlot[cls]) * (r - 1) + 1
+                               : WordIndex(pool, r, 1);
       if (head < 0 || !Words.Marked(size_t(head))) r = FreeHead[cls] = 0;
     }
     if (r == 0) {
@@ -253,8 +256,7 @@ private:
       // Mostly the tail is the record appended just before: its word is known.
       if (tail == LastAppended.Record && pool == LastAppended.Pool && link >= 1 && link <= pool)
         Words[LastAppended.Word + size_t(link - 1)] = r;
-      else
-        VLW(pool, tail, link, r);
+      else VLW(pool, tail, link, r);
     }
     LastAppended = KnownRecord{pool, r, word};
     tail = r;
@@ -300,7 +302,7 @@ private:
   WordSpace Words;
   std::vector<uint8_t> PageClass;  // class of each page in use (7 = whole page); index 0 unused
   int32_t FreeHead[ClassCount + 1] = {};
-  int64_t ClassRecords[ClassCount + 1] = {};  // records carved in each class
+  int64_t ClassRecords[ClassCount + 1] = {};    // records carved in each class
   uint64_t GiveBackCount[ClassCount + 1] = {};  // never reset
   int64_t CapacityPages = DefaultCapacityPages;
   bool CoreSetUp = false;
