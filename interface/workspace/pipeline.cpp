@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QLabel>
+#include <QMdiArea>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -95,6 +97,28 @@ void colourDocument(MainFrame& main, frmDocument& d, const std::function<void(Co
     d.rtfText.SetSelStart(caret);
     d.editor->setUpdatesEnabled(true);
 }
+
+// The MDI area is not repainted while a run fills it: each result window would otherwise be
+// laid out and painted as it comes, under the ones that follow, which was most of a short
+// run's time. The area is painted once, as the run left it. The status bar, the progress bar
+// and the Process window go on showing the run.
+class AreaHeld {
+public:
+    explicit AreaHeld(MainFrame& main) : area_(main.MdiArea())
+    {
+        if (area_ && area_->updatesEnabled()) area_->setUpdatesEnabled(false);
+        else area_ = nullptr;
+    }
+    ~AreaHeld()
+    {
+        if (area_) area_->setUpdatesEnabled(true);
+    }
+    AreaHeld(const AreaHeld&) = delete;
+    AreaHeld& operator=(const AreaHeld&) = delete;
+
+private:
+    QPointer<QMdiArea> area_;
+};
 
 } // namespace
 
@@ -507,6 +531,7 @@ void Pipeline::GetNewParser(std::int32_t language)
     if (!Idle && !main_.IsLL1Run()) return;
     const EngineExports* e = Engine();
     if (!e) return;
+    const AreaHeld held(main_);
     Idle = false;
     g->CloseAllDocuments();
     g->CloseAllGrids();
