@@ -92,8 +92,18 @@ QColor RichText::ColourOf(std::int32_t code)
     return QColor(u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF);
 }
 
+void RichText::Settle() const
+{
+    if (!fill_) return;
+    // Taken first: the fill writes through this adapter.
+    const std::function<void()> fill = std::move(fill_);
+    fill_ = nullptr;
+    fill();
+}
+
 QTextDocument* RichText::document() const
 {
+    Settle();
     return box([](auto* e) { return e->document(); });
 }
 QAbstractScrollArea* RichText::view() const
@@ -102,6 +112,7 @@ QAbstractScrollArea* RichText::view() const
 }
 QTextCursor RichText::cursor() const
 {
+    Settle();
     return box([](auto* e) { return e->textCursor(); });
 }
 void RichText::setCursor(const QTextCursor& c)
@@ -138,6 +149,7 @@ RichText::Pos RichText::toDocument(Pos pos) const
 
 std::string RichText::Text() const
 {
+    Settle();
     std::string out = cp1251::fromUnicode(box([](auto* e) { return e->toPlainText(); }));
     std::string crlf;
     crlf.reserve(out.size() + out.size() / 16);
@@ -150,6 +162,7 @@ std::string RichText::Text() const
 
 void RichText::SetText(std::string_view bytes)
 {
+    fill_ = nullptr;
     box([&](auto* e) { e->setPlainText(toEditorText(bytes)); });
 }
 
@@ -294,6 +307,7 @@ void mergeIn(Box* edit, const QTextCharFormat& f)
 
 void RichText::merge(const QTextCharFormat& f)
 {
+    Settle();
     box([&](auto* e) { mergeIn(e, f); });
     const QTextCursor c = cursor();
     if (c.hasSelection()) mergeOverlays(c.selectionStart(), c.selectionEnd(), f);

@@ -30,6 +30,14 @@ public:
     QTextDocument* document() const;
     QAbstractScrollArea* view() const;
 
+    // A fill of the box that waits until the text is first needed: read or written through
+    // this adapter, or painted (the box's owner calls Settle then). A long result under other
+    // windows is then never converted, laid out or coloured. A later SetText drops it.
+    void FillLater(std::function<void()> fill) { fill_ = std::move(fill); }
+    bool Waiting() const { return static_cast<bool>(fill_); }
+    // Runs a waiting fill now.
+    void Settle() const;
+
     // The whole text with CR LF line ends.
     std::string Text() const;
     // Replaces the text; CR LF, LF and a lone CR all end a line. The caret goes to 0.
@@ -108,4 +116,5 @@ private:
     QTextEdit* edit_ = nullptr;
     QPlainTextEdit* plain_ = nullptr;
     bool holdUnchanged_ = false;
+    mutable std::function<void()> fill_;
 };

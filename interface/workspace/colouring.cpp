@@ -87,7 +87,11 @@ void DeferredRichText::SetSelItalic(bool v) { pending_.FontItalic = v; }
 void DeferredRichText::SetSelUnderline(bool v) { pending_.FontUnderline = v; }
 void DeferredRichText::SetSelStrikeThru(bool v) { pending_.FontStrikethru = v; }
 
-Colouring::Colouring(RichText& text) : text_(text), target_(text.SelStart()), styler_(Fonts, &target_) {}
+Colouring::Colouring(RichText& text) : Colouring(text, Fonts, FastWork) {}
+
+Colouring::Colouring(RichText& text, const readers::FontSet& fonts, bool fastWork)
+        : text_(text), target_(text.SelStart()), styler_(fonts, &target_), fastWork_(fastWork)
+{}
 
 Colouring::~Colouring()
 {
@@ -96,7 +100,7 @@ Colouring::~Colouring()
 
 void Colouring::syncIn()
 {
-    styler_.FastWork = FastWork;
+    styler_.FastWork = fastWork_;
     styler_.StyleBase = StyleBase;
 }
 

@@ -72,6 +72,9 @@ public:
     using Progress = std::function<void(std::size_t, std::size_t)>;
 
     explicit Colouring(RichText& text);
+    // With fonts and FastWork as a run left them, for a colouring that waited: fonts must
+    // outlive the colouring.
+    Colouring(RichText& text, const readers::FontSet& fonts, bool fastWork);
     ~Colouring();
 
     Pos Caret() const { return target_.SelStart(); }
@@ -95,6 +98,7 @@ private:
     RichText& text_;
     DeferredRichText target_;
     readers::TextStyler styler_;
+    bool fastWork_;
     bool finished_ = false;
 };
 
