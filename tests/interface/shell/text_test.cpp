@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <functional>
 
 #include "cp1251.h"
 #include "rich_text.h"
@@ -170,4 +171,41 @@ TEST(RichTextOverlays, ColouringALongTextLeavesTheBlocksOutOfSightUnlaidOut)
     EXPECT_EQ(ColourAt(t, t.TextLength() - 19, 4), 2);
     // The first block is seen, laid out again with its colours.
     EXPECT_GT(edit.document()->begin().layout()->lineCount(), 0);
+}
+
+// A waiting fill runs before whatever first reaches the text through the adapter, once; a new
+// text drops it.
+TEST(RichTextWaitingFill, TheFirstReadOrWriteFillsTheTextAndANewTextDropsIt)
+{
+    struct Case {
+        const char* name;
+        std::function<void(RichText&)> touch;
+        std::string text;  // afterwards
+    };
+    const Case cases[] = {
+        {"text", [](RichText& t) { (void)t.Text(); }, "ab\r\ncd"},
+        {"length", [](RichText& t) { (void)t.TextLength(); }, "ab\r\ncd"},
+        {"caret", [](RichText& t) { t.SetSelStart(4); }, "ab\r\ncd"},
+        {"colour", [](RichText& t) { (void)t.SelColor(); }, "ab\r\ncd"},
+        {"colour set", [](RichText& t) { t.SetSelColor(ModuleMain::RGB(1, 2, 3)); }, "ab\r\ncd"},
+        {"typed", [](RichText& t) { t.SetSelText("x"); }, "xab\r\ncd"},
+        {"document", [](RichText& t) { (void)t.document(); }, "ab\r\ncd"},
+        {"new text", [](RichText& t) { t.SetText("z"); }, "z"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QPlainTextEdit edit;
+        RichText t(&edit);
+        int fills = 0;
+        t.FillLater([&] {
+            ++fills;
+            t.SetText("ab\ncd");
+        });
+        EXPECT_TRUE(t.Waiting());
+        EXPECT_TRUE(edit.document()->isEmpty());
+        c.touch(t);
+        EXPECT_FALSE(t.Waiting());
+        EXPECT_EQ(t.Text(), c.text);
+        EXPECT_EQ(fills, c.text == "z" ? 0 : 1);
+    }
 }
