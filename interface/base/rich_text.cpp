@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -23,13 +24,47 @@ constexpr int ColourCodeProperty = QTextFormat::UserProperty + 1;
 
 using Ranges = QList<QTextLayout::FormatRange>;
 
-// Marks a block whose layout holds laid-over ranges, so that finding them creates no layout for
-// the blocks that have none.
-class Overlaid final : public QTextBlockUserData {};
+// A block's laid-over ranges. They are the block's own: its layout holds a copy once it has
+// taken them (at once in a rich box; in a plain box when the block is first laid out).
+class Overlaid final : public QTextBlockUserData {
+public:
+    Ranges ranges;
+    bool inLayout = false;
+};
 
-bool overlaid(const QTextBlock& b) { return dynamic_cast<Overlaid*>(b.userData()) != nullptr; }
+Overlaid* overlayOf(const QTextBlock& b) { return dynamic_cast<Overlaid*>(b.userData()); }
 
-Ranges overlaysOf(const QTextBlock& b) { return overlaid(b) ? b.layout()->formats() : Ranges{}; }
+Ranges overlaysOf(const QTextBlock& b)
+{
+    const Overlaid* o = overlayOf(b);
+    return o ? o->ranges : Ranges{};
+}
+
+// A rich box's layout takes a block's ranges at once; a plain box's takes them when it next lays
+// the block out (the caller marks the block changed).
+void placeRanges(const QTextBlock& b, Overlaid& o, bool rich)
+{
+    o.inLayout = rich;
+    if (rich) b.layout()->setFormats(o.ranges);
+}
+
+// The layout of a plain box: a block's ranges go into its layout just before the block is laid
+// out, which the box asks for only for the blocks it shows.
+class OverlaidLayout final : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    QRectF blockBoundingRect(const QTextBlock& block) const override
+    {
+        if (Overlaid* o = block.isValid() ? overlayOf(block) : nullptr; o && !o->inLayout) {
+            o->inLayout = true;
+            QTextLayout* layout = block.layout();
+            layout->setFormats(o->ranges);
+            layout->clearLayout();
+        }
+        return QPlainTextDocumentLayout::blockBoundingRect(block);
+    }
+};
 
 // r over ranges that are in order and apart: what r covers is cut out of them. A range that goes
 // on where the last one ended, in its format, joins it.
@@ -72,6 +107,14 @@ QString toEditorText(std::string_view bytes)
 }
 
 } // namespace
+
+RichText::RichText(QPlainTextEdit* plain) : plain_(plain)
+{
+    auto* doc = new QTextDocument(plain);
+    doc->setDocumentLayout(new OverlaidLayout(doc));
+    doc->setDefaultFont(plain->font());
+    plain->setDocument(doc);
+}
 
 QColor RichText::ColourOf(std::int32_t code)
 {
@@ -411,8 +454,10 @@ void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTe
     }
     int from = last, to = 0;
     for (Touched& t : touched) {
-        t.block.layout()->setFormats(t.ranges);
-        if (!overlaid(t.block)) t.block.setUserData(new Overlaid);
+        Overlaid* o = overlayOf(t.block);
+        if (!o) t.block.setUserData(o = new Overlaid);
+        o->ranges = std::move(t.ranges);
+        placeRanges(t.block, *o, edit_ != nullptr);
     }
     if (!touched.empty()) {
         from = touched.front().start;
@@ -428,8 +473,9 @@ void RichText::ClearOverlays()
     QTextDocument* doc = document();
     int from = -1, to = 0;
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        if (!overlaid(b)) continue;
-        b.layout()->clearFormats();
+        const Overlaid* o = overlayOf(b);
+        if (!o) continue;
+        if (o->inLayout) b.layout()->clearFormats();
         b.setUserData(nullptr);
         if (from < 0) from = b.position();
         to = b.position() + b.length();
@@ -458,10 +504,11 @@ void RichText::mergeOverlays(int from, int to, const QTextCharFormat& f)
     QTextDocument* doc = document();
     bool changed = false;
     for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
-        if (!overlaid(b)) continue;
+        Overlaid* o = overlayOf(b);
+        if (!o) continue;
         const int a = from - b.position(), e = to - b.position();
         Ranges out;
-        for (const auto& r : b.layout()->formats()) {
+        for (const auto& r : o->ranges) {
             const int rEnd = r.start + r.length;
             const int inA = std::max(r.start, a), inE = std::min(rEnd, e);
             if (inA >= inE) {
@@ -474,7 +521,8 @@ void RichText::mergeOverlays(int from, int to, const QTextCharFormat& f)
             out.append({inA, inE - inA, merged});
             if (rEnd > inE) out.append({inE, rEnd - inE, r.format});
         }
-        b.layout()->setFormats(out);
+        o->ranges = std::move(out);
+        placeRanges(b, *o, edit_ != nullptr);
         changed = true;
     }
     if (changed) doc->markContentsDirty(from, to - from);

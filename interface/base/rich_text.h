@@ -24,7 +24,9 @@ public:
     using Pos = readers::Pos;
 
     explicit RichText(QTextEdit* edit) : edit_(edit) {}
-    explicit RichText(QPlainTextEdit* plain) : plain_(plain) {}
+    // The plain box is given a document of its own, whose layout takes a block's laid-over
+    // ranges only when it lays the block out.
+    explicit RichText(QPlainTextEdit* plain);
     // The rich box, nullptr for a plain one.
     QTextEdit* edit() const { return edit_; }
     QTextDocument* document() const;
@@ -75,11 +77,12 @@ public:
     Pos toDocument(Pos pos) const;
     Pos fromDocument(int docPos) const;
 
-    // Formats laid over the text instead of written into it: each block's layout holds its
-    // ranges and draws them when the block is first seen, so colouring a long text neither
-    // splits the document's fragments nor lays it out. The attributes above read them back over
-    // the characters' own formats. A range is in the editor's positions; a later range wins
-    // where it meets an earlier one.
+    // Formats laid over the text instead of written into it: each block keeps its ranges, and
+    // its layout draws them, so colouring a long text neither splits the document's fragments
+    // nor lays it out. In a plain box a block's layout takes them only when the block is first
+    // laid out, so a block never seen costs no layout at all. The attributes above read them back
+    // over the characters' own formats. A range is in the editor's positions; a later range
+    // wins where it meets an earlier one.
     struct Overlay {
         int start, length;
         int format;
