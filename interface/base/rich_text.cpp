@@ -14,6 +14,7 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <utility>
 
 #include "cp1251.h"
 
@@ -59,11 +60,28 @@ public:
         if (Overlaid* o = block.isValid() ? overlayOf(block) : nullptr; o && !o->inLayout) {
             o->inLayout = true;
             QTextLayout* layout = block.layout();
+            // Setting formats leaves the block marked as changed in the document, to be reported
+            // with the next edit, however far away. It is taken here, where the block is laid
+            // out anyway.
             layout->setFormats(o->ranges);
             layout->clearLayout();
+            taking_ = {block.position(), block.length()};
+            document()->markContentsDirty(block.position(), block.length());
+            taking_ = {-1, 0};
         }
         return QPlainTextDocumentLayout::blockBoundingRect(block);
     }
+
+protected:
+    void documentChanged(int from, int removed, int added) override
+    {
+        // Only the block being taken: any other change pending with it is passed on.
+        if (from == taking_.first && removed == taking_.second && added == taking_.second) return;
+        QPlainTextDocumentLayout::documentChanged(from, removed, added);
+    }
+
+private:
+    mutable std::pair<int, int> taking_{-1, 0};
 };
 
 // r over ranges that are in order and apart: what r covers is cut out of them. A range that goes

@@ -181,6 +181,31 @@ TEST(RichTextOverlays, ColouringALongTextLeavesTheBlocksOutOfSightUnlaidOut)
     EXPECT_EQ(last.layout()->formats().size(), 1);
 }
 
+// A block that takes its colours when first seen is not reported as changed with the next edit
+// elsewhere: an edit at the end is reported as only itself.
+TEST(RichTextOverlays, ABlockTakingItsColoursLeavesNoChangeForTheNextEdit)
+{
+    QPlainTextEdit edit;
+    edit.resize(300, 200);
+    edit.show();
+    RichText t(&edit);
+    std::string text;
+    for (int i = 0; i < 1000; ++i) text += "<N" + std::to_string(i) + "> ::= a\r\n";
+    t.SetText(text);
+    std::vector<RichText::Overlay> ranges;
+    for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next()) ranges.push_back({b.position(), 2, 0});
+    t.LayOver(ranges, {Coloured(2)});
+    QApplication::processEvents();
+    ASSERT_EQ(edit.document()->begin().layout()->formats().size(), 1);
+    int reportedFrom = -1;
+    QObject::connect(edit.document(), &QTextDocument::contentsChange,
+                     [&](int from, int, int) { reportedFrom = from; });
+    QTextCursor end(edit.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("x"));
+    EXPECT_EQ(reportedFrom, end.position() - 1);
+}
+
 // A waiting fill runs before whatever first reaches the text through the adapter, once; a new
 // text drops it.
 TEST(RichTextWaitingFill, TheFirstReadOrWriteFillsTheTextAndANewTextDropsIt)
