@@ -221,6 +221,24 @@ std::string RichText::Text() const
     return crlf;
 }
 
+// A break of any kind reads back as CR LF, and the box shows a no-break space as a space.
+std::string RichText::AsShown(std::string_view bytes)
+{
+    constexpr char noBreakSpace = static_cast<char>(0xA0);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 16);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            out += c == noBreakSpace ? ' ' : c;
+        }
+    }
+    return out;
+}
+
 void RichText::SetText(std::string_view bytes)
 {
     fill_ = nullptr;

@@ -42,6 +42,8 @@ public:
 
     // The whole text with CR LF line ends.
     std::string Text() const;
+    // What Text() gives back after SetText(bytes), without a box.
+    static std::string AsShown(std::string_view bytes);
     // Replaces the text; CR LF, LF and a lone CR all end a line. The caret goes to 0.
     void SetText(std::string_view bytes);
     Pos TextLength() const;

@@ -223,16 +223,24 @@ void CodeProgress::ShowProgressBar(bool visible)
 
 double CodeProgress::ProgressBarMax() const { return bar_ ? bar_->maximum() : 100; }
 
+bool CodeProgress::dueForPaint()
+{
+    constexpr qint64 interval = 80;
+    if (shown_.elapsed() < interval) return false;
+    shown_.restart();
+    return true;
+}
+
 // The bar repaints itself on a visible change; the panel is repainted here, so that both move
 // while the run keeps the window's messages waiting.
 void CodeProgress::SetProgressValue(double value)
 {
-    if (bar_) bar_->setValue(static_cast<int>(value));
+    if (bar_ && (value >= bar_->maximum() || dueForPaint())) bar_->setValue(static_cast<int>(value));
 }
 
 void CodeProgress::SetStatusText(const std::string& text)
 {
     if (!status_) return;
     status_->setText(cp1251::toUnicode(text));
-    status_->repaint();
+    if (dueForPaint()) status_->repaint();
 }

@@ -3,6 +3,7 @@
 // text is not re-laid out once per range.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTextCharFormat>
 #include <functional>
 #include <string>
@@ -129,7 +130,9 @@ class CodeProgress final : public readers::CodeColouringHost {
 public:
     CodeProgress(QProgressBar* bar, QLabel* status, const RichText& text, const Colouring& colouring)
             : bar_(bar), status_(status), text_(text), colouring_(colouring)
-    {}
+    {
+        shown_.start();
+    }
 
     void ShowProgressBar(bool visible) override;
     double ProgressBarMax() const override;
@@ -139,8 +142,13 @@ public:
     readers::Pos SelStart() const override { return colouring_.Caret(); }
 
 private:
+    // Whether the bar and panel may be painted again: a repaint paints every changed widget
+    // of the window, so they move a few times a second, not for every step.
+    bool dueForPaint();
+
     QProgressBar* bar_;
     QLabel* status_;
     const RichText& text_;
     const Colouring& colouring_;
+    QElapsedTimer shown_;
 };

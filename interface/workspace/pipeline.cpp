@@ -82,7 +82,6 @@ frmDocument::Colour colourLater(DocumentColouring colour)
         MainFrame* main = progress ? Frame : nullptr;
         if (main) {
             d.setCursor(Qt::WaitCursor);
-            ui::Ui().processEvents();
             d.editor->setUpdatesEnabled(false);
         }
         const readers::Pos caret = d.rtfText.SelStart();
@@ -762,7 +761,12 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     if (!RunBase.empty() && !isGrammarFile(logFile) && fileExists(logFile)) {
         frmDocument* logDoc = g->LoadNewDoc(grammarName, title);
         logDoc->LoadFile(logFile);
-        head = cp1251::toUnicode(logDoc->rtfText.Text().substr(0, 46));
+        // Only the head is wanted: the document closes before its text is ever in the box.
+        std::ifstream in(logFile, std::ios::binary);
+        std::string start(256, '\0');
+        in.read(start.data(), static_cast<std::streamsize>(start.size()));
+        start.resize(static_cast<std::size_t>(in.gcount()));
+        head = cp1251::toUnicode(RichText::AsShown(start).substr(0, 46));
         frmGrammar::CloseResultWindow(logDoc);
     }
     // What the engine could not write is a failure, never a parser "kept in file".

@@ -54,6 +54,21 @@ TEST(RichTextPositions, LineBreaksCountTwo)
     EXPECT_EQ(t.SelLength(), 5);
 }
 
+// Every byte and every kind of line break reads back from a box as AsShown says.
+TEST(RichTextPositions, AsShownIsWhatTheBoxReadsBack)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (const std::string& text : {all, std::string("a\r\nb\rc\nd\n\re\r\r\n"), std::string("\r\n"),
+                                    std::string("x\r"), std::string("\xA0\xA0\n"), std::string()}) {
+        SCOPED_TRACE(text.size());
+        QPlainTextEdit edit;
+        RichText t(&edit);
+        t.SetText(text);
+        EXPECT_EQ(RichText::AsShown(text), t.Text());
+    }
+}
+
 TEST(RichTextPositions, AttributesReadBackAsStoredAndMixedSelectionsHaveNone)
 {
     QTextEdit edit;
