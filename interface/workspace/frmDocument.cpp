@@ -59,10 +59,10 @@ bool frmDocument::LoadFile(const std::string& path, Colour colour)
 void frmDocument::SetTextLater(std::string bytes, Colour colour)
 {
     rtfText.FillLater([this, bytes = std::move(bytes), colour = std::move(colour)] {
-        {
-            const BusyScope busy;
-            rtfText.SetText(bytes);
-        }
+        // Neither the text nor the caret the colouring moves counts as the user's: a document
+        // first painted while the program is idle changes no status panel or find position.
+        const BusyScope busy;
+        rtfText.SetText(bytes);
         if (colour) colour(*this, fillShowsProgress_);
     });
 }

@@ -122,6 +122,26 @@ TEST_F(ResultColouringTest, ResultsUnderTheTopOneWaitAndShowTheirRunsColoursWhen
     TrmFont.FontColor = trm;
 }
 
+// A waiting document first painted while the program is idle is not the user moving its caret:
+// the status panel and the find position stay as they were.
+TEST_F(ResultColouringTest, AWaitingDocumentFilledWhileIdleLeavesTheStatusAndFindAlone)
+{
+    SetGrammar(TextbookGrammar);
+    BuildRun();
+    frmDocument* select = DocumentTitled("Set of select");
+    ASSERT_TRUE(select && select->rtfText.Waiting());
+    ASSERT_TRUE(Idle);
+    main()->SetPanel1Text(QStringLiteral("kept"));
+    FindStart = 7;
+    FindRestart = false;
+    (void)select->editor->viewport()->grab();
+    EXPECT_FALSE(select->rtfText.Waiting());
+    EXPECT_EQ(main()->Panel1Text(), QStringLiteral("kept"));
+    EXPECT_EQ(FindStart, 7);
+    EXPECT_FALSE(FindRestart);
+    EXPECT_FALSE(select->TextChanged());
+}
+
 TEST_F(ResultColouringTest, TheVisualBasicAmbiguityMarkIsInTheErrorFontAndItsLineACommentAfterIt)
 {
     SetGrammar("<S> ::= a b | a c\n");
