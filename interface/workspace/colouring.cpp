@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <limits>
 
 #include "cp1251.h"
 #include "frmTree.h"
@@ -40,18 +41,22 @@ void DeferredRichText::settle()
 {
     if (!open_) return;
     open_ = false;
-    auto it = std::find(records_.begin(), records_.end(), pending_);
-    if (it == records_.end()) {
-        it = records_.insert(records_.end(), pending_);
-        formats_.push_back(FormatOf(pending_));
+    if (lastRecord_ >= records_.size() || !(records_[lastRecord_] == pending_)) {
+        auto it = std::find(records_.begin(), records_.end(), pending_);
+        if (it == records_.end()) {
+            it = records_.insert(records_.end(), pending_);
+            formats_.push_back(FormatOf(pending_));
+        }
+        lastRecord_ = static_cast<std::size_t>(it - records_.begin());
     }
-    const int index = static_cast<int>(it - records_.begin());
+    const int index = static_cast<int>(lastRecord_);
     Run& last = runs_.back();
     last.format = index;
     // A range that goes on where the one before it ended, in the same format, joins it.
     if (runs_.size() >= 2) {
         Run& before = runs_[runs_.size() - 2];
-        if (before.format == index && before.start + before.length == last.start) {
+        if (before.format == index && before.start + before.length == last.start &&
+            Pos{before.length} + last.length <= std::numeric_limits<std::int32_t>::max()) {
             before.length += last.length;
             runs_.pop_back();
         }
@@ -61,7 +66,8 @@ void DeferredRichText::settle()
 void DeferredRichText::SetSelLength(Pos length)
 {
     settle();
-    runs_.push_back({sel_, length, -1});
+    constexpr Pos longest = std::numeric_limits<std::int32_t>::max();
+    runs_.push_back({sel_, static_cast<std::int32_t>(std::clamp<Pos>(length, -longest, longest)), -1});
     pending_ = readers::FontRec{};
     open_ = true;
 }

@@ -42,10 +42,12 @@ public:
     void SetSelStrikeThru(bool v) override;
     void SetHoldUnchanged(bool) override {}
 
-    // A styled range and its format, one of the few distinct ones kept in Formats().
+    // A styled range and its format, one of the few distinct ones kept in Formats(). A long
+    // text records millions: the length and format share what one position takes.
     struct Run {
-        Pos start, length;
-        int format;
+        Pos start;
+        std::int32_t length;
+        std::int32_t format;
     };
     const std::vector<Run>& Runs();
     const std::vector<QTextCharFormat>& Formats() const { return formats_; }
@@ -63,6 +65,8 @@ private:
     bool open_ = false;
     std::vector<readers::FontRec> records_;
     std::vector<QTextCharFormat> formats_;
+    // The record the last range took, which the next one mostly takes too.
+    std::size_t lastRecord_ = 0;
 };
 
 // One colouring of one rich text: the program's fonts, StyleBase and FastWork as they stand.
