@@ -73,9 +73,8 @@ Colouring::Progress progressOn(MainFrame& main)
 using DocumentColouring = std::function<void(Colouring&, const std::string& text, frmDocument&, bool progress)>;
 
 // The colouring of a document for when its text reaches the box, with the fonts and FastWork
-// of the run that made it. With progress the hourglass shows meanwhile and the box is
-// repainted once at the end; without, no event runs (the box may be painting) and nothing is
-// shown but the colours.
+// of the run that made it. No event runs meanwhile: the box may be painting. With progress the
+// hourglass shows and the box is repainted once at the end; without, only the colours change.
 frmDocument::Colour colourLater(DocumentColouring colour)
 {
     return [fonts = Fonts, fast = FastWork, colour = std::move(colour)](frmDocument& d, bool progress) {
@@ -545,7 +544,7 @@ void Pipeline::GetNewParser(std::int32_t language)
     // can show its progress; the others wait until they are seen.
     const QString panel = main_.Panel1Text();
     {
-        // Nothing else may start while the colouring lets events run.
+        // The fills are the run's own work, however the run ended.
         const BusyScope busy;
         if (ActiveGrammar) ActiveGrammar->FillSeenDocuments();
     }
