@@ -31,7 +31,8 @@ protected:
     {
         // A level waiting for its completion is only the step from its start to the next
         // level's, one byte on a stack shared by all lists of a reading: a list as long as
-        // the text costs about a byte a character and no allocation of its own.
+        // the text costs about a byte a character and no allocation of its own. Only a tree
+        // sink sees the completions; without one no level waits.
         const std::size_t base = steps_.size();
         Node n = Enter(p, first);
         for (;;) {
@@ -43,8 +44,11 @@ protected:
             if (next == Next::Done) break;
             const Pos from = n.index;
             n = Enter(n, more);
-            PushStep(static_cast<std::uint64_t>(n.index - from));
+            if (Tracing()) [[unlikely]]
+                PushStep(static_cast<std::uint64_t>(n.index - from));
         }
+        if (!Tracing()) [[likely]]
+            return;
         Complete(n);
         Pos index = n.index;
         while (steps_.size() > base) {

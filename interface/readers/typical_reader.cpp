@@ -229,6 +229,7 @@ void TypicalReader::GrammaticalSymbols(const Node& p)
 {
     Node n = Enter(p, "<Grammatical symbols>");
     const NodeStack::Mark base = NestedBase();
+    bool first = true;
     for (;;) {
         if (kSymbolStart.has(LL1)) {
             GrammaticalSymbol(n);
@@ -237,10 +238,11 @@ void TypicalReader::GrammaticalSymbols(const Node& p)
             if (bad) return;
             PushNested(n);
             n = Enter(n, "<Grammatical symbols list>");
+            first = false;
             continue;
         }
         if (kSymbolsEnd.has(LL1)) {
-            if (NestedBase() == base) B().BKSNUL();
+            if (first) B().BKSNUL();
             break;
         }
         Fail(n, kSymbolsExpected);
@@ -319,6 +321,7 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
 
     Node n = Enter(p, action ? "<Action name>" : "<Nonterminal name>");
     const NodeStack::Mark base = NestedBase();
+    bool first = true;
     for (;;) {
         if (set.has(LL1)) {
             // A spelt code is read character by character, as the name's characters always
@@ -339,10 +342,11 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
             B().BKSSYM(code);
             PushNested(n);
             n = Enter(n, listName);
+            first = false;
             continue;
         }
-        if (NestedBase() != base && LL1 == close) break;
-        Fail(n, NestedBase() == base ? nameExpected : listExpected);
+        if (!first && LL1 == close) break;
+        Fail(n, first ? nameExpected : listExpected);
         return;
     }
     CompleteNested(n, base);
