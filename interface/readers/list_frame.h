@@ -43,7 +43,7 @@ protected:
             }
             if (next == Next::Done) break;
             const Pos from = n.index;
-            n = Enter(n, more);
+            Descend(n, more);
             if (Tracing()) [[unlikely]]
                 PushStep(static_cast<std::uint64_t>(n.index - from));
         }

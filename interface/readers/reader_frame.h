@@ -192,6 +192,15 @@ protected:
             TraceNode(parent, n);
         return n;
     }
+    // The next level of a list: `n` becomes its own child, in place (a copy of a node built a
+    // moment before stalls the loop).
+    void Descend(Node& n, std::string_view name)
+    {
+        if (tracing_) [[unlikely]]
+            TraceNode(n, {indSrc, name});
+        n.index = indSrc;
+        n.name = name;
+    }
     void Complete(const Node& n)
     {
         if (tracing_) [[unlikely]]

@@ -211,7 +211,7 @@ void TerminalReader::StringList(const Node& p, const QuoteKind& k)
             if (bad) return;
             B().BKSSYM(LL0);
             PushNested(n);
-            n = Enter(n, k.list);
+            Descend(n, k.list);
             continue;
         }
         if (LL1 == k.quote) break;
@@ -309,7 +309,7 @@ void TerminalReader::RegularTerminals(const Node& p, const QuoteKind& k)
             RegularTerminal(n, k);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, k.regStar);
+            Descend(n, k.regStar);
             continue;
         }
         if (LL1 == k.quote) break;
@@ -426,7 +426,7 @@ void TerminalReader::AsciiTerminals(const Node& p)
             AsciiTerminal(n, false);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<ASCII Terminal*>");
+            Descend(n, "<ASCII Terminal*>");
             continue;
         }
         if (LL1 == '"' || LL1 == '\'') break;

@@ -126,7 +126,7 @@ void TypicalReader::Space(const Node& p)
     while (kSpace.has(LL1)) {
         Consume(n);
         PushNested(n);
-        n = Enter(n, "<Space>");
+        Descend(n, "<Space>");
     }
     CompleteNested(n, base);
 }
@@ -143,7 +143,7 @@ void TypicalReader::Label(const Node& p)
             Blanks(n);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Label>");
+            Descend(n, "<Label>");
             continue;
         }
         if (LL1 == '<' || LL1 == '`' || LL1 == '|') break;
@@ -214,7 +214,7 @@ void TypicalReader::RightParts(const Node& p)
             RightPart(n);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Right parts>");
+            Descend(n, "<Right parts>");
             continue;
         }
         Fail(n, "| chr(13)");
@@ -237,7 +237,7 @@ void TypicalReader::GrammaticalSymbols(const Node& p)
             Blanks(n);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Grammatical symbols list>");
+            Descend(n, "<Grammatical symbols list>");
             first = false;
             continue;
         }
@@ -336,12 +336,12 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
                 if (spelling == 1) code = LL0;
                 if (k + 1 < spelling) {
                     PushNested(n);
-                    n = Enter(n, listName);
+                    Descend(n, listName);
                 }
             }
             B().BKSSYM(code);
             PushNested(n);
-            n = Enter(n, listName);
+            Descend(n, listName);
             first = false;
             continue;
         }
@@ -398,7 +398,7 @@ void TypicalReader::BracketsContentList(const Node& p)
             BracketsContent(n);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Brackets content list>");
+            Descend(n, "<Brackets content list>");
             continue;
         }
         if (LL1 == ']' || LL1 == '}') break;
@@ -450,7 +450,7 @@ void TypicalReader::Blanks(const Node& p)
     while (kBlank.has(LL1)) {
         Consume(n);
         PushNested(n);
-        n = Enter(n, "<Blanks>");
+        Descend(n, "<Blanks>");
     }
     if (LL1 == fin) {
         Fail(n, "chr(9) ' ' chr(0)-chr(8) chr(10)-chr(31) !-" READERS_YA);
@@ -486,7 +486,7 @@ void TypicalReader::LineContent(const Node& p, bool statement)
             if (bad) return;
             if (statement) B().BKSS(LL0);
             PushNested(n);
-            n = Enter(n, name);
+            Descend(n, name);
             continue;
         }
         if (LL1 == '\r') break;

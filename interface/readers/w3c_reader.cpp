@@ -492,7 +492,7 @@ void W3CReader::CommentContent(const Node& p)
                 if (LL1 == '*') {
                     Consume(a);
                     PushNested(a);
-                    a = Enter(a, "<After asterisk>");
+                    Descend(a, "<After asterisk>");
                 } else if (LL1 == '/') {
                     Consume(a);
                     CompleteNested(a, outer);
@@ -516,7 +516,7 @@ void W3CReader::CommentContent(const Node& p)
                      "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-} chr(14)-chr(31) ~-" READERS_YA);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Comment content>");
+            Descend(n, "<Comment content>");
             continue;
         }
         Fail(n, kCommentContentExpected);
