@@ -67,6 +67,12 @@ protected:
     void CharList(const Node& p, std::string_view name, const CharSet& set, const CharSet& end, bool endOnFin,
                   std::string_view expected)
     {
+        if (!Tracing()) [[likely]] {
+            const Node n = Enter(p, name);
+            SkipRun(set);
+            if (!end.has(LL1) && !(endOnFin && LL1 == fin)) Fail(n, expected);
+            return;
+        }
         List(p, name, [&](const Node& n) {
             if (set.has(LL1)) {
                 Consume(n);

@@ -2,6 +2,7 @@
 // protocol with its tree-hook calls.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -226,6 +227,25 @@ protected:
             return;
         }
         TracedCharProc(parent, name, set, expected);
+    }
+    // Without a tree sink, where nothing is seen of a run but its end: the characters of `set`
+    // from LL1 on consumed at one go, as that many Scans would.
+    void SkipRun(const CharSet& set)
+    {
+        if (!set.has(LL1)) return;
+        const Pos last = std::min(LenSrc, static_cast<Pos>(Src.size()));
+        Pos i = indSrc + 1;
+        int code = LL1;
+        for (; i <= last; ++i) {
+            const unsigned char c = static_cast<unsigned char>(Src[static_cast<std::size_t>(i - 1)]);
+            const int next = LowCase ? kLowerCodes[c] : c;
+            if (!set.has(next)) break;
+            code = next;
+        }
+        // The last character of the run as the current one: the Scan past it sets LL0 and LL1.
+        LL1 = code;
+        indSrc = i - 1;
+        Scan();
     }
     // An unrolled right recursion: each level's node is pushed, and at the end the innermost
     // node and then those above `base` are completed, innermost first. Its levels are never

@@ -479,6 +479,11 @@ void TypicalReader::LineContent(const Node& p, bool statement)
 {
     const std::string_view name = statement ? "<Statement content>" : "<Comment content>";
     Node n = Enter(p, name);
+    if (!statement && !Tracing()) {
+        SkipRun(kLineChar);
+        if (LL1 != '\r') Fail(n, kLineContentExpected);
+        return;
+    }
     const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (kLineChar.has(LL1)) {

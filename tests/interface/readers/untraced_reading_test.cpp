@@ -56,7 +56,7 @@ TEST(UntracedReading, BuildsColoursAndFailsAsATracedReading)
         "<A>", " ::= ", "a", "'b'", "''65''", "''#x41''", "''300''", "[", "]", "{", "}", "|", "(", ")", "*", "+",
         "?", "`act`", "$title ::= T", "! note", "\r\n", " ", "''^ab''", "#x41", "[a-z]", "\"s\"", "/* c */",
         "...", ";", "x ::= y", "-", "''", "<B c>", "<chr(65)d>", "`a chr(7)`", "\t", "#d65", "}*", "-> ",
-        "\xFF", "\x01", "$Declare ::= d",
+        "\xFF", "\x01", "$Declare ::= d", "$ \t NEXT ::= n",
     };
     std::mt19937 rng(11);
     int read = 0;
