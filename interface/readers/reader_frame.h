@@ -195,10 +195,12 @@ protected:
     }
     // The next level of a list: `n` becomes its own child, in place (a copy of a node built a
     // moment before stalls the loop).
-    void Descend(Node& n, std::string_view name)
+    void Descend(Node& n, std::string_view name) { Descend(n, n, name); }
+    // The same with a parent of its own: `n` becomes a child of `parent` (which may be `n`).
+    void Descend(Node& n, const Node& parent, std::string_view name)
     {
         if (tracing_) [[unlikely]]
-            TraceNode(n, {indSrc, name});
+            TraceNode(parent, {indSrc, name});
         n.index = indSrc;
         n.name = name;
     }

@@ -246,7 +246,7 @@ void W3CReader::GrammaticalSymbols(const Node& p)
                 Blanks(w);
                 if (bad) return;
                 PushNested(w);
-                n = Enter(w, "<Grammatical symbols list>");
+                Descend(n, w, "<Grammatical symbols list>");
                 first = false;
                 continue;
             }
@@ -502,7 +502,7 @@ void W3CReader::CommentContent(const Node& p)
                              "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-. 0-} chr(14)-chr(31) ~-" READERS_YA);
                     if (bad) return;
                     PushNested(a);
-                    n = Enter(a, "<Comment content>");
+                    Descend(n, a, "<Comment content>");
                     break;
                 } else {
                     Fail(a, "chr(0)-chr(41) +-. 0-" READERS_YA " * /");
