@@ -250,8 +250,8 @@ protected:
         Scan();
     }
     // An unrolled right recursion: each level's node is pushed, and at the end the innermost
-    // node and then those above `base` are completed, innermost first. Its levels are never
-    // counted by the reading: with no tree sink nothing is pushed.
+    // node and then those above `base` are completed, innermost first. Only a tree sink sees
+    // them: without one nothing is pushed, so a reading never decides by the levels' count.
     void PushNested(const Node& n)
     {
         if (tracing_) [[unlikely]]
