@@ -68,7 +68,7 @@ std::string ToCrLf(std::string_view text)
 
 ReaderFrame::ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> rangeProcs)
         : builder_(hooks.builder ? hooks.builder : &nullBuilder), style_(hooks.style ? hooks.style : &nullStyle),
-          tree_(hooks.tree ? hooks.tree : &nullTree), tracing_(hooks.tree && !dynamic_cast<NullTreeHooks*>(hooks.tree)),
+          tree_(hooks.tree ? hooks.tree : &nullTree), tracing_(tree_->Listening()),
           rangeProcs_(rangeProcs)
 {}
 
@@ -110,6 +110,7 @@ std::pair<Pos, std::string_view> NodeStack::Pop()
 
 void ReaderFrame::Start(std::string_view source)
 {
+    ListenToTree();
     nested_.Clear();
     Src = source;
     indSrc = 0;

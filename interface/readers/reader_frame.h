@@ -216,6 +216,8 @@ protected:
         Scan();
     }
     bool Tracing() const { return tracing_; }
+    // Whether the tree sink takes this reading's nodes: asked once as a reading starts.
+    void ListenToTree() { tracing_ = tree_->Listening(); }
     // A terminal item: false (after ErrH 2) when LL1 is not c.
     READERS_NOINLINE bool Match(const Node& n, int c);
     // No alternative opens on LL1: ErrH 1, and the procedure still completes.
@@ -287,7 +289,7 @@ private:
     Builder* builder_;
     StyleHooks* style_;
     TreeHooks* tree_;
-    bool tracing_; // a tree sink is attached
+    bool tracing_; // the tree sink takes the nodes of this reading
     std::span<const RangeProc> rangeProcs_;
     NodeStack nested_;
 };

@@ -90,6 +90,7 @@ void TerminalReader::ParseTerminal(std::string_view callerSrc, Pos& callerInd, s
     if (callerInd < 1 || callerInd > static_cast<Pos>(callerSrc.size()) + 1)
         throw ReaderFailure("A terminal is read from position " + std::to_string(callerInd) + ", outside the text of " +
                             std::to_string(callerSrc.size()) + " characters.");
+    ListenToTree();
     Src = callerSrc;
     indSrc = 0;
     LenSrc = static_cast<Pos>(Src.size());
