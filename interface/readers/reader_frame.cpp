@@ -68,8 +68,7 @@ std::string ToCrLf(std::string_view text)
 
 ReaderFrame::ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> rangeProcs)
         : builder_(hooks.builder ? hooks.builder : &nullBuilder), style_(hooks.style ? hooks.style : &nullStyle),
-          tree_(hooks.tree ? hooks.tree : &nullTree), tracing_(tree_->Listening()),
-          rangeProcs_(rangeProcs)
+          tree_(hooks.tree ? hooks.tree : &nullTree), tracing_(tree_->Listening()), rangeProcs_(rangeProcs)
 {}
 
 void NodeStack::NameNumber(std::string_view name)
