@@ -511,6 +511,11 @@ void W3CReader::CommentContent(const Node& p)
             }
             continue;
         }
+        if (kNotStar.has(LL1) && !Tracing()) {
+            // Nothing but the run's end is seen: the node stays "<Comment content>".
+            SkipRun(kNotStar);
+            continue;
+        }
         if (kNotStar.has(LL1)) {
             CharProc(n, "<Comment character>", kNotStar,
                      "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-} chr(14)-chr(31) ~-" READERS_YA);
