@@ -1,5 +1,6 @@
 // The notation readers over any text, with the recording builder, colouring and a derivation
-// tree: a reading ends with a result, a syntax error or a reported failure, never a crash.
+// tree: a reading ends with a result, a syntax error or a reported failure, never a crash; and
+// without the tree it builds and fails the same.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -51,10 +52,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckingHooks hooks;
     hooks.length = static_cast<readers::Pos>(size);
     // Every notation through the dispatch: Typical, W3C, MSDN and MSDN with ";".
+    // Each is read again with no tree sink, where no node is kept: it must build and fail alike.
     for (int notation : {readers::Typical, readers::W3C, readers::MSDN, readers::MSDNWithSemicolon}) {
         builder.clear();
         std::string error;
-        readers::ParseGrammarByNotation(notation, text, error, {&builder, &hooks, &hooks});
+        const auto status = readers::ParseGrammarByNotation(notation, text, error, {&builder, &hooks, &hooks});
+        readers::RecordingBuilder untraced;
+        std::string untracedError;
+        const auto untracedStatus =
+            readers::ParseGrammarByNotation(notation, text, untracedError, {&untraced, &hooks, nullptr});
+        if (untracedStatus != status || untracedError != error || untraced.trace != builder.trace) __builtin_trap();
     }
     return 0;
 }

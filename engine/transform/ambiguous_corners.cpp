@@ -3,7 +3,12 @@
 // alternatives; the first symbols of every clash go into a history file that links the
 // cycles, so that a clash coming back shows that the cycles repeat themselves.
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
 
 #include "analysis/analysis.h"
 #include "output/output.h"
@@ -104,6 +109,7 @@ void Transform::ReadTempLists() {
   ClashList.clear();
   ClashHistory.clear();
   CornerList.clear();
+  CornerRules.clear();
   std::string name;
   if (!Eng.out.ResultFileName(HistoryExtension, name)) return;
   std::ifstream in(name, std::ios::binary);
@@ -138,12 +144,28 @@ ClashSymbol Transform::FirstSymbol(int32_t rule) const {
 void Transform::RecordClash(int32_t a, int32_t ra, int32_t rb) {
   for (int32_t r : {ra, rb}) {
     if (Corner(r) < 1) continue;
-    bool listed = false;
-    for (const CornerRecord& c : CornerList) listed = listed || c.Rule == r;
-    if (!listed) CornerList.push_back(CornerRecord{a, r});
+    if (CornerRules.insert(r).second) CornerList.push_back(CornerRecord{a, r});
   }
   ClashList.push_back(ClashRecord{FirstSymbol(ra), FirstSymbol(rb)});
 }
+
+namespace {
+
+// One key for a clash and for the same two symbols in the other order.
+std::string PairKey(const ClashRecord& clash) {
+  auto symbol = [](const ClashSymbol& s) {
+    std::string key(8, '\0');
+    const uint32_t kind = uint32_t(s.Kind), size = uint32_t(s.Name.size());
+    std::memcpy(key.data(), &kind, 4);
+    std::memcpy(key.data() + 4, &size, 4);
+    return key + s.Name;
+  };
+  std::string first = symbol(clash.First), second = symbol(clash.Second);
+  if (second < first) first.swap(second);
+  return first + second;
+}
+
+}  // namespace
 
 void Transform::ScanSelectSets(int32_t a, std::vector<int32_t>& claims, bool& ll1) {
   const RecordMemory& m = Eng.mem;
@@ -152,6 +174,10 @@ void Transform::ScanSelectSets(int32_t a, std::vector<int32_t>& claims, bool& ll
   // One entry per terminal and the end marker, however many terminals there are.
   claims.assign(size_t(t) + 2, 0);
   const std::vector<int32_t> alternatives = Alternatives(a);
+  // The alternatives of each number in their order: a clash finds its owners without a walk
+  // over all of them, which made one nonterminal of many clashing alternatives quadratic.
+  std::unordered_map<int32_t, std::vector<int32_t>> numbered;
+  for (int32_t r : alternatives) numbered[m.IVLR(RulePool, r, RuleNumber)].push_back(r);
   for (int32_t r : alternatives) {
     const int32_t number = m.IVLR(RulePool, r, RuleNumber);
     auto claim = [&](int32_t index) {
@@ -159,8 +185,7 @@ void Transform::ScanSelectSets(int32_t a, std::vector<int32_t>& claims, bool& ll
       const int32_t owner = claims[size_t(index)];
       if (owner != 0 && owner != number) {
         ll1 = false;
-        for (int32_t r2 : alternatives)
-          if (m.IVLR(RulePool, r2, RuleNumber) == owner) RecordClash(a, r2, r);
+        for (int32_t r2 : numbered[owner]) RecordClash(a, r2, r);
       }
       claims[size_t(index)] = number;
     };
@@ -202,9 +227,13 @@ bool Transform::SubstOfAmbigCorner(int32_t& substitutions, int32_t& loops) {
       a = m.IVLR(NonterminalPool, a, NtmNext);
     }
     if (ll1) return;
+    std::unordered_set<std::string> earlier;
+    for (const ClashRecord& clash : ClashHistory) earlier.insert(PairKey(clash));
     for (const ClashRecord& now : ClashList)
-      for (const ClashRecord& earlier : ClashHistory)
-        if (now.SamePair(earlier)) loops = 1;
+      if (earlier.count(PairKey(now)) != 0) {
+        loops = 1;
+        break;
+      }
     ClashHistory.insert(ClashHistory.end(), ClashList.begin(), ClashList.end());
     WriteTempLists();
     for (const CornerRecord& c : CornerList) {

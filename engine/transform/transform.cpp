@@ -19,6 +19,7 @@ void Transform::InitRun() {
   ClashList.clear();
   ClashHistory.clear();
   CornerList.clear();
+  CornerRules.clear();
 }
 
 void Transform::Run(const std::function<void()>& body) {

@@ -68,6 +68,9 @@ public:
   std::vector<CornerRecord> CornerList;
 
 private:
+  // The rules of CornerList, so that a clash does not search the list for its rule.
+  std::unordered_set<int32_t> CornerRules;
+
   // The frame of every transformation: the give-back switch off, the builder out of any class,
   // and afterwards the nonterminals that the rewrite left unreachable taken out.
   void Run(const std::function<void()>& body);

@@ -9,10 +9,12 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
 #include <algorithm>
+#include <utility>
 
 #include "cp1251.h"
 
@@ -23,13 +25,64 @@ constexpr int ColourCodeProperty = QTextFormat::UserProperty + 1;
 
 using Ranges = QList<QTextLayout::FormatRange>;
 
-// Marks a block whose layout holds laid-over ranges, so that finding them creates no layout for
-// the blocks that have none.
-class Overlaid final : public QTextBlockUserData {};
+// A block's laid-over ranges. They are the block's own: its layout holds a copy once it has
+// taken them (at once in a rich box; in a plain box when the block is first laid out).
+class Overlaid final : public QTextBlockUserData {
+public:
+    Ranges ranges;
+    bool inLayout = false;
+};
 
-bool overlaid(const QTextBlock& b) { return dynamic_cast<Overlaid*>(b.userData()) != nullptr; }
+Overlaid* overlayOf(const QTextBlock& b) { return dynamic_cast<Overlaid*>(b.userData()); }
 
-Ranges overlaysOf(const QTextBlock& b) { return overlaid(b) ? b.layout()->formats() : Ranges{}; }
+Ranges overlaysOf(const QTextBlock& b)
+{
+    const Overlaid* o = overlayOf(b);
+    return o ? o->ranges : Ranges{};
+}
+
+// A rich box's layout takes a block's ranges at once; a plain box's takes them when it next lays
+// the block out (the caller marks the block changed).
+void placeRanges(const QTextBlock& b, Overlaid& o, bool rich)
+{
+    o.inLayout = rich;
+    if (rich) b.layout()->setFormats(o.ranges);
+}
+
+// The layout of a plain box: a block's ranges go into its layout just before the block is laid
+// out, which the box asks for only for the blocks it shows.
+class OverlaidLayout final : public QPlainTextDocumentLayout {
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+
+    QRectF blockBoundingRect(const QTextBlock& block) const override
+    {
+        if (Overlaid* o = block.isValid() ? overlayOf(block) : nullptr; o && !o->inLayout) {
+            o->inLayout = true;
+            QTextLayout* layout = block.layout();
+            // Setting formats leaves the block marked as changed in the document, to be reported
+            // with the next edit, however far away. It is taken here, where the block is laid
+            // out anyway.
+            layout->setFormats(o->ranges);
+            layout->clearLayout();
+            taking_ = {block.position(), block.length()};
+            document()->markContentsDirty(block.position(), block.length());
+            taking_ = {-1, 0};
+        }
+        return QPlainTextDocumentLayout::blockBoundingRect(block);
+    }
+
+protected:
+    void documentChanged(int from, int removed, int added) override
+    {
+        // Only the block being taken: any other change pending with it is passed on.
+        if (from == taking_.first && removed == taking_.second && added == taking_.second) return;
+        QPlainTextDocumentLayout::documentChanged(from, removed, added);
+    }
+
+private:
+    mutable std::pair<int, int> taking_{-1, 0};
+};
 
 // r over ranges that are in order and apart: what r covers is cut out of them. A range that goes
 // on where the last one ended, in its format, joins it.
@@ -73,6 +126,14 @@ QString toEditorText(std::string_view bytes)
 
 } // namespace
 
+RichText::RichText(QPlainTextEdit* plain) : plain_(plain)
+{
+    auto* doc = new QTextDocument(plain);
+    doc->setDocumentLayout(new OverlaidLayout(doc));
+    doc->setDefaultFont(plain->font());
+    plain->setDocument(doc);
+}
+
 QColor RichText::ColourOf(std::int32_t code)
 {
     const auto u = static_cast<std::uint32_t>(code);
@@ -92,8 +153,18 @@ QColor RichText::ColourOf(std::int32_t code)
     return QColor(u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF);
 }
 
+void RichText::Settle() const
+{
+    if (!fill_) return;
+    // Taken first: the fill writes through this adapter.
+    const std::function<void()> fill = std::move(fill_);
+    fill_ = nullptr;
+    fill();
+}
+
 QTextDocument* RichText::document() const
 {
+    Settle();
     return box([](auto* e) { return e->document(); });
 }
 QAbstractScrollArea* RichText::view() const
@@ -102,6 +173,7 @@ QAbstractScrollArea* RichText::view() const
 }
 QTextCursor RichText::cursor() const
 {
+    Settle();
     return box([](auto* e) { return e->textCursor(); });
 }
 void RichText::setCursor(const QTextCursor& c)
@@ -138,6 +210,7 @@ RichText::Pos RichText::toDocument(Pos pos) const
 
 std::string RichText::Text() const
 {
+    Settle();
     std::string out = cp1251::fromUnicode(box([](auto* e) { return e->toPlainText(); }));
     std::string crlf;
     crlf.reserve(out.size() + out.size() / 16);
@@ -148,8 +221,27 @@ std::string RichText::Text() const
     return crlf;
 }
 
+// A break of any kind reads back as CR LF, and the box shows a no-break space as a space.
+std::string RichText::AsShown(std::string_view bytes)
+{
+    constexpr char noBreakSpace = static_cast<char>(0xA0);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 16);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        } else {
+            out += c == noBreakSpace ? ' ' : c;
+        }
+    }
+    return out;
+}
+
 void RichText::SetText(std::string_view bytes)
 {
+    fill_ = nullptr;
     box([&](auto* e) { e->setPlainText(toEditorText(bytes)); });
 }
 
@@ -294,6 +386,7 @@ void mergeIn(Box* edit, const QTextCharFormat& f)
 
 void RichText::merge(const QTextCharFormat& f)
 {
+    Settle();
     box([&](auto* e) { mergeIn(e, f); });
     const QTextCursor c = cursor();
     if (c.hasSelection()) mergeOverlays(c.selectionStart(), c.selectionEnd(), f);
@@ -397,8 +490,10 @@ void RichText::LayOver(const std::vector<Overlay>& ranges, const std::vector<QTe
     }
     int from = last, to = 0;
     for (Touched& t : touched) {
-        t.block.layout()->setFormats(t.ranges);
-        if (!overlaid(t.block)) t.block.setUserData(new Overlaid);
+        Overlaid* o = overlayOf(t.block);
+        if (!o) t.block.setUserData(o = new Overlaid);
+        o->ranges = std::move(t.ranges);
+        placeRanges(t.block, *o, edit_ != nullptr);
     }
     if (!touched.empty()) {
         from = touched.front().start;
@@ -414,8 +509,9 @@ void RichText::ClearOverlays()
     QTextDocument* doc = document();
     int from = -1, to = 0;
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-        if (!overlaid(b)) continue;
-        b.layout()->clearFormats();
+        const Overlaid* o = overlayOf(b);
+        if (!o) continue;
+        if (o->inLayout) b.layout()->clearFormats();
         b.setUserData(nullptr);
         if (from < 0) from = b.position();
         to = b.position() + b.length();
@@ -444,10 +540,11 @@ void RichText::mergeOverlays(int from, int to, const QTextCharFormat& f)
     QTextDocument* doc = document();
     bool changed = false;
     for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
-        if (!overlaid(b)) continue;
+        Overlaid* o = overlayOf(b);
+        if (!o) continue;
         const int a = from - b.position(), e = to - b.position();
         Ranges out;
-        for (const auto& r : b.layout()->formats()) {
+        for (const auto& r : o->ranges) {
             const int rEnd = r.start + r.length;
             const int inA = std::max(r.start, a), inE = std::min(rEnd, e);
             if (inA >= inE) {
@@ -460,7 +557,8 @@ void RichText::mergeOverlays(int from, int to, const QTextCharFormat& f)
             out.append({inA, inE - inA, merged});
             if (rEnd > inE) out.append({inE, rEnd - inE, r.format});
         }
-        b.layout()->setFormats(out);
+        o->ranges = std::move(out);
+        placeRanges(b, *o, edit_ != nullptr);
         changed = true;
     }
     if (changed) doc->markContentsDirty(from, to - from);

@@ -24,14 +24,26 @@ public:
     using Pos = readers::Pos;
 
     explicit RichText(QTextEdit* edit) : edit_(edit) {}
-    explicit RichText(QPlainTextEdit* plain) : plain_(plain) {}
+    // The plain box is given a document of its own, whose layout takes a block's laid-over
+    // ranges only when it lays the block out.
+    explicit RichText(QPlainTextEdit* plain);
     // The rich box, nullptr for a plain one.
     QTextEdit* edit() const { return edit_; }
     QTextDocument* document() const;
     QAbstractScrollArea* view() const;
 
+    // A fill of the box that waits until the text is first needed: read or written through
+    // this adapter, or painted (the box's owner calls Settle then). A long result under other
+    // windows is then never converted, laid out or coloured. A later SetText drops it.
+    void FillLater(std::function<void()> fill) { fill_ = std::move(fill); }
+    bool Waiting() const { return static_cast<bool>(fill_); }
+    // Runs a waiting fill now.
+    void Settle() const;
+
     // The whole text with CR LF line ends.
     std::string Text() const;
+    // What Text() gives back after SetText(bytes), without a box.
+    static std::string AsShown(std::string_view bytes);
     // Replaces the text; CR LF, LF and a lone CR all end a line. The caret goes to 0.
     void SetText(std::string_view bytes);
     Pos TextLength() const;
@@ -67,11 +79,12 @@ public:
     Pos toDocument(Pos pos) const;
     Pos fromDocument(int docPos) const;
 
-    // Formats laid over the text instead of written into it: each block's layout holds its
-    // ranges and draws them when the block is first seen, so colouring a long text neither
-    // splits the document's fragments nor lays it out. The attributes above read them back over
-    // the characters' own formats. A range is in the editor's positions; a later range wins
-    // where it meets an earlier one.
+    // Formats laid over the text instead of written into it: each block keeps its ranges, and
+    // its layout draws them, so colouring a long text neither splits the document's fragments
+    // nor lays it out. In a plain box a block's layout takes them only when the block is first
+    // laid out, so a block never seen costs no layout at all. The attributes above read them back
+    // over the characters' own formats. A range is in the editor's positions; a later range
+    // wins where it meets an earlier one.
     struct Overlay {
         int start, length;
         int format;
@@ -108,4 +121,5 @@ private:
     QTextEdit* edit_ = nullptr;
     QPlainTextEdit* plain_ = nullptr;
     bool holdUnchanged_ = false;
+    mutable std::function<void()> fill_;
 };

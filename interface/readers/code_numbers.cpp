@@ -56,7 +56,7 @@ void ReaderFrame::Number(const Node& p, bool hex, const CodeForm& form)
             if (bad) return;
             CodeValue = CodeValue * radix + DigitValue;
             PushNested(n);
-            n = Enter(n, more);
+            Descend(n, more);
             isFirst = false;
             continue;
         }

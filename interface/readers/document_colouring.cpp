@@ -305,6 +305,12 @@ void DocumentColouring::Statement(const Node& p)
 
 void DocumentColouring::LineContents(const Node& p, std::string_view name)
 {
+    if (!Tracing()) {
+        const Node n = Enter(p, name);
+        SkipRun(kLineChar);
+        if (LL1 != '\r') Fail(n, kLineContentsExpected);
+        return;
+    }
     List(p, name, [&](const Node& n) {
         if (kLineChar.has(LL1)) {
             SetChar(n, "<Statement set>", kLineChar, DOC_BASE_EXPECTED " chr(9) ' '-chr(34) $ ' - / < > [ ] ` {-}");

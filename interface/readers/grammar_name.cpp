@@ -54,7 +54,7 @@ void GrammarNameReader::Rest(const Node& p)
         if (kNameChars.has(LL1)) {
             Item(n);
             if (bad) return;
-            n = Enter(n, "<{1}-right>");
+            Descend(n, "<{1}-right>");
             continue;
         }
         if (LL1 == fin) return;

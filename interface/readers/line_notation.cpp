@@ -141,6 +141,12 @@ void LineNotationReader::Statement(const Node& p)
 
 void LineNotationReader::LineContent(const Node& p, std::string_view name, bool build)
 {
+    if (!build && !Tracing()) {
+        const Node n = Enter(p, name);
+        SkipRun(lx_.lineChar);
+        if (LL1 != '\r') Fail(n, lx_.lineContentExpected);
+        return;
+    }
     List(p, name, [&](const Node& n) {
         if (lx_.lineChar.has(LL1)) {
             CharProc(n, "<Statement character>", lx_.lineChar, lx_.lineCharExpected);

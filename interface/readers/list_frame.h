@@ -31,7 +31,8 @@ protected:
     {
         // A level waiting for its completion is only the step from its start to the next
         // level's, one byte on a stack shared by all lists of a reading: a list as long as
-        // the text costs about a byte a character and no allocation of its own.
+        // the text costs about a byte a character and no allocation of its own. Only a tree
+        // sink sees the completions; without one no level waits.
         const std::size_t base = steps_.size();
         Node n = Enter(p, first);
         for (;;) {
@@ -42,9 +43,12 @@ protected:
             }
             if (next == Next::Done) break;
             const Pos from = n.index;
-            n = Enter(n, more);
-            PushStep(static_cast<std::uint64_t>(n.index - from));
+            Descend(n, more);
+            if (Tracing()) [[unlikely]]
+                PushStep(static_cast<std::uint64_t>(n.index - from));
         }
+        if (!Tracing()) [[likely]]
+            return;
         Complete(n);
         Pos index = n.index;
         while (steps_.size() > base) {
@@ -63,6 +67,12 @@ protected:
     void CharList(const Node& p, std::string_view name, const CharSet& set, const CharSet& end, bool endOnFin,
                   std::string_view expected)
     {
+        if (!Tracing()) [[likely]] {
+            const Node n = Enter(p, name);
+            SkipRun(set);
+            if (!end.has(LL1) && !(endOnFin && LL1 == fin)) Fail(n, expected);
+            return;
+        }
         List(p, name, [&](const Node& n) {
             if (set.has(LL1)) {
                 Consume(n);

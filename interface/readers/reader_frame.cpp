@@ -48,6 +48,12 @@ int LowerCode(int code)
     }
 }
 
+const std::array<unsigned char, 256> kLowerCodes = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 256; ++c) t[static_cast<std::size_t>(c)] = static_cast<unsigned char>(LowerCode(c));
+    return t;
+}();
+
 std::string ToCrLf(std::string_view text)
 {
     std::string out;
@@ -62,7 +68,7 @@ std::string ToCrLf(std::string_view text)
 
 ReaderFrame::ReaderFrame(const ReaderHooks& hooks, std::span<const RangeProc> rangeProcs)
         : builder_(hooks.builder ? hooks.builder : &nullBuilder), style_(hooks.style ? hooks.style : &nullStyle),
-          tree_(hooks.tree ? hooks.tree : &nullTree), rangeProcs_(rangeProcs)
+          tree_(hooks.tree ? hooks.tree : &nullTree), tracing_(tree_->Listening()), rangeProcs_(rangeProcs)
 {}
 
 void NodeStack::NameNumber(std::string_view name)
@@ -103,6 +109,7 @@ std::pair<Pos, std::string_view> NodeStack::Pop()
 
 void ReaderFrame::Start(std::string_view source)
 {
+    ListenToTree();
     nested_.Clear();
     Src = source;
     indSrc = 0;
@@ -111,18 +118,6 @@ void ReaderFrame::Start(std::string_view source)
     bad = false;
     LowCase = false;
     Scan();
-}
-
-void ReaderFrame::Scan()
-{
-    LL0 = LL1;
-    ++indSrc;
-    if (indSrc >= 1 && indSrc <= LenSrc && indSrc <= static_cast<Pos>(Src.size())) {
-        const int c = static_cast<unsigned char>(Src[static_cast<std::size_t>(indSrc - 1)]);
-        LL1 = LowCase ? LowerCode(c) : c;
-    } else {
-        LL1 = fin;
-    }
 }
 
 void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet)
@@ -181,14 +176,12 @@ void ReaderFrame::ErrH(int ErrNum, std::string_view GramSymb, std::string_view E
     ErrMsg = std::move(msg);
 }
 
-ReaderFrame::Node ReaderFrame::Enter(const Node& parent, std::string_view name)
+void ReaderFrame::TraceNode(const Node& parent, const Node& n)
 {
-    Node n{indSrc, name};
     tree_->NewNode(parent.index, parent.name, n.index, n.name);
-    return n;
 }
 
-void ReaderFrame::Complete(const Node& n)
+void ReaderFrame::TraceCompletion(const Node& n)
 {
     // Reading on at the end of the text moves indSrc past it; a node still ends there.
     const Pos end = static_cast<Pos>(Src.size()) + 1;
@@ -197,11 +190,7 @@ void ReaderFrame::Complete(const Node& n)
     tree_->CompleteNode(n.index, n.name, at);
 }
 
-void ReaderFrame::Consume(const Node& n)
-{
-    tree_->NewLeaf(n.index, n.name, indSrc, LL1);
-    Scan();
-}
+void ReaderFrame::TraceLeaf(const Node& n) { tree_->NewLeaf(n.index, n.name, indSrc, LL1); }
 
 void ReaderFrame::Fail(const Node& n, std::string_view expected)
 {
@@ -209,9 +198,7 @@ void ReaderFrame::Fail(const Node& n, std::string_view expected)
     Complete(n);
 }
 
-void ReaderFrame::PushNested(const Node& n) { nested_.Push(n.index, n.name); }
-
-void ReaderFrame::CompleteNested(const Node& innermost, NodeStack::Mark base)
+void ReaderFrame::TraceNestedCompletion(const Node& innermost, NodeStack::Mark base)
 {
     Complete(innermost);
     while (nested_.Top() > base) {
@@ -230,7 +217,8 @@ bool ReaderFrame::Match(const Node& n, int c)
     return true;
 }
 
-void ReaderFrame::CharProc(const Node& parent, std::string_view name, const CharSet& set, std::string_view expected)
+void ReaderFrame::TracedCharProc(const Node& parent, std::string_view name, const CharSet& set,
+                                 std::string_view expected)
 {
     const Node n = Enter(parent, name);
     if (!set.has(LL1)) {

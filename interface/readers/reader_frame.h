@@ -2,6 +2,7 @@
 // protocol with its tree-hook calls.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -35,6 +36,8 @@ public:
 
 // Lower case by the code page's rules (Latin and Cyrillic letters of CP1251).
 int LowerCode(int code);
+// LowerCode of every code, for the scanner.
+extern const std::array<unsigned char, 256> kLowerCodes;
 
 // LF-only or mixed line ends made CR LF, as the readers expect.
 std::string ToCrLf(std::string_view text);
@@ -152,7 +155,18 @@ public:
     std::int32_t CodeValue = 0;
     int DigitValue = 0;
 
-    void Scan();
+    // Inline: every consumed character passes here.
+    void Scan()
+    {
+        LL0 = LL1;
+        ++indSrc;
+        if (indSrc >= 1 && indSrc <= LenSrc && indSrc <= static_cast<Pos>(Src.size())) [[likely]] {
+            const unsigned char c = static_cast<unsigned char>(Src[static_cast<std::size_t>(indSrc - 1)]);
+            LL1 = LowCase ? kLowerCodes[c] : c;
+        } else {
+            LL1 = fin;
+        }
+    }
     void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet);
     // The same, with `found` in place of the character at indSrc (a whole number as written).
     void ErrH(int ErrNum, std::string_view GramSymb, std::string_view ExpectedSet, std::string_view found);
@@ -168,22 +182,88 @@ protected:
     // Entry: module state reset, first character read.
     void Start(std::string_view source);
 
-    // Out of line, like the steps below: inlined they would swell the frame of every procedure
-    // on the path of a deep nesting.
-    READERS_NOINLINE Node Enter(const Node& parent, std::string_view name);
-    READERS_NOINLINE void Complete(const Node& n);
-    READERS_NOINLINE void Consume(const Node& n);
+    // Nodes are only seen by a tree sink: without one a node costs nothing but its index and
+    // name (kept for the error text), and no level waits for its completion. With one, the
+    // work is out of line: inlined it would swell the frame of every procedure on the path of
+    // a deep nesting.
+    Node Enter(const Node& parent, std::string_view name)
+    {
+        const Node n{indSrc, name};
+        if (tracing_) [[unlikely]]
+            TraceNode(parent, n);
+        return n;
+    }
+    // The next level of a list: `n` becomes its own child, in place (a copy of a node built a
+    // moment before stalls the loop).
+    void Descend(Node& n, std::string_view name) { Descend(n, n, name); }
+    // The same with a parent of its own: `n` becomes a child of `parent` (which may be `n`).
+    void Descend(Node& n, const Node& parent, std::string_view name)
+    {
+        if (tracing_) [[unlikely]]
+            TraceNode(parent, {indSrc, name});
+        n.index = indSrc;
+        n.name = name;
+    }
+    void Complete(const Node& n)
+    {
+        if (tracing_) [[unlikely]]
+            TraceCompletion(n);
+    }
+    void Consume(const Node& n)
+    {
+        if (tracing_) [[unlikely]]
+            TraceLeaf(n);
+        Scan();
+    }
+    bool Tracing() const { return tracing_; }
+    // Whether the tree sink takes this reading's nodes: asked once as a reading starts.
+    void ListenToTree() { tracing_ = tree_->Listening(); }
     // A terminal item: false (after ErrH 2) when LL1 is not c.
     READERS_NOINLINE bool Match(const Node& n, int c);
     // No alternative opens on LL1: ErrH 1, and the procedure still completes.
     READERS_NOINLINE void Fail(const Node& n, std::string_view expected);
     // A procedure that consumes one character of `set`; the characters of a range procedure
     // of this reader whose range the set holds go through that procedure.
-    void CharProc(const Node& parent, std::string_view name, const CharSet& set, std::string_view expected);
+    void CharProc(const Node& parent, std::string_view name, const CharSet& set, std::string_view expected)
+    {
+        if (!tracing_ && set.has(LL1)) [[likely]] {
+            Scan();
+            return;
+        }
+        TracedCharProc(parent, name, set, expected);
+    }
+    // Without a tree sink, where nothing is seen of a run but its end: the characters of `set`
+    // from LL1 on consumed at one go, as that many Scans would.
+    void SkipRun(const CharSet& set)
+    {
+        if (!set.has(LL1)) return;
+        const Pos last = std::min(LenSrc, static_cast<Pos>(Src.size()));
+        Pos i = indSrc + 1;
+        int code = LL1;
+        for (; i <= last; ++i) {
+            const unsigned char c = static_cast<unsigned char>(Src[static_cast<std::size_t>(i - 1)]);
+            const int next = LowCase ? kLowerCodes[c] : c;
+            if (!set.has(next)) break;
+            code = next;
+        }
+        // The last character of the run as the current one: the Scan past it sets LL0 and LL1.
+        LL1 = code;
+        indSrc = i - 1;
+        Scan();
+    }
     // An unrolled right recursion: each level's node is pushed, and at the end the innermost
-    // node and then those above `base` are completed, innermost first.
-    READERS_NOINLINE void PushNested(const Node& n);
-    READERS_NOINLINE void CompleteNested(const Node& innermost, NodeStack::Mark base);
+    // node and then those above `base` are completed, innermost first. Only a tree sink sees
+    // them: without one nothing is pushed, so a reading never decides by the levels' count.
+    void PushNested(const Node& n)
+    {
+        if (tracing_) [[unlikely]]
+            nested_.Push(n.index, n.name);
+    }
+    void CompleteNested(const Node& innermost, NodeStack::Mark base)
+    {
+        if (tracing_) [[unlikely]]
+            TraceNestedCompletion(innermost, base);
+    }
     NodeStack::Mark NestedBase() const { return nested_.Top(); }
 
     // "x" or "d" and the number: BKSNAI, BKSSYM of the code.
@@ -191,8 +271,6 @@ protected:
     void Number(const Node& p, bool hex, const CodeForm& form);
     void Digit(const Node& p);
     void HexDigit(const Node& p, const CodeForm& form);
-    // A level of a loop, not of a recursion: inlined, a list pays no call per level.
-    void PushLevel(const Node& n) { nested_.Push(n.index, n.name); }
     // A reading stopped by an error leaves its levels uncompleted.
     void DropNested(NodeStack::Mark base) { nested_.DropTo(base); }
 
@@ -201,10 +279,17 @@ protected:
 
 private:
     void CodeAboveRange(const Node& n, Pos start, bool hex);
+    READERS_NOINLINE void TraceNode(const Node& parent, const Node& n);
+    READERS_NOINLINE void TraceCompletion(const Node& n);
+    READERS_NOINLINE void TraceLeaf(const Node& n);
+    READERS_NOINLINE void TracedCharProc(const Node& parent, std::string_view name, const CharSet& set,
+                                         std::string_view expected);
+    READERS_NOINLINE void TraceNestedCompletion(const Node& innermost, NodeStack::Mark base);
 
     Builder* builder_;
     StyleHooks* style_;
     TreeHooks* tree_;
+    bool tracing_; // the tree sink takes the nodes of this reading
     std::span<const RangeProc> rangeProcs_;
     NodeStack nested_;
 };

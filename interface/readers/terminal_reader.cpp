@@ -90,6 +90,7 @@ void TerminalReader::ParseTerminal(std::string_view callerSrc, Pos& callerInd, s
     if (callerInd < 1 || callerInd > static_cast<Pos>(callerSrc.size()) + 1)
         throw ReaderFailure("A terminal is read from position " + std::to_string(callerInd) + ", outside the text of " +
                             std::to_string(callerSrc.size()) + " characters.");
+    ListenToTree();
     Src = callerSrc;
     indSrc = 0;
     LenSrc = static_cast<Pos>(Src.size());
@@ -211,7 +212,7 @@ void TerminalReader::StringList(const Node& p, const QuoteKind& k)
             if (bad) return;
             B().BKSSYM(LL0);
             PushNested(n);
-            n = Enter(n, k.list);
+            Descend(n, k.list);
             continue;
         }
         if (LL1 == k.quote) break;
@@ -309,7 +310,7 @@ void TerminalReader::RegularTerminals(const Node& p, const QuoteKind& k)
             RegularTerminal(n, k);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, k.regStar);
+            Descend(n, k.regStar);
             continue;
         }
         if (LL1 == k.quote) break;
@@ -426,7 +427,7 @@ void TerminalReader::AsciiTerminals(const Node& p)
             AsciiTerminal(n, false);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<ASCII Terminal*>");
+            Descend(n, "<ASCII Terminal*>");
             continue;
         }
         if (LL1 == '"' || LL1 == '\'') break;

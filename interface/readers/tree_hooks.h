@@ -15,6 +15,9 @@ namespace readers {
 class TreeHooks {
 public:
     virtual ~TreeHooks() = default;
+    // Asked as a reading starts: a sink that answers false is not called during it, and the
+    // reading keeps no nodes for it.
+    virtual bool Listening() const { return true; }
     virtual void NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex, std::string_view thisNode) = 0;
     virtual void NewLeaf(Pos thisIndex, std::string_view thisNode, Pos indSrc, int LL1) = 0;
     virtual void CompleteNode(Pos thisIndex, std::string_view thisNode, Pos indSrc) = 0;
@@ -22,6 +25,7 @@ public:
 
 class NullTreeHooks final : public TreeHooks {
 public:
+    bool Listening() const override { return false; }
     void NewNode(Pos, std::string_view, Pos, std::string_view) override {}
     void NewLeaf(Pos, std::string_view, Pos, int) override {}
     void CompleteNode(Pos, std::string_view, Pos) override {}
@@ -84,6 +88,8 @@ public:
     std::int64_t ProgressReportAt = 0;
     std::int64_t ProgressReportStep = 1;
 
+    // Only while the grammar window builds its tree.
+    bool Listening() const override { return host_.TreeBuilding(); }
     void NewNode(Pos parentIndex, std::string_view parentNode, Pos thisIndex, std::string_view thisNode) override;
     void NewLeaf(Pos thisIndex, std::string_view thisNode, Pos indSrc, int LL1) override;
     void CompleteNode(Pos thisIndex, std::string_view thisNode, Pos indSrc) override;

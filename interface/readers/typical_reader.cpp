@@ -126,7 +126,7 @@ void TypicalReader::Space(const Node& p)
     while (kSpace.has(LL1)) {
         Consume(n);
         PushNested(n);
-        n = Enter(n, "<Space>");
+        Descend(n, "<Space>");
     }
     CompleteNested(n, base);
 }
@@ -143,7 +143,7 @@ void TypicalReader::Label(const Node& p)
             Blanks(n);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Label>");
+            Descend(n, "<Label>");
             continue;
         }
         if (LL1 == '<' || LL1 == '`' || LL1 == '|') break;
@@ -214,7 +214,7 @@ void TypicalReader::RightParts(const Node& p)
             RightPart(n);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Right parts>");
+            Descend(n, "<Right parts>");
             continue;
         }
         Fail(n, "| chr(13)");
@@ -229,6 +229,7 @@ void TypicalReader::GrammaticalSymbols(const Node& p)
 {
     Node n = Enter(p, "<Grammatical symbols>");
     const NodeStack::Mark base = NestedBase();
+    bool first = true;
     for (;;) {
         if (kSymbolStart.has(LL1)) {
             GrammaticalSymbol(n);
@@ -236,11 +237,12 @@ void TypicalReader::GrammaticalSymbols(const Node& p)
             Blanks(n);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Grammatical symbols list>");
+            Descend(n, "<Grammatical symbols list>");
+            first = false;
             continue;
         }
         if (kSymbolsEnd.has(LL1)) {
-            if (NestedBase() == base) B().BKSNUL();
+            if (first) B().BKSNUL();
             break;
         }
         Fail(n, kSymbolsExpected);
@@ -319,6 +321,7 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
 
     Node n = Enter(p, action ? "<Action name>" : "<Nonterminal name>");
     const NodeStack::Mark base = NestedBase();
+    bool first = true;
     for (;;) {
         if (set.has(LL1)) {
             // A spelt code is read character by character, as the name's characters always
@@ -333,16 +336,17 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
                 if (spelling == 1) code = LL0;
                 if (k + 1 < spelling) {
                     PushNested(n);
-                    n = Enter(n, listName);
+                    Descend(n, listName);
                 }
             }
             B().BKSSYM(code);
             PushNested(n);
-            n = Enter(n, listName);
+            Descend(n, listName);
+            first = false;
             continue;
         }
-        if (NestedBase() != base && LL1 == close) break;
-        Fail(n, NestedBase() == base ? nameExpected : listExpected);
+        if (!first && LL1 == close) break;
+        Fail(n, first ? nameExpected : listExpected);
         return;
     }
     CompleteNested(n, base);
@@ -394,7 +398,7 @@ void TypicalReader::BracketsContentList(const Node& p)
             BracketsContent(n);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Brackets content list>");
+            Descend(n, "<Brackets content list>");
             continue;
         }
         if (LL1 == ']' || LL1 == '}') break;
@@ -446,7 +450,7 @@ void TypicalReader::Blanks(const Node& p)
     while (kBlank.has(LL1)) {
         Consume(n);
         PushNested(n);
-        n = Enter(n, "<Blanks>");
+        Descend(n, "<Blanks>");
     }
     if (LL1 == fin) {
         Fail(n, "chr(9) ' ' chr(0)-chr(8) chr(10)-chr(31) !-" READERS_YA);
@@ -475,6 +479,11 @@ void TypicalReader::LineContent(const Node& p, bool statement)
 {
     const std::string_view name = statement ? "<Statement content>" : "<Comment content>";
     Node n = Enter(p, name);
+    if (!statement && !Tracing()) {
+        SkipRun(kLineChar);
+        if (LL1 != '\r') Fail(n, kLineContentExpected);
+        return;
+    }
     const NodeStack::Mark base = NestedBase();
     for (;;) {
         if (kLineChar.has(LL1)) {
@@ -482,7 +491,7 @@ void TypicalReader::LineContent(const Node& p, bool statement)
             if (bad) return;
             if (statement) B().BKSS(LL0);
             PushNested(n);
-            n = Enter(n, name);
+            Descend(n, name);
             continue;
         }
         if (LL1 == '\r') break;

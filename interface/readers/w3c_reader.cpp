@@ -246,7 +246,7 @@ void W3CReader::GrammaticalSymbols(const Node& p)
                 Blanks(w);
                 if (bad) return;
                 PushNested(w);
-                n = Enter(w, "<Grammatical symbols list>");
+                Descend(n, w, "<Grammatical symbols list>");
                 first = false;
                 continue;
             }
@@ -492,7 +492,7 @@ void W3CReader::CommentContent(const Node& p)
                 if (LL1 == '*') {
                     Consume(a);
                     PushNested(a);
-                    a = Enter(a, "<After asterisk>");
+                    Descend(a, "<After asterisk>");
                 } else if (LL1 == '/') {
                     Consume(a);
                     CompleteNested(a, outer);
@@ -502,7 +502,7 @@ void W3CReader::CommentContent(const Node& p)
                              "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-. 0-} chr(14)-chr(31) ~-" READERS_YA);
                     if (bad) return;
                     PushNested(a);
-                    n = Enter(a, "<Comment content>");
+                    Descend(n, a, "<Comment content>");
                     break;
                 } else {
                     Fail(a, "chr(0)-chr(41) +-. 0-" READERS_YA " * /");
@@ -511,12 +511,17 @@ void W3CReader::CommentContent(const Node& p)
             }
             continue;
         }
+        if (kNotStar.has(LL1) && !Tracing()) {
+            // Nothing but the run's end is seen: the node stays "<Comment content>".
+            SkipRun(kNotStar);
+            continue;
+        }
         if (kNotStar.has(LL1)) {
             CharProc(n, "<Comment character>", kNotStar,
                      "chr(0)-chr(8) chr(9)-chr(13) ' '-) +-} chr(14)-chr(31) ~-" READERS_YA);
             if (bad) return;
             PushNested(n);
-            n = Enter(n, "<Comment content>");
+            Descend(n, "<Comment content>");
             continue;
         }
         Fail(n, kCommentContentExpected);

@@ -8,6 +8,7 @@
 #include <QTextEdit>
 
 #include <algorithm>
+#include <limits>
 
 #include "cp1251.h"
 #include "frmTree.h"
@@ -40,18 +41,22 @@ void DeferredRichText::settle()
 {
     if (!open_) return;
     open_ = false;
-    auto it = std::find(records_.begin(), records_.end(), pending_);
-    if (it == records_.end()) {
-        it = records_.insert(records_.end(), pending_);
-        formats_.push_back(FormatOf(pending_));
+    if (lastRecord_ >= records_.size() || !(records_[lastRecord_] == pending_)) {
+        auto it = std::find(records_.begin(), records_.end(), pending_);
+        if (it == records_.end()) {
+            it = records_.insert(records_.end(), pending_);
+            formats_.push_back(FormatOf(pending_));
+        }
+        lastRecord_ = static_cast<std::size_t>(it - records_.begin());
     }
-    const int index = static_cast<int>(it - records_.begin());
+    const int index = static_cast<int>(lastRecord_);
     Run& last = runs_.back();
     last.format = index;
     // A range that goes on where the one before it ended, in the same format, joins it.
     if (runs_.size() >= 2) {
         Run& before = runs_[runs_.size() - 2];
-        if (before.format == index && before.start + before.length == last.start) {
+        if (before.format == index && before.start + before.length == last.start &&
+            Pos{before.length} + last.length <= std::numeric_limits<std::int32_t>::max()) {
             before.length += last.length;
             runs_.pop_back();
         }
@@ -61,7 +66,8 @@ void DeferredRichText::settle()
 void DeferredRichText::SetSelLength(Pos length)
 {
     settle();
-    runs_.push_back({sel_, length, -1});
+    constexpr Pos longest = std::numeric_limits<std::int32_t>::max();
+    runs_.push_back({sel_, static_cast<std::int32_t>(std::clamp<Pos>(length, -longest, longest)), -1});
     pending_ = readers::FontRec{};
     open_ = true;
 }
@@ -87,7 +93,11 @@ void DeferredRichText::SetSelItalic(bool v) { pending_.FontItalic = v; }
 void DeferredRichText::SetSelUnderline(bool v) { pending_.FontUnderline = v; }
 void DeferredRichText::SetSelStrikeThru(bool v) { pending_.FontStrikethru = v; }
 
-Colouring::Colouring(RichText& text) : text_(text), target_(text.SelStart()), styler_(Fonts, &target_) {}
+Colouring::Colouring(RichText& text) : Colouring(text, Fonts, FastWork) {}
+
+Colouring::Colouring(RichText& text, const readers::FontSet& fonts, bool fastWork)
+        : text_(text), target_(text.SelStart()), styler_(fonts, &target_), fastWork_(fastWork)
+{}
 
 Colouring::~Colouring()
 {
@@ -96,7 +106,7 @@ Colouring::~Colouring()
 
 void Colouring::syncIn()
 {
-    styler_.FastWork = FastWork;
+    styler_.FastWork = fastWork_;
     styler_.StyleBase = StyleBase;
 }
 
@@ -219,16 +229,24 @@ void CodeProgress::ShowProgressBar(bool visible)
 
 double CodeProgress::ProgressBarMax() const { return bar_ ? bar_->maximum() : 100; }
 
+bool CodeProgress::dueForPaint()
+{
+    constexpr qint64 interval = 80;
+    if (shown_.elapsed() < interval) return false;
+    shown_.restart();
+    return true;
+}
+
 // The bar repaints itself on a visible change; the panel is repainted here, so that both move
 // while the run keeps the window's messages waiting.
 void CodeProgress::SetProgressValue(double value)
 {
-    if (bar_) bar_->setValue(static_cast<int>(value));
+    if (bar_ && (value >= bar_->maximum() || dueForPaint())) bar_->setValue(static_cast<int>(value));
 }
 
 void CodeProgress::SetStatusText(const std::string& text)
 {
     if (!status_) return;
     status_->setText(cp1251::toUnicode(text));
-    status_->repaint();
+    if (dueForPaint()) status_->repaint();
 }

@@ -3,6 +3,7 @@
 // text is not re-laid out once per range.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTextCharFormat>
 #include <functional>
 #include <string>
@@ -41,10 +42,12 @@ public:
     void SetSelStrikeThru(bool v) override;
     void SetHoldUnchanged(bool) override {}
 
-    // A styled range and its format, one of the few distinct ones kept in Formats().
+    // A styled range and its format, one of the few distinct ones kept in Formats(). A long
+    // text records millions: the length and format share what one position takes.
     struct Run {
-        Pos start, length;
-        int format;
+        Pos start;
+        std::int32_t length;
+        std::int32_t format;
     };
     const std::vector<Run>& Runs();
     const std::vector<QTextCharFormat>& Formats() const { return formats_; }
@@ -62,6 +65,8 @@ private:
     bool open_ = false;
     std::vector<readers::FontRec> records_;
     std::vector<QTextCharFormat> formats_;
+    // The record the last range took, which the next one mostly takes too.
+    std::size_t lastRecord_ = 0;
 };
 
 // One colouring of one rich text: the program's fonts, StyleBase and FastWork as they stand.
@@ -72,6 +77,9 @@ public:
     using Progress = std::function<void(std::size_t, std::size_t)>;
 
     explicit Colouring(RichText& text);
+    // With fonts and FastWork as a run left them, for a colouring that waited: fonts must
+    // outlive the colouring.
+    Colouring(RichText& text, const readers::FontSet& fonts, bool fastWork);
     ~Colouring();
 
     Pos Caret() const { return target_.SelStart(); }
@@ -95,6 +103,7 @@ private:
     RichText& text_;
     DeferredRichText target_;
     readers::TextStyler styler_;
+    bool fastWork_;
     bool finished_ = false;
 };
 
@@ -125,7 +134,9 @@ class CodeProgress final : public readers::CodeColouringHost {
 public:
     CodeProgress(QProgressBar* bar, QLabel* status, const RichText& text, const Colouring& colouring)
             : bar_(bar), status_(status), text_(text), colouring_(colouring)
-    {}
+    {
+        shown_.start();
+    }
 
     void ShowProgressBar(bool visible) override;
     double ProgressBarMax() const override;
@@ -135,8 +146,13 @@ public:
     readers::Pos SelStart() const override { return colouring_.Caret(); }
 
 private:
+    // Whether the bar and panel may be painted again: a repaint paints every changed widget
+    // of the window, so they move a few times a second, not for every step.
+    bool dueForPaint();
+
     QProgressBar* bar_;
     QLabel* status_;
     const RichText& text_;
     const Colouring& colouring_;
+    QElapsedTimer shown_;
 };

@@ -32,6 +32,8 @@ frmDocument::frmDocument(frmGrammar* owner, QWidget* parent)
     connect(editor, &QPlainTextEdit::textChanged, this, [this] { rtfText_Change(); });
     connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { rtfText_SelChange(); });
     editor->installEventFilter(this);
+    // A waiting text is filled in before the box first paints.
+    editor->viewport()->installEventFilter(this);
     bTextChanged = false;
 }
 
@@ -44,15 +46,32 @@ int frmDocument::Number() const { return Tag.mid(10).trimmed().toInt(); }
 bool frmDocument::Locked() const { return editor->isReadOnly(); }
 void frmDocument::SetLocked(bool locked) { editor->setReadOnly(locked); }
 
-bool frmDocument::LoadFile(const std::string& path)
+bool frmDocument::LoadFile(const std::string& path, Colour colour)
 {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     FilePath = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absoluteFilePath();
-    const BusyScope busy;
-    rtfText.SetText(bytes);
+    SetTextLater(std::move(bytes), std::move(colour));
     return true;
+}
+
+void frmDocument::SetTextLater(std::string bytes, Colour colour)
+{
+    rtfText.FillLater([this, bytes = std::move(bytes), colour = std::move(colour)] {
+        // Neither the text nor the caret the colouring moves counts as the user's: a document
+        // first painted while the program is idle changes no status panel or find position.
+        const BusyScope busy;
+        rtfText.SetText(bytes);
+        if (colour) colour(*this, fillShowsProgress_);
+    });
+}
+
+void frmDocument::Fill()
+{
+    fillShowsProgress_ = true;
+    rtfText.Settle();
+    fillShowsProgress_ = false;
 }
 
 // A user's edit; loading, replacing and restyling run with Idle cleared and do not count.
@@ -96,6 +115,7 @@ void frmDocument::focusInEvent(QFocusEvent* event)
 bool frmDocument::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == editor && event->type() == QEvent::FocusIn) rtfText_GotFocus();
+    if (watched == editor->viewport() && event->type() == QEvent::Paint) rtfText.Settle();
     return ChildForm::eventFilter(watched, event);
 }
 

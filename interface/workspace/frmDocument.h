@@ -4,6 +4,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
+#include <string>
 
 #include "child_form.h"
 
@@ -29,8 +31,17 @@ public:
     void SetLocked(bool locked);
     bool TextChanged() const { return bTextChanged; }
     frmGrammar* Owner() const { return owner_; }
-    // Loads a file as plain text without counting as an edit; false when it cannot be read.
-    bool LoadFile(const std::string& path);
+    // What runs over the text once it is in the box: a colouring. `progress` says whether it
+    // may show progress (and let the status bar repaint); it may not while the box paints.
+    using Colour = std::function<void(frmDocument&, bool progress)>;
+    // Loads a file as plain text without counting as an edit; false when it cannot be read. The
+    // file is read at once; its text reaches the box, and `colour` runs over it, when the
+    // document is first seen or read.
+    bool LoadFile(const std::string& path, Colour colour = {});
+    // The same for a text made here.
+    void SetTextLater(std::string bytes, Colour colour);
+    // A waiting text goes into the box now, its colouring showing progress.
+    void Fill();
     // The file the text was loaded from, in full; changes are saved there on close.
     QString FilePath;
 
@@ -47,5 +58,6 @@ private:
 
     QPointer<frmGrammar> owner_;
     bool bTextChanged = false;
+    bool fillShowsProgress_ = false;
     int lLastLine = 0;
 };

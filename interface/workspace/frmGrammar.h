@@ -93,6 +93,9 @@ public:
     static void CloseResultWindow(QWidget* w);
     void CloseAllDocuments();
     void CloseAllGrids();
+    // The documents that can be seen now (shown, not minimized, not wholly under later
+    // windows) get a text that waits, with progress shown.
+    void FillSeenDocuments();
     void ArrangeTree();
     void ArrangeAllDocuments();
     void ArrangeAllGrids();

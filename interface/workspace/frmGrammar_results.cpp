@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QRegion>
 
 #include "frmDocument.h"
 #include "frmGrammar.h"
@@ -215,6 +216,26 @@ void frmGrammar::CloseAllGrids()
         if (frmGrid* g = Grid(i)) CloseResultWindow(g);
     gridCount_ = 0;
     gridWindows_.assign(1, nullptr);
+}
+
+void frmGrammar::FillSeenDocuments()
+{
+    QMdiArea* area = Frame ? Frame->MdiArea() : nullptr;
+    for (frmDocument* d : Documents()) {
+        if (!d->rtfText.Waiting()) continue;
+        QMdiSubWindow* sub = subOf(d);
+        if (!area || !sub) {
+            if (d->isVisible()) d->Fill();
+            continue;
+        }
+        if (!sub->isVisible() || sub->isMinimized()) continue;
+        // What is left of the window in the area once the windows in front of it are taken away.
+        QRegion seen = QRegion(sub->geometry()).intersected(area->viewport()->rect());
+        const QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
+        for (qsizetype i = stack.indexOf(sub) + 1; i < stack.size() && !seen.isEmpty(); ++i)
+            if (stack[i]->isVisible() && !stack[i]->isMinimized()) seen -= stack[i]->geometry();
+        if (!seen.isEmpty()) d->Fill();
+    }
 }
 
 void frmGrammar::ArrangeAllDocuments()

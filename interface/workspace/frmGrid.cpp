@@ -193,7 +193,6 @@ frmGrid::frmGrid(frmGrammar* owner, QWidget* parent)
         v->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
         v->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         v->setFont(MSHFlexGrid1->font());
-        v->setStyleSheet(QStringLiteral("QTableView { border: none; }"));
         // A click on a title is a click on the grid.
         v->setAttribute(Qt::WA_TransparentForMouseEvents);
         return v;

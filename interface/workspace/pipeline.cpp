@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QLabel>
+#include <QMdiArea>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -67,34 +69,66 @@ Colouring::Progress progressOn(MainFrame& main)
     };
 }
 
-// Colours a document with one of the readers' colourings: the hourglass meanwhile, the box
-// repainted once at the end and its caret kept.
-void colourDocument(MainFrame& main, frmDocument& d, const std::function<void(Colouring&)>& colour)
+// A colouring of a result document by one of the readers, given the box's text in CR LF.
+using DocumentColouring = std::function<void(Colouring&, const std::string& text, frmDocument&, bool progress)>;
+
+// The colouring of a document for when its text reaches the box, with the fonts and FastWork
+// of the run that made it. No event runs meanwhile: the box may be painting. With progress the
+// hourglass shows and the box is repainted once at the end; without, only the colours change.
+frmDocument::Colour colourLater(DocumentColouring colour)
 {
-    d.setCursor(Qt::WaitCursor);
-    ui::Ui().processEvents();
-    d.editor->setUpdatesEnabled(false);
-    const readers::Pos caret = d.rtfText.SelStart();
-    const std::int32_t base = StyleBase;
-    StyleBase = 0;
-    {
-        Colouring colouring(d.rtfText);
-        colouring.SetCaret(0);
-        colour(colouring);
-        // The caret goes back at once: moving it to where the reading ended would lay out the
-        // whole text to show it.
-        colouring.SetCaret(caret);
-        // The document was just loaded: it takes the texts font as a whole. Writing its ranges
-        // takes a few milliseconds; the code colouring showed its own progress.
-        colouring.Finish({}, FastWork ? nullptr : &TextsFont);
-    }
-    StyleBase = base;
-    d.unsetCursor();
-    if (ActiveGrammar) ActiveGrammar->unsetCursor();
-    main.Window()->unsetCursor();
-    d.rtfText.SetSelStart(caret);
-    d.editor->setUpdatesEnabled(true);
+    return [fonts = Fonts, fast = FastWork, colour = std::move(colour)](frmDocument& d, bool progress) {
+        MainFrame* main = progress ? Frame : nullptr;
+        if (main) {
+            d.setCursor(Qt::WaitCursor);
+            d.editor->setUpdatesEnabled(false);
+        }
+        const readers::Pos caret = d.rtfText.SelStart();
+        const std::int32_t base = StyleBase;
+        StyleBase = 0;
+        {
+            Colouring colouring(d.rtfText, fonts, fast);
+            colouring.SetCaret(0);
+            colour(colouring, d.rtfText.Text(), d, main != nullptr);
+            // The caret goes back at once: moving it to where the reading ended would lay out the
+            // whole text to show it.
+            colouring.SetCaret(caret);
+            // The document was just loaded: it takes the texts font as a whole. Writing its ranges
+            // takes a few milliseconds; the code colouring showed its own progress.
+            colouring.Finish({}, fast ? nullptr : &fonts.TextsFont);
+        }
+        StyleBase = base;
+        d.rtfText.SetSelStart(caret);
+        if (main) {
+            d.unsetCursor();
+            if (ActiveGrammar) ActiveGrammar->unsetCursor();
+            main->Window()->unsetCursor();
+            d.editor->setUpdatesEnabled(true);
+        }
+    };
 }
+
+// The MDI area is not repainted while a run fills it: each result window would otherwise be
+// laid out and painted as it comes, under the ones that follow, which was most of a short
+// run's time. The area is painted once, as the run left it. The status bar, the progress bar
+// and the Process window go on showing the run.
+class AreaHeld {
+public:
+    explicit AreaHeld(MainFrame& main) : area_(main.MdiArea())
+    {
+        if (area_ && area_->updatesEnabled()) area_->setUpdatesEnabled(false);
+        else area_ = nullptr;
+    }
+    ~AreaHeld()
+    {
+        if (area_) area_->setUpdatesEnabled(true);
+    }
+    AreaHeld(const AreaHeld&) = delete;
+    AreaHeld& operator=(const AreaHeld&) = delete;
+
+private:
+    QPointer<QMdiArea> area_;
+};
 
 } // namespace
 
@@ -461,15 +495,12 @@ frmDocument* Pipeline::LoadResultDocument(const QString& title, const QString& e
     }
     frmDocument* d = g->LoadNewDoc(g->GrammarName, title);
     ActiveChild = d;
-    d->LoadFile(file);
-    d->rtfText.SetSelStart(0);
     // The reading stops at the first line that is not in the listing's notation; what is
     // behind it keeps the texts font.
-    colourDocument(main_, *d, [d](Colouring& c) {
-        const std::string text = d->rtfText.Text();
+    d->LoadFile(file, colourLater([](Colouring& c, const std::string& text, frmDocument&, bool) {
         std::string error;
         c.Apply([&](readers::StyleHooks& hooks) { readers::BNFSetDocFonts2(text, error, hooks); });
-    });
+    }));
     ActiveChild = g;
     letRun();
     return d;
@@ -507,6 +538,21 @@ void Pipeline::GetNewParser(std::int32_t language)
     if (!Idle && !main_.IsLL1Run()) return;
     const EngineExports* e = Engine();
     if (!e) return;
+    const AreaHeld held(main_);
+    analysisRun(g, e, language);
+    // The results a person sees as the run ends get their texts now, while the code colouring
+    // can show its progress; the others wait until they are seen.
+    const QString panel = main_.Panel1Text();
+    {
+        // The fills are the run's own work, however the run ended.
+        const BusyScope busy;
+        if (ActiveGrammar) ActiveGrammar->FillSeenDocuments();
+    }
+    status(panel);
+}
+
+void Pipeline::analysisRun(frmGrammar* g, const EngineExports* e, std::int32_t language)
+{
     Idle = false;
     g->CloseAllDocuments();
     g->CloseAllGrids();
@@ -594,20 +640,15 @@ void Pipeline::GetNewParser(std::int32_t language)
     TerminalNames.push_back(QStringLiteral("end marker"));
     letRun();
     if (terminals) {
-        {
-            const BusyScope busy;
-            terminals->rtfText.SetText(list);
-        }
-        terminals->rtfText.SetSelStart(0);
         // The list itself is read, so that a line-feed or carriage-return terminal stays one
         // character; the box holds it as a line break.
-        colourDocument(main_, *terminals, [&list](Colouring& c) {
+        terminals->SetTextLater(list, colourLater([list](Colouring& c, const std::string&, frmDocument&, bool) {
             std::string error;
             c.Apply([&](readers::StyleHooks& hooks) {
                 LoneBreakShift shift(list, hooks);
                 readers::SetTerminalListFont(list, error, shift);
             });
-        });
+        }));
         ActiveChild = g;
         letRun();
     }
@@ -719,7 +760,12 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     if (!RunBase.empty() && !isGrammarFile(logFile) && fileExists(logFile)) {
         frmDocument* logDoc = g->LoadNewDoc(grammarName, title);
         logDoc->LoadFile(logFile);
-        head = cp1251::toUnicode(logDoc->rtfText.Text().substr(0, 46));
+        // Only the head is wanted: the document closes before its text is ever in the box.
+        std::ifstream in(logFile, std::ios::binary);
+        std::string start(256, '\0');
+        in.read(start.data(), static_cast<std::streamsize>(start.size()));
+        start.resize(static_cast<std::size_t>(in.gcount()));
+        head = cp1251::toUnicode(RichText::AsShown(start).substr(0, 46));
         frmGrammar::CloseResultWindow(logDoc);
     }
     // What the engine could not write is a failure, never a parser "kept in file".
@@ -749,23 +795,23 @@ void Pipeline::ParserCodeStep(std::int32_t language)
     const auto open = [&](const QString& docTitle, const std::string& file, bool asVB, bool asCpp) {
         frmDocument* d = g->LoadNewDoc(grammarName, docTitle);
         ActiveChild = d;
-        d->LoadFile(file);
-        d->rtfText.SetSelStart(0);
-        d->SetLocked(false);
-        g->frmParser = d;
+        frmDocument::Colour colour;
         if (!FastWork && (asVB || asCpp)) {
             // Cleared for the rest of the run; its finish sets it again.
             Idle = false;
-            colourDocument(main_, *d, [&](Colouring& c) {
-                const std::string text = d->rtfText.Text();
-                CodeProgress progress(main_.ProgressBar(), main_.Panel1(), d->rtfText, c);
+            colour = colourLater([asVB](Colouring& c, const std::string& text, frmDocument& doc, bool progress) {
+                std::optional<CodeProgress> shown;
+                if (progress) shown.emplace(Frame->ProgressBar(), Frame->Panel1(), doc.rtfText, c);
+                CodeProgress* host = shown ? &*shown : nullptr;
                 c.Apply([&](readers::StyleHooks& hooks) {
-                    if (asVB) readers::SetVBCodeFonts(text, hooks, &progress);
-                    else readers::SetCppCodeFonts(text, hooks, &progress);
+                    if (asVB) readers::SetVBCodeFonts(text, hooks, host);
+                    else readers::SetCppCodeFonts(text, hooks, host);
                 });
             });
-            status("The parser code is kept in file " + title);
         }
+        d->LoadFile(file, std::move(colour));
+        d->SetLocked(false);
+        g->frmParser = d;
         letRun();
         return d;
     };

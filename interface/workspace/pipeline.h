@@ -71,6 +71,8 @@ private:
     // The engine's report of the latest result file; false (and a log line) on a failure.
     bool engineWrote(const EngineExports& e);
     void readGrammar(frmGrammar& g, bool engineRun, std::int32_t language);
+    // GetNewParser's steps once it may run.
+    void analysisRun(frmGrammar* g, const EngineExports* e, std::int32_t language);
     void removeExtraneous(bool tools, std::int32_t& head, std::int32_t& tail);
     void showMatrixGrid(bool& firstGrid);
     void gridStep(const std::string& matrix, int N, int T, int cols, int terminalTitles, int rows, const QString& title,

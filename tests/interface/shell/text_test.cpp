@@ -1,11 +1,13 @@
 // The code page and the rich-text positions, where CR LF counts as two.
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <functional>
 
 #include "cp1251.h"
 #include "rich_text.h"
@@ -50,6 +52,21 @@ TEST(RichTextPositions, LineBreaksCountTwo)
     t.SetSelLength(5);
     EXPECT_EQ(t.SelText(), "b\r\ncd");
     EXPECT_EQ(t.SelLength(), 5);
+}
+
+// Every byte and every kind of line break reads back from a box as AsShown says.
+TEST(RichTextPositions, AsShownIsWhatTheBoxReadsBack)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+    for (const std::string& text : {all, std::string("a\r\nb\rc\nd\n\re\r\r\n"), std::string("\r\n"),
+                                    std::string("x\r"), std::string("\xA0\xA0\n"), std::string()}) {
+        SCOPED_TRACE(text.size());
+        QPlainTextEdit edit;
+        RichText t(&edit);
+        t.SetText(text);
+        EXPECT_EQ(RichText::AsShown(text), t.Text());
+    }
 }
 
 TEST(RichTextPositions, AttributesReadBackAsStoredAndMixedSelectionsHaveNone)
@@ -149,7 +166,8 @@ TEST(RichTextOverlays, AFlattenedCopyHoldsTheColoursInItsCharacters)
     EXPECT_NE(colourAfter(7), QColor(Qt::blue));
 }
 
-// Colouring a long text lays out nothing: a block is laid out when it is first seen.
+// Colouring a long text lays out nothing: a block is laid out, and its layout takes its
+// colours, when it is first seen.
 TEST(RichTextOverlays, ColouringALongTextLeavesTheBlocksOutOfSightUnlaidOut)
 {
     QPlainTextEdit edit;
@@ -166,8 +184,76 @@ TEST(RichTextOverlays, ColouringALongTextLeavesTheBlocksOutOfSightUnlaidOut)
     QApplication::processEvents();
     const QTextBlock last = edit.document()->lastBlock().previous();
     EXPECT_EQ(last.layout()->lineCount(), 0);
-    EXPECT_EQ(last.layout()->formats().size(), 1);
+    EXPECT_EQ(last.layout()->formats().size(), 0);
     EXPECT_EQ(ColourAt(t, t.TextLength() - 19, 4), 2);
     // The first block is seen, laid out again with its colours.
     EXPECT_GT(edit.document()->begin().layout()->lineCount(), 0);
+    EXPECT_EQ(edit.document()->begin().layout()->formats().size(), 1);
+    // Scrolled into sight, the last one is too.
+    edit.verticalScrollBar()->setValue(edit.verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    EXPECT_GT(last.layout()->lineCount(), 0);
+    EXPECT_EQ(last.layout()->formats().size(), 1);
+}
+
+// A block that takes its colours when first seen is not reported as changed with the next edit
+// elsewhere: an edit at the end is reported as only itself.
+TEST(RichTextOverlays, ABlockTakingItsColoursLeavesNoChangeForTheNextEdit)
+{
+    QPlainTextEdit edit;
+    edit.resize(300, 200);
+    edit.show();
+    RichText t(&edit);
+    std::string text;
+    for (int i = 0; i < 1000; ++i) text += "<N" + std::to_string(i) + "> ::= a\r\n";
+    t.SetText(text);
+    std::vector<RichText::Overlay> ranges;
+    for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next()) ranges.push_back({b.position(), 2, 0});
+    t.LayOver(ranges, {Coloured(2)});
+    QApplication::processEvents();
+    ASSERT_EQ(edit.document()->begin().layout()->formats().size(), 1);
+    int reportedFrom = -1;
+    QObject::connect(edit.document(), &QTextDocument::contentsChange,
+                     [&](int from, int, int) { reportedFrom = from; });
+    QTextCursor end(edit.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QStringLiteral("x"));
+    EXPECT_EQ(reportedFrom, end.position() - 1);
+}
+
+// A waiting fill runs before whatever first reaches the text through the adapter, once; a new
+// text drops it.
+TEST(RichTextWaitingFill, TheFirstReadOrWriteFillsTheTextAndANewTextDropsIt)
+{
+    struct Case {
+        const char* name;
+        std::function<void(RichText&)> touch;
+        std::string text;  // afterwards
+    };
+    const Case cases[] = {
+        {"text", [](RichText& t) { (void)t.Text(); }, "ab\r\ncd"},
+        {"length", [](RichText& t) { (void)t.TextLength(); }, "ab\r\ncd"},
+        {"caret", [](RichText& t) { t.SetSelStart(4); }, "ab\r\ncd"},
+        {"colour", [](RichText& t) { (void)t.SelColor(); }, "ab\r\ncd"},
+        {"colour set", [](RichText& t) { t.SetSelColor(ModuleMain::RGB(1, 2, 3)); }, "ab\r\ncd"},
+        {"typed", [](RichText& t) { t.SetSelText("x"); }, "xab\r\ncd"},
+        {"document", [](RichText& t) { (void)t.document(); }, "ab\r\ncd"},
+        {"new text", [](RichText& t) { t.SetText("z"); }, "z"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QPlainTextEdit edit;
+        RichText t(&edit);
+        int fills = 0;
+        t.FillLater([&] {
+            ++fills;
+            t.SetText("ab\ncd");
+        });
+        EXPECT_TRUE(t.Waiting());
+        EXPECT_TRUE(edit.document()->isEmpty());
+        c.touch(t);
+        EXPECT_FALSE(t.Waiting());
+        EXPECT_EQ(t.Text(), c.text);
+        EXPECT_EQ(fills, c.text == "z" ? 0 : 1);
+    }
 }

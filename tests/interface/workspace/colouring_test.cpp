@@ -1,6 +1,8 @@
 // The readers' colourings of the result documents: the terminal list, the listings and the
 // generated code carry the fonts of their token kinds.
+#include <QImage>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 
 #include "frmGrammar.h"
@@ -84,6 +86,60 @@ TEST_F(ResultColouringTest, ABuildColoursTheTerminalListTheListingsAndTheCodeByT
     // The run leaves the caret at the top and the bar hidden.
     EXPECT_EQ(code->rtfText.SelStart(), 0);
     EXPECT_FALSE(main()->ProgressBar()->isVisible());
+}
+
+// A result under the top window is left unfilled by the run; its text and colours are those of
+// its run when it is read, or painted, later.
+TEST_F(ResultColouringTest, ResultsUnderTheTopOneWaitAndShowTheirRunsColoursWhenSeen)
+{
+    SetGrammar(TextbookGrammar);
+    BuildRun();
+    frmDocument* code = DocumentTitled("E.bas");
+    frmDocument* select = DocumentTitled("Set of select");
+    frmDocument* terminals = DocumentTitled("Terminals");
+    ASSERT_TRUE(code && select && terminals);
+    EXPECT_FALSE(code->rtfText.Waiting());
+    EXPECT_TRUE(select->rtfText.Waiting());
+    EXPECT_TRUE(terminals->rtfText.Waiting());
+    EXPECT_TRUE(select->editor->document()->isEmpty());
+
+    // Fonts changed after the run do not reach what the run made.
+    const std::int32_t ntm = NtmFont.FontColor, trm = TrmFont.FontColor;
+    NtmFont.FontColor = TrmFont.FontColor = RGB(9, 9, 9);
+    EXPECT_EQ(ColourOf(select, "<F>::=(<E>)", 0, 3), ntm);
+
+    // Painted for the first time, a waiting document shows its text and colours at once: the
+    // first picture is the one every later paint gives, and it is not blank.
+    const QImage first = terminals->editor->viewport()->grab().toImage();
+    EXPECT_FALSE(terminals->rtfText.Waiting());
+    EXPECT_EQ(first, terminals->editor->viewport()->grab().toImage());
+    bool drawn = false;
+    for (int y = 0; y < first.height() && !drawn; ++y)
+        for (int x = 0; x < first.width() && !drawn; ++x) drawn = first.pixel(x, y) != first.pixel(0, 0);
+    EXPECT_TRUE(drawn);
+    EXPECT_EQ(ColourOf(terminals, "          +          chr(43)", 10), trm);
+    NtmFont.FontColor = ntm;
+    TrmFont.FontColor = trm;
+}
+
+// A waiting document first painted while the program is idle is not the user moving its caret:
+// the status panel and the find position stay as they were.
+TEST_F(ResultColouringTest, AWaitingDocumentFilledWhileIdleLeavesTheStatusAndFindAlone)
+{
+    SetGrammar(TextbookGrammar);
+    BuildRun();
+    frmDocument* select = DocumentTitled("Set of select");
+    ASSERT_TRUE(select && select->rtfText.Waiting());
+    ASSERT_TRUE(Idle);
+    main()->SetPanel1Text(QStringLiteral("kept"));
+    FindStart = 7;
+    FindRestart = false;
+    (void)select->editor->viewport()->grab();
+    EXPECT_FALSE(select->rtfText.Waiting());
+    EXPECT_EQ(main()->Panel1Text(), QStringLiteral("kept"));
+    EXPECT_EQ(FindStart, 7);
+    EXPECT_FALSE(FindRestart);
+    EXPECT_FALSE(select->TextChanged());
 }
 
 TEST_F(ResultColouringTest, TheVisualBasicAmbiguityMarkIsInTheErrorFontAndItsLineACommentAfterIt)
