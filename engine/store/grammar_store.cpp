@@ -263,19 +263,22 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, i
                                     const std::vector<int32_t>& extraFields) {
   RecordMemory& mem = Eng.mem;
   const NameProbe* probe = ProbeOf(first, last);
-  const int32_t bucket = firstBucket + (!probe        ? NameHash(modulus, first, last)
-                                        : modulus < 1 ? 0
-                                                      : int32_t(probe->Sum % modulus));
-  const bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
-  const int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
   bool trusted = false;
-  auto* index = bucketValid ? IndexOf(pool, firstBucket, modulus, trusted) : nullptr;
+  auto* index = IndexOf(pool, firstBucket, modulus, trusted);
   const std::string walkedKey = index && !probe ? NameKey(first, last) : std::string();
   const std::string_view key = probe ? std::string_view(probe->Key) : walkedKey;
   if (key.empty()) index = nullptr;
   const uint64_t hash = !index  ? 0
                         : probe ? NameKeyIndex::Finish(NameKeyIndex::Step(probe->KeyHash, 'L'))
                                 : NameKeyIndex::Hash(key);
+  // The slot is mostly far away: on its way while the bucket is found.
+  if (index) index->Prefetch(hash);
+  const int32_t bucket = firstBucket + (!probe        ? NameHash(modulus, first, last)
+                                        : modulus < 1 ? 0
+                                                      : int32_t(probe->Sum % modulus));
+  const bool bucketValid = bucket >= 1 && bucket <= NameTableSize;
+  const int32_t bucketFirst = bucketValid ? NameTable[size_t(bucket)] : 0;
+  if (!bucketValid) index = nullptr;
   NameKeyIndex::Spot spot;
   bool walk = bucketFirst >= 1;
   if (index) {

@@ -75,6 +75,10 @@ public:
     Keys.append(key);
   }
   bool IsEmpty() const { return Live == 0; }
+  // Asks for the slot where a look-up of the hash begins.
+  void Prefetch(uint64_t hash) const {
+    if (!Slots.empty()) __builtin_prefetch(&Slots[Tag(hash) & Mask()]);
+  }
 
   // The record that key leads to, or 0.
   int32_t Find(std::string_view key) const { return Find(key, Hash(key)); }
