@@ -30,14 +30,16 @@ struct RunStopped : std::runtime_error {
 // Beside each block, one mark bit per word.
 //
 // A reset keeps the blocks: the next run takes them again, cleared as it takes words, instead
-// of having the system give fresh pages and clear them a second time. The space thus holds on
-// to the largest run's size, as a page file of that size would.
+// of having the system give fresh pages and clear them a second time. Only the first
+// KeptBlocks are kept, so that a program that once read a very large grammar does not hold on
+// to its memory for good.
 class WordSpace {
 public:
   // 2 MB blocks: the size of a large page, which the system is asked to back them with.
   static constexpr int32_t BlockShift = 19;
   static constexpr size_t BlockWords = size_t(1) << BlockShift;
   static constexpr size_t BlockBytes = BlockWords * sizeof(int32_t);
+  static constexpr size_t KeptBlocks = 32;
 
   int32_t& operator[](size_t w) { return Blocks[w >> BlockShift].Words[w & (BlockWords - 1)]; }
   int32_t operator[](size_t w) const { return Blocks[w >> BlockShift].Words[w & (BlockWords - 1)]; }
@@ -64,6 +66,8 @@ public:
       marks[at >> 6] |= uint64_t(1) << (at & 63);
   }
   size_t size() const { return Size; }
+  // The words the blocks can hold, taken or not.
+  size_t HeldWords() const { return Blocks.size() * BlockWords; }
   // The words w..w+n-1 as one array, or null when they do not lie in one block.
   int32_t* Run(size_t w, size_t n) {
     if (n == 0 || (w >> BlockShift) != ((w + n - 1) >> BlockShift)) return nullptr;
@@ -71,6 +75,7 @@ public:
   }
   // n words, all 0 and unmarked.
   void Reset(size_t n) {
+    if (Blocks.size() > KeptBlocks) Blocks.resize(KeptBlocks);
     Size = 0;
     Grow(n);
   }

@@ -221,6 +221,17 @@ TEST_F(RecordMemoryTest, ARunAfterALargeOneTakesCleanRecords) {
   }
 }
 
+// A reset keeps only so many blocks: one very large run does not hold its memory for good.
+TEST(WordSpaceTest, AResetAfterAVeryLargeRunGivesBackTheBlocksBeyondTheKeptOnes) {
+  WordSpace words;
+  words.Grow((WordSpace::KeptBlocks + 2) * WordSpace::BlockWords);
+  EXPECT_EQ(words.HeldWords(), (WordSpace::KeptBlocks + 2) * WordSpace::BlockWords);
+  words.Reset(10);
+  EXPECT_EQ(words.HeldWords(), WordSpace::KeptBlocks * WordSpace::BlockWords);
+  EXPECT_EQ(words.size(), 10u);
+  EXPECT_EQ(words[9], 0);
+}
+
 TEST_F(RecordMemoryTest, ExhaustionStopsTheRunWithItsMessage) {
   mem.SetCapacityPages(2);
   EXPECT_EQ(mem.IVLOFF(56), 1);
