@@ -99,6 +99,14 @@ std::int32_t ColourAt(RichText& t, RichText::Pos at, RichText::Pos length)
 
 QTextCharFormat Coloured(std::int32_t code) { return RichText::ColourFormat(code); }
 
+// The first `length` characters of every block coloured 2.
+void ColourEveryBlock(RichText& t, int length)
+{
+    std::vector<RichText::Overlay> ranges;
+    for (QTextBlock b = t.document()->begin(); b.isValid(); b = b.next()) ranges.push_back({b.position(), length, 0});
+    t.LayOver(ranges, {Coloured(2)});
+}
+
 } // namespace
 
 TEST(RichTextOverlays, LaterRangesWinAndTheCharactersOwnFormatShowsWhereNoneLies)
@@ -178,9 +186,7 @@ TEST(RichTextOverlays, ColouringALongTextLeavesTheBlocksOutOfSightUnlaidOut)
     for (int i = 0; i < 5000; ++i) text += "<N" + std::to_string(i) + "> ::= a b c\r\n";
     t.SetText(text);
     QApplication::processEvents();
-    std::vector<RichText::Overlay> ranges;
-    for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next()) ranges.push_back({b.position(), 4, 0});
-    t.LayOver(ranges, {Coloured(2)});
+    ColourEveryBlock(t, 4);
     QApplication::processEvents();
     const QTextBlock last = edit.document()->lastBlock().previous();
     EXPECT_EQ(last.layout()->lineCount(), 0);
@@ -207,9 +213,7 @@ TEST(RichTextOverlays, ABlockTakingItsColoursLeavesNoChangeForTheNextEdit)
     std::string text;
     for (int i = 0; i < 1000; ++i) text += "<N" + std::to_string(i) + "> ::= a\r\n";
     t.SetText(text);
-    std::vector<RichText::Overlay> ranges;
-    for (QTextBlock b = edit.document()->begin(); b.isValid(); b = b.next()) ranges.push_back({b.position(), 2, 0});
-    t.LayOver(ranges, {Coloured(2)});
+    ColourEveryBlock(t, 2);
     QApplication::processEvents();
     ASSERT_EQ(edit.document()->begin().layout()->formats().size(), 1);
     int reportedFrom = -1;
