@@ -221,7 +221,8 @@ bool Transform::SubstOfAmbigCorner(int32_t& substitutions, int32_t& loops) {
     ReadTempLists();
     bool ll1 = true;
     std::vector<int32_t> claims;
-    for (int32_t a = Eng.store.Grammar.First; a >= 1;) {
+    int64_t steps = 0;
+    for (int32_t a = Eng.store.Grammar.First; a >= 1 && steps++ < m.StepLimit(NonterminalPool);) {
       ScanSelectSets(a, claims, ll1);
       if (a == Eng.store.Grammar.Last) break;
       a = m.IVLR(NonterminalPool, a, NtmNext);

@@ -31,8 +31,10 @@ bool Transform::LeftFactoring() {
   if (Eng.store.Grammar.First < 1) return false;
   Run([&] {
     const RecordMemory& m = Eng.mem;
-    // The grammar's last nonterminal is read afresh: the new ones are factored in turn.
-    for (int32_t a = Eng.store.Grammar.First; a >= 1;) {
+    // The grammar's last nonterminal is read afresh: the new ones are factored in turn. A chain
+    // that a caller's calls left without its end is walked no further than it has records.
+    int64_t steps = 0;
+    for (int32_t a = Eng.store.Grammar.First; a >= 1 && steps++ < m.StepLimit(NonterminalPool);) {
       FactorNonterminal(a);
       if (a == Eng.store.Grammar.Last) break;
       a = m.IVLR(NonterminalPool, a, NtmNext);

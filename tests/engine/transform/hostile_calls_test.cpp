@@ -208,3 +208,25 @@ TEST(HostileCalls, GroupStackThatRunsRoundIsCleared) {
     if (eng.builder.GroupStack != 0) _exit(3);
   }));
 }
+
+// Left factoring and the ambiguous-corner substitution walked the nonterminal chain until they
+// met the grammar's last nonterminal, with no bound: a chain that runs round without it held
+// either for ever.
+TEST(HostileCalls, FactoringAndAmbiguousCornersEndOnAChainThatMissesItsEnd) {
+  const std::function<void(int32_t&, int32_t&)> steps[] = {
+      [](int32_t& head, int32_t& tail) { LeftFactoring(&head, &tail); },
+      [](int32_t& head, int32_t& tail) { SubstOfAmbigCorner(&head, &tail); },
+  };
+  for (const auto& step : steps) {
+    EXPECT_TRUE(Returns([&] {
+      RunScript("INIT ACT N:S NLI GMN NL N:a TRM N:B NTM END NL N:a TRM END "
+                "N:B NLI NL N:b TRM END NL N:b TRM N:c TRM END");
+      mv::Engine& eng = mv::ProcessEngine();
+      const int32_t first = eng.store.Grammar.First;
+      if (first < 1 || first == eng.store.Grammar.Last) _exit(2);
+      eng.mem.VLW(mv::NonterminalPool, first, mv::NtmNext, first);
+      int32_t head = first, tail = eng.store.Grammar.Last;
+      step(head, tail);
+    }));
+  }
+}
