@@ -5,6 +5,7 @@
 // byte, so that a name being spelled can carry its hash along (Step) and never hash again.
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -97,10 +98,18 @@ public:
     Slots[spot.Slot].Record = Removed;
     --Live;
   }
+  // Empties the index. The slots and key space that names filled well are kept, cleared, for
+  // the next run: the same grammar read again fills them, and clearing them costs far less than
+  // fresh pages from the system. After a run that filled them little they go.
   void Clear() {
-    Slots = LargeArray<Slot>();
-    Keys.clear();
-    Keys.shrink_to_fit();
+    if (!Slots.empty() && Live * 8 >= Slots.size()) {
+      std::memset(static_cast<void*>(Slots.begin()), 0, Slots.size() * sizeof(Slot));
+      Keys.clear();
+    } else {
+      Slots = LargeArray<Slot>();
+      Keys.clear();
+      Keys.shrink_to_fit();
+    }
     Used = Live = 0;
   }
 

@@ -30,9 +30,10 @@ struct RunStopped : std::runtime_error {
 // Beside each block, one mark bit per word.
 //
 // A reset keeps the blocks: the next run takes them again, cleared as it takes words, instead
-// of having the system give fresh pages and clear them a second time. Only the first
-// KeptBlocks are kept, so that a program that once read a very large grammar does not hold on
-// to its memory for good.
+// of having the system give fresh pages and clear them a second time (which costs more than
+// reading the grammar on some systems). It keeps the blocks the run before took, so that the
+// same large grammar read again takes no fresh pages, and beyond that only KeptBlocks: a
+// program that read a very large grammar gives the rest back once a smaller run follows.
 class WordSpace {
 public:
   // 2 MB blocks: the size of a large page, which the system is asked to back them with.
@@ -73,9 +74,14 @@ public:
     if (n == 0 || (w >> BlockShift) != ((w + n - 1) >> BlockShift)) return nullptr;
     return Blocks[w >> BlockShift].Words.get() + (w & (BlockWords - 1));
   }
-  // n words, all 0 and unmarked.
+  // n words, all 0 and unmarked. A reset with no word taken since the last one (a run's
+  // second) changes nothing of what is kept.
   void Reset(size_t n) {
-    if (Blocks.size() > KeptBlocks) Blocks.resize(KeptBlocks);
+    if (Size > 0) {
+      const size_t taken = (Size + BlockWords - 1) >> BlockShift;
+      const size_t keep = std::max(KeptBlocks, taken);
+      if (Blocks.size() > keep) Blocks.resize(keep);
+    }
     Size = 0;
     Grow(n);
   }

@@ -310,3 +310,27 @@ TEST(NameIndex, KeysStayFoundThroughGrowthAndCarriedHashes) {
 }
 
 }  // namespace
+
+namespace {
+
+// A cleared index forgets every key, whether it kept its slots for the next run (well filled)
+// or gave them back (filled little, or with most keys removed), and takes keys again.
+TEST(NameIndex, AClearedIndexForgetsEveryKeyWhetherItKeepsItsSlotsOrNot) {
+  auto key = [](int i) { return "k" + std::to_string(i) + "L"; };
+  const struct {
+    int added, removed;
+  } cases[] = {{20000, 0}, {20000, 19000}, {3, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.added);
+    mv::NameKeyIndex index;
+    for (int i = 1; i <= c.added; ++i) index.Add(key(i), i);
+    for (int i = 1; i <= c.removed; ++i) index.Remove(key(i), i);
+    index.Clear();
+    EXPECT_TRUE(index.IsEmpty());
+    for (int i = 1; i <= c.added; ++i) ASSERT_EQ(index.Find(key(i)), 0) << i;
+    for (int i = 1; i <= 100; ++i) index.Add(key(i * 3), i);
+    for (int i = 1; i <= 300; ++i) ASSERT_EQ(index.Find(key(i)), i % 3 == 0 ? i / 3 : 0) << i;
+  }
+}
+
+}  // namespace

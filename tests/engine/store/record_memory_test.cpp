@@ -221,15 +221,27 @@ TEST_F(RecordMemoryTest, ARunAfterALargeOneTakesCleanRecords) {
   }
 }
 
-// A reset keeps only so many blocks: one very large run does not hold its memory for good.
-TEST(WordSpaceTest, AResetAfterAVeryLargeRunGivesBackTheBlocksBeyondTheKeptOnes) {
+// A reset keeps the blocks of the run before, for the same grammar read again; once a smaller
+// run follows, the blocks beyond the kept ones go back: one very large run does not hold its
+// memory for good. The words taken again read 0, kept block or fresh.
+TEST(WordSpaceTest, AVeryLargeRunKeepsItsBlocksForTheNextRunOnly) {
+  constexpr size_t Large = (WordSpace::KeptBlocks + 2) * WordSpace::BlockWords;
   WordSpace words;
-  words.Grow((WordSpace::KeptBlocks + 2) * WordSpace::BlockWords);
-  EXPECT_EQ(words.HeldWords(), (WordSpace::KeptBlocks + 2) * WordSpace::BlockWords);
+  words.Grow(Large);
+  words[Large - 1] = 7;
+  words.Reset(0);
+  words.Reset(Large);  // a run's second reset, with nothing taken since the first
+  EXPECT_EQ(words.HeldWords(), Large);
+  EXPECT_EQ(words[Large - 1], 0);
   words.Reset(10);
+  EXPECT_EQ(words.HeldWords(), Large);
+  words[9] = 5;
+  words.Reset(12);
   EXPECT_EQ(words.HeldWords(), WordSpace::KeptBlocks * WordSpace::BlockWords);
-  EXPECT_EQ(words.size(), 10u);
+  EXPECT_EQ(words.size(), 12u);
   EXPECT_EQ(words[9], 0);
+  words.Grow(Large);
+  EXPECT_EQ(words[Large - 1], 0);
 }
 
 TEST_F(RecordMemoryTest, ExhaustionStopsTheRunWithItsMessage) {
