@@ -55,6 +55,9 @@ bool Transform::SelfRecursion() {
     GrammarStore& st = Eng.store;
     // Phase 1: the cycles A -> A (actions around it aside) go, until none is left. A -> A A
     // is no cycle: with A nullable it derives more than A, so phase 2 rewrites it.
+    // An alternative taken out is never taken again: a rule chain that leads back to it (as
+    // arbitrary builder calls can leave it) would keep offering it for ever.
+    std::unordered_set<int32_t> taken;
     for (bool removed = true; removed;) {
       removed = false;
       // A chain that a caller's calls left without its end is walked no further than it has
@@ -62,6 +65,7 @@ bool Transform::SelfRecursion() {
       int64_t steps = 0;
       for (int32_t a = st.Grammar.First; a >= 1 && !removed && steps++ < m.StepLimit(NonterminalPool);) {
         for (int32_t r : Alternatives(a)) {
+          if (taken.count(r)) continue;
           int32_t self = 0;
           bool other = false;
           for (int32_t e : Elements(r)) {
@@ -75,6 +79,7 @@ bool Transform::SelfRecursion() {
             break;
           }
           if (self == 1 && !other) {
+            taken.insert(r);
             Detach(a, r);
             removed = true;
             break;

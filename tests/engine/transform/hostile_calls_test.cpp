@@ -230,3 +230,19 @@ TEST(HostileCalls, FactoringAndAmbiguousCornersEndOnAChainThatMissesItsEnd) {
     }));
   }
 }
+
+// A cycle A -> A is taken out of its nonterminal's chain until none is left; a rule chain that
+// leads from that alternative back to itself kept it at the head after every removal, and the
+// removal went on for ever.
+TEST(HostileCalls, SelfRecursionEndsOnARuleChainThatLeadsBackToItsCycle) {
+  EXPECT_TRUE(Returns([] {
+    RunScript("INIT ACT N:S NLI GMN NL N:S NTM END NL N:a TRM END");
+    mv::Engine& eng = mv::ProcessEngine();
+    const int32_t s = eng.store.Grammar.First;
+    const int32_t cycle = eng.mem.IVLR(mv::NonterminalPool, s, mv::NtmFirstRule);
+    if (cycle < 1 || cycle == eng.mem.IVLR(mv::NonterminalPool, s, mv::NtmLastRule)) _exit(2);
+    eng.mem.VLW(mv::RulePool, cycle, mv::RuleNext, cycle);
+    int32_t head = s, tail = eng.store.Grammar.Last;
+    SelfRecursion(&head, &tail);
+  }));
+}
