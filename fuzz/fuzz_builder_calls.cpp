@@ -99,11 +99,12 @@ const Plain kPlain[] = {
 constexpr int kPlainCount = int(sizeof kPlain / sizeof kPlain[0]);
 constexpr int kFirstRelation = kPlainCount - 5;
 
-// The calls whose walks over the whole grammar can take long: the relations, the cleaning,
-// the numbering, the select-set report, the listings and the transformations.
+// The calls whose walks over the whole grammar can take long: the batch run (BKSSYN, just
+// before the relations), the relations, the cleaning, the numbering, the select-set report,
+// the listings and the transformations.
 bool Walks(uint8_t op)
 {
-    if (op < kPlainCount) return op >= kFirstRelation;
+    if (op < kPlainCount) return op >= kFirstRelation - 1;
     const int call = op - kPlainCount;
     return (call >= 4 && call <= 11) || (call >= 17 && call <= 20) || (call >= 28 && call <= 31);
 }
