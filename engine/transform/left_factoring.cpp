@@ -124,8 +124,11 @@ void Transform::FactorNonterminal(int32_t a) {
 void Transform::FactorOut(int32_t a, int32_t r, int32_t k, const std::vector<int32_t>& group) {
   RecordMemory& m = Eng.mem;
   GrammarStore& st = Eng.store;
-  const std::string name = NewNonterminalName(FactoredName(a, r, k));
   const std::vector<int32_t> re = Elements(r);
+  // The prefix was measured before the earlier groups were factored. Alternatives that share
+  // elements (as arbitrary calls can leave them) may have lost some since: such a one stays.
+  if (k < 1 || re.size() < size_t(k)) return;
+  const std::string name = NewNonterminalName(FactoredName(a, r, k));
   const int32_t kth = re[size_t(k - 1)];
   const int32_t restFirst = size_t(k) < re.size() ? re[size_t(k)] : 0;
   const int32_t restLast = restFirst ? re.back() : 0;
