@@ -15,7 +15,11 @@ namespace fuzz {
 // One folder per process for the files the engine writes.
 inline const std::string& ScratchFolder()
 {
+    // In memory where the system has such a folder: an input can write hundreds of files, and
+    // with several fuzzing jobs at once they waited on the disk's journal for many seconds.
     static const std::string folder = [] {
+        char inMemory[] = "/dev/shm/tamberlix-fuzz-XXXXXX";
+        if (const char* made = mkdtemp(inMemory)) return std::string(made);
         char pattern[] = "/tmp/tamberlix-fuzz-XXXXXX";
         const char* made = mkdtemp(pattern);
         return std::string(made ? made : "/tmp");
