@@ -102,12 +102,11 @@ public:
   // the next run: the same grammar read again fills them, and clearing them costs far less than
   // fresh pages from the system. After a run that filled them little they go.
   void Clear() {
+    Keys.clear();
     if (!Slots.empty() && Live * 8 >= Slots.size()) {
       std::memset(static_cast<void*>(Slots.begin()), 0, Slots.size() * sizeof(Slot));
-      Keys.clear();
     } else {
       Slots = LargeArray<Slot>();
-      Keys.clear();
       Keys.shrink_to_fit();
     }
     Used = Live = 0;

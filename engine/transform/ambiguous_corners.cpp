@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/analysis.h"
+#include "analysis/grammar_walk.h"
 #include "output/output.h"
 #include "store/record_memory.h"
 #include "transform/transform.h"
@@ -217,16 +218,10 @@ bool Transform::SubstOfAmbigCorner(int32_t& substitutions, int32_t& loops) {
   substitutions = 0;
   loops = 0;
   Run([&] {
-    const RecordMemory& m = Eng.mem;
     ReadTempLists();
     bool ll1 = true;
     std::vector<int32_t> claims;
-    int64_t steps = 0;
-    for (int32_t a = Eng.store.Grammar.First; a >= 1 && steps++ < m.StepLimit(NonterminalPool);) {
-      ScanSelectSets(a, claims, ll1);
-      if (a == Eng.store.Grammar.Last) break;
-      a = m.IVLR(NonterminalPool, a, NtmNext);
-    }
+    WalkGrammar(Eng.mem, Eng.store, [&](int32_t a) { ScanSelectSets(a, claims, ll1); });
     if (ll1) return;
     std::unordered_set<std::string> earlier;
     for (const ClashRecord& clash : ClashHistory) earlier.insert(PairKey(clash));
