@@ -30,7 +30,11 @@ void Builder::BKSACT() {
   CharacterClass.Name = Chain{};
 }
 
-void Builder::BKSNAI() { CurrentName = NameState{}; }
+void Builder::BKSNAI() {
+  // The text keeps its buffer: names are spelled one after another all through a reading.
+  CurrentName.Chars = Chain{};
+  CurrentName.Text.clear();
+}
 
 void Builder::ForgetName(int32_t first) {
   if (first < 1) return;
@@ -44,24 +48,30 @@ void Builder::ForgetName(int32_t first) {
     }
 }
 
+// The rare turn of BKSSYM, kept out of its way.
+void Builder::CopyTakenName() {
+  GrammarStore& store = Eng.store;
+  const Chain copy = store.CopyName(CurrentName.Chars.First, CurrentName.Chars.Last);
+  if (store.Spelled.Of == CurrentName.Chars) store.Spelled.Of = copy;
+  CurrentName.Chars = copy;
+}
+
 void Builder::BKSSYM(int32_t code) {
-  RecordMemory& mem = Eng.mem;
   GrammarStore& store = Eng.store;
   NameProbe& probe = store.Spelled;
   // A chain that names a symbol already is not extended in place: the longer name gets a
   // chain of its own.
-  if (store.NameTaken(CurrentName.Chars.First)) {
-    const Chain copy = store.CopyName(CurrentName.Chars.First, CurrentName.Chars.Last);
-    if (probe.Of == CurrentName.Chars) probe.Of = copy;
-    CurrentName.Chars = copy;
-  }
+  if (store.NameTaken(CurrentName.Chars.First)) [[unlikely]]
+    CopyTakenName();
   const Chain before = CurrentName.Chars;
   const bool fresh = before.First < 1;
-  int32_t r = mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First, CurrentName.Chars.Last,
-                               CharCode, code);
-  if (fresh && store.NameTaken(r)) store.NameReleased(r);
+  const int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First, CurrentName.Chars.Last,
+                                         CharCode, code);
   // The bucket sum and index key grow with the name.
-  if (fresh) probe = store.NewProbe();
+  if (fresh) {
+    if (store.NameTaken(r)) store.NameReleased(r);
+    store.ResetProbe(probe);
+  }
   if (fresh || probe.Of == before) GrammarStore::AddToProbe(probe, r, code);
   else probe.Of = Chain{};
   // Codes outside 0..255 belong to the chain only.

@@ -102,6 +102,8 @@ public:
   void BKSWBC();
   // BKSTRM inside a negated class.
   void NegatedClassTerminal();
+  // BKSSYM on a chain that names a symbol already.
+  [[gnu::noinline]] void CopyTakenName();
 
   // The line array of targets 11..13, or null.
   std::vector<std::string>* LineArray(int32_t target);

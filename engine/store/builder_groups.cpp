@@ -19,7 +19,7 @@ template <class Codes>
 Chain Builder::SpellNewChain(const Codes& codes) {
   Chain chain;
   NameProbe& probe = Eng.store.Built;
-  probe = Eng.store.NewProbe();
+  Eng.store.ResetProbe(probe);
   for (const auto c : codes) {
     const int32_t code = int32_t(c);
     const int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, chain.First, chain.Last, CharCode, code);

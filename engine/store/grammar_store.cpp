@@ -77,12 +77,12 @@ void GrammarStore::AppendKeyCode(std::string& key, int32_t code) {
 
 void GrammarStore::AddWideCodeToProbe(NameProbe& probe, int32_t code) {
   probe.Sum += HashTerm(code);
-  if (!probe.Key.empty()) probe.Key.pop_back();
-  const size_t from = probe.Key.size();
-  AppendKeyCode(probe.Key, code);
-  for (size_t i = from; i < probe.Key.size(); ++i)
-    probe.KeyHash = NameKeyIndex::Step(probe.KeyHash, uint8_t(probe.Key[i]));
-  probe.Key.push_back('L');
+  char bytes[5];
+  const size_t n = KeyBytes(code, bytes);
+  for (size_t i = 0; i < n; ++i) {
+    probe.Key.Push(bytes[i]);
+    probe.KeyHash = NameKeyIndex::Step(probe.KeyHash, uint8_t(bytes[i]));
+  }
 }
 
 const NameProbe* GrammarStore::ProbeOf(int32_t first, int32_t last) const {
@@ -203,13 +203,9 @@ NameKeyIndex* GrammarStore::IndexOf(int32_t pool, int32_t firstBucket, int32_t m
   return &NameIndex[table];
 }
 
-bool GrammarStore::NameTaken(int32_t first) const {
-  return first >= 1 && size_t(first) < TakenNames.size() && TakenNames[size_t(first)];
-}
-
 void GrammarStore::NameReleased(int32_t first) {
   ++NameEpoch;
-  if (NameTaken(first)) TakenNames[size_t(first)] = false;
+  if (NameTaken(first)) TakenNames[size_t(first) >> 6] &= ~(uint64_t(1) << (first & 63));
 }
 
 Chain GrammarStore::CopyName(int32_t first, int32_t last) {
@@ -266,7 +262,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, i
   bool trusted = false;
   auto* index = IndexOf(pool, firstBucket, modulus, trusted);
   const std::string walkedKey = index && !probe ? NameKey(first, last) : std::string();
-  const std::string_view key = probe ? std::string_view(probe->Key) : walkedKey;
+  const std::string_view key = probe ? probe->Key.View() : walkedKey;
   if (key.empty()) index = nullptr;
   const uint64_t hash = !index  ? 0
                         : probe ? NameKeyIndex::Finish(NameKeyIndex::Step(probe->KeyHash, 'L'))
@@ -316,8 +312,9 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, i
     last = copy.Last;
   }
   if (first >= 1) {
-    if (size_t(first) >= TakenNames.size()) TakenNames.resize(size_t(first) * 2 + 64, false);
-    TakenNames[size_t(first)] = true;
+    const size_t word = size_t(first) >> 6;
+    if (word >= TakenNames.size()) TakenNames.resize(word * 2 + 1, 0);
+    TakenNames[word] |= uint64_t(1) << (first & 63);
   }
   int32_t r = mem.IVLOFF(pool);
   mem.LinkRecord(pool, 1, 2, head, tail, r);

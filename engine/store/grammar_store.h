@@ -2,8 +2,11 @@
 // The grammar as records in the record memory, the three name tables and the store's global
 // block (chain heads, the alternative being built, switches, option texts, file names).
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -150,11 +153,48 @@ struct ChainFields {
 // A name's bucket sum and index key, gathered while its chain is built, so that looking the
 // chain up does not walk it again. It stands for its chain only while the name tables'
 // epoch is the one it was begun in.
+// The index key of a name being spelled: its bytes with the end mark after them, grown a byte
+// at a time without a general string's checks on every byte.
+class ProbeKey {
+public:
+  ProbeKey() = default;
+  ProbeKey(const ProbeKey& other) { *this = other; }
+  ProbeKey& operator=(const ProbeKey& other) {
+    if (this != &other) {
+      Reserve(other.Size + 2);
+      if (other.Size > 0) std::memcpy(Data.get(), other.Data.get(), other.Size + 1);
+      Size = other.Size;
+    }
+    return *this;
+  }
+  void Clear() { Size = 0; }
+  // The key with its end mark; empty while no byte was added.
+  std::string_view View() const { return Size == 0 ? std::string_view() : std::string_view(Data.get(), Size + 1); }
+  void Push(char byte) {
+    if (Size + 2 > Capacity) Reserve(Size + 2);
+    Data[Size++] = byte;
+    Data[Size] = 'L';
+  }
+
+private:
+  void Reserve(size_t n) {
+    if (n <= Capacity) return;
+    const size_t capacity = std::max<size_t>(n, Capacity * 2 < 32 ? 32 : Capacity * 2);
+    std::unique_ptr<char[]> data(new char[capacity]);
+    if (Size > 0) std::memcpy(data.get(), Data.get(), Size + 1);
+    Data = std::move(data);
+    Capacity = capacity;
+  }
+  std::unique_ptr<char[]> Data;
+  size_t Size = 0;
+  size_t Capacity = 0;
+};
+
 struct NameProbe {
   Chain Of;
   uint64_t Epoch = 0;
   int64_t Sum = 0;
-  std::string Key;                        // the index key
+  ProbeKey Key;                           // the index key
   uint64_t KeyHash = NameKeyIndex::Seed;  // the key's hash before its last byte
 };
 
@@ -184,16 +224,21 @@ public:
   void ClearNameTables();
   int32_t NameHash(int32_t modulus, int32_t first, int32_t last) const;
   // A new probe for a chain about to be built, and a code appended to the chain as record.
-  NameProbe NewProbe() const { return NameProbe{Chain{}, NameEpoch, 0, std::string(), NameKeyIndex::Seed}; }
+  // A probe for a name about to be spelled; the key keeps its buffer.
+  void ResetProbe(NameProbe& probe) const {
+    probe.Of = Chain{};
+    probe.Epoch = NameEpoch;
+    probe.Sum = 0;
+    probe.Key.Clear();
+    probe.KeyHash = NameKeyIndex::Seed;
+  }
   static void AddToProbe(NameProbe& probe, int32_t record, int32_t code) {
     if (probe.Of.First < 1) probe.Of.First = record;
     probe.Of.Last = record;
     // A byte code, the usual case, is one byte of the key, where the end mark was.
     if (code < 0 || code >= 255) return AddWideCodeToProbe(probe, code);
     probe.Sum += code + 1;
-    if (probe.Key.empty()) probe.Key.push_back(char(code));
-    else probe.Key.back() = char(code);
-    probe.Key.push_back('L');
+    probe.Key.Push(char(code));
     probe.KeyHash = NameKeyIndex::Step(probe.KeyHash, uint8_t(code));
   }
   // The name being spelled and the name built last, as probes.
@@ -213,7 +258,10 @@ public:
   // Takes a record out of its table's bucket chain, so that no later look-up reaches it.
   void RemoveName(int32_t pool, int32_t firstBucket, int32_t record);
   // Whether a name chain is the name of a record already; a new record never shares it.
-  bool NameTaken(int32_t first) const;
+  bool NameTaken(int32_t first) const {
+    return first >= 1 && (size_t(first) >> 6) < TakenNames.size() &&
+           ((TakenNames[size_t(first) >> 6] >> (first & 63)) & 1);
+  }
   // A name chain given back: it names nothing any more.
   void NameReleased(int32_t first);
   // A fresh chain with the codes of another.
@@ -308,8 +356,8 @@ private:
   // The stamp of each index's latest look-up, and whether the index was empty under it.
   std::array<NameStamp, 3> IndexStamp;
   std::array<bool, 3> IndexTrusted{};
-  // First NameCharRecords of the chains that name a record.
-  std::vector<bool> TakenNames;
+  // First NameCharRecords of the chains that name a record, a bit each.
+  std::vector<uint64_t> TakenNames;
   // What it uses of the engine, by the engine's own names.
   struct Parts {
     RecordMemory& mem;

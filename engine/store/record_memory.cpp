@@ -1,24 +1,10 @@
 #include "store/record_memory.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace mv {
-
-const int32_t RecordMemory::ClassSlot[ClassCount + 1] = {0, 2, 4, 7, 8, 14, 28, 56};
-
-// Smallest size class whose slot holds the pool's declared length.
-const uint8_t RecordMemory::ClassOfPool[PageLength + 1] = {
-    0,                                         // no pool 0
-    1, 1,                                      // 1-2
-    2, 2,                                      // 3-4
-    3, 3, 3,                                   // 5-7
-    4,                                         // 8
-    5, 5, 5, 5, 5, 5,                          // 9-14
-    6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6,  // 15-28
-    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  // 29-42
-    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  // 43-56
-};
 
 WordSpace::Block WordSpace::NewBlock() {
   static_assert(BlockBytes == LargePageBytes);
@@ -200,6 +186,29 @@ void RecordMemory::TakeFreeRecord(int32_t cls) {
   FormatFreeChain(cls, page);
 }
 
+namespace {
+
+// Links the records of one page in order, each slot's first word to the next record; the
+// slot length is known at compile time, so the loop is unrolled.
+template <int32_t Slot>
+void LinkSlots(int32_t* words, int32_t lowest) {
+  constexpr int32_t perPage = RecordMemory::PageLength / Slot;
+  for (int32_t k = 0; k + 1 < perPage; ++k) words[k * Slot] = lowest + k + 1;
+}
+
+// For each size class, one bit per slot of a page: the first word of each.
+constexpr std::array<uint64_t, RecordMemory::ClassCount + 1> SlotMarkPatterns() {
+  std::array<uint64_t, RecordMemory::ClassCount + 1> marks{};
+  for (int32_t cls = 1; cls <= RecordMemory::ClassCount; ++cls) {
+    const int32_t slot = RecordMemory::ClassSlot[cls];
+    for (int32_t k = 0; k < RecordMemory::PageLength / slot; ++k) marks[size_t(cls)] |= uint64_t(1) << (k * slot);
+  }
+  return marks;
+}
+constexpr std::array<uint64_t, RecordMemory::ClassCount + 1> SlotMarks = SlotMarkPatterns();
+
+}  // namespace
+
 void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
   int32_t slot = ClassSlot[cls];
   int32_t perPage = PageLength / slot;
@@ -212,9 +221,16 @@ void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
   const size_t first = size_t(PageLength) * size_t(page - 1) + 1;
   if (int32_t* words = Words.Run(first, PageLength)) {
     std::memset(words, 0, PageLength * sizeof(int32_t));
-    for (int32_t k = 0; k + 1 < perPage; ++k) words[k * slot] = lowest + k + 1;
+    switch (cls) {
+      case 1: LinkSlots<ClassSlot[1]>(words, lowest); break;
+      case 2: LinkSlots<ClassSlot[2]>(words, lowest); break;
+      case 3: LinkSlots<ClassSlot[3]>(words, lowest); break;
+      case 4: LinkSlots<ClassSlot[4]>(words, lowest); break;
+      case 5: LinkSlots<ClassSlot[5]>(words, lowest); break;
+      default: LinkSlots<ClassSlot[6]>(words, lowest); break;
+    }
     words[(perPage - 1) * slot] = FreeHead[cls];
-    Words.MarkEvery(first, size_t(perPage), size_t(slot));
+    Words.MarkPattern(first, SlotMarks[cls]);
     FreeHead[cls] = lowest;
     return;
   }

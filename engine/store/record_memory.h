@@ -48,23 +48,33 @@ public:
     const size_t at = w & (BlockWords - 1);
     return (Blocks[w >> BlockShift].Marks[at >> 6] >> (at & 63)) & 1;
   }
+  // Word w and the mark word that holds its bit, with the block found once.
+  struct WordAndMark {
+    int32_t* Word;
+    uint64_t* Marks;
+    uint64_t Bit;
+  };
+  WordAndMark At(size_t w) {
+    Block& block = Blocks[w >> BlockShift];
+    const size_t at = w & (BlockWords - 1);
+    return {block.Words.get() + at, block.Marks.get() + (at >> 6), uint64_t(1) << (at & 63)};
+  }
   void SetMark(size_t w, bool on) {
     const size_t at = w & (BlockWords - 1);
     uint64_t& bits = Blocks[w >> BlockShift].Marks[at >> 6];
     const uint64_t bit = uint64_t(1) << (at & 63);
     bits = on ? bits | bit : bits & ~bit;
   }
-  // Sets the marks of n words from w on, step words apart.
-  void MarkEvery(size_t w, size_t n, size_t step) {
-    if (n == 0) return;
-    const size_t last = w + (n - 1) * step;
-    if ((w >> BlockShift) != (last >> BlockShift)) {
-      for (size_t k = 0; k < n; ++k, w += step) SetMark(w, true);
-      return;
-    }
+  // Sets the marks of words w + i for every bit i of pattern; w..w+63 lie in one block or the
+  // pattern has no bit past the block's end.
+  void MarkPattern(size_t w, uint64_t pattern) {
     uint64_t* marks = Blocks[w >> BlockShift].Marks.get();
-    for (size_t at = w & (BlockWords - 1), k = 0; k < n; ++k, at += step)
-      marks[at >> 6] |= uint64_t(1) << (at & 63);
+    const size_t at = w & (BlockWords - 1);
+    const unsigned shift = unsigned(at & 63);
+    marks[at >> 6] |= pattern << shift;
+    if (shift != 0) {
+      if (const uint64_t high = pattern >> (64 - shift)) marks[(at >> 6) + 1] |= high;
+    }
   }
   size_t size() const { return Size; }
   // The words the blocks can hold, taken or not.
@@ -128,6 +138,20 @@ public:
   static constexpr int32_t FilePages = 3200000;
   static constexpr int64_t DefaultCapacityPages = int64_t(CorePages) + FilePages;
   static constexpr int32_t ClassCount = 7;
+  // Known at compile time, so that an access to a named pool costs no look-up.
+  static constexpr int32_t ClassSlot[ClassCount + 1] = {0, 2, 4, 7, 8, 14, 28, 56};
+  // Smallest size class whose slot holds the pool's declared length.
+  static constexpr uint8_t ClassOfPool[PageLength + 1] = {
+      0,                                         // no pool 0
+      1, 1,                                      // 1-2
+      2, 2,                                      // 3-4
+      3, 3, 3,                                   // 5-7
+      4,                                         // 8
+      5, 5, 5, 5, 5, 5,                          // 9-14
+      6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6,  // 15-28
+      7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  // 29-42
+      7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,  // 43-56
+  };
   // Pages whose words are cleared at once when the memory grows beyond the core.
   static constexpr int64_t GrowthPages = 512;
   static constexpr const char* ExhaustedRoutine = "VLTOVR";
@@ -246,10 +270,17 @@ private:
     // records are carved instead of handing out one record twice. A record of the page that
     // was carved last for the class needs no page check.
     int32_t r = FreeHead[cls];
-    if (r != 0) {
-      const int64_t head = r >= Carved[cls].First && r <= Carved[cls].Last
-                               ? int64_t(ClassSlot[cls]) * (r - 1) + 1
-                               : WordIndex(pool, r, 1);
+    if (r >= Carved[cls].First && r <= Carved[cls].Last) {
+      word = size_t(int64_t(ClassSlot[cls]) * (r - 1) + 1);
+      const WordSpace::WordAndMark free = Words.At(word);
+      if (*free.Marks & free.Bit) {
+        FreeHead[cls] = *free.Word;
+        *free.Marks &= ~free.Bit;
+        return r;
+      }
+      r = FreeHead[cls] = 0;
+    } else if (r != 0) {
+      const int64_t head = WordIndex(pool, r, 1);
       if (head < 0 || !Words.Marked(size_t(head))) r = FreeHead[cls] = 0;
     }
     if (r == 0) {
@@ -305,8 +336,6 @@ private:
   // whole run.
   bool StillHeld(int32_t pool, int32_t head, int32_t tail) const;
 
-  static const int32_t ClassSlot[ClassCount + 1];
-  static const uint8_t ClassOfPool[PageLength + 1];
 
   // Index 0 unused. The mark of a word is set on the first word of every free slot, so that a
   // record given back twice, or a free chain written over, cannot make the free chains loop.
