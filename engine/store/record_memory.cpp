@@ -114,19 +114,6 @@ void RecordMemory::VLSPOP(int32_t pool, int32_t link, int32_t& top, int32_t& rec
   top = IVLR(pool, record, link);
 }
 
-int32_t RecordMemory::AppendLinkedRecord(int32_t pool, int32_t next, int32_t back, int32_t& head,
-                                         int32_t& tail) {
-  // LinkRecord, with the new record's word known.
-  size_t word = 0;
-  const int32_t r = Take(pool, word);
-  if (r < 1) return r;
-  if (tail >= 1) VLW(pool, tail, next, r);
-  if (back >= 1 && back <= pool) Words[word + size_t(back - 1)] = tail < 1 ? 0 : tail;
-  tail = r;
-  if (head < 1) head = r;
-  return r;
-}
-
 void RecordMemory::LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail,
                               int32_t record) {
   if (record < 1) return;

@@ -192,7 +192,17 @@ public:
   }
   void VLSPSH(int32_t pool, int32_t link, int32_t& top, int32_t record);
   void VLSPOP(int32_t pool, int32_t link, int32_t& top, int32_t& record);
-  int32_t AppendLinkedRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail);
+  // LinkRecord of a new record, whose word is known.
+  int32_t AppendLinkedRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail) {
+    size_t word = 0;
+    const int32_t r = Take(pool, word);
+    if (r < 1) return r;
+    if (tail >= 1) VLW(pool, tail, next, r);
+    if (back >= 1 && back <= pool) Words[word + size_t(back - 1)] = tail < 1 ? 0 : tail;
+    tail = r;
+    if (head < 1) head = r;
+    return r;
+  }
   void LinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail, int32_t record);
   void UnlinkRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail, int32_t record);
   void DetachRecord(int32_t pool, int32_t next, int32_t back, int32_t& head, int32_t& tail, int32_t record);
