@@ -323,6 +323,17 @@ void TypicalReader::NameCharacters(const Node& p, bool action)
     const NodeStack::Mark base = NestedBase();
     bool first = true;
     for (;;) {
+        // Without a tree sink a plain character is a Scan and its code: the levels are not
+        // seen, so the loop does nothing else for it.
+        if (!Tracing()) {
+            while (LL1 != 'c' && set.has(LL1)) {
+                Scan();
+                B().BKSSYM(LL0);
+                n.index = indSrc;
+                n.name = listName;
+                first = false;
+            }
+        }
         if (set.has(LL1)) {
             // A spelt code is read character by character, as the name's characters always
             // were, and built as the one code it stands for.
