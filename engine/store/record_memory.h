@@ -183,8 +183,8 @@ public:
     return Append(pool, link, head, tail, word);
   }
   // The same, with one field of the new record written: a character chain grows by one code.
-  int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail, int32_t field,
-                       int32_t value) {
+  [[gnu::always_inline]] int32_t AppendRecord(int32_t pool, int32_t link, int32_t& head, int32_t& tail,
+                                              int32_t field, int32_t value) {
     size_t word = 0;
     const int32_t r = Append(pool, link, head, tail, word);
     if (r >= 1 && field >= 1 && field <= pool) Words[word + size_t(field - 1)] = value;
@@ -302,7 +302,7 @@ private:
     Words.SetMark(word, false);
     return r;
   }
-  int32_t Append(int32_t pool, int32_t link, int32_t& head, int32_t& tail, size_t& word) {
+  [[gnu::always_inline]] int32_t Append(int32_t pool, int32_t link, int32_t& head, int32_t& tail, size_t& word) {
     const int32_t r = Take(pool, word);
     if (tail >= 1) {
       // Mostly the tail is the record appended just before: its word is known.
