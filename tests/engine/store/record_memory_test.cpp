@@ -197,15 +197,18 @@ TEST_F(RecordMemoryTest, InitForgetsThePreviousRun) {
 }
 
 // The words of a large run are taken again by the next one: its records come with the same
-// numbers, every field 0 and nothing marked as given back, over several blocks of words.
+// numbers, every field 0 and nothing marked as given back, over several blocks of words, for
+// every size class (pages that straddle two blocks included). A class that has the memory to
+// itself hands out its records in order.
 TEST_F(RecordMemoryTest, ARunAfterALargeOneTakesCleanRecords) {
-  for (int32_t pool : {2, 14, 56}) {
+  for (int32_t pool : {2, 4, 7, 8, 14, 28, 56}) {
     SCOPED_TRACE(pool);
     mem.InitRecordMemory();
     const int64_t count = int64_t(3) * WordSpace::BlockWords / RecordMemory::SlotLength(pool);
     std::vector<int32_t> first;
     for (int64_t k = 0; k < count; ++k) {
       const int32_t r = mem.IVLOFF(pool);
+      ASSERT_EQ(r, k + 1);
       for (int32_t f = 1; f <= pool; ++f) mem.VLW(pool, r, f, -1);
       first.push_back(r);
     }
