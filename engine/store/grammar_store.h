@@ -150,9 +150,6 @@ struct ChainFields {
   int32_t RuleBack = mv::RuleBack;
 };
 
-// A name's bucket sum and index key, gathered while its chain is built, so that looking the
-// chain up does not walk it again. It stands for its chain only while the name tables'
-// epoch is the one it was begun in.
 // The index key of a name being spelled: its bytes with the end mark after them, grown a byte
 // at a time without a general string's checks on every byte.
 class ProbeKey {
@@ -190,6 +187,9 @@ private:
   size_t Capacity = 0;
 };
 
+// A name's bucket sum and index key, gathered while its chain is built, so that looking the
+// chain up does not walk it again. It stands for its chain only while the name tables'
+// epoch is the one it was begun in.
 struct NameProbe {
   Chain Of;
   uint64_t Epoch = 0;
@@ -223,8 +223,8 @@ public:
   void InitGrammarStore();
   void ClearNameTables();
   int32_t NameHash(int32_t modulus, int32_t first, int32_t last) const;
-  // A new probe for a chain about to be built, and a code appended to the chain as record.
-  // A probe for a name about to be spelled; the key keeps its buffer.
+  // A probe made new for a chain about to be built (the key keeps its buffer), and a code
+  // appended to the chain as record.
   void ResetProbe(NameProbe& probe) const {
     probe.Of = Chain{};
     probe.Epoch = NameEpoch;

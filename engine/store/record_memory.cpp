@@ -214,7 +214,9 @@ void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
       case 3: LinkSlots<ClassSlot[3]>(words, lowest); break;
       case 4: LinkSlots<ClassSlot[4]>(words, lowest); break;
       case 5: LinkSlots<ClassSlot[5]>(words, lowest); break;
-      default: LinkSlots<ClassSlot[6]>(words, lowest); break;
+      case 6: LinkSlots<ClassSlot[6]>(words, lowest); break;
+      default:
+        for (int32_t k = 0; k + 1 < perPage; ++k) words[k * slot] = lowest + k + 1;
     }
     words[(perPage - 1) * slot] = FreeHead[cls];
     Words.MarkPattern(first, SlotMarks[cls]);
