@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "analysis/grammar_walk.h"
@@ -39,22 +40,49 @@ int64_t Alternatives()
     return count;
 }
 
-// Whether a walk over the whole grammar has grown past what one input should spend on each
-// call. Calls can leave chains shared between nonterminals and between alternatives, so that
-// the walks pass millions of members while the memory holds a few thousand records; and the
+// How far a walk over the whole grammar goes, which is what each call that walks it costs.
+// Calls can leave chains shared between nonterminals and between alternatives, so that the
+// walks pass millions of members while the memory holds a few thousand records; and the
 // select-set report prints, on the line of each alternative, every alternative of its
 // nonterminal with the same number, so stale numbers make it quadratic by design. Counted are
-// the alternatives and elements walked and those pairs, up to the limit.
-bool Overgrown()
+// the alternatives and elements walked and those pairs; and apart, the characters of the names
+// that the reports print for them: calls can spell one name a thousand characters long and
+// refer to it a thousand times. Each count stops once past its limit for one call.
+struct WalkCost {
+    int64_t Steps = 0;
+    int64_t Chars = 0;
+};
+constexpr int64_t Limit = 300000;
+constexpr int64_t CharLimit = 2000000;
+// What all the walking calls of one input may cost together.
+constexpr int64_t InputLimit = 3000000;
+constexpr int64_t InputCharLimit = 4000000;
+
+WalkCost MeasureWalk()
 {
-    constexpr int64_t Limit = 300000;
     const mv::RecordMemory& m = mv::ProcessEngine().mem;
     const mv::GrammarStore& st = mv::ProcessEngine().store;
     int64_t steps = 0;
+    int64_t chars = 0;
+    static std::unordered_map<int64_t, int64_t> nameLength;
+    nameLength.clear();
+    // The length of a symbol's name, walked once per symbol and never past the limit.
+    auto name = [&](int32_t pool, int32_t record) {
+        const int64_t key = int64_t(pool) << 32 | uint32_t(record);
+        auto [at, added] = nameLength.try_emplace(key, 0);
+        if (added) {
+            const int32_t last = m.IVLR(pool, record, 4);
+            for (int32_t c = m.IVLR(pool, record, 3); c >= 1 && at->second <= CharLimit; ++at->second) {
+                if (c == last) break;
+                c = m.IVLR(mv::NameCharPool, c, mv::CharNext);
+            }
+        }
+        chars += at->second;
+    };
     // A walk along one chain as the engine's walks go, that stops once the count passes the
     // limit.
     auto walk = [&](int32_t pool, int32_t link, int32_t first, int32_t last, auto&& visit) {
-        for (int32_t r = first; r >= 1 && steps <= Limit; ++steps) {
+        for (int32_t r = first; r >= 1 && steps <= Limit && chars <= CharLimit; ++steps) {
             const int32_t next = m.IVLR(pool, r, link);
             visit(r);
             if (r == last) break;
@@ -62,7 +90,7 @@ bool Overgrown()
         }
     };
     static std::vector<int64_t> numbers;
-    if (st.Grammar.Last < 1) return false;
+    if (st.Grammar.Last < 1) return {};
     walk(mv::NonterminalPool, mv::NtmNext, st.Grammar.First, st.Grammar.Last, [&](int32_t a) {
         numbers.clear();
         const int32_t lastRule = m.IVLR(mv::NonterminalPool, a, mv::NtmLastRule);
@@ -71,10 +99,18 @@ bool Overgrown()
              [&](int32_t r) {
                  const int32_t number = m.IVLR(mv::RulePool, r, mv::RuleNumber);
                  if (number != 0) numbers.push_back(number < 0 ? -int64_t(number) : number);
+                 name(mv::NonterminalPool, a);
                  const int32_t lastElement = m.IVLR(mv::RulePool, r, mv::RuleLastElement);
                  if (lastElement >= 1)
                      walk(mv::ElementPool, mv::ElemNext, m.IVLR(mv::RulePool, r, mv::RuleFirstElement),
-                          lastElement, [](int32_t) {});
+                          lastElement, [&](int32_t e) {
+                              const int32_t kind = m.IVLR(mv::ElementPool, e, mv::ElemKind);
+                              const int32_t pool = kind == mv::KindNonterminal ? mv::NonterminalPool
+                                                   : kind == mv::KindTerminal  ? mv::TerminalPool
+                                                   : kind == mv::KindAction    ? mv::ActionPool
+                                                                               : 0;
+                              if (pool != 0) name(pool, m.IVLR(mv::ElementPool, e, mv::ElemReferent));
+                          });
              });
         // Few alternatives make few pairs.
         if (numbers.size() < 64) return;
@@ -84,7 +120,7 @@ bool Overgrown()
             steps += int64_t(j - i) * int64_t(j - i - 1) / 2;
         }
     });
-    return steps > Limit;
+    return {steps, chars};
 }
 
 using Plain = void (*)();
@@ -153,12 +189,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     };
     std::vector<char> buffer(4096);
     bool changed = true;
+    WalkCost cost, spent;
     while (in.More()) {
         const uint8_t op = in.Byte();
-        // Measured again only after a call that may have changed the grammar.
-        if (Walks(op) && changed) {
-            if (Overgrown()) return 0;
+        // Measured again only after a call that may have changed the grammar. An input whose
+        // next walking call, or whose walking calls together, cost more than they should ends.
+        if (Walks(op)) {
+            if (changed) cost = MeasureWalk();
             changed = false;
+            spent.Steps += cost.Steps;
+            spent.Chars += cost.Chars;
+            if (cost.Steps > Limit || cost.Chars > CharLimit || spent.Steps > InputLimit ||
+                spent.Chars > InputCharLimit)
+                return 0;
         }
         changed = changed || !Reads(op);
         if (op < kPlainCount) {
