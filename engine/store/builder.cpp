@@ -65,8 +65,8 @@ void Builder::BKSSYM(int32_t code) {
     CopyTakenName();
   const Chain before = CurrentName.Chars;
   const bool fresh = before.First < 1;
-  const int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First, CurrentName.Chars.Last,
-                                         CharCode, code);
+  const int32_t r = Eng.mem.AppendRecord(NameCharPool, CharNext, CurrentName.Chars.First,
+                                         CurrentName.Chars.Last, CharCode, code);
   // The bucket sum and index key grow with the name.
   if (fresh) {
     if (store.NameTaken(r)) store.NameReleased(r);

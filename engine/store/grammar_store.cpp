@@ -205,7 +205,7 @@ NameKeyIndex* GrammarStore::IndexOf(int32_t pool, int32_t firstBucket, int32_t m
 
 void GrammarStore::NameReleased(int32_t first) {
   ++NameEpoch;
-  if (NameTaken(first)) TakenNames[size_t(first) >> 6] &= ~(uint64_t(1) << (first & 63));
+  if (NameTaken(first)) TakenNames[size_t(first) >> 6] &= ~TakenBit(first);
 }
 
 Chain GrammarStore::CopyName(int32_t first, int32_t last) {
@@ -314,7 +314,7 @@ int32_t GrammarStore::FindOrAddName(int32_t pool, int32_t first, int32_t last, i
   if (first >= 1) {
     const size_t word = size_t(first) >> 6;
     if (word >= TakenNames.size()) TakenNames.resize(word * 2 + 1, 0);
-    TakenNames[word] |= uint64_t(1) << (first & 63);
+    TakenNames[word] |= TakenBit(first);
   }
   int32_t r = mem.IVLOFF(pool);
   mem.LinkRecord(pool, 1, 2, head, tail, r);

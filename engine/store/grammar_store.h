@@ -154,19 +154,11 @@ struct ChainFields {
 // at a time without a general string's checks on every byte.
 class ProbeKey {
 public:
-  ProbeKey() = default;
-  ProbeKey(const ProbeKey& other) { *this = other; }
-  ProbeKey& operator=(const ProbeKey& other) {
-    if (this != &other) {
-      Reserve(other.Size + 2);
-      if (other.Size > 0) std::memcpy(Data.get(), other.Data.get(), other.Size + 1);
-      Size = other.Size;
-    }
-    return *this;
-  }
   void Clear() { Size = 0; }
   // The key with its end mark; empty while no byte was added.
-  std::string_view View() const { return Size == 0 ? std::string_view() : std::string_view(Data.get(), Size + 1); }
+  std::string_view View() const {
+    return Size == 0 ? std::string_view() : std::string_view(Data.get(), Size + 1);
+  }
   void Push(char byte) {
     if (Size + 2 > Capacity) Reserve(Size + 2);
     Data[Size++] = byte;
@@ -260,7 +252,7 @@ public:
   // Whether a name chain is the name of a record already; a new record never shares it.
   bool NameTaken(int32_t first) const {
     return first >= 1 && (size_t(first) >> 6) < TakenNames.size() &&
-           ((TakenNames[size_t(first) >> 6] >> (first & 63)) & 1);
+           (TakenNames[size_t(first) >> 6] & TakenBit(first));
   }
   // A name chain given back: it names nothing any more.
   void NameReleased(int32_t first);
@@ -358,6 +350,7 @@ private:
   std::array<bool, 3> IndexTrusted{};
   // First NameCharRecords of the chains that name a record, a bit each.
   std::vector<uint64_t> TakenNames;
+  static uint64_t TakenBit(int32_t first) { return uint64_t(1) << (first & 63); }
   // What it uses of the engine, by the engine's own names.
   struct Parts {
     RecordMemory& mem;

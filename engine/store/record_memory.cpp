@@ -183,12 +183,25 @@ void LinkSlots(int32_t* words, int32_t lowest) {
   for (int32_t k = 0; k + 1 < perPage; ++k) words[k * Slot] = lowest + k + 1;
 }
 
+// LinkSlots for each size class (none for class 0).
+constexpr void (*LinkSlotsOfClass[RecordMemory::ClassCount + 1])(int32_t*, int32_t) = {
+    nullptr,
+    LinkSlots<RecordMemory::ClassSlot[1]>,
+    LinkSlots<RecordMemory::ClassSlot[2]>,
+    LinkSlots<RecordMemory::ClassSlot[3]>,
+    LinkSlots<RecordMemory::ClassSlot[4]>,
+    LinkSlots<RecordMemory::ClassSlot[5]>,
+    LinkSlots<RecordMemory::ClassSlot[6]>,
+    LinkSlots<RecordMemory::ClassSlot[7]>,
+};
+
 // For each size class, one bit per slot of a page: the first word of each.
 constexpr std::array<uint64_t, RecordMemory::ClassCount + 1> SlotMarkPatterns() {
   std::array<uint64_t, RecordMemory::ClassCount + 1> marks{};
   for (int32_t cls = 1; cls <= RecordMemory::ClassCount; ++cls) {
     const int32_t slot = RecordMemory::ClassSlot[cls];
-    for (int32_t k = 0; k < RecordMemory::PageLength / slot; ++k) marks[size_t(cls)] |= uint64_t(1) << (k * slot);
+    for (int32_t k = 0; k < RecordMemory::PageLength / slot; ++k)
+      marks[size_t(cls)] |= uint64_t(1) << (k * slot);
   }
   return marks;
 }
@@ -208,16 +221,7 @@ void RecordMemory::FormatFreeChain(int32_t cls, int32_t page) {
   const size_t first = size_t(PageLength) * size_t(page - 1) + 1;
   if (int32_t* words = Words.Run(first, PageLength)) {
     std::memset(words, 0, PageLength * sizeof(int32_t));
-    switch (cls) {
-      case 1: LinkSlots<ClassSlot[1]>(words, lowest); break;
-      case 2: LinkSlots<ClassSlot[2]>(words, lowest); break;
-      case 3: LinkSlots<ClassSlot[3]>(words, lowest); break;
-      case 4: LinkSlots<ClassSlot[4]>(words, lowest); break;
-      case 5: LinkSlots<ClassSlot[5]>(words, lowest); break;
-      case 6: LinkSlots<ClassSlot[6]>(words, lowest); break;
-      default:
-        for (int32_t k = 0; k + 1 < perPage; ++k) words[k * slot] = lowest + k + 1;
-    }
+    LinkSlotsOfClass[size_t(cls)](words, lowest);
     words[(perPage - 1) * slot] = FreeHead[cls];
     Words.MarkPattern(first, SlotMarks[cls]);
     FreeHead[cls] = lowest;

@@ -302,7 +302,8 @@ private:
     Words.SetMark(word, false);
     return r;
   }
-  [[gnu::always_inline]] int32_t Append(int32_t pool, int32_t link, int32_t& head, int32_t& tail, size_t& word) {
+  [[gnu::always_inline]] int32_t Append(int32_t pool, int32_t link, int32_t& head, int32_t& tail,
+                                        size_t& word) {
     const int32_t r = Take(pool, word);
     if (tail >= 1) {
       // Mostly the tail is the record appended just before: its word is known.
@@ -345,7 +346,6 @@ private:
   // next: checked member by member without a walk, since a page keeps its size class for the
   // whole run.
   bool StillHeld(int32_t pool, int32_t head, int32_t tail) const;
-
 
   // Index 0 unused. The mark of a word is set on the first word of every free slot, so that a
   // record given back twice, or a free chain written over, cannot make the free chains loop.

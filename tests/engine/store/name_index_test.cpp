@@ -309,7 +309,6 @@ TEST(NameIndex, KeysStayFoundThroughGrowthAndCarriedHashes) {
   EXPECT_EQ(index.Find("kL"), 0);
 }
 
-
 // A cleared index forgets every key, whether it kept its slots for the next run (well filled)
 // or gave them back (filled little, or with most keys removed), and takes keys again.
 TEST(NameIndex, AClearedIndexForgetsEveryKeyWhetherItKeepsItsSlotsOrNot) {
