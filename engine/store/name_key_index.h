@@ -1,8 +1,9 @@
 #pragma once
 // An index from a name's key to the record it names: open addressing over one array of small
-// slots, the keys side by side in one byte string, so that a look-up costs one hash and mostly
-// one slot, and adding a name allocates nothing of its own. The hash runs over the key byte by
-// byte, so that a name being spelled can carry its hash along (Step) and never hash again.
+// slots, the keys (each with its record and length) side by side in one byte string, so that a
+// look-up costs one hash and mostly one slot, and adding a name allocates nothing of its own.
+// The hash runs over the key byte by byte, so that a name being spelled can carry its hash
+// along (Step) and never hash again.
 
 #include <cstdint>
 #include <cstring>
@@ -44,19 +45,22 @@ public:
     bool vacancy = false;
     for (size_t s = tag & Mask();; s = (s + 1) & Mask()) {
       const Slot& slot = Slots[s];
-      if (slot.Record == Empty) {
+      if (slot.At == Empty) {
         if (!vacancy) spot.Slot = s;
         return spot;
       }
-      if (slot.Record == Removed) {
+      if (slot.At == Removed) {
         if (!vacancy) spot.Slot = s;
         vacancy = true;
         continue;
       }
-      if (slot.Tag == tag && KeyOf(slot) == key) {
-        spot.Record = slot.Record;
-        spot.Slot = s;
-        return spot;
+      if (slot.Tag == tag) {
+        const Entry entry = EntryOf(slot);
+        if (entry.Key == key) {
+          spot.Record = entry.Record;
+          spot.Slot = s;
+          return spot;
+        }
       }
     }
   }
@@ -64,15 +68,20 @@ public:
   // changed since).
   void Insert(const Spot& spot, std::string_view key, uint64_t hash, int32_t record) {
     if (record < 1) return;
-    const Slot slot{Tag(hash), record, uint32_t(Keys.size()), uint32_t(key.size())};
+    const Slot slot{Tag(hash), uint32_t(Keys.size() + 1)};
     if (Slots.empty() || (Used + 1) * 2 > Slots.size()) {
       Rehash(Slots.empty() ? 64 : Live * 2 + 64);
       Place(slot);
     } else {
-      if (Slots[spot.Slot].Record == Empty) ++Used;
+      if (Slots[spot.Slot].At == Empty) ++Used;
       Slots[spot.Slot] = slot;
       ++Live;
     }
+    const uint32_t length = uint32_t(key.size());
+    char header[HeaderBytes];
+    std::memcpy(header, &record, sizeof record);
+    std::memcpy(header + sizeof record, &length, sizeof length);
+    Keys.append(header, HeaderBytes);
     Keys.append(key);
   }
   bool IsEmpty() const { return Live == 0; }
@@ -95,7 +104,7 @@ public:
   void Remove(std::string_view key, int32_t record = 0) {
     const Spot spot = Seek(key, Hash(key));
     if (spot.Record == 0 || (record != 0 && spot.Record != record)) return;
-    Slots[spot.Slot].Record = Removed;
+    Slots[spot.Slot].At = Removed;
     --Live;
   }
   // Empties the index. The slots and key space that names filled well are kept, cleared, for
@@ -113,25 +122,37 @@ public:
   }
 
 private:
-  static constexpr int32_t Empty = 0;
-  static constexpr int32_t Removed = -1;
-  // 16 bytes: the hash folded to 32 bits places the slot (a table never has 2^32 slots), puts
-  // it back in place when the array grows and tells most keys apart without reading them.
+  static constexpr uint32_t Empty = 0;
+  static constexpr uint32_t Removed = ~uint32_t(0);
+  // 8 bytes, so that the array that look-ups reach at random stays small: the hash folded to
+  // 32 bits places the slot (a table never has 2^32 slots), puts it back in place when the
+  // array grows and tells most keys apart without reading them; At is where the key's entry
+  // begins in Keys, plus one. An entry is the record, the key's length and the key, so that
+  // the one read that checks the key also gives the record.
   struct Slot {
     uint32_t Tag = 0;
-    int32_t Record = Empty;
-    uint32_t KeyAt = 0;
-    uint32_t KeyLength = 0;
+    uint32_t At = Empty;
+  };
+  static constexpr size_t HeaderBytes = 2 * sizeof(uint32_t);
+  struct Entry {
+    int32_t Record;
+    std::string_view Key;
   };
   static uint32_t Tag(uint64_t hash) { return uint32_t(hash ^ (hash >> 32)); }
   size_t Mask() const { return Slots.size() - 1; }
-  std::string_view KeyOf(const Slot& slot) const {
-    return std::string_view(Keys).substr(slot.KeyAt, slot.KeyLength);
+  Entry EntryOf(const Slot& slot) const {
+    const char* at = Keys.data() + (slot.At - 1);
+    Entry entry;
+    uint32_t length = 0;
+    std::memcpy(&entry.Record, at, sizeof entry.Record);
+    std::memcpy(&length, at + sizeof entry.Record, sizeof length);
+    entry.Key = std::string_view(at + HeaderBytes, length);
+    return entry;
   }
   void Place(const Slot& slot) {
     size_t s = slot.Tag & Mask();
-    while (Slots[s].Record != Empty && Slots[s].Record != Removed) s = (s + 1) & Mask();
-    if (Slots[s].Record == Empty) ++Used;
+    while (Slots[s].At != Empty && Slots[s].At != Removed) s = (s + 1) & Mask();
+    if (Slots[s].At == Empty) ++Used;
     Slots[s] = slot;
     ++Live;
   }
@@ -144,12 +165,12 @@ private:
     old.swap(Slots);
     Used = Live = 0;
     for (const Slot& slot : old)
-      if (slot.Record != Empty && slot.Record != Removed) Place(slot);
+      if (slot.At != Empty && slot.At != Removed) Place(slot);
   }
 
   LargeArray<Slot> Slots;
-  // Below 4 GB: every key is the key of a name chain in the record memory, which holds far
-  // fewer characters.
+  // Below 4 GB: every entry is the key of a name chain in the record memory with 8 bytes ahead
+  // of it, and the record memory holds far fewer names and characters than that needs.
   std::string Keys;
   size_t Used = 0;  // slots not empty, removed ones too
   size_t Live = 0;

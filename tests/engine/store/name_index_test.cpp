@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine.h"
@@ -307,6 +308,30 @@ TEST(NameIndex, KeysStayFoundThroughGrowthAndCarriedHashes) {
     EXPECT_EQ(index.Find(key(i)), removed || removedLate ? 0 : i) << i;
   }
   EXPECT_EQ(index.Find("kL"), 0);
+}
+
+// Two keys whose hashes fold to the same 32 bits land in one slot's run with the same tag:
+// only their bytes tell them apart, and removing one leaves the other.
+TEST(NameIndex, KeysWithTheSameTagAreToldApartByTheirBytes) {
+  auto key = [](int i) { return "c" + std::to_string(i) + "L"; };
+  auto fold = [](uint64_t h) { return uint32_t(h ^ (h >> 32)); };
+  std::unordered_map<uint32_t, int> seen;
+  int a = 0, b = 0;
+  for (int i = 1; i < 2000000 && a == 0; ++i) {
+    const auto [at, added] = seen.emplace(fold(mv::NameKeyIndex::Hash(key(i))), i);
+    if (!added) a = at->second, b = i;
+  }
+  ASSERT_NE(a, 0) << "no two keys share a tag";
+  mv::NameKeyIndex index;
+  index.Add(key(a), 1);
+  index.Add(key(b), 2);
+  EXPECT_EQ(index.Find(key(a)), 1);
+  EXPECT_EQ(index.Find(key(b)), 2);
+  index.Remove(key(a), 1);
+  EXPECT_EQ(index.Find(key(a)), 0);
+  EXPECT_EQ(index.Find(key(b)), 2);
+  index.Add(key(a), 3);
+  EXPECT_EQ(index.Find(key(a)), 3);
 }
 
 // A cleared index forgets every key, whether it kept its slots for the next run (well filled)
