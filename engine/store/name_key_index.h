@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -68,6 +69,12 @@ public:
   // changed since).
   void Insert(const Spot& spot, std::string_view key, uint64_t hash, int32_t record) {
     if (record < 1) return;
+    // Removed keys keep their entries until the key space runs short; the slots stay where
+    // they are, so spot holds.
+    if (Keys.size() + HeaderBytes + key.size() > KeyRoom) [[unlikely]] {
+      DropRemovedEntries();
+      if (Keys.size() + HeaderBytes + key.size() > KeyRoom) throw std::length_error("name index full");
+    }
     const Slot slot{Tag(hash), uint32_t(Keys.size() + 1)};
     if (Slots.empty() || (Used + 1) * 2 > Slots.size()) {
       Rehash(Slots.empty() ? 64 : Live * 2 + 64);
@@ -85,6 +92,8 @@ public:
     Keys.append(key);
   }
   bool IsEmpty() const { return Live == 0; }
+  // The most bytes of entries the index holds; tests set a small one.
+  void SetKeyRoom(size_t bytes) { KeyRoom = bytes < MaxKeyRoom ? bytes : MaxKeyRoom; }
   // Asks for the slot where a look-up of the hash begins.
   void Prefetch(uint64_t hash) const {
     if (!Slots.empty()) __builtin_prefetch(&Slots[Tag(hash) & Mask()]);
@@ -149,6 +158,18 @@ private:
     entry.Key = std::string_view(at + HeaderBytes, length);
     return entry;
   }
+  void DropRemovedEntries() {
+    std::string kept;
+    kept.reserve(Keys.size() / 2);
+    for (Slot& slot : Slots) {
+      if (slot.At == Empty || slot.At == Removed) continue;
+      const size_t bytes = HeaderBytes + EntryOf(slot).Key.size();
+      const uint32_t at = uint32_t(kept.size() + 1);
+      kept.append(Keys, slot.At - 1, bytes);
+      slot.At = at;
+    }
+    Keys.swap(kept);
+  }
   void Place(const Slot& slot) {
     size_t s = slot.Tag & Mask();
     while (Slots[s].At != Empty && Slots[s].At != Removed) s = (s + 1) & Mask();
@@ -169,9 +190,10 @@ private:
   }
 
   LargeArray<Slot> Slots;
-  // Below 4 GB: every entry is the key of a name chain in the record memory with 8 bytes ahead
-  // of it, and the record memory holds far fewer names and characters than that needs.
+  // An entry's start plus one stays below Removed.
+  static constexpr size_t MaxKeyRoom = Removed - 1;
   std::string Keys;
+  size_t KeyRoom = MaxKeyRoom;
   size_t Used = 0;  // slots not empty, removed ones too
   size_t Live = 0;
 };

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -332,6 +333,28 @@ TEST(NameIndex, KeysWithTheSameTagAreToldApartByTheirBytes) {
   EXPECT_EQ(index.Find(key(b)), 2);
   index.Add(key(a), 3);
   EXPECT_EQ(index.Find(key(a)), 3);
+}
+
+// Removed keys leave their entries behind; when the key space runs short they go and the
+// live keys keep their records. Only live keys that fill the room are refused.
+TEST(NameIndex, RemovedEntriesMakeRoomAndLiveKeysStay) {
+  mv::NameKeyIndex index;
+  index.SetKeyRoom(200);
+  index.Add("keepA", 1);
+  index.Add("keepB", 2);
+  for (int i = 0; i < 1000; ++i) {
+    const std::string key = "churn" + std::to_string(i);
+    index.Add(key, 10 + i);
+    ASSERT_EQ(index.Find(key), 10 + i) << i;
+    index.Remove(key, 10 + i);
+    ASSERT_EQ(index.Find(key), 0) << i;
+  }
+  EXPECT_EQ(index.Find("keepA"), 1);
+  EXPECT_EQ(index.Find("keepB"), 2);
+  EXPECT_THROW(
+      for (int i = 0; i < 100; ++i) index.Add("live" + std::to_string(i), 100 + i), std::length_error);
+  EXPECT_EQ(index.Find("keepA"), 1);
+  EXPECT_EQ(index.Find("live0"), 100);
 }
 
 // A cleared index forgets every key, whether it kept its slots for the next run (well filled)
