@@ -1,5 +1,7 @@
 #include "codegen/code_output.h"
 
+#include <array>
+
 #include "output/output.h"
 
 namespace mv {
@@ -52,25 +54,27 @@ struct CodeOutput::Lexer {
 
 namespace {
 
-bool Escaped(char ch) {
-  int code = static_cast<unsigned char>(ch);
-  return (code <= 8) || (code >= 10 && code <= 31) || code == 127 || (code >= 145 && code <= 148);
-}
-
 // The form in which the engine writes a control code (two apostrophes, its decimal value and
 // two apostrophes). Spelling it so before the line is measured keeps lines within their width.
 // The text itself when it holds no such code, else its spelling in `spelt`.
 std::string_view Rendered(std::string_view text, std::string& spelt) {
-  size_t plain = 0;
-  while (plain < text.size() && !Escaped(text[plain])) ++plain;
+  const size_t plain = PlainBytes(text);
   if (plain == text.size()) return text;
   spelt.assign(text.substr(0, plain));
   for (size_t i = plain; i < text.size(); ++i) {
-    if (Escaped(text[i])) spelt += "''" + std::to_string(static_cast<unsigned char>(text[i])) + "''";
+    if (IsEscaped(static_cast<unsigned char>(text[i]), false))
+      spelt += "''" + std::to_string(static_cast<unsigned char>(text[i])) + "''";
     else spelt += text[i];
   }
   return spelt;
 }
+
+// The bytes that Lexer::Step or a piece's end looks at outside literals, in any family.
+constexpr std::array<bool, 256> PieceMarks = [] {
+  std::array<bool, 256> marks{};
+  for (unsigned char ch : std::string_view("\"'/! \t,")) marks[ch] = true;
+  return marks;
+}();
 
 }  // namespace
 
@@ -95,7 +99,7 @@ void CodeOutput::Statement(int tabs, const std::string& text) {
 void CodeOutput::BlankLine() { Statement(0, " "); }
 
 void CodeOutput::Put(std::string_view rendered) {
-  if (!rendered.empty()) Eng.out.WriteText(rendered);
+  if (!rendered.empty()) Eng.out.WriteSpeltText(rendered);
 }
 
 void CodeOutput::AppendRaw(const std::string& text) {
@@ -184,6 +188,8 @@ void CodeOutput::Append(const std::string& raw) {
     size_t end = text.size();
     bool comment = false;
     for (size_t i = pos; i < text.size(); ++i) {
+      // Outside literals only quotes, comment starts and piece ends change anything.
+      if (!lex.Quote && !PieceMarks[static_cast<unsigned char>(text[i])]) continue;
       lex.Step(text, i);
       if (lex.Comment) {
         end = i;

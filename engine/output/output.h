@@ -24,6 +24,8 @@ inline constexpr const char* LineEnd = "\n";
 // Whether a code is written as two apostrophes, its decimal value and two apostrophes; the tab
 // only where escapeTab is set (in the grammar file).
 bool IsEscaped(int32_t code, bool escapeTab);
+// How many bytes at the start of text are written as they stand (no tab counts as escaped).
+size_t PlainBytes(std::string_view text);
 
 // One output file, written as bytes. The bytes go to a temporary file in the same folder, which
 // replaces the named file only when every write and the close succeeded: a failed or abandoned
@@ -103,6 +105,8 @@ public:
   void StartOutputLine(int32_t label);
   void WriteText(std::string_view text, int32_t n);
   void WriteText(std::string_view text);
+  // The same for text whose escaped codes are spelt already: no byte of it is looked at.
+  void WriteSpeltText(std::string_view text);
   void AppendLineCodes(const int32_t* codes, int32_t n);
   void FlushOutputLine();
   void SetCommentState();
@@ -180,8 +184,8 @@ public:
 
 private:
   void AppendCode(int32_t code);
-  // Appends codes with no break logic; every byte of `bytes` is one code.
-  void AppendCodes(std::string_view bytes);
+  // Appends codes with no break logic; every byte of `bytes` is one code (spelt: none escaped).
+  void AppendCodes(std::string_view bytes, bool spelt = false);
   void AppendCodes(const int32_t* codes, int32_t n);
   // The line full: written on or flushed.
   void LineFull();
@@ -189,7 +193,7 @@ private:
   void AppendBytes(std::string_view bytes) { AppendCodes(bytes); }
   // Appends codes to the pending line, broken at the target's width.
   template <class Code>
-  void AppendWrapped(const Code* codes, int32_t n);
+  void AppendWrapped(const Code* codes, int32_t n, bool spelt = false);
   void BreakStatementLine(int breakForm, const char* mark);
   // How lines of the run's target are commented and continued.
   LineForm CurrentLineForm();

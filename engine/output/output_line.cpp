@@ -168,6 +168,30 @@ const EscapeTable Escapes;
 
 }  // namespace
 
+size_t PlainBytes(std::string_view text) {
+  // Eight bytes at a time while none is below 32 or above 126, where every escaped code lies;
+  // the bytes of a word that has one are looked up one by one.
+  constexpr uint64_t Ones = 0x0101010101010101u, Highs = 0x8080808080808080u;
+  const char* p = text.data();
+  const size_t n = text.size();
+  size_t i = 0;
+  while (i < n) {
+    if (n - i >= 8) {
+      uint64_t w;
+      std::memcpy(&w, p + i, sizeof w);
+      const uint64_t below = (w - Ones * 32) & ~w & Highs;
+      const uint64_t above = ((w + Ones) | w) & Highs;
+      if ((below | above) == 0) {
+        i += 8;
+        continue;
+      }
+    }
+    for (const size_t stop = std::min(n, i + 8); i < stop; ++i)
+      if (Escapes.Escaped[static_cast<unsigned char>(p[i])]) return i;
+  }
+  return n;
+}
+
 void Output::AppendCode(int32_t code) {
   const int32_t k = CharCode(code);
   if (k == 256) Pending.push_back('\0');
@@ -180,18 +204,15 @@ void Output::AppendCodes(const int32_t* codes, int32_t n) {
   for (int32_t i = 0; i < n; ++i) AppendCode(codes[i]);
 }
 
-void Output::AppendCodes(std::string_view bytes) {
+void Output::AppendCodes(std::string_view bytes, bool spelt) {
   while (!bytes.empty()) {
     const size_t take = std::min(bytes.size(), size_t(LineCapacity - Column));
-    size_t plain = 0;  // start of the bytes not yet appended
-    for (size_t i = 0; i < take; ++i) {
-      const auto code = static_cast<unsigned char>(bytes[i]);
-      if (!Escapes.Escaped[code]) continue;
-      Pending.append(bytes.data() + plain, i - plain);
-      Pending += Escapes.Spelling[code];
-      plain = i + 1;
+    for (size_t done = 0; done < take;) {
+      const size_t plain = spelt ? take - done : PlainBytes(bytes.substr(done, take - done));
+      Pending.append(bytes.data() + done, plain);
+      done += plain;
+      if (done < take) Pending += Escapes.Spelling[static_cast<unsigned char>(bytes[done++])];
     }
-    Pending.append(bytes.data() + plain, take - plain);
     bytes.remove_prefix(take);
     Column += int32_t(take);
     if (Column >= LineCapacity) LineFull();
@@ -234,7 +255,7 @@ LineForm Output::CurrentLineForm() {
 }
 
 template <class Code>
-void Output::AppendWrapped(const Code* codes, int32_t n) {
+void Output::AppendWrapped(const Code* codes, int32_t n, bool spelt) {
   if (!codes || n < 1) return;
   const TargetForm& form = FormOf(CurrentLineForm());
   const int32_t width = UnbrokenLines() ? INT32_MAX : form.Width;
@@ -242,7 +263,7 @@ void Output::AppendWrapped(const Code* codes, int32_t n) {
   const Code* next = codes;
   const bool asComment = CommentState || Eng.store.CollisionReportFlag;
   auto append = [&](int32_t count) {
-    if constexpr (std::is_same_v<Code, char>) AppendCodes(std::string_view(next, size_t(count)));
+    if constexpr (std::is_same_v<Code, char>) AppendCodes(std::string_view(next, size_t(count)), spelt);
     else AppendCodes(next, count);
   };
   for (;;) {
@@ -296,6 +317,8 @@ void Output::WriteText(std::string_view text, int32_t n) {
 }
 
 void Output::WriteText(std::string_view text) { WriteText(text, int32_t(text.size())); }
+
+void Output::WriteSpeltText(std::string_view text) { AppendWrapped(text.data(), int32_t(text.size()), true); }
 
 void Output::WriteNameChain(int32_t pool, int32_t first, int32_t last, int32_t link, int32_t codeField) {
   if (first == 0 || last == 0) return;
