@@ -142,6 +142,34 @@ TEST_F(OutputLineTest, ControlCodesAreWrittenEscaped) {
   EXPECT_EQ(Source(), expected);
 }
 
+// The byte scan that looks at eight bytes at a time finds the first escaped byte wherever it
+// stands, whatever the byte, and bytes are written as the same codes would be.
+TEST_F(OutputLineTest, BytesAreEscapedAsTheirCodesAtEveryPlace) {
+  for (size_t length = 0; length <= 20; ++length)
+    for (size_t at = 0; at <= length; ++at)
+      for (int k = 0; k < 256; ++k) {
+        std::string text(length, 'x');
+        if (at < length) text[at] = char(k);
+        const bool escaped = at < length && IsEscaped(k, false);
+        ASSERT_EQ(PlainBytes(text), escaped ? at : length) << length << ' ' << at << ' ' << k;
+      }
+  std::string bytes;
+  std::vector<int32_t> codes;
+  for (int k = 255; k >= 0; --k) {
+    bytes += char(k);
+    bytes += "ab";
+    codes.insert(codes.end(), {k, 'a', 'b'});
+  }
+  ToSource(CppProcedural);
+  out().StartOutputLine(0);
+  out().AppendLineCodes(codes.data(), int32_t(codes.size()));
+  const std::string fromCodes = Source();
+  ToSource(CppProcedural);
+  out().StartOutputLine(0);
+  out().WriteText(bytes);
+  EXPECT_EQ(Source(), fromCodes);
+}
+
 TEST_F(OutputLineTest, LineOfEscapesIsWrittenWhole) {
   ToListing(CppProcedural);
   std::vector<int32_t> codes(1000, 1);
