@@ -302,14 +302,25 @@ std::string ParserWriter::ExpectedSetPart(const std::vector<CodeItem>& items, bo
 
 std::string ParserWriter::AmbiguityText(const std::vector<int32_t>& conflicts) const {
   std::string text;
+  // Long lists are usual in ambiguous grammars: each item goes straight onto the text.
+  text.reserve(conflicts.size() * 4);
   for (int32_t index : conflicts) {
     const int32_t c = index >= 1 && index <= Args.T && size_t(index) < CodeOfNumber.size()
                           ? CodeOfNumber[size_t(index)]
                           : -1;
-    if (c < 0) text += "finish";  // the end of the text has no character
-    else if (c == 34) text += "'\"'";
-    else if ((c >= 0 && c <= 31) || c == 127) text += "char(" + std::to_string(c) + ")";
-    else text += std::string("\"") + char(c) + "\"";
+    if (c < 0) {
+      text += "finish";  // the end of the text has no character
+    } else if (c == 34) {
+      text += "'\"'";
+    } else if ((c >= 0 && c <= 31) || c == 127) {
+      text += "char(";
+      text += std::to_string(c);
+      text += ')';
+    } else {
+      text += '"';
+      text += char(c);
+      text += '"';
+    }
     text += ' ';
   }
   return text;
