@@ -80,6 +80,13 @@ void Output::WriteName(int32_t pool, int32_t record) {
     return;
   }
   if (first == 0 || last == 0) return;
+  SpeltName* spelt = SpeltNameOf(pool, record);
+  const NameStamp stamp = spelt ? Eng.store.StampOf(pool) : NameStamp{};
+  if (spelt && spelt->First == first && spelt->Last == last && spelt->FileMode == GrammarFileMode &&
+      spelt->Stamp == stamp) {
+    WriteSpeltText(spelt->Bytes);
+    return;
+  }
   // A nonterminal or action name is printed so that the Typical reader takes it back whole.
   std::vector<int32_t>& codes = NameCodes;
   codes.clear();
@@ -90,12 +97,21 @@ void Output::WriteName(int32_t pool, int32_t record) {
   if (std::find(codes.begin(), codes.end(), 256) == codes.end()) {
     NameBytes.clear();
     SpellName(codes, close, GrammarFileMode, NameBytes);
-    WriteText(NameBytes);
+    // Spelling leaves no code that the line would escape.
+    WriteSpeltText(NameBytes);
+    if (spelt) *spelt = SpeltName{stamp, first, last, GrammarFileMode, NameBytes};
   } else {
-    std::vector<int32_t> spelt;
-    SpellName(codes, close, GrammarFileMode, spelt);
-    AppendLineCodes(spelt.data(), int32_t(spelt.size()));
+    std::vector<int32_t> wide;
+    SpellName(codes, close, GrammarFileMode, wide);
+    AppendLineCodes(wide.data(), int32_t(wide.size()));
   }
+}
+
+Output::SpeltName* Output::SpeltNameOf(int32_t pool, int32_t record) {
+  if ((pool != NonterminalPool && pool != ActionPool) || record < 1) return nullptr;
+  // Bounded: a grammar of more names than this respells the rest.
+  if (SpeltNames.size() >= (size_t(1) << 20)) SpeltNames.clear();
+  return &SpeltNames[int64_t(pool) << 32 | record];
 }
 
 void Output::WriteElements(int32_t rule, bool tabQuoted, bool showActions) {

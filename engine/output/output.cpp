@@ -143,6 +143,7 @@ void Output::InitRun() {
   ListingLineNumber = 0;
   GrammarFileMode = false;
   ListingTitle.clear();
+  SpeltNames.clear();
 }
 
 bool LeavesWorkFolder(std::string_view name) {

@@ -7,9 +7,11 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
+#include "store/grammar_store.h"
 #include "store/targets.h"
 
 namespace mv {
@@ -218,6 +220,17 @@ private:
   // A name being printed, kept for the next.
   std::vector<int32_t> NameCodes;
   std::string NameBytes;
+  // Nonterminal and action names as printed, by record: reports and parsers print each name
+  // many times. An entry holds while its record's stamp and name chain stay as they were.
+  struct SpeltName {
+    NameStamp Stamp;
+    int32_t First = 0;
+    int32_t Last = 0;
+    bool FileMode = false;
+    std::string Bytes;
+  };
+  std::unordered_map<int64_t, SpeltName> SpeltNames;
+  SpeltName* SpeltNameOf(int32_t pool, int32_t record);
   // The line form of the flags last asked for.
   TargetLanguageFlags FormFlags;
   LineForm Form = LineForm::VisualBasic;

@@ -256,6 +256,8 @@ public:
   }
   // A name chain given back: it names nothing any more.
   void NameReleased(int32_t first);
+  // While the stamp of a record's pool stays, a record in use keeps the name it had.
+  NameStamp StampOf(int32_t pool) const;
   // A fresh chain with the codes of another.
   Chain CopyName(int32_t first, int32_t last);
   // The characters of a name chain as bytes (codes above 255 cut to their low 8 bits).
@@ -326,7 +328,6 @@ private:
   // Whether a lookup still leads from the chain first..last to its record.
   bool StillLeads(const NameLookup& lookup, int32_t first, int32_t last) const;
   NameLookup Remembered(int32_t first, int32_t last, int32_t record) const;
-  NameStamp StampOf(int32_t pool) const;
   // Moves on whenever a name may have left the tables or a chain may have been given back:
   // probes and remembered lookups of an earlier epoch are not trusted.
   uint64_t NameEpoch = 1;

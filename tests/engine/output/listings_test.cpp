@@ -102,6 +102,32 @@ TEST_F(ListingsTest, FileNonterminalsListsNamesAndRestartsNumbering) {
   EXPECT_EQ(File(ResultFileKind::Nonterminals, {b, b}), Numbered(1, "<B>"));
 }
 
+// Names are printed many times and kept as printed; a record given back and taken by another
+// name, or a name printed for the grammar file, is spelt anew.
+TEST_F(ListingsTest, APrintedNameFollowsItsRecordAndTheFileForm) {
+  Rule("S", {{"<T\tab>"}, {"<A>"}});
+  Rule("A", {{"<A>", "a"}});
+  Rule("T\tab", {{"t"}});
+  TakeName();
+  const int32_t a = Ntm("A");
+  EXPECT_EQ(File(ResultFileKind::Grammar, Grammar()),
+            "<S>::=<Tchr(9)ab>\n      |<A>\n<Tchr(9)ab>::=t\n<A>::=<A>a\n");
+  EXPECT_EQ(File(ResultFileKind::Nonterminals, Grammar()),
+            Numbered(1, "<S>") + Numbered(2, "<T\tab>") + Numbered(3, "<A>"));
+  Chain dead, alive;
+  eng->extra.Alive(dead, alive);
+  ASSERT_EQ(dead.First, a);
+  eng->extra.DeleteNonterminals(dead.First, dead.Last);
+  // The records given back last are the first taken again: B's record and name chain are
+  // those that A had.
+  const int32_t nameFirst = eng->mem.IVLR(NonterminalPool, a, NtmNameFirst);
+  Rule("B", {{"b"}});
+  ASSERT_EQ(Ntm("B"), a);
+  ASSERT_EQ(eng->mem.IVLR(NonterminalPool, a, NtmNameFirst), nameFirst);
+  EXPECT_EQ(File(ResultFileKind::Nonterminals, Grammar()),
+            Numbered(1, "<S>") + Numbered(2, "<T\tab>") + Numbered(3, "<B>"));
+}
+
 TEST_F(ListingsTest, FileGrammarWritesTheGrammarFileForm) {
   Rule("A", {{"<B>", "x", "`go`"}, {""}});
   Rule("B", {{"{"}, {"\t"}});
