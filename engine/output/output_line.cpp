@@ -281,6 +281,14 @@ void Output::AppendWrapped(const Code* codes, int32_t n, bool spelt) {
       }
     }
     if (Column + rest <= width) {
+      // Mostly a spelt piece that leaves the line short of its capacity: it goes on as it is.
+      if constexpr (std::is_same_v<Code, char>) {
+        if (spelt && rest < LineCapacity - Column) {
+          Pending.append(next, size_t(rest));
+          Column += rest;
+          return;
+        }
+      }
       append(rest);
       return;
     }
