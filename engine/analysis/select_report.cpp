@@ -1,6 +1,8 @@
 // The select-set report: every alternative with its select set, clashing alternatives marked,
 // and the LL(1) verdict.
 
+#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -41,45 +43,64 @@ CodeTable BuildCodeTable(const RecordMemory& m, const GrammarStore& st) {
   return table;
 }
 
-void WriteCode(Output& out, int32_t c) { out.AppendLineCodes(&c, 1); }
+// Report text gathered before it goes to the line, which breaks one text where it would break
+// its parts: one write stands for many small ones.
+struct ReportText {
+  Output& Out;
+  std::string Text;
+  void Add(std::string_view text) { Text += text; }
+  // A code as the line writes it: a byte for codes 0..255 (spelt there when escaped).
+  void Code(int32_t c) {
+    if (c >= 0 && c <= 255) {
+      Text += char(c);
+      return;
+    }
+    Write();
+    Out.AppendLineCodes(&c, 1);
+  }
+  void Write() {
+    if (!Text.empty()) Out.WriteText(Text);
+    Text.clear();
+  }
+};
 
 // A code of a select set.
-void WriteSelectForm(Output& out, int32_t c) {
+void WriteSelectForm(ReportText& out, int32_t c) {
   if (c == EndMarkerCode) {
-    out.WriteText("finish");
+    out.Add("finish");
   } else if (c == 32 || c == 34) {
-    out.WriteText("'");
-    WriteCode(out, c);
-    out.WriteText("'");
+    out.Add("'");
+    out.Code(c);
+    out.Add("'");
   } else if (c != 39 && ((c >= 0 && c <= 31) || c == 127 || (c >= 145 && c <= 148))) {
-    out.WriteText("''" + Output::Decimal(c) + "''");
+    out.Add("''" + Output::Decimal(c) + "''");
   } else {
-    out.WriteText("\"");
-    WriteCode(out, c);
-    out.WriteText("\"");
+    out.Add("\"");
+    out.Code(c);
+    out.Add("\"");
   }
 }
 
 // The character of a clashing terminal index.
-void WriteClashForm(Output& out, const CodeTable& table, int32_t index) {
+void WriteClashForm(ReportText& out, const CodeTable& table, int32_t index) {
   if (index < 1 || size_t(index) + 1 >= table.CharOf.size()) {
-    out.WriteText("finish");
+    out.Add("finish");
     return;
   }
   const int32_t c = table.CharOf[size_t(index)];
   if ((c >= 0 && c <= 31) || c == 127) {
-    out.WriteText("char(" + Output::Decimal(c) + ")");
+    out.Add("char(" + Output::Decimal(c) + ")");
   } else if (c == 34) {
-    out.WriteText("'\"'");
+    out.Add("'\"'");
   } else {
-    out.WriteText("\"");
-    WriteCode(out, c);
-    out.WriteText("\"");
+    out.Add("\"");
+    out.Code(c);
+    out.Add("\"");
   }
 }
 
 // The select set of alternative r as runs of consecutive codes.
-void WriteSelectSet(Output& out, const CodeTable& table, const std::vector<int32_t>& owners, int32_t r) {
+void WriteSelectSet(ReportText& out, const CodeTable& table, const std::vector<int32_t>& owners, int32_t r) {
   bool any = false;
   size_t i = 0;
   const auto selected = [&](int32_t c) { return owners[size_t(table.IndexOfCode[size_t(c)])] == r; };
@@ -93,11 +114,11 @@ void WriteSelectSet(Output& out, const CodeTable& table, const std::vector<int32
     while (i + 1 < table.Codes.size() && table.Codes[i + 1] == last + 1 && selected(table.Codes[i + 1]))
       last = table.Codes[++i];
     ++i;
-    if (any) out.WriteText(" ");
+    if (any) out.Add(" ");
     any = true;
     WriteSelectForm(out, first);
     if (last != first) {
-      out.WriteText("-");
+      out.Add("-");
       WriteSelectForm(out, last);
     }
   }
@@ -112,6 +133,7 @@ int32_t Analysis::CheckLL1() {
   const CodeTable table = BuildCodeTable(m, st);
   int32_t verdict = -1;
   std::vector<int32_t> owners;
+  ReportText text{out, {}};
   int32_t previous = 0;
   WalkGrammar(m, st, [&](int32_t a) {
     int32_t flag = -1;
@@ -146,8 +168,7 @@ int32_t Analysis::CheckLL1() {
       out.StartOutputLine(0);
       const auto own = clashesOf.find(r);
       const bool clashed = own != clashesOf.end();
-      out.WriteText(clashed ? "! " : "  ");
-      out.WriteText(Output::Decimal(r) + "\t");
+      out.WriteText((clashed ? "! " : "  ") + Output::Decimal(r) + "\t");
       if (numbered[r] == 1) {
         // The nonterminal's chain narrowed to this alternative while it is printed.
         const int32_t first = m.IVLR(NonterminalPool, a, NtmFirstRule);
@@ -166,16 +187,18 @@ int32_t Analysis::CheckLL1() {
       } else {
         out.PrintRule(r, a);
       }
+      text.Text.clear();
       if (clashed) {
-        out.WriteText("\t\t\t");
+        text.Add("\t\t\t");
         for (int32_t index : own->second) {
-          WriteClashForm(out, table, index);
-          out.WriteText(" ");
+          WriteClashForm(text, table, index);
+          text.Add(" ");
         }
-        out.WriteText(clashes.size() == 1 ? "brings ambiguity" : "bring ambiguity");
+        text.Add(clashes.size() == 1 ? "brings ambiguity" : "bring ambiguity");
       }
-      out.WriteText("\t\t\t");
-      WriteSelectSet(out, table, owners, r);
+      text.Add("\t\t\t");
+      WriteSelectSet(text, table, owners, r);
+      text.Write();
     });
   });
   out.FlushOutputLine();

@@ -156,6 +156,28 @@ TEST_F(Select, CodeTableTakesOnlyNumberedTerminalsWithinRange) {
                                    Line("  3\t<S>::=\x88q\t\t\t"));
 }
 
+// Codes above 255 in a select set are written as the line writes their codes (their low byte,
+// 256 as the byte 0), between the plain codes around them.
+TEST_F(Select, CodesAboveAByteInASelectSet) {
+  Build("S = X ; X = a | z");
+  Builder& b = eng->builder;
+  Name("X");
+  b.BKSNLI();
+  for (int32_t code : {256, 300}) {
+    b.BKSNL();
+    b.BKSNAI();
+    b.BKSSYM(code);
+    b.BKSTRM();
+    b.BKSEND();
+  }
+  AnalyseBuilt();
+  int16_t verdict = 0;
+  EXPECT_TRUE(eng->an.FileSetOfSelect(".sel", verdict));
+  const std::string report = ReadFile("S.sel");
+  EXPECT_EQ(report.substr(0, report.find('\n') + 1),
+            Line("  1\t<S>::=<X>\t\t\t\"a\" \"z\" \"" + std::string(1, '\0') + "\" \",\""));
+}
+
 // A report that cannot be written still gives the verdict, and says why.
 TEST_F(Select, UnwritableReportStillGivesTheVerdict) {
   std::filesystem::create_directory(folder / "S.sel");
