@@ -1,5 +1,6 @@
 #include "codegen/code_output.h"
 
+#include <algorithm>
 #include <array>
 
 #include "output/output.h"
@@ -180,6 +181,14 @@ void CodeOutput::Append(const std::string& raw) {
   const int32_t limit = Width - Reserve();
   // Fortran statements hold long lists without blanks: a comma ends a piece too.
   const bool fortran = Family == CodeFamily::FreeFortran || Family == CodeFamily::FixedFortran;
+  // Pieces that fit the line as it stands go out together: the line cannot break inside them.
+  const int32_t together = std::min({limit, Eng.out.LineWidth(), Output::LineCapacity - 1});
+  size_t batch = 0;  // where the pieces not yet put begin
+  int32_t column = Column();
+  const auto putBatch = [&](size_t upTo) {
+    if (upTo > batch) Put(text.substr(batch, upTo - batch));
+    batch = upTo;
+  };
   // One pass of the lexer: each piece ends after a blank or tab outside literals.
   Lexer lex{Family};
   size_t pos = 0;
@@ -202,15 +211,26 @@ void CodeOutput::Append(const std::string& raw) {
         break;
       }
     }
-    if (end > pos) AppendPiece(text, pos, end, atPiece, limit);
+    if (end > pos) {
+      if (column + int32_t(end - pos) <= together) {
+        column += int32_t(end - pos);
+      } else {
+        putBatch(pos);
+        AppendPiece(text, pos, end, atPiece, limit);
+        batch = end;
+        column = Column();
+      }
+    }
     // A comment ends the code: it is continued as a comment, never as code.
     if (comment) {
+      putBatch(end);
       Eng.out.SetCommentState();
       Put(text.substr(end));
       return;
     }
     pos = end;
   }
+  putBatch(text.size());
 }
 
 void CodeOutput::AppendPiece(std::string_view text, size_t pos, size_t end, Lexer lex, int32_t limit) {

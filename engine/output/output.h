@@ -109,6 +109,8 @@ public:
   void WriteText(std::string_view text);
   // The same for text whose escaped codes are spelt already: no byte of it is looked at.
   void WriteSpeltText(std::string_view text);
+  // The column at which the pending line breaks.
+  int32_t LineWidth();
   void AppendLineCodes(const int32_t* codes, int32_t n);
   void FlushOutputLine();
   void SetCommentState();

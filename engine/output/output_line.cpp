@@ -254,6 +254,8 @@ LineForm Output::CurrentLineForm() {
   return Form;
 }
 
+int32_t Output::LineWidth() { return UnbrokenLines() ? INT32_MAX : FormOf(CurrentLineForm()).Width; }
+
 template <class Code>
 void Output::AppendWrapped(const Code* codes, int32_t n, bool spelt) {
   if (!codes || n < 1) return;
