@@ -187,7 +187,6 @@ int32_t Analysis::CheckLL1() {
       } else {
         out.PrintRule(r, a);
       }
-      text.Text.clear();
       if (clashed) {
         text.Add("\t\t\t");
         for (int32_t index : own->second) {

@@ -59,14 +59,9 @@ namespace {
 // two apostrophes). Spelling it so before the line is measured keeps lines within their width.
 // The text itself when it holds no such code, else its spelling in `spelt`.
 std::string_view Rendered(std::string_view text, std::string& spelt) {
-  const size_t plain = PlainBytes(text);
-  if (plain == text.size()) return text;
-  spelt.assign(text.substr(0, plain));
-  for (size_t i = plain; i < text.size(); ++i) {
-    if (IsEscaped(static_cast<unsigned char>(text[i]), false))
-      spelt += "''" + std::to_string(static_cast<unsigned char>(text[i])) + "''";
-    else spelt += text[i];
-  }
+  if (PlainBytes(text) == text.size()) return text;
+  spelt.clear();
+  AppendSpelt(spelt, text);
   return spelt;
 }
 

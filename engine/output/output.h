@@ -28,6 +28,8 @@ inline constexpr const char* LineEnd = "\n";
 bool IsEscaped(int32_t code, bool escapeTab);
 // How many bytes at the start of text are written as they stand (no tab counts as escaped).
 size_t PlainBytes(std::string_view text);
+// Appends bytes to out as a line writes them: each escaped code spelt out.
+void AppendSpelt(std::string& out, std::string_view bytes);
 
 // One output file, written as bytes. The bytes go to a temporary file in the same folder, which
 // replaces the named file only when every write and the close succeeded: a failed or abandoned

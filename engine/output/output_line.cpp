@@ -192,6 +192,15 @@ size_t PlainBytes(std::string_view text) {
   return n;
 }
 
+void AppendSpelt(std::string& out, std::string_view bytes) {
+  for (size_t done = 0; done < bytes.size();) {
+    const size_t plain = PlainBytes(bytes.substr(done));
+    out.append(bytes.data() + done, plain);
+    done += plain;
+    if (done < bytes.size()) out += Escapes.Spelling[static_cast<unsigned char>(bytes[done++])];
+  }
+}
+
 void Output::AppendCode(int32_t code) {
   const int32_t k = CharCode(code);
   if (k == 256) Pending.push_back('\0');
@@ -207,12 +216,8 @@ void Output::AppendCodes(const int32_t* codes, int32_t n) {
 void Output::AppendCodes(std::string_view bytes, bool spelt) {
   while (!bytes.empty()) {
     const size_t take = std::min(bytes.size(), size_t(LineCapacity - Column));
-    for (size_t done = 0; done < take;) {
-      const size_t plain = spelt ? take - done : PlainBytes(bytes.substr(done, take - done));
-      Pending.append(bytes.data() + done, plain);
-      done += plain;
-      if (done < take) Pending += Escapes.Spelling[static_cast<unsigned char>(bytes[done++])];
-    }
+    if (spelt) Pending.append(bytes.substr(0, take));
+    else AppendSpelt(Pending, bytes.substr(0, take));
     bytes.remove_prefix(take);
     Column += int32_t(take);
     if (Column >= LineCapacity) LineFull();
